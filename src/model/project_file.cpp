@@ -1,0 +1,40 @@
+#include "model/project_file.h"
+
+#include "model/file_io.h"
+#include "model/interaction.h"
+#include "model/project.h"
+#include "model/text_lines.h"
+
+namespace lumora {
+
+bool OpenProjectFile(TQMProject& project, const std::string& path) {
+  std::string contents;
+  bool ok = ReadWholeFile(path, contents);
+  if (ok) {
+    LineReader reader(contents);
+    ok = project.Load(reader);
+  }
+  if (!ok) project.services.Ui().ShowMessage(kInvalidFileText, "Error", MessageIcon::Error);
+  return ok;
+}
+
+bool SaveProjectFile(TQMProject& project, const std::string& path, std::string* error) {
+  LineWriter writer;
+  project.Save(writer);
+  if (!WriteFileAtomically(path, writer.Text(), error)) return false;
+  project.fileName = FileNamePart(path);
+  return true;
+}
+
+bool ExportSelectedPanel(const TQMProject& project, const std::string& path, std::string* error) {
+  TQMProject copy(project);
+  if (!copy.CurrentPanel()) {
+    if (error) *error = "no panel on the selected port";
+    return false;
+  }
+  LineWriter writer;
+  copy.SaveSelectedPanel(writer);
+  return WriteFileAtomically(path, writer.Text(), error);
+}
+
+}  // namespace lumora

@@ -1,0 +1,23 @@
+#pragma once
+// Opening and saving project files as the document does it.
+
+#include <string>
+
+namespace lumora {
+
+class TQMProject;
+
+inline constexpr const char* kInvalidFileText = "Error Z002: You are trying to read from an invalid file";
+inline constexpr const char* kProjectFileFilter = "Lumora Files (*.lmx)|*.lmx|All Files (*.*)|*.*||";
+
+// Reads the file and loads it into `project`. On failure shows Z002 (caption "Error", error icon) through
+// the project's interaction and returns false.
+bool OpenProjectFile(TQMProject& project, const std::string& path);
+
+// Writes the project in the current format, replacing the file atomically. Sets `fileName`.
+bool SaveProjectFile(TQMProject& project, const std::string& path, std::string* error = nullptr);
+
+// The single-panel export of the multiplexer's selected panel, run on a copy of the project.
+bool ExportSelectedPanel(const TQMProject& project, const std::string& path, std::string* error = nullptr);
+
+}  // namespace lumora

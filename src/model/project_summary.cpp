@@ -1,0 +1,54 @@
+#include "model/project_summary.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "model/message_text.h"
+#include "model/project.h"
+
+namespace lumora {
+namespace {
+
+void AddressLine(std::ostringstream& out, const std::string& label, const TQMTag& tag) {
+  if (tag.IsEmpty()) return;
+  out << "    " << label << ": " << tag.address;
+  if (!tag.tagName.empty()) out << " (" << tag.tagName << ")";
+  out << "  " << ValueTypeText(tag.valueType) << "  " << tag.AccessText() << "\n";
+}
+
+}  // namespace
+
+std::string SummarizeProject(const TQMProject& project) {
+  std::ostringstream out;
+  out << (project.systemType == 1 ? "Multi-panel system" : "Single panel system") << "\n";
+  out << "PLC: " << project.plcSettings.plcName << " (manufacturer " << project.plcSettings.ManufacturerId()
+      << ", model " << project.plcSettings.ModelId() << ")\n";
+  if (project.tagMapLinked) out << "Tag map: " << project.tagMapPath << "\n";
+  for (const auto& panelPtr : project.panels) {
+    TQMPanel& panel = *panelPtr;
+    out << "Port " << panel.port << ": " << panel.ModelText() << ", " << panel.messages.size() << " messages, "
+        << panel.AddressCount() << " PLC addresses\n";
+    for (const TQMMessage& message : panel.messages) {
+      out << "  " << (message.isPlcMessage ? "PLC  " : "Local") << " " << message.number << "\t"
+          << std::string(static_cast<size_t>(std::max(0, static_cast<int>(message.level)) * 2), ' ')
+          << (message.isFolder ? "+" : "") << MessageDisplayText(message.text) << "\n";
+      if (message.HasDataItem(1)) AddressLine(out, "Data 1", message.data1);
+      if (message.HasDataItem(1) && message.data1.variableDecimal)
+        AddressLine(out, "Decimal Point", message.data1.decimalPointTag);
+      if (message.HasDataItem(2)) AddressLine(out, "Data 2", message.data2);
+      if (message.HasDataItem(3)) AddressLine(out, "Data 3", message.data3);
+    }
+    if (panel.UsesButtons()) {
+      AddressLine(out, "LED word", panel.buttonLeds.ledWord);
+      AddressLine(out, "Button word", panel.buttonLeds.buttonWord);
+    }
+    if (panel.IsKeypadPanel()) AddressLine(out, "Annunciator word", panel.annunciatorWord);
+    for (int i = 0; i < panel.LineCount() && i < 4; ++i) {
+      AddressLine(out, "Line " + std::to_string(i + 1), panel.lineRegisters[static_cast<size_t>(i)]);
+    }
+    AddressLine(out, "Password register", panel.passwordRegister);
+  }
+  return out.str();
+}
+
+}  // namespace lumora

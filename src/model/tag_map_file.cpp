@@ -1,0 +1,55 @@
+#include "model/tag_map_file.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "model/file_io.h"
+#include "model/interaction.h"
+#include "model/text_lines.h"
+
+namespace lumora {
+
+int TagMapEntryKind(std::string_view line) {
+  if (std::count(line.begin(), line.end(), ',') < 3) return 0;
+  size_t first = line.find(',');
+  size_t second = line.find(',', first + 1);
+  int kind = 0;
+  for (size_t i = second + 1; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+    kind = kind * 10 + (line[i] - '0');
+    if (kind > 1000000) break;
+  }
+  return kind;
+}
+
+void ParseTagMap(std::string_view text, const std::string& path, TagMapTable& textPanelTable,
+                 TagMapTable& setPointTable) {
+  LineReader reader(text);
+  TagMapTable table;
+  table.path = path;
+  table.header1 = reader.Line();
+  table.header2 = reader.Line();
+  while (!reader.AtEnd()) {
+    std::string line = reader.Line();
+    int kind = TagMapEntryKind(line);
+    if (kind != 5 && kind != 7) continue;
+    size_t comma = line.find(',');
+    table.entries.insert_or_assign(line.substr(0, comma), line.substr(comma + 1));
+  }
+  textPanelTable = table;
+  setPointTable = std::move(table);
+}
+
+bool ReadTagMapFile(const std::string& path, TagMapTable& textPanelTable, TagMapTable& setPointTable,
+                    Interaction& interaction) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) {
+    char message[1200];
+    std::snprintf(message, sizeof message, "Error T005: Unable to open map file %s", path.c_str());
+    interaction.ShowMessage(message, "", MessageIcon::Error);
+    return false;
+  }
+  ParseTagMap(text, path, textPanelTable, setPointTable);
+  return true;
+}
+
+}  // namespace lumora

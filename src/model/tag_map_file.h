@@ -1,0 +1,34 @@
+#pragma once
+// Plan & Run tag map tables and the map file reader.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+class Interaction;
+
+// One table of a linked tag map: tag name -> address part (everything after the first comma).
+struct TagMapTable {
+  std::string header1;
+  std::string header2;
+  std::string path;
+  std::map<std::string, std::string> entries;
+
+  bool operator==(const TagMapTable&) const = default;
+};
+
+// The entry kind of a map line: the number right after its second comma; 0 when the line has fewer than
+// four comma-separated fields.
+int TagMapEntryKind(std::string_view line);
+
+// Reads a map file into both tables (entries of kind 5 and 7). Shows "Error T005" and returns false when
+// the file cannot be opened.
+bool ReadTagMapFile(const std::string& path, TagMapTable& textPanelTable, TagMapTable& setPointTable,
+                    Interaction& interaction);
+// The same from text already in memory.
+void ParseTagMap(std::string_view text, const std::string& path, TagMapTable& textPanelTable,
+                 TagMapTable& setPointTable);
+
+}  // namespace lumora

@@ -1,0 +1,64 @@
+#include "model/text_lines.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace lumora {
+
+void LineWriter::Line(std::string_view text) {
+  text_.append(text);
+  text_.append(lineEnd_);
+}
+
+void LineWriter::Int(long long value) { Line(std::to_string(value)); }
+void LineWriter::Unsigned(uint32_t value) { Line(std::to_string(value)); }
+
+std::string LineReader::Line() {
+  if (pos_ >= text_.size()) return {};
+  size_t end = text_.find('\n', pos_);
+  std::string_view line;
+  if (end == std::string_view::npos) {
+    line = text_.substr(pos_);
+    pos_ = text_.size();
+  } else {
+    line = text_.substr(pos_, end - pos_);
+    pos_ = end + 1;
+  }
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return std::string(line);
+}
+
+int LineReader::Int() { return ParseLenientInt(Line()); }
+
+uint32_t LineReader::Unsigned() { return static_cast<uint32_t>(ParseLenientNumber(Line())); }
+
+size_t LineReader::RemainingLines() const {
+  if (pos_ >= text_.size()) return 0;
+  std::string_view rest = text_.substr(pos_);
+  size_t lines = static_cast<size_t>(std::count(rest.begin(), rest.end(), '\n'));
+  if (rest.back() != '\n') ++lines;
+  return lines;
+}
+
+long long ParseLenientNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > (1LL << 40)) break;  // far beyond any stored value; stop before overflow
+  }
+  return negative ? -value : value;
+}
+
+int ParseLenientInt(std::string_view text) {
+  long long value = ParseLenientNumber(text);
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+}  // namespace lumora

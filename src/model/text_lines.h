@@ -1,0 +1,52 @@
+#pragma once
+// Line-oriented reading and writing of the project's single-byte text format.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// Writes lines; each line gets `lineEnd` ("\r\n" in files, "\n" in the clipboard form).
+class LineWriter {
+ public:
+  explicit LineWriter(std::string lineEnd = "\r\n") : lineEnd_(std::move(lineEnd)) {}
+  void Line(std::string_view text);
+  void Int(long long value);
+  void Unsigned(uint32_t value);
+  void Bool(bool value) { Int(value ? 1 : 0); }
+  const std::string& Text() const { return text_; }
+  std::string& MutableText() { return text_; }
+
+ private:
+  std::string text_;
+  std::string lineEnd_;
+};
+
+// Reads lines from a buffer. A line ends at "\n"; a "\r" before it is dropped. Past the end every line
+// reads as empty, which is how a short file reads.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+  std::string Line();
+  int Int();             // lenient: sign, leading digits, rest ignored, no digits give 0
+  uint32_t Unsigned();   // as Int, taken modulo 2^32
+  bool BoolExactlyOne() { return Int() == 1; }
+  bool BoolNonZero() { return Int() != 0; }
+  void Rewind() { pos_ = 0; }
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  size_t Position() const { return pos_; }
+  // Lines left before the end of the buffer (a final line without "\n" counts).
+  size_t RemainingLines() const;
+  std::string_view Rest() const { return text_.substr(pos_ < text_.size() ? pos_ : text_.size()); }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+// The lenient number rule of the file format, shared by every reader.
+long long ParseLenientNumber(std::string_view text);
+int ParseLenientInt(std::string_view text);
+
+}  // namespace lumora
