@@ -1,0 +1,172 @@
+#include "app/app_settings.h"
+
+#include <unistd.h>
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <climits>
+#include <cstdlib>
+
+#include "link/port_names.h"
+#include "plc/install_dir.h"
+
+namespace lumora {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+std::string S(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+QSettings Machine(const std::string& path) { return QSettings(Q(path), QSettings::IniFormat); }
+QSettings User() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
+}
+
+}  // namespace
+
+std::string MachineSettings::DefaultPath() {
+  const char* overridden = std::getenv("LUMORA_MACHINE_CONFIG");
+  if (overridden && *overridden) return overridden;
+  return "/etc/xdg/Halvrick/Lumora Utility.conf";
+}
+
+MachineSettings::MachineSettings(std::string path) : path_(std::move(path)) {}
+
+std::string MachineSettings::InstallDir() const { return S(Machine(path_).value("Install Dir").toString()); }
+std::string MachineSettings::Port() const { return S(Machine(path_).value("Port").toString()); }
+
+bool MachineSettings::SetValue(const std::string& key, const std::string& value) {
+  QSettings settings = Machine(path_);
+  if (!settings.isWritable()) return false;
+  settings.setValue(Q(key), Q(value));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+bool MachineSettings::SetPort(const std::string& port) { return SetValue("Port", port); }
+
+int MachineSettings::DefaultPlcManufacturerId() const {
+  bool ok = false;
+  int value = Machine(path_).value("PLC-ManID").toInt(&ok);
+  return ok ? value : 31;
+}
+
+int MachineSettings::DefaultPlcModelId() const {
+  bool ok = false;
+  int value = Machine(path_).value("PLC-ModID").toInt(&ok);
+  return ok ? value : 2;
+}
+
+std::array<std::string, 4> MachineSettings::ComDevices() const {
+  QSettings settings = Machine(path_);
+  std::array<std::string, 4> devices;
+  for (int i = 0; i < 4; ++i) {
+    QString key = QString("COM%1").arg(i + 1);
+    devices[static_cast<size_t>(i)] = S(settings.value(key, QString("/dev/ttyS%1").arg(i)).toString());
+  }
+  return devices;
+}
+
+UserSettings::UserSettings() = default;
+
+UserSettings::WindowPlacement UserSettings::Window() const {
+  QSettings settings = User();
+  WindowPlacement placement;
+  placement.maximized = settings.value("Window/Maximized", 0).toInt() != 0;
+  placement.left = settings.value("Window/Left", 125).toInt();
+  placement.top = settings.value("Window/Top", 47).toInt();
+  placement.right = settings.value("Window/Right", 725).toInt();
+  placement.bottom = settings.value("Window/Bottom", 461).toInt();
+  return placement;
+}
+
+void UserSettings::SetWindow(const WindowPlacement& placement) {
+  QSettings settings = User();
+  settings.setValue("Window/Maximized", placement.maximized ? 1 : 0);
+  settings.setValue("Window/Left", placement.left);
+  settings.setValue("Window/Top", placement.top);
+  settings.setValue("Window/Right", placement.right);
+  settings.setValue("Window/Bottom", placement.bottom);
+}
+
+std::string UserSettings::WorkingPath() const { return S(User().value("Settings/Path").toString()); }
+void UserSettings::SetWorkingPath(const std::string& path) { User().setValue("Settings/Path", Q(path)); }
+std::string UserSettings::FirmwarePath() const { return S(User().value("Settings/FirmwarePath").toString()); }
+void UserSettings::SetFirmwarePath(const std::string& path) { User().setValue("Settings/FirmwarePath", Q(path)); }
+
+int UserSettings::SetPointColumnWidth(int column) const {
+  return User().value(QString("SPListCtrl/Width %1").arg(column), 100).toInt();
+}
+
+void UserSettings::SetSetPointColumnWidth(int column, int width) {
+  User().setValue(QString("SPListCtrl/Width %1").arg(column), width);
+}
+
+std::vector<std::string> UserSettings::RecentFiles() const {
+  QSettings settings = User();
+  std::vector<std::string> files;
+  for (int i = 1; i <= 4; ++i) {
+    QString file = settings.value(QString("Recent File List/File%1").arg(i)).toString();
+    if (!file.isEmpty()) files.push_back(S(file));
+  }
+  return files;
+}
+
+void UserSettings::AddRecentFile(const std::string& path) {
+  std::vector<std::string> files = RecentFiles();
+  std::erase(files, path);
+  files.insert(files.begin(), path);
+  if (files.size() > 4) files.resize(4);
+  QSettings settings = User();
+  for (int i = 1; i <= 4; ++i) {
+    QString key = QString("Recent File List/File%1").arg(i);
+    if (static_cast<size_t>(i) <= files.size()) {
+      settings.setValue(key, Q(files[static_cast<size_t>(i - 1)]));
+    } else {
+      settings.remove(key);
+    }
+  }
+}
+
+void UserSettings::Sync() { User().sync(); }
+
+std::string ExecutableInstallDir() {
+  char buffer[PATH_MAX];
+  ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (length <= 0) return "";
+  std::string exe(buffer, static_cast<size_t>(length));
+  std::string folder = exe.substr(0, exe.rfind('/'));
+  size_t cut = folder.rfind('/');
+  if (cut != std::string::npos && folder.substr(cut + 1) == "bin") return cut == 0 ? "/" : folder.substr(0, cut);
+  return folder;
+}
+
+std::string ResolveInstallDir(const std::string& commandLineValue, const MachineSettings& machine) {
+  if (!commandLineValue.empty()) return commandLineValue;
+  const char* environment = std::getenv("LUMORA_INSTALL_DIR");
+  if (environment && *environment) return environment;
+  std::string configured = machine.InstallDir();
+  if (!configured.empty()) return configured;
+  return ExecutableInstallDir();
+}
+
+void InstallPlatformSettings(const std::string& commandLineInstallDir, const MachineSettings& machine) {
+  std::string path = machine.Path();
+  std::string fixed = commandLineInstallDir;
+  if (fixed.empty()) {
+    const char* environment = std::getenv("LUMORA_INSTALL_DIR");
+    if (environment && *environment) fixed = environment;
+  }
+  if (!fixed.empty()) {
+    SetInstallDirProvider([fixed] { return fixed; });
+  } else {
+    // Read each time it is needed, as an installation may move.
+    SetInstallDirProvider([path] {
+      std::string configured = MachineSettings(path).InstallDir();
+      return configured.empty() ? ExecutableInstallDir() : configured;
+    });
+  }
+  SetComPortDevices(machine.ComDevices());
+}
+
+}  // namespace lumora

@@ -1,0 +1,62 @@
+#pragma once
+// The application's settings: machine-wide values in an INI file, per-user values under
+// ~/.config/Halvrick/. Writes that fail are ignored.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace lumora {
+
+// Machine-wide: "Install Dir", "Port", "PLC-ManID", "PLC-ModID" and the COM1..COM4 device mapping.
+class MachineSettings {
+ public:
+  // The file named by LUMORA_MACHINE_CONFIG, else /etc/xdg/Halvrick/Lumora Utility.conf.
+  static std::string DefaultPath();
+  explicit MachineSettings(std::string path = DefaultPath());
+
+  const std::string& Path() const { return path_; }
+  std::string InstallDir() const;
+  std::string Port() const;  // "" when none is stored
+  bool SetPort(const std::string& port);
+  int DefaultPlcManufacturerId() const;  // 31 when missing
+  int DefaultPlcModelId() const;         // 2 when missing
+  // Device of COM1..COM4 (default /dev/ttyS0..3).
+  std::array<std::string, 4> ComDevices() const;
+  bool SetValue(const std::string& key, const std::string& value);
+
+ private:
+  std::string path_;
+};
+
+// Per-user values, organisation "Halvrick", application "Lumora Write Utility".
+class UserSettings {
+ public:
+  UserSettings();
+
+  struct WindowPlacement {
+    bool maximized = false;
+    int left = 125, top = 47, right = 725, bottom = 461;
+  };
+  WindowPlacement Window() const;
+  void SetWindow(const WindowPlacement& placement);
+  std::string WorkingPath() const;  // "Settings"/"Path"
+  void SetWorkingPath(const std::string& path);
+  std::string FirmwarePath() const;  // "Settings"/"FirmwarePath"
+  void SetFirmwarePath(const std::string& path);
+  int SetPointColumnWidth(int column) const;  // "SPListCtrl"/"Width %d", 100
+  void SetSetPointColumnWidth(int column, int width);
+  std::vector<std::string> RecentFiles() const;  // at most four
+  void AddRecentFile(const std::string& path);
+  void Sync();
+};
+
+// Where the install tree is: --install-dir, else LUMORA_INSTALL_DIR, else the machine-wide "Install Dir",
+// else the folder above the running program's bin/.
+std::string ResolveInstallDir(const std::string& commandLineValue, const MachineSettings& machine);
+std::string ExecutableInstallDir();
+
+// Installs the process-wide providers: the install dir for the PLC layer and the COM mapping for the link.
+void InstallPlatformSettings(const std::string& commandLineInstallDir, const MachineSettings& machine);
+
+}  // namespace lumora

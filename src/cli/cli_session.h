@@ -1,0 +1,69 @@
+#pragma once
+// What every `lumora` command shares: its arguments, the console, the settings, the PLC catalogue.
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/app_settings.h"
+#include "cli/console_interaction.h"
+#include "plc/plc_catalogue.h"
+
+namespace lumora {
+class TQMProject;
+}
+
+namespace lumora::cli {
+
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+struct Arguments {
+  std::string command;
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> values;
+  std::set<std::string> flags;
+
+  bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+  std::string Value(const std::string& option) const {
+    auto it = values.find(option);
+    return it == values.end() ? std::string() : it->second;
+  }
+};
+
+// Options that take a value; every other "--name" is a flag.
+bool ParseArguments(int argc, char** argv, Arguments& arguments, std::string& error);
+
+class Session {
+ public:
+  explicit Session(const Arguments& arguments);
+
+  ConsoleInteraction& Ui() { return ui_; }
+  const MachineSettings& Machine() const { return machine_; }
+  const PlcCatalogue& Catalogue() const { return catalogue_; }
+  PlcEnvironment& Plc() { return *environment_; }
+  const std::string& Version() const { return version_; }
+  const Arguments& Args() const { return arguments_; }
+
+  // Opens a project file as the document does (Z002 on failure; the tag-map check of a linked project).
+  bool OpenProject(const std::string& path, TQMProject& project);
+  // Loads the project's PLC library and encodes its addresses again; false when the library is missing.
+  bool PrepareAddresses(TQMProject& project);
+
+ private:
+  Arguments arguments_;
+  ConsoleInteraction ui_;
+  MachineSettings machine_;
+  PlcCatalogue catalogue_;
+  std::unique_ptr<InstalledPlcEnvironment> environment_;
+  std::string version_;
+};
+
+int RunFileCommand(Session& session);
+int RunTransferCommand(Session& session);
+bool IsFileCommand(const std::string& command);
+bool IsTransferCommand(const std::string& command);
+void PrintUsage(const std::string& command);
+
+}  // namespace lumora::cli

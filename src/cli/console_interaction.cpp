@@ -1,0 +1,51 @@
+#include "cli/console_interaction.h"
+
+#include <cstdio>
+
+namespace lumora::cli {
+namespace {
+
+const char* AnswerText(Answer answer) {
+  switch (answer) {
+    case Answer::Ok: return "OK";
+    case Answer::Cancel: return "Cancel";
+    case Answer::Yes: return "Yes";
+    case Answer::No: return "No";
+  }
+  return "";
+}
+
+}  // namespace
+
+void ConsoleInteraction::ShowMessage(const std::string& text, const std::string&, MessageIcon) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  std::fflush(stderr);
+}
+
+Answer ConsoleInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
+                               MessageIcon, Answer defaultAnswer) {
+  Answer answer = defaultAnswer;
+  if (caption == "Backup Project") {
+    answer = backupPath ? Answer::Yes : Answer::No;
+  } else if (text.rfind("Error T004", 0) == 0) {
+    answer = mapPath ? Answer::Ok : Answer::Cancel;
+  } else if (yes.has_value()) {
+    bool okCancel = buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel;
+    answer = *yes ? (okCancel ? Answer::Ok : Answer::Yes) : (okCancel ? Answer::Cancel : Answer::No);
+  }
+  if (!quiet) std::fprintf(stderr, "%s\n-> %s\n", text.c_str(), AnswerText(answer));
+  std::fflush(stderr);
+  return answer;
+}
+
+std::optional<std::string> ConsoleInteraction::PromptOpenFile(const FilePrompt& prompt) {
+  if (prompt.title == "Open Tag Map File" && mapPath) return mapPath;
+  return std::nullopt;
+}
+
+std::optional<std::string> ConsoleInteraction::PromptSaveFile(const FilePrompt& prompt) {
+  if (prompt.defaultExtension == "lmx" && backupPath) return backupPath;
+  return std::nullopt;
+}
+
+}  // namespace lumora::cli

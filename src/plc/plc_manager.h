@@ -1,0 +1,99 @@
+#pragma once
+// TQMPlcManager turns a loaded PLC library's entry points into the operations the program needs.
+// TQMPlcManager borrows the library; TQMPlcManager2 loads and owns it.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lumora_plc_api.h"
+#include "model/plc_environment.h"
+
+namespace lumora {
+
+class Interaction;
+class PlcLibraryModule;
+class TQMTag;
+struct TQMPlcSettings;
+
+inline constexpr const char* kP001Text =
+    "Error P001: Load dll Procedure failed\nUnable to validate PLC address\n\nPossible reason: Unable to locate "
+    "correct PLC DLL.";
+inline constexpr const char* kP002Text = "Error P002: Unable to load library : CtrlLink.dll";
+inline constexpr const char* kP003Format = "Error P003: Unable to load %s.dll.  ";
+inline constexpr const char* kP005Text = "Error P005: PLC DLL load failed.";
+inline constexpr const char* kP006Format =
+    "Error P006: %s is not compatible with\n%s.\n\nDo you want to change the PLC anyway?";
+inline constexpr const char* kP007Format =
+    "Error P007: PLC dll for this PLC (Manufacturer ID : %d, Model ID : %d)\nnot found in this system";
+inline constexpr const char* kP008Text =
+    "Error P008: Load dll Procedure failed\nUnable to compare PLC address\n\nPossible reason: Unable to locate "
+    "correct PLC DLL.";
+inline constexpr const char* kP009Text =
+    "\"Error P009: Load dll Procedure failed\nUnable to Set Application Type\n\nPossible reason: Unable to "
+    "locate correct PLC DLL.\"";
+inline constexpr const char* kZ007Text = "Error Z007: Discrete addresses are not allowed here.";
+inline constexpr const char* kT002Text = "Error T002: Invalid Access Type";
+
+enum class DriverKind { Panel, Multiplexer, PanelBehindMultiplexer };
+enum class AttributeEdit { Failed, Unchanged, Changed };
+
+class TQMPlcManager {
+ public:
+  // Borrows `module` (may be null). A named library is told application type 2.
+  TQMPlcManager(const PlcModule* module, Interaction& interaction);
+  virtual ~TQMPlcManager() = default;
+  TQMPlcManager(const TQMPlcManager&) = delete;
+  TQMPlcManager& operator=(const TQMPlcManager&) = delete;
+
+  bool HasLibrary() const { return library_ != nullptr; }
+  std::string PlcName() const;
+  const PlcLibraryModule* Library() const { return library_; }
+
+  // Validates an address text. An empty text is valid without the library. On success, unless
+  // `keepText`, the text becomes the library's canonical text. Shows P001, Z007, T002 or the library's
+  // reason when the address is refused.
+  bool ValidateAddress(LumoraPlcAddress& record, std::string& text, int requestedAccess, int valueType,
+                       bool keepText);
+  // Validates a tag's address; on success stores its encoding (`addressSize` bytes) and access kind.
+  bool ValidateTag(TQMTag& tag, int requestedAccess, bool keepText, int addressSize);
+  std::string RebuildText(const LumoraPlcAddress& record) const;
+  std::string RebuildText(const std::vector<uint8_t>& encoded) const;
+  LumoraPlcDetails Details() const;
+  // driver/<name>.plx, driver/<name>.plc or driver/multiplexer.plx; "" when no name can be formed.
+  std::string DriverFilePath(DriverKind kind) const;
+  bool CreateDefaultAttributes(TQMPlcSettings& settings);
+  AttributeEdit EditAttributes(TQMPlcSettings& settings);
+  int Compare(const std::string& first, const std::string& second);
+  void SetApplicationType(int applicationType);
+
+  // Scans <Install Dir>/dll in name order and returns the first library with these ids.
+  static PlcCatalogueEntry FindPlcByIds(int manufacturerId, int modelId, Interaction& interaction);
+  // Library files of <Install Dir>/dll, sorted by name.
+  static std::vector<std::string> LibraryFiles();
+
+ protected:
+  const PlcLibraryModule* library_;
+  Interaction& ui_;
+};
+
+class TQMPlcManager2 : public TQMPlcManager {
+ public:
+  TQMPlcManager2(const std::string& path, Interaction& interaction);
+  ~TQMPlcManager2() override;
+
+ private:
+  TQMPlcManager2(std::unique_ptr<PlcLibraryModule> module, Interaction& interaction);
+  std::unique_ptr<PlcLibraryModule> owned_;
+};
+
+// The PLC attribute exchange file: every byte of the block, header included, no framing.
+bool WriteAttributeFile(const std::string& path, const std::vector<uint8_t>& block);
+std::vector<uint8_t> ReadAttributeFile(const std::string& path);
+
+// CtrlLink.so: whether addresses of one PLC convert to another. Shows P002 when it cannot be loaded.
+bool IsConvertiblePlc(int manufacturerId, int modelId, int newManufacturerId, int newModelId,
+                      Interaction& interaction);
+
+}  // namespace lumora

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "support/install_tree.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using testing::ProcessResult;
+using testing::StageDir;
+using testing::TempDir;
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  ProcessResult Lumora(std::vector<std::string> args) {
+    args.insert(args.begin(), StageDir() + "/bin/lumora");
+    args.push_back("--install-dir");
+    args.push_back(StageDir());
+    return testing::RunProcess(args, {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")}, {"HOME", dir.Path()},
+                                      {"XDG_CONFIG_HOME", dir.File("config")}});
+  }
+  std::string Demo() const { return StageDir() + "/Project/demo-qm210.lmx"; }
+  TempDir dir;
+};
+
+std::vector<std::string> CrLfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+TEST_F(FileCommandsTest, CheckAcceptsTheDemoProjects) {
+  ProcessResult result = Lumora({"check", Demo()});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("1 panel(s), 9 message(s), 12 PLC address(es), PLC Tarvo DL-205"), std::string::npos)
+      << result.out;
+  EXPECT_EQ(result.err, "");
+  result = Lumora({"check", StageDir() + "/Project/demo-multiplexer.lmx"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+}
+
+TEST_F(FileCommandsTest, ShowListsMessagesAndAddresses) {
+  ProcessResult result = Lumora({"show", Demo()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("TANK LEVEL  1111 %"), std::string::npos);
+  EXPECT_NE(result.out.find("Data 1: V2000  BCD/Int 16  R\n"), std::string::npos);
+  EXPECT_NE(result.out.find("Data 1: V2001  Binary/Int 16  R/W"), std::string::npos);
+  EXPECT_NE(result.out.find("+SETTINGS"), std::string::npos);
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesTheCurrentFormat) {
+  std::string out = dir.File("copy.lmx");
+  ProcessResult result = Lumora({"save-as", Demo(), out});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::vector<std::string> original = CrLfLines(testing::ReadAll(Demo()));
+  std::vector<std::string> copy = CrLfLines(testing::ReadAll(out));
+  ASSERT_EQ(copy.size(), original.size());
+  size_t differing = 0;
+  for (size_t i = 0; i < copy.size(); ++i) {
+    if (copy[i] != original[i]) {
+      ++differing;
+      EXPECT_EQ(copy[i], StageDir() + "/dll/TDL205.so");  // the catalogue names the library
+    }
+  }
+  EXPECT_EQ(differing, 1u);
+  EXPECT_EQ(Lumora({"save-as", Demo(), dir.File("no/folder/x.lmx")}).exitCode, 1);
+}
+
+TEST_F(FileCommandsTest, VersionZeroFileWithBackupWritesTheExactOldFile) {
+  std::string v1 = testing::ReadAll(Demo());
+  std::vector<std::string> lines = CrLfLines(v1);
+  // A QM210 with nine messages in the old format: no option lines, no leading-zero lines.
+  ASSERT_EQ(lines[0].back(), '1');
+  lines[0].pop_back();
+  std::string old;
+  for (const std::string& line : lines) old += line + "\r\n";
+  std::string path = dir.Write("old.lmx", old);
+  std::string backup = dir.File("old-backup.lmx");
+
+  ProcessResult result = Lumora({"check", path, "--backup", backup});
+  // The version-1 lines read as garbage in the old layout, but the offer comes first.
+  EXPECT_NE(result.err.find("Project has been created using previous version of software. Do you want to have a "
+                            "back copy of it?\n-> Yes"),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(testing::ReadAll(backup), old);
+
+  std::string noBackup = dir.File("not-written.lmx");
+  result = Lumora({"check", path});
+  EXPECT_NE(result.err.find("-> No"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(noBackup));
+}
+
+TEST_F(FileCommandsTest, UnknownPlcPrintsP007AndZ002) {
+  std::vector<std::string> lines = CrLfLines(testing::ReadAll(Demo()));
+  auto header = std::find(lines.begin(), lines.end(), "39");  // attribute byte count
+  ASSERT_NE(header, lines.end());
+  *(header + 1) = "99";
+  *(header + 2) = "7";
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  ProcessResult result = Lumora({"check", dir.Write("unknown.lmx", text)});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err,
+            "Error P007: PLC dll for this PLC (Manufacturer ID : 99, Model ID : 7)\nnot found in this system\n"
+            "Error Z002: You are trying to read from an invalid file\n");
+}
+
+TEST_F(FileCommandsTest, BadAddressFailsTheCheck) {
+  std::string text = testing::ReadAll(Demo());
+  size_t at = text.find("V2005\t");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 5, "X17");
+  ProcessResult result = Lumora({"check", dir.Write("discrete.lmx", text)});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "Error Z007: Discrete addresses are not allowed here.\n");
+}
+
+TEST_F(FileCommandsTest, MissingTagMapIsCancelledUnlessAReplacementIsGiven) {
+  std::string text = testing::ReadAll(Demo());
+  ASSERT_EQ(text.substr(text.size() - 3), "0\r\n");
+  text.replace(text.size() - 3, 3, "1\r\n" + dir.File("gone.map") + "\r\n");
+  std::string path = dir.Write("linked.lmx", text);
+  ProcessResult result = Lumora({"show", path});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("Error T004: Unable to open tag map file : " + dir.File("gone.map") +
+                            "\nPlease choose the map file\n-> Cancel"),
+            std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find("Error Z002"), std::string::npos);
+
+  // The demo's addresses are not in this map: the open asks, and declining fails the open.
+  std::string map = dir.Write("plant.map", "h1\r\nh2\r\nTANK,V2000,5,1\r\n");
+  result = Lumora({"show", path, "--map", map});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("Error Tag map entry \",V2001\" not found in map file"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("Yes will clear all unresolved tags from the project.\n-> No"), std::string::npos);
+  result = Lumora({"show", path, "--map", map, "--apply-map"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("Tag map: " + map), std::string::npos);
+}
+
+TEST_F(FileCommandsTest, UsageErrorsAndHelp) {
+  EXPECT_EQ(Lumora({"check"}).exitCode, 2);
+  EXPECT_EQ(Lumora({"bogus"}).exitCode, 2);
+  EXPECT_EQ(Lumora({"save-as", Demo()}).exitCode, 2);
+  for (const char* command : {"check", "save-as", "show"}) {
+    ProcessResult help = Lumora({command, "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find(std::string("usage: lumora ") + command), std::string::npos);
+  }
+  ProcessResult missing = Lumora({"check", dir.File("nothing.lmx")});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "Error Z002: You are trying to read from an invalid file\n");
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/project.h"
+#include "plc/address_conversion.h"
+#include "plc/plc_catalogue.h"
+#include "plc/plc_library.h"
+#include "plc/plc_manager.h"
+#include "support/install_tree.h"
+#include "support/recording_interaction.h"
+#include "support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using testing::RecordingInteraction;
+using testing::ScopedInstallDir;
+using testing::StageDir;
+using testing::TempDir;
+
+class PlcManagerTest : public ::testing::Test {
+ protected:
+  std::string Library(const std::string& name) { return StageDir() + "/dll/" + name + ".so"; }
+  ScopedInstallDir install{StageDir()};
+  RecordingInteraction ui;
+};
+
+TEST_F(PlcManagerTest, TarvoValidationAppliesTheAccessRules) {
+  TQMPlcManager2 plc(Library("TDL205"), ui);
+  ASSERT_TRUE(plc.HasLibrary());
+  EXPECT_EQ(plc.PlcName(), "Tarvo DL-205");
+  LumoraPlcAddress record;
+
+  std::string text = "v02000";
+  EXPECT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ_WRITE, kBcd16, false));
+  EXPECT_EQ(text, "V2000");
+  EXPECT_EQ(record.encoded[0], 0x01);
+  EXPECT_EQ(record.encoded[2], 0x04);
+  EXPECT_EQ(record.encoded[3], 0x00);
+
+  text = "V7400";  // read-only range
+  EXPECT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ_WRITE, kBcd16, false));
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_WRITE, kBcd16, false));
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Error T002: Invalid Access Type", "Error T002: Invalid Access Type"}));
+
+  ui.messages.clear();
+  text = "X10";
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Error Z007: Discrete addresses are not allowed here.");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
+
+  ui.messages.clear();
+  text = "V8";
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("octal"), std::string::npos);  // the library's reason
+  text = "V41240";
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
+  text = "V41237";
+  EXPECT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, true));
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd32, true));  // needs two words
+
+  ui.messages.clear();
+  text = "";
+  EXPECT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ_WRITE, kBcd16, false));
+  TQMPlcManager none(nullptr, ui);
+  EXPECT_TRUE(none.ValidateAddress(record, text, LUMORA_ACCESS_READ_WRITE, kBcd16, false));
+  EXPECT_TRUE(ui.messages.empty());
+
+  TQMPlcManager2 dl405(Library("TDL405"), ui);
+  text = "V77777";
+  EXPECT_TRUE(dl405.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
+}
+
+TEST_F(PlcManagerTest, ValidateTagStoresEncodingAccessAndRebuiltText) {
+  TQMPlcManager2 plc(Library("TDL205"), ui);
+  TQMTag tag;
+  tag.address = "v0017";
+  ASSERT_TRUE(plc.ValidateTag(tag, LUMORA_ACCESS_READ, false, 4));
+  EXPECT_EQ(tag.address, "V17");
+  EXPECT_EQ(tag.encodedAddress, (std::vector<uint8_t>{1, 0, 0, 0x0F}));
+  EXPECT_EQ(plc.RebuildText(tag.encodedAddress), "V17");
+  EXPECT_EQ(plc.RebuildText(std::vector<uint8_t>{9, 0, 0, 0}), "");
+
+  tag.address = "v7777";
+  ASSERT_TRUE(plc.ValidateTag(tag, LUMORA_ACCESS_READ, true, 4));
+  EXPECT_EQ(tag.address, "v7777");
+  EXPECT_EQ(tag.addressAccess, 1);
+}
+
+TEST_F(PlcManagerTest, ModbusReferences) {
+  TQMPlcManager2 plc(Library("MODRTU"), ui);
+  LumoraPlcAddress record;
+  std::string text = "40001";
+  ASSERT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ_WRITE, kBinary16, false));
+  EXPECT_EQ(record.encoded[0], 4);
+  EXPECT_EQ(record.encoded[2], 0);
+  text = "30010";
+  EXPECT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBinary16, false));
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_WRITE, kBinary16, false));
+  text = "00001";
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBinary16, false));
+  text = "4001";
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBinary16, false));
+  EXPECT_EQ(plc.RebuildText(std::vector<uint8_t>{3, 0, 9}), "30010");
+  EXPECT_LT(plc.Compare("30999", "40001"), 0);
+}
+
+TEST_F(PlcManagerTest, DetailsAndDriverPaths) {
+  TQMPlcManager2 plc(Library("TDL205"), ui);
+  LumoraPlcDetails details = plc.Details();
+  EXPECT_STREQ(details.plcName, "Tarvo DL-205");
+  EXPECT_STREQ(details.driverName, "TDL205");
+  EXPECT_EQ(details.manufacturerId, 31);
+  EXPECT_EQ(details.modelId, 2);
+  EXPECT_STREQ(details.texts[3], "TDL205.html");
+  EXPECT_EQ(details.integers[0], 100);
+  EXPECT_TRUE(std::filesystem::exists(StageDir() + "/dll/" + details.texts[3]));
+
+  EXPECT_EQ(plc.DriverFilePath(DriverKind::Panel), StageDir() + "/driver/TDL205.plx");
+  EXPECT_EQ(plc.DriverFilePath(DriverKind::Multiplexer), StageDir() + "/driver/TDL205.plc");
+  EXPECT_EQ(plc.DriverFilePath(DriverKind::PanelBehindMultiplexer), StageDir() + "/driver/multiplexer.plx");
+  for (DriverKind kind : {DriverKind::Panel, DriverKind::Multiplexer, DriverKind::PanelBehindMultiplexer}) {
+    EXPECT_TRUE(std::filesystem::exists(plc.DriverFilePath(kind)));
+  }
+  TQMPlcManager none(nullptr, ui);
+  EXPECT_EQ(none.DriverFilePath(DriverKind::Panel), "");
+  EXPECT_EQ(none.DriverFilePath(DriverKind::PanelBehindMultiplexer), "");
+}
+
+TEST_F(PlcManagerTest, DefaultAttributesGoThroughTheExchangeFile) {
+  TempDir dir;
+  testing::LinkStageInto(dir.Path(), true);
+  ScopedInstallDir scoped(dir.Path());
+  TQMPlcManager2 plc(Library("TDL205"), ui);
+  TQMPlcSettings settings;
+  ASSERT_TRUE(plc.CreateDefaultAttributes(settings));
+  ASSERT_EQ(settings.plcAttributes.size(), 32u + 7u);
+  EXPECT_EQ(settings.ManufacturerId(), 31);
+  EXPECT_EQ(settings.ModelId(), 2);
+  EXPECT_EQ(std::vector<uint8_t>(settings.plcAttributes.begin() + 32, settings.plcAttributes.end()),
+            (std::vector<uint8_t>{7, 0, 1, 3, 1, 10, 3}));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("temp.atr")));
+
+  // Without a GUI the editor accepts the block unchanged; the exchange file stays in the install folder.
+  EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Unchanged);
+  EXPECT_EQ(ReadAttributeFile(dir.File("temp.atr")), settings.plcAttributes);
+}
+
+TEST_F(PlcManagerTest, ReadOnlyInstallationUsesAPrivateExchangeFile) {
+  TempDir dir;
+  testing::LinkStageInto(dir.Path(), true);
+  ScopedInstallDir readOnly(dir.Path() + "/no-such-folder");
+  TQMPlcManager2 plc(Library("MODRTU"), ui);
+  TQMPlcSettings settings;
+  ASSERT_TRUE(plc.CreateDefaultAttributes(settings));
+  EXPECT_EQ(settings.plcAttributes.size(), 32u + 6u);
+  EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Unchanged);
+}
+
+TEST_F(PlcManagerTest, CompareMapStringsOrdersByAreaThenNumber) {
+  TQMPlcManager2 plc(Library("TDL205"), ui);
+  EXPECT_LT(plc.Compare("V777", "V1000"), 0);
+  EXPECT_GT(plc.Compare("X0", "V41237"), 0);
+  EXPECT_LT(plc.Compare("Y7", "C0"), 0);
+  EXPECT_EQ(plc.Compare("v10", "V010"), 0);
+  EXPECT_LT(plc.Compare("C1777", "garbage"), 0);
+  TQMPlcManager2 planRun(Library("PLANRUN"), ui);
+  EXPECT_LT(planRun.Compare("V100,5,1", "V2000,5,1"), 0);
+}
+
+TEST_F(PlcManagerTest, MissingEntryPointsAreReported) {
+  std::string broken = testing::TestBinDir() + "/plugins/BROKEN.so";
+  TQMPlcManager2 plc(broken, ui);  // construction tells a named library its application type
+  ASSERT_TRUE(plc.HasLibrary());
+  ASSERT_EQ(ui.Texts(), (std::vector<std::string>{kP009Text}));
+  LumoraPlcAddress record;
+  std::string text = "V1";
+  EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
+  EXPECT_EQ(ui.Texts().back(), kP001Text);
+  EXPECT_EQ(plc.Compare("V1", "V2"), 0);
+  EXPECT_EQ(ui.Texts().back(), kP008Text);
+  EXPECT_EQ(plc.RebuildText(std::vector<uint8_t>{1, 0, 0, 1}), "");
+  TQMPlcSettings settings;
+  EXPECT_FALSE(plc.CreateDefaultAttributes(settings));
+  EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Failed);
+  EXPECT_EQ(std::string(kP009Text).front(), '"');
+
+  TQMPlcManager2 missing(StageDir() + "/dll/NOPE.so", ui);
+  EXPECT_FALSE(missing.HasLibrary());
+  TQMPlcManager2 relative("TDL205.so", ui);  // never searched for
+  EXPECT_FALSE(relative.HasLibrary());
+}
+
+TEST_F(PlcManagerTest, CatalogueAndLookupWithDuplicateIds) {
+  TempDir dir;
+  testing::LinkStageInto(dir.Path(), true);
+  std::filesystem::copy_file(testing::TestBinDir() + "/plugins/DUPLICATE.so", dir.Path() + "/dll/ZDUP205.so");
+  std::filesystem::copy_file(testing::TestBinDir() + "/plugins/BROKEN.so", dir.Path() + "/dll/BROKEN.so");
+  std::filesystem::copy_file(StageDir() + "/dll/TDL205.html", dir.Path() + "/dll/notalib.so.html");
+  ScopedInstallDir scoped(dir.Path());
+
+  PlcCatalogue catalogue;
+  catalogue.Discover(ui);
+  std::vector<std::string> names;
+  for (const auto& entry : catalogue.Entries()) names.push_back(entry.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Broken PLC", "Modbus RTU", "Plan & Run", "Tarvo DL-205",
+                                             "Tarvo DL-405", "Duplicate DL-205"}));
+  EXPECT_EQ(catalogue.Lookup(31, 2).name, "Duplicate DL-205");  // the later library takes the key
+  EXPECT_EQ(catalogue.Lookup(31, 3).path, dir.Path() + "/dll/TDL405.so");
+  EXPECT_EQ(catalogue.Lookup(1, 1).path, "");
+
+  PlcCatalogueEntry first = TQMPlcManager::FindPlcByIds(31, 2, ui);
+  EXPECT_EQ(first.name, "Tarvo DL-205");
+  EXPECT_EQ(first.path, dir.Path() + "/dll/TDL205.so");
+  EXPECT_EQ(TQMPlcManager::FindPlcByIds(99, 9, ui).path, "");
+}
+
+TEST_F(PlcManagerTest, DiscoveryThreadAndEnvironment) {
+  PlcDiscovery discovery;
+  discovery.Start(ui);
+  const PlcCatalogue& catalogue = discovery.Wait();
+  EXPECT_EQ(catalogue.Entries().size(), 4u);
+  EXPECT_EQ(&discovery.Wait(), &catalogue);
+
+  InstalledPlcEnvironment environment(catalogue, ui);
+  EXPECT_EQ(environment.LookupPlc(40, 1).name, "Modbus RTU");
+  bool initialised = false;
+  auto module = environment.LoadPlcLibrary(Library("TDL405"), initialised);
+  ASSERT_NE(module, nullptr);
+  EXPECT_TRUE(initialised);
+  EXPECT_EQ(environment.LoadPlcLibrary("/tmp/TDL405.so", initialised), nullptr);  // outside dll/
+  EXPECT_FALSE(initialised);
+
+  TQMProject project({&ui, &environment});
+  EXPECT_TRUE(project.ReloadPlcLibrary(Library("MODRTU")));
+  TQMPlcManager manager(project.plcLibrary.get(), ui);
+  EXPECT_EQ(manager.PlcName(), "Modbus RTU");
+  EXPECT_FALSE(project.ReloadPlcLibrary(Library("MISSING")));
+  EXPECT_EQ(project.plcLibrary, nullptr);
+}
+
+TEST_F(PlcManagerTest, Convertibility) {
+  EXPECT_TRUE(IsConvertiblePlc(31, 2, 31, 3, ui));
+  EXPECT_TRUE(IsConvertiblePlc(31, 3, 31, 2, ui));
+  EXPECT_TRUE(IsConvertiblePlc(40, 1, 40, 1, ui));
+  EXPECT_FALSE(IsConvertiblePlc(31, 2, 40, 1, ui));
+  EXPECT_TRUE(ui.messages.empty());
+  TempDir empty;
+  ScopedInstallDir nowhere(empty.Path());
+  EXPECT_FALSE(IsConvertiblePlc(31, 2, 31, 2, ui));
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Error P002: Unable to load library : CtrlLink.dll"}));
+}
+
+TEST_F(PlcManagerTest, ConversionRowsAndRevalidation) {
+  TQMPlcManager2 modbus(Library("MODRTU"), ui);
+  std::vector<std::string> rows;
+  TQMTag good, bad, empty;
+  good.address = "40010";
+  bad.address = "V2000";
+  ConvertTagAddress(good, modbus, 3, rows);
+  ConvertTagAddress(bad, modbus, 3, rows);
+  ConvertTagAddress(empty, modbus, 3, rows);
+  EXPECT_EQ(rows, (std::vector<std::string>{"40010\t40010\t\t",
+                                            "V2000\t \tUnable to rebuild the address for the new PLC\t"}));
+  EXPECT_TRUE(bad.address.empty());
+  EXPECT_EQ(good.encodedAddress, (std::vector<uint8_t>{4, 0, 9}));
+
+  std::string log = FormatAddressConversionLog(rows, "08/12/2026 10:00:00");
+  EXPECT_EQ(log,
+            "Address conversion log file\nCreated on : 08/12/2026 10:00:00\nOld address\tNew address\t\tRemarks\n\n"
+            "40010\t40010\t\t\nV2000\t \tUnable to rebuild the address for the new PLC\t\n");
+
+  TQMProject project;
+  project.plcSettings.addressSize = 4;
+  TQMPanel panel(&project, kPanelQM210);
+  panel.buttonLeds.ledWord.address = "v2000";
+  panel.lineRegisters[0].address = "V9";  // not octal
+  project.PutPanel(panel);
+  TQMPlcManager2 tarvo(Library("TDL205"), ui);
+  EXPECT_EQ(RevalidateAddresses(project, tarvo), 1);
+  EXPECT_EQ(project.Panel(0).buttonLeds.ledWord.address, "v2000");  // text kept
+  EXPECT_EQ(project.Panel(0).buttonLeds.ledWord.encodedAddress, (std::vector<uint8_t>{1, 0, 4, 0}));
+}
+
+}  // namespace
+}  // namespace lumora
