@@ -162,3 +162,18 @@ TQMProject MakeMaximalProject(CoreServices services) {
 }
 
 }  // namespace lumora::testing
+
+#include "link/packet.h"
+#include "support/pty_peer.h"
+
+namespace lumora::testing {
+
+std::vector<uint8_t> MakeReply(uint8_t code, const std::vector<uint8_t>& payload) {
+  std::vector<uint8_t> packet = {0xAA, static_cast<uint8_t>(payload.size() + 6), 0x10, 0x01, code};
+  packet.insert(packet.end(), payload.begin(), payload.end());
+  packet.resize(packet.size() + 2);
+  StorePacketCrc(packet.data());
+  return packet;
+}
+
+}  // namespace lumora::testing

@@ -1,0 +1,48 @@
+#pragma once
+// Readers of firmware and driver files into flat memory images: Intel HEX (TQMExec, panels) and
+// Motorola S-record (TQMMuxExec, the multiplexer). Gaps are filled with 0xFF.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumora {
+
+// Larger images, and gaps that would need more, cannot be firmware: the file is malformed.
+inline constexpr size_t kMaxImageSize = 16u * 1024 * 1024;
+
+class TQMExec {
+ public:
+  // Reads the whole file text; `base` is the address of the image's first byte.
+  TQMExec(std::string_view fileText, int base);
+  virtual ~TQMExec() = default;
+  bool IsValid() const { return valid_; }
+  const std::vector<uint8_t>& GetImage() const { return image_; }
+
+ private:
+  void Read(std::string_view fileText);
+  long nextAddress_;
+  int lastRecordType_ = 0;
+  std::vector<uint8_t> image_;
+  bool valid_ = true;
+};
+
+class TQMMuxExec {
+ public:
+  TQMMuxExec(std::string_view fileText, int startAddress);
+  virtual ~TQMMuxExec() = default;
+  bool IsValid() const { return valid_; }
+  const std::vector<uint8_t>& GetImage() const { return image_; }
+
+ private:
+  void Read(std::string_view fileText);
+  std::vector<uint8_t> image_;
+  bool valid_ = true;
+  long expectedAddress_;
+};
+
+// Digit rule of both formats: "0".."9" are 0..9, any other character its upper-case code minus 55.
+int HexDigitValue(char c);
+
+}  // namespace lumora

@@ -1,0 +1,227 @@
+#include "link/serial_link.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+#include "link/comm_log.h"
+#include "link/commands.h"
+#include "link/link_speed.h"
+#include "link/packet.h"
+#include "link/port_names.h"
+#include "link/responses.h"
+
+namespace lumora {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+speed_t SpeedConstant(int bitsPerSecond) {
+  switch (bitsPerSecond) {
+    case 1200: return B1200;
+    case 2400: return B2400;
+    case 4800: return B4800;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    default: return B9600;
+  }
+}
+
+// Waits for `events` on `fd` for at most `milliseconds`, restarting after signals.
+bool WaitFor(int fd, short events, int milliseconds) {
+  auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+  for (;;) {
+    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    if (left < 0) left = 0;
+    pollfd entry{fd, events, 0};
+    int ready = ::poll(&entry, 1, left);
+    if (ready > 0) return (entry.revents & events) != 0;
+    if (ready == 0) return false;
+    if (errno != EINTR) return false;
+  }
+}
+
+}  // namespace
+
+TQMXComm::TQMXComm(const std::string& portName, TQMProject* project) : project_(project) { Open(portName); }
+
+TQMXComm::~TQMXComm() { Close(); }
+
+void TQMXComm::Open(const std::string& portName) {
+  Close();
+  device_ = ResolvePortDevice(portName);
+  int fd = device_.empty() ? -1 : ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    openErrno_ = device_.empty() ? ENOENT : errno;
+    ok = false;
+    errorText = kC003Text;
+    return;
+  }
+  // Two programs must not talk to one panel at once.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    openErrno_ = EBUSY;
+    ::close(fd);
+    ok = false;
+    errorText = kC003Text;
+    return;
+  }
+  fd_ = fd;
+  if (!Configure()) {
+    ok = false;
+    errorText = kC004Text;
+    return;
+  }
+  ::tcflush(fd_, TCIFLUSH);
+}
+
+bool TQMXComm::Configure() {
+  if (fd_ < 0) return false;
+  readIntervalMs_ = 20;
+  readMultiplierMs_ = 10;
+  readConstantMs_ = 2500;
+  writeMultiplierMs_ = 10;
+  writeConstantMs_ = 10;
+  termios settings;
+  std::memset(&settings, 0, sizeof settings);
+  if (::tcgetattr(fd_, &settings) != 0) return false;
+  // Raw bytes at the link speed, 8 data bits, no parity; stop bits and flow control stay as the port has them.
+  settings.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK);
+  settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+  settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB);
+  settings.c_cflag |= CS8 | CREAD | CLOCAL;
+  settings.c_cc[VMIN] = 0;
+  settings.c_cc[VTIME] = 0;
+  speed_t speed = SpeedConstant(LinkSpeed());
+  if (::cfsetispeed(&settings, speed) != 0 || ::cfsetospeed(&settings, speed) != 0) return false;
+  return ::tcsetattr(fd_, TCSANOW, &settings) == 0;
+}
+
+bool TQMXComm::SetReadTimeout(int milliseconds) {
+  if (fd_ < 0) return false;
+  readIntervalMs_ = milliseconds;
+  readConstantMs_ = milliseconds;
+  return true;
+}
+
+void TQMXComm::SendPacket(const uint8_t* packet) {
+  size_t size = static_cast<size_t>(packet[1]) + 1;
+  for (size_t i = 0; i < size; ++i) CommLogByte(packet[i]);
+  if (fd_ < 0) {
+    ok = false;
+    errorText = "Error Writing File";
+    return;
+  }
+  int budget = writeMultiplierMs_ * static_cast<int>(size) + writeConstantMs_;
+  auto deadline = Clock::now() + std::chrono::milliseconds(budget);
+  size_t written = 0;
+  while (written < size) {
+    ssize_t n = ::write(fd_, packet + written, size - written);
+    if (n > 0) {
+      written += static_cast<size_t>(n);
+      continue;
+    }
+    if (n < 0 && errno != EAGAIN && errno != EINTR) break;
+    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    if (left <= 0 || !WaitFor(fd_, POLLOUT, left)) break;
+  }
+  if (written < size) {
+    ok = false;
+    errorText = "Error Writing File";
+  }
+}
+
+int TQMXComm::ReadByte() {
+  if (fd_ < 0) return -1;
+  // Bytes are read one at a time, so a byte may take the whole total time-out.
+  int budget = readMultiplierMs_ + readConstantMs_;
+  auto deadline = Clock::now() + std::chrono::milliseconds(budget);
+  for (;;) {
+    uint8_t byte = 0;
+    ssize_t n = ::read(fd_, &byte, 1);
+    if (n == 1) {
+      CommLogByte(byte);
+      return byte;
+    }
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return -1;
+    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    if (left <= 0 || !WaitFor(fd_, POLLIN, left)) return -1;
+  }
+}
+
+const uint8_t* TQMXComm::ReceivePacket() {
+  CommLogHeader("Panel said:\n");
+  linkError = kLinkOk;
+  int skipped = 0;
+  for (;;) {
+    int byte = ReadByte();
+    if (byte < 0) {
+      linkError = kLinkTimeout;
+      return nullptr;
+    }
+    if (byte == kStartByte) break;
+    if (++skipped > 100) {
+      linkError = kLinkTimeout;
+      return nullptr;
+    }
+  }
+  buffer_[0] = kStartByte;
+  int length = ReadByte();
+  if (length < 0) {
+    linkError = kLinkTimeout;
+    return nullptr;
+  }
+  // A length byte must leave room for the header and the checksum and fit the 70-byte packet.
+  if (length > kMaxReplyLength || length < 6) {
+    linkError = kLinkBadLength;
+    return nullptr;
+  }
+  buffer_[1] = static_cast<uint8_t>(length);
+  for (int i = 2; i <= length; ++i) {
+    int byte = ReadByte();
+    if (byte < 0) {
+      linkError = kLinkTimeout;
+      return nullptr;
+    }
+    buffer_[i] = static_cast<uint8_t>(byte);
+  }
+  if (!VerifyPacketCrc(buffer_)) {
+    linkError = kLinkChecksum;
+    return nullptr;
+  }
+  return buffer_;
+}
+
+std::unique_ptr<TQMXResp> TQMXComm::Transact(TQMXCmd& command) {
+  if (!command.BuildPacket()) {
+    // Not describable by one length byte: refused here rather than sent truncated.
+    return std::make_unique<TQMErrorResp>(8);
+  }
+  for (int attempt = 1;; ++attempt) {
+    CommLogHeader("I said:\n");
+    SendPacket(command.Packet());
+    const uint8_t* packet = ReceivePacket();
+    std::unique_ptr<TQMXResp> response = MakeResponse(packet, linkError, project_);
+    if (attempt == 2 || !dynamic_cast<TQMErrorResp*>(response.get())) return response;
+  }
+}
+
+bool TQMXComm::Close() {
+  if (fd_ < 0) return true;
+  ::flock(fd_, LOCK_UN);
+  bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  return closed;
+}
+
+std::string TQMXComm::OpenHint() const { return openErrno_ ? PortOpenHint(openErrno_, device_) : ""; }
+
+}  // namespace lumora

@@ -1,0 +1,62 @@
+#pragma once
+// TQMXComm: one open serial port for one user operation. Writes framed packets, reads replies byte by
+// byte with time-outs, and runs command/response exchanges with one retry.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace lumora {
+
+class TQMProject;
+class TQMXCmd;
+class TQMXResp;
+
+inline constexpr const char* kC003Text = "Error C003: Error opening port";
+inline constexpr const char* kC004Text = "Error C004: Error in setting communication attributes";
+
+class TQMXComm {
+ public:
+  // Opens and configures the port. Test `ok` right after construction.
+  TQMXComm(const std::string& portName, TQMProject* project);
+  virtual ~TQMXComm();
+  TQMXComm(const TQMXComm&) = delete;
+  TQMXComm& operator=(const TQMXComm&) = delete;
+
+  void Open(const std::string& portName);
+  // The standard time-outs (about 2.51 s for one byte) and line settings at the application's link speed.
+  bool Configure();
+  // Sets the read-interval time-out and the read total constant to `milliseconds`.
+  bool SetReadTimeout(int milliseconds);
+  void SendPacket(const uint8_t* packet);
+  // One byte, or -1 when none arrived within the time-out.
+  int ReadByte();
+  // The received packet, or null with `linkError` telling why.
+  const uint8_t* ReceivePacket();
+  std::unique_ptr<TQMXResp> Transact(TQMXCmd& command);
+  bool Close();
+
+  bool IsOpen() const { return fd_ >= 0; }
+  // One line that explains a failed open (permissions, a port in use, the devices that exist).
+  std::string OpenHint() const;
+  const std::string& Device() const { return device_; }
+  void SetProject(TQMProject* project) { project_ = project; }
+
+  std::string errorText;
+  bool ok = true;
+  int linkError = 0;
+
+ private:
+  int fd_ = -1;
+  uint8_t buffer_[104] = {};
+  TQMProject* project_;
+  std::string device_;
+  int openErrno_ = 0;
+  int readIntervalMs_ = 20;
+  int readMultiplierMs_ = 10;
+  int readConstantMs_ = 2500;
+  int writeMultiplierMs_ = 10;
+  int writeConstantMs_ = 10;
+};
+
+}  // namespace lumora

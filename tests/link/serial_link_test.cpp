@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+
+#include "link/comm_log.h"
+#include "link/commands.h"
+#include "link/link_speed.h"
+#include "link/port_names.h"
+#include "link/responses.h"
+#include "link/serial_link.h"
+#include "support/pty_peer.h"
+#include "support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using testing::MakeReply;
+using testing::PtyPeer;
+using testing::TempDir;
+
+const Bytes kOk = MakeReply(0x00, {0x00, 0x00});
+
+TEST(SerialLinkTest, ExchangesAPacket) {
+  PtyPeer peer([](const Bytes& packet) { return packet[4] == 0x0B ? kOk : Bytes{}; });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok) << link.errorText;
+  TQMClrMemCmd clear;
+  auto response = link.Transact(clear);
+  std::string failure;
+  EXPECT_TRUE(IsGoodStdResponse(response.get(), failure)) << failure;
+  ASSERT_EQ(peer.Received().size(), 1u);
+  EXPECT_EQ(peer.Received()[0], (Bytes{0xAA, 0x06, 0x10, 0x01, 0x0B, 0xA0, 0xE6}));
+}
+
+TEST(SerialLinkTest, JunkBeforeTheStartByte) {
+  std::atomic<int> junk{100};
+  PtyPeer peer([&junk](const Bytes&) {
+    Bytes reply(static_cast<size_t>(junk.load()), 0x55);
+    reply.insert(reply.end(), kOk.begin(), kOk.end());
+    return reply;
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  SetLinkSpeed(9600);
+  link.SendPacket(TQMStatusIdCmd().BuildPacket() ? Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data() : nullptr);
+  EXPECT_NE(link.ReceivePacket(), nullptr);
+  junk = 101;
+  link.SendPacket(Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data());
+  EXPECT_EQ(link.ReceivePacket(), nullptr);
+  EXPECT_EQ(link.linkError, 2);
+}
+
+TEST(SerialLinkTest, LengthByteLimitsAndChecksum) {
+  std::atomic<int> length{69};
+  std::atomic<bool> corrupt{false};
+  PtyPeer peer([&](const Bytes&) {
+    Bytes reply = MakeReply(0x00, Bytes(static_cast<size_t>(length.load() - 6), 0));
+    if (length.load() > 69) reply[1] = static_cast<uint8_t>(length.load());
+    if (corrupt) reply.back() ^= 0xFF;
+    return reply;
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  const Bytes status = {0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65};
+  link.SendPacket(status.data());
+  const uint8_t* packet = link.ReceivePacket();
+  ASSERT_NE(packet, nullptr);
+  EXPECT_EQ(packet[1], 69);
+  length = 70;
+  link.SendPacket(status.data());
+  EXPECT_EQ(link.ReceivePacket(), nullptr);
+  EXPECT_EQ(link.linkError, 25);
+  // The rest of that packet would be junk before the next start byte; let it drain.
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  link.Close();
+  link.Open(peer.Path());
+  length = 8;
+  corrupt = true;
+  link.SendPacket(status.data());
+  EXPECT_EQ(link.ReceivePacket(), nullptr);
+  EXPECT_EQ(link.linkError, 1);
+}
+
+TEST(SerialLinkTest, ShortLengthBytesAreRejectedAtOnce) {
+  PtyPeer peer([](const Bytes&) { return Bytes{0xAA, 0x01, 0x10}; });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  auto start = std::chrono::steady_clock::now();
+  link.SendPacket(Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data());
+  EXPECT_EQ(link.ReceivePacket(), nullptr);
+  EXPECT_EQ(link.linkError, 25);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+TEST(SerialLinkTest, OneLostReplyIsRetriedAndTwoTimeOut) {
+  std::atomic<int> calls{0};
+  std::atomic<int> dropFirst{1};
+  PtyPeer peer([&](const Bytes&) {
+    int call = ++calls;
+    return call <= dropFirst.load() ? Bytes{} : kOk;
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  auto response = link.Transact(clear);
+  EXPECT_NE(dynamic_cast<TQMStdResp*>(response.get()), nullptr);
+  EXPECT_EQ(calls.load(), 2);
+
+  calls = 0;
+  dropFirst = 2;
+  auto start = std::chrono::steady_clock::now();
+  response = link.Transact(clear);
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  auto* error = dynamic_cast<TQMErrorResp*>(response.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->ErrorCode(), 2);
+  EXPECT_GT(seconds, 4.5);
+  EXPECT_LT(seconds, 7.0);
+}
+
+TEST(SerialLinkTest, UnknownRepliesAndPanelErrorsAreNotRetried) {
+  std::atomic<int> calls{0};
+  PtyPeer peer([&](const Bytes& packet) {
+    ++calls;
+    return packet[4] == 0x12 ? MakeReply(0x99, {1, 2}) : MakeReply(0x00, {0, 7});
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  TQMStatusIdCmd status;
+  EXPECT_EQ(link.Transact(status), nullptr);
+  TQMClrMemCmd clear;
+  auto refused = link.Transact(clear);
+  ASSERT_NE(dynamic_cast<TQMStdResp*>(refused.get()), nullptr);
+  EXPECT_EQ(calls.load(), 2);
+}
+
+TEST(SerialLinkTest, OversizedCommandsAreNotSent) {
+  PtyPeer peer([](const Bytes&) { return kOk; });
+  TQMXComm link(peer.Path(), nullptr);
+  Bytes attributes(32 + 300, 0);
+  TQMWritePlcAttrCmd tooLarge(attributes);
+  auto response = link.Transact(tooLarge);
+  auto* error = dynamic_cast<TQMErrorResp*>(response.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->GetErrorText(), "Error C015: Invalid Message Length");
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(peer.Received().empty());
+}
+
+TEST(SerialLinkTest, OpenFailuresAndExclusiveAccess) {
+  TQMXComm missing("/dev/lumora-no-such-port", nullptr);
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.errorText, "Error C003: Error opening port");
+  EXPECT_NE(missing.OpenHint().find("does not exist"), std::string::npos);
+  TQMXComm unnamed("", nullptr);
+  EXPECT_FALSE(unnamed.ok);
+  EXPECT_EQ(unnamed.errorText, "Error C003: Error opening port");
+
+  PtyPeer peer([](const Bytes&) { return kOk; });
+  TQMXComm first(peer.Path(), nullptr);
+  ASSERT_TRUE(first.ok);
+  TQMXComm second(peer.Path(), nullptr);
+  EXPECT_FALSE(second.ok);
+  EXPECT_EQ(second.errorText, "Error C003: Error opening port");
+  EXPECT_NE(second.OpenHint().find("in use"), std::string::npos);
+  first.Close();
+  TQMXComm third(peer.Path(), nullptr);
+  EXPECT_TRUE(third.ok);
+
+  TempDir dir;
+  std::string notATty = dir.Write("plain-file", "x");
+  TQMXComm file(notATty, nullptr);
+  EXPECT_FALSE(file.ok);
+  EXPECT_EQ(file.errorText, "Error C004: Error in setting communication attributes");
+}
+
+TEST(SerialLinkTest, ComPortNamesMapToDevices) {
+  SetComPortDevices({"/dev/a", "/dev/b", "/dev/c", "/dev/d"});
+  EXPECT_EQ(ResolvePortDevice("COM3"), "/dev/c");
+  EXPECT_EQ(ResolvePortDevice("/dev/ttyUSB0"), "/dev/ttyUSB0");
+  EXPECT_EQ(ResolvePortDevice("COM5"), "");
+  EXPECT_EQ(ResolvePortDevice(""), "");
+  SetComPortDevices({"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3"});
+  EXPECT_NE(PortOpenHint(EACCES, "/dev/ttyS0").find("join the group"), std::string::npos);
+}
+
+TEST(SerialLinkTest, LinkSpeedIsApplied) {
+  PtyPeer peer([](const Bytes&) { return kOk; });
+  SetLinkSpeed(38400);
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  termios settings{};
+  int fd = ::open(peer.Path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  ::tcgetattr(fd, &settings);
+  EXPECT_EQ(::cfgetospeed(&settings), B38400);
+  EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_EQ(settings.c_cflag & PARENB, 0u);
+  SetLinkSpeed(9600);
+  EXPECT_TRUE(link.Configure());
+  ::tcgetattr(fd, &settings);
+  EXPECT_EQ(::cfgetospeed(&settings), B9600);
+  ::close(fd);
+}
+
+TEST(CommLogTest, ExactContentsOfAnExchange) {
+  TempDir dir;
+  std::string path = dir.File("Write.txt");
+  Bytes longReply = MakeReply(0xB6, Bytes(45, 0x11));  // 51 bytes: a full line and a partial one
+  PtyPeer peer([&](const Bytes&) { return longReply; });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  CommLogNote("not logged: no log is open");
+  OpenCommLog(path);
+  CommLogNote("Status ID");
+  TQMStatusIdCmd status;
+  link.Transact(status);
+  CommLogNote("done");
+  CloseCommLog();
+  std::string expected = "-- Status ID\nI said:\naa 06 10 01 12 b8 65 \nPanel said:\n";
+  for (size_t i = 0; i < longReply.size(); ++i) {
+    char pair[4];
+    std::snprintf(pair, sizeof pair, "%02x", longReply[i]);
+    expected += pair;
+    expected += i == 39 ? '\n' : ' ';  // 40 values a line
+  }
+  expected += "\n-- done\n";
+  EXPECT_EQ(TempDir::Read(path), expected);
+  EXPECT_FALSE(CommLogIsOpen());
+}
+
+}  // namespace
+}  // namespace lumora
