@@ -1,8 +1,12 @@
 // Writes deterministic sample images as Intel HEX or Motorola S-record files: the PLC drivers and
 // firmware files of the install tree, and test images.
 //
-//   make_image hex  OUT BASE SIZE SEED     Intel HEX, 16-bit addresses, 32-byte records
-//   make_image srec OUT BASE SIZE SEED     S-records (S2 or S3 by address), 32-byte records
+//   make_image hex  OUT BASE SIZE SEED [TAG A B C]   Intel HEX, 16-bit addresses, 32-byte records
+//   make_image srec OUT BASE SIZE SEED [TAG A B C]   S-records (S2 or S3 by address), 32-byte records
+//
+// With TAG ("LDRV" for a PLC driver, "LFRM" for firmware) the image starts with the four tag letters
+// and three identification bytes: a driver's manufacturer id, model id and version letter, or a
+// firmware's revision letter, revision number and 0. The simulated panel reads them.
 
 #include <cstdint>
 #include <cstdio>
@@ -68,8 +72,8 @@ void WriteSrec(FILE* out, uint32_t base, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: %s hex|srec OUT BASE SIZE SEED\n", argv[0]);
+  if (argc != 6 && argc != 10) {
+    std::fprintf(stderr, "usage: %s hex|srec OUT BASE SIZE SEED [TAG A B C]\n", argv[0]);
     return 2;
   }
   std::string kind = argv[1];
@@ -82,6 +86,16 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::vector<uint8_t> bytes = Content(size, seed);
+  if (argc == 10 && size >= 8) {
+    for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(argv[6][i]);
+    for (int i = 0; i < 3; ++i) {
+      const char* value = argv[7 + i];
+      // A single non-digit character stands for itself ("B"); anything else is a number.
+      bytes[static_cast<size_t>(4 + i)] = static_cast<uint8_t>(
+          value[0] && !value[1] && !(value[0] >= '0' && value[0] <= '9') ? value[0] : std::strtoul(value, nullptr, 0));
+    }
+    bytes[7] = 0;
+  }
   bool ok = true;
   if (kind == "hex") {
     ok = WriteHex(out, base, bytes);
