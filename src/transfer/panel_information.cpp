@@ -1,0 +1,142 @@
+#include "transfer/panel_information.h"
+
+#include "link/link_speed.h"
+#include "link/responses.h"
+#include "link/serial_link.h"
+#include "model/interaction.h"
+#include "model/project.h"
+#include "model/project_diff.h"
+#include "plc/plc_manager.h"
+#include "transfer/project_helper.h"
+
+namespace lumora {
+namespace {
+
+void SetSpeedForProject(const TQMProject& project) { SetLinkSpeed(project.systemType == 1 ? 38400 : 9600); }
+
+Interaction& UiOf(TransferContext& context) {
+  static SilentInteraction silent;
+  return context.interaction ? *context.interaction : silent;
+}
+
+}  // namespace
+
+const char* UnitAttributesText(int unitType) {
+  switch (unitType) {
+    case kPanelQM210:
+      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in Menu System\n  * "
+             "EMI filtered Power Supply to reduce communication problems\n";
+    case kPanelQM210G:
+      return "  * 2 x 20 larger character display with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * "
+             "Built in menu system\n  * EMI filtered Power Supply to reduce communication problems\n";
+    case kPanelQM210K:
+      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Numeric keypad or scroll data entry\n  * Built in "
+             "menu system\n  * EMI filtered Power Supply to reduce communication problems\n";
+    case kPanelQM410:
+      return "  * 4 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in menu system\n  * "
+             "EMI filtered Power Supply to reduce communication problems\n";
+    case kPanelQMSV:
+      return "  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value\n  * Scroll keys "
+             "to enter new values and enter key to send the value to PLC\n  * EMI filtered Power Supply to reduce "
+             "the communciation problems\n";
+    case kPanelMultiplexer:
+      return " * Communication Master for multiple panels\n*  Connects up to 5 Lumora panels to one PLC";
+    default: return "";
+  }
+}
+
+UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int driverNameMode,
+                             Interaction& interaction) {
+  UnitInformation info;
+  info.unitType = status.GetPanelModel();
+  info.multiplexer = multiplexer;
+  info.modelText = UnitModelName(info.unitType);
+  info.attributesText = UnitAttributesText(info.unitType);
+  info.firmwareRevision = status.GetFirmwareText();
+  info.memorySize = status.GetMemoryText();
+  if (status.HasDriver()) {
+    info.driverRevision = status.GetDriverVersionText();
+    info.driverName = driverNameMode == 1
+                          ? TQMPlcManager::FindPlcByIds(status.ManufacturerId(), status.ModelId(), interaction).name
+                          : "Multiplexer";
+  } else {
+    info.driverName = kNoDriverText;
+  }
+  return info;
+}
+
+std::unique_ptr<TQMStatusResp> QueryUnitInformation(TransferContext& context, int& driverNameMode) {
+  TQMProject& project = *context.project;
+  TQMProjectHelper helper(context);
+  driverNameMode = 1;
+  TQMXComm link(context.portName, &project);
+  if (!link.ok) {
+    helper.ShowLinkOpenError(link);
+    return nullptr;
+  }
+  SetSpeedForProject(project);
+  link.Configure();
+  if (project.systemType == 1) return helper.MultiplexerStatus(link);
+  std::unique_ptr<TQMStatusIdResp> answer;
+  if (!helper.StatusIdCheck(link, kC001Text, &answer)) return nullptr;
+  return answer;
+}
+
+std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& context) {
+  TQMProject& project = *context.project;
+  int port = project.multiplexer.selectedPort;
+  if (!project.multiplexer.HasPanel(port) || !project.FindPanel(port)) return nullptr;
+  TQMProjectHelper helper(context);
+  TQMXComm link(context.portName, &project);
+  if (!link.ok) {
+    helper.ShowLinkOpenError(link);
+    return nullptr;
+  }
+  SetSpeedForProject(project);
+  link.Configure();
+  std::unique_ptr<TQMStatusIdResp> answer;
+  bool ok = helper.SwitchPort(link, 0) && helper.SwitchPort(link, port) && helper.StatusIdCheck(link, kC001Text, &answer);
+  helper.SwitchPort(link, 0);
+  if (!ok) return nullptr;
+  return answer;
+}
+
+bool ClearPanelMemory(TransferContext& context) {
+  TQMProject& project = *context.project;
+  if (project.panels.empty()) return false;
+  TQMProjectHelper helper(context);
+  TQMXComm link(context.portName, &project);
+  if (!link.ok) {
+    helper.ShowLinkOpenError(link);
+    return false;
+  }
+  SetSpeedForProject(project);
+  link.Configure();
+  bool cleared = project.systemType == 1 ? helper.ClearAllUnits(link) : helper.ClearMemory(link);
+  if (cleared) UiOf(context).ShowMessage(kMemoryClearedText, "", MessageIcon::Information);
+  return cleared;
+}
+
+bool CheckMultiplexerSetup(TransferContext& context) {
+  TQMProject& project = *context.project;
+  if (project.panels.empty()) return false;
+  TQMProjectHelper helper(context);
+  TQMXComm link(context.portName, &project);
+  if (!link.ok) {
+    helper.ShowLinkOpenError(link);
+    return false;
+  }
+  SetSpeedForProject(project);
+  link.Configure();
+  return helper.TestAllPanelsConnected(link);
+}
+
+VerifyResult CompareWithPanel(const TQMProject& onPc, const TQMProject& readFromPanel) {
+  VerifyResult result;
+  result.same = onPc.Equals(readFromPanel);
+  result.text = result.same ? kVerifySameText : kVerifyDifferentText;
+  if (!result.same) result.differences = DescribeDifferences(onPc, readFromPanel);
+  return result;
+}
+
+}  // namespace lumora

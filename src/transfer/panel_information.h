@@ -1,0 +1,58 @@
+#pragma once
+// The short exchanges the main view runs without a worker: what a connected unit is, clearing the
+// panels' memory, and checking a multiplexer set-up. Errors go to the context's sink as error events;
+// a port that cannot be opened to a message box.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "transfer/transfer_context.h"
+
+namespace lumora {
+
+class Interaction;
+class TQMProject;
+class TQMStatusResp;
+
+inline constexpr const char* kNoDriverText = "No driver available on panel.";
+inline constexpr const char* kMemoryClearedText = "Panel(s) memory cleared";
+inline constexpr const char* kVerifySameText = "Project file on PC is same as the \nproject loaded in the panel";
+inline constexpr const char* kVerifyDifferentText = "Project file on PC is different from\nproject loaded in the panel";
+
+// What the panel information dialog shows.
+struct UnitInformation {
+  int unitType = 0;
+  bool multiplexer = false;
+  std::string modelText;
+  std::string attributesText;
+  std::string firmwareRevision;
+  std::string memorySize;
+  std::string driverName;
+  std::string driverRevision;
+};
+
+const char* UnitAttributesText(int unitType);
+// Driver-name mode 1 shows the PLC library's name for the ids, mode 0 "Multiplexer".
+UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int driverNameMode,
+                             Interaction& interaction);
+
+// The connected panel (single-panel project) or multiplexer (multiplexer project); null when an error
+// was reported. The context's project, port name and interaction are used.
+std::unique_ptr<TQMStatusResp> QueryUnitInformation(TransferContext& context, int& driverNameMode);
+// The selected panel of a multiplexer project, through the multiplexer; null when the selected port has
+// no panel or an error was reported.
+std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& context);
+// Clears the one panel, or the multiplexer and every panel behind it.
+bool ClearPanelMemory(TransferContext& context);
+// The multiplexer and the panels behind it are the configured ones.
+bool CheckMultiplexerSetup(TransferContext& context);
+
+struct VerifyResult {
+  bool same = false;
+  std::string text;
+  std::vector<std::string> differences;
+};
+VerifyResult CompareWithPanel(const TQMProject& onPc, const TQMProject& readFromPanel);
+
+}  // namespace lumora

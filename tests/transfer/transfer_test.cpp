@@ -1,0 +1,514 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "link/link_speed.h"
+#include "link/responses.h"
+#include "model/project_diff.h"
+#include "support/run_process.h"
+#include "support/sample_projects.h"
+#include "support/transfer_fixture.h"
+#include "transfer/panel_information.h"
+#include "transfer/project_helper.h"
+#include "transfer/transfer_texts.h"
+
+namespace lumora {
+namespace {
+
+using testing::RecordingSink;
+using testing::SetTarvoAddress;
+using testing::Simulator;
+using testing::StageDir;
+using testing::TransferFixture;
+
+std::string Markers(unsigned char marker, int count) { return std::string(static_cast<size_t>(count), static_cast<char>(marker)); }
+
+class TransferTest : public ::testing::Test, public TransferFixture {
+ protected:
+  std::string TraceFile() { return dir.File("trace.txt"); }
+  std::string StateFile() { return dir.File("state.json"); }
+
+  void ExpectNoViolations() {
+    std::string trace = Trace(TraceFile());
+    EXPECT_EQ(trace.find("VIOLATION"), std::string::npos) << trace.substr(trace.find("VIOLATION") == std::string::npos ? 0 : trace.find("VIOLATION"), 400);
+  }
+
+  // Write, read back, compare.
+  void WriteReadVerify(TQMProject& project, const std::vector<std::string>& simulator, int target = kTargetWriteProject) {
+    Simulator sim(simulator);
+    ASSERT_FALSE(sim.Path().empty());
+    RecordingSink written = RunOperation(project, kOperationWrite, sim.Path(), target);
+    ASSERT_TRUE(written.Errors().empty()) << written.Errors()[0];
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(written.Steps().back(), kStepWriteFinished);
+
+    TQMProject read = ReadProject();
+    RecordingSink reading = RunOperation(read, kOperationRead, sim.Path());
+    ASSERT_TRUE(reading.Errors().empty()) << reading.Errors()[0];
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(reading.Steps().back(), kStepReadFinished);
+    VerifyResult result = CompareWithPanel(project, read);
+    EXPECT_TRUE(result.same) << ::testing::PrintToString(result.differences);
+    EXPECT_EQ(result.text, "Project file on PC is same as the \nproject loaded in the panel");
+    sim.Stop();
+    ExpectNoViolations();
+  }
+
+  TQMProject Qm410Project() {
+    TQMProject project(Services());
+    project.plcSettings.SetHeader(31, 2);
+    for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+    TQMPanel panel(&project, kPanelQM410);
+    for (int i = 0; i < 4; ++i) SetTarvoAddress(panel.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(3010 + i));
+    SetTarvoAddress(panel.buttonLeds.ledWord, "V3000", kBinary16);
+    panel.buttonLeds.ledMode = {1, 0, 2, 1, 0};
+    TQMMessage message = panel.NewMessage();
+    message.number = 4;
+    message.isPlcMessage = 1;
+    message.text = "A" + Markers(0xFF, 10) + Markers(0xFE, 2) + Markers(0xFD, 3);
+    SetTarvoAddress(message.data1, "V400", kBinary32);
+    SetTarvoAddress(message.data2, "V402", kBinary16);
+    SetTarvoAddress(message.data3, "V403", kBcd16);
+    message.leadingZeros = {false, true, true};
+    panel.messages.push_back(message);
+    TQMMessage local = panel.NewMessage();
+    local.number = 256;
+    local.text = "LOCAL " + Markers(0xFF, 3) + "\xFC";
+    SetTarvoAddress(local.data1, "V404");
+    local.data1.variableDecimal = true;
+    SetTarvoAddress(local.data1.decimalPointTag, "V405", kBinary16);
+    panel.messages.push_back(local);
+    panel.firstLocalNumber = 5;
+    project.PutPanel(panel);
+    Prepare(project);
+    return project;
+  }
+
+  TQMProject SetPointProject() {
+    TQMProject project(Services());
+    project.plcSettings.SetHeader(40, 1);
+    for (uint8_t byte : {6, 0, 1, 3, 2, 10}) project.plcSettings.plcAttributes.push_back(byte);
+    TQMPanel panel(&project, kPanelQMSV);
+    panel.lineRegisters[0].address = "40100";
+    for (int n = 1; n <= 3; ++n) {
+      TQMMessage message = panel.NewMessage();
+      message.number = n;
+      message.isPlcMessage = 1;
+      message.hasSetPoint = true;
+      message.text = "SETPOINT " + std::to_string(n);
+      message.data1.address = "4010" + std::to_string(n);
+      message.data1.valueType = kBinary32;
+      message.data1.fixedDecimals = static_cast<int16_t>(n == 2 ? 2 : -1);
+      message.data1.limitsEnabled = n == 3;
+      message.data1.maxValue = 5000;
+      message.leadingZeros = {n == 1, false, false};
+      panel.messages.push_back(message);
+    }
+    panel.firstLocalNumber = 1;
+    project.PutPanel(panel);
+    Prepare(project, "MODRTU");
+    return project;
+  }
+};
+
+TEST_F(TransferTest, DemoProjectWritesReadsAndVerifies) {
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  WriteReadVerify(project, {"--panel", "QM210", "--trace", TraceFile()});
+}
+
+TEST_F(TransferTest, KeypadPanelWithPasswordsAndAnnunciator) {
+  TQMProject project = testing::MakeKeypadProject(Services());
+  // A text panel's message record has no place for fixed decimals; they come back as none.
+  project.Panel(0).messages[1].data1.fixedDecimals = -1;
+  Prepare(project);
+  WriteReadVerify(project, {"--panel", "QM210K", "--trace", TraceFile()});
+}
+
+TEST_F(TransferTest, FourLinePanelWithWideItems) {
+  TQMProject project = Qm410Project();
+  WriteReadVerify(project, {"--panel", "QM410", "--trace", TraceFile()});
+}
+
+TEST_F(TransferTest, SetPointPanel) {
+  TQMProject project = SetPointProject();
+  WriteReadVerify(project, {"--panel", "QMSV", "--plc", "40:1", "--trace", TraceFile()});
+}
+
+TEST_F(TransferTest, MultiplexerProjectWrittenWhole) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  WriteReadVerify(project, {"--mux", "2:QM210,5:QMSV", "--empty-port-std", "--trace", TraceFile()});
+  // "Please ensure all panels are connected" comes first.
+  EXPECT_EQ(ui.Texts().front(), "Please ensure all panels are connected to the multiplexer and click OK.");
+}
+
+TEST_F(TransferTest, MultiplexerTargets) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  {
+    Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), 5);  // "Multiplexer" only
+    ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+    EXPECT_TRUE(finished);
+    sim.Stop();
+    EXPECT_TRUE(StoredMessages(StateFile(), 2).empty());
+    EXPECT_TRUE(TraceLines(TraceFile(), "IN  aa 31 10 01 b5").empty());
+    EXPECT_FALSE(TraceLines(TraceFile(), "IN  aa 09 10 01 29").empty());  // the multiplexer's attributes
+    ExpectNoViolations();
+  }
+  {
+    std::remove(StateFile().c_str());
+    Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), 1);  // "Panel 2" through the multiplexer
+    ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+    sim.Stop();
+    std::vector<int> stored = StoredMessages(StateFile(), 2);
+    EXPECT_EQ(stored.size(), 2u + 7u);
+    EXPECT_TRUE(StoredMessages(StateFile(), 5).empty());
+    std::vector<std::string> in = TraceLines(TraceFile(), "IN  ");
+    ASSERT_GE(in.size(), 2u);
+    EXPECT_EQ(in.front().substr(0, 21), "IN  aa 07 10 01 c1 02");
+    EXPECT_EQ(in.back().substr(0, 21), "IN  aa 07 10 01 c1 00");
+    ExpectNoViolations();
+  }
+  {
+    // Connected straight to the panel: no switch before the write, the closing switch still goes.
+    Simulator sim({"--panel", "QM210", "--trace", TraceFile()});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), 1, true);
+    ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+    EXPECT_TRUE(finished);
+    sim.Stop();
+    std::vector<std::string> in = TraceLines(TraceFile(), "IN  ");
+    EXPECT_EQ(in.front(), "IN  aa 06 10 01 12 b8 65");
+    EXPECT_EQ(in.back().substr(0, 21), "IN  aa 07 10 01 c1 00");
+    EXPECT_EQ(TraceLines(TraceFile(), "IN  aa 07 10 01 c1").size(), 1u);
+  }
+}
+
+TEST_F(TransferTest, UnconfiguredPanelSendsOnlyTheFinalSwitch) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  for (int target : {2, kTargetNone}) {  // "Panel 3" (not configured) and nothing chosen
+    Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile()});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), target);
+    EXPECT_TRUE(sink.Errors().empty());
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(sink.Steps().back(), kStepWriteFinished);
+    sim.Stop();
+    std::vector<std::string> in = TraceLines(TraceFile(), "IN  ");
+    ASSERT_EQ(in.size(), 1u);
+    EXPECT_EQ(in[0], "IN  aa 07 10 01 c1 00 26 6e");
+  }
+}
+
+TEST_F(TransferTest, BlankMessagesFillTheGapsBetweenPlcMessages) {
+  TQMProject project(Services());
+  project.plcSettings.SetHeader(31, 2);
+  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+  TQMPanel panel(&project, kPanelQM210);
+  for (int number : {3, 7}) {
+    TQMMessage message = panel.NewMessage();
+    message.number = number;
+    message.isPlcMessage = 1;
+    message.text = "MESSAGE " + std::to_string(number);
+    panel.messages.push_back(message);
+  }
+  TQMMessage local = panel.NewMessage();
+  local.number = 256;
+  local.text = "MENU";
+  panel.messages.push_back(local);
+  panel.firstLocalNumber = 8;
+  project.PutPanel(panel);
+  Prepare(project);
+  Simulator sim({"--panel", "QM210", "--trace", TraceFile(), "--state", StateFile()});
+  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  ASSERT_TRUE(sink.Errors().empty());
+  sim.Stop();
+  EXPECT_EQ(StoredMessages(StateFile()), (std::vector<int>{3, 4, 5, 6, 7, 8, 257, 258, 259, 260, 261, 262, 263}));
+  EXPECT_EQ(StoredMessage(StateFile(), 5).substr(0, 8), "0005ffff");
+  // No tags at all: the map image is the 3-byte header, sent in the end block.
+  std::vector<std::string> map = TraceLines(TraceFile(), "IN  aa 0c 10 01 b7");
+  ASSERT_EQ(map.size(), 1u);
+  EXPECT_EQ(map[0].substr(0, 36), "IN  aa 0c 10 01 b7 01 02 03 00 00 04");
+  ExpectNoViolations();
+}
+
+TEST_F(TransferTest, OldFirmwareStopsBeforeAnythingIsCleared) {
+  TQMProject project = testing::MakeKeypadProject(Services());
+  Prepare(project);
+  Simulator sim({"--panel", "QM210K", "--firmware", "A.7", "--trace", TraceFile()});
+  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  EXPECT_TRUE(sink.Errors().empty());
+  EXPECT_FALSE(finished);
+  ASSERT_FALSE(ui.Texts().empty());
+  EXPECT_EQ(ui.Texts().back().rfind("The panel has an older version of the firmware (A.7) which is not compatible \nwith", 0), 0u);
+  EXPECT_NE(ui.Texts().back().find(StageDir() + "/Firmware/"), std::string::npos);
+  sim.Stop();
+  EXPECT_EQ(TraceLines(TraceFile(), "IN  ").size(), 1u);
+}
+
+TEST_F(TransferTest, CancelDuringMessagesLeavesOnlyTheSystemMessages) {
+  TQMProject project(Services());
+  project.plcSettings.SetHeader(31, 2);
+  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+  TQMPanel panel(&project, kPanelQM210);
+  for (int number = 1; number <= 60; ++number) {
+    TQMMessage message = panel.NewMessage();
+    message.number = number;
+    message.isPlcMessage = 1;
+    message.text = "LINE " + std::to_string(number);
+    panel.messages.push_back(message);
+  }
+  panel.firstLocalNumber = 61;
+  project.PutPanel(panel);
+  Prepare(project);
+  Simulator sim({"--panel", "QM210", "--reply-delay", "20", "--state", StateFile(), "--trace", TraceFile()});
+  RecordingSink sink;
+  TransferContext context(&project, kOperationWrite, &ui, &sink);
+  context.portName = sim.Path();
+  StartTransfer(context);
+  for (int wait = 0; wait < 500; ++wait) {
+    auto steps = sink.Steps();
+    if (std::find(steps.begin(), steps.end(), kStepMessagesStart) != steps.end()) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  CancelTransfer(context);
+  EXPECT_FALSE(context.finished);
+  EXPECT_TRUE(sink.Errors().empty());
+  sim.Stop();
+  EXPECT_EQ(StoredMessages(StateFile()), (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
+  EXPECT_EQ(TraceLines(TraceFile(), "IN  aa 06 10 01 0b").size(), 2u);  // cleared, then cleared again
+  EXPECT_TRUE(TraceLines(TraceFile(), "IN  aa 09 10 01 b7").empty());  // no map data after the cancel
+}
+
+TEST_F(TransferTest, WrongPanelTypeAndSilentPanel) {
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  {
+    Simulator sim({"--panel", "QM410"});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{
+                                 "ERROR On COM Port. Error C001: The panel connected to the PC is different from the "
+                                 "configured one"}));
+  }
+  {
+    Simulator sim({"--panel", "QM210", "--silent"});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    ASSERT_EQ(sink.Errors().size(), 1u);
+    EXPECT_EQ(sink.Errors()[0],
+              "ERROR On COM Port. Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup "
+              "Mode, press the up and down arrow keys\nsimultaneously.");
+  }
+  RecordingSink noPort = RunOperation(project, kOperationWrite, dir.File("no-port"));
+  ASSERT_EQ(noPort.Events().size(), 1u);
+  EXPECT_EQ(noPort.Errors()[0], "Error C003: Error opening port");
+  EXPECT_NE(noPort.Events()[0].hint.find("does not exist"), std::string::npos);
+}
+
+TEST_F(TransferTest, RefusedAttributesAreNotASuccess) {
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  {
+    Simulator sim({"--panel", "QM210", "--error", "3@B9"});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error C010: Invalid Message Code"}));
+    EXPECT_FALSE(finished);
+  }
+  {
+    Simulator sim({"--panel", "QM210", "--error", "14@BC"});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error C021: Memory is Read Only"}));
+    EXPECT_FALSE(finished);
+  }
+  {
+    project.plcSettings.plcAttributes.resize(300, 0);  // more than one length byte can describe
+    project.plcSettings.plcAttributes[32] = 0x0C;
+    project.plcSettings.plcAttributes[33] = 0x01;
+    Simulator sim({"--panel", "QM210", "--trace", TraceFile()});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error C015: Invalid Message Length"}));
+    sim.Stop();
+    for (const std::string& line : TraceLines(TraceFile(), "IN  ")) EXPECT_NE(line.substr(16, 2), "bc") << line;
+  }
+}
+
+TEST_F(TransferTest, TooManyTagsInThePanelIsT006BeforeAnotherBlock) {
+  // A panel whose tag table claims 301 tags.
+  std::string state = StateFile();
+  {
+    std::FILE* file = std::fopen(state.c_str(), "w");
+    std::string table = "012d04";
+    for (int i = 0; i < 60; ++i) table += "0008020100000a";
+    std::fprintf(file, "{\"0\": {\"type\": \"QM210\", \"firmware\": \"B.2\", \"plc\": \"31:2\", \"tagTable\": \"%s\"}}",
+                 table.c_str());
+    std::fclose(file);
+  }
+  Simulator sim({"--panel", "QM210", "--state", state, "--trace", TraceFile()});
+  TQMProject read = ReadProject();
+  RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
+  EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error T006:  Error in reading PLC Addresses"}));
+  sim.Stop();
+  EXPECT_EQ(TraceLines(TraceFile(), "IN  aa 08 10 01 b6").size(), 1u);
+}
+
+TEST_F(TransferTest, ReadOfAPanelWithoutAPlcLibrary) {
+  Simulator sim({"--panel", "QM210", "--plc", "88:8"});
+  TQMProject read = ReadProject();
+  RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
+  EXPECT_EQ(sink.Errors(), (std::vector<std::string>{
+                               "ERROR On COM Port. Error P007: PLC dll for this PLC (Manufacturer ID : 88, Model ID : "
+                               "8)\nnot found in this system"}));
+}
+
+TEST_F(TransferTest, MultiplexerFirmwareIsPaddedToAnEvenSize) {
+  std::string image = dir.File("mux.s19");
+  testing::ProcessResult made = testing::RunProcess(
+      {testing::TestBinDir() + "/../tools/make_image", "srec", image, "0x10000", "101", "7"});
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+  Simulator sim({"--mux", "2:QM210", "--trace", TraceFile()});
+  TQMProject project(Services());
+  project.AddPanel(kPanelQM210, 1);
+  RecordingSink sink = RunOperation(project, kOperationMultiplexerFirmware, sim.Path(), kTargetNone, false, image);
+  ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(sink.Events().back().statusText, "Download Completed Successfully");
+  sim.Stop();
+  std::vector<std::string> blocks = TraceLines(TraceFile(), "IN  aa");
+  std::vector<std::string> exec;
+  for (const std::string& line : blocks) {
+    if (line.substr(16, 2) == "bd") exec.push_back(line.substr(4, 24));
+  }
+  ASSERT_EQ(exec.size(), 3u);
+  EXPECT_EQ(exec[0], "aa 3b 10 01 bd 00 01 32 ");  // start with the first 50 bytes
+  EXPECT_EQ(exec[1], "aa 3b 10 01 bd 01 00 32 ");
+  EXPECT_EQ(exec[2], "aa 0b 10 01 bd 02 02 02 ");  // 101 bytes padded to 102
+  std::string end = TraceLines(TraceFile(), "IN  aa 0b 10 01 bd")[0];
+  EXPECT_EQ(end.substr(4 + 8 * 3 + 3, 2), "ff");
+  ExpectNoViolations();
+
+  std::string tiny = dir.File("tiny.s19");
+  ASSERT_EQ(testing::RunProcess({testing::TestBinDir() + "/../tools/make_image", "srec", tiny, "0x10000", "40", "7"}).exitCode, 0);
+  Simulator quiet({"--mux", "2:QM210", "--trace", dir.File("quiet.txt")});
+  RecordingSink refused = RunOperation(project, kOperationMultiplexerFirmware, quiet.Path(), kTargetNone, false, tiny);
+  EXPECT_EQ(refused.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error Z003: The file may be corrupted"}));
+  quiet.Stop();
+  EXPECT_TRUE(TraceLines(dir.File("quiet.txt"), "IN  ").empty());
+}
+
+TEST_F(TransferTest, PanelFirmwareUpgrade) {
+  Simulator sim({"--panel", "QM210", "--restart-delay", "0.3", "--trace", TraceFile()});
+  TQMProject project(Services());
+  project.AddPanel(kPanelQM210, 1);
+  RecordingSink sink = RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false,
+                           StageDir() + "/Firmware/QM210B3.hex");
+  ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(sink.Events().back().statusText, "Downloading Completed Successfully");
+  // The panel now reports the new revision.
+  TransferContext context(&project, kOperationRead, &ui, &sink);
+  context.portName = sim.Path();
+  int mode = 0;
+  auto status = QueryUnitInformation(context, mode);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->GetFirmwareText(), "B.3");
+  sim.Stop();
+  ExpectNoViolations();
+
+  RecordingSink missing = RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false, dir.File("none.hex"));
+  ASSERT_EQ(missing.Errors().size(), 1u);
+  EXPECT_EQ(missing.Errors()[0], "No such file or directory");
+}
+
+TEST_F(TransferTest, PanelInformationAndClear) {
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  Simulator sim({"--panel", "QM210", "--plc", "0:0", "--state", StateFile()});
+  RecordingSink sink;
+  TransferContext context(&project, kOperationRead, &ui, &sink);
+  context.portName = sim.Path();
+  int mode = 0;
+  auto status = QueryUnitInformation(context, mode);
+  ASSERT_NE(status, nullptr);
+  UnitInformation info = DescribeUnit(*status, false, mode, ui);
+  EXPECT_EQ(info.modelText, "QM210");
+  EXPECT_EQ(info.driverName, "No driver available on panel.");
+  EXPECT_EQ(info.driverRevision, "");
+  EXPECT_EQ(info.memorySize, "  32 KB");
+
+  RecordingSink written = RunOperation(project, kOperationWrite, sim.Path());
+  ASSERT_TRUE(written.Errors().empty());
+  status = QueryUnitInformation(context, mode);
+  ASSERT_NE(status, nullptr);
+  info = DescribeUnit(*status, false, mode, ui);
+  EXPECT_EQ(info.driverName, "Tarvo DL-205");
+  EXPECT_EQ(info.driverRevision, "A");
+
+  EXPECT_TRUE(ClearPanelMemory(context));
+  EXPECT_EQ(ui.Texts().back(), "Panel(s) memory cleared");
+  sim.Stop();
+  EXPECT_TRUE(StoredMessages(StateFile()).empty());
+
+  ConnectionTestResult none = RunConnectionTest(dir.File("no-port"));
+  EXPECT_EQ(none.errorText, "Error C003: Error opening port");
+}
+
+TEST_F(TransferTest, ConnectionTestFindsPanelOrMultiplexer) {
+  {
+    Simulator sim({"--panel", "QMSV"});
+    SetLinkSpeed(9600);
+    ConnectionTestResult result = RunConnectionTest(sim.Path());
+    ASSERT_NE(result.status, nullptr) << result.errorText;
+    EXPECT_FALSE(result.multiplexer);
+    EXPECT_EQ(result.status->GetPanelModel(), kPanelQMSV);
+  }
+  {
+    Simulator sim({"--mux", "1:QM210", "--baud-check"});
+    SetLinkSpeed(9600);
+    ConnectionTestResult result = RunConnectionTest(sim.Path());
+    ASSERT_NE(result.status, nullptr) << result.errorText;
+    EXPECT_TRUE(result.multiplexer);
+    EXPECT_EQ(LinkSpeed(), 38400);
+    SetLinkSpeed(9600);
+  }
+}
+
+TEST_F(TransferTest, MuxTagListIsOrderedAndSharesEqualTags) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  RecordingSink sink;
+  TransferContext context(&project, kOperationWrite, &ui, &sink);
+  TQMProjectHelper helper(context);
+  std::vector<TQMTag> tags = helper.BuildMuxTagList();
+  std::vector<std::string> addresses;
+  for (const TQMTag& tag : tags) addresses.push_back(tag.address);
+  // V100 is used by both panels with the same value type: one entry.
+  EXPECT_EQ(addresses, (std::vector<std::string>{"V100", "V3000", "V3010", "V4000"}));
+  TQMTagList list;
+  project.FindPanel(5)->BuildTagList(list);
+  std::vector<uint8_t> image = TQMProjectHelper::BuildMapImage(list.tags, 4, true, tags);
+  // Count 2, two bytes an address; V100 is entry 0 and V4000 entry 3, low byte first.
+  EXPECT_EQ(image, (std::vector<uint8_t>{0, 2, 2, 0, 8, 2, 0, 0, 0, 8, 2, 3, 0}));
+}
+
+TEST(TransferTextsTest, TitlesAndSuccessTexts) {
+  EXPECT_EQ(TargetTitle(kOperationWrite, kPanelQM210, 2), "Port 2 - QM210 Panel");
+  EXPECT_EQ(TargetTitle(kOperationRead, kPanelMultiplexer, 0), "COM Port - Multiplexer Panel");
+  EXPECT_EQ(TargetTitle(kOperationWrite, kPanelNone, 3), "Port 3");
+  EXPECT_EQ(TargetTitle(kOperationWrite, 9, 3), "Writing to Panel");
+  EXPECT_EQ(TargetTitle(kOperationPanelFirmware, kPanelQM210, 0), "Writing to Panel");
+  EXPECT_EQ(SuccessText(kStepWriteFinished, false), "Project has been written to the panel successfully.");
+  EXPECT_EQ(SuccessText(kStepReadFinished, true), "Project has been read from the multiplexer and panel(s) successfully.");
+  EXPECT_EQ(OperationTitle(kOperationRead), "Reading from Panel");
+  EXPECT_EQ(ChecklistTexts(kOperationWrite)[5], "Writing PLC attributes. ");
+}
+
+}  // namespace
+}  // namespace lumora
