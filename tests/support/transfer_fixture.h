@@ -2,6 +2,8 @@
 // Runs the real transfer engine against lumora-panel-sim: the staged PLC libraries, a recording sink
 // and interaction, and helpers to look at the simulator's trace and memory.
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QJsonDocument>
@@ -63,7 +65,7 @@ class TransferFixture {
   TransferFixture() : install_(StageDir()) { catalogue_.Discover(ui); }
 
   CoreServices Services() { return {&ui, &environment_}; }
-  std::string Library(const std::string& name) const { return StageDir() + "/dll/" + name + ".so"; }
+  std::string Library(const std::string& name) const { return InstallPath("dll/" + name + ".so"); }
 
   // Loads the project's PLC library and encodes its addresses, as opening a project does.
   void Prepare(TQMProject& project, const std::string& library = "TDL205") {

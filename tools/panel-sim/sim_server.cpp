@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -199,9 +200,13 @@ void Server::HandlePacket(const Bytes& packet) {
 
 void Server::SendReply(uint8_t code, const Bytes& payload, size_t requestSize) {
   int number = ++replies_;
-  Bytes packet = {lumora::kStartByte, static_cast<uint8_t>(payload.size() + 6), 0x10, 0x01, code};
-  packet.insert(packet.end(), payload.begin(), payload.end());
-  packet.resize(packet.size() + 2);
+  Bytes packet(payload.size() + 7, 0);
+  packet[0] = lumora::kStartByte;
+  packet[1] = static_cast<uint8_t>(payload.size() + 6);
+  packet[2] = 0x10;
+  packet[3] = 0x01;
+  packet[4] = code;
+  std::copy(payload.begin(), payload.end(), packet.begin() + 5);
   lumora::StorePacketCrc(packet.data());
   if (faults_.drop.count(number)) {
     Trace("dropped reply " + std::to_string(number));

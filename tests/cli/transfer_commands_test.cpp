@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <thread>
+
+#include "support/install_tree.h"
+#include "support/run_process.h"
+#include "support/simulator.h"
+#include "support/temp_dir.h"
+#include "support/transfer_fixture.h"
+
+namespace lumora {
+namespace {
+
+using testing::ProcessResult;
+using testing::Simulator;
+using testing::StageDir;
+using testing::TempDir;
+
+class TransferCommandsTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> Command(std::vector<std::string> args) {
+    args.insert(args.begin(), StageDir() + "/bin/lumora");
+    args.push_back("--install-dir");
+    args.push_back(StageDir());
+    return args;
+  }
+  std::map<std::string, std::string> Environment() {
+    return {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")}, {"HOME", dir.Path()},
+            {"XDG_CONFIG_HOME", dir.File("config")}};
+  }
+  ProcessResult Lumora(std::vector<std::string> args) { return testing::RunProcess(Command(args), Environment()); }
+  std::string Demo() const { return StageDir() + "/Project/demo-qm210.lmx"; }
+  TempDir dir;
+};
+
+TEST_F(TransferCommandsTest, WriteVerifyReadInfoClear) {
+  std::string state = dir.File("state.json");
+  Simulator sim({"--panel", "QM210", "--state", state});
+  std::string log = dir.File("Write.txt");
+  ProcessResult write = Lumora({"write", Demo(), "--port", sim.Path(), "--log", log});
+  ASSERT_EQ(write.exitCode, 0) << write.err;
+  EXPECT_EQ(write.out, "Project has been written to the panel successfully.\n");
+  std::string logText = TempDir::Read(log);
+  EXPECT_EQ(logText.rfind("-- -- Program version: 1.0\n-- Status ID\nI said:\naa 06 10 01 12 b8 65 \n", 0), 0u)
+      << logText.substr(0, 200);
+
+  ProcessResult verify = Lumora({"verify", Demo(), "--port", sim.Path()});
+  EXPECT_EQ(verify.exitCode, 0) << verify.err;
+  EXPECT_EQ(verify.out, "Project file on PC is same as the \nproject loaded in the panel\n");
+
+  std::string changed = testing::ReadAll(Demo());
+  size_t at = changed.find("PUMP SPEED");
+  ASSERT_NE(at, std::string::npos);
+  changed.replace(at, 4, "FAN ");
+  std::string other = dir.Write("changed.lmx", changed);
+  ProcessResult different = Lumora({"verify", other, "--port", sim.Path(), "--diff"});
+  EXPECT_EQ(different.exitCode, 1);
+  EXPECT_NE(different.out.find("Project file on PC is different from\nproject loaded in the panel\n"), std::string::npos);
+  EXPECT_NE(different.out.find("Port 1 (QM210), message 2, text: \"FAN  SPEED 1111 RPM\" / \"PUMP SPEED 1111 RPM\""),
+            std::string::npos)
+      << different.out;
+
+  std::string readBack = dir.File("read.lmx");
+  ProcessResult read = Lumora({"read", readBack, "--port", sim.Path()});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_EQ(read.out, "Project has been read from the panel successfully.\n");
+  ProcessResult show = Lumora({"show", readBack});
+  EXPECT_NE(show.out.find("TANK LEVEL  1111 %"), std::string::npos);
+
+  ProcessResult info = Lumora({"info", "--port", sim.Path()});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("Text Panel Model:    QM210\n"), std::string::npos);
+  EXPECT_NE(info.out.find("Plc Driver:          Tarvo DL-205\n"), std::string::npos);
+
+  ProcessResult clear = Lumora({"clear", "--port", sim.Path()});
+  EXPECT_EQ(clear.exitCode, 0) << clear.err;
+  EXPECT_EQ(clear.err, "Panel(s) memory cleared\n");
+  sim.Stop();
+  EXPECT_TRUE(testing::TransferFixture::StoredMessages(state).empty());
+}
+
+TEST_F(TransferCommandsTest, MultiplexerProjectThroughTheCli) {
+  Simulator sim({"--mux", "2:QM210,5:QMSV", "--empty-port-std"});
+  std::string project = StageDir() + "/Project/demo-multiplexer.lmx";
+  ProcessResult write = Lumora({"write", project, "--port", sim.Path()});
+  ASSERT_EQ(write.exitCode, 0) << write.err;
+  EXPECT_EQ(write.out, "Project has been written to the multiplexer and/or panel(s) successfully.\n");
+  EXPECT_NE(write.err.find("Please ensure all panels are connected to the multiplexer and click OK."), std::string::npos);
+  ProcessResult verify = Lumora({"verify", project, "--port", sim.Path(), "--diff"});
+  EXPECT_EQ(verify.exitCode, 0) << verify.out << verify.err;
+  ProcessResult info = Lumora({"info", "--project", project, "--port", sim.Path()});
+  EXPECT_NE(info.out.find("Text Panel Model:    Multiplexer\n"), std::string::npos) << info.out << info.err;
+}
+
+TEST_F(TransferCommandsTest, ErrorsAndUsage) {
+  ProcessResult noPort = Lumora({"write", Demo(), "--port", dir.File("ttyNothing")});
+  EXPECT_EQ(noPort.exitCode, 1);
+  EXPECT_EQ(noPort.err.rfind("Error C003: Error opening port\n" + dir.File("ttyNothing") + " does not exist", 0), 0u)
+      << noPort.err;
+  ProcessResult unset = Lumora({"info"});
+  EXPECT_EQ(unset.exitCode, 1);
+  EXPECT_EQ(unset.err.rfind("Error C003: Error opening port\nNo serial port is configured", 0), 0u) << unset.err;
+
+  Simulator wrong({"--panel", "QM410"});
+  ProcessResult mismatch = Lumora({"write", Demo(), "--port", wrong.Path()});
+  EXPECT_EQ(mismatch.exitCode, 1);
+  EXPECT_EQ(mismatch.err, "ERROR On COM Port. Error C001: The panel connected to the PC is different from the configured one\n");
+
+  std::string noLocal = testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx");
+  EXPECT_EQ(Lumora({"write"}).exitCode, 2);
+  EXPECT_EQ(Lumora({"write", Demo(), "--target", "panel9"}).exitCode, 2);
+  EXPECT_EQ(Lumora({"firmware"}).exitCode, 2);
+  for (const char* command : {"write", "read", "verify", "info", "clear", "firmware"}) {
+    EXPECT_EQ(Lumora({command, "--help"}).exitCode, 0) << command;
+  }
+  std::string bad = dir.Write("bad.s19", "S1030000FC\r\n");
+  Simulator mux({"--mux", "1:QM210"});
+  ProcessResult firmware = Lumora({"firmware", bad, "--multiplexer", "--port", mux.Path()});
+  EXPECT_EQ(firmware.exitCode, 1);
+  EXPECT_EQ(firmware.err, "ERROR On COM Port. Error Z003: The file may be corrupted\n");
+}
+
+TEST_F(TransferCommandsTest, InterruptCancelsAndClearsThePanel) {
+  std::string state = dir.File("state.json");
+  Simulator sim({"--panel", "QM210", "--reply-delay", "40", "--state", state});
+  std::vector<std::string> args = Command({"write", Demo(), "--port", sim.Path()});
+  char outName[] = "/tmp/lumora-int-XXXXXX";
+  int outFd = ::mkstemp(outName);
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(outFd, 1);
+    ::dup2(outFd, 2);
+    for (const auto& [key, value] : Environment()) ::setenv(key.c_str(), value.c_str(), 1);
+    std::vector<char*> argv;
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  // Into the messages: the simulator's state shows the first ones stored (each exchange takes 40 ms).
+  for (int wait = 0; wait < 1000 && testing::TransferFixture::StoredMessages(state).size() < 2; ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ::kill(pid, SIGINT);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  ::close(outFd);
+  std::string output = testing::ReadAll(outName);
+  ::unlink(outName);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1) << output;
+  EXPECT_NE(output.find("Cancelled."), std::string::npos) << output;
+  sim.Stop();
+  EXPECT_EQ(testing::TransferFixture::StoredMessages(state), (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
+}
+
+}  // namespace
+}  // namespace lumora
