@@ -1,0 +1,159 @@
+#include "app/gui_interaction.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QStringList>
+#include <QThread>
+#include <mutex>
+
+namespace lumora::gui {
+namespace {
+
+std::mutex gHookMutex;
+MessageBoxHook gMessageBoxHook;
+FileDialogHook gFileDialogHook;
+
+MessageBoxHook CurrentMessageHook() {
+  std::lock_guard lock(gHookMutex);
+  return gMessageBoxHook;
+}
+
+FileDialogHook CurrentFileHook() {
+  std::lock_guard lock(gHookMutex);
+  return gFileDialogHook;
+}
+
+// Runs `fn` on the user-interface thread and waits for it.
+template <typename Result, typename Fn>
+Result OnUiThread(Fn fn) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() == app->thread()) return fn();
+  Result result{};
+  QMetaObject::invokeMethod(app, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
+  return result;
+}
+
+QMessageBox::StandardButton ToButton(Answer answer) {
+  switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+Answer FromButton(int button) {
+  switch (button) {
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Ok;
+  }
+}
+
+QMessageBox::Icon ToIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning:
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+QWidget* ParentFor(QWidget* parent) {
+  if (parent) return parent;
+  return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+}
+
+}  // namespace
+
+QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
+std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+void SetMessageBoxHook(MessageBoxHook hook) {
+  std::lock_guard lock(gHookMutex);
+  gMessageBoxHook = std::move(hook);
+}
+
+void SetFileDialogHook(FileDialogHook hook) {
+  std::lock_guard lock(gHookMutex);
+  gFileDialogHook = std::move(hook);
+}
+
+QString QtFilter(const std::string& filter) {
+  QStringList parts = FromLocal(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    if (!parts[i].isEmpty()) filters << parts[i];
+  }
+  return filters.join(";;");
+}
+
+Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
+                      MessageButtons buttons, Answer defaultAnswer) {
+  MessageBoxRequest request{text, caption.isEmpty() ? QString::fromLatin1(kApplicationTitle) : caption, icon, buttons,
+                            defaultAnswer};
+  if (MessageBoxHook hook = CurrentMessageHook()) return hook(request);
+  return OnUiThread<Answer>([&] {
+    QMessageBox box(ToIcon(icon), request.caption, text, QMessageBox::NoButton, ParentFor(parent));
+    switch (buttons) {
+      case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+      case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+      case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+      case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    box.setDefaultButton(ToButton(defaultAnswer));
+    return FromButton(box.exec());
+  });
+}
+
+namespace {
+
+std::optional<QString> AskFile(QWidget* parent, const FilePrompt& prompt, bool save) {
+  if (FileDialogHook hook = CurrentFileHook()) return hook(prompt, save);
+  return OnUiThread<std::optional<QString>>([&]() -> std::optional<QString> {
+    QFileDialog dialog(ParentFor(parent), FromLocal(prompt.title), FromLocal(prompt.startFolder), QtFilter(prompt.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!prompt.defaultExtension.empty()) dialog.setDefaultSuffix(FromLocal(prompt.defaultExtension));
+    if (!prompt.defaultName.empty()) dialog.selectFile(FromLocal(prompt.defaultName));
+    if (!prompt.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+  });
+}
+
+}  // namespace
+
+std::optional<QString> AskOpenFile(QWidget* parent, const FilePrompt& prompt) { return AskFile(parent, prompt, false); }
+std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt) { return AskFile(parent, prompt, true); }
+
+void GuiInteraction::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+  ShowMessageBox(parent_, FromLocal(text), FromLocal(caption), icon);
+}
+
+Answer GuiInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
+                           MessageIcon icon, Answer defaultAnswer) {
+  return ShowMessageBox(parent_, FromLocal(text), FromLocal(caption), icon, buttons, defaultAnswer);
+}
+
+std::optional<std::string> GuiInteraction::PromptOpenFile(const FilePrompt& prompt) {
+  auto path = AskOpenFile(parent_, prompt);
+  if (!path) return std::nullopt;
+  return ToLocal(*path);
+}
+
+std::optional<std::string> GuiInteraction::PromptSaveFile(const FilePrompt& prompt) {
+  auto path = AskSaveFile(parent_, prompt);
+  if (!path) return std::nullopt;
+  return ToLocal(*path);
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,54 @@
+#pragma once
+// Message boxes and file prompts for the GUI. Callable from any thread: calls from the transfer worker
+// are carried to the user-interface thread and wait there for the answer. Tests install hooks.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "model/interaction.h"
+
+namespace lumora::gui {
+
+// A message box. Returns the button pressed.
+Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
+                      MessageButtons buttons = MessageButtons::Ok, Answer defaultAnswer = Answer::Ok);
+std::optional<QString> AskOpenFile(QWidget* parent, const FilePrompt& prompt);
+std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt);
+
+// "Lumora Files (*.lmx)|*.lmx|All Files (*.*)|*.*||" as a Qt name filter list.
+QString QtFilter(const std::string& filter);
+
+struct MessageBoxRequest {
+  QString text;
+  QString caption;
+  MessageIcon icon;
+  MessageButtons buttons;
+  Answer defaultAnswer;
+};
+using MessageBoxHook = std::function<Answer(const MessageBoxRequest&)>;
+using FileDialogHook = std::function<std::optional<QString>(const FilePrompt&, bool save)>;
+// While set, the hooks answer instead of real dialogs (tests).
+void SetMessageBoxHook(MessageBoxHook hook);
+void SetFileDialogHook(FileDialogHook hook);
+
+class GuiInteraction : public Interaction {
+ public:
+  explicit GuiInteraction(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons, MessageIcon icon,
+             Answer defaultAnswer) override;
+  std::optional<std::string> PromptOpenFile(const FilePrompt& prompt) override;
+  std::optional<std::string> PromptSaveFile(const FilePrompt& prompt) override;
+
+ private:
+  QWidget* parent_;
+};
+
+QString FromLocal(const std::string& text);
+std::string ToLocal(const QString& text);
+
+}  // namespace lumora::gui

@@ -1,0 +1,124 @@
+#include "app/lumora_app.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTimer>
+
+#include "app/main_frame.h"
+#include "app/version_loader.h"
+#include "app/lumora_doc.h"
+#include "link/link_speed.h"
+#include "model/project_file.h"
+#include "plc/install_dir.h"
+#include "plc/plc_library.h"
+#include "plc/plc_manager.h"
+
+namespace lumora::gui {
+
+PlcCatalogueEntry DiscoveringPlcEnvironment::LookupPlc(int manufacturerId, int modelId) {
+  return discovery_.Wait().Lookup(manufacturerId, modelId);
+}
+
+std::unique_ptr<PlcModule> DiscoveringPlcEnvironment::LoadPlcLibrary(const std::string& path, bool& initialised) {
+  InstalledPlcEnvironment installed(discovery_.Wait(), ui_);
+  return installed.LoadPlcLibrary(path, initialised);
+}
+
+CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(kApplicationTitle);
+  setOrganizationName("Halvrick");
+  setApplicationDisplayName(kApplicationTitle);
+  ParseCommandLine();
+  machine_ = std::make_unique<MachineSettings>();
+  InstallPlatformSettings(installDirOption_, *machine_);
+}
+
+CLumoraApp::~CLumoraApp() {
+  delete mainFrame_.data();
+  (void)discovery_.Wait();
+}
+
+CMainFrame* CLumoraApp::MainFrame() { return mainFrame_.data(); }
+
+CLumoraApp* CLumoraApp::Instance() { return qobject_cast<CLumoraApp*>(QCoreApplication::instance()); }
+
+void CLumoraApp::ParseCommandLine() {
+  // A file named on the command line is not opened; only --open FILE asks for that.
+  QStringList args = arguments();
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == "--install-dir" && i + 1 < args.size()) {
+      installDirOption_ = ToLocal(args[++i]);
+    } else if (args[i] == "--open" && i + 1 < args.size()) {
+      openAtStart = args[++i];
+    }
+  }
+}
+
+bool CLumoraApp::InitInstance() {
+  SetLinkSpeed(9600);
+  discovery_.Start(ui_);
+  mainFrame_ = new CMainFrame(*this);
+  if (!mainFrame_) return false;
+  ui_.SetParent(mainFrame_);
+  mainFrame_->RestorePlacementAndFolders();
+  if (!openAtStart.isEmpty()) {
+    QString path = openAtStart;
+    QTimer::singleShot(0, this, [this, path] {
+      if (mainFrame_) mainFrame_->OpenDocumentFile(path);
+    });
+  }
+  return true;
+}
+
+std::string CLumoraApp::PortName() const {
+  std::string personal = ToLocal(QSettings(QSettings::IniFormat, QSettings::UserScope, "Halvrick",
+                                           "Lumora Write Utility")
+                                     .value("Settings/Port")
+                                     .toString());
+  return personal.empty() ? machine_->Port() : personal;
+}
+
+bool CLumoraApp::StorePort(const std::string& port) {
+  QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
+  if (machine_->SetPort(port)) {
+    user.remove("Settings/Port");
+    return true;
+  }
+  // The machine-wide file is not ours to write: remember the choice for this user instead.
+  user.setValue("Settings/Port", QString::fromLocal8Bit(port.c_str()));
+  user.sync();
+  return user.status() == QSettings::NoError;
+}
+
+void CLumoraApp::OnFileNew() {
+  FilePrompt prompt;
+  prompt.title = "Create Project";
+  prompt.filter = kProjectFileFilter;
+  prompt.defaultExtension = "lmx";
+  prompt.overwritePrompt = true;
+  std::optional<QString> path = AskSaveFile(mainFrame_, prompt);
+  if (!path) return;
+  newProjectPath = *path;
+  if (!mainFrame_) return;
+  CLumoraDoc* doc = mainFrame_->NewDocument();
+  if (!doc) return;
+  if (CLumoraView* view = mainFrame_->ActiveView()) {
+    QMetaObject::invokeMethod(reinterpret_cast<QObject*>(view), "OnSetFile", Qt::QueuedConnection);
+  }
+}
+
+void CLumoraApp::OnFileOpen() {
+  FilePrompt prompt;
+  prompt.filter = kProjectFileFilter;
+  prompt.defaultExtension = "lmx";
+  std::optional<QString> path = AskOpenFile(mainFrame_, prompt);
+  if (path && mainFrame_) mainFrame_->OpenDocumentFile(*path);
+}
+
+void CLumoraApp::OnAppAbout() {
+  CAboutDlg dialog(mainFrame_);
+  dialog.exec();
+}
+
+}  // namespace lumora::gui

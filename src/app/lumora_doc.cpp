@@ -1,0 +1,97 @@
+#include "app/lumora_doc.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "app/gui_interaction.h"
+#include "app/log_dialogs.h"
+#include "app/lumora_app.h"
+#include "model/project_file.h"
+#include "plc/plan_n_run.h"
+
+namespace lumora::gui {
+namespace {
+
+bool ConfirmConversion(const std::vector<std::string>& log, const std::string& mapPath, void*) {
+  QApplication::restoreOverrideCursor();
+  CPNRConvDlg dialog(log, mapPath, QApplication::activeWindow());
+  bool yes = dialog.exec() == QDialog::Accepted;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  return yes;
+}
+
+}  // namespace
+
+CLumoraDoc::CLumoraDoc(CLumoraApp& app, QObject* parent)
+    : QObject(parent), app_(app), project_(std::make_unique<TQMProject>(CoreServices{&app.Ui(), &app.Plc()})) {}
+
+CLumoraDoc::~CLumoraDoc() = default;
+
+void CLumoraDoc::ReplaceProject(std::unique_ptr<TQMProject> project) {
+  project_ = std::move(project);
+  project_->services = {&app_.Ui(), &app_.Plc()};
+  emit projectReplaced();
+}
+
+bool CLumoraDoc::OnOpenDocument(const QString& path) {
+  newDocument_ = false;
+  auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
+  if (!OpenProjectFile(*project, ToLocal(path))) return false;
+  if (project->tagMapLinked) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool converted = ConvertLinkedProjectOnOpen(*project, ConfirmConversion, nullptr);
+    QApplication::restoreOverrideCursor();
+    if (!converted) return false;
+  }
+  project_ = std::move(project);
+  SetPathName(path);
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool CLumoraDoc::OnSaveDocument(const QString& path) {
+  std::string error;
+  if (!SaveProjectFile(*project_, ToLocal(path), &error)) {
+    ShowMessageBox(nullptr, QString("%1\n%2").arg(path, FromLocal(error)), "", MessageIcon::Error);
+    return false;
+  }
+  SetPathName(path);
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool CLumoraDoc::DoFileSave() {
+  if (!path_.isEmpty()) return OnSaveDocument(path_);
+  FilePrompt prompt;
+  prompt.filter = kProjectFileFilter;
+  prompt.defaultExtension = "lmx";
+  prompt.overwritePrompt = true;
+  std::optional<QString> path = AskSaveFile(nullptr, prompt);
+  return path && OnSaveDocument(*path);
+}
+
+bool CLumoraDoc::SaveModified() {
+  if (!modified_) return true;
+  Answer answer = ShowMessageBox(nullptr, QString("Save changes to %1?").arg(Title()), "", MessageIcon::Exclamation,
+                                 MessageButtons::YesNoCancel, Answer::Yes);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::No) return true;
+  return DoFileSave();
+}
+
+void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
+  path_ = QFileInfo(path).absoluteFilePath();
+  project_->fileName = ToLocal(QFileInfo(path).fileName());
+  if (addToRecentFiles) app_.User().AddRecentFile(ToLocal(path_));
+  emit titleChanged(Title());
+}
+
+QString CLumoraDoc::Title() const { return path_.isEmpty() ? QString("Lumora1") : QFileInfo(path_).fileName(); }
+
+void CLumoraDoc::SetModifiedFlag(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  emit modifiedChanged(modified);
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,360 @@
+#include "app/lumora_view.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/comm_prog_dlg.h"
+#include "app/gui_interaction.h"
+#include "app/log_dialogs.h"
+#include "app/lumora_app.h"
+#include "app/lumora_doc.h"
+#include "app/main_frame.h"
+#include "app/panel_status_dlg.h"
+#include "app/version_loader.h"
+#include "link/comm_log.h"
+#include "link/link_speed.h"
+#include "link/responses.h"
+#include "model/message_text.h"
+#include "model/project.h"
+#include "plc/address_conversion.h"
+#include "plc/plc_manager.h"
+#include "transfer/panel_information.h"
+
+namespace lumora::gui {
+namespace {
+
+// Errors of the view's own short exchanges: shown at once with the stop icon.
+class ViewErrorSink : public TransferSink {
+ public:
+  explicit ViewErrorSink(QWidget* view) : view_(view) {}
+  void Post(const TransferEvent& event) override {
+    if (event.message != TransferMessage::Error) return;
+    QString text = FromLocal(event.statusText);
+    if (!event.hint.empty()) text += "\n\n" + FromLocal(event.hint);
+    ShowMessageBox(view_, text, "", MessageIcon::Error);
+  }
+
+ private:
+  QWidget* view_;
+};
+
+QString TagLine(const char* label, const TQMTag& tag) {
+  QString text = QString("%1: %2").arg(label, FromLocal(tag.address));
+  if (!tag.tagName.empty()) text += QString(" (%1)").arg(FromLocal(tag.tagName));
+  return text + QString("   %1, %2").arg(ValueTypeText(tag.valueType), FromLocal(tag.AccessText()));
+}
+
+void AddTag(QTreeWidgetItem* parent, const char* label, const TQMTag& tag) {
+  if (!tag.IsEmpty()) new QTreeWidgetItem(parent, {TagLine(label, tag)});
+}
+
+}  // namespace
+
+CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+  setObjectName("lumoraView");
+  heading_ = new QLabel(this);
+  heading_->setObjectName("viewHeading");
+  QFont font("Arial");
+  font.setPointSize(14);
+  font.setBold(true);
+  heading_->setFont(font);
+  summary_ = new QTreeWidget(this);
+  summary_->setObjectName("projectSummary");
+  summary_->setHeaderHidden(true);
+  summary_->setColumnCount(1);
+  QFont mono("Liberation Mono");
+  mono.setStyleHint(QFont::Monospace);
+  summary_->setFont(mono);
+
+  writeButton_ = new QPushButton(this);
+  writeButton_->setObjectName("writeButton");
+  readButton_ = new QPushButton(this);
+  readButton_->setObjectName("readButton");
+  auto* verify = new QPushButton("&Verify", this);
+  verify->setObjectName("verifyButton");
+  auto* information = new QPushButton("In&formation", this);
+  information->setObjectName("informationButton");
+  for (QPushButton* button : {writeButton_, readButton_, verify, information}) button->setMinimumHeight(44);
+  connect(writeButton_, &QPushButton::clicked, this, &CLumoraView::OnWrite);
+  connect(readButton_, &QPushButton::clicked, this, &CLumoraView::OnRead);
+  connect(verify, &QPushButton::clicked, this, &CLumoraView::OnVerify);
+  connect(information, &QPushButton::clicked, this, &CLumoraView::OnInformation);
+  connect(doc_, &CLumoraDoc::projectReplaced, this, &CLumoraView::Refresh);
+  connect(doc_, &CLumoraDoc::titleChanged, this, &CLumoraView::Refresh);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(writeButton_);
+  buttons->addWidget(readButton_);
+  buttons->addWidget(verify);
+  buttons->addWidget(information);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(heading_);
+  layout->addWidget(summary_, 1);
+  layout->addLayout(buttons);
+}
+
+CLumoraView::~CLumoraView() = default;
+
+void CLumoraView::SetLinkSpeedForProject() { SetLinkSpeed(doc_->Project().systemType == 1 ? 38400 : 9600); }
+
+bool CLumoraView::OnInitialUpdate() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  TQMProject& project = doc_->Project();
+  if (doc_->IsNewDocument()) {
+    project.PutPanel(TQMPanel(&project, kPanelQM210));
+    SetLinkSpeed(9600);
+  } else {
+    SetLinkSpeedForProject();
+    freshProject_ = false;
+  }
+  bool ok = FillPlc();
+  QApplication::restoreOverrideCursor();
+  if (!ok) {
+    ShowMessageBox(this, kP005Text, "", MessageIcon::Error);
+    return false;
+  }
+  Refresh();
+  return true;
+}
+
+bool CLumoraView::FillPlc() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  const PlcCatalogue& catalogue = app->WaitForDiscovery();
+  const std::vector<PlcCatalogueEntry>& entries = catalogue.Entries();
+  if (entries.empty()) return false;
+  TQMProject& project = doc_->Project();
+  size_t index = 0;
+  if (!project.plcSettings.libraryName.empty()) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].name == project.plcSettings.plcName && entries[i].path == project.plcSettings.libraryName) index = i;
+    }
+  } else {
+    int found = catalogue.IndexOf(app->Machine().DefaultPlcManufacturerId(), app->Machine().DefaultPlcModelId());
+    index = found < 0 ? 0 : static_cast<size_t>(found);
+  }
+  project.plcSettings.plcName = entries[index].name;
+  project.plcSettings.libraryName = entries[index].path;
+  project.ReloadPlcLibrary(entries[index].path);
+  TQMPlcManager manager(project.plcLibrary.get(), app->Ui());
+  LumoraPlcDetails details = manager.Details();
+  if (project.plcSettings.plcAttributes.size() < 32) project.plcSettings.plcAttributes.resize(32, 0);
+  project.plcSettings.plcAttributes[0] = details.manufacturerId;
+  project.plcSettings.plcAttributes[1] = details.modelId;
+  if (doc_->IsNewDocument()) {
+    project.plcSettings.addressSize = details.integers[1];
+    return manager.CreateDefaultAttributes(project.plcSettings);
+  }
+  RevalidateAddresses(project, manager);
+  return true;
+}
+
+void CLumoraView::Refresh() {
+  TQMProject& project = doc_->Project();
+  bool multiplexer = project.systemType == 1;
+  writeButton_->setText(multiplexer ? "Wri&te Project" : "Wri&te to \nPanel");
+  readButton_->setText(multiplexer ? "&Read from\n Multiplexer" : "&Read from\n Panel");
+  heading_->setText(QString("%1 — %2, PLC %3")
+                        .arg(doc_->Title(), multiplexer ? "Multi-Panel System" : "Single Panel System",
+                             FromLocal(project.plcSettings.plcName)));
+  summary_->clear();
+  for (const auto& panelPtr : project.panels) {
+    const TQMPanel& panel = *panelPtr;
+    auto* item = new QTreeWidgetItem(summary_, {QString("Port %1: %2 — %3 messages, %4 PLC addresses")
+                                                    .arg(panel.port)
+                                                    .arg(FromLocal(panel.ModelText()))
+                                                    .arg(panel.messages.size())
+                                                    .arg(panel.AddressCount())});
+    for (const TQMMessage& message : panel.messages) {
+      QString prefix = message.isPlcMessage ? QString("PLC   %1").arg(message.number, 3)
+                                            : QString("Local %1").arg(message.number, 3);
+      QString indent(std::max(0, static_cast<int>(message.level)) * 2, ' ');
+      auto* line = new QTreeWidgetItem(item, {QString("%1  %2%3%4")
+                                                  .arg(prefix, indent, message.isFolder ? "+" : "",
+                                                       FromLocal(MessageDisplayText(message.text)))});
+      if (message.HasDataItem(1)) AddTag(line, "Data 1", message.data1);
+      if (message.HasDataItem(1) && message.data1.variableDecimal) AddTag(line, "Decimal Point", message.data1.decimalPointTag);
+      if (message.HasDataItem(2)) AddTag(line, "Data 2", message.data2);
+      if (message.HasDataItem(3)) AddTag(line, "Data 3", message.data3);
+    }
+    auto* system = new QTreeWidgetItem(item, {"System PLC addresses"});
+    if (panel.UsesButtons()) {
+      AddTag(system, "Bit Read (LED's)", panel.buttonLeds.ledWord);
+      AddTag(system, "Bit Write (Buttons)", panel.buttonLeds.buttonWord);
+    }
+    if (panel.IsKeypadPanel()) AddTag(system, "Bit Read (Annunciator Lights)", panel.annunciatorWord);
+    static const char* kLines[] = {"Line one", "Line two", "Line three", "Line four"};
+    for (int i = 0; i < std::min(panel.LineCount(), 4); ++i) AddTag(system, kLines[i], panel.lineRegisters[static_cast<size_t>(i)]);
+    AddTag(system, "PLC Password Register:", panel.passwordRegister);
+    item->setExpanded(true);
+  }
+}
+
+void CLumoraView::OnSetFile() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  doc_->SetPathName(app->newProjectPath);
+  doc_->OnSaveDocument(app->newProjectPath);
+}
+
+void CLumoraView::OnWrite() {
+  TQMProject& project = doc_->Project();
+  OpenCommLog("Write.txt");
+  SetLinkSpeedForProject();
+  CommLogNote("-- Program version: " + ApplicationVersion());
+  auto incomplete = [this](const std::vector<std::string>& missing) {
+    CPanelNotConfDlg dialog(missing, this);
+    dialog.exec();
+    CloseCommLog();
+  };
+  if (project.systemType == 1) {
+    if (project.panels.empty()) return incomplete({});
+    if (project.panels.size() == 1) {
+      int saved = project.multiplexer.selectedPort;
+      for (int port = 1; port <= 4; ++port) {
+        if (project.FindPanel(port)) {
+          project.multiplexer.selectedPort = port;
+          break;
+        }
+      }
+      TQMPanel* panel = project.CurrentPanel();
+      if (panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
+        std::vector<std::string> missing;
+        panel->ListUnconfigured(missing);
+        project.multiplexer.selectedPort = saved;
+        return incomplete(missing);
+      }
+    }
+  } else if (TQMPanel* panel = project.CurrentPanel(); panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
+    std::vector<std::string> missing;
+    panel->ListUnconfigured(missing);
+    return incomplete(missing);
+  }
+  CCommProgDlg dialog(project, kOperationWrite, QString(), this);
+  dialog.exec();
+  CloseCommLog();
+}
+
+namespace {
+
+// Runs the read dialog on a fresh project with one QM210 record; null unless the read reached its end.
+std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
+  CLumoraApp* app = CLumoraApp::Instance();
+  auto project = std::make_unique<TQMProject>(CoreServices{&app->Ui(), &app->Plc()});
+  project->AddPanel(kPanelQM210, 1);
+  CCommProgDlg dialog(*project, kOperationRead, QString(), parent);
+  dialog.exec();
+  // The dialog's flag is also set after a shown error: only a read that reached its end counts.
+  bool succeeded = dialog.Finished() && dialog.Context().step == kStepReadFinished && !project->panels.empty();
+  return succeeded ? std::move(project) : nullptr;
+}
+
+}  // namespace
+
+void CLumoraView::OnRead() {
+  OpenCommLog("Read.txt");
+  CommLogNote("-- Program version: " + ApplicationVersion());
+  if (ShowMessageBox(this, "This operation will overwrite the current program.\nProceed?", "", MessageIcon::Exclamation,
+                     MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
+    CloseCommLog();
+    return;
+  }
+  std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
+  if (read && !read->Equals(doc_->Project())) {
+    read->multiplexer.selectedPort = 1;
+    read->fileName = doc_->Project().fileName;
+    doc_->ReplaceProject(std::move(read));
+    freshProject_ = false;
+    doc_->SetModifiedFlag(true);
+    SetLinkSpeedForProject();
+    Refresh();
+  }
+  CloseCommLog();
+}
+
+void CLumoraView::OnVerify() {
+  SetLinkSpeedForProject();
+  TQMProject& project = doc_->Project();
+  if (project.systemType == 1) {
+    TQMProject working(project);
+    ViewErrorSink sink(this);
+    TransferContext context(&working, kOperationRead, &CLumoraApp::Instance()->Ui(), &sink);
+    context.portName = CLumoraApp::Instance()->PortName();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool ok = CheckMultiplexerSetup(context);
+    QApplication::restoreOverrideCursor();
+    if (!ok) return;
+  }
+  OpenCommLog("Read.txt");
+  CommLogNote("-- Program version: " + ApplicationVersion());
+  std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
+  if (read) {
+    VerifyResult result = CompareWithPanel(project, *read);
+    ShowMessageBox(this, FromLocal(result.text), "", MessageIcon::Information);
+  }
+  CloseCommLog();
+}
+
+void CLumoraView::OnInformation() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  TQMProject working(doc_->Project());
+  ViewErrorSink sink(this);
+  TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
+  context.portName = app->PortName();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  int mode = 1;
+  std::unique_ptr<TQMStatusResp> status;
+  bool multiplexer = working.systemType == 1;
+  if (multiplexer) {
+    // The selected panel, through the multiplexer.
+    status = QuerySelectedPanelInformation(context);
+    mode = 0;
+  } else {
+    status = QueryUnitInformation(context, mode);
+  }
+  QApplication::restoreOverrideCursor();
+  if (!status) return;
+  CPanelStatusDlg dialog(DescribeUnit(*status, false, mode, app->Ui()), this);
+  dialog.exec();
+}
+
+void CLumoraView::Firmware(bool multiplexer) {
+  OpenCommLog("Write.txt");
+  CommLogNote("-- Program version: " + ApplicationVersion());
+  CUpgdeFirmDlg choose(this);
+  if (multiplexer) {
+    SetLinkSpeed(38400);
+  } else {
+    SetLinkSpeedForProject();
+  }
+  if (choose.exec() == QDialog::Accepted && !choose.FilePath().isEmpty()) {
+    CCommProgDlg dialog(doc_->Project(), multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
+                        choose.FilePath(), this);
+    dialog.exec();
+  }
+  CloseCommLog();
+}
+
+void CLumoraView::OnPanelFirmware() { Firmware(false); }
+void CLumoraView::OnMultiplexerFirmware() { Firmware(true); }
+
+void CLumoraView::OnClearMemory() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  TQMProject working(doc_->Project());
+  QString question = working.systemType == 1 ? "This command will clear the panel(s). Do you want to continue?"
+                                             : "This command will clear the panel. Do you want to continue?";
+  if (ShowMessageBox(this, question, "", MessageIcon::Question, MessageButtons::YesNo, Answer::No) != Answer::Yes) return;
+  if (working.panels.empty()) return;
+  ViewErrorSink sink(this);
+  TransferContext context(&working, kOperationWrite, &app->Ui(), &sink);
+  context.portName = app->PortName();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ClearPanelMemory(context);
+  QApplication::restoreOverrideCursor();
+}
+
+}  // namespace lumora::gui

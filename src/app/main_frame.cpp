@@ -1,0 +1,445 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/gui_interaction.h"
+#include "app/lumora_app.h"
+#include "app/lumora_doc.h"
+#include "app/lumora_view.h"
+#include "app/pictures.h"
+#include "app/serial_ports.h"
+#include "app/version_loader.h"
+#include "app/welcome.h"
+#include "plc/install_dir.h"
+
+namespace lumora::gui {
+namespace {
+
+int gProjectFrames = 0;
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------ child frame
+
+CChildFrame::CChildFrame(CLumoraDoc* doc, QWidget* parent) : QMdiSubWindow(parent), doc_(doc) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  view_ = new CLumoraView(doc, this);
+  setWidget(view_);
+  connect(doc_, &CLumoraDoc::titleChanged, this, &CChildFrame::UpdateTitle);
+  connect(doc_, &CLumoraDoc::modifiedChanged, this, &CChildFrame::UpdateTitle);
+  UpdateTitle();
+  ++gProjectFrames;
+}
+
+CChildFrame::~CChildFrame() { Uncount(); }
+
+void CChildFrame::Uncount() {
+  if (counted_) --gProjectFrames;
+  counted_ = false;
+}
+
+int CChildFrame::OpenCount() { return gProjectFrames; }
+
+void CChildFrame::UpdateTitle() { setWindowTitle(doc_->Title() + (doc_->IsModified() ? "*" : "")); }
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  CMainFrame* frame = CLumoraApp::Instance() ? CLumoraApp::Instance()->MainFrame() : nullptr;
+  int views = 0;
+  if (frame) {
+    for (QMdiSubWindow* window : frame->MdiArea()->subWindowList()) {
+      if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc_) ++views;
+    }
+  }
+  // The last window of a modified project offers to save it.
+  if (views <= 1 && !doc_->SaveModified()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  Uncount();
+  if (frame) frame->ChildFrameClosed(this);
+}
+
+// -------------------------------------------------------------------------------------------- about box
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName("aboutDlg");
+  setWindowTitle("About Lumora Write Utility");
+  auto* logo = new QLabel(this);
+  logo->setPixmap(LogoPicture(QSize(48, 48)));
+  auto* version = new QLabel(QString("Lumora Write Utility Version %1").arg(FromLocal(ApplicationVersion())), this);
+  version->setObjectName("versionLabel");
+  auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* row = new QHBoxLayout;
+  row->addWidget(logo);
+  row->addWidget(version, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+}
+
+// ----------------------------------------------------------------------------------------- main frame
+
+CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
+  setObjectName("mainFrame");
+  setWindowTitle(kApplicationTitle);
+  mdi_ = new QMdiArea(this);
+  mdi_->setObjectName("mdiArea");
+  mdi_->setBackground(QColor(128, 128, 128));
+  setCentralWidget(mdi_);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    if (auto* child = qobject_cast<CChildFrame*>(window)) {
+      SetMultiPanel(child->Document()->Project().systemType);
+      setWindowTitle(QString("%1 - %2").arg(kApplicationTitle, child->Document()->Title()));
+    } else {
+      setWindowTitle(kApplicationTitle);
+    }
+    UpdateMenus();
+  });
+  BuildMenus();
+  QStatusBar* bar = statusBar();
+  bar->showMessage("Ready");
+  for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+    auto* label = new QLabel(indicator, this);
+    label->setEnabled(false);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    bar->addPermanentWidget(label);
+  }
+}
+
+CMainFrame::~CMainFrame() = default;
+
+CWelcomeFrame* CMainFrame::WelcomeFrame() const { return welcome_.data(); }
+
+void CMainFrame::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  fileMenu_ = bar->addMenu("&File");
+  QAction* newAction = new QAction("&New", this);
+  newAction->setShortcut(QKeySequence("Ctrl+N"));
+  connect(newAction, &QAction::triggered, &app_, &CLumoraApp::OnFileNew);
+  addAction(newAction);
+  QAction* open = fileMenu_->addAction("&Open...\tCtrl+O", &app_, &CLumoraApp::OnFileOpen);
+  open->setShortcut(QKeySequence("Ctrl+O"));
+  open->setObjectName("actionOpen");
+  closeAction_ = fileMenu_->addAction("&Close", this, [this] {
+    if (QMdiSubWindow* window = mdi_->activeSubWindow(); window && qobject_cast<CChildFrame*>(window)) window->close();
+  });
+  QAction* save = new QAction("&Save", this);
+  save->setShortcut(QKeySequence("Ctrl+S"));
+  connect(save, &QAction::triggered, this, [this] {
+    if (CLumoraView* view = ActiveView()) view->Document()->DoFileSave();
+  });
+  addAction(save);
+  recentSeparator_ = fileMenu_->addSeparator();
+  QAction* exit = fileMenu_->addAction("E&xit", this, &QWidget::close);
+  exit->setObjectName("actionExit");
+  connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles);
+  FillRecentFiles();
+
+  panelMenu_ = bar->addMenu("&Panel");
+  auto viewCommand = [this](const char* text, void (CLumoraView::*command)()) {
+    QAction* action = panelMenu_->addAction(text, this, [this, command] {
+      if (CLumoraView* view = ActiveView()) (view->*command)();
+    });
+    return action;
+  };
+  viewCommand("&Write Project", &CLumoraView::OnWrite)->setObjectName("actionWrite");
+  viewCommand("&Read Project", &CLumoraView::OnRead)->setObjectName("actionRead");
+  viewCommand("&Verify", &CLumoraView::OnVerify)->setObjectName("actionVerify");
+  panelMenu_->addSeparator();
+  viewCommand("In&formation", &CLumoraView::OnInformation)->setObjectName("actionInformation");
+  viewCommand("Upgrade &Firmware", &CLumoraView::OnPanelFirmware)->setObjectName("actionPanelFirmware");
+  viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)->setObjectName("actionMuxFirmware");
+  viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
+  connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
+    // The firmware command that does not fit the project's kind is greyed.
+    for (QAction* action : panelMenu_->actions()) {
+      if (action->objectName() == "actionPanelFirmware") action->setEnabled(multiPanel_ != 1);
+      if (action->objectName() == "actionMuxFirmware") action->setEnabled(multiPanel_ == 1);
+    }
+  });
+
+  viewMenu_ = bar->addMenu("&View");
+  QAction* statusBarAction = viewMenu_->addAction("&Status Bar");
+  statusBarAction->setCheckable(true);
+  statusBarAction->setChecked(true);
+  connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+  portMenu_ = bar->addMenu("&Port");
+  portMenu_->setObjectName("portMenu");
+  portMenu_->setToolTipsVisible(true);
+  connect(portMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillPortMenu);
+  FillPortMenu();
+
+  windowMenu_ = bar->addMenu("&Window");
+  windowMenu_->addAction("&New Window", this, [this] {
+    if (CLumoraView* view = ActiveView()) CreateProjectFrame(view->Document());
+  });
+  windowMenu_->addAction("&Cascade", mdi_, &QMdiArea::cascadeSubWindows);
+  windowMenu_->addAction("&Tile", mdi_, &QMdiArea::tileSubWindows);
+  windowMenu_->addAction("&Arrange Icons", mdi_, &QMdiArea::tileSubWindows);
+
+  helpMenu_ = bar->addMenu("&Help");
+  QAction* topics = helpMenu_->addAction("&Help Topics", this, &CMainFrame::OnHelpTopics);
+  topics->setShortcut(QKeySequence("F1"));
+  helpMenu_->addSeparator();
+  helpMenu_->addAction("&About Lumora Write Utility...", &app_, &CLumoraApp::OnAppAbout)->setObjectName("actionAbout");
+  UpdateMenus();
+}
+
+void CMainFrame::UpdateMenus() {
+  bool project = ActiveView() != nullptr;
+  panelMenu_->menuAction()->setVisible(project);
+  windowMenu_->menuAction()->setVisible(project);
+  closeAction_->setVisible(project);
+  viewMenu_->setTitle(project ? "V&iew" : "&View");
+}
+
+void CMainFrame::FillRecentFiles() {
+  for (QAction* action : recentActions_) {
+    fileMenu_->removeAction(action);
+    delete action;
+  }
+  recentActions_.clear();
+  std::vector<std::string> files = app_.User().RecentFiles();
+  int number = 1;
+  for (const std::string& file : files) {
+    QString path = FromLocal(file);
+    auto* action = new QAction(QString("&%1 %2").arg(number++).arg(path), this);
+    connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFile(path); });
+    fileMenu_->insertAction(recentSeparator_, action);
+    recentActions_.push_back(action);
+  }
+  if (!recentActions_.isEmpty()) {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    fileMenu_->insertAction(recentActions_.first(), separator);
+    recentActions_.push_front(separator);
+  }
+}
+
+void CMainFrame::FillPortMenu() {
+  portMenu_->clear();
+  QString stored = FromLocal(app_.PortName());
+  for (int n = 1; n <= 4; ++n) {
+    QAction* action = portMenu_->addAction(QString("COM&%1").arg(n));
+    action->setObjectName(QString("actionCOM%1").arg(n));
+    action->setCheckable(true);
+    // The entry whose number is the number after the first three characters of the stored port.
+    action->setChecked(stored.size() > 3 && stored.mid(3).toInt() == n && stored.startsWith("COM"));
+    connect(action, &QAction::triggered, this, [this, n] { OnPortChosen(QString("COM%1").arg(n)); });
+  }
+  QVector<SerialDevice> devices = FindSerialDevices();
+  if (!devices.isEmpty()) portMenu_->addSeparator();
+  for (const SerialDevice& device : devices) {
+    QAction* action = portMenu_->addAction(device.path);
+    action->setToolTip(device.tooltip);
+    action->setCheckable(true);
+    action->setChecked(device.path == stored);
+    QString path = device.path;
+    connect(action, &QAction::triggered, this, [this, path] { OnPortChosen(path); });
+  }
+  portMenu_->addSeparator();
+  QAction* other = portMenu_->addAction(stored.startsWith('/') && !std::any_of(devices.begin(), devices.end(),
+                                                                             [&](const SerialDevice& d) { return d.path == stored; })
+                                            ? QString("Other port (%1)...").arg(stored)
+                                            : QString("Other port..."));
+  other->setObjectName("actionOtherPort");
+  connect(other, &QAction::triggered, this, &CMainFrame::OnOtherPort);
+}
+
+void CMainFrame::OnPortChosen(const QString& port) { app_.StorePort(ToLocal(port)); }
+
+void CMainFrame::OnOtherPort() {
+  bool ok = false;
+  QString stored = FromLocal(app_.PortName());
+  QString path = QInputDialog::getText(this, "Serial port", "Device path of the serial port (for example /dev/ttyUSB0):",
+                                       QLineEdit::Normal, stored.startsWith('/') ? stored : "/dev/ttyUSB0", &ok);
+  if (ok && !path.trimmed().isEmpty()) OnPortChosen(path.trimmed());
+}
+
+void CMainFrame::OnHelpTopics() {
+  QString help = FromLocal(InstallPath("help/index.html"));
+  if (QFileInfo::exists(help)) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    return;
+  }
+  ShowMessageBox(this, "The help file " + help + " is not installed.", "Help", MessageIcon::Information);
+}
+
+void CMainFrame::RestorePlacementAndFolders() {
+  UserSettings::WindowPlacement placement = app_.User().Window();
+  normalRect_ = QRect(placement.left, placement.top, placement.right - placement.left, placement.bottom - placement.top);
+  if (placement.maximized) {
+    maximized_ = true;
+    showMaximized();
+  } else {
+    setGeometry(normalRect_);
+    show();
+  }
+  placementRestored_ = true;
+
+  std::string path = app_.User().WorkingPath();
+  if (path.empty()) {
+    QString install = FromLocal(InstallDir());
+    QDir().mkpath(install + "/Firmware");
+    QDir().mkpath(install + "/Project");
+    path = ToLocal(install + "/Project");
+  }
+  QDir::setCurrent(FromLocal(path));
+  OpenWelcomeScreen();
+}
+
+void CMainFrame::OpenWelcomeScreen() {
+  if (welcome_) return;
+  welcome_ = new CWelcomeFrame;
+  mdi_->addSubWindow(welcome_);
+  welcome_->showMaximized();
+  setWindowTitle(kApplicationTitle);
+  UpdateMenus();
+}
+
+CChildFrame* CMainFrame::CreateProjectFrame(CLumoraDoc* doc) {
+  if (CChildFrame::OpenCount() == 0 && welcome_) {
+    welcome_->close();
+    delete welcome_.data();
+  }
+  auto* frame = new CChildFrame(doc);
+  mdi_->addSubWindow(frame);
+  frame->showMaximized();
+  mdi_->setActiveSubWindow(frame);
+  if (!frame->View()->OnInitialUpdate()) {
+    frame->close();
+    return nullptr;
+  }
+  UpdateMenus();
+  return frame;
+}
+
+CLumoraDoc* CMainFrame::NewDocument() {
+  auto* doc = new CLumoraDoc(app_, this);
+  if (!CreateProjectFrame(doc)) {
+    delete doc;
+    return nullptr;
+  }
+  return doc;
+}
+
+CLumoraDoc* CMainFrame::OpenDocumentFile(const QString& path) {
+  QString absolute = QFileInfo(path).absoluteFilePath();
+  for (CLumoraDoc* doc : Documents()) {
+    if (doc->PathName() == absolute) {
+      for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc) {
+          mdi_->setActiveSubWindow(window);
+        }
+      }
+      return doc;
+    }
+  }
+  auto* doc = new CLumoraDoc(app_, this);
+  if (!doc->OnOpenDocument(absolute) || !CreateProjectFrame(doc)) {
+    delete doc;
+    return nullptr;
+  }
+  return doc;
+}
+
+CLumoraView* CMainFrame::ActiveView() const {
+  auto* child = qobject_cast<CChildFrame*>(mdi_->activeSubWindow());
+  if (!child) {
+    // A modal dialog takes the activation away; fall back to the only project window.
+    QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+      if (auto* candidate = qobject_cast<CChildFrame*>(window)) child = candidate;
+    }
+  }
+  return child ? child->View() : nullptr;
+}
+
+QList<CLumoraDoc*> CMainFrame::Documents() const { return findChildren<CLumoraDoc*>(QString(), Qt::FindDirectChildrenOnly); }
+
+void CMainFrame::ChildFrameClosed(CChildFrame* frame) {
+  CLumoraDoc* doc = frame->Document();
+  int remaining = 0;
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    if (auto* child = qobject_cast<CChildFrame*>(window); child && child != frame && child->Document() == doc) ++remaining;
+  }
+  if (remaining == 0) doc->deleteLater();
+  // The last project window brings the welcome screen back.
+  QMetaObject::invokeMethod(this, [this] {
+    if (CChildFrame::OpenCount() == 0) OpenWelcomeScreen();
+    UpdateMenus();
+  }, Qt::QueuedConnection);
+}
+
+void CMainFrame::SavePlacement() {
+  UserSettings::WindowPlacement placement;
+  placement.maximized = maximized_;
+  placement.left = normalRect_.left();
+  placement.top = normalRect_.top();
+  placement.right = normalRect_.left() + normalRect_.width();
+  placement.bottom = normalRect_.top() + normalRect_.height();
+  app_.User().SetWindow(placement);
+  app_.User().SetWorkingPath(ToLocal(QDir::currentPath().left(260)));
+  app_.User().Sync();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  for (CLumoraDoc* doc : Documents()) {
+    if (!doc->SaveModified()) {
+      event->ignore();
+      return;
+    }
+  }
+  SavePlacement();
+  for (CLumoraDoc* doc : Documents()) doc->SetModifiedFlag(false);
+  mdi_->closeAllSubWindows();
+  event->accept();
+}
+
+void CMainFrame::StoreRectIfOnScreen() {
+  if (!placementRestored_ || isMaximized() || isMinimized()) return;
+  QScreen* screen = this->screen();
+  QRect frame = frameGeometry();
+  if (!screen || screen->availableVirtualGeometry().contains(frame)) normalRect_ = geometry();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!placementRestored_ || isMinimized()) return;
+  maximized_ = isMaximized();
+  if (!maximized_) normalRect_ = geometry();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  StoreRectIfOnScreen();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && placementRestored_ && !isMinimized()) maximized_ = isMaximized();
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,115 @@
+#pragma once
+// CMainFrame: the main window with its MDI area, menus and status bar; CChildFrame: a project window;
+// CAboutDlg.
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QRect>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace lumora::gui {
+
+class CLumoraApp;
+class CLumoraDoc;
+class CLumoraView;
+class CWelcomeFrame;
+
+class CChildFrame : public QMdiSubWindow {
+  Q_OBJECT
+
+ public:
+  CChildFrame(CLumoraDoc* doc, QWidget* parent = nullptr);
+  ~CChildFrame() override;
+  CLumoraDoc* Document() const { return doc_; }
+  CLumoraView* View() const { return view_; }
+  static int OpenCount();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void UpdateTitle();
+  void Uncount();
+  CLumoraDoc* doc_;
+  CLumoraView* view_;
+  bool counted_ = true;
+};
+
+class CAboutDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(CLumoraApp& app);
+  ~CMainFrame() override;
+
+  QMdiArea* MdiArea() const { return mdi_; }
+  // Window placement from the settings, the working folder, then the welcome screen.
+  void RestorePlacementAndFolders();
+  void OpenWelcomeScreen();
+  CWelcomeFrame* WelcomeFrame() const;
+  // A project window for the document; the welcome screen goes first.
+  CChildFrame* CreateProjectFrame(CLumoraDoc* doc);
+  CLumoraDoc* NewDocument();
+  CLumoraDoc* OpenDocumentFile(const QString& path);
+  CLumoraView* ActiveView() const;
+  QList<CLumoraDoc*> Documents() const;
+  void ChildFrameClosed(CChildFrame* frame);
+  void SetMultiPanel(int multiPanel) { multiPanel_ = multiPanel; }
+
+  // The placement the window has and would save.
+  bool Maximized() const { return maximized_; }
+  QRect NormalRect() const { return normalRect_; }
+  void SavePlacement();
+  void UpdateMenus();
+  QMenu* PortMenu() const { return portMenu_; }
+
+ public slots:
+  void OnPortChosen(const QString& port);
+  void OnOtherPort();
+  void OnHelpTopics();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void FillPortMenu();
+  void FillRecentFiles();
+  void StoreRectIfOnScreen();
+
+  CLumoraApp& app_;
+  QMdiArea* mdi_;
+  QPointer<CWelcomeFrame> welcome_;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* panelMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QMenu* portMenu_ = nullptr;
+  QMenu* windowMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* closeAction_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  QList<QAction*> recentActions_;
+  QLabel* capsIndicator_ = nullptr;
+  bool maximized_ = false;
+  QRect normalRect_{125, 47, 600, 414};
+  int multiPanel_ = 0;
+  bool placementRestored_ = false;
+};
+
+}  // namespace lumora::gui

@@ -1,0 +1,153 @@
+#include "app/panel_status_dlg.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/gui_interaction.h"
+#include "app/lumora_app.h"
+#include "app/pictures.h"
+#include "model/codes.h"
+#include "plc/install_dir.h"
+
+namespace lumora::gui {
+namespace {
+
+QLabel* Value(QWidget* parent, const std::string& text, const char* name, int id) {
+  auto* label = new QLabel(FromLocal(text), parent);
+  label->setObjectName(name);
+  label->setProperty("controlId", id);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent) : QDialog(parent), info_(info) {
+  setObjectName("panelStatusDlg");
+  setWindowTitle("Panel Information");
+  auto* preview = new QGroupBox("Panel Preview:", this);
+  auto* picture = new QLabel(preview);
+  picture->setObjectName("previewPicture");
+  picture->setProperty("controlId", 1303);
+  if (info.unitType >= kPanelQM210 && info.unitType <= kPanelMultiplexer) {
+    picture->setPixmap(UnitPicture(info.unitType, QSize(320, info.unitType == kPanelMultiplexer ? 140 : 170)));
+  }
+  auto* previewLayout = new QVBoxLayout(preview);
+  previewLayout->addWidget(picture, 0, Qt::AlignCenter);
+
+  auto* attributes = new QGroupBox("Panel Attributes: ", this);
+  auto* attributesLayout = new QVBoxLayout(attributes);
+  QLabel* attributesText = Value(attributes, info.attributesText, "attributesText", 1302);
+  attributesText->setWordWrap(true);
+  attributesLayout->addWidget(attributesText);
+
+  auto* form = new QFormLayout;
+  form->addRow("Text Panel Model:", Value(this, info.modelText, "modelText", 1299));
+  form->addRow("Firmware Revision:", Value(this, info.firmwareRevision, "firmwareText", 1300));
+  form->addRow("Memory Size:", Value(this, info.memorySize, "memoryText", 1301));
+  form->addRow("Plc Driver:", Value(this, info.driverName, "driverName", 1305));
+  form->addRow("Plc Driver Revision:", Value(this, info.driverRevision, "driverRevision", 1304));
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(preview);
+  layout->addWidget(attributes);
+  layout->addLayout(form);
+  layout->addLayout(buttons);
+}
+
+CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName("upgradeFirmwareDlg");
+  setWindowTitle("Upgrade firmware");
+  auto* select = new QGroupBox("Select firmware file", this);
+  auto* about = new QLabel(
+      "The firmware upgrade file usually named as QMxxxYd.hex (Yd being the firmware revision and  xxx being the "
+      "panel type  i.e. QM210A1.hex). Please select QMxxxYd.hex (or the file  under which you have saved the "
+      "firmware upgrade file).",
+      select);
+  about->setWordWrap(true);
+  auto* where = new QLabel("(Firmware will be generally stored under \\Lumora\\firmware directory)", select);
+  path_ = new QLineEdit(select);
+  path_->setObjectName("firmwarePath");
+  path_->setProperty("controlId", 1505);
+  auto* browse = new QPushButton("&Browse...", select);
+  browse->setObjectName("browseButton");
+  browse->setProperty("controlId", 1503);
+  connect(browse, &QPushButton::clicked, this, &CUpgdeFirmDlg::OnBrowse);
+  auto* pathRow = new QHBoxLayout;
+  pathRow->addWidget(path_, 1);
+  pathRow->addWidget(browse);
+  auto* selectLayout = new QVBoxLayout(select);
+  selectLayout->addWidget(about);
+  selectLayout->addWidget(where);
+  selectLayout->addLayout(pathRow);
+
+  auto* caution = new QGroupBox("CAUTION", this);
+  auto* warning = new QLabel(
+      "Loading the firmware will replace the current firmware in the panel and the user program in the panel will "
+      "be lost when the firmware is updated. Press OK to continue.",
+      caution);
+  warning->setWordWrap(true);
+  auto* cautionLayout = new QVBoxLayout(caution);
+  cautionLayout->addWidget(warning);
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("okButton");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", this);
+  auto* help = new QPushButton("&Help", this);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [this] {
+    ShowMessageBox(this,
+                   "Choose the firmware file for the panel (Intel HEX) or for the multiplexer (S-record) and press "
+                   "OK. The progress dialog that follows sends it.",
+                   "Help", MessageIcon::Information);
+  });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(select);
+  layout->addWidget(caution);
+  layout->addLayout(buttons);
+  resize(560, 320);
+}
+
+QString CUpgdeFirmDlg::FilePath() const { return path_->text(); }
+void CUpgdeFirmDlg::SetFilePath(const QString& path) { path_->setText(path); }
+
+void CUpgdeFirmDlg::OnBrowse() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  QString start = app ? FromLocal(app->User().FirmwarePath()) : QString();
+  if (start.isEmpty()) {
+    start = FromLocal(InstallPath("Firmware"));
+    QDir().mkpath(start);
+  }
+  FilePrompt prompt;
+  prompt.filter = "Firmware Files (*.hex)|*.hex|All Files (*.*)|*.*||";
+  prompt.startFolder = ToLocal(start);
+  std::optional<QString> chosen = AskOpenFile(this, prompt);
+  if (!chosen) return;
+  path_->setText(*chosen);
+  if (app) app->User().SetFirmwarePath(ToLocal(QFileInfo(*chosen).absolutePath()));
+}
+
+}  // namespace lumora::gui

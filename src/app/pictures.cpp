@@ -1,0 +1,224 @@
+#include "app/pictures.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "model/codes.h"
+
+namespace lumora::gui {
+namespace {
+
+const QColor kBezel(58, 62, 70);
+const QColor kBezelEdge(30, 32, 36);
+const QColor kLcd(150, 190, 90);
+const QColor kLcdText(30, 45, 20);
+const QColor kKey(210, 212, 216);
+const QColor kLedOn(70, 220, 80);
+
+void Bezel(QPainter& p, const QRectF& r) {
+  QLinearGradient gradient(r.topLeft(), r.bottomLeft());
+  gradient.setColorAt(0, kBezel.lighter(125));
+  gradient.setColorAt(1, kBezel);
+  p.setPen(QPen(kBezelEdge, 2));
+  p.setBrush(gradient);
+  p.drawRoundedRect(r, r.height() * 0.06, r.height() * 0.06);
+}
+
+void Display(QPainter& p, const QRectF& r, const QStringList& lines, bool segments = false) {
+  p.setPen(QPen(kBezelEdge, 1.5));
+  p.setBrush(kLcd);
+  p.drawRoundedRect(r, 3, 3);
+  QFont font("Liberation Mono");
+  font.setStyleHint(QFont::Monospace);
+  font.setBold(segments);
+  font.setPixelSize(static_cast<int>(r.height() / (lines.size() + 0.6)));
+  p.setFont(font);
+  p.setPen(kLcdText);
+  double lineHeight = r.height() / lines.size();
+  for (int i = 0; i < lines.size(); ++i) {
+    QRectF line(r.left() + r.width() * 0.04, r.top() + i * lineHeight, r.width() * 0.92, lineHeight);
+    p.drawText(line, Qt::AlignVCenter | (segments ? Qt::AlignRight : Qt::AlignLeft), lines[i]);
+  }
+}
+
+void Keys(QPainter& p, const QRectF& r, int count, bool leds) {
+  double gap = r.width() / count;
+  for (int i = 0; i < count; ++i) {
+    QRectF key(r.left() + i * gap + gap * 0.15, r.top() + r.height() * 0.35, gap * 0.7, r.height() * 0.6);
+    p.setPen(QPen(kBezelEdge, 1));
+    p.setBrush(kKey);
+    p.drawRoundedRect(key, 3, 3);
+    p.setPen(Qt::black);
+    QFont font("Liberation Sans");
+    font.setPixelSize(static_cast<int>(key.height() * 0.45));
+    p.setFont(font);
+    p.drawText(key, Qt::AlignCenter, QString("F%1").arg(i + 1));
+    if (leds) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(i % 2 == 0 ? kLedOn : kLedOn.darker(250));
+      double d = r.height() * 0.18;
+      p.drawEllipse(QRectF(key.center().x() - d / 2, r.top() + r.height() * 0.05, d, d));
+    }
+  }
+}
+
+void Keypad(QPainter& p, const QRectF& r) {
+  static const char* kLabels[] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "CLR", "0", "ENT"};
+  double w = r.width() / 3, h = r.height() / 4;
+  QFont font("Liberation Sans");
+  font.setPixelSize(static_cast<int>(h * 0.45));
+  p.setFont(font);
+  for (int i = 0; i < 12; ++i) {
+    QRectF key(r.left() + (i % 3) * w + w * 0.1, r.top() + (i / 3) * h + h * 0.1, w * 0.8, h * 0.8);
+    p.setPen(QPen(kBezelEdge, 1));
+    p.setBrush(kKey);
+    p.drawRoundedRect(key, 2, 2);
+    p.setPen(Qt::black);
+    p.drawText(key, Qt::AlignCenter, kLabels[i]);
+  }
+}
+
+void Label(QPainter& p, const QRectF& r, const QString& text) {
+  QFont font("Liberation Sans");
+  font.setBold(true);
+  font.setPixelSize(static_cast<int>(r.height() * 0.7));
+  p.setFont(font);
+  p.setPen(QColor(235, 235, 235));
+  p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+void DrawMultiplexer(QPainter& p, const QRectF& r) {
+  Bezel(p, r);
+  Label(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.05, r.width() * 0.9, r.height() * 0.14),
+        "QM-Multi-Drop Serial Multiplexer");
+  double w = r.width() / 6;
+  QFont font("Liberation Sans");
+  font.setPixelSize(static_cast<int>(r.height() * 0.09));
+  for (int i = 0; i < 6; ++i) {
+    QRectF port(r.left() + i * w + w * 0.15, r.top() + r.height() * 0.4, w * 0.7, r.height() * 0.3);
+    p.setPen(QPen(kBezelEdge, 1.5));
+    p.setBrush(i == 0 ? QColor(90, 120, 200) : QColor(200, 200, 205));
+    p.drawRoundedRect(port, 3, 3);
+    p.setFont(font);
+    p.setPen(QColor(235, 235, 235));
+    p.drawText(QRectF(port.left(), port.bottom() + 2, port.width(), r.height() * 0.15), Qt::AlignCenter,
+               i == 0 ? "PLC" : QString("Port%1").arg(i));
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(kLedOn);
+  p.drawEllipse(QRectF(r.right() - r.width() * 0.06, r.top() + r.height() * 0.08, r.height() * 0.08, r.height() * 0.08));
+}
+
+}  // namespace
+
+QPixmap UnitPicture(int unitType, QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRectF r(2, 2, size.width() - 4, size.height() - 4);
+  if (unitType == kPanelMultiplexer) {
+    DrawMultiplexer(p, r);
+    return pixmap;
+  }
+  Bezel(p, r);
+  QString name = QString::fromStdString(UnitModelName(unitType));
+  Label(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.03, r.width() * 0.5, r.height() * 0.1),
+        name.isEmpty() ? QString() : "Lumora " + name);
+  switch (unitType) {
+    case kPanelQMSV:
+      Display(p, QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.17, r.width() * 0.84, r.height() * 0.2),
+              {"OVEN TEMP"});
+      Display(p, QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.42, r.width() * 0.6, r.height() * 0.22),
+              {"00123.45"}, true);
+      Keys(p, QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.68, r.width() * 0.6, r.height() * 0.26), 3, false);
+      break;
+    case kPanelQM410:
+      Display(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.16, r.width() * 0.88, r.height() * 0.46),
+              {"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM", "TEMP  72.5 C", "> SETTINGS"});
+      Keys(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.66, r.width() * 0.88, r.height() * 0.28), 5, true);
+      break;
+    case kPanelQM210K:
+      Display(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.16, r.width() * 0.6, r.height() * 0.3),
+              {"SET POINT  1234", "PASSWORD=*****"});
+      Keypad(p, QRectF(r.left() + r.width() * 0.69, r.top() + r.height() * 0.14, r.width() * 0.27, r.height() * 0.8));
+      Keys(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.55, r.width() * 0.6, r.height() * 0.38), 5, true);
+      break;
+    case kPanelQM210:
+    case kPanelQM210G:
+      Display(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.17, r.width() * 0.88, r.height() * 0.36),
+              unitType == kPanelQM210G ? QStringList{"TANK  1234 %", "PUMP  ON"}
+                                       : QStringList{"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM"});
+      Keys(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.6, r.width() * 0.88, r.height() * 0.33), 5, true);
+      break;
+    default:
+      break;
+  }
+  return pixmap;
+}
+
+QPixmap WelcomePicture(QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  double w = size.width(), h = size.height();
+  QPixmap panel = UnitPicture(kPanelQM210, QSize(static_cast<int>(w * 0.55), static_cast<int>(h * 0.45)));
+  p.drawPixmap(QPointF(w * 0.02, h * 0.05), panel);
+  // The PLC: a rack with I/O modules.
+  QRectF plc(w * 0.68, h * 0.5, w * 0.3, h * 0.42);
+  p.setPen(QPen(kBezelEdge, 2));
+  p.setBrush(QColor(200, 200, 195));
+  p.drawRoundedRect(plc, 4, 4);
+  for (int i = 0; i < 4; ++i) {
+    QRectF module(plc.left() + plc.width() * (0.06 + i * 0.235), plc.top() + plc.height() * 0.12, plc.width() * 0.2,
+                  plc.height() * 0.76);
+    p.setBrush(i == 0 ? QColor(60, 90, 160) : QColor(90, 95, 100));
+    p.drawRect(module);
+    p.setBrush(kLedOn);
+    for (int led = 0; led < 4; ++led) {
+      p.drawEllipse(QRectF(module.left() + module.width() * 0.3, module.top() + module.height() * (0.1 + led * 0.12),
+                           module.width() * 0.25, module.width() * 0.25));
+    }
+  }
+  QFont font("Liberation Sans");
+  font.setPixelSize(static_cast<int>(h * 0.05));
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(kBezelEdge);
+  p.drawText(QRectF(plc.left(), plc.bottom() + 2, plc.width(), h * 0.07), Qt::AlignCenter, "PLC");
+  // The RS-232 cable.
+  QPainterPath cable;
+  QPointF from(w * 0.3, h * 0.5 + 2), to(plc.left() + plc.width() * 0.16, plc.top());
+  cable.moveTo(from);
+  cable.cubicTo(QPointF(from.x(), h * 0.85), QPointF(to.x(), h * 0.2), to);
+  p.setPen(QPen(QColor(40, 40, 40), h * 0.02, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(cable);
+  return pixmap;
+}
+
+QPixmap LogoPicture(QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRectF r(1, 1, size.width() - 2, size.height() - 2);
+  QLinearGradient gradient(r.topLeft(), r.bottomRight());
+  gradient.setColorAt(0, QColor(20, 90, 200));
+  gradient.setColorAt(1, QColor(10, 40, 120));
+  p.setPen(Qt::NoPen);
+  p.setBrush(gradient);
+  p.drawEllipse(r);
+  QFont font("Liberation Sans");
+  font.setBold(true);
+  font.setPixelSize(static_cast<int>(r.height() * 0.55));
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(r, Qt::AlignCenter, "L");
+  return pixmap;
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,16 @@
+#pragma once
+// Our own drawings of the panels, the multiplexer and the welcome picture.
+
+#include <QPixmap>
+#include <QSize>
+
+namespace lumora::gui {
+
+// A front view of a unit type (1..5 panels, 6 multiplexer); an empty bezel for other types.
+QPixmap UnitPicture(int unitType, QSize size);
+// The welcome screen's picture: a panel beside a PLC, joined by a cable.
+QPixmap WelcomePicture(QSize size);
+// The product logo.
+QPixmap LogoPicture(QSize size);
+
+}  // namespace lumora::gui

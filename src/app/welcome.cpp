@@ -1,0 +1,143 @@
+#include "app/welcome.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/gui_interaction.h"
+#include "app/lumora_app.h"
+#include "app/main_frame.h"
+#include "app/panel_status_dlg.h"
+#include "app/pictures.h"
+#include "app/version_loader.h"
+#include "link/responses.h"
+#include "transfer/panel_information.h"
+#include "transfer/transfer_texts.h"
+
+namespace lumora::gui {
+namespace {
+
+QLabel* StaticEx(QWidget* parent, const QString& text, int pointSize, const char* name, QColor colour = QColor()) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  QFont font("Arial");
+  font.setPointSize(pointSize);
+  label->setFont(font);
+  if (colour.isValid()) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+  }
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+QPushButton* BigButton(QWidget* parent, const QString& text, const char* name) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  QFont font("Arial");
+  font.setPointSize(11);
+  font.setBold(true);
+  button->setFont(font);
+  button->setMinimumSize(220, 64);
+  return button;
+}
+
+}  // namespace
+
+CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
+  setObjectName("welcomeView");
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor(238, 240, 244));
+  setPalette(palette);
+
+  auto* logo = new QLabel(this);
+  logo->setObjectName("logo");
+  logo->setPixmap(LogoPicture(QSize(64, 64)));
+  auto* title = StaticEx(this, kApplicationTitle, 34, "titleLabel");
+  auto* version = StaticEx(this, QString("Version %1").arg(FromLocal(ApplicationVersion())), 15, "versionLabel",
+                           QColor(0, 0, 255));
+  auto* greeting = StaticEx(this, "Welcome to Lumora Write Utility Software", 15, "greetingLabel");
+  auto* info1 = StaticEx(this, "Halvrick Controls - operator interfaces for industrial automation", 15, "infoLine1");
+  auto* info2 = StaticEx(this, "Configure, write, read and verify your Lumora panels", 15, "infoLine2");
+  auto* picture = new QLabel(this);
+  picture->setObjectName("welcomePicture");
+  picture->setPixmap(WelcomePicture(QSize(460, 300)));
+  auto* product = new QLabel(this);
+  product->setObjectName("productPicture");
+  product->setPixmap(UnitPicture(4, QSize(260, 150)));
+
+  new_ = BigButton(this, "&New System", "newButton");
+  existing_ = BigButton(this, "&Existing System", "existingButton");
+  connect_ = BigButton(this, "&Connect to Panel\nView panel status\n && Firmware version", "connectButton");
+  connect_->setMinimumHeight(84);
+  exit_ = BigButton(this, "E&xit", "exitButton");
+  connect(new_, &QPushButton::clicked, this, [] {
+    if (CLumoraApp* app = CLumoraApp::Instance()) app->OnFileNew();
+  });
+  connect(existing_, &QPushButton::clicked, this, [] {
+    if (CLumoraApp* app = CLumoraApp::Instance()) app->OnFileOpen();
+  });
+  connect(connect_, &QPushButton::clicked, this, &CWelcomView::OnConnect);
+  connect(exit_, &QPushButton::clicked, this, [] {
+    if (CLumoraApp* app = CLumoraApp::Instance(); app && app->MainFrame()) app->MainFrame()->close();
+  });
+
+  auto* heading = new QHBoxLayout;
+  heading->addStretch();
+  heading->addWidget(logo);
+  heading->addWidget(title);
+  heading->addStretch();
+  auto* buttons = new QVBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* button : {new_, existing_, connect_, exit_}) buttons->addWidget(button);
+  buttons->addStretch();
+  auto* pictures = new QVBoxLayout;
+  pictures->addWidget(picture, 0, Qt::AlignCenter);
+  pictures->addWidget(product, 0, Qt::AlignCenter);
+  auto* body = new QHBoxLayout;
+  body->addStretch();
+  body->addLayout(pictures);
+  body->addSpacing(40);
+  body->addLayout(buttons);
+  body->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(heading);
+  layout->addWidget(version);
+  layout->addWidget(greeting);
+  layout->addLayout(body, 1);
+  layout->addWidget(info1);
+  layout->addWidget(info2);
+}
+
+void CWelcomView::OnConnect() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  if (!app) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ConnectionTestResult result = RunConnectionTest(app->PortName());
+  QApplication::restoreOverrideCursor();
+  if (!result.status) {
+    QString text = FromLocal(result.errorText);
+    if (!result.hint.empty()) text += "\n\n" + FromLocal(result.hint);
+    ShowMessageBox(this, text, "", MessageIcon::Exclamation);
+    return;
+  }
+  UnitInformation info = DescribeUnit(*result.status, result.multiplexer, 1, app->Ui());
+  CPanelStatusDlg dialog(info, this);
+  dialog.exec();
+}
+
+CWelcomeFrame::CWelcomeFrame(QWidget* parent) : QMdiSubWindow(parent) {
+  setObjectName("welcomeFrame");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowFlags(Qt::FramelessWindowHint);
+  view_ = new CWelcomView(this);
+  setWidget(view_);
+  setWindowTitle(kApplicationTitle);
+}
+
+}  // namespace lumora::gui

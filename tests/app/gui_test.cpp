@@ -1,0 +1,362 @@
+// GUI tests on the offscreen platform: start-up and settings, the welcome screen, documents, the progress
+// dialog against lumora-panel-sim, and the panel information dialog.
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <mutex>
+
+#include "app/comm_prog_dlg.h"
+#include "app/gui_interaction.h"
+#include "app/lumora_app.h"
+#include "app/lumora_doc.h"
+#include "app/lumora_view.h"
+#include "app/main_frame.h"
+#include "app/panel_status_dlg.h"
+#include "app/version_loader.h"
+#include "app/welcome.h"
+#include "link/responses.h"
+#include "model/project_file.h"
+#include "plc/address_conversion.h"
+#include "plc/install_dir.h"
+#include "plc/plc_manager.h"
+#include "support/install_tree.h"
+#include "support/sample_projects.h"
+#include "support/simulator.h"
+#include "support/temp_dir.h"
+#include "support/transfer_fixture.h"
+#include "transfer/panel_information.h"
+
+using namespace lumora;
+using namespace lumora::gui;
+
+namespace {
+
+lumora::testing::TempDir* gHome = nullptr;
+
+struct Recorder {
+  std::mutex mutex;
+  QStringList texts;
+  std::optional<QString> nextSaveFile;
+  std::optional<QString> nextOpenFile;
+  Answer answer = Answer::Ok;
+
+  QStringList Texts() {
+    std::lock_guard lock(mutex);
+    return texts;
+  }
+  void Clear() {
+    std::lock_guard lock(mutex);
+    texts.clear();
+  }
+};
+Recorder gRecorder;
+
+}  // namespace
+
+class GuiTest : public QObject {
+  Q_OBJECT
+
+ private:
+  CLumoraApp* App() { return CLumoraApp::Instance(); }
+  CMainFrame* Frame() { return App()->MainFrame(); }
+  QString Install() { return QString::fromStdString(gHome->File("install")); }
+
+  std::unique_ptr<TQMProject> DemoProject() {
+    auto project = std::make_unique<TQMProject>(CoreServices{&App()->Ui(), &App()->Plc()});
+    bool opened = OpenProjectFile(*project, lumora::testing::StageDir() + "/Project/demo-qm210.lmx");
+    if (!opened) return nullptr;
+    project->ReloadPlcLibrary(project->plcSettings.libraryName);
+    TQMPlcManager manager(project->plcLibrary.get(), App()->Ui());
+    RevalidateAddresses(*project, manager);
+    return project;
+  }
+
+  void SelectPort(CCommProgDlg& dialog, const std::string& path) {
+    dialog.PortList()->addItem(QString::fromStdString(path));
+    dialog.PortList()->setCurrentIndex(dialog.PortList()->count() - 1);
+  }
+
+ private slots:
+  void initTestCase() {
+    SetMessageBoxHook([](const MessageBoxRequest& request) {
+      std::lock_guard lock(gRecorder.mutex);
+      gRecorder.texts << request.text;
+      return request.buttons == MessageButtons::YesNo ? Answer::Yes : gRecorder.answer;
+    });
+    SetFileDialogHook([](const FilePrompt&, bool save) -> std::optional<QString> {
+      std::lock_guard lock(gRecorder.mutex);
+      std::optional<QString> answer = save ? gRecorder.nextSaveFile : gRecorder.nextOpenFile;
+      (save ? gRecorder.nextSaveFile : gRecorder.nextOpenFile).reset();
+      return answer;
+    });
+  }
+
+  void startUpCreatesFoldersAndRestoresPlacement() {
+    QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
+    user.setValue("Window/Left", 200);
+    user.setValue("Window/Top", 100);
+    user.setValue("Window/Right", 900);
+    user.setValue("Window/Bottom", 600);
+    user.sync();
+    QVERIFY(App()->InitInstance());
+    QVERIFY(Frame());
+    QVERIFY(QDir(Install() + "/Project").exists());
+    QVERIFY(QDir(Install() + "/Firmware").exists());
+    QCOMPARE(QDir::currentPath(), QDir(Install() + "/Project").canonicalPath());
+    QCOMPARE(Frame()->NormalRect(), QRect(200, 100, 700, 500));
+    QVERIFY(Frame()->WelcomeFrame());
+    QCOMPARE(Frame()->windowTitle(), QString("Lumora Write Utility"));
+
+    Frame()->SavePlacement();
+    QSettings again(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
+    QCOMPARE(again.value("Settings/Path").toString(), QDir::currentPath());
+    QCOMPARE(again.value("Window/Right").toInt(), 900);
+    QCOMPARE(again.value("Window/Maximized").toInt(), 0);
+  }
+
+  void welcomeScreenOffersFourWaysIn() {
+    CWelcomeFrame* welcome = Frame()->WelcomeFrame();
+    QVERIFY(welcome);
+    CWelcomView* view = welcome->View();
+    QCOMPARE(view->NewButton()->text(), QString("&New System"));
+    QCOMPARE(view->ExistingButton()->text(), QString("&Existing System"));
+    QCOMPARE(view->ConnectButton()->text(), QString("&Connect to Panel\nView panel status\n && Firmware version"));
+    QCOMPARE(view->ExitButton()->text(), QString("E&xit"));
+    QCOMPARE(view->findChild<QLabel*>("versionLabel")->text(), QString("Version 1.0"));
+    QCOMPARE(view->findChild<QLabel*>("titleLabel")->text(), QString("Lumora Write Utility"));
+    QCOMPARE(view->findChild<QLabel*>("greetingLabel")->text(), QString("Welcome to Lumora Write Utility Software"));
+
+    // Connect with no port configured: the link's own error.
+    gRecorder.Clear();
+    QTest::mouseClick(view->ConnectButton(), Qt::LeftButton);
+    QVERIFY2(gRecorder.Texts().value(0).startsWith("Error C003: Error opening port"), qPrintable(gRecorder.Texts().join("|")));
+
+    // A simulated panel on the port: its information dialog comes up (closed at once here).
+    lumora::testing::Simulator sim({"--panel", "QM410"});
+    App()->StorePort(sim.Path());
+    QTimer::singleShot(300, [] {
+      if (auto* dialog = qobject_cast<CPanelStatusDlg*>(QApplication::activeModalWidget())) {
+        gRecorder.texts << "dialog:" + dialog->findChild<QLabel*>("modelText")->text();
+        dialog->accept();
+      }
+    });
+    QTest::mouseClick(view->ConnectButton(), Qt::LeftButton);
+    QVERIFY2(gRecorder.Texts().contains("dialog:QM410"), qPrintable(gRecorder.Texts().join("|")));
+    App()->StorePort("");
+  }
+
+  void openingAnInvalidFileShowsZ002() {
+    gRecorder.Clear();
+    QString bad = QString::fromStdString(gHome->Write("bad.lmx", "not a project\r\n"));
+    QVERIFY(!Frame()->OpenDocumentFile(bad));
+    QCOMPARE(gRecorder.Texts(), QStringList{"Error Z002: You are trying to read from an invalid file"});
+    QVERIFY(Frame()->WelcomeFrame());
+    QCOMPARE(CChildFrame::OpenCount(), 0);
+  }
+
+  void newProjectIsCreatedAndSaved() {
+    QString path = QString::fromStdString(gHome->File("created.lmx"));
+    gRecorder.nextSaveFile = path;
+    App()->OnFileNew();
+    QTRY_VERIFY(QFile::exists(path));
+    QCOMPARE(CChildFrame::OpenCount(), 1);
+    QTRY_VERIFY(!Frame()->WelcomeFrame());
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    QCOMPARE(view->Document()->PathName(), path);
+    QVERIFY(!view->Document()->IsModified());
+
+    TQMProject loaded({&App()->Ui(), &App()->Plc()});
+    QVERIFY(OpenProjectFile(loaded, path.toStdString()));
+    QCOMPARE(loaded.Panel(0).panelType, static_cast<int>(kPanelQM210));
+    QCOMPARE(QString::fromStdString(loaded.plcSettings.plcName), QString("Tarvo DL-205"));
+    QCOMPARE(loaded.plcSettings.plcAttributes.size(), size_t{32 + 7});
+    QVERIFY(App()->User().RecentFiles().front() == path.toStdString());
+
+    // Closing the last project window brings the welcome screen back; a modified one asks first.
+    view->Document()->SetModifiedFlag(true);
+    gRecorder.Clear();
+    gRecorder.answer = Answer::No;  // "Save changes?" No
+    Frame()->MdiArea()->activeSubWindow()->close();
+    gRecorder.answer = Answer::Ok;
+    QCOMPARE(gRecorder.Texts().value(0), QString("Save changes to created.lmx?"));
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+    QCOMPARE(CChildFrame::OpenCount(), 0);
+  }
+
+  void openedProjectShowsItsMessages() {
+    QVERIFY(Frame()->OpenDocumentFile(QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx")));
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    QTreeWidget* tree = view->Summary();
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QVERIFY(tree->topLevelItem(0)->text(0).startsWith("Port 1: QM210"));
+    QVERIFY(tree->topLevelItem(0)->child(0)->text(0).contains("TANK LEVEL  1111 %"));
+    QVERIFY(Frame()->windowTitle().contains("demo-qm210.lmx"));
+    Frame()->MdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  void progressDialogWritesAndReadsThroughStart() {
+    std::unique_ptr<TQMProject> project = DemoProject();
+    QVERIFY(project);
+    lumora::testing::Simulator sim({"--panel", "QM210"});
+    {
+      CCommProgDlg dialog(*project, kOperationWrite, QString(), Frame());
+      QCOMPARE(dialog.windowTitle(), QString("Writing to Panel"));
+      QCOMPARE(dialog.LineText(0), QString("Clearing Memory."));
+      QCOMPARE(dialog.LineText(5), QString("Writing PLC attributes. "));
+      dialog.show();
+      SelectPort(dialog, sim.Path());
+      gRecorder.Clear();
+      QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+      QVERIFY(!dialog.StartButton()->isEnabled());
+      QTRY_VERIFY_WITH_TIMEOUT(gRecorder.Texts().contains("Project has been written to the panel successfully."), 20000);
+      QVERIFY(dialog.Finished());
+      QVERIFY(!dialog.isVisible());
+      QCOMPARE(dialog.PercentText(), QString("100%"));
+      QCOMPARE(dialog.windowTitle(), QString("COM Port - QM210 Panel"));
+    }
+    {
+      auto read = std::make_unique<TQMProject>(CoreServices{&App()->Ui(), &App()->Plc()});
+      read->AddPanel(kPanelQM210, 1);
+      CCommProgDlg dialog(*read, kOperationRead, QString(), Frame());
+      QCOMPARE(dialog.windowTitle(), QString("Reading from Panel"));
+      QVERIFY(!dialog.findChild<QLabel*>("line1")->isVisibleTo(&dialog));
+      dialog.show();
+      SelectPort(dialog, sim.Path());
+      gRecorder.Clear();
+      QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+      QTRY_VERIFY2_WITH_TIMEOUT(gRecorder.Texts().contains("Project has been read from the panel successfully."),
+                                qPrintable(gRecorder.Texts().join("|")), 20000);
+      QCOMPARE(read->Panel(0).messages.size(), size_t{9});
+      QVERIFY(read->Equals(*project));
+    }
+  }
+
+  void cancelReturnsOnlyAfterTheWorkerEnded() {
+    std::unique_ptr<TQMProject> project = DemoProject();
+    lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "60"});
+    CCommProgDlg dialog(*project, kOperationWrite, QString(), Frame());
+    dialog.show();
+    SelectPort(dialog, sim.Path());
+    QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.LineEnabled(1), 10000);  // writing messages
+    QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+    QVERIFY(!dialog.Context().workerRunning.load());
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!dialog.Finished());
+  }
+
+  void errorBoxLeavesStartEnabled() {
+    std::unique_ptr<TQMProject> project = DemoProject();
+    lumora::testing::Simulator sim({"--panel", "QM410"});
+    CCommProgDlg dialog(*project, kOperationWrite, QString(), Frame());
+    dialog.show();
+    SelectPort(dialog, sim.Path());
+    gRecorder.Clear();
+    QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!gRecorder.Texts().isEmpty(), 10000);
+    QCOMPARE(gRecorder.Texts().value(0),
+             QString("ERROR On COM Port. Error C001: The panel connected to the PC is different from the configured one"));
+    QTRY_VERIFY(dialog.StartButton()->isEnabled());
+    QVERIFY(dialog.PortList()->isEnabled());
+    QVERIFY(dialog.Finished());
+    QVERIFY(dialog.isVisible());
+    dialog.close();
+  }
+
+  void radioAndCheckBoxRules() {
+    std::unique_ptr<TQMProject> single = DemoProject();
+    CCommProgDlg singleDialog(*single, kOperationWrite, QString(), Frame());
+    for (int i = 0; i < 7; ++i) QVERIFY(!singleDialog.Radio(i)->isEnabled());
+    QVERIFY(!singleDialog.DirectConnection()->isEnabled());
+
+    TQMProject multi = lumora::testing::MakeMultiplexerProject({&App()->Ui(), &App()->Plc()});
+    CCommProgDlg dialog(multi, kOperationWrite, QString(), Frame());
+    dialog.show();
+    QVERIFY(!dialog.Radio(0)->isEnabled());
+    QVERIFY(dialog.Radio(1)->isEnabled());
+    QVERIFY(!dialog.Radio(2)->isEnabled());
+    QVERIFY(dialog.Radio(4)->isEnabled());
+    QVERIFY(dialog.Radio(5)->isEnabled());
+    QVERIFY(dialog.Radio(6)->isEnabled());
+    QVERIFY(dialog.DirectConnection()->isEnabled());
+    dialog.DirectConnection()->setChecked(true);
+    dialog.Radio(5)->click();
+    QVERIFY(!dialog.DirectConnection()->isChecked());
+    QVERIFY(!dialog.DirectConnection()->isEnabled());
+    dialog.Radio(1)->click();
+    QVERIFY(dialog.DirectConnection()->isEnabled());
+    dialog.close();
+  }
+
+  void panelInformationWithoutADriver() {
+    lumora::testing::Simulator sim({"--panel", "QM210", "--plc", "0:0"});
+    std::unique_ptr<TQMProject> project = DemoProject();
+    lumora::testing::RecordingSink sink;
+    TransferContext context(project.get(), kOperationRead, &App()->Ui(), &sink);
+    context.portName = sim.Path();
+    int mode = 1;
+    std::unique_ptr<TQMStatusResp> status = QueryUnitInformation(context, mode);
+    QVERIFY(status);
+    CPanelStatusDlg dialog(DescribeUnit(*status, false, mode, App()->Ui()), Frame());
+    QCOMPARE(dialog.findChild<QLabel*>("driverName")->text(), QString("No driver available on panel."));
+    QCOMPARE(dialog.findChild<QLabel*>("driverRevision")->text(), QString());
+    QCOMPARE(dialog.findChild<QLabel*>("modelText")->text(), QString("QM210"));
+    QCOMPARE(dialog.findChild<QLabel*>("firmwareText")->text(), QString("B.2"));
+    QVERIFY(dialog.findChild<QLabel*>("attributesText")->text().startsWith("  * 2 x 20 with 5 user defined"));
+    QVERIFY(!dialog.findChild<QLabel*>("previewPicture")->pixmap().isNull());
+  }
+
+  void portMenuChecksTheStoredPort() {
+    App()->StorePort("COM3");
+    QCOMPARE(App()->PortName(), std::string("COM3"));
+    QMenu* menu = Frame()->PortMenu();
+    emit menu->aboutToShow();
+    QAction* com3 = menu->findChild<QAction*>("actionCOM3");
+    QVERIFY(com3 && com3->isChecked());
+    QVERIFY(!menu->findChild<QAction*>("actionCOM1")->isChecked());
+    App()->StorePort("");
+  }
+
+  void aboutBoxNamesTheVersion() {
+    CAboutDlg about(Frame());
+    QCOMPARE(about.findChild<QLabel*>("versionLabel")->text(), QString("Lumora Write Utility Version 1.0"));
+  }
+
+  void cleanupTestCase() {
+    Frame()->MdiArea()->closeAllSubWindows();
+    Frame()->close();
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  lumora::testing::TempDir home;
+  gHome = &home;
+  lumora::testing::LinkStageInto(home.File("install"), true);
+  qputenv("HOME", home.Path().c_str());
+  qputenv("XDG_CONFIG_HOME", home.File("config").c_str());
+  std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + home.File("install") + "\n");
+  qputenv("LUMORA_MACHINE_CONFIG", machine.c_str());
+  qunsetenv("LUMORA_INSTALL_DIR");
+  CLumoraApp app(argc, argv);
+  SetApplicationVersion(LoadApplicationVersion(InstallDir(), app.Ui()));
+  GuiTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "gui_test.moc"
