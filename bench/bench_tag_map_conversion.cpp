@@ -36,7 +36,8 @@ TQMProject LinkedProject(const std::string& mapText) {
       TQMMessage message = panel.NewMessage();
       message.number = m + 1;
       message.isPlcMessage = 1;
-      message.text = std::string("X") + static_cast<char>(0xFF) + static_cast<char>(0xFE) + static_cast<char>(0xFD);
+      message.text =
+          std::string("X") + static_cast<char>(0xFF) + static_cast<char>(0xFE) + static_cast<char>(0xFD);
       for (TQMTag* tag : {static_cast<TQMTag*>(&message.data1), &message.data2, &message.data3}) {
         int entry = (n * 61) % 100000;
         char address[32];

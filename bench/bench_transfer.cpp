@@ -17,20 +17,24 @@ namespace {
 using namespace lumora;
 using lumora::testing::SetTarvoAddress;
 
-std::string Markers(unsigned char marker, int count) { return std::string(static_cast<size_t>(count), static_cast<char>(marker)); }
+std::string Markers(unsigned char marker, int count) {
+  return std::string(static_cast<size_t>(count), static_cast<char>(marker));
+}
 
 // 256 messages on a QM410: 38 with three data items and 180 with one make 294 addresses, and the panel's
 // own six make 300.
 TQMProject FullPanelProject(lumora::testing::TransferFixture& fixture, bool behindMultiplexer) {
   TQMProject project(fixture.Services());
   project.plcSettings.SetHeader(31, 2);
-  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3})
+    project.plcSettings.plcAttributes.push_back(byte);
   if (behindMultiplexer) {
     project.systemType = 1;
     project.multiplexer.portType = {kPanelQM410, 0, 0, 0, 0};
   }
   TQMPanel panel(&project, kPanelQM410);
-  for (int i = 0; i < 4; ++i) SetTarvoAddress(panel.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(7000 + i));
+  for (int i = 0; i < 4; ++i)
+    SetTarvoAddress(panel.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(7000 + i));
   SetTarvoAddress(panel.buttonLeds.ledWord, "V7010", kBinary16);
   SetTarvoAddress(panel.buttonLeds.buttonWord, "V7011", kBinary16);
   int address = 0;
@@ -65,7 +69,8 @@ TQMProject FullPanelProject(lumora::testing::TransferFixture& fixture, bool behi
 size_t WireBytes(const std::string& trace) {
   size_t bytes = 0;
   for (const char* prefix : {"IN  ", "OUT "}) {
-    for (const std::string& line : lumora::testing::TransferFixture::TraceLines(trace, prefix)) bytes += (line.size() - 4 + 1) / 3;
+    for (const std::string& line : lumora::testing::TransferFixture::TraceLines(trace, prefix))
+      bytes += (line.size() - 4 + 1) / 3;
   }
   return bytes;
 }
@@ -80,7 +85,8 @@ std::string InstallWithLargeDrivers(const lumora::testing::TempDir& dir) {
   }
   std::string makeImage = lumora::testing::TestBinDir() + "/../tools/make_image";
   for (const char* name : {"TDL205.plx", "multiplexer.plx"}) {
-    lumora::testing::RunProcess({makeImage, "hex", root + "/driver/" + name, "0x8000", "32768", "5", "LDRV", "31", "2", "A"});
+    lumora::testing::RunProcess(
+        {makeImage, "hex", root + "/driver/" + name, "0x8000", "32768", "5", "LDRV", "31", "2", "A"});
   }
   return root;
 }
@@ -120,9 +126,15 @@ void RunWrite(benchmark::State& state, bool throttle, bool multiplexer) {
   SetInstallDirProvider(nullptr);
 }
 
-void BM_WriteFullPanelThrottled9600(benchmark::State& state) { RunWrite(state, true, false); }
-void BM_WriteFullPanelThrottled38400(benchmark::State& state) { RunWrite(state, true, true); }
-void BM_WriteFullPanelUnthrottled(benchmark::State& state) { RunWrite(state, false, false); }
+void BM_WriteFullPanelThrottled9600(benchmark::State& state) {
+  RunWrite(state, true, false);
+}
+void BM_WriteFullPanelThrottled38400(benchmark::State& state) {
+  RunWrite(state, true, true);
+}
+void BM_WriteFullPanelUnthrottled(benchmark::State& state) {
+  RunWrite(state, false, false);
+}
 
 BENCHMARK(BM_WriteFullPanelUnthrottled)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteFullPanelThrottled38400)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);

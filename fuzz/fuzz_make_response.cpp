@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   project.systemType = selector & 1;
   project.AddPanel((selector & 2) ? kPanelQMSV : kPanelQM210K, 1);
   auto response = MakeResponse(buffer, 0, &project);
-  if (auto* sysAttr = dynamic_cast<TQMSysAttrResp*>(response.get())) sysAttr->ApplyTo(*project.CurrentPanel());
+  if (auto* sysAttr = dynamic_cast<TQMSysAttrResp*>(response.get()))
+    sysAttr->ApplyTo(*project.CurrentPanel());
   if (auto* status = dynamic_cast<TQMStatusResp*>(response.get())) {
     (void)status->GetFirmwareText();
     (void)status->GetMemoryText();

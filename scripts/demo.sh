@@ -35,7 +35,7 @@ gui="$stage/bin/lumora-write-utility"
 if [ "$mode" != "--cli" ] && [ -x "$gui" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   echo "Opening the Lumora Write Utility on $project"
   cp "$project" "$work/demo-qm210.lmx"
-  "$gui" "$work/demo-qm210.lmx"
+  "$gui" --open "$work/demo-qm210.lmx"
   exit 0
 fi
 if [ "$mode" != "--cli" ]; then

@@ -22,8 +22,8 @@ void CopyText(char* target, const char* text) {
 
 }  // namespace
 
-void FillDetails(LumoraPlcDetails* details, const char* name, const char* driver, int manufacturerId, int modelId,
-                 const char* helpFile, int helpTopic, int addressSize) {
+void FillDetails(LumoraPlcDetails* details, const char* name, const char* driver, int manufacturerId,
+                 int modelId, const char* helpFile, int helpTopic, int addressSize) {
   std::memset(details, 0, sizeof *details);
   CopyText(details->plcName, name);
   CopyText(details->driverName, driver);
@@ -34,7 +34,8 @@ void FillDetails(LumoraPlcDetails* details, const char* name, const char* driver
   details->integers[kAddressSizeSlot] = addressSize;
 }
 
-std::vector<uint8_t> MakeAttributeBlock(int manufacturerId, int modelId, const std::vector<uint8_t>& settings) {
+std::vector<uint8_t> MakeAttributeBlock(int manufacturerId, int modelId,
+                                        const std::vector<uint8_t>& settings) {
   std::vector<uint8_t> block(32, 0);
   block[0] = static_cast<uint8_t>(manufacturerId);
   block[1] = static_cast<uint8_t>(modelId);
@@ -74,7 +75,8 @@ bool EditAttributes(const char* path, const char* title, const std::vector<Attri
     int value = at < block.size() ? block[at] : field.minimum;
     if (!field.choices.empty()) {
       auto* combo = new QComboBox(&dialog);
-      for (const std::string& choice : field.choices) combo->addItem(QString::fromStdString(choice));
+      for (const std::string& choice : field.choices)
+        combo->addItem(QString::fromStdString(choice));
       combo->setCurrentIndex(std::min(value, static_cast<int>(field.choices.size()) - 1));
       layout->addRow(QString::fromLatin1(field.label), combo);
       editors.push_back(combo);
@@ -106,7 +108,11 @@ void SetReason(LumoraPlcAddress* address, const std::string& reason) {
   std::snprintf(address->reason, sizeof address->reason, "%s", reason.c_str());
 }
 
-int ApplicationType() { return gApplicationType.load(); }
-void StoreApplicationType(int type) { gApplicationType.store(type); }
+int ApplicationType() {
+  return gApplicationType.load();
+}
+void StoreApplicationType(int type) {
+  gApplicationType.store(type);
+}
 
 }  // namespace sample_plc

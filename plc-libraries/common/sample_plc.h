@@ -14,8 +14,8 @@ namespace sample_plc {
 // details.integers[1] carries the encoded address size.
 inline constexpr int kAddressSizeSlot = 1;
 
-void FillDetails(LumoraPlcDetails* details, const char* name, const char* driver, int manufacturerId, int modelId,
-                 const char* helpFile, int helpTopic, int addressSize);
+void FillDetails(LumoraPlcDetails* details, const char* name, const char* driver, int manufacturerId,
+                 int modelId, const char* helpFile, int helpTopic, int addressSize);
 
 // A settings byte of the attribute block, edited by the settings dialog.
 struct AttributeField {
@@ -27,7 +27,8 @@ struct AttributeField {
 };
 
 // The block: 32-byte header with the ids, a little-endian length counting itself, then the settings.
-std::vector<uint8_t> MakeAttributeBlock(int manufacturerId, int modelId, const std::vector<uint8_t>& settings);
+std::vector<uint8_t> MakeAttributeBlock(int manufacturerId, int modelId,
+                                        const std::vector<uint8_t>& settings);
 bool WriteBlock(const char* path, const std::vector<uint8_t>& block);
 bool ReadBlock(const char* path, std::vector<uint8_t>& block);
 

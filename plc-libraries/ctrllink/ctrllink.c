@@ -1,7 +1,7 @@
 /* CtrlLink.so: which PLCs' addresses convert into one another. */
 
 __attribute__((visibility("default"))) unsigned char IsConvertiblePLC(int manufacturerId, int modelId,
-                                                                       int newManufacturerId, int newModelId) {
+                                                                      int newManufacturerId, int newModelId) {
   if (manufacturerId == newManufacturerId && modelId == newModelId) return 1;
   /* Tarvo DL-205 and DL-405 share one address syntax. */
   if (manufacturerId == 31 && newManufacturerId == 31 &&

@@ -87,12 +87,14 @@ int main(int argc, char** argv) {
   }
   std::vector<uint8_t> bytes = Content(size, seed);
   if (argc == 10 && size >= 8) {
-    for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(argv[6][i]);
+    for (int i = 0; i < 4; ++i)
+      bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(argv[6][i]);
     for (int i = 0; i < 3; ++i) {
       const char* value = argv[7 + i];
       // A single non-digit character stands for itself ("B"); anything else is a number.
       bytes[static_cast<size_t>(4 + i)] = static_cast<uint8_t>(
-          value[0] && !value[1] && !(value[0] >= '0' && value[0] <= '9') ? value[0] : std::strtoul(value, nullptr, 0));
+          value[0] && !value[1] && !(value[0] >= '0' && value[0] <= '9') ? value[0]
+                                                                         : std::strtoul(value, nullptr, 0));
     }
     bytes[7] = 0;
   }
@@ -106,7 +108,8 @@ int main(int argc, char** argv) {
   }
   std::fclose(out);
   if (!ok) {
-    std::fprintf(stderr, "%s: cannot write %s image at 0x%X with %zu bytes\n", argv[0], kind.c_str(), base, size);
+    std::fprintf(stderr, "%s: cannot write %s image at 0x%X with %zu bytes\n", argv[0], kind.c_str(), base,
+                 size);
     std::remove(argv[2]);
     return 1;
   }

@@ -16,8 +16,8 @@ constexpr int kModel = 1;
 const std::vector<uint8_t> kDefaultSettings = {1, 3, 2, 10};
 
 struct Reference {
-  int table;  // 0 coils, 1 discrete inputs, 3 input registers, 4 holding registers
-  int number; // 1 .. 9999
+  int table;   // 0 coils, 1 discrete inputs, 3 input registers, 4 holding registers
+  int number;  // 1 .. 9999
 };
 
 std::optional<Reference> Parse(const std::string& text, std::string* reason) {
@@ -30,7 +30,8 @@ std::optional<Reference> Parse(const std::string& text, std::string* reason) {
     if (c < '0' || c > '9') return refuse("use five digits, e.g. 40001");
   }
   int table = text[0] - '0';
-  if (table != 0 && table != 1 && table != 3 && table != 4) return refuse("the first digit must be 0, 1, 3 or 4");
+  if (table != 0 && table != 1 && table != 3 && table != 4)
+    return refuse("the first digit must be 0, 1, 3 or 4");
   int number = std::stoi(text.substr(1));
   if (number < 1) return refuse("references start at 1");
   return Reference{table, number};
@@ -75,8 +76,9 @@ LUMORA_EXPORT int ReBuildAddress(const LumoraPlcAddress* address, char* text, ch
 }
 
 LUMORA_EXPORT unsigned char CreateAtrFileWithDefaultAttributes(const char* path) {
-  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, kModel, kDefaultSettings)) ? 1
-                                                                                                                : 0;
+  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, kModel, kDefaultSettings))
+             ? 1
+             : 0;
 }
 
 LUMORA_EXPORT unsigned char LaunchObjectLumora(const char* path) {
@@ -101,4 +103,6 @@ LUMORA_EXPORT int CompareMapStrings(const char* first, const char* second) {
   return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
-LUMORA_EXPORT void SetApplicationType(int type) { sample_plc::StoreApplicationType(type); }
+LUMORA_EXPORT void SetApplicationType(int type) {
+  sample_plc::StoreApplicationType(type);
+}

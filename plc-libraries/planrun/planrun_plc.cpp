@@ -50,8 +50,9 @@ LUMORA_EXPORT int ReBuildAddress(const LumoraPlcAddress* address, char* text, ch
 }
 
 LUMORA_EXPORT unsigned char CreateAtrFileWithDefaultAttributes(const char* path) {
-  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, kModel, kDefaultSettings)) ? 1
-                                                                                                                : 0;
+  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, kModel, kDefaultSettings))
+             ? 1
+             : 0;
 }
 
 LUMORA_EXPORT unsigned char LaunchObjectLumora(const char* path) {
@@ -66,4 +67,6 @@ LUMORA_EXPORT int CompareMapStrings(const char* first, const char* second) {
   return tarvo::Compare(FirstField(first), FirstField(second), kHighestWord);
 }
 
-LUMORA_EXPORT void SetApplicationType(int type) { sample_plc::StoreApplicationType(type); }
+LUMORA_EXPORT void SetApplicationType(int type) {
+  sample_plc::StoreApplicationType(type);
+}

@@ -30,8 +30,8 @@ const std::vector<uint8_t> kDefaultSettings = {1, 3, 1, 10, 3};
 LUMORA_EXPORT const char Plc_Name[] = TARVO_NAME;
 
 LUMORA_EXPORT void PlcDetails(LumoraPlcDetails* details) {
-  sample_plc::FillDetails(details, TARVO_NAME, TARVO_DRIVER, kManufacturer, TARVO_MODEL_ID, TARVO_DRIVER ".html",
-                          100, 4);
+  sample_plc::FillDetails(details, TARVO_NAME, TARVO_DRIVER, kManufacturer, TARVO_MODEL_ID,
+                          TARVO_DRIVER ".html", 100, 4);
 }
 
 LUMORA_EXPORT unsigned char ValidatePlc(LumoraPlcAddress* address, const char* text, int requestedAccess,
@@ -46,7 +46,8 @@ LUMORA_EXPORT unsigned char ValidatePlc(LumoraPlcAddress* address, const char* t
   }
   bool wide = valueTypeCode == 9 || valueTypeCode == 6;  // 32-bit values take two words
   if (wide && parsed->area == tarvo::kV && parsed->number + 1 > TARVO_HIGHEST_WORD) {
-    sample_plc::SetReason(address, "A 32-bit value needs two words: " + tarvo::Format(*parsed) + " is the last word");
+    sample_plc::SetReason(address,
+                          "A 32-bit value needs two words: " + tarvo::Format(*parsed) + " is the last word");
     return 0;
   }
   tarvo::Encode(*parsed, address->encoded);
@@ -63,7 +64,8 @@ LUMORA_EXPORT int ReBuildAddress(const LumoraPlcAddress* address, char* text, ch
 }
 
 LUMORA_EXPORT unsigned char CreateAtrFileWithDefaultAttributes(const char* path) {
-  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, TARVO_MODEL_ID, kDefaultSettings))
+  return sample_plc::WriteBlock(
+             path, sample_plc::MakeAttributeBlock(kManufacturer, TARVO_MODEL_ID, kDefaultSettings))
              ? 1
              : 0;
 }
@@ -83,4 +85,6 @@ LUMORA_EXPORT int CompareMapStrings(const char* first, const char* second) {
   return tarvo::Compare(first ? first : "", second ? second : "", TARVO_HIGHEST_WORD);
 }
 
-LUMORA_EXPORT void SetApplicationType(int type) { sample_plc::StoreApplicationType(type); }
+LUMORA_EXPORT void SetApplicationType(int type) {
+  sample_plc::StoreApplicationType(type);
+}

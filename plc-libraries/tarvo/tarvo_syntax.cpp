@@ -9,21 +9,30 @@ namespace {
 
 long Highest(int area, long highestWord) {
   switch (area) {
-    case kV: return highestWord;
+    case kV:
+      return highestWord;
     case kX:
-    case kY: return 0777;
-    case kC: return 01777;
-    default: return -1;
+    case kY:
+      return 0777;
+    case kC:
+      return 01777;
+    default:
+      return -1;
   }
 }
 
 int AreaOf(char letter) {
   switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case 'V': return kV;
-    case 'X': return kX;
-    case 'Y': return kY;
-    case 'C': return kC;
-    default: return 0;
+    case 'V':
+      return kV;
+    case 'X':
+      return kX;
+    case 'Y':
+      return kY;
+    case 'C':
+      return kC;
+    default:
+      return 0;
   }
 }
 
@@ -82,7 +91,9 @@ int AccessKind(const Address& address) {
   return 0;
 }
 
-bool IsDiscrete(const Address& address) { return address.area != kV; }
+bool IsDiscrete(const Address& address) {
+  return address.area != kV;
+}
 
 int Compare(const std::string& first, const std::string& second, long highestWord) {
   auto a = Parse(first, highestWord, nullptr);

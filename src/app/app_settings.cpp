@@ -14,10 +14,16 @@
 namespace lumora {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-std::string S(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString Q(const std::string& text) {
+  return QString::fromLocal8Bit(text.c_str());
+}
+std::string S(const QString& text) {
+  return text.toLocal8Bit().toStdString();
+}
 
-QSettings Machine(const std::string& path) { return QSettings(Q(path), QSettings::IniFormat); }
+QSettings Machine(const std::string& path) {
+  return QSettings(Q(path), QSettings::IniFormat);
+}
 QSettings User() {
   return QSettings(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
 }
@@ -32,8 +38,12 @@ std::string MachineSettings::DefaultPath() {
 
 MachineSettings::MachineSettings(std::string path) : path_(std::move(path)) {}
 
-std::string MachineSettings::InstallDir() const { return S(Machine(path_).value("Install Dir").toString()); }
-std::string MachineSettings::Port() const { return S(Machine(path_).value("Port").toString()); }
+std::string MachineSettings::InstallDir() const {
+  return S(Machine(path_).value("Install Dir").toString());
+}
+std::string MachineSettings::Port() const {
+  return S(Machine(path_).value("Port").toString());
+}
 
 bool MachineSettings::SetValue(const std::string& key, const std::string& value) {
   QSettings settings = Machine(path_);
@@ -43,7 +53,9 @@ bool MachineSettings::SetValue(const std::string& key, const std::string& value)
   return settings.status() == QSettings::NoError;
 }
 
-bool MachineSettings::SetPort(const std::string& port) { return SetValue("Port", port); }
+bool MachineSettings::SetPort(const std::string& port) {
+  return SetValue("Port", port);
+}
 
 int MachineSettings::DefaultPlcManufacturerId() const {
   bool ok = false;
@@ -89,10 +101,18 @@ void UserSettings::SetWindow(const WindowPlacement& placement) {
   settings.setValue("Window/Bottom", placement.bottom);
 }
 
-std::string UserSettings::WorkingPath() const { return S(User().value("Settings/Path").toString()); }
-void UserSettings::SetWorkingPath(const std::string& path) { User().setValue("Settings/Path", Q(path)); }
-std::string UserSettings::FirmwarePath() const { return S(User().value("Settings/FirmwarePath").toString()); }
-void UserSettings::SetFirmwarePath(const std::string& path) { User().setValue("Settings/FirmwarePath", Q(path)); }
+std::string UserSettings::WorkingPath() const {
+  return S(User().value("Settings/Path").toString());
+}
+void UserSettings::SetWorkingPath(const std::string& path) {
+  User().setValue("Settings/Path", Q(path));
+}
+std::string UserSettings::FirmwarePath() const {
+  return S(User().value("Settings/FirmwarePath").toString());
+}
+void UserSettings::SetFirmwarePath(const std::string& path) {
+  User().setValue("Settings/FirmwarePath", Q(path));
+}
 
 int UserSettings::SetPointColumnWidth(int column) const {
   return User().value(QString("SPListCtrl/Width %1").arg(column), 100).toInt();
@@ -128,7 +148,25 @@ void UserSettings::AddRecentFile(const std::string& path) {
   }
 }
 
-void UserSettings::Sync() { User().sync(); }
+void UserSettings::Sync() {
+  User().sync();
+}
+
+std::string ConfiguredPort(const MachineSettings& machine) {
+  std::string personal = S(User().value("Settings/Port").toString());
+  return personal.empty() ? machine.Port() : personal;
+}
+
+bool StoreConfiguredPort(MachineSettings& machine, const std::string& port) {
+  QSettings user = User();
+  if (machine.SetPort(port)) {
+    user.remove("Settings/Port");
+    return true;
+  }
+  user.setValue("Settings/Port", Q(port));
+  user.sync();
+  return user.status() == QSettings::NoError;
+}
 
 std::string ExecutableInstallDir() {
   char buffer[PATH_MAX];
@@ -137,7 +175,8 @@ std::string ExecutableInstallDir() {
   std::string exe(buffer, static_cast<size_t>(length));
   std::string folder = exe.substr(0, exe.rfind('/'));
   size_t cut = folder.rfind('/');
-  if (cut != std::string::npos && folder.substr(cut + 1) == "bin") return cut == 0 ? "/" : folder.substr(0, cut);
+  if (cut != std::string::npos && folder.substr(cut + 1) == "bin")
+    return cut == 0 ? "/" : folder.substr(0, cut);
   return folder;
 }
 

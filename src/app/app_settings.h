@@ -51,6 +51,12 @@ class UserSettings {
   void Sync();
 };
 
+// The serial port every link uses: the user's own choice ("Settings/Port", stored when the machine-wide
+// file cannot be written), else the machine-wide "Port".
+std::string ConfiguredPort(const MachineSettings& machine);
+// Stores a port choice in the machine-wide file, or for the user when that cannot be written.
+bool StoreConfiguredPort(MachineSettings& machine, const std::string& port);
+
 // Where the install tree is: --install-dir, else LUMORA_INSTALL_DIR, else the machine-wide "Install Dir",
 // else the folder above the running program's bin/.
 std::string ResolveInstallDir(const std::string& commandLineValue, const MachineSettings& machine);

@@ -73,7 +73,8 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
     }
   }
   if (operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware) {
-    for (int i = 0; i < 6; ++i) lines_[static_cast<size_t>(i)]->setEnabled(true);
+    for (int i = 0; i < 6; ++i)
+      lines_[static_cast<size_t>(i)]->setEnabled(true);
   }
 
   status_ = new QLabel(this);
@@ -92,11 +93,12 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   auto* targets = new QGroupBox(this);
   auto* targetLayout = new QGridLayout(targets);
   radioGroup_ = new QButtonGroup(this);
-  static const char* kRadioTexts[7] = {"Panel 1", "Panel 2", "Panel 3", "Panel 4", "Panel 5", "Multiplexer",
-                                       "Write Project"};
+  static const char* kRadioTexts[7] = {"Panel 1", "Panel 2",     "Panel 3",      "Panel 4",
+                                       "Panel 5", "Multiplexer", "Write Project"};
   for (int i = 0; i < 7; ++i) {
     auto* radio = new QRadioButton(kRadioTexts[i], targets);
-    radio->setObjectName(i < 5 ? QString("radioPanel%1").arg(i + 1) : (i == 5 ? "radioMultiplexer" : "radioWriteProject"));
+    radio->setObjectName(i < 5 ? QString("radioPanel%1").arg(i + 1)
+                               : (i == 5 ? "radioMultiplexer" : "radioWriteProject"));
     radio->setProperty("controlId", kRadioIds[i]);
     radios_[static_cast<size_t>(i)] = radio;
     radioGroup_->addButton(radio, i);
@@ -116,7 +118,8 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   });
   // In a single-panel project there is no unit to choose.
   if (!multiplexerProject_) {
-    for (QRadioButton* radio : radios_) radio->setEnabled(false);
+    for (QRadioButton* radio : radios_)
+      radio->setEnabled(false);
     direct_->setEnabled(false);
   } else {
     for (int port = 1; port <= 5; ++port) {
@@ -173,11 +176,21 @@ CCommProgDlg::~CCommProgDlg() {
   }
 }
 
-QString CCommProgDlg::LineText(int line) const { return lines_[static_cast<size_t>(line)]->text(); }
-bool CCommProgDlg::LineChecked(int line) const { return marks_[static_cast<size_t>(line)]->isVisibleTo(this); }
-bool CCommProgDlg::LineEnabled(int line) const { return lines_[static_cast<size_t>(line)]->isEnabled(); }
-QString CCommProgDlg::StatusLine() const { return status_->text(); }
-QString CCommProgDlg::PercentText() const { return percent_->text(); }
+QString CCommProgDlg::LineText(int line) const {
+  return lines_[static_cast<size_t>(line)]->text();
+}
+bool CCommProgDlg::LineChecked(int line) const {
+  return marks_[static_cast<size_t>(line)]->isVisibleTo(this);
+}
+bool CCommProgDlg::LineEnabled(int line) const {
+  return lines_[static_cast<size_t>(line)]->isEnabled();
+}
+QString CCommProgDlg::StatusLine() const {
+  return status_->text();
+}
+QString CCommProgDlg::PercentText() const {
+  return percent_->text();
+}
 
 void CCommProgDlg::OnStart() {
   context_.selectedTarget = radioGroup_->checkedId();
@@ -214,7 +227,9 @@ void CCommProgDlg::OnCancel() {
   QDialog::reject();
 }
 
-void CCommProgDlg::reject() { OnCancel(); }
+void CCommProgDlg::reject() {
+  OnCancel();
+}
 
 void CCommProgDlg::closeEvent(QCloseEvent* event) {
   event->ignore();
@@ -222,23 +237,29 @@ void CCommProgDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CCommProgDlg::OnHelp() {
-  ShowMessageBox(this,
-                 "Choose the serial port the panel or multiplexer is connected to and press Start.\n\n"
-                 "For a system with a multiplexer choose what to write: one panel, the multiplexer alone, or the "
-                 "whole project. Tick the box when the chosen panel is connected to the PC directly.\n\n"
-                 "Cancel stops the transfer after the current exchange; a cancelled write clears the panel.",
-                 "Help", MessageIcon::Information);
+  ShowMessageBox(
+      this,
+      "Choose the serial port the panel or multiplexer is connected to and press Start.\n\n"
+      "For a system with a multiplexer choose what to write: one panel, the multiplexer alone, or the "
+      "whole project. Tick the box when the chosen panel is connected to the PC directly.\n\n"
+      "Cancel stops the transfer after the current exchange; a cancelled write clears the panel.",
+      "Help", MessageIcon::Information);
 }
 
-void CCommProgDlg::CheckLine(int line) { marks_[static_cast<size_t>(line)]->setVisible(true); }
-void CCommProgDlg::EnableLine(int line) { lines_[static_cast<size_t>(line)]->setEnabled(true); }
+void CCommProgDlg::CheckLine(int line) {
+  marks_[static_cast<size_t>(line)]->setVisible(true);
+}
+void CCommProgDlg::EnableLine(int line) {
+  lines_[static_cast<size_t>(line)]->setEnabled(true);
+}
 
 void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
   switch (event.message) {
     case TransferMessage::Progress: {
       percent_->setText(QString("%1%").arg(event.percent));
       bar_->setValue(std::clamp(event.percent, 1, 100));
-      if (context_.operation == kOperationPanelFirmware || context_.operation == kOperationMultiplexerFirmware) {
+      if (context_.operation == kOperationPanelFirmware ||
+          context_.operation == kOperationMultiplexerFirmware) {
         status_->setText(FromLocal(event.statusText));
         if (event.finished) {
           cancel_->setText("Close");
@@ -251,8 +272,9 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
     }
     case TransferMessage::Error:
       context_.finished = true;
-      ShowMessageBox(this, FromLocal(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint), "",
-                     MessageIcon::Error);
+      ShowMessageBox(
+          this, FromLocal(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint), "",
+          MessageIcon::Error);
       ports_->setEnabled(true);
       start_->setEnabled(true);
       break;
@@ -268,7 +290,9 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
 void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
   bool multiplexer = event.targetPanelType == kPanelMultiplexer;
   switch (step) {
-    case kStepClearStart: EnableLine(0); break;
+    case kStepClearStart:
+      EnableLine(0);
+      break;
     case kStepSysAttrStart:
       EnableLine(3);
       CheckLine(2);
@@ -296,7 +320,9 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
       CheckLine(0);
       EnableLine(1);
       break;
-    case kStepReadSysAttrStart: EnableLine(1); break;
+    case kStepReadSysAttrStart:
+      EnableLine(1);
+      break;
     case kStepReadMessagesStart:
       CheckLine(1);
       EnableLine(2);
@@ -305,7 +331,9 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
       EnableLine(4);
       CheckLine(3);
       break;
-    case kStepStatusText: status_->setText(FromLocal(event.statusText)); break;
+    case kStepStatusText:
+      status_->setText(FromLocal(event.statusText));
+      break;
     case kStepUnitFinished:
       for (int i = 0; i < 6; ++i) {
         marks_[static_cast<size_t>(i)]->setVisible(false);
@@ -316,14 +344,16 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
     case kStepReadFinished:
       if (context_.finished) {
         OnCancel();
-        ShowMessageBox(parentWidget(), FromLocal(SuccessText(step, multiplexerProject_)), "", MessageIcon::Information);
+        ShowMessageBox(parentWidget(), FromLocal(SuccessText(step, multiplexerProject_)), "",
+                       MessageIcon::Information);
       }
       break;
     case kStepReadTagsStart:
       EnableLine(3);
       if (!multiplexer) CheckLine(2);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

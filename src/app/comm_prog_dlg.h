@@ -40,7 +40,8 @@ class CCommProgDlg : public QDialog {
   Q_OBJECT
 
  public:
-  CCommProgDlg(TQMProject& project, int operation, const QString& filePath = QString(), QWidget* parent = nullptr);
+  CCommProgDlg(TQMProject& project, int operation, const QString& filePath = QString(),
+               QWidget* parent = nullptr);
   ~CCommProgDlg() override;
 
   TransferContext& Context() { return context_; }

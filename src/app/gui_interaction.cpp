@@ -31,37 +31,51 @@ Result OnUiThread(Fn fn) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app || QThread::currentThread() == app->thread()) return fn();
   Result result{};
-  QMetaObject::invokeMethod(app, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
+  QMetaObject::invokeMethod(
+      app, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
   return result;
 }
 
 QMessageBox::StandardButton ToButton(Answer answer) {
   switch (answer) {
-    case Answer::Ok: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
+    case Answer::Ok:
+      return QMessageBox::Ok;
+    case Answer::Cancel:
+      return QMessageBox::Cancel;
+    case Answer::Yes:
+      return QMessageBox::Yes;
+    case Answer::No:
+      return QMessageBox::No;
   }
   return QMessageBox::Ok;
 }
 
 Answer FromButton(int button) {
   switch (button) {
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Ok;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Ok;
   }
 }
 
 QMessageBox::Icon ToIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
     case MessageIcon::Warning:
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    default: return QMessageBox::NoIcon;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -72,8 +86,12 @@ QWidget* ParentFor(QWidget* parent) {
 
 }  // namespace
 
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString FromLocal(const std::string& text) {
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string ToLocal(const QString& text) {
+  return text.toLocal8Bit().toStdString();
+}
 
 void SetMessageBoxHook(MessageBoxHook hook) {
   std::lock_guard lock(gHookMutex);
@@ -96,15 +114,21 @@ QString QtFilter(const std::string& filter) {
 
 Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
                       MessageButtons buttons, Answer defaultAnswer) {
-  MessageBoxRequest request{text, caption.isEmpty() ? QString::fromLatin1(kApplicationTitle) : caption, icon, buttons,
-                            defaultAnswer};
+  MessageBoxRequest request{text, caption.isEmpty() ? QString::fromLatin1(kApplicationTitle) : caption, icon,
+                            buttons, defaultAnswer};
   if (MessageBoxHook hook = CurrentMessageHook()) return hook(request);
   return OnUiThread<Answer>([&] {
     QMessageBox box(ToIcon(icon), request.caption, text, QMessageBox::NoButton, ParentFor(parent));
     switch (buttons) {
-      case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-      case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-      case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+      case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+      case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+      case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
       case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -119,7 +143,8 @@ namespace {
 std::optional<QString> AskFile(QWidget* parent, const FilePrompt& prompt, bool save) {
   if (FileDialogHook hook = CurrentFileHook()) return hook(prompt, save);
   return OnUiThread<std::optional<QString>>([&]() -> std::optional<QString> {
-    QFileDialog dialog(ParentFor(parent), FromLocal(prompt.title), FromLocal(prompt.startFolder), QtFilter(prompt.filter));
+    QFileDialog dialog(ParentFor(parent), FromLocal(prompt.title), FromLocal(prompt.startFolder),
+                       QtFilter(prompt.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!prompt.defaultExtension.empty()) dialog.setDefaultSuffix(FromLocal(prompt.defaultExtension));
@@ -132,8 +157,12 @@ std::optional<QString> AskFile(QWidget* parent, const FilePrompt& prompt, bool s
 
 }  // namespace
 
-std::optional<QString> AskOpenFile(QWidget* parent, const FilePrompt& prompt) { return AskFile(parent, prompt, false); }
-std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt) { return AskFile(parent, prompt, true); }
+std::optional<QString> AskOpenFile(QWidget* parent, const FilePrompt& prompt) {
+  return AskFile(parent, prompt, false);
+}
+std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt) {
+  return AskFile(parent, prompt, true);
+}
 
 void GuiInteraction::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
   ShowMessageBox(parent_, FromLocal(text), FromLocal(caption), icon);

@@ -18,7 +18,8 @@ CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent) 
   setObjectName("logDialog");
   setWindowTitle(tagMap ? "Plan & Run conversion log" : "Unable to download");
   std::string joined;
-  for (const std::string& line : lines) joined += line;
+  for (const std::string& line : lines)
+    joined += line;
   text_ = FromLocal(MessageDisplayText(joined));
   view_ = new QTextEdit(this);
   view_->setObjectName("logText");

@@ -5,9 +5,11 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/main_frame.h"
-#include "app/version_loader.h"
+#include <QIcon>
 #include "app/lumora_doc.h"
+#include "app/main_frame.h"
+#include "app/pictures.h"
+#include "app/version_loader.h"
 #include "link/link_speed.h"
 #include "model/project_file.h"
 #include "plc/install_dir.h"
@@ -20,7 +22,8 @@ PlcCatalogueEntry DiscoveringPlcEnvironment::LookupPlc(int manufacturerId, int m
   return discovery_.Wait().Lookup(manufacturerId, modelId);
 }
 
-std::unique_ptr<PlcModule> DiscoveringPlcEnvironment::LoadPlcLibrary(const std::string& path, bool& initialised) {
+std::unique_ptr<PlcModule> DiscoveringPlcEnvironment::LoadPlcLibrary(const std::string& path,
+                                                                     bool& initialised) {
   InstalledPlcEnvironment installed(discovery_.Wait(), ui_);
   return installed.LoadPlcLibrary(path, initialised);
 }
@@ -29,6 +32,7 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(kApplicationTitle);
   setOrganizationName("Halvrick");
   setApplicationDisplayName(kApplicationTitle);
+  setWindowIcon(QIcon(LogoPicture(QSize(64, 64))));
   ParseCommandLine();
   machine_ = std::make_unique<MachineSettings>();
   InstallPlatformSettings(installDirOption_, *machine_);
@@ -39,9 +43,13 @@ CLumoraApp::~CLumoraApp() {
   (void)discovery_.Wait();
 }
 
-CMainFrame* CLumoraApp::MainFrame() { return mainFrame_.data(); }
+CMainFrame* CLumoraApp::MainFrame() {
+  return mainFrame_.data();
+}
 
-CLumoraApp* CLumoraApp::Instance() { return qobject_cast<CLumoraApp*>(QCoreApplication::instance()); }
+CLumoraApp* CLumoraApp::Instance() {
+  return qobject_cast<CLumoraApp*>(QCoreApplication::instance());
+}
 
 void CLumoraApp::ParseCommandLine() {
   // A file named on the command line is not opened; only --open FILE asks for that.
@@ -72,23 +80,11 @@ bool CLumoraApp::InitInstance() {
 }
 
 std::string CLumoraApp::PortName() const {
-  std::string personal = ToLocal(QSettings(QSettings::IniFormat, QSettings::UserScope, "Halvrick",
-                                           "Lumora Write Utility")
-                                     .value("Settings/Port")
-                                     .toString());
-  return personal.empty() ? machine_->Port() : personal;
+  return ConfiguredPort(*machine_);
 }
 
 bool CLumoraApp::StorePort(const std::string& port) {
-  QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
-  if (machine_->SetPort(port)) {
-    user.remove("Settings/Port");
-    return true;
-  }
-  // The machine-wide file is not ours to write: remember the choice for this user instead.
-  user.setValue("Settings/Port", QString::fromLocal8Bit(port.c_str()));
-  user.sync();
-  return user.status() == QSettings::NoError;
+  return StoreConfiguredPort(*machine_, port);
 }
 
 void CLumoraApp::OnFileNew() {

@@ -23,7 +23,9 @@ bool ConfirmConversion(const std::vector<std::string>& log, const std::string& m
 }  // namespace
 
 CLumoraDoc::CLumoraDoc(CLumoraApp& app, QObject* parent)
-    : QObject(parent), app_(app), project_(std::make_unique<TQMProject>(CoreServices{&app.Ui(), &app.Plc()})) {}
+    : QObject(parent),
+      app_(app),
+      project_(std::make_unique<TQMProject>(CoreServices{&app.Ui(), &app.Plc()})) {}
 
 CLumoraDoc::~CLumoraDoc() = default;
 
@@ -72,8 +74,8 @@ bool CLumoraDoc::DoFileSave() {
 
 bool CLumoraDoc::SaveModified() {
   if (!modified_) return true;
-  Answer answer = ShowMessageBox(nullptr, QString("Save changes to %1?").arg(Title()), "", MessageIcon::Exclamation,
-                                 MessageButtons::YesNoCancel, Answer::Yes);
+  Answer answer = ShowMessageBox(nullptr, QString("Save changes to %1?").arg(Title()), "",
+                                 MessageIcon::Exclamation, MessageButtons::YesNoCancel, Answer::Yes);
   if (answer == Answer::Cancel) return false;
   if (answer == Answer::No) return true;
   return DoFileSave();
@@ -86,7 +88,9 @@ void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
   emit titleChanged(Title());
 }
 
-QString CLumoraDoc::Title() const { return path_.isEmpty() ? QString("Lumora1") : QFileInfo(path_).fileName(); }
+QString CLumoraDoc::Title() const {
+  return path_.isEmpty() ? QString("Lumora1") : QFileInfo(path_).fileName();
+}
 
 void CLumoraDoc::SetModifiedFlag(bool modified) {
   if (modified_ == modified) return;

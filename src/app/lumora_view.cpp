@@ -15,6 +15,7 @@
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
 #include "app/panel_status_dlg.h"
+#include "app/pictures.h"
 #include "app/version_loader.h"
 #include "link/comm_log.h"
 #include "link/link_speed.h"
@@ -79,7 +80,8 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent) : QWidget(parent), do
   verify->setObjectName("verifyButton");
   auto* information = new QPushButton("In&formation", this);
   information->setObjectName("informationButton");
-  for (QPushButton* button : {writeButton_, readButton_, verify, information}) button->setMinimumHeight(44);
+  for (QPushButton* button : {writeButton_, readButton_, verify, information})
+    button->setMinimumHeight(44);
   connect(writeButton_, &QPushButton::clicked, this, &CLumoraView::OnWrite);
   connect(readButton_, &QPushButton::clicked, this, &CLumoraView::OnRead);
   connect(verify, &QPushButton::clicked, this, &CLumoraView::OnVerify);
@@ -87,6 +89,12 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent) : QWidget(parent), do
   connect(doc_, &CLumoraDoc::projectReplaced, this, &CLumoraView::Refresh);
   connect(doc_, &CLumoraDoc::titleChanged, this, &CLumoraView::Refresh);
 
+  picture_ = new QLabel(this);
+  picture_->setObjectName("panelPicture");
+  picture_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  auto* body = new QHBoxLayout;
+  body->addWidget(summary_, 1);
+  body->addWidget(picture_);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(writeButton_);
   buttons->addWidget(readButton_);
@@ -95,13 +103,15 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent) : QWidget(parent), do
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(heading_);
-  layout->addWidget(summary_, 1);
+  layout->addLayout(body, 1);
   layout->addLayout(buttons);
 }
 
 CLumoraView::~CLumoraView() = default;
 
-void CLumoraView::SetLinkSpeedForProject() { SetLinkSpeed(doc_->Project().systemType == 1 ? 38400 : 9600); }
+void CLumoraView::SetLinkSpeedForProject() {
+  SetLinkSpeed(doc_->Project().systemType == 1 ? 38400 : 9600);
+}
 
 bool CLumoraView::OnInitialUpdate() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -132,10 +142,13 @@ bool CLumoraView::FillPlc() {
   size_t index = 0;
   if (!project.plcSettings.libraryName.empty()) {
     for (size_t i = 0; i < entries.size(); ++i) {
-      if (entries[i].name == project.plcSettings.plcName && entries[i].path == project.plcSettings.libraryName) index = i;
+      if (entries[i].name == project.plcSettings.plcName &&
+          entries[i].path == project.plcSettings.libraryName)
+        index = i;
     }
   } else {
-    int found = catalogue.IndexOf(app->Machine().DefaultPlcManufacturerId(), app->Machine().DefaultPlcModelId());
+    int found =
+        catalogue.IndexOf(app->Machine().DefaultPlcManufacturerId(), app->Machine().DefaultPlcModelId());
     index = found < 0 ? 0 : static_cast<size_t>(found);
   }
   project.plcSettings.plcName = entries[index].name;
@@ -163,6 +176,11 @@ void CLumoraView::Refresh() {
                         .arg(doc_->Title(), multiplexer ? "Multi-Panel System" : "Single Panel System",
                              FromLocal(project.plcSettings.plcName)));
   summary_->clear();
+  const TQMPanel* current = project.CurrentPanel();
+  if (!current && !project.panels.empty()) current = project.panels.front().get();
+  picture_->setPixmap(
+      current ? UnitPicture(current->panelType, QSize(340, current->panelType == kPanelQMSV ? 220 : 200))
+              : QPixmap());
   for (const auto& panelPtr : project.panels) {
     const TQMPanel& panel = *panelPtr;
     auto* item = new QTreeWidgetItem(summary_, {QString("Port %1: %2 — %3 messages, %4 PLC addresses")
@@ -178,7 +196,8 @@ void CLumoraView::Refresh() {
                                                   .arg(prefix, indent, message.isFolder ? "+" : "",
                                                        FromLocal(MessageDisplayText(message.text)))});
       if (message.HasDataItem(1)) AddTag(line, "Data 1", message.data1);
-      if (message.HasDataItem(1) && message.data1.variableDecimal) AddTag(line, "Decimal Point", message.data1.decimalPointTag);
+      if (message.HasDataItem(1) && message.data1.variableDecimal)
+        AddTag(line, "Decimal Point", message.data1.decimalPointTag);
       if (message.HasDataItem(2)) AddTag(line, "Data 2", message.data2);
       if (message.HasDataItem(3)) AddTag(line, "Data 3", message.data3);
     }
@@ -189,7 +208,8 @@ void CLumoraView::Refresh() {
     }
     if (panel.IsKeypadPanel()) AddTag(system, "Bit Read (Annunciator Lights)", panel.annunciatorWord);
     static const char* kLines[] = {"Line one", "Line two", "Line three", "Line four"};
-    for (int i = 0; i < std::min(panel.LineCount(), 4); ++i) AddTag(system, kLines[i], panel.lineRegisters[static_cast<size_t>(i)]);
+    for (int i = 0; i < std::min(panel.LineCount(), 4); ++i)
+      AddTag(system, kLines[i], panel.lineRegisters[static_cast<size_t>(i)]);
     AddTag(system, "PLC Password Register:", panel.passwordRegister);
     item->setExpanded(true);
   }
@@ -229,7 +249,8 @@ void CLumoraView::OnWrite() {
         return incomplete(missing);
       }
     }
-  } else if (TQMPanel* panel = project.CurrentPanel(); panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
+  } else if (TQMPanel* panel = project.CurrentPanel();
+             panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
     std::vector<std::string> missing;
     panel->ListUnconfigured(missing);
     return incomplete(missing);
@@ -249,7 +270,8 @@ std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
   CCommProgDlg dialog(*project, kOperationRead, QString(), parent);
   dialog.exec();
   // The dialog's flag is also set after a shown error: only a read that reached its end counts.
-  bool succeeded = dialog.Finished() && dialog.Context().step == kStepReadFinished && !project->panels.empty();
+  bool succeeded =
+      dialog.Finished() && dialog.Context().step == kStepReadFinished && !project->panels.empty();
   return succeeded ? std::move(project) : nullptr;
 }
 
@@ -258,8 +280,8 @@ std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
 void CLumoraView::OnRead() {
   OpenCommLog("Read.txt");
   CommLogNote("-- Program version: " + ApplicationVersion());
-  if (ShowMessageBox(this, "This operation will overwrite the current program.\nProceed?", "", MessageIcon::Exclamation,
-                     MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
+  if (ShowMessageBox(this, "This operation will overwrite the current program.\nProceed?", "",
+                     MessageIcon::Exclamation, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
     CloseCommLog();
     return;
   }
@@ -332,22 +354,30 @@ void CLumoraView::Firmware(bool multiplexer) {
     SetLinkSpeedForProject();
   }
   if (choose.exec() == QDialog::Accepted && !choose.FilePath().isEmpty()) {
-    CCommProgDlg dialog(doc_->Project(), multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
+    CCommProgDlg dialog(doc_->Project(),
+                        multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
                         choose.FilePath(), this);
     dialog.exec();
   }
   CloseCommLog();
 }
 
-void CLumoraView::OnPanelFirmware() { Firmware(false); }
-void CLumoraView::OnMultiplexerFirmware() { Firmware(true); }
+void CLumoraView::OnPanelFirmware() {
+  Firmware(false);
+}
+void CLumoraView::OnMultiplexerFirmware() {
+  Firmware(true);
+}
 
 void CLumoraView::OnClearMemory() {
   CLumoraApp* app = CLumoraApp::Instance();
   TQMProject working(doc_->Project());
-  QString question = working.systemType == 1 ? "This command will clear the panel(s). Do you want to continue?"
-                                             : "This command will clear the panel. Do you want to continue?";
-  if (ShowMessageBox(this, question, "", MessageIcon::Question, MessageButtons::YesNo, Answer::No) != Answer::Yes) return;
+  QString question = working.systemType == 1
+                         ? "This command will clear the panel(s). Do you want to continue?"
+                         : "This command will clear the panel. Do you want to continue?";
+  if (ShowMessageBox(this, question, "", MessageIcon::Question, MessageButtons::YesNo, Answer::No) !=
+      Answer::Yes)
+    return;
   if (working.panels.empty()) return;
   ViewErrorSink sink(this);
   TransferContext context(&working, kOperationWrite, &app->Ui(), &sink);

@@ -48,6 +48,7 @@ class CLumoraView : public QWidget {
   CLumoraDoc* doc_;
   QTreeWidget* summary_;
   QLabel* heading_;
+  QLabel* picture_;
   QPushButton* writeButton_;
   QPushButton* readButton_;
   bool freshProject_ = true;

@@ -48,16 +48,22 @@ CChildFrame::CChildFrame(CLumoraDoc* doc, QWidget* parent) : QMdiSubWindow(paren
   ++gProjectFrames;
 }
 
-CChildFrame::~CChildFrame() { Uncount(); }
+CChildFrame::~CChildFrame() {
+  Uncount();
+}
 
 void CChildFrame::Uncount() {
   if (counted_) --gProjectFrames;
   counted_ = false;
 }
 
-int CChildFrame::OpenCount() { return gProjectFrames; }
+int CChildFrame::OpenCount() {
+  return gProjectFrames;
+}
 
-void CChildFrame::UpdateTitle() { setWindowTitle(doc_->Title() + (doc_->IsModified() ? "*" : "")); }
+void CChildFrame::UpdateTitle() {
+  setWindowTitle(doc_->Title() + (doc_->IsModified() ? "*" : ""));
+}
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
   CMainFrame* frame = CLumoraApp::Instance() ? CLumoraApp::Instance()->MainFrame() : nullptr;
@@ -84,7 +90,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Lumora Write Utility");
   auto* logo = new QLabel(this);
   logo->setPixmap(LogoPicture(QSize(48, 48)));
-  auto* version = new QLabel(QString("Lumora Write Utility Version %1").arg(FromLocal(ApplicationVersion())), this);
+  auto* version =
+      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLocal(ApplicationVersion())), this);
   version->setObjectName("versionLabel");
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
@@ -129,7 +136,9 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
 
 CMainFrame::~CMainFrame() = default;
 
-CWelcomeFrame* CMainFrame::WelcomeFrame() const { return welcome_.data(); }
+CWelcomeFrame* CMainFrame::WelcomeFrame() const {
+  return welcome_.data();
+}
 
 void CMainFrame::BuildMenus() {
   QMenuBar* bar = menuBar();
@@ -142,7 +151,8 @@ void CMainFrame::BuildMenus() {
   open->setShortcut(QKeySequence("Ctrl+O"));
   open->setObjectName("actionOpen");
   closeAction_ = fileMenu_->addAction("&Close", this, [this] {
-    if (QMdiSubWindow* window = mdi_->activeSubWindow(); window && qobject_cast<CChildFrame*>(window)) window->close();
+    if (QMdiSubWindow* window = mdi_->activeSubWindow(); window && qobject_cast<CChildFrame*>(window))
+      window->close();
   });
   QAction* save = new QAction("&Save", this);
   save->setShortcut(QKeySequence("Ctrl+S"));
@@ -169,7 +179,8 @@ void CMainFrame::BuildMenus() {
   panelMenu_->addSeparator();
   viewCommand("In&formation", &CLumoraView::OnInformation)->setObjectName("actionInformation");
   viewCommand("Upgrade &Firmware", &CLumoraView::OnPanelFirmware)->setObjectName("actionPanelFirmware");
-  viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)->setObjectName("actionMuxFirmware");
+  viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)
+      ->setObjectName("actionMuxFirmware");
   viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
   connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
     // The firmware command that does not fit the project's kind is greyed.
@@ -203,7 +214,8 @@ void CMainFrame::BuildMenus() {
   QAction* topics = helpMenu_->addAction("&Help Topics", this, &CMainFrame::OnHelpTopics);
   topics->setShortcut(QKeySequence("F1"));
   helpMenu_->addSeparator();
-  helpMenu_->addAction("&About Lumora Write Utility...", &app_, &CLumoraApp::OnAppAbout)->setObjectName("actionAbout");
+  helpMenu_->addAction("&About Lumora Write Utility...", &app_, &CLumoraApp::OnAppAbout)
+      ->setObjectName("actionAbout");
   UpdateMenus();
 }
 
@@ -260,21 +272,25 @@ void CMainFrame::FillPortMenu() {
     connect(action, &QAction::triggered, this, [this, path] { OnPortChosen(path); });
   }
   portMenu_->addSeparator();
-  QAction* other = portMenu_->addAction(stored.startsWith('/') && !std::any_of(devices.begin(), devices.end(),
-                                                                             [&](const SerialDevice& d) { return d.path == stored; })
-                                            ? QString("Other port (%1)...").arg(stored)
-                                            : QString("Other port..."));
+  QAction* other = portMenu_->addAction(
+      stored.startsWith('/') && !std::any_of(devices.begin(), devices.end(),
+                                             [&](const SerialDevice& d) { return d.path == stored; })
+          ? QString("Other port (%1)...").arg(stored)
+          : QString("Other port..."));
   other->setObjectName("actionOtherPort");
   connect(other, &QAction::triggered, this, &CMainFrame::OnOtherPort);
 }
 
-void CMainFrame::OnPortChosen(const QString& port) { app_.StorePort(ToLocal(port)); }
+void CMainFrame::OnPortChosen(const QString& port) {
+  app_.StorePort(ToLocal(port));
+}
 
 void CMainFrame::OnOtherPort() {
   bool ok = false;
   QString stored = FromLocal(app_.PortName());
-  QString path = QInputDialog::getText(this, "Serial port", "Device path of the serial port (for example /dev/ttyUSB0):",
-                                       QLineEdit::Normal, stored.startsWith('/') ? stored : "/dev/ttyUSB0", &ok);
+  QString path = QInputDialog::getText(
+      this, "Serial port", "Device path of the serial port (for example /dev/ttyUSB0):", QLineEdit::Normal,
+      stored.startsWith('/') ? stored : "/dev/ttyUSB0", &ok);
   if (ok && !path.trimmed().isEmpty()) OnPortChosen(path.trimmed());
 }
 
@@ -289,7 +305,8 @@ void CMainFrame::OnHelpTopics() {
 
 void CMainFrame::RestorePlacementAndFolders() {
   UserSettings::WindowPlacement placement = app_.User().Window();
-  normalRect_ = QRect(placement.left, placement.top, placement.right - placement.left, placement.bottom - placement.top);
+  normalRect_ = QRect(placement.left, placement.top, placement.right - placement.left,
+                      placement.bottom - placement.top);
   if (placement.maximized) {
     maximized_ = true;
     showMaximized();
@@ -377,20 +394,26 @@ CLumoraView* CMainFrame::ActiveView() const {
   return child ? child->View() : nullptr;
 }
 
-QList<CLumoraDoc*> CMainFrame::Documents() const { return findChildren<CLumoraDoc*>(QString(), Qt::FindDirectChildrenOnly); }
+QList<CLumoraDoc*> CMainFrame::Documents() const {
+  return findChildren<CLumoraDoc*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 void CMainFrame::ChildFrameClosed(CChildFrame* frame) {
   CLumoraDoc* doc = frame->Document();
   int remaining = 0;
   for (QMdiSubWindow* window : mdi_->subWindowList()) {
-    if (auto* child = qobject_cast<CChildFrame*>(window); child && child != frame && child->Document() == doc) ++remaining;
+    if (auto* child = qobject_cast<CChildFrame*>(window); child && child != frame && child->Document() == doc)
+      ++remaining;
   }
   if (remaining == 0) doc->deleteLater();
   // The last project window brings the welcome screen back.
-  QMetaObject::invokeMethod(this, [this] {
-    if (CChildFrame::OpenCount() == 0) OpenWelcomeScreen();
-    UpdateMenus();
-  }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (CChildFrame::OpenCount() == 0) OpenWelcomeScreen();
+        UpdateMenus();
+      },
+      Qt::QueuedConnection);
 }
 
 void CMainFrame::SavePlacement() {
@@ -413,7 +436,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
   }
   SavePlacement();
-  for (CLumoraDoc* doc : Documents()) doc->SetModifiedFlag(false);
+  for (CLumoraDoc* doc : Documents())
+    doc->SetModifiedFlag(false);
   mdi_->closeAllSubWindows();
   event->accept();
 }
@@ -439,7 +463,8 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
 
 void CMainFrame::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && placementRestored_ && !isMinimized()) maximized_ = isMaximized();
+  if (event->type() == QEvent::WindowStateChange && placementRestored_ && !isMinimized())
+    maximized_ = isMaximized();
 }
 
 }  // namespace lumora::gui

@@ -32,7 +32,8 @@ QLabel* Value(QWidget* parent, const std::string& text, const char* name, int id
 
 }  // namespace
 
-CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent) : QDialog(parent), info_(info) {
+CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent)
+    : QDialog(parent), info_(info) {
   setObjectName("panelStatusDlg");
   setWindowTitle("Panel Information");
   auto* preview = new QGroupBox("Panel Preview:", this);
@@ -40,7 +41,8 @@ CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent) :
   picture->setObjectName("previewPicture");
   picture->setProperty("controlId", 1303);
   if (info.unitType >= kPanelQM210 && info.unitType <= kPanelMultiplexer) {
-    picture->setPixmap(UnitPicture(info.unitType, QSize(320, info.unitType == kPanelMultiplexer ? 140 : 170)));
+    picture->setPixmap(
+        UnitPicture(info.unitType, QSize(320, info.unitType == kPanelMultiplexer ? 140 : 170)));
   }
   auto* previewLayout = new QVBoxLayout(preview);
   previewLayout->addWidget(picture, 0, Qt::AlignCenter);
@@ -69,6 +71,7 @@ CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent) :
   layout->addWidget(attributes);
   layout->addLayout(form);
   layout->addLayout(buttons);
+  setMinimumWidth(480);
 }
 
 CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
@@ -76,7 +79,8 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Upgrade firmware");
   auto* select = new QGroupBox("Select firmware file", this);
   auto* about = new QLabel(
-      "The firmware upgrade file usually named as QMxxxYd.hex (Yd being the firmware revision and  xxx being the "
+      "The firmware upgrade file usually named as QMxxxYd.hex (Yd being the firmware revision and  xxx being "
+      "the "
       "panel type  i.e. QM210A1.hex). Please select QMxxxYd.hex (or the file  under which you have saved the "
       "firmware upgrade file).",
       select);
@@ -99,7 +103,8 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
 
   auto* caution = new QGroupBox("CAUTION", this);
   auto* warning = new QLabel(
-      "Loading the firmware will replace the current firmware in the panel and the user program in the panel will "
+      "Loading the firmware will replace the current firmware in the panel and the user program in the panel "
+      "will "
       "be lost when the firmware is updated. Press OK to continue.",
       caution);
   warning->setWordWrap(true);
@@ -114,10 +119,11 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, [this] {
-    ShowMessageBox(this,
-                   "Choose the firmware file for the panel (Intel HEX) or for the multiplexer (S-record) and press "
-                   "OK. The progress dialog that follows sends it.",
-                   "Help", MessageIcon::Information);
+    ShowMessageBox(
+        this,
+        "Choose the firmware file for the panel (Intel HEX) or for the multiplexer (S-record) and press "
+        "OK. The progress dialog that follows sends it.",
+        "Help", MessageIcon::Information);
   });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -131,8 +137,12 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
   resize(560, 320);
 }
 
-QString CUpgdeFirmDlg::FilePath() const { return path_->text(); }
-void CUpgdeFirmDlg::SetFilePath(const QString& path) { path_->setText(path); }
+QString CUpgdeFirmDlg::FilePath() const {
+  return path_->text();
+}
+void CUpgdeFirmDlg::SetFilePath(const QString& path) {
+  path_->setText(path);
+}
 
 void CUpgdeFirmDlg::OnBrowse() {
   CLumoraApp* app = CLumoraApp::Instance();

@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "model/codes.h"
 
@@ -33,7 +34,13 @@ void Display(QPainter& p, const QRectF& r, const QStringList& lines, bool segmen
   QFont font("Liberation Mono");
   font.setStyleHint(QFont::Monospace);
   font.setBold(segments);
-  font.setPixelSize(static_cast<int>(r.height() / (lines.size() + 0.6)));
+  int longest = 1;
+  for (const QString& line : lines)
+    longest = std::max(longest, static_cast<int>(line.size()));
+  // Monospaced glyphs are about 0.6 of their height wide: the longest line must fit the glass.
+  double byHeight = r.height() / (lines.size() + 0.6);
+  double byWidth = r.width() * 0.92 / (longest * 0.62);
+  font.setPixelSize(std::max(6, static_cast<int>(std::min(byHeight, byWidth))));
   p.setFont(font);
   p.setPen(kLcdText);
   double lineHeight = r.height() / lines.size();
@@ -91,7 +98,8 @@ void Label(QPainter& p, const QRectF& r, const QString& text) {
 
 void DrawMultiplexer(QPainter& p, const QRectF& r) {
   Bezel(p, r);
-  Label(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.05, r.width() * 0.9, r.height() * 0.14),
+  Label(p,
+        QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.05, r.width() * 0.9, r.height() * 0.14),
         "QM-Multi-Drop Serial Multiplexer");
   double w = r.width() / 6;
   QFont font("Liberation Sans");
@@ -108,7 +116,8 @@ void DrawMultiplexer(QPainter& p, const QRectF& r) {
   }
   p.setPen(Qt::NoPen);
   p.setBrush(kLedOn);
-  p.drawEllipse(QRectF(r.right() - r.width() * 0.06, r.top() + r.height() * 0.08, r.height() * 0.08, r.height() * 0.08));
+  p.drawEllipse(QRectF(r.right() - r.width() * 0.06, r.top() + r.height() * 0.08, r.height() * 0.08,
+                       r.height() * 0.08));
 }
 
 }  // namespace
@@ -125,33 +134,57 @@ QPixmap UnitPicture(int unitType, QSize size) {
   }
   Bezel(p, r);
   QString name = QString::fromStdString(UnitModelName(unitType));
-  Label(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.03, r.width() * 0.5, r.height() * 0.1),
+  Label(p,
+        QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.03, r.width() * 0.5, r.height() * 0.1),
         name.isEmpty() ? QString() : "Lumora " + name);
   switch (unitType) {
     case kPanelQMSV:
-      Display(p, QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.17, r.width() * 0.84, r.height() * 0.2),
+      Display(p,
+              QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.17, r.width() * 0.84,
+                     r.height() * 0.2),
               {"OVEN TEMP"});
-      Display(p, QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.42, r.width() * 0.6, r.height() * 0.22),
-              {"00123.45"}, true);
-      Keys(p, QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.68, r.width() * 0.6, r.height() * 0.26), 3, false);
+      Display(
+          p,
+          QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.42, r.width() * 0.6, r.height() * 0.22),
+          {"00123.45"}, true);
+      Keys(
+          p,
+          QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.68, r.width() * 0.6, r.height() * 0.26),
+          3, false);
       break;
     case kPanelQM410:
-      Display(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.16, r.width() * 0.88, r.height() * 0.46),
+      Display(p,
+              QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.16, r.width() * 0.88,
+                     r.height() * 0.46),
               {"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM", "TEMP  72.5 C", "> SETTINGS"});
-      Keys(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.66, r.width() * 0.88, r.height() * 0.28), 5, true);
+      Keys(p,
+           QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.66, r.width() * 0.88,
+                  r.height() * 0.28),
+           5, true);
       break;
     case kPanelQM210K:
-      Display(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.16, r.width() * 0.6, r.height() * 0.3),
-              {"SET POINT  1234", "PASSWORD=*****"});
-      Keypad(p, QRectF(r.left() + r.width() * 0.69, r.top() + r.height() * 0.14, r.width() * 0.27, r.height() * 0.8));
-      Keys(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.55, r.width() * 0.6, r.height() * 0.38), 5, true);
+      Display(
+          p,
+          QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.16, r.width() * 0.6, r.height() * 0.3),
+          {"SET POINT  1234", "PASSWORD=*****"});
+      Keypad(p, QRectF(r.left() + r.width() * 0.69, r.top() + r.height() * 0.14, r.width() * 0.27,
+                       r.height() * 0.8));
+      Keys(p,
+           QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.55, r.width() * 0.6,
+                  r.height() * 0.38),
+           5, true);
       break;
     case kPanelQM210:
     case kPanelQM210G:
-      Display(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.17, r.width() * 0.88, r.height() * 0.36),
+      Display(p,
+              QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.17, r.width() * 0.88,
+                     r.height() * 0.36),
               unitType == kPanelQM210G ? QStringList{"TANK  1234 %", "PUMP  ON"}
                                        : QStringList{"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM"});
-      Keys(p, QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.6, r.width() * 0.88, r.height() * 0.33), 5, true);
+      Keys(p,
+           QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.6, r.width() * 0.88,
+                  r.height() * 0.33),
+           5, true);
       break;
     default:
       break;
@@ -173,14 +206,15 @@ QPixmap WelcomePicture(QSize size) {
   p.setBrush(QColor(200, 200, 195));
   p.drawRoundedRect(plc, 4, 4);
   for (int i = 0; i < 4; ++i) {
-    QRectF module(plc.left() + plc.width() * (0.06 + i * 0.235), plc.top() + plc.height() * 0.12, plc.width() * 0.2,
-                  plc.height() * 0.76);
+    QRectF module(plc.left() + plc.width() * (0.06 + i * 0.235), plc.top() + plc.height() * 0.12,
+                  plc.width() * 0.2, plc.height() * 0.76);
     p.setBrush(i == 0 ? QColor(60, 90, 160) : QColor(90, 95, 100));
     p.drawRect(module);
     p.setBrush(kLedOn);
     for (int led = 0; led < 4; ++led) {
-      p.drawEllipse(QRectF(module.left() + module.width() * 0.3, module.top() + module.height() * (0.1 + led * 0.12),
-                           module.width() * 0.25, module.width() * 0.25));
+      p.drawEllipse(QRectF(module.left() + module.width() * 0.3,
+                           module.top() + module.height() * (0.1 + led * 0.12), module.width() * 0.25,
+                           module.width() * 0.25));
     }
   }
   QFont font("Liberation Sans");

@@ -22,7 +22,9 @@ QVector<SerialDevice> FindSerialDevices() {
     if (!port.manufacturer().isEmpty()) details << port.manufacturer();
     if (!port.description().isEmpty()) details << port.description();
     if (port.hasVendorIdentifier() && port.hasProductIdentifier()) {
-      details << QString("%1:%2").arg(port.vendorIdentifier(), 4, 16, QChar('0')).arg(port.productIdentifier(), 4, 16, QChar('0'));
+      details << QString("%1:%2")
+                     .arg(port.vendorIdentifier(), 4, 16, QChar('0'))
+                     .arg(port.productIdentifier(), 4, 16, QChar('0'));
     }
     details << location;
     device.tooltip = details.join(", ");

@@ -34,7 +34,11 @@ std::string LoadApplicationVersion(const std::string& installDir, Interaction& i
   return version;
 }
 
-const std::string& ApplicationVersion() { return VersionStorage(); }
-void SetApplicationVersion(const std::string& version) { VersionStorage() = version; }
+const std::string& ApplicationVersion() {
+  return VersionStorage();
+}
+void SetApplicationVersion(const std::string& version) {
+  VersionStorage() = version;
+}
 
 }  // namespace lumora

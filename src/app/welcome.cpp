@@ -20,7 +20,8 @@
 namespace lumora::gui {
 namespace {
 
-QLabel* StaticEx(QWidget* parent, const QString& text, int pointSize, const char* name, QColor colour = QColor()) {
+QLabel* StaticEx(QWidget* parent, const QString& text, int pointSize, const char* name,
+                 QColor colour = QColor()) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   QFont font("Arial");
@@ -59,10 +60,11 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
   logo->setObjectName("logo");
   logo->setPixmap(LogoPicture(QSize(64, 64)));
   auto* title = StaticEx(this, kApplicationTitle, 34, "titleLabel");
-  auto* version = StaticEx(this, QString("Version %1").arg(FromLocal(ApplicationVersion())), 15, "versionLabel",
-                           QColor(0, 0, 255));
+  auto* version = StaticEx(this, QString("Version %1").arg(FromLocal(ApplicationVersion())), 15,
+                           "versionLabel", QColor(0, 0, 255));
   auto* greeting = StaticEx(this, "Welcome to Lumora Write Utility Software", 15, "greetingLabel");
-  auto* info1 = StaticEx(this, "Halvrick Controls - operator interfaces for industrial automation", 15, "infoLine1");
+  auto* info1 =
+      StaticEx(this, "Halvrick Controls - operator interfaces for industrial automation", 15, "infoLine1");
   auto* info2 = StaticEx(this, "Configure, write, read and verify your Lumora panels", 15, "infoLine2");
   auto* picture = new QLabel(this);
   picture->setObjectName("welcomePicture");
@@ -94,7 +96,8 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
   heading->addStretch();
   auto* buttons = new QVBoxLayout;
   buttons->addStretch();
-  for (QPushButton* button : {new_, existing_, connect_, exit_}) buttons->addWidget(button);
+  for (QPushButton* button : {new_, existing_, connect_, exit_})
+    buttons->addWidget(button);
   buttons->addStretch();
   auto* pictures = new QVBoxLayout;
   pictures->addWidget(picture, 0, Qt::AlignCenter);

@@ -18,7 +18,8 @@ const std::set<std::string> kValueOptions = {"--install-dir", "--port",   "--log
 
 bool ConfirmMapChanges(const std::vector<std::string>& log, const std::string& mapPath, void* context) {
   auto* session = static_cast<Session*>(context);
-  for (const std::string& line : log) std::fputs(line.c_str(), stderr);
+  for (const std::string& line : log)
+    std::fputs(line.c_str(), stderr);
   std::vector<char> text(mapPath.size() + 400);
   std::snprintf(text.data(), text.size(), kIncompleteTagMapFormat, mapPath.c_str());
   bool apply = session->Args().Has("--apply-map");

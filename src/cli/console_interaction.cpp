@@ -7,10 +7,14 @@ namespace {
 
 const char* AnswerText(Answer answer) {
   switch (answer) {
-    case Answer::Ok: return "OK";
-    case Answer::Cancel: return "Cancel";
-    case Answer::Yes: return "Yes";
-    case Answer::No: return "No";
+    case Answer::Ok:
+      return "OK";
+    case Answer::Cancel:
+      return "Cancel";
+    case Answer::Yes:
+      return "Yes";
+    case Answer::No:
+      return "No";
   }
   return "";
 }

@@ -16,31 +16,47 @@ void PrintUsage(const std::string& command) {
       "                      (default: the machine-wide \"Port\")\n"
       "  --log FILE          write the communication log to FILE\n";
   if (command == "check") {
-    std::printf("usage: lumora check FILE.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
-                "Loads a project, its PLC library and checks every PLC address.\n\n%s", global);
+    std::printf(
+        "usage: lumora check FILE.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
+        "Loads a project, its PLC library and checks every PLC address.\n\n%s",
+        global);
   } else if (command == "save-as") {
-    std::printf("usage: lumora save-as IN.lmx OUT.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
-                "Loads a project and writes it in the current file format.\n\n%s", global);
+    std::printf(
+        "usage: lumora save-as IN.lmx OUT.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
+        "Loads a project and writes it in the current file format.\n\n%s",
+        global);
   } else if (command == "show") {
-    std::printf("usage: lumora show FILE.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
-                "Lists the panels, their messages and every PLC address with its access.\n\n%s", global);
+    std::printf(
+        "usage: lumora show FILE.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
+        "Lists the panels, their messages and every PLC address with its access.\n\n%s",
+        global);
   } else if (command == "write") {
-    std::printf("usage: lumora write FILE.lmx [--target panel1..panel5|multiplexer|project] [--direct]\n\n"
-                "Writes a project into the panel, or into the multiplexer and the panels behind it.\n\n%s", global);
+    std::printf(
+        "usage: lumora write FILE.lmx [--target panel1..panel5|multiplexer|project] [--direct]\n\n"
+        "Writes a project into the panel, or into the multiplexer and the panels behind it.\n\n%s",
+        global);
   } else if (command == "read") {
-    std::printf("usage: lumora read OUT.lmx\n\nReads the project from the connected panel or multiplexer.\n\n%s",
-                global);
+    std::printf(
+        "usage: lumora read OUT.lmx\n\nReads the project from the connected panel or multiplexer.\n\n%s",
+        global);
   } else if (command == "verify") {
-    std::printf("usage: lumora verify FILE.lmx [--diff]\n\n"
-                "Reads the connected unit and compares it with the project file.\n\n%s", global);
+    std::printf(
+        "usage: lumora verify FILE.lmx [--diff]\n\n"
+        "Reads the connected unit and compares it with the project file.\n\n%s",
+        global);
   } else if (command == "info") {
-    std::printf("usage: lumora info [--project FILE.lmx]\n\n"
-                "Shows the connected panel's or multiplexer's model, firmware, memory and driver.\n\n%s", global);
+    std::printf(
+        "usage: lumora info [--project FILE.lmx]\n\n"
+        "Shows the connected panel's or multiplexer's model, firmware, memory and driver.\n\n%s",
+        global);
   } else if (command == "clear") {
-    std::printf("usage: lumora clear [--project FILE.lmx]\n\nClears the memory of the panel(s).\n\n%s", global);
+    std::printf("usage: lumora clear [--project FILE.lmx]\n\nClears the memory of the panel(s).\n\n%s",
+                global);
   } else if (command == "firmware") {
-    std::printf("usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
-                "Upgrades the firmware of a panel (Intel HEX) or of the multiplexer (S-record).\n\n%s", global);
+    std::printf(
+        "usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
+        "Upgrades the firmware of a panel (Intel HEX) or of the multiplexer (S-record).\n\n%s",
+        global);
   } else {
     std::printf(
         "usage: lumora COMMAND [options]\n\n"
@@ -76,7 +92,8 @@ int main(int argc, char** argv) {
   bool fileCommand = IsFileCommand(arguments.command);
   bool transferCommand = IsTransferCommand(arguments.command);
   if (!fileCommand && !transferCommand) {
-    if (!arguments.command.empty()) std::fprintf(stderr, "lumora: unknown command '%s'\n", arguments.command.c_str());
+    if (!arguments.command.empty())
+      std::fprintf(stderr, "lumora: unknown command '%s'\n", arguments.command.c_str());
     PrintUsage("");
     return kExitUsage;
   }

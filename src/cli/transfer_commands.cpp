@@ -31,7 +31,8 @@ void OnInterrupt(int) {
 // progress bar with the checklist line.
 class ConsoleSink : public TransferSink {
  public:
-  explicit ConsoleSink(int operation) : operation_(operation), terminal_(::isatty(2) != 0), lines_(ChecklistTexts(operation)) {}
+  explicit ConsoleSink(int operation)
+      : operation_(operation), terminal_(::isatty(2) != 0), lines_(ChecklistTexts(operation)) {}
 
   void Post(const TransferEvent& event) override {
     std::lock_guard lock(mutex_);
@@ -53,7 +54,8 @@ class ConsoleSink : public TransferSink {
         ShowBar(event.percent);
         break;
       }
-      case TransferMessage::Cancel: break;
+      case TransferMessage::Cancel:
+        break;
     }
   }
   void EndBar() {
@@ -109,7 +111,7 @@ TransferRun RunWithConsole(TransferContext& context, ConsoleSink& sink) {
 
 std::string PortName(Session& session) {
   std::string port = session.Args().Value("--port");
-  return port.empty() ? session.Machine().Port() : port;
+  return port.empty() ? ConfiguredPort(session.Machine()) : port;
 }
 
 // The communication log for the length of a command, with the program's version line for writes.
@@ -138,8 +140,10 @@ bool LoadForTransfer(Session& session, const std::string& path, TQMProject& proj
 bool CheckCompleteForWrite(Session& session, TQMProject& project) {
   auto incomplete = [&session](const std::vector<std::string>& lines) {
     std::string text = "Panel program can not be uploaded as it has incomplete data. ";
-    for (const std::string& line : lines) text += "\n" + line;
-    while (!text.empty() && text.back() == '\n') text.pop_back();
+    for (const std::string& line : lines)
+      text += "\n" + line;
+    while (!text.empty() && text.back() == '\n')
+      text.pop_back();
     session.Ui().ShowMessage(text, "Incomplete data", MessageIcon::Exclamation);
     return false;
   };
@@ -175,7 +179,8 @@ bool CheckCompleteForWrite(Session& session, TQMProject& project) {
 int TargetFromOption(const std::string& text) {
   if (text.empty() || text == "project") return kTargetWriteProject;
   if (text == "multiplexer") return kTargetMultiplexer;
-  if (text.size() == 6 && text.compare(0, 5, "panel") == 0 && text[5] >= '1' && text[5] <= '5') return text[5] - '1';
+  if (text.size() == 6 && text.compare(0, 5, "panel") == 0 && text[5] >= '1' && text[5] <= '5')
+    return text[5] - '1';
   return -2;
 }
 
@@ -257,7 +262,8 @@ int Verify(Session& session) {
   VerifyResult result = CompareWithPanel(onPc, read);
   std::printf("%s\n", result.text.c_str());
   if (args.Has("--diff")) {
-    for (const std::string& line : result.differences) std::printf("  %s\n", line.c_str());
+    for (const std::string& line : result.differences)
+      std::printf("  %s\n", line.c_str());
   }
   return result.same ? kExitOk : kExitFailed;
 }

@@ -10,8 +10,12 @@ namespace {
 
 constexpr int kMaxLength = 255;
 
-void Put16(uint8_t* packet, int offset, uint32_t value) { WriteBigEndian16(packet + offset, value); }
-void Put32(uint8_t* packet, int offset, uint32_t value) { WriteBigEndian32(packet + offset, value); }
+void Put16(uint8_t* packet, int offset, uint32_t value) {
+  WriteBigEndian16(packet + offset, value);
+}
+void Put32(uint8_t* packet, int offset, uint32_t value) {
+  WriteBigEndian32(packet + offset, value);
+}
 
 uint8_t FlagByte(const TQMMessage& message) {
   uint8_t flags = 0;
@@ -36,7 +40,9 @@ void ReplaceMarkers(std::string& text, unsigned char marker, int top) {
   }
 }
 
-bool IsWide(int valueType) { return valueType == kBcd32 || valueType == kBinary32; }
+bool IsWide(int valueType) {
+  return valueType == kBcd32 || valueType == kBinary32;
+}
 
 }  // namespace
 
@@ -64,13 +70,14 @@ bool TQMSwitchPrtCmd::Serialize(uint8_t* packet) {
   return true;
 }
 
-TQMBlockCmd::TQMBlockCmd(uint8_t code, uint8_t kind, const std::vector<uint8_t>& data, uint8_t sequence, int first,
-                         int end)
+TQMBlockCmd::TQMBlockCmd(uint8_t code, uint8_t kind, const std::vector<uint8_t>& data, uint8_t sequence,
+                         int first, int end)
     : TQMXCmd(code), kind_(kind), data_(data), sequence_(sequence), first_(first), end_(end) {}
 
 bool TQMBlockCmd::Serialize(uint8_t* packet) {
   int count = end_ - first_;
-  if (count < 0 || first_ < 0 || static_cast<size_t>(end_) > data_.size() || count + 9 > kMaxLength) return false;
+  if (count < 0 || first_ < 0 || static_cast<size_t>(end_) > data_.size() || count + 9 > kMaxLength)
+    return false;
   packet[1] = static_cast<uint8_t>(count + 9);
   packet[5] = sequence_;
   packet[6] = kind_;
@@ -104,12 +111,17 @@ std::array<uint8_t, 20> EncodeMessageText(const TQMMessage& message) {
   ReplaceMarkers(text, kMarkerData3, IsWide(message.data3.valueType) ? 173 : 142);
   std::array<uint8_t, 20> bytes;
   bytes.fill(' ');
-  for (size_t i = 0; i < 20 && i < text.size() && text[i] != '\0'; ++i) bytes[i] = static_cast<uint8_t>(text[i]);
+  for (size_t i = 0; i < 20 && i < text.size() && text[i] != '\0'; ++i)
+    bytes[i] = static_cast<uint8_t>(text[i]);
   return bytes;
 }
 
 TQMWriteMsgCmd::TQMWriteMsgCmd(const TQMMessage& message, int splitNumber, bool setPointPanel, bool blank)
-    : TQMXCmd(kCmdWriteMessage), message_(message), split_(splitNumber), setPoint_(setPointPanel), blank_(blank) {}
+    : TQMXCmd(kCmdWriteMessage),
+      message_(message),
+      split_(splitNumber),
+      setPoint_(setPointPanel),
+      blank_(blank) {}
 
 bool TQMWriteMsgCmd::Serialize(uint8_t* packet) {
   const TQMMessage& m = message_;
@@ -126,7 +138,8 @@ bool TQMWriteMsgCmd::Serialize(uint8_t* packet) {
     Put16(packet, 5, static_cast<uint32_t>(m.number));
     std::string shown = MessageDisplayText(m.text);
     std::fill(packet + 7, packet + 23, ' ');
-    for (size_t i = 0; i < 16 && i < shown.size() && shown[i] != '\0'; ++i) packet[7 + i] = static_cast<uint8_t>(shown[i]);
+    for (size_t i = 0; i < 16 && i < shown.size() && shown[i] != '\0'; ++i)
+      packet[7 + i] = static_cast<uint8_t>(shown[i]);
     packet[23] = 0xFF;
     packet[24] = 0x00;
     Put16(packet, 25, static_cast<uint32_t>(d1.index));
@@ -168,8 +181,10 @@ bool TQMWriteSysAttrCmd::Serialize(uint8_t* packet) {
   Put16(packet, 12, leds);
   Put16(packet, 14, static_cast<uint32_t>(p.passwordRegister.index));
   Put32(packet, 16, p.localPassword);
-  for (int i = 0; i < 4; ++i) Put16(packet, 20 + 2 * i, static_cast<uint32_t>(p.lineRegisters[static_cast<size_t>(i)].index));
-  for (int i = 0; i < 5; ++i) packet[28 + i] = static_cast<uint8_t>(p.buttonLeds.buttonMode[static_cast<size_t>(i)]);
+  for (int i = 0; i < 4; ++i)
+    Put16(packet, 20 + 2 * i, static_cast<uint32_t>(p.lineRegisters[static_cast<size_t>(i)].index));
+  for (int i = 0; i < 5; ++i)
+    packet[28 + i] = static_cast<uint8_t>(p.buttonLeds.buttonMode[static_cast<size_t>(i)]);
   Put16(packet, 33, static_cast<uint32_t>(p.firstLocalNumber));
   packet[35] = static_cast<uint8_t>((p.plcMessageDelay ? 1 : 0) | (p.cursorOnPlcMessage ? 2 : 0));
   return true;

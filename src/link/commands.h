@@ -109,7 +109,8 @@ class TQMSwitchPrtCmd : public TQMXCmd {
 // Start (kind 1), data block (kind 0) and end (kind 2) of a block transfer: sequence, kind, count, data.
 class TQMBlockCmd : public TQMXCmd {
  public:
-  TQMBlockCmd(uint8_t code, uint8_t kind, const std::vector<uint8_t>& data, uint8_t sequence, int first, int end);
+  TQMBlockCmd(uint8_t code, uint8_t kind, const std::vector<uint8_t>& data, uint8_t sequence, int first,
+              int end);
 
  protected:
   bool Serialize(uint8_t* packet) override;

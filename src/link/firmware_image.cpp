@@ -41,8 +41,8 @@ void TQMExec::Read(std::string_view fileText) {
       return;
     }
     int count, high, low, type;
-    if (!ByteAt(line, 1, count) || !ByteAt(line, 3, high) || !ByteAt(line, 5, low) || !ByteAt(line, 7, type) ||
-        line.size() < 9 + 2 * static_cast<size_t>(count) + 2) {
+    if (!ByteAt(line, 1, count) || !ByteAt(line, 3, high) || !ByteAt(line, 5, low) ||
+        !ByteAt(line, 7, type) || line.size() < 9 + 2 * static_cast<size_t>(count) + 2) {
       valid_ = false;
       return;
     }
@@ -96,7 +96,8 @@ void TQMMuxExec::Read(std::string_view fileText) {
       return;
     }
     char type = line[1];
-    if (type == '0' || type == '4' || type == '5' || type == '6' || type == '7' || type == '8' || type == '9') {
+    if (type == '0' || type == '4' || type == '5' || type == '6' || type == '7' || type == '8' ||
+        type == '9') {
       continue;  // header, count and start-address records
     }
     int addressBytes = type == '1' ? 2 : type == '2' ? 3 : type == '3' ? 4 : 0;

@@ -7,7 +7,11 @@ namespace {
 std::atomic<int> gLinkSpeed{9600};
 }
 
-void SetLinkSpeed(int bitsPerSecond) { gLinkSpeed.store(bitsPerSecond); }
-int LinkSpeed() { return gLinkSpeed.load(); }
+void SetLinkSpeed(int bitsPerSecond) {
+  gLinkSpeed.store(bitsPerSecond);
+}
+int LinkSpeed() {
+  return gLinkSpeed.load();
+}
 
 }  // namespace lumora

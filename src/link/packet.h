@@ -9,7 +9,7 @@
 namespace lumora {
 
 inline constexpr uint8_t kStartByte = 0xAA;
-inline constexpr int kMaxReplyLength = 69;     // largest length byte of a reply
+inline constexpr int kMaxReplyLength = 69;  // largest length byte of a reply
 inline constexpr size_t kCommandAreaSize = 256;
 
 uint16_t PacketCrc(const uint8_t* bytes, int count);
@@ -18,12 +18,16 @@ bool VerifyPacketCrc(const uint8_t* packet);
 // Stores the CRC of bytes 1 .. L-2 at L-1 (low) and L (high).
 void StorePacketCrc(uint8_t* packet);
 
-inline uint16_t ReadBigEndian16(const uint8_t* at) { return static_cast<uint16_t>((at[0] << 8) | at[1]); }
+inline uint16_t ReadBigEndian16(const uint8_t* at) {
+  return static_cast<uint16_t>((at[0] << 8) | at[1]);
+}
 inline uint32_t ReadBigEndian32(const uint8_t* at) {
   return (static_cast<uint32_t>(at[0]) << 24) | (static_cast<uint32_t>(at[1]) << 16) |
          (static_cast<uint32_t>(at[2]) << 8) | at[3];
 }
-inline uint16_t ReadLittleEndian16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
+inline uint16_t ReadLittleEndian16(const uint8_t* at) {
+  return static_cast<uint16_t>(at[0] | (at[1] << 8));
+}
 inline uint32_t ReadLittleEndian32(const uint8_t* at) {
   return at[0] | (static_cast<uint32_t>(at[1]) << 8) | (static_cast<uint32_t>(at[2]) << 16) |
          (static_cast<uint32_t>(at[3]) << 24);

@@ -42,7 +42,8 @@ void SetComPortDevices(const std::array<std::string, 4>& devices) {
 
 std::string ResolvePortDevice(const std::string& portName) {
   if (!portName.empty() && portName[0] == '/') return portName;
-  if (portName.size() == 4 && portName.compare(0, 3, "COM") == 0 && portName[3] >= '1' && portName[3] <= '4') {
+  if (portName.size() == 4 && portName.compare(0, 3, "COM") == 0 && portName[3] >= '1' &&
+      portName[3] <= '4') {
     std::lock_guard lock(DevicesMutex());
     return Devices()[static_cast<size_t>(portName[3] - '1')];
   }
@@ -65,18 +66,20 @@ std::string PortOpenHint(int errorNumber, const std::string& device) {
     if (::stat(device.c_str(), &info) == 0) {
       if (struct group* owner = ::getgrgid(info.st_gid)) group = owner->gr_name;
     }
-    return "No permission to use " + device + ": join the group \"" + group + "\" (sudo usermod -aG " + group +
-           " $USER); it takes effect after a fresh login.";
+    return "No permission to use " + device + ": join the group \"" + group + "\" (sudo usermod -aG " +
+           group + " $USER); it takes effect after a fresh login.";
   }
   if (errorNumber == EBUSY || errorNumber == EWOULDBLOCK) {
     return device + " is in use by another program.";
   }
   if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO) {
     std::vector<std::string> devices = ExistingSerialDevices();
-    std::string text = (device.empty() ? std::string("No serial port is configured") : device + " does not exist");
+    std::string text =
+        (device.empty() ? std::string("No serial port is configured") : device + " does not exist");
     if (devices.empty()) return text + "; no serial devices were found on this machine.";
     text += "; serial devices on this machine:";
-    for (const std::string& path : devices) text += " " + path;
+    for (const std::string& path : devices)
+      text += " " + path;
     return text;
   }
   return device + ": " + std::strerror(errorNumber);

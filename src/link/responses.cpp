@@ -34,11 +34,15 @@ void DecodeRun(std::string& text, int from, int to, unsigned char marker, bool p
 int RequiredLength(uint8_t code, const uint8_t* packet, const TQMPanel* panel, int systemType) {
   int length = packet[1];
   switch (code) {
-    case kReplyStd: return 8;
-    case kReplyStatusId: return length == 24 ? 24 : 17;
+    case kReplyStd:
+      return 8;
+    case kReplyStatusId:
+      return length == 24 ? 24 : 17;
     case kReplyMuxPlcAttr:
-    case kReplyTags: return length >= 8 ? 9 + packet[7] : 9;
-    case kReplySysAttr: return 37;
+    case kReplyTags:
+      return length >= 8 ? 9 + packet[7] : 9;
+    case kReplySysAttr:
+      return 37;
     case kReplyPlcAttr: {
       if (length < 8) return 8;
       int v = ReadLittleEndian16(packet + 5);
@@ -49,20 +53,24 @@ int RequiredLength(uint8_t code, const uint8_t* packet, const TQMPanel* panel, i
       if (length >= 11 && packet[9] == 0xFF) return 11;  // an empty slot
       return panel && panel->IsSetPointPanel() ? 43 : 51;
     }
-    default: return 6;
+    default:
+      return 6;
   }
 }
 
 }  // namespace
 
-void TQMXResp::Decode(const uint8_t* packet, size_t) { std::copy(packet, packet + 5, header_); }
+void TQMXResp::Decode(const uint8_t* packet, size_t) {
+  std::copy(packet, packet + 5, header_);
+}
 
 TQMErrorResp::TQMErrorResp(int code) : code_(code) {
   table_ = {
       {0, "NoError"},
       {1, "Error C008: Checksum error"},
       {2,
-       "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up and "
+       "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up "
+       "and "
        "down arrow keys\nsimultaneously."},
       {3, "Error C010: Invalid Message Code"},
       {4, "Error C011: Start Load Not Requested"},
@@ -88,7 +96,9 @@ std::string TQMErrorResp::GetErrorText() const {
   return it == table_.end() ? kUnknownErrorText : it->second;
 }
 
-std::string TQMErrorResp::TextFor(int code) { return TQMErrorResp(code).GetErrorText(); }
+std::string TQMErrorResp::TextFor(int code) {
+  return TQMErrorResp(code).GetErrorText();
+}
 
 void TQMStdResp::Decode(const uint8_t* packet, size_t size) {
   TQMXResp::Decode(packet, size);
@@ -96,7 +106,9 @@ void TQMStdResp::Decode(const uint8_t* packet, size_t size) {
   error_ = packet[6];
 }
 
-std::string TQMStdResp::GetErrorText() const { return TQMErrorResp(error_).GetErrorText(); }
+std::string TQMStdResp::GetErrorText() const {
+  return TQMErrorResp(error_).GetErrorText();
+}
 
 std::string TQMStatusResp::GetFirmwareText() const {
   char text[32];
@@ -136,7 +148,9 @@ int TQMStatusIdResp::GetPanelModel() const {
   return kPanelQM410;
 }
 
-std::string TQMStatusIdResp::GetMemoryText() const { return Format("%4d KB", memory_); }
+std::string TQMStatusIdResp::GetMemoryText() const {
+  return Format("%4d KB", memory_);
+}
 
 void TQMMuxStatusIdResp::Decode(const uint8_t* packet, size_t size) {
   TQMXResp::Decode(packet, size);
@@ -152,7 +166,9 @@ void TQMMuxStatusIdResp::Decode(const uint8_t* packet, size_t size) {
   driverVersion_ = packet[20];
 }
 
-int TQMMuxStatusIdResp::GetPanelModel() const { return family_ == '4' ? kPanelMultiplexer : kPanelNone; }
+int TQMMuxStatusIdResp::GetPanelModel() const {
+  return family_ == '4' ? kPanelMultiplexer : kPanelNone;
+}
 
 std::string TQMMuxStatusIdResp::GetMemoryText() const {
   char text[32];
@@ -188,7 +204,8 @@ void TQMSysAttrResp::ApplyTo(TQMPanel& panel) const {
     if (index == 0xFFFF) break;
     panel.lineRegisters[static_cast<size_t>(i)].index = index;
   }
-  for (int i = 0; i < 5; ++i) panel.buttonLeds.buttonMode[static_cast<size_t>(i)] = p[28 + i];
+  for (int i = 0; i < 5; ++i)
+    panel.buttonLeds.buttonMode[static_cast<size_t>(i)] = p[28 + i];
   panel.firstLocalNumber = ReadBigEndian16(p + 33);
   panel.plcMessageDelay = (p[35] & 0x01) != 0;
   panel.cursorOnPlcMessage = (p[35] & 0x02) != 0;
@@ -206,8 +223,7 @@ void TQMPlcAttrResp::Decode(const uint8_t* packet, size_t size) {
   }
 }
 
-TQMMsgResp::TQMMsgResp(TQMPanel* panel)
-    : panel_(panel), message_(panel ? panel->project : nullptr, panel) {}
+TQMMsgResp::TQMMsgResp(TQMPanel* panel) : panel_(panel), message_(panel ? panel->project : nullptr, panel) {}
 
 std::string DecodeMessageText(const uint8_t* bytes, bool isFolder) {
   std::string text(reinterpret_cast<const char*>(bytes), 20);
@@ -246,7 +262,8 @@ void TQMMsgResp::Decode(const uint8_t* packet, size_t size) {
     if (access != 3) d1.accessType = access;
     // The write sends the leading-zero bits in the same flag byte; reading them back lets a set-point
     // project verify as the same.
-    for (int i = 0; i < 3; ++i) m.leadingZeros[static_cast<size_t>(i)] = (flags & (0x10 << i)) != 0;
+    for (int i = 0; i < 3; ++i)
+      m.leadingZeros[static_cast<size_t>(i)] = (flags & (0x10 << i)) != 0;
     m.isFolder = 0;
     m.level = 0;
     m.isPlcMessage = 1;
@@ -270,7 +287,8 @@ void TQMMsgResp::Decode(const uint8_t* packet, size_t size) {
   d1.variableDecimal = (flags & 0x02) != 0;
   if (d1.variableDecimal) d1.decimalPointTag.index = ReadBigEndian16(packet + 47);
   d1.accessType = (flags >> 2) & 0x03;
-  for (int i = 0; i < 3; ++i) m.leadingZeros[static_cast<size_t>(i)] = (flags & (0x10 << i)) != 0;
+  for (int i = 0; i < 3; ++i)
+    m.leadingZeros[static_cast<size_t>(i)] = (flags & (0x10 << i)) != 0;
 }
 
 std::unique_ptr<TQMXResp> MakeResponse(const uint8_t* packet, int linkError, TQMProject* project) {
@@ -285,7 +303,9 @@ std::unique_ptr<TQMXResp> MakeResponse(const uint8_t* packet, int linkError, TQM
   }
   std::unique_ptr<TQMXResp> response;
   switch (code) {
-    case kReplyStd: response = std::make_unique<TQMStdResp>(); break;
+    case kReplyStd:
+      response = std::make_unique<TQMStdResp>();
+      break;
     case kReplyStatusId:
       if (packet[1] == 24) {
         response = std::make_unique<TQMMuxStatusIdResp>();
@@ -293,12 +313,23 @@ std::unique_ptr<TQMXResp> MakeResponse(const uint8_t* packet, int linkError, TQM
         response = std::make_unique<TQMStatusIdResp>();
       }
       break;
-    case kReplyMuxPlcAttr: response = std::make_unique<TQMMuxPlcAttrResp>(); break;
-    case kReplyMessage: response = std::make_unique<TQMMsgResp>(panel); break;
-    case kReplyTags: response = std::make_unique<TQMTagResp>(); break;
-    case kReplySysAttr: response = std::make_unique<TQMSysAttrResp>(); break;
-    case kReplyPlcAttr: response = std::make_unique<TQMPlcAttrResp>(systemType); break;
-    default: return nullptr;
+    case kReplyMuxPlcAttr:
+      response = std::make_unique<TQMMuxPlcAttrResp>();
+      break;
+    case kReplyMessage:
+      response = std::make_unique<TQMMsgResp>(panel);
+      break;
+    case kReplyTags:
+      response = std::make_unique<TQMTagResp>();
+      break;
+    case kReplySysAttr:
+      response = std::make_unique<TQMSysAttrResp>();
+      break;
+    case kReplyPlcAttr:
+      response = std::make_unique<TQMPlcAttrResp>(systemType);
+      break;
+    default:
+      return nullptr;
   }
   response->Decode(packet, size);
   return response;

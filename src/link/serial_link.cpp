@@ -24,14 +24,22 @@ using Clock = std::chrono::steady_clock;
 
 speed_t SpeedConstant(int bitsPerSecond) {
   switch (bitsPerSecond) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return B9600;
+    case 1200:
+      return B1200;
+    case 2400:
+      return B2400;
+    case 4800:
+      return B4800;
+    case 19200:
+      return B19200;
+    case 38400:
+      return B38400;
+    case 57600:
+      return B57600;
+    case 115200:
+      return B115200;
+    default:
+      return B9600;
   }
 }
 
@@ -39,7 +47,8 @@ speed_t SpeedConstant(int bitsPerSecond) {
 bool WaitFor(int fd, short events, int milliseconds) {
   auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
-    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    int left = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
     if (left < 0) left = 0;
     pollfd entry{fd, events, 0};
     int ready = ::poll(&entry, 1, left);
@@ -51,9 +60,13 @@ bool WaitFor(int fd, short events, int milliseconds) {
 
 }  // namespace
 
-TQMXComm::TQMXComm(const std::string& portName, TQMProject* project) : project_(project) { Open(portName); }
+TQMXComm::TQMXComm(const std::string& portName, TQMProject* project) : project_(project) {
+  Open(portName);
+}
 
-TQMXComm::~TQMXComm() { Close(); }
+TQMXComm::~TQMXComm() {
+  Close();
+}
 
 void TQMXComm::Open(const std::string& portName) {
   Close();
@@ -92,8 +105,10 @@ bool TQMXComm::Configure() {
   termios settings;
   std::memset(&settings, 0, sizeof settings);
   if (::tcgetattr(fd_, &settings) != 0) return false;
-  // Raw bytes at the link speed, 8 data bits, no parity; stop bits and flow control stay as the port has them.
-  settings.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK);
+  // Raw bytes at the link speed, 8 data bits, no parity; stop bits and flow control stay as the port has
+  // them.
+  settings.c_iflag &=
+      ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK);
   settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
   settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
   settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB);
@@ -114,7 +129,8 @@ bool TQMXComm::SetReadTimeout(int milliseconds) {
 
 void TQMXComm::SendPacket(const uint8_t* packet) {
   size_t size = static_cast<size_t>(packet[1]) + 1;
-  for (size_t i = 0; i < size; ++i) CommLogByte(packet[i]);
+  for (size_t i = 0; i < size; ++i)
+    CommLogByte(packet[i]);
   if (fd_ < 0) {
     ok = false;
     errorText = "Error Writing File";
@@ -130,7 +146,8 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
       continue;
     }
     if (n < 0 && errno != EAGAIN && errno != EINTR) break;
-    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    int left = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
     if (left <= 0 || !WaitFor(fd_, POLLOUT, left)) break;
   }
   if (written < size) {
@@ -152,7 +169,8 @@ int TQMXComm::ReadByte() {
       return byte;
     }
     if (n < 0 && errno != EAGAIN && errno != EINTR) return -1;
-    int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    int left = static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
     if (left <= 0 || !WaitFor(fd_, POLLIN, left)) return -1;
   }
 }
@@ -222,6 +240,8 @@ bool TQMXComm::Close() {
   return closed;
 }
 
-std::string TQMXComm::OpenHint() const { return openErrno_ ? PortOpenHint(openErrno_, device_) : ""; }
+std::string TQMXComm::OpenHint() const {
+  return openErrno_ ? PortOpenHint(openErrno_, device_) : "";
+}
 
 }  // namespace lumora

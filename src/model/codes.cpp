@@ -34,11 +34,21 @@ std::string PanelModelText(int panelType) {
   const PanelTypeRow* row = Row(panelType);
   return row ? row->modelText : "NULL";
 }
-int PanelLineCount(int panelType) { return Row(panelType) ? Row(panelType)->lines : 0; }
-int PanelCharsPerMessage(int panelType) { return Row(panelType) ? Row(panelType)->chars : 0; }
-int PanelTreeDepth(int panelType) { return Row(panelType) ? Row(panelType)->treeDepth : 0; }
-int PanelFixedAddressCount(int panelType) { return Row(panelType) ? Row(panelType)->fixedAddresses : 0; }
-bool IsTextPanelType(int panelType) { return panelType >= kPanelQM210 && panelType <= kPanelQM410; }
+int PanelLineCount(int panelType) {
+  return Row(panelType) ? Row(panelType)->lines : 0;
+}
+int PanelCharsPerMessage(int panelType) {
+  return Row(panelType) ? Row(panelType)->chars : 0;
+}
+int PanelTreeDepth(int panelType) {
+  return Row(panelType) ? Row(panelType)->treeDepth : 0;
+}
+int PanelFixedAddressCount(int panelType) {
+  return Row(panelType) ? Row(panelType)->fixedAddresses : 0;
+}
+bool IsTextPanelType(int panelType) {
+  return panelType >= kPanelQM210 && panelType <= kPanelQM410;
+}
 
 std::string UnitModelName(int panelType) {
   if (panelType == kPanelMultiplexer) return "Multiplexer";
@@ -54,79 +64,117 @@ std::string PortLabelText(int panelType, int port) {
 
 const char* ValueTypeText(int valueType) {
   switch (valueType) {
-    case kBcd16: return "BCD/Int 16";
-    case kBinary16: return "Binary/Int 16";
-    case kBcd32: return "BCD/Int 32";
-    case kBinary32: return "Binary/Int 32";
-    default: return "";
+    case kBcd16:
+      return "BCD/Int 16";
+    case kBinary16:
+      return "Binary/Int 16";
+    case kBcd32:
+      return "BCD/Int 32";
+    case kBinary32:
+      return "Binary/Int 32";
+    default:
+      return "";
   }
 }
 
-int ValueTypeWidthBytes(int valueType) { return valueType == kBcd32 || valueType == kBinary32 ? 4 : 2; }
+int ValueTypeWidthBytes(int valueType) {
+  return valueType == kBcd32 || valueType == kBinary32 ? 4 : 2;
+}
 
 uint32_t ValueTypeMaxValue(int panelType, int valueType) {
   switch (valueType) {
-    case kBcd16: return 9999;
-    case kBinary16: return 65535;
-    case kBcd32: return 99999999;
-    case kBinary32: return panelType == kPanelQMSV ? 99999999u : 4294967295u;
-    default: return 0;
+    case kBcd16:
+      return 9999;
+    case kBinary16:
+      return 65535;
+    case kBcd32:
+      return 99999999;
+    case kBinary32:
+      return panelType == kPanelQMSV ? 99999999u : 4294967295u;
+    default:
+      return 0;
   }
 }
 
 int ValueTypeMaxPositions(int valueType) {
   switch (valueType) {
-    case kBcd32: return 8;
-    case kBinary32: return 10;
-    default: return 5;
+    case kBcd32:
+      return 8;
+    case kBinary32:
+      return 10;
+    default:
+      return 5;
   }
 }
 
 int ValueTypeWireCode(int valueType) {
   switch (valueType) {
-    case kBcd16: return 8;
-    case kBinary16: return 5;
-    case kBcd32: return 9;
-    case kBinary32: return 6;
-    default: return 8;
+    case kBcd16:
+      return 8;
+    case kBinary16:
+      return 5;
+    case kBcd32:
+      return 9;
+    case kBinary32:
+      return 6;
+    default:
+      return 8;
   }
 }
 
 int ValueTypeFromWireCode(int code) {
   switch (code) {
-    case 8: return kBcd16;
-    case 5: return kBinary16;
-    case 9: return kBcd32;
-    case 6: return kBinary32;
-    default: return -1;
+    case 8:
+      return kBcd16;
+    case 5:
+      return kBinary16;
+    case 9:
+      return kBcd32;
+    case 6:
+      return kBinary32;
+    default:
+      return -1;
   }
 }
 
 const char* AccessShortText(int accessType) {
   switch (accessType) {
-    case kReadOnly: return "R";
-    case kWriteOnly: return "W";
-    default: return "R/W";
+    case kReadOnly:
+      return "R";
+    case kWriteOnly:
+      return "W";
+    default:
+      return "R/W";
   }
 }
 
-const char* AccessListText(int accessType) { return accessType == kReadOnly ? "Read only" : "Read/Write"; }
+const char* AccessListText(int accessType) {
+  return accessType == kReadOnly ? "Read only" : "Read/Write";
+}
 
 const char* LedModeText(int mode) {
   switch (mode) {
-    case kLedByButton: return "By Button";
-    case kLedByButtonFlash: return "By Button & Flash";
-    case kLedByPlc: return "By PLC";
-    default: return "";
+    case kLedByButton:
+      return "By Button";
+    case kLedByButtonFlash:
+      return "By Button & Flash";
+    case kLedByPlc:
+      return "By PLC";
+    default:
+      return "";
   }
 }
 
 const char* ButtonModeText(int mode) {
   switch (mode) {
-    case kButtonMomentary: return "Momentary";
-    case kButtonAlternate: return "Alternate";
-    case kButtonPanelSetPlcRelease: return "Panel Set & PLC Release";
-    default: return "";
+    case kButtonMomentary:
+      return "Momentary";
+    case kButtonAlternate:
+      return "Alternate";
+    case kButtonPanelSetPlcRelease:
+      return "Panel Set & PLC Release";
+    default:
+      return "";
   }
 }
 

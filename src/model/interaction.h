@@ -37,7 +37,8 @@ class Interaction {
 class SilentInteraction : public Interaction {
  public:
   void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-  Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon, Answer defaultAnswer) override {
+  Answer Ask(const std::string&, const std::string&, MessageButtons, MessageIcon,
+             Answer defaultAnswer) override {
     return defaultAnswer;
   }
   std::optional<std::string> PromptOpenFile(const FilePrompt&) override { return std::nullopt; }

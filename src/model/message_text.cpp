@@ -10,10 +10,14 @@ namespace lumora {
 
 unsigned char DataItemMarker(int item) {
   switch (item) {
-    case 1: return kMarkerData1;
-    case 2: return kMarkerData2;
-    case 3: return kMarkerData3;
-    default: return 0;
+    case 1:
+      return kMarkerData1;
+    case 2:
+      return kMarkerData2;
+    case 3:
+      return kMarkerData3;
+    default:
+      return 0;
   }
 }
 
@@ -21,11 +25,20 @@ std::string MessageDisplayText(std::string_view text) {
   std::string shown(text);
   for (char& c : shown) {
     switch (static_cast<unsigned char>(c)) {
-      case kMarkerData1: c = '1'; break;
-      case kMarkerData2: c = '2'; break;
-      case kMarkerData3: c = '3'; break;
-      case kMarkerDecimalPoint: c = '.'; break;
-      default: break;
+      case kMarkerData1:
+        c = '1';
+        break;
+      case kMarkerData2:
+        c = '2';
+        break;
+      case kMarkerData3:
+        c = '3';
+        break;
+      case kMarkerDecimalPoint:
+        c = '.';
+        break;
+      default:
+        break;
     }
   }
   return shown;
@@ -34,8 +47,8 @@ std::string MessageDisplayText(std::string_view text) {
 int DataItemWidth(std::string_view text, int item) {
   unsigned char marker = DataItemMarker(item);
   if (marker == 0) return 0;
-  return static_cast<int>(
-      std::count_if(text.begin(), text.end(), [marker](char c) { return static_cast<unsigned char>(c) == marker; }));
+  return static_cast<int>(std::count_if(
+      text.begin(), text.end(), [marker](char c) { return static_cast<unsigned char>(c) == marker; }));
 }
 
 bool MessageHasDataItem(std::string_view text, int item) {
@@ -68,7 +81,8 @@ std::string PlaceDecimalPoint(std::string_view text) {
 }
 
 std::string InsertDecimalPoint(std::string& text, int lengthLimit) {
-  if (static_cast<int>(text.size()) >= lengthLimit) return "Error Z005:  The Maximum message length has exceeded.";
+  if (static_cast<int>(text.size()) >= lengthLimit)
+    return "Error Z005:  The Maximum message length has exceeded.";
   std::string result = RemoveDecimalPoint(text);
   size_t last = result.rfind(static_cast<char>(kMarkerData1));
   if (last != std::string::npos) result.insert(last + 1, 1, static_cast<char>(kMarkerDecimalPoint));
@@ -82,7 +96,8 @@ std::string CheckDataItemWidth(std::string_view text, int item, int valueType) {
   char name[32];
   std::snprintf(name, sizeof name, "\"DATA SET %d\"", item);
   char message[128];
-  std::snprintf(message, sizeof message, "Maximum %d  %s can be defined with selected data type", limit, name);
+  std::snprintf(message, sizeof message, "Maximum %d  %s can be defined with selected data type", limit,
+                name);
   return message;
 }
 

@@ -84,8 +84,12 @@ void TQMTag::LoadTagLines(LineReader& file) {
   }
 }
 
-void TQMTag::Save(LineWriter& file) const { SaveTagLines(file); }
-void TQMTag::Load(LineReader& file) { LoadTagLines(file); }
+void TQMTag::Save(LineWriter& file) const {
+  SaveTagLines(file);
+}
+void TQMTag::Load(LineReader& file) {
+  LoadTagLines(file);
+}
 
 void TQMTag::AppendTo(std::string& text) const {
   LineWriter writer("\n");
@@ -101,7 +105,8 @@ bool TQMTag::Equals(const TQMTag& other) const {
   if (IsEmpty() && other.IsEmpty()) return true;
   if (valueType != other.valueType) return false;
   size_t count = std::max(encodedAddress.size(), other.encodedAddress.size());
-  if (project && project->plcSettings.addressSize > 0) count = static_cast<size_t>(project->plcSettings.addressSize);
+  if (project && project->plcSettings.addressSize > 0)
+    count = static_cast<size_t>(project->plcSettings.addressSize);
   for (size_t i = 0; i < count; ++i) {
     uint8_t mine = i < encodedAddress.size() ? encodedAddress[i] : 0;
     uint8_t theirs = i < other.encodedAddress.size() ? other.encodedAddress[i] : 0;
@@ -121,7 +126,9 @@ void TQMTag::SetEntry(std::string_view entry) {
   }
 }
 
-std::string TQMTag::Entry() const { return tagName.empty() ? address : tagName + "\t" + address; }
+std::string TQMTag::Entry() const {
+  return tagName.empty() ? address : tagName + "\t" + address;
+}
 
 TQMReadWriteTag::TQMReadWriteTag(TQMProject* owner, int32_t defaultMaximum)
     : TQMTag(owner), decimalPointTag(owner), defaultMax(defaultMaximum) {
@@ -203,9 +210,9 @@ void TQMReadWriteTag::LoadFrom(std::string& text) {
 bool TQMReadWriteTag::Equals(const TQMReadWriteTag& other) const {
   return TQMTag::Equals(other) && passwordProtected == other.passwordProtected &&
          fixedDecimals == other.fixedDecimals && limitsEnabled == other.limitsEnabled &&
-         maxValue == other.maxValue && minValue == other.minValue && variableDecimal == other.variableDecimal &&
-         useLocalPassword == other.useLocalPassword && accessType == other.accessType &&
-         decimalPointTag.Equals(other.decimalPointTag);
+         maxValue == other.maxValue && minValue == other.minValue &&
+         variableDecimal == other.variableDecimal && useLocalPassword == other.useLocalPassword &&
+         accessType == other.accessType && decimalPointTag.Equals(other.decimalPointTag);
 }
 
 void TQMTagList::Register(TQMTag& tag) {
@@ -238,7 +245,8 @@ uint16_t PackLedModes(const std::array<int32_t, 5>& modes) {
   uint16_t word = 0;
   for (int i = 0; i < 5; ++i) {
     if (modes[static_cast<size_t>(i)] == kLedByButton) word |= static_cast<uint16_t>(1u << i);
-    if (modes[static_cast<size_t>(i)] == kLedByButtonFlash) word |= static_cast<uint16_t>((1u << i) | (1u << (i + 5)));
+    if (modes[static_cast<size_t>(i)] == kLedByButtonFlash)
+      word |= static_cast<uint16_t>((1u << i) | (1u << (i + 5)));
   }
   return word;
 }
@@ -247,10 +255,17 @@ void UnpackLedModes(uint16_t word, std::array<int32_t, 5>& modes) {
   for (int i = 0; i < 5; ++i) {
     int pair = (((word >> (i + 5)) & 1) << 1) | ((word >> i) & 1);
     switch (pair) {
-      case 1: modes[static_cast<size_t>(i)] = kLedByButton; break;
-      case 3: modes[static_cast<size_t>(i)] = kLedByButtonFlash; break;
-      case 0: modes[static_cast<size_t>(i)] = kLedByPlc; break;
-      default: break;  // (1,0): unchanged
+      case 1:
+        modes[static_cast<size_t>(i)] = kLedByButton;
+        break;
+      case 3:
+        modes[static_cast<size_t>(i)] = kLedByButtonFlash;
+        break;
+      case 0:
+        modes[static_cast<size_t>(i)] = kLedByPlc;
+        break;
+      default:
+        break;  // (1,0): unchanged
     }
   }
 }
@@ -267,7 +282,9 @@ void TQMMessage::SetOwners(TQMProject* owner, TQMPanel* ownerPanel) {
   data3.SetProject(owner);
 }
 
-bool TQMMessage::IsSetPointPanel() const { return panel && panel->IsSetPointPanel(); }
+bool TQMMessage::IsSetPointPanel() const {
+  return panel && panel->IsSetPointPanel();
+}
 
 bool TQMMessage::HasDataItem(int item) const {
   if (item == 1 && IsSetPointPanel() && hasSetPoint) return true;
@@ -302,7 +319,8 @@ void TQMMessage::WriteLines(LineWriter& file, bool withLeadingZeros) const {
   if (MessageHasDataItem(text, 2)) data2.Save(file);
   if (MessageHasDataItem(text, 3)) data3.Save(file);
   if (withLeadingZeros) {
-    for (bool zero : leadingZeros) file.Bool(zero);
+    for (bool zero : leadingZeros)
+      file.Bool(zero);
   }
 }
 
@@ -322,12 +340,17 @@ void TQMMessage::ReadLines(LineReader& file, bool withLeadingZeros) {
   if (MessageHasDataItem(text, 2)) data2.Load(file);
   if (MessageHasDataItem(text, 3)) data3.Load(file);
   if (withLeadingZeros) {
-    for (bool& zero : leadingZeros) zero = file.BoolExactlyOne();
+    for (bool& zero : leadingZeros)
+      zero = file.BoolExactlyOne();
   }
 }
 
-void TQMMessage::Save(LineWriter& file) const { WriteLines(file, true); }
-void TQMMessage::Load(LineReader& file, int formatVersion) { ReadLines(file, formatVersion >= 1); }
+void TQMMessage::Save(LineWriter& file) const {
+  WriteLines(file, true);
+}
+void TQMMessage::Load(LineReader& file, int formatVersion) {
+  ReadLines(file, formatVersion >= 1);
+}
 
 void TQMMessage::AppendTo(std::string& text) const {
   LineWriter writer("\n");
@@ -408,7 +431,9 @@ TQMPanel::TQMPanel(TQMProject* owner, int type) : panelType(type), project(owner
   annunciatorWord.valueType = kBinary16;
 }
 
-TQMPanel::TQMPanel(const TQMPanel& other) : project(other.project) { Assign(other); }
+TQMPanel::TQMPanel(const TQMPanel& other) : project(other.project) {
+  Assign(other);
+}
 
 TQMPanel& TQMPanel::operator=(const TQMPanel& other) {
   if (this != &other) Assign(other);
@@ -416,10 +441,12 @@ TQMPanel& TQMPanel::operator=(const TQMPanel& other) {
 }
 
 void TQMPanel::ReseatBackReferences() {
-  for (TQMMessage& message : messages) message.SetOwners(project, this);
+  for (TQMMessage& message : messages)
+    message.SetOwners(project, this);
   buttonLeds.SetProject(project);
   annunciatorWord.SetProject(project);
-  for (TQMTag& tag : lineRegisters) tag.SetProject(project);
+  for (TQMTag& tag : lineRegisters)
+    tag.SetProject(project);
   passwordRegister.SetProject(project);
 }
 
@@ -455,7 +482,8 @@ void TQMPanel::AssignCompatible(const TQMPanel& other) {
     beeperEnabled = other.beeperEnabled;
     plcMessageDelay = other.plcMessageDelay;
     cursorOnPlcMessage = other.cursorOnPlcMessage;
-    for (int i = std::max(0, LineCount()); i < 4; ++i) lineRegisters[static_cast<size_t>(i)].Reset();
+    for (int i = std::max(0, LineCount()); i < 4; ++i)
+      lineRegisters[static_cast<size_t>(i)].Reset();
   } else {
     annunciatorWord.Reset();
     buttonLeds.ledMode.fill(kLedByButton);
@@ -464,11 +492,13 @@ void TQMPanel::AssignCompatible(const TQMPanel& other) {
     messages.clear();
     passwordRegister.Reset();
     firstLocalNumber = 0;
-    for (TQMTag& tag : lineRegisters) tag.Reset();
+    for (TQMTag& tag : lineRegisters)
+      tag.Reset();
   }
   port = other.port;
   if (!IsKeypadPanel()) {
-    for (TQMMessage& message : messages) message.data1.passwordProtected = false;
+    for (TQMMessage& message : messages)
+      message.data1.passwordProtected = false;
     localPassword = 0;
     passwordRegister.Reset();
   }
@@ -478,12 +508,13 @@ void TQMPanel::AssignCompatible(const TQMPanel& other) {
 }
 
 bool TQMPanel::HasLocalMessage() const {
-  return std::any_of(messages.begin(), messages.end(), [](const TQMMessage& m) { return m.isPlcMessage == 0; });
+  return std::any_of(messages.begin(), messages.end(),
+                     [](const TQMMessage& m) { return m.isPlcMessage == 0; });
 }
 
 int TQMPanel::LocalMessageCount() const {
-  return static_cast<int>(
-      std::count_if(messages.begin(), messages.end(), [](const TQMMessage& m) { return m.isPlcMessage == 0; }));
+  return static_cast<int>(std::count_if(messages.begin(), messages.end(),
+                                        [](const TQMMessage& m) { return m.isPlcMessage == 0; }));
 }
 
 void TQMPanel::ListUnconfigured(std::vector<std::string>& lines) const {
@@ -500,12 +531,14 @@ int TQMPanel::AddressCount() const {
     });
     if (plcPassword) ++count;
   }
-  for (const TQMMessage& message : messages) count += message.AddressCount();
+  for (const TQMMessage& message : messages)
+    count += message.AddressCount();
   return count;
 }
 
 void TQMPanel::BuildTagList(TQMTagList& list) {
-  for (TQMMessage& message : messages) message.RegisterTags(list);
+  for (TQMMessage& message : messages)
+    message.RegisterTags(list);
   if (IsKeypadPanel()) {
     list.Register(annunciatorWord);
   } else {
@@ -529,13 +562,15 @@ void TQMPanel::BuildTagList(TQMTagList& list) {
 }
 
 void TQMPanel::ResolveFromTagList(const TQMTagList& list) {
-  for (TQMMessage& message : messages) message.ResolveTags(list);
+  for (TQMMessage& message : messages)
+    message.ResolveTags(list);
   if (IsKeypadPanel()) ResolveOne(annunciatorWord, list);
   if (!IsSetPointPanel()) {
     ResolveOne(buttonLeds.ledWord, list);
     ResolveOne(buttonLeds.buttonWord, list);
   }
-  for (int i = 0; i < std::min(LineCount(), 4); ++i) ResolveOne(lineRegisters[static_cast<size_t>(i)], list);
+  for (int i = 0; i < std::min(LineCount(), 4); ++i)
+    ResolveOne(lineRegisters[static_cast<size_t>(i)], list);
   ResolveOne(passwordRegister, list);
 }
 
@@ -574,7 +609,8 @@ bool TQMPanel::Equals(const TQMPanel& other) const {
       plcMessageDelay != other.plcMessageDelay || cursorOnPlcMessage != other.cursorOnPlcMessage)
     return false;
   for (int i = 0; i < std::min(LineCount(), 4); ++i) {
-    if (!lineRegisters[static_cast<size_t>(i)].Equals(other.lineRegisters[static_cast<size_t>(i)])) return false;
+    if (!lineRegisters[static_cast<size_t>(i)].Equals(other.lineRegisters[static_cast<size_t>(i)]))
+      return false;
   }
   if (IsKeypadPanel() && !annunciatorWord.Equals(other.annunciatorWord)) return false;
   return true;
@@ -586,7 +622,8 @@ void TQMPanel::Save(LineWriter& file) const {
   file.Bool(beeperEnabled);
   file.Int(firstLocalNumber);
   file.Int(static_cast<long long>(messages.size()));
-  for (const TQMMessage& message : messages) message.Save(file);
+  for (const TQMMessage& message : messages)
+    message.Save(file);
   if (!IsSetPointPanel()) {
     for (size_t i = 0; i < 5; ++i) {
       file.Int(buttonLeds.ledMode[i]);
@@ -596,7 +633,8 @@ void TQMPanel::Save(LineWriter& file) const {
     buttonLeds.buttonWord.Save(file);
     if (IsKeypadPanel()) annunciatorWord.Save(file);
   }
-  for (const TQMTag& tag : lineRegisters) tag.Save(file);
+  for (const TQMTag& tag : lineRegisters)
+    tag.Save(file);
   passwordRegister.Save(file);
   file.Unsigned(localPassword);
   file.Bool(plcMessageDelay);
@@ -628,7 +666,8 @@ void TQMPanel::Load(LineReader& file, int formatVersion) {
   buttonLeds.ledWord.valueType = kBinary16;
   buttonLeds.buttonWord.valueType = kBinary16;
   annunciatorWord.valueType = kBinary16;
-  for (TQMTag& tag : lineRegisters) tag.Load(file);
+  for (TQMTag& tag : lineRegisters)
+    tag.Load(file);
   passwordRegister.Load(file);
   localPassword = file.Unsigned();
   if (formatVersion >= 1) {
@@ -637,7 +676,9 @@ void TQMPanel::Load(LineReader& file, int formatVersion) {
   }
 }
 
-TQMMessage TQMPanel::NewMessage() { return TQMMessage(project, this); }
+TQMMessage TQMPanel::NewMessage() {
+  return TQMMessage(project, this);
+}
 
 // -------------------------------------------------------------------------------- multiplexer, PLC
 
@@ -654,7 +695,8 @@ void TQMMultiplexer::ClearPort(int port) {
 }
 
 int TQMMultiplexer::ConfiguredPortCount() const {
-  return static_cast<int>(std::count_if(portType.begin(), portType.end(), [](int t) { return t != kPanelNone; }));
+  return static_cast<int>(
+      std::count_if(portType.begin(), portType.end(), [](int t) { return t != kPanelNone; }));
 }
 
 void TQMPlcSettings::SetHeader(int manufacturerId, int modelId) {
@@ -672,14 +714,17 @@ void TQMPlcSettings::Save(LineWriter& file) const {
   file.Line(libraryName);
   file.Int(addressSize);
   file.Int(static_cast<long long>(plcAttributes.size()));
-  for (uint8_t byte : plcAttributes) file.Int(byte);
+  for (uint8_t byte : plcAttributes)
+    file.Int(byte);
 }
 
 // ------------------------------------------------------------------------------------------ projects
 
 TQMProject::TQMProject(CoreServices coreServices) : services(coreServices) {}
 
-TQMProject::TQMProject(const TQMProject& other) : services(other.services) { CopyFrom(other); }
+TQMProject::TQMProject(const TQMProject& other) : services(other.services) {
+  CopyFrom(other);
+}
 
 TQMProject& TQMProject::operator=(const TQMProject& other) {
   if (this != &other) {
@@ -689,7 +734,9 @@ TQMProject& TQMProject::operator=(const TQMProject& other) {
   return *this;
 }
 
-TQMProject::TQMProject(TQMProject&& other) noexcept { MoveFrom(other); }
+TQMProject::TQMProject(TQMProject&& other) noexcept {
+  MoveFrom(other);
+}
 
 TQMProject& TQMProject::operator=(TQMProject&& other) noexcept {
   if (this != &other) MoveFrom(other);
@@ -752,11 +799,13 @@ void TQMProject::Save(LineWriter& file) const {
   file.Line(kProjectMarkerV1);
   file.Int(systemType);
   if (systemType == 1) {
-    for (int type : multiplexer.portType) file.Int(type);
+    for (int type : multiplexer.portType)
+      file.Int(type);
     file.Int(multiplexer.selectedPort);
   }
   file.Int(static_cast<long long>(panels.size()));
-  for (const auto& panel : panels) panel->Save(file);
+  for (const auto& panel : panels)
+    panel->Save(file);
   plcSettings.Save(file);
   file.Bool(tagMapLinked);
   if (tagMapLinked) file.Line(tagMapPath);
@@ -826,7 +875,8 @@ bool TQMProject::LoadBody(LineReader& file, int version) {
   int byteCount = file.Int();
   if (byteCount > kMaxAttributeBytesInFile) return false;
   plcSettings.plcAttributes.clear();
-  for (int i = 0; i < byteCount; ++i) plcSettings.plcAttributes.push_back(static_cast<uint8_t>(file.Int()));
+  for (int i = 0; i < byteCount; ++i)
+    plcSettings.plcAttributes.push_back(static_cast<uint8_t>(file.Int()));
   if (plcSettings.plcAttributes.size() < 2) return false;  // cannot name a PLC
   int manufacturer = plcSettings.plcAttributes[0];
   int model = plcSettings.plcAttributes[1];
@@ -859,7 +909,8 @@ void TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
   if (!path) return;
   LineWriter backup;
   backup.Line(marker);
-  while (!file.AtEnd()) backup.Line(file.Line());
+  while (!file.AtEnd())
+    backup.Line(file.Line());
   std::string error;
   if (!WriteFileAtomically(*path, backup.Text(), &error)) {
     ui.ShowMessage(*path + ": " + error, "", MessageIcon::Error);
@@ -874,9 +925,11 @@ bool TQMProject::LoadTagMap() {
     return true;
   }
   char message[1400];
-  std::snprintf(message, sizeof message, "Error T004: Unable to open tag map file : %s\nPlease choose the map file",
+  std::snprintf(message, sizeof message,
+                "Error T004: Unable to open tag map file : %s\nPlease choose the map file",
                 tagMapPath.c_str());
-  if (ui.Ask(message, "Error", MessageButtons::OkCancel, MessageIcon::Information, Answer::Ok) != Answer::Ok) {
+  if (ui.Ask(message, "Error", MessageButtons::OkCancel, MessageIcon::Information, Answer::Ok) !=
+      Answer::Ok) {
     return false;
   }
   FilePrompt prompt;
@@ -940,20 +993,23 @@ TQMPanel& TQMProject::AddPanel(int panelType, int port) {
 
 void TQMProject::ClearAllAddresses() {
   for (auto& panel : panels) {
-    for (TQMMessage& message : panel->messages) message.ResetDataItems();
+    for (TQMMessage& message : panel->messages)
+      message.ResetDataItems();
     panel->buttonLeds.ledWord.Reset();
     panel->buttonLeds.buttonWord.Reset();
     panel->buttonLeds.ledWord.valueType = kBinary16;
     panel->buttonLeds.buttonWord.valueType = kBinary16;
     if (panel->IsKeypadPanel()) panel->annunciatorWord.Reset();
     panel->annunciatorWord.valueType = kBinary16;
-    for (TQMTag& tag : panel->lineRegisters) tag.Reset();
+    for (TQMTag& tag : panel->lineRegisters)
+      tag.Reset();
     panel->passwordRegister.Reset();
   }
 }
 
 void TQMProject::ForEachTag(const std::function<void(TQMTag&)>& fn) {
-  for (auto& panel : panels) panel->ForEachTag(fn);
+  for (auto& panel : panels)
+    panel->ForEachTag(fn);
 }
 
 bool TQMProject::ReloadPlcLibrary(const std::string& path) {
@@ -1019,7 +1075,8 @@ int NextPlcMessageNumber(const TQMPanel& panel, int selectedNumber) {
     if (base <= 0) return 1;
   }
   int number = base + 1;
-  while (taken(number)) ++number;
+  while (taken(number))
+    ++number;
   return number;
 }
 

@@ -10,7 +10,9 @@
 namespace lumora {
 namespace {
 
-std::string Quote(const std::string& text) { return "\"" + MessageDisplayText(text) + "\""; }
+std::string Quote(const std::string& text) {
+  return "\"" + MessageDisplayText(text) + "\"";
+}
 
 std::string Hex(const std::vector<uint8_t>& bytes) {
   std::string text;
@@ -40,7 +42,8 @@ class DiffCollector {
     out << where << field << ": " << pc << " / " << panel;
     lines_.push_back(out.str());
   }
-  void Text(const std::string& where, const std::string& field, const std::string& pc, const std::string& panel) {
+  void Text(const std::string& where, const std::string& field, const std::string& pc,
+            const std::string& panel) {
     lines_.push_back(where + field + ": " + pc + " / " + panel);
   }
   void Tag(const std::string& where, const std::string& field, const TQMTag& pc, const TQMTag& panel) {
@@ -72,7 +75,8 @@ std::string Trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void CompareMessages(DiffCollector& diff, const std::string& where, const TQMMessage& pc, const TQMMessage& panel) {
+void CompareMessages(DiffCollector& diff, const std::string& where, const TQMMessage& pc,
+                     const TQMMessage& panel) {
   diff.Value(where, "number", pc.number, panel.number);
   diff.Value(where, "folder", pc.isFolder, panel.isFolder);
   diff.Value(where, "level", pc.level, panel.level);
@@ -104,7 +108,8 @@ void ComparePanels(DiffCollector& diff, const TQMPanel& pc, const TQMPanel& pane
   diff.Tag(where, "LED word", pc.buttonLeds.ledWord, panel.buttonLeds.ledWord);
   diff.Tag(where, "button word", pc.buttonLeds.buttonWord, panel.buttonLeds.buttonWord);
   for (size_t i = 0; i < 5; ++i) {
-    diff.Value(where, "LED " + std::to_string(i + 1) + " mode", std::string(LedModeText(pc.buttonLeds.ledMode[i])),
+    diff.Value(where, "LED " + std::to_string(i + 1) + " mode",
+               std::string(LedModeText(pc.buttonLeds.ledMode[i])),
                std::string(LedModeText(panel.buttonLeds.ledMode[i])));
     diff.Value(where, "button " + std::to_string(i + 1) + " mode",
                std::string(ButtonModeText(pc.buttonLeds.buttonMode[i])),
@@ -131,12 +136,14 @@ std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMPr
   diff.Value("PLC, ", "name", onPc.plcSettings.plcName, inPanel.plcSettings.plcName);
   diff.Value("PLC, ", "address size", onPc.plcSettings.addressSize, inPanel.plcSettings.addressSize);
   if (onPc.plcSettings.plcAttributes != inPanel.plcSettings.plcAttributes) {
-    diff.Text("PLC, ", "attributes", Hex(onPc.plcSettings.plcAttributes), Hex(inPanel.plcSettings.plcAttributes));
+    diff.Text("PLC, ", "attributes", Hex(onPc.plcSettings.plcAttributes),
+              Hex(inPanel.plcSettings.plcAttributes));
   }
   for (const auto& panel : onPc.panels) {
     const TQMPanel* counterpart = inPanel.FindPanel(panel->port);
     if (!counterpart) {
-      lines.push_back("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not in the panel");
+      lines.push_back("Port " + std::to_string(panel->port) + " (" + panel->ModelText() +
+                      "): not in the panel");
       continue;
     }
     ComparePanels(diff, *panel, *counterpart);

@@ -26,8 +26,8 @@ std::string SummarizeProject(const TQMProject& project) {
   if (project.tagMapLinked) out << "Tag map: " << project.tagMapPath << "\n";
   for (const auto& panelPtr : project.panels) {
     TQMPanel& panel = *panelPtr;
-    out << "Port " << panel.port << ": " << panel.ModelText() << ", " << panel.messages.size() << " messages, "
-        << panel.AddressCount() << " PLC addresses\n";
+    out << "Port " << panel.port << ": " << panel.ModelText() << ", " << panel.messages.size()
+        << " messages, " << panel.AddressCount() << " PLC addresses\n";
     for (const TQMMessage& message : panel.messages) {
       out << "  " << (message.isPlcMessage ? "PLC  " : "Local") << " " << message.number << "\t"
           << std::string(static_cast<size_t>(std::max(0, static_cast<int>(message.level)) * 2), ' ')

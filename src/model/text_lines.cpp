@@ -10,8 +10,12 @@ void LineWriter::Line(std::string_view text) {
   text_.append(lineEnd_);
 }
 
-void LineWriter::Int(long long value) { Line(std::to_string(value)); }
-void LineWriter::Unsigned(uint32_t value) { Line(std::to_string(value)); }
+void LineWriter::Int(long long value) {
+  Line(std::to_string(value));
+}
+void LineWriter::Unsigned(uint32_t value) {
+  Line(std::to_string(value));
+}
 
 std::string LineReader::Line() {
   if (pos_ >= text_.size()) return {};
@@ -28,9 +32,13 @@ std::string LineReader::Line() {
   return std::string(line);
 }
 
-int LineReader::Int() { return ParseLenientInt(Line()); }
+int LineReader::Int() {
+  return ParseLenientInt(Line());
+}
 
-uint32_t LineReader::Unsigned() { return static_cast<uint32_t>(ParseLenientNumber(Line())); }
+uint32_t LineReader::Unsigned() {
+  return static_cast<uint32_t>(ParseLenientNumber(Line()));
+}
 
 size_t LineReader::RemainingLines() const {
   if (pos_ >= text_.size()) return 0;
@@ -42,7 +50,8 @@ size_t LineReader::RemainingLines() const {
 
 long long ParseLenientNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
     negative = text[i] == '-';

@@ -29,8 +29,8 @@ class LineReader {
  public:
   explicit LineReader(std::string_view text) : text_(text) {}
   std::string Line();
-  int Int();             // lenient: sign, leading digits, rest ignored, no digits give 0
-  uint32_t Unsigned();   // as Int, taken modulo 2^32
+  int Int();            // lenient: sign, leading digits, rest ignored, no digits give 0
+  uint32_t Unsigned();  // as Int, taken modulo 2^32
   bool BoolExactlyOne() { return Int() == 1; }
   bool BoolNonZero() { return Int() != 0; }
   void Rewind() { pos_ = 0; }

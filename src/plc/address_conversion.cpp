@@ -41,7 +41,8 @@ std::string FormatAddressConversionLog(const std::vector<std::string>& rows, con
   std::string text = "Address conversion log file\n";
   text += "Created on : " + createdOn + "\n";
   text += "Old address\tNew address\t\tRemarks\n\n";
-  for (const std::string& row : rows) text += row + "\n";
+  for (const std::string& row : rows)
+    text += row + "\n";
   return text;
 }
 

@@ -29,10 +29,13 @@ std::string InstallDir() {
     provider = Provider();
   }
   std::string dir = provider ? provider() : std::string();
-  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  while (dir.size() > 1 && dir.back() == '/')
+    dir.pop_back();
   return dir;
 }
 
-std::string InstallPath(const std::string& relative) { return InstallDir() + "/" + relative; }
+std::string InstallPath(const std::string& relative) {
+  return InstallDir() + "/" + relative;
+}
 
 }  // namespace lumora

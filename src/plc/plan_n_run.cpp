@@ -23,7 +23,8 @@ const TagMapTable& ApplyingTable(TQMProject& project) {
 }  // namespace
 
 TQMPlanNRun::TQMPlanNRun(TQMProject& project) : table_(ApplyingTable(project)), project_(project) {
-  for (const auto& [name, address] : table_.entries) namesByAddress_.emplace(address, name);
+  for (const auto& [name, address] : table_.entries)
+    namesByAddress_.emplace(address, name);
 }
 
 void TQMPlanNRun::CheckTag(TQMTag& tag, bool wordTag) {
@@ -37,21 +38,23 @@ void TQMPlanNRun::CheckTag(TQMTag& tag, bool wordTag) {
   };
   if (matches == 0) {
     if (mode_ == kReport) {
-      log_.push_back(Printf("Error Tag map entry \"%s,%s\" not found in map file\n", tag.tagName, tag.address));
+      log_.push_back(
+          Printf("Error Tag map entry \"%s,%s\" not found in map file\n", tag.tagName, tag.address));
     } else {
       clear();
     }
   } else if (matches == 1) {
     if (mode_ == kReport) {
-      log_.push_back(
-          Printf("Tag name \"%s\" changed to \"%s\" for address %s\n", tag.tagName, first->second, tag.address));
+      log_.push_back(Printf("Tag name \"%s\" changed to \"%s\" for address %s\n", tag.tagName, first->second,
+                            tag.address));
     } else {
       tag.tagName = first->second;
     }
   } else {
     if (mode_ == kReport) {
       log_.push_back(Printf("Multiple tag names found for the address \"%s\"\n", tag.address));
-      for (auto it = first; it != last; ++it) log_.push_back(Printf("\t%s\n", it->second));
+      for (auto it = first; it != last; ++it)
+        log_.push_back(Printf("\t%s\n", it->second));
     } else {
       clear();
     }
@@ -102,7 +105,8 @@ bool ConvertLinkedProjectOnOpen(TQMProject& project,
 void PlanNRunChoices::Fill(const TagMapTable& table) {
   table_ = &table;
   items_.assign(1, "");
-  for (const auto& entry : table.entries) items_.push_back(entry.first);
+  for (const auto& entry : table.entries)
+    items_.push_back(entry.first);
   selected_ = -1;
 }
 

@@ -36,12 +36,14 @@ class TQMPlanNRun {
 
 // The document-open step of a linked project: a report run, and when it finds anything, the question
 // whether to continue; Yes applies the changes. Returns false when the user declines.
-bool ConvertLinkedProjectOnOpen(TQMProject& project, bool (*confirm)(const std::vector<std::string>& log,
-                                                                     const std::string& mapPath, void* context),
+bool ConvertLinkedProjectOnOpen(TQMProject& project,
+                                bool (*confirm)(const std::vector<std::string>& log,
+                                                const std::string& mapPath, void* context),
                                 void* context);
 
 inline constexpr const char* kIncompleteTagMapFormat =
-    "There are incompatiblities existing in the tag map file\n(%s) associated with this project.\n\nContinue?\n\n"
+    "There are incompatiblities existing in the tag map file\n(%s) associated with this "
+    "project.\n\nContinue?\n\n"
     "Yes will clear all unresolved tags from the project.";
 
 // The tag-name picker: first an empty entry, then every tag name of the table in key order.

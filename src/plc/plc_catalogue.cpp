@@ -52,7 +52,8 @@ PlcCatalogueEntry InstalledPlcEnvironment::LookupPlc(int manufacturerId, int mod
   return catalogue_.Lookup(manufacturerId, modelId);
 }
 
-std::unique_ptr<PlcModule> InstalledPlcEnvironment::LoadPlcLibrary(const std::string& path, bool& initialised) {
+std::unique_ptr<PlcModule> InstalledPlcEnvironment::LoadPlcLibrary(const std::string& path,
+                                                                   bool& initialised) {
   initialised = false;
   if (!IsInstalledLibraryPath(path)) return nullptr;
   std::unique_ptr<PlcLibraryModule> module = PlcLibraryModule::Open(path);

@@ -31,9 +31,13 @@ PlcLibraryModule::PlcLibraryModule(void* handle, std::string path) : handle_(han
   setApplicationType = reinterpret_cast<LumoraSetApplicationTypeFn>(Symbol("SetApplicationType"));
 }
 
-PlcLibraryModule::~PlcLibraryModule() { ::dlclose(handle_); }
+PlcLibraryModule::~PlcLibraryModule() {
+  ::dlclose(handle_);
+}
 
-void* PlcLibraryModule::Symbol(const char* name) const { return ::dlsym(handle_, name); }
+void* PlcLibraryModule::Symbol(const char* name) const {
+  return ::dlsym(handle_, name);
+}
 
 std::string PlcLibraryModule::Name() const {
   const char* name = static_cast<const char*>(Symbol("Plc_Name"));

@@ -48,10 +48,14 @@ class AttributeExchangeFile {
 
 bool AccessAllowed(int requested, int accessKind) {
   switch (requested) {
-    case LUMORA_ACCESS_READ_WRITE: return accessKind == 0;
-    case LUMORA_ACCESS_READ: return accessKind == 0 || accessKind == 1;
-    case LUMORA_ACCESS_WRITE: return accessKind == 0 || accessKind == 2;
-    default: return false;
+    case LUMORA_ACCESS_READ_WRITE:
+      return accessKind == 0;
+    case LUMORA_ACCESS_READ:
+      return accessKind == 0 || accessKind == 1;
+    case LUMORA_ACCESS_WRITE:
+      return accessKind == 0 || accessKind == 2;
+    default:
+      return false;
   }
 }
 
@@ -75,7 +79,9 @@ TQMPlcManager::TQMPlcManager(const PlcModule* module, Interaction& interaction)
   if (library_ && !library_->Name().empty()) SetApplicationType(2);
 }
 
-std::string TQMPlcManager::PlcName() const { return library_ ? library_->Name() : ""; }
+std::string TQMPlcManager::PlcName() const {
+  return library_ ? library_->Name() : "";
+}
 
 bool TQMPlcManager::ValidateAddress(LumoraPlcAddress& record, std::string& text, int requestedAccess,
                                     int valueType, bool keepText) {
@@ -140,7 +146,8 @@ LumoraPlcDetails TQMPlcManager::Details() const {
     library_->details(&details);
     details.plcName[sizeof details.plcName - 1] = '\0';
     details.driverName[sizeof details.driverName - 1] = '\0';
-    for (auto& text : details.texts) text[sizeof text - 1] = '\0';
+    for (auto& text : details.texts)
+      text[sizeof text - 1] = '\0';
   }
   return details;
 }
@@ -150,7 +157,8 @@ std::string TQMPlcManager::DriverFilePath(DriverKind kind) const {
   if (kind == DriverKind::PanelBehindMultiplexer) return InstallPath("driver/multiplexer.plx");
   LumoraPlcDetails details = Details();
   if (details.plcName[0] == '\0') return "";
-  return InstallPath(std::string("driver/") + details.driverName + (kind == DriverKind::Panel ? ".plx" : ".plc"));
+  return InstallPath(std::string("driver/") + details.driverName +
+                     (kind == DriverKind::Panel ? ".plx" : ".plc"));
 }
 
 bool TQMPlcManager::CreateDefaultAttributes(TQMPlcSettings& settings) {
@@ -202,7 +210,8 @@ std::vector<std::string> TQMPlcManager::LibraryFiles() {
   std::filesystem::directory_iterator it(InstallPath("dll"), error);
   if (error) return files;
   for (const auto& entry : it) {
-    if (entry.path().extension() == ".so" && entry.is_regular_file(error)) files.push_back(entry.path().string());
+    if (entry.path().extension() == ".so" && entry.is_regular_file(error))
+      files.push_back(entry.path().string());
   }
   std::sort(files.begin(), files.end());
   return files;
@@ -237,9 +246,9 @@ bool IsConvertiblePlc(int manufacturerId, int modelId, int newManufacturerId, in
     return false;
   }
   auto convertible = reinterpret_cast<LumoraIsConvertiblePlcFn>(::dlsym(handle, "IsConvertiblePLC"));
-  bool result = convertible && convertible(static_cast<uint8_t>(manufacturerId), static_cast<uint8_t>(modelId),
-                                           static_cast<uint8_t>(newManufacturerId),
-                                           static_cast<uint8_t>(newModelId)) != 0;
+  bool result = convertible &&
+                convertible(static_cast<uint8_t>(manufacturerId), static_cast<uint8_t>(modelId),
+                            static_cast<uint8_t>(newManufacturerId), static_cast<uint8_t>(newModelId)) != 0;
   ::dlclose(handle);
   return result;
 }

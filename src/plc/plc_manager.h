@@ -18,7 +18,8 @@ class TQMTag;
 struct TQMPlcSettings;
 
 inline constexpr const char* kP001Text =
-    "Error P001: Load dll Procedure failed\nUnable to validate PLC address\n\nPossible reason: Unable to locate "
+    "Error P001: Load dll Procedure failed\nUnable to validate PLC address\n\nPossible reason: Unable to "
+    "locate "
     "correct PLC DLL.";
 inline constexpr const char* kP002Text = "Error P002: Unable to load library : CtrlLink.dll";
 inline constexpr const char* kP003Format = "Error P003: Unable to load %s.dll.  ";
@@ -28,7 +29,8 @@ inline constexpr const char* kP006Format =
 inline constexpr const char* kP007Format =
     "Error P007: PLC dll for this PLC (Manufacturer ID : %d, Model ID : %d)\nnot found in this system";
 inline constexpr const char* kP008Text =
-    "Error P008: Load dll Procedure failed\nUnable to compare PLC address\n\nPossible reason: Unable to locate "
+    "Error P008: Load dll Procedure failed\nUnable to compare PLC address\n\nPossible reason: Unable to "
+    "locate "
     "correct PLC DLL.";
 inline constexpr const char* kP009Text =
     "\"Error P009: Load dll Procedure failed\nUnable to Set Application Type\n\nPossible reason: Unable to "

@@ -12,7 +12,9 @@
 namespace lumora {
 namespace {
 
-void SetSpeedForProject(const TQMProject& project) { SetLinkSpeed(project.systemType == 1 ? 38400 : 9600); }
+void SetSpeedForProject(const TQMProject& project) {
+  SetLinkSpeed(project.systemType == 1 ? 38400 : 9600);
+}
 
 Interaction& UiOf(TransferContext& context) {
   static SilentInteraction silent;
@@ -24,24 +26,31 @@ Interaction& UiOf(TransferContext& context) {
 const char* UnitAttributesText(int unitType) {
   switch (unitType) {
     case kPanelQM210:
-      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in Menu System\n  * "
+      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in Menu "
+             "System\n  * "
              "EMI filtered Power Supply to reduce communication problems\n";
     case kPanelQM210G:
-      return "  * 2 x 20 larger character display with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * "
+      return "  * 2 x 20 larger character display with 5 user defined  buttons and LED's\n  * Scroll data "
+             "entry\n  * "
              "Built in menu system\n  * EMI filtered Power Supply to reduce communication problems\n";
     case kPanelQM210K:
-      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Numeric keypad or scroll data entry\n  * Built in "
+      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Numeric keypad or scroll data entry\n  "
+             "* Built in "
              "menu system\n  * EMI filtered Power Supply to reduce communication problems\n";
     case kPanelQM410:
-      return "  * 4 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in menu system\n  * "
+      return "  * 4 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in menu "
+             "system\n  * "
              "EMI filtered Power Supply to reduce communication problems\n";
     case kPanelQMSV:
-      return "  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value\n  * Scroll keys "
-             "to enter new values and enter key to send the value to PLC\n  * EMI filtered Power Supply to reduce "
+      return "  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value\n  * "
+             "Scroll keys "
+             "to enter new values and enter key to send the value to PLC\n  * EMI filtered Power Supply to "
+             "reduce "
              "the communciation problems\n";
     case kPanelMultiplexer:
       return " * Communication Master for multiple panels\n*  Connects up to 5 Lumora panels to one PLC";
-    default: return "";
+    default:
+      return "";
   }
 }
 
@@ -56,9 +65,10 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
   info.memorySize = status.GetMemoryText();
   if (status.HasDriver()) {
     info.driverRevision = status.GetDriverVersionText();
-    info.driverName = driverNameMode == 1
-                          ? TQMPlcManager::FindPlcByIds(status.ManufacturerId(), status.ModelId(), interaction).name
-                          : "Multiplexer";
+    info.driverName =
+        driverNameMode == 1
+            ? TQMPlcManager::FindPlcByIds(status.ManufacturerId(), status.ModelId(), interaction).name
+            : "Multiplexer";
   } else {
     info.driverName = kNoDriverText;
   }
@@ -95,7 +105,8 @@ std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& co
   SetSpeedForProject(project);
   link.Configure();
   std::unique_ptr<TQMStatusIdResp> answer;
-  bool ok = helper.SwitchPort(link, 0) && helper.SwitchPort(link, port) && helper.StatusIdCheck(link, kC001Text, &answer);
+  bool ok = helper.SwitchPort(link, 0) && helper.SwitchPort(link, port) &&
+            helper.StatusIdCheck(link, kC001Text, &answer);
   helper.SwitchPort(link, 0);
   if (!ok) return nullptr;
   return answer;

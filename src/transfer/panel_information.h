@@ -17,8 +17,10 @@ class TQMStatusResp;
 
 inline constexpr const char* kNoDriverText = "No driver available on panel.";
 inline constexpr const char* kMemoryClearedText = "Panel(s) memory cleared";
-inline constexpr const char* kVerifySameText = "Project file on PC is same as the \nproject loaded in the panel";
-inline constexpr const char* kVerifyDifferentText = "Project file on PC is different from\nproject loaded in the panel";
+inline constexpr const char* kVerifySameText =
+    "Project file on PC is same as the \nproject loaded in the panel";
+inline constexpr const char* kVerifyDifferentText =
+    "Project file on PC is different from\nproject loaded in the panel";
 
 // What the panel information dialog shows.
 struct UnitInformation {

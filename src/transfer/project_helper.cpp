@@ -26,7 +26,9 @@ namespace {
 
 using std::chrono::milliseconds;
 
-void Sleep(int ms) { std::this_thread::sleep_for(milliseconds(ms)); }
+void Sleep(int ms) {
+  std::this_thread::sleep_for(milliseconds(ms));
+}
 
 std::string Printf(const char* format, int value) {
   char text[256];
@@ -62,8 +64,10 @@ bool SameMapEntry(const TQMTag& a, const TQMTag& b, int addressSize) {
   if (a.address.empty() && b.address.empty()) return true;
   if (a.valueType != b.valueType) return false;
   for (int i = 0; i < addressSize; ++i) {
-    uint8_t x = static_cast<size_t>(i) < a.encodedAddress.size() ? a.encodedAddress[static_cast<size_t>(i)] : 0;
-    uint8_t y = static_cast<size_t>(i) < b.encodedAddress.size() ? b.encodedAddress[static_cast<size_t>(i)] : 0;
+    uint8_t x =
+        static_cast<size_t>(i) < a.encodedAddress.size() ? a.encodedAddress[static_cast<size_t>(i)] : 0;
+    uint8_t y =
+        static_cast<size_t>(i) < b.encodedAddress.size() ? b.encodedAddress[static_cast<size_t>(i)] : 0;
     if (x != y) return false;
   }
   return true;
@@ -71,13 +75,20 @@ bool SameMapEntry(const TQMTag& a, const TQMTag& b, int addressSize) {
 
 const char* SystemMessageText(int number) {
   switch (number) {
-    case 257: return "READ ONLY VALUE";
-    case 258: return "INVALID";
-    case 260: return "ERROR MESSAGE";
-    case 261: return "SETUP MODE";
-    case 262: return "NO DATA SET";
-    case 263: return "OUT OF RANGE";
-    default: return "";
+    case 257:
+      return "READ ONLY VALUE";
+    case 258:
+      return "INVALID";
+    case 260:
+      return "ERROR MESSAGE";
+    case 261:
+      return "SETUP MODE";
+    case 262:
+      return "NO DATA SET";
+    case 263:
+      return "OUT OF RANGE";
+    default:
+      return "";
   }
 }
 
@@ -107,11 +118,20 @@ void RunTransfer(TransferContext& context) {
   TQMProjectHelper helper(context);
   helper.CopyChoices();
   switch (context.operation) {
-    case kOperationWrite: helper.WriteEntry(); break;
-    case kOperationRead: helper.ReadEntry(); break;
-    case kOperationPanelFirmware: helper.PanelFirmware(); break;
-    case kOperationMultiplexerFirmware: helper.MultiplexerFirmware(); break;
-    default: break;
+    case kOperationWrite:
+      helper.WriteEntry();
+      break;
+    case kOperationRead:
+      helper.ReadEntry();
+      break;
+    case kOperationPanelFirmware:
+      helper.PanelFirmware();
+      break;
+    case kOperationMultiplexerFirmware:
+      helper.MultiplexerFirmware();
+      break;
+    default:
+      break;
   }
 }
 
@@ -208,7 +228,8 @@ Expected* TQMProjectHelper::Expect(std::unique_ptr<TQMXResp>& response) {
 }
 
 void TQMProjectHelper::SetPercentFromBytes() {
-  if (totalBytes_ > 0) context_.percent = static_cast<int>(std::min<int64_t>(100, sentBytes_ * 100 / totalBytes_));
+  if (totalBytes_ > 0)
+    context_.percent = static_cast<int>(std::min<int64_t>(100, sentBytes_ * 100 / totalBytes_));
 }
 
 void TQMProjectHelper::Finish(int step) {
@@ -485,7 +506,8 @@ bool TQMProjectHelper::WriteMessages(TQMXComm& link, TQMPanel& panel) {
     TQMWriteMsgCmd command(message, panel.firstLocalNumber, setPoint, false);
     std::unique_ptr<TQMXResp> response = link.Transact(command);
     if (!CheckStdResponse(response.get())) return false;
-    if (message.isPlcMessage != 0 && i + 1 < panel.messages.size() && panel.messages[i + 1].isPlcMessage != 0) {
+    if (message.isPlcMessage != 0 && i + 1 < panel.messages.size() &&
+        panel.messages[i + 1].isPlcMessage != 0) {
       for (int number = message.number + 1; number < panel.messages[i + 1].number; ++number) {
         if (Cancelled()) return CancelHandling(link);
         TQMMessage blank = panel.NewMessage();
@@ -549,7 +571,9 @@ std::vector<uint8_t> TQMProjectHelper::BuildMapImage(const std::vector<TQMTag>& 
       }
     } else {
       for (int i = 0; i < addressSize; ++i) {
-        image.push_back(static_cast<size_t>(i) < tag.encodedAddress.size() ? tag.encodedAddress[static_cast<size_t>(i)] : 0);
+        image.push_back(static_cast<size_t>(i) < tag.encodedAddress.size()
+                            ? tag.encodedAddress[static_cast<size_t>(i)]
+                            : 0);
       }
     }
   }
@@ -621,8 +645,9 @@ std::vector<TQMTag> TQMProjectHelper::BuildMuxTagList() {
     tags.insert(tags.end(), list.tags.begin(), list.tags.end());
   }
   TQMPlcManager plc(p.plcLibrary.get(), ui());
-  std::stable_sort(tags.begin(), tags.end(),
-                   [&plc](const TQMTag& a, const TQMTag& b) { return plc.Compare(a.address, b.address) < 0; });
+  std::stable_sort(tags.begin(), tags.end(), [&plc](const TQMTag& a, const TQMTag& b) {
+    return plc.Compare(a.address, b.address) < 0;
+  });
   int addressSize = p.plcSettings.addressSize;
   std::vector<TQMTag> unique;
   for (const TQMTag& tag : tags) {
@@ -1184,7 +1209,8 @@ namespace lumora {
 
 void TQMProjectHelper::ShowLinkOpenError(const TQMXComm& link) {
   std::string hint = link.OpenHint();
-  ui().ShowMessage(hint.empty() ? link.errorText : link.errorText + "\n\n" + hint, "", MessageIcon::Exclamation);
+  ui().ShowMessage(hint.empty() ? link.errorText : link.errorText + "\n\n" + hint, "",
+                   MessageIcon::Exclamation);
 }
 
 }  // namespace lumora

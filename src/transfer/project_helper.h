@@ -16,7 +16,8 @@ class TQMStatusIdResp;
 class TQMXComm;
 class TQMXResp;
 
-inline constexpr const char* kC001Text = "Error C001: The panel connected to the PC is different from the configured one";
+inline constexpr const char* kC001Text =
+    "Error C001: The panel connected to the PC is different from the configured one";
 inline constexpr const char* kMultiplexerPanelMismatchText =
     "The panel connected to the multiplexer is different from the configured one. ";
 inline constexpr const char* kC002Text = "Error C002: Cannot Locate the Driver File";
@@ -27,11 +28,14 @@ inline constexpr const char* kZ004Text = "Error Z004: Unable to open the PLC dri
 inline constexpr const char* kZ008Text = "Error Z008:  Invalid Device Type";
 inline constexpr const char* kT006Text = "Error T006:  Error in reading PLC Addresses";
 inline constexpr const char* kTagListRebuildText = "Error in rebuilding the tag list";
-inline constexpr const char* kEnsureConnectedText = "Please ensure all panels are connected to the multiplexer and click OK.";
+inline constexpr const char* kEnsureConnectedText =
+    "Please ensure all panels are connected to the multiplexer and click OK.";
 inline constexpr const char* kInvalidRevisionText = "Not a valid firmware revision number";
 inline constexpr const char* kOldFirmwareFormat =
-    "The panel has an older version of the firmware (%s) which is not compatible \nwith this program loader.  Some "
-    "of the latest panel features may not be \navailable in this firmware. The latest firmware is available in "
+    "The panel has an older version of the firmware (%s) which is not compatible \nwith this program loader. "
+    " Some "
+    "of the latest panel features may not be \navailable in this firmware. The latest firmware is available "
+    "in "
     "directory:\n%s  \nPlease use Panel->Upgrade Firmware option to upload new firmware to the panel.";
 
 class TQMProjectHelper {

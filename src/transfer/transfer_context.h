@@ -72,7 +72,8 @@ inline constexpr int kTargetMultiplexer = 5;
 inline constexpr int kTargetWriteProject = 6;
 
 struct TransferContext {
-  TransferContext(TQMProject* transferProject, int transferOperation, Interaction* prompts, TransferSink* events)
+  TransferContext(TQMProject* transferProject, int transferOperation, Interaction* prompts,
+                  TransferSink* events)
       : operation(transferOperation), project(transferProject), interaction(prompts), sink(events) {}
   ~TransferContext() {
     if (workerThread.joinable()) workerThread.join();

@@ -16,7 +16,8 @@ std::array<std::string, 6> ChecklistTexts(int operation) {
             "Writing system attributes.", "Writing PLC driver.", "Writing PLC attributes. "};
   }
   if (operation == kOperationRead) {
-    return {"", "Reading System Attributes", "Reading Messages", "Reading Tags", "Reading PLC Attributes", ""};
+    return {"", "Reading System Attributes", "Reading Messages", "Reading Tags", "Reading PLC Attributes",
+            ""};
   }
   return {"Clearing Memory.",           "Writing Messages.",   "Writing Map Data.",
           "Writing system attributes.", "Writing PLC driver.", "Writing PLC attributes. "};
@@ -24,14 +25,18 @@ std::array<std::string, 6> ChecklistTexts(int operation) {
 
 std::string OperationTitle(int operation) {
   switch (operation) {
-    case kOperationWrite: return "Writing to Panel";
-    case kOperationRead: return "Reading from Panel";
-    default: return "DownLoading Firmware...";
+    case kOperationWrite:
+      return "Writing to Panel";
+    case kOperationRead:
+      return "Reading from Panel";
+    default:
+      return "DownLoading Firmware...";
   }
 }
 
 std::string TargetTitle(int operation, int targetPanelType, int targetPort) {
-  if (operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware) return "Writing to Panel";
+  if (operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware)
+    return "Writing to Panel";
   static const char* kSuffixes[] = {"",
                                     " - QM210 Panel",
                                     " - QM210G Panel",
@@ -51,17 +56,28 @@ std::string TargetTitle(int operation, int targetPanelType, int targetPort) {
 
 int ChecklistLineForStep(int step) {
   switch (step) {
-    case kStepClearStart: return 0;
-    case kStepMessagesStart: return 1;
-    case kStepReadSysAttrStart: return 1;
-    case kStepMapStart: return 2;
-    case kStepReadMessagesStart: return 2;
-    case kStepSysAttrStart: return 3;
-    case kStepReadTagsStart: return 3;
-    case kStepDriverStart: return 4;
-    case kStepReadPlcAttrStart: return 4;
-    case kStepPlcAttrStart: return 5;
-    default: return -1;
+    case kStepClearStart:
+      return 0;
+    case kStepMessagesStart:
+      return 1;
+    case kStepReadSysAttrStart:
+      return 1;
+    case kStepMapStart:
+      return 2;
+    case kStepReadMessagesStart:
+      return 2;
+    case kStepSysAttrStart:
+      return 3;
+    case kStepReadTagsStart:
+      return 3;
+    case kStepDriverStart:
+      return 4;
+    case kStepReadPlcAttrStart:
+      return 4;
+    case kStepPlcAttrStart:
+      return 5;
+    default:
+      return -1;
   }
 }
 
@@ -116,7 +132,8 @@ ConnectionTestResult RunConnectionTest(const std::string& portName) {
     }
   }
   auto* error = dynamic_cast<TQMErrorResp*>(response.get());
-  result.errorText = std::string("ERROR On ") + "COM Port. " + (error ? error->GetErrorText() : kUnknownErrorText);
+  result.errorText =
+      std::string("ERROR On ") + "COM Port. " + (error ? error->GetErrorText() : kUnknownErrorText);
   return result;
 }
 

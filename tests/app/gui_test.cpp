@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -132,16 +132,19 @@ class GuiTest : public QObject {
     CWelcomView* view = welcome->View();
     QCOMPARE(view->NewButton()->text(), QString("&New System"));
     QCOMPARE(view->ExistingButton()->text(), QString("&Existing System"));
-    QCOMPARE(view->ConnectButton()->text(), QString("&Connect to Panel\nView panel status\n && Firmware version"));
+    QCOMPARE(view->ConnectButton()->text(),
+             QString("&Connect to Panel\nView panel status\n && Firmware version"));
     QCOMPARE(view->ExitButton()->text(), QString("E&xit"));
     QCOMPARE(view->findChild<QLabel*>("versionLabel")->text(), QString("Version 1.0"));
     QCOMPARE(view->findChild<QLabel*>("titleLabel")->text(), QString("Lumora Write Utility"));
-    QCOMPARE(view->findChild<QLabel*>("greetingLabel")->text(), QString("Welcome to Lumora Write Utility Software"));
+    QCOMPARE(view->findChild<QLabel*>("greetingLabel")->text(),
+             QString("Welcome to Lumora Write Utility Software"));
 
     // Connect with no port configured: the link's own error.
     gRecorder.Clear();
     QTest::mouseClick(view->ConnectButton(), Qt::LeftButton);
-    QVERIFY2(gRecorder.Texts().value(0).startsWith("Error C003: Error opening port"), qPrintable(gRecorder.Texts().join("|")));
+    QVERIFY2(gRecorder.Texts().value(0).startsWith("Error C003: Error opening port"),
+             qPrintable(gRecorder.Texts().join("|")));
 
     // A simulated panel on the port: its information dialog comes up (closed at once here).
     lumora::testing::Simulator sim({"--panel", "QM410"});
@@ -197,7 +200,8 @@ class GuiTest : public QObject {
   }
 
   void openedProjectShowsItsMessages() {
-    QVERIFY(Frame()->OpenDocumentFile(QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx")));
+    QVERIFY(Frame()->OpenDocumentFile(
+        QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx")));
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
     QTreeWidget* tree = view->Summary();
@@ -223,7 +227,8 @@ class GuiTest : public QObject {
       gRecorder.Clear();
       QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
       QVERIFY(!dialog.StartButton()->isEnabled());
-      QTRY_VERIFY_WITH_TIMEOUT(gRecorder.Texts().contains("Project has been written to the panel successfully."), 20000);
+      QTRY_VERIFY_WITH_TIMEOUT(
+          gRecorder.Texts().contains("Project has been written to the panel successfully."), 20000);
       QVERIFY(dialog.Finished());
       QVERIFY(!dialog.isVisible());
       QCOMPARE(dialog.PercentText(), QString("100%"));
@@ -239,8 +244,9 @@ class GuiTest : public QObject {
       SelectPort(dialog, sim.Path());
       gRecorder.Clear();
       QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
-      QTRY_VERIFY2_WITH_TIMEOUT(gRecorder.Texts().contains("Project has been read from the panel successfully."),
-                                qPrintable(gRecorder.Texts().join("|")), 20000);
+      QTRY_VERIFY2_WITH_TIMEOUT(
+          gRecorder.Texts().contains("Project has been read from the panel successfully."),
+          qPrintable(gRecorder.Texts().join("|")), 20000);
       QCOMPARE(read->Panel(0).messages.size(), size_t{9});
       QVERIFY(read->Equals(*project));
     }
@@ -269,8 +275,8 @@ class GuiTest : public QObject {
     gRecorder.Clear();
     QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!gRecorder.Texts().isEmpty(), 10000);
-    QCOMPARE(gRecorder.Texts().value(0),
-             QString("ERROR On COM Port. Error C001: The panel connected to the PC is different from the configured one"));
+    QCOMPARE(gRecorder.Texts().value(0), QString("ERROR On COM Port. Error C001: The panel connected to the "
+                                                 "PC is different from the configured one"));
     QTRY_VERIFY(dialog.StartButton()->isEnabled());
     QVERIFY(dialog.PortList()->isEnabled());
     QVERIFY(dialog.Finished());
@@ -281,7 +287,8 @@ class GuiTest : public QObject {
   void radioAndCheckBoxRules() {
     std::unique_ptr<TQMProject> single = DemoProject();
     CCommProgDlg singleDialog(*single, kOperationWrite, QString(), Frame());
-    for (int i = 0; i < 7; ++i) QVERIFY(!singleDialog.Radio(i)->isEnabled());
+    for (int i = 0; i < 7; ++i)
+      QVERIFY(!singleDialog.Radio(i)->isEnabled());
     QVERIFY(!singleDialog.DirectConnection()->isEnabled());
 
     TQMProject multi = lumora::testing::MakeMultiplexerProject({&App()->Ui(), &App()->Plc()});

@@ -20,7 +20,8 @@ class FileCommandsTest : public ::testing::Test {
     args.insert(args.begin(), StageDir() + "/bin/lumora");
     args.push_back("--install-dir");
     args.push_back(StageDir());
-    return testing::RunProcess(args, {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")}, {"HOME", dir.Path()},
+    return testing::RunProcess(args, {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                                      {"HOME", dir.Path()},
                                       {"XDG_CONFIG_HOME", dir.File("config")}});
   }
   std::string Demo() const { return StageDir() + "/Project/demo-qm210.lmx"; }
@@ -42,7 +43,8 @@ std::vector<std::string> CrLfLines(const std::string& text) {
 TEST_F(FileCommandsTest, CheckAcceptsTheDemoProjects) {
   ProcessResult result = Lumora({"check", Demo()});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_NE(result.out.find("1 panel(s), 9 message(s), 12 PLC address(es), PLC Tarvo DL-205"), std::string::npos)
+  EXPECT_NE(result.out.find("1 panel(s), 9 message(s), 12 PLC address(es), PLC Tarvo DL-205"),
+            std::string::npos)
       << result.out;
   EXPECT_EQ(result.err, "");
   result = Lumora({"check", StageDir() + "/Project/demo-multiplexer.lmx"});
@@ -83,15 +85,17 @@ TEST_F(FileCommandsTest, VersionZeroFileWithBackupWritesTheExactOldFile) {
   ASSERT_EQ(lines[0].back(), '1');
   lines[0].pop_back();
   std::string old;
-  for (const std::string& line : lines) old += line + "\r\n";
+  for (const std::string& line : lines)
+    old += line + "\r\n";
   std::string path = dir.Write("old.lmx", old);
   std::string backup = dir.File("old-backup.lmx");
 
   ProcessResult result = Lumora({"check", path, "--backup", backup});
   // The version-1 lines read as garbage in the old layout, but the offer comes first.
-  EXPECT_NE(result.err.find("Project has been created using previous version of software. Do you want to have a "
-                            "back copy of it?\n-> Yes"),
-            std::string::npos)
+  EXPECT_NE(
+      result.err.find("Project has been created using previous version of software. Do you want to have a "
+                      "back copy of it?\n-> Yes"),
+      std::string::npos)
       << result.err;
   EXPECT_EQ(testing::ReadAll(backup), old);
 
@@ -108,12 +112,14 @@ TEST_F(FileCommandsTest, UnknownPlcPrintsP007AndZ002) {
   *(header + 1) = "99";
   *(header + 2) = "7";
   std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
+  for (const std::string& line : lines)
+    text += line + "\r\n";
   ProcessResult result = Lumora({"check", dir.Write("unknown.lmx", text)});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err,
-            "Error P007: PLC dll for this PLC (Manufacturer ID : 99, Model ID : 7)\nnot found in this system\n"
-            "Error Z002: You are trying to read from an invalid file\n");
+  EXPECT_EQ(
+      result.err,
+      "Error P007: PLC dll for this PLC (Manufacturer ID : 99, Model ID : 7)\nnot found in this system\n"
+      "Error Z002: You are trying to read from an invalid file\n");
 }
 
 TEST_F(FileCommandsTest, BadAddressFailsTheCheck) {
@@ -143,8 +149,10 @@ TEST_F(FileCommandsTest, MissingTagMapIsCancelledUnlessAReplacementIsGiven) {
   std::string map = dir.Write("plant.map", "h1\r\nh2\r\nTANK,V2000,5,1\r\n");
   result = Lumora({"show", path, "--map", map});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find("Error Tag map entry \",V2001\" not found in map file"), std::string::npos) << result.err;
-  EXPECT_NE(result.err.find("Yes will clear all unresolved tags from the project.\n-> No"), std::string::npos);
+  EXPECT_NE(result.err.find("Error Tag map entry \",V2001\" not found in map file"), std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find("Yes will clear all unresolved tags from the project.\n-> No"),
+            std::string::npos);
   result = Lumora({"show", path, "--map", map, "--apply-map"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_NE(result.out.find("Tag map: " + map), std::string::npos);

@@ -27,10 +27,13 @@ class TransferCommandsTest : public ::testing::Test {
     return args;
   }
   std::map<std::string, std::string> Environment() {
-    return {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")}, {"HOME", dir.Path()},
+    return {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+            {"HOME", dir.Path()},
             {"XDG_CONFIG_HOME", dir.File("config")}};
   }
-  ProcessResult Lumora(std::vector<std::string> args) { return testing::RunProcess(Command(args), Environment()); }
+  ProcessResult Lumora(std::vector<std::string> args) {
+    return testing::RunProcess(Command(args), Environment());
+  }
   std::string Demo() const { return StageDir() + "/Project/demo-qm210.lmx"; }
   TempDir dir;
 };
@@ -43,7 +46,8 @@ TEST_F(TransferCommandsTest, WriteVerifyReadInfoClear) {
   ASSERT_EQ(write.exitCode, 0) << write.err;
   EXPECT_EQ(write.out, "Project has been written to the panel successfully.\n");
   std::string logText = TempDir::Read(log);
-  EXPECT_EQ(logText.rfind("-- -- Program version: 1.0\n-- Status ID\nI said:\naa 06 10 01 12 b8 65 \n", 0), 0u)
+  EXPECT_EQ(logText.rfind("-- -- Program version: 1.0\n-- Status ID\nI said:\naa 06 10 01 12 b8 65 \n", 0),
+            0u)
       << logText.substr(0, 200);
 
   ProcessResult verify = Lumora({"verify", Demo(), "--port", sim.Path()});
@@ -57,8 +61,10 @@ TEST_F(TransferCommandsTest, WriteVerifyReadInfoClear) {
   std::string other = dir.Write("changed.lmx", changed);
   ProcessResult different = Lumora({"verify", other, "--port", sim.Path(), "--diff"});
   EXPECT_EQ(different.exitCode, 1);
-  EXPECT_NE(different.out.find("Project file on PC is different from\nproject loaded in the panel\n"), std::string::npos);
-  EXPECT_NE(different.out.find("Port 1 (QM210), message 2, text: \"FAN  SPEED 1111 RPM\" / \"PUMP SPEED 1111 RPM\""),
+  EXPECT_NE(different.out.find("Project file on PC is different from\nproject loaded in the panel\n"),
+            std::string::npos);
+  EXPECT_NE(different.out.find(
+                "Port 1 (QM210), message 2, text: \"FAN  SPEED 1111 RPM\" / \"PUMP SPEED 1111 RPM\""),
             std::string::npos)
       << different.out;
 
@@ -87,7 +93,8 @@ TEST_F(TransferCommandsTest, MultiplexerProjectThroughTheCli) {
   ProcessResult write = Lumora({"write", project, "--port", sim.Path()});
   ASSERT_EQ(write.exitCode, 0) << write.err;
   EXPECT_EQ(write.out, "Project has been written to the multiplexer and/or panel(s) successfully.\n");
-  EXPECT_NE(write.err.find("Please ensure all panels are connected to the multiplexer and click OK."), std::string::npos);
+  EXPECT_NE(write.err.find("Please ensure all panels are connected to the multiplexer and click OK."),
+            std::string::npos);
   ProcessResult verify = Lumora({"verify", project, "--port", sim.Path(), "--diff"});
   EXPECT_EQ(verify.exitCode, 0) << verify.out << verify.err;
   ProcessResult info = Lumora({"info", "--project", project, "--port", sim.Path()});
@@ -97,16 +104,21 @@ TEST_F(TransferCommandsTest, MultiplexerProjectThroughTheCli) {
 TEST_F(TransferCommandsTest, ErrorsAndUsage) {
   ProcessResult noPort = Lumora({"write", Demo(), "--port", dir.File("ttyNothing")});
   EXPECT_EQ(noPort.exitCode, 1);
-  EXPECT_EQ(noPort.err.rfind("Error C003: Error opening port\n" + dir.File("ttyNothing") + " does not exist", 0), 0u)
+  EXPECT_EQ(
+      noPort.err.rfind("Error C003: Error opening port\n" + dir.File("ttyNothing") + " does not exist", 0),
+      0u)
       << noPort.err;
   ProcessResult unset = Lumora({"info"});
   EXPECT_EQ(unset.exitCode, 1);
-  EXPECT_EQ(unset.err.rfind("Error C003: Error opening port\nNo serial port is configured", 0), 0u) << unset.err;
+  EXPECT_EQ(unset.err.rfind("Error C003: Error opening port\nNo serial port is configured", 0), 0u)
+      << unset.err;
 
   Simulator wrong({"--panel", "QM410"});
   ProcessResult mismatch = Lumora({"write", Demo(), "--port", wrong.Path()});
   EXPECT_EQ(mismatch.exitCode, 1);
-  EXPECT_EQ(mismatch.err, "ERROR On COM Port. Error C001: The panel connected to the PC is different from the configured one\n");
+  EXPECT_EQ(
+      mismatch.err,
+      "ERROR On COM Port. Error C001: The panel connected to the PC is different from the configured one\n");
 
   std::string noLocal = testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx");
   EXPECT_EQ(Lumora({"write"}).exitCode, 2);
@@ -132,9 +144,11 @@ TEST_F(TransferCommandsTest, InterruptCancelsAndClearsThePanel) {
   if (pid == 0) {
     ::dup2(outFd, 1);
     ::dup2(outFd, 2);
-    for (const auto& [key, value] : Environment()) ::setenv(key.c_str(), value.c_str(), 1);
+    for (const auto& [key, value] : Environment())
+      ::setenv(key.c_str(), value.c_str(), 1);
     std::vector<char*> argv;
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : args)
+      argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     ::execv(argv[0], argv.data());
     ::_exit(127);
@@ -153,7 +167,8 @@ TEST_F(TransferCommandsTest, InterruptCancelsAndClearsThePanel) {
   EXPECT_EQ(WEXITSTATUS(status), 1) << output;
   EXPECT_NE(output.find("Cancelled."), std::string::npos) << output;
   sim.Stop();
-  EXPECT_EQ(testing::TransferFixture::StoredMessages(state), (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
+  EXPECT_EQ(testing::TransferFixture::StoredMessages(state),
+            (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ Bytes Build(TQMXCmd& command) {
   return Bytes(command.Packet(), command.Packet() + command.PacketSize());
 }
 
-std::string Markers(unsigned char marker, int count) { return std::string(static_cast<size_t>(count), static_cast<char>(marker)); }
+std::string Markers(unsigned char marker, int count) {
+  return std::string(static_cast<size_t>(count), static_cast<char>(marker));
+}
 
 TEST(PacketTest, CrcMatchesXmodemCheckValue) {
   const char* digits = "123456789";
@@ -49,7 +51,8 @@ TEST(CommandsTest, BlockTransferLayout) {
   TQMLoadPlcCmd start(kBlockStart, empty, 0, 0, 0);
   Bytes packet = Build(start);
   ASSERT_EQ(packet.size(), 10u);
-  EXPECT_EQ(Bytes(packet.begin(), packet.begin() + 8), (Bytes{0xAA, 0x09, 0x10, 0x01, 0xBA, 0x00, 0x01, 0x00}));
+  EXPECT_EQ(Bytes(packet.begin(), packet.begin() + 8),
+            (Bytes{0xAA, 0x09, 0x10, 0x01, 0xBA, 0x00, 0x01, 0x00}));
   uint16_t crc = PacketCrc(packet.data() + 1, 7);
   EXPECT_EQ(packet[8], crc & 0xFF);
   EXPECT_EQ(packet[9], crc >> 8);
@@ -167,7 +170,8 @@ TEST_F(MessageCommandTest, TextEncodingCodes) {
   m.number = 1;
   m.text = "T" + Markers(0xFF, 5) + Markers(0xFE, 2) + Markers(0xFD, 3);
   std::array<uint8_t, 20> bytes = EncodeMessageText(m);
-  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 11), (Bytes{'T', 128, 129, 130, 131, 132, 136, 137, 140, 141, 142}));
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 11),
+            (Bytes{'T', 128, 129, 130, 131, 132, 136, 137, 140, 141, 142}));
   EXPECT_EQ(bytes[11], ' ');
 
   m.data1.valueType = kBcd32;
@@ -201,7 +205,8 @@ TEST_F(MessageCommandTest, BlankAndSetPointLayouts) {
   Bytes packet = Build(command);
   ASSERT_EQ(packet.size(), 50u);
   EXPECT_EQ(packet[6], 5);
-  for (size_t i = 7; i <= 47; ++i) EXPECT_EQ(packet[i], 0xFF) << i;
+  for (size_t i = 7; i <= 47; ++i)
+    EXPECT_EQ(packet[i], 0xFF) << i;
   TQMWriteMsgCmd setPointBlank(blank, 0, true, true);
   packet = Build(setPointBlank);
   ASSERT_EQ(packet.size(), 42u);
@@ -285,11 +290,12 @@ TEST(CommandsTest, PlcAttributeCommandsPlaceTheirInnerCrc) {
   packet = Build(multi);
   ASSERT_EQ(packet[1], 15);
   EXPECT_EQ(packet[4], 0xBC);
-  EXPECT_EQ(Bytes(packet.begin() + 5, packet.begin() + 14), (Bytes{9, 0, static_cast<uint8_t>(crc & 0xFF),
-                                                                   static_cast<uint8_t>(crc >> 8), 1, 3, 1, 10, 3}));
+  EXPECT_EQ(Bytes(packet.begin() + 5, packet.begin() + 14),
+            (Bytes{9, 0, static_cast<uint8_t>(crc & 0xFF), static_cast<uint8_t>(crc >> 8), 1, 3, 1, 10, 3}));
 
   Bytes stream = MuxPlcAttributeStream(attributes);
-  EXPECT_EQ(stream, (Bytes{9, 0, 1, 3, 1, 10, 3, static_cast<uint8_t>(crc & 0xFF), static_cast<uint8_t>(crc >> 8)}));
+  EXPECT_EQ(stream,
+            (Bytes{9, 0, 1, 3, 1, 10, 3, static_cast<uint8_t>(crc & 0xFF), static_cast<uint8_t>(crc >> 8)}));
 
   Bytes large(32 + 248, 0);  // n = 248: n + 8 = 256 does not fit one length byte
   large[32] = 248;

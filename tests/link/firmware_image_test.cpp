@@ -10,7 +10,8 @@ namespace {
 std::string HexRecord(int address, int type, const std::vector<uint8_t>& data) {
   char text[600];
   int sum = static_cast<int>(data.size()) + (address >> 8) + (address & 0xFF) + type;
-  int at = std::snprintf(text, sizeof text, ":%02X%04X%02X", static_cast<unsigned>(data.size()), address, type);
+  int at =
+      std::snprintf(text, sizeof text, ":%02X%04X%02X", static_cast<unsigned>(data.size()), address, type);
   for (uint8_t byte : data) {
     at += std::snprintf(text + at, sizeof text - static_cast<size_t>(at), "%02X", byte);
     sum += byte;
@@ -39,7 +40,8 @@ std::string SRecord(char type, long address, int addressBytes, const std::vector
 
 std::vector<uint8_t> Bytes(int count, uint8_t first) {
   std::vector<uint8_t> bytes(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(first + i);
+  for (int i = 0; i < count; ++i)
+    bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(first + i);
   return bytes;
 }
 
@@ -52,7 +54,8 @@ TEST(IntelHexTest, GapsAreFilledWithTheErasedValue) {
   const auto& image = exec.GetImage();
   ASSERT_EQ(image.size(), 48u);
   EXPECT_EQ(image[0], 1);
-  for (int i = 16; i < 32; ++i) EXPECT_EQ(image[static_cast<size_t>(i)], 0xFF);
+  for (int i = 16; i < 32; ++i)
+    EXPECT_EQ(image[static_cast<size_t>(i)], 0xFF);
   EXPECT_EQ(image[32], 100);
 
   TQMExec late(HexRecord(0x8004, 0, Bytes(2, 9)) + kEnd, 0x8000);
@@ -85,7 +88,8 @@ TEST(IntelHexTest, DigitsFollowTheCodeMinus55Rule) {
   EXPECT_EQ(HexDigitValue('f'), 15);
   EXPECT_EQ(HexDigitValue('G'), 16);
   std::string lower = HexRecord(0, 0, {0xAB, 0xCD}) + kEnd;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : lower)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   TQMExec exec(lower, 0);
   ASSERT_TRUE(exec.IsValid());
   EXPECT_EQ(exec.GetImage(), (std::vector<uint8_t>{0xAB, 0xCD}));
@@ -96,8 +100,8 @@ TEST(IntelHexTest, DigitsFollowTheCodeMinus55Rule) {
 }
 
 TEST(SRecordTest, MultiplexerFirmwareStartsAtTheStartAddress) {
-  std::string file = "S00600004844521B\r\n\r\n" + SRecord('2', 0x10000, 3, Bytes(8, 1)) +
-                     "S5030001FB\r\n" + SRecord('2', 0x10010, 3, Bytes(4, 50)) + "S804010000FA\r\n";
+  std::string file = "S00600004844521B\r\n\r\n" + SRecord('2', 0x10000, 3, Bytes(8, 1)) + "S5030001FB\r\n" +
+                     SRecord('2', 0x10010, 3, Bytes(4, 50)) + "S804010000FA\r\n";
   TQMMuxExec exec(file, 0x10000);
   ASSERT_TRUE(exec.IsValid());
   const auto& image = exec.GetImage();
@@ -129,7 +133,8 @@ TEST(SRecordTest, MalformedRecords) {
   EXPECT_FALSE(TQMMuxExec("SA0500000000FA\r\n", 0x10000).IsValid());
   EXPECT_FALSE(TQMMuxExec(SRecord('2', 0x10008, 3, {1}) + SRecord('2', 0x10000, 3, {1}), 0x10008).IsValid());
   // A gap larger than any image.
-  EXPECT_FALSE(TQMMuxExec(SRecord('2', 0x10000, 3, {1}) + SRecord('3', 0x7F000000, 4, {1}), 0x10000).IsValid());
+  EXPECT_FALSE(
+      TQMMuxExec(SRecord('2', 0x10000, 3, {1}) + SRecord('3', 0x7F000000, 4, {1}), 0x10000).IsValid());
   // Comment lines are skipped.
   EXPECT_TRUE(TQMMuxExec("; a comment\r\n" + good, 0x10000).IsValid());
 }

@@ -23,14 +23,16 @@ Bytes StatusPayload(uint8_t family, uint8_t a, uint8_t b, uint8_t c) {
 TEST(ResponsesTest, ErrorCodeTable) {
   EXPECT_EQ(TQMErrorResp::TextFor(0), "NoError");
   EXPECT_EQ(TQMErrorResp::TextFor(1), "Error C008: Checksum error");
-  EXPECT_EQ(TQMErrorResp::TextFor(2),
-            "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up "
-            "and down arrow keys\nsimultaneously.");
+  EXPECT_EQ(
+      TQMErrorResp::TextFor(2),
+      "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up "
+      "and down arrow keys\nsimultaneously.");
   EXPECT_EQ(TQMErrorResp::TextFor(7), "Error C014: Invalid Message Number");
   EXPECT_EQ(TQMErrorResp::TextFor(14), "Error C021: Memory is Read Only");
   EXPECT_EQ(TQMErrorResp::TextFor(24), "Error C024: Invalid Byte in the data fields of Command");
   EXPECT_EQ(TQMErrorResp::TextFor(25), "Error C007: Invalid Length in Reply");
-  for (int code : {15, 20, 23, 26, -1}) EXPECT_EQ(TQMErrorResp::TextFor(code), "Unknown Error");
+  for (int code : {15, 20, 23, 26, -1})
+    EXPECT_EQ(TQMErrorResp::TextFor(code), "Unknown Error");
 }
 
 TEST(ResponsesTest, StandardReplyAndJudging) {
@@ -114,8 +116,8 @@ TEST(ResponsesTest, RepliesTooShortForTheirClassAreMalformed) {
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->ErrorCode(), 25);
   };
-  expectMalformed(MakeReply(0x12, {'3', 0}));                    // status of 8 bytes
-  expectMalformed(MakeReply(0x00, {0x00}));                      // standard reply without error byte
+  expectMalformed(MakeReply(0x12, {'3', 0}));                   // status of 8 bytes
+  expectMalformed(MakeReply(0x00, {0x00}));                     // standard reply without error byte
   expectMalformed(MakeReply(0xB6, {0x00, 0x02, 10, 1, 2, 3}));  // count says 10, 3 present
   expectMalformed(MakeReply(0xB8, Bytes(20, 0)));
   expectMalformed(MakeReply(0xBB, {20, 0, 1, 2}));
@@ -137,7 +139,8 @@ TEST(ResponsesTest, MessageReplyDecoding) {
   original.number = 246;
   original.isFolder = 0;
   original.level = 1;
-  original.text = "T " + std::string(2, static_cast<char>(0xFF)) + "\xFC" + std::string(2, static_cast<char>(0xFE));
+  original.text =
+      "T " + std::string(2, static_cast<char>(0xFF)) + "\xFC" + std::string(2, static_cast<char>(0xFE));
   original.data1.index = 9;
   original.data1.variableDecimal = true;
   original.data1.decimalPointTag.index = 10;
@@ -230,8 +233,8 @@ TEST(ResponsesTest, SystemAttributesApply) {
   panel.buttonLeds.ledMode = {1, 1, 1, 1, 1};
   Bytes payload(31, 0);
   auto at = [&payload](int offset) -> uint8_t& { return payload[static_cast<size_t>(offset - 5)]; };
-  at(7) = 1;   // button word index 1
-  at(9) = 2;   // LED word index 2
+  at(7) = 1;  // button word index 1
+  at(9) = 2;  // LED word index 2
   at(10) = 0xFF;
   at(11) = 0xFF;
   at(12) = 0x80;  // beeper

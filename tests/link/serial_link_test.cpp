@@ -45,7 +45,8 @@ TEST(SerialLinkTest, JunkBeforeTheStartByte) {
   TQMXComm link(peer.Path(), nullptr);
   ASSERT_TRUE(link.ok);
   SetLinkSpeed(9600);
-  link.SendPacket(TQMStatusIdCmd().BuildPacket() ? Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data() : nullptr);
+  link.SendPacket(TQMStatusIdCmd().BuildPacket() ? Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data()
+                                                 : nullptr);
   EXPECT_NE(link.ReceivePacket(), nullptr);
   junk = 101;
   link.SendPacket(Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data());

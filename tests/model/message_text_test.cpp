@@ -6,10 +6,13 @@
 namespace lumora {
 namespace {
 
-std::string Markers(unsigned char marker, int count) { return std::string(static_cast<size_t>(count), static_cast<char>(marker)); }
+std::string Markers(unsigned char marker, int count) {
+  return std::string(static_cast<size_t>(count), static_cast<char>(marker));
+}
 
 TEST(MessageTextTest, DisplayFormShowsMarkersAsDigitsAndPoint) {
-  std::string text = "T=" + Markers(0xFF, 3) + "\xFC" + Markers(0xFF, 1) + " " + Markers(0xFE, 2) + "/" + Markers(0xFD, 1) + ".";
+  std::string text = "T=" + Markers(0xFF, 3) + "\xFC" + Markers(0xFF, 1) + " " + Markers(0xFE, 2) + "/" +
+                     Markers(0xFD, 1) + ".";
   EXPECT_EQ(MessageDisplayText(text), "T=111.1 22/3.");
   EXPECT_EQ(DataItemWidth(text, 1), 4);
   EXPECT_EQ(DataItemWidth(text, 2), 2);
@@ -43,7 +46,8 @@ TEST(MessageTextTest, DecimalPointFollowsTheLastDigitOfItemOne) {
 TEST(MessageTextTest, WidthCheckNamesTheLimitAndTheItem) {
   std::string six = Markers(0xFF, 6);
   EXPECT_EQ(CheckDataItemWidth(six, 1, kBinary32), "");
-  EXPECT_EQ(CheckDataItemWidth(six, 1, kBcd16), "Maximum 5  \"DATA SET 1\" can be defined with selected data type");
+  EXPECT_EQ(CheckDataItemWidth(six, 1, kBcd16),
+            "Maximum 5  \"DATA SET 1\" can be defined with selected data type");
   EXPECT_EQ(CheckDataItemWidth(Markers(0xFD, 9), 3, kBcd32),
             "Maximum 8  \"DATA SET 3\" can be defined with selected data type");
   EXPECT_EQ(CheckDataItemWidth(Markers(0xFE, 10), 2, kBinary32), "");

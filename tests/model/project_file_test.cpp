@@ -26,18 +26,22 @@ std::string SaveToText(const TQMProject& project) {
   return writer.Text();
 }
 
-size_t LineCount(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+size_t LineCount(const std::string& text) {
+  return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   LineReader reader(text);
-  while (!reader.AtEnd()) lines.push_back(reader.Line());
+  while (!reader.AtEnd())
+    lines.push_back(reader.Line());
   return lines;
 }
 
 std::string JoinCrLf(const std::vector<std::string>& lines) {
   std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
+  for (const auto& line : lines)
+    text += line + "\r\n";
   return text;
 }
 
@@ -54,7 +58,8 @@ class ProjectFileTest : public ::testing::Test {
 };
 
 TEST_F(ProjectFileTest, SaveLoadSaveIsByteIdentical) {
-  for (TQMProject project : {testing::MakeKeypadProject(Services()), testing::MakeMultiplexerProject(Services())}) {
+  for (TQMProject project :
+       {testing::MakeKeypadProject(Services()), testing::MakeMultiplexerProject(Services())}) {
     std::string first = SaveToText(project);
     EXPECT_EQ(first.rfind(std::string(kProjectMarkerV1) + "\r\n", 0), 0u);
     TQMProject loaded(Services());
@@ -94,9 +99,8 @@ TEST_F(ProjectFileTest, LoadedProjectHasTheSavedContent) {
 }
 
 TEST_F(ProjectFileTest, EmptyPanelsTakeTheirLineCounts) {
-  for (auto [type, lines] : std::vector<std::pair<int, size_t>>{{kPanelQM210, 39}, {kPanelQM210G, 39},
-                                                                   {kPanelQM410, 39}, {kPanelQM210K, 42},
-                                                                   {kPanelQMSV, 23}}) {
+  for (auto [type, lines] : std::vector<std::pair<int, size_t>>{
+           {kPanelQM210, 39}, {kPanelQM210G, 39}, {kPanelQM410, 39}, {kPanelQM210K, 42}, {kPanelQMSV, 23}}) {
     TQMProject project(Services());
     project.plcSettings.SetHeader(31, 2);
     project.PutPanel(TQMPanel(&project, type));
@@ -127,8 +131,8 @@ TEST_F(ProjectFileTest, MessageLinesFollowTheMarkers) {
   project.PutPanel(panel);
   std::vector<std::string> lines = Lines(SaveToText(project));
   // After the panel header: PLC message = number, text, flag, data item 2 (3 lines), 3 leading zeroes.
-  std::vector<std::string> expected{"1", "ONLY \xFE\xFE", "1", "not used", "0", "\t", "0", "0", "0",
-                                    "256", "LOCAL", "0", "0", "0", "0", "0", "0"};
+  std::vector<std::string> expected{"1",   "ONLY \xFE\xFE", "1", "not used", "0", "\t", "0", "0", "0",
+                                    "256", "LOCAL",         "0", "0",        "0", "0",  "0", "0"};
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, lines.begin() + 8 + 17), expected);
 
   TQMProject setPointProject(Services());
@@ -179,7 +183,8 @@ TEST_F(ProjectFileTest, VersionZeroFileLoadsWithDefaultsAndIsWrittenAsVersionOne
       pos += count;
     }
     messageFree.insert(messageFree.end(), all.begin() + static_cast<long>(pos), all.end());
-    for (const auto& line : messageFree) writer.Line(line);
+    for (const auto& line : messageFree)
+      writer.Line(line);
     probe.plcSettings.Save(writer);
     writer.Int(0);
     v0 = Lines(writer.Text());
@@ -306,9 +311,10 @@ TEST_F(ProjectFileTest, ValueAndAccessTypeErrorsShowTheirTexts) {
   TQMProject a(Services());
   EXPECT_FALSE(LoadText(a, JoinCrLf(badType)));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Error Z006: Unknown value type (7) encountered while loading project. Known values are 0(BCD) and 1 "
-            "(Binary)");
+  EXPECT_EQ(
+      ui.messages[0].text,
+      "Error Z006: Unknown value type (7) encountered while loading project. Known values are 0(BCD) and 1 "
+      "(Binary)");
   EXPECT_EQ(ui.messages[0].caption, "Error");
 
   // The first message's access type line comes right before its base tag.
@@ -383,8 +389,9 @@ TEST_F(ProjectFileTest, UnknownPlcIsP007) {
   TQMProject loaded(Services());
   EXPECT_FALSE(LoadText(loaded, SaveToText(project)));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Error P007: PLC dll for this PLC (Manufacturer ID : 99, Model ID : 7)\nnot found in this system");
+  EXPECT_EQ(
+      ui.messages[0].text,
+      "Error P007: PLC dll for this PLC (Manufacturer ID : 99, Model ID : 7)\nnot found in this system");
   EXPECT_EQ(ui.messages[0].caption, "Error");
 }
 
@@ -400,8 +407,9 @@ TEST_F(ProjectFileTest, CatalogueDecidesPlcNames) {
 }
 
 TEST_F(ProjectFileTest, LinkedTagMapIsReadAndAMissingOneIsAskedFor) {
-  std::string map = dir.Write("plant.map", "Plan & Run export\r\nsecond header\r\nPUMP,V100,5,1\r\nFAN,V101,7,0\r\n"
-                                           "SHORT,V1\r\nOTHER,V102,3,1\r\n");
+  std::string map = dir.Write("plant.map",
+                              "Plan & Run export\r\nsecond header\r\nPUMP,V100,5,1\r\nFAN,V101,7,0\r\n"
+                              "SHORT,V1\r\nOTHER,V102,3,1\r\n");
   TQMProject project(Services());
   project.plcSettings.SetHeader(31, 2);
   project.PutPanel(TQMPanel(&project, kPanelQM210));
@@ -421,7 +429,8 @@ TEST_F(ProjectFileTest, LinkedTagMapIsReadAndAMissingOneIsAskedFor) {
   TQMProject cancelled(Services());
   EXPECT_FALSE(LoadText(cancelled, text));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error T004: Unable to open tag map file : " + map + "\nPlease choose the map file");
+  EXPECT_EQ(ui.messages[0].text,
+            "Error T004: Unable to open tag map file : " + map + "\nPlease choose the map file");
   EXPECT_EQ(ui.messages[0].caption, "Error");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
 
@@ -502,7 +511,8 @@ TEST_F(ProjectFileTest, SavingReplacesAtomicallyAndKeepsTheOldFileOnFailure) {
     EXPECT_EQ(TempDir::Read(path), saved);
   }
   for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-    EXPECT_EQ(entry.path().filename().string().rfind(".plant.lmx.", 0), std::string::npos) << "temporary left";
+    EXPECT_EQ(entry.path().filename().string().rfind(".plant.lmx.", 0), std::string::npos)
+        << "temporary left";
   }
   EXPECT_FALSE(SaveProjectFile(project, dir.File("no/such/folder/x.lmx"), &error));
 }

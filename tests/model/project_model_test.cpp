@@ -165,7 +165,8 @@ TEST_F(ProjectModelTest, AssignCompatibleKeepsFamilyContent) {
   TQMProject project(Services());
   TQMPanel qm410(&project, kPanelQM410);
   qm410.port = 3;
-  for (int i = 0; i < 4; ++i) SetTarvoAddress(qm410.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(10 + i));
+  for (int i = 0; i < 4; ++i)
+    SetTarvoAddress(qm410.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(10 + i));
   TQMMessage message = qm410.NewMessage();
   message.number = 1;
   message.isPlcMessage = 1;
@@ -205,7 +206,8 @@ TEST_F(ProjectModelTest, AddressCountCountsThePlcPasswordRegisterOnce) {
   TQMPanel panel(&project, kPanelQM210K);
   EXPECT_EQ(panel.AddressCount(), 5);
   TQMMessage message = panel.NewMessage();
-  message.text = std::string(3, static_cast<char>(0xFF)) + static_cast<char>(0xFC) + std::string(2, static_cast<char>(0xFD));
+  message.text = std::string(3, static_cast<char>(0xFF)) + static_cast<char>(0xFC) +
+                 std::string(2, static_cast<char>(0xFD));
   message.data1.variableDecimal = true;
   message.data1.passwordProtected = true;
   panel.messages.push_back(message);
@@ -231,9 +233,10 @@ TEST_F(ProjectModelTest, TagListSkipsEmptyAddressesAndResolvesBack) {
   TQMTagList list;
   panel.BuildTagList(list);
   std::vector<std::string> order;
-  for (const TQMTag& tag : list.tags) order.push_back(tag.address);
-  EXPECT_EQ(order, (std::vector<std::string>{"V100", "V101", "V102", "V202", "V300", "V2002", "V2000", "V2001",
-                                             "V2010", "V2011", "V2020"}));
+  for (const TQMTag& tag : list.tags)
+    order.push_back(tag.address);
+  EXPECT_EQ(order, (std::vector<std::string>{"V100", "V101", "V102", "V202", "V300", "V2002", "V2000",
+                                             "V2001", "V2010", "V2011", "V2020"}));
   EXPECT_EQ(panel.messages[1].data1.index, kNoTagIndex);
   EXPECT_EQ(panel.messages[1].data3.index, 4);
   EXPECT_EQ(panel.passwordRegister.index, 11);
@@ -242,7 +245,8 @@ TEST_F(ProjectModelTest, TagListSkipsEmptyAddressesAndResolvesBack) {
   TQMPanel fresh(&project, kPanelQM210K);
   fresh.messages = panel.messages;
   fresh.ReseatBackReferences();
-  for (TQMMessage& m : fresh.messages) m.ResetDataItems();
+  for (TQMMessage& m : fresh.messages)
+    m.ResetDataItems();
   fresh.messages[0].data1.index = 1;
   fresh.messages[0].data2.index = 3;
   fresh.messages[0].data3.index = 0;
@@ -293,16 +297,19 @@ TEST_F(ProjectModelTest, MessageLimits) {
   }
   EXPECT_EQ(CheckRoomForMessage(panel), "");
   EXPECT_EQ(CheckPlcMessageNumber(panel, 1), "");
-  EXPECT_EQ(CheckPlcMessageNumber(panel, 2), "Error M003: Cannot add a message with message number greater than 256.");
+  EXPECT_EQ(CheckPlcMessageNumber(panel, 2),
+            "Error M003: Cannot add a message with message number greater than 256.");
   panel.messages.push_back(panel.NewMessage());
-  EXPECT_EQ(CheckRoomForMessage(panel),
-            "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available 256 messages "
-            "have been programmed ");
+  EXPECT_EQ(
+      CheckRoomForMessage(panel),
+      "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available 256 messages "
+      "have been programmed ");
 
   TQMPanel full(&project, kPanelQM410);
   TQMMessage wide = full.NewMessage();
   wide.text = std::string(1, static_cast<char>(0xFF)) + static_cast<char>(0xFE) + static_cast<char>(0xFD);
-  for (int i = 0; i < 97; ++i) full.messages.push_back(wide);
+  for (int i = 0; i < 97; ++i)
+    full.messages.push_back(wide);
   EXPECT_EQ(full.AddressCount(), 6 + 291);
   EXPECT_EQ(CheckAddressLimit(full, wide), "");
   full.messages.push_back(wide);

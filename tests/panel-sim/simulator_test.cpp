@@ -20,7 +20,9 @@ using testing::Simulator;
 using testing::TempDir;
 using Bytes = std::vector<uint8_t>;
 
-std::string ReadTrace(const std::string& path) { return TempDir::Read(path); }
+std::string ReadTrace(const std::string& path) {
+  return TempDir::Read(path);
+}
 
 template <typename T>
 T* Expect(std::unique_ptr<TQMXResp>& response) {
@@ -37,9 +39,11 @@ class SimulatorTest : public ::testing::Test {
 };
 
 TEST_F(SimulatorTest, StatusOfEveryModel) {
-  for (auto [name, type] : std::vector<std::pair<std::string, int>>{
-           {"QM210", kPanelQM210}, {"QM210G", kPanelQM210G}, {"QM210K", kPanelQM210K},
-           {"QM410", kPanelQM410}, {"QMSV", kPanelQMSV}}) {
+  for (auto [name, type] : std::vector<std::pair<std::string, int>>{{"QM210", kPanelQM210},
+                                                                    {"QM210G", kPanelQM210G},
+                                                                    {"QM210K", kPanelQM210K},
+                                                                    {"QM410", kPanelQM410},
+                                                                    {"QMSV", kPanelQMSV}}) {
     Simulator sim({"--panel", name, "--firmware", "C.4", "--plc", "40:1", "--memory", "64"});
     ASSERT_FALSE(sim.Path().empty());
     TQMXComm link(sim.Path(), nullptr);
@@ -127,7 +131,8 @@ TEST_F(SimulatorTest, BlockWithoutStartIsErrorFourAndAViolation) {
 
   // A whole transfer, then the dump in blocks of at most 60 bytes.
   Bytes image(130);
-  for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i);
+  for (size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<uint8_t>(i);
   Bytes none;
   TQMWriteTagCmd start(kBlockStart, none, 0, 0, 0);
   TQMWriteTagCmd first(kBlockData, image, 1, 0, 50);
@@ -199,7 +204,8 @@ TEST_F(SimulatorTest, BaudCheckAnswersOnlyAtTheUnitsSpeed) {
 TEST_F(SimulatorTest, FaultOptions) {
   std::string trace = dir.File("trace.txt");
   {
-    Simulator sim({"--panel", "QM210", "--drop", "1", "--corrupt", "2", "--garbage", "100", "--trace", trace});
+    Simulator sim(
+        {"--panel", "QM210", "--drop", "1", "--corrupt", "2", "--garbage", "100", "--trace", trace});
     TQMXComm link(sim.Path(), nullptr);
     TQMStatusIdCmd status;
     // Reply 1 dropped, reply 2 corrupt, reply 3 good: the first exchange fails both attempts.

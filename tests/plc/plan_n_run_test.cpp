@@ -9,9 +9,10 @@ namespace {
 class PlanNRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ParseTagMap("header one\nheader two\nPUMP_ON,V100,5,1\nPUMP_SPEED,V101,7,1\nALIAS_A,V200,5,1\n"
-                "ALIAS_B,V200,5,1\nIGNORED,V300,3,1\nNOKIND,V301\nLED,V2000,5,1\n",
-                "/maps/plant.map", project.textPanelTagMap, project.setPointTagMap);
+    ParseTagMap(
+        "header one\nheader two\nPUMP_ON,V100,5,1\nPUMP_SPEED,V101,7,1\nALIAS_A,V200,5,1\n"
+        "ALIAS_B,V200,5,1\nIGNORED,V300,3,1\nNOKIND,V301\nLED,V2000,5,1\n",
+        "/maps/plant.map", project.textPanelTagMap, project.setPointTagMap);
     project.tagMapLinked = true;
     project.tagMapPath = "/maps/plant.map";
     TQMPanel panel(&project, kPanelQM210K);
@@ -114,7 +115,8 @@ TEST_F(PlanNRunTest, OpenConversionAsksAndAppliesOnYes) {
 TEST_F(PlanNRunTest, ChoicesListNamesAfterAnEmptyEntry) {
   PlanNRunChoices choices;
   choices.Fill(project.textPanelTagMap);
-  EXPECT_EQ(choices.Items(), (std::vector<std::string>{"", "ALIAS_A", "ALIAS_B", "LED", "PUMP_ON", "PUMP_SPEED"}));
+  EXPECT_EQ(choices.Items(),
+            (std::vector<std::string>{"", "ALIAS_A", "ALIAS_B", "LED", "PUMP_ON", "PUMP_SPEED"}));
   EXPECT_EQ(choices.CurrentValue(), "");
   EXPECT_EQ(choices.SelectByText("PUMP_ON"), 4);
   EXPECT_EQ(choices.CurrentValue(), "V100,5,1");

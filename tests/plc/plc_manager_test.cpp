@@ -43,7 +43,8 @@ TEST_F(PlcManagerTest, TarvoValidationAppliesTheAccessRules) {
   EXPECT_TRUE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ, kBcd16, false));
   EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_READ_WRITE, kBcd16, false));
   EXPECT_FALSE(plc.ValidateAddress(record, text, LUMORA_ACCESS_WRITE, kBcd16, false));
-  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Error T002: Invalid Access Type", "Error T002: Invalid Access Type"}));
+  EXPECT_EQ(ui.Texts(),
+            (std::vector<std::string>{"Error T002: Invalid Access Type", "Error T002: Invalid Access Type"}));
 
   ui.messages.clear();
   text = "X10";
@@ -206,7 +207,8 @@ TEST_F(PlcManagerTest, CatalogueAndLookupWithDuplicateIds) {
   PlcCatalogue catalogue;
   catalogue.Discover(ui);
   std::vector<std::string> names;
-  for (const auto& entry : catalogue.Entries()) names.push_back(entry.name);
+  for (const auto& entry : catalogue.Entries())
+    names.push_back(entry.name);
   EXPECT_EQ(names, (std::vector<std::string>{"Broken PLC", "Modbus RTU", "Plan & Run", "Tarvo DL-205",
                                              "Tarvo DL-405", "Duplicate DL-205"}));
   EXPECT_EQ(catalogue.Lookup(31, 2).name, "Duplicate DL-205");  // the later library takes the key
@@ -270,9 +272,10 @@ TEST_F(PlcManagerTest, ConversionRowsAndRevalidation) {
   EXPECT_EQ(good.encodedAddress, (std::vector<uint8_t>{4, 0, 9}));
 
   std::string log = FormatAddressConversionLog(rows, "08/12/2026 10:00:00");
-  EXPECT_EQ(log,
-            "Address conversion log file\nCreated on : 08/12/2026 10:00:00\nOld address\tNew address\t\tRemarks\n\n"
-            "40010\t40010\t\t\nV2000\t \tUnable to rebuild the address for the new PLC\t\n");
+  EXPECT_EQ(
+      log,
+      "Address conversion log file\nCreated on : 08/12/2026 10:00:00\nOld address\tNew address\t\tRemarks\n\n"
+      "40010\t40010\t\t\nV2000\t \tUnable to rebuild the address for the new PLC\t\n");
 
   TQMProject project;
   project.plcSettings.addressSize = 4;

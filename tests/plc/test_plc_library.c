@@ -24,5 +24,7 @@ EXPORT void PlcDetails(LumoraPlcDetails* details) {
   details->manufacturerId = 31;
   details->modelId = 2;
 }
-EXPORT void SetApplicationType(int type) { (void)type; }
+EXPORT void SetApplicationType(int type) {
+  (void)type;
+}
 #endif

@@ -22,7 +22,9 @@ inline std::string TestBinDir() {
 // Points the PLC layer at `dir` for the life of the object.
 class ScopedInstallDir {
  public:
-  explicit ScopedInstallDir(std::string dir) { SetInstallDirProvider([dir] { return dir; }); }
+  explicit ScopedInstallDir(std::string dir) {
+    SetInstallDirProvider([dir] { return dir; });
+  }
   ~ScopedInstallDir() { SetInstallDirProvider(nullptr); }
 };
 
@@ -31,7 +33,8 @@ inline void LinkStageInto(const std::string& dir, bool withLibraries) {
   namespace fs = std::filesystem;
   std::string stage = StageDir();
   fs::create_directories(dir + "/dll");
-  for (const char* sub : {"driver", "Firmware"}) fs::create_directory_symlink(stage + "/" + sub, dir + "/" + sub);
+  for (const char* sub : {"driver", "Firmware"})
+    fs::create_directory_symlink(stage + "/" + sub, dir + "/" + sub);
   fs::create_symlink(stage + "/CtrlLink.so", dir + "/CtrlLink.so");
   fs::create_symlink(stage + "/RevLabel.so", dir + "/RevLabel.so");
   if (!withLibraries) return;

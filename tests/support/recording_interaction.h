@@ -53,7 +53,8 @@ class RecordingInteraction : public Interaction {
   std::vector<std::string> Texts() const {
     std::lock_guard lock(mutex_);
     std::vector<std::string> texts;
-    for (const auto& message : messages) texts.push_back(message.text);
+    for (const auto& message : messages)
+      texts.push_back(message.text);
     return texts;
   }
 

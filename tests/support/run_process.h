@@ -4,8 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fcntl.h>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
@@ -38,10 +38,12 @@ inline ProcessResult RunProcess(const std::vector<std::string>& argv,
     ::dup2(errFd, 2);
     int devNull = ::open("/dev/null", O_RDONLY);
     ::dup2(devNull, 0);
-    for (const auto& [key, value] : environment) ::setenv(key.c_str(), value.c_str(), 1);
+    for (const auto& [key, value] : environment)
+      ::setenv(key.c_str(), value.c_str(), 1);
     if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) ::_exit(127);
     std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : argv)
+      args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
     ::execv(args[0], args.data());
     ::_exit(127);

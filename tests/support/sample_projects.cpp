@@ -6,14 +6,17 @@
 namespace lumora::testing {
 namespace {
 
-std::string Markers(unsigned char marker, int count) { return std::string(static_cast<size_t>(count), static_cast<char>(marker)); }
+std::string Markers(unsigned char marker, int count) {
+  return std::string(static_cast<size_t>(count), static_cast<char>(marker));
+}
 
 void SetDefaultPlc(TQMProject& project) {
   project.plcSettings.plcName = "Tarvo DL-205";
   project.plcSettings.libraryName = "/opt/lumora/dll/TDL205.so";
   project.plcSettings.addressSize = 4;
   project.plcSettings.SetHeader(31, 2);
-  for (uint8_t byte : {7, 0, 1, 2, 0, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+  for (uint8_t byte : {7, 0, 1, 2, 0, 10, 3})
+    project.plcSettings.plcAttributes.push_back(byte);
 }
 
 }  // namespace
@@ -47,7 +50,8 @@ TQMProject MakeKeypadProject(CoreServices services) {
   TQMMessage first = panel.NewMessage();
   first.number = 1;
   first.isPlcMessage = 1;
-  first.text = "TEMP " + Markers(0xFF, 4) + std::string(1, static_cast<char>(0xFC)) + " C " + Markers(0xFE, 3);
+  first.text =
+      "TEMP " + Markers(0xFF, 4) + std::string(1, static_cast<char>(0xFC)) + " C " + Markers(0xFE, 3);
   SetTarvoAddress(first.data1, "V100");
   first.data1.variableDecimal = true;
   SetTarvoAddress(first.data1.decimalPointTag, "V101", kBinary16);

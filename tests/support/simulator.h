@@ -27,7 +27,8 @@ class Simulator {
       ::close(out[1]);
       std::string program = StageDir() + "/bin/lumora-panel-sim";
       std::vector<char*> args{const_cast<char*>(program.c_str())};
-      for (const std::string& option : options) args.push_back(const_cast<char*>(option.c_str()));
+      for (const std::string& option : options)
+        args.push_back(const_cast<char*>(option.c_str()));
       args.push_back(nullptr);
       ::execv(program.c_str(), args.data());
       ::_exit(127);
@@ -37,7 +38,8 @@ class Simulator {
     char line[512] = {};
     if (output && std::fgets(line, sizeof line, output)) {
       path_ = line;
-      while (!path_.empty() && (path_.back() == '\n' || path_.back() == '\r')) path_.pop_back();
+      while (!path_.empty() && (path_.back() == '\n' || path_.back() == '\r'))
+        path_.pop_back();
     }
     if (output) std::fclose(output);
   }

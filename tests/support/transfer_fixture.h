@@ -79,8 +79,8 @@ class TransferFixture {
   }
 
   // Runs one operation to its end on a worker thread.
-  RecordingSink RunOperation(TQMProject& project, int operation, const std::string& port, int target = kTargetNone,
-                    bool direct = false, const std::string& file = "") {
+  RecordingSink RunOperation(TQMProject& project, int operation, const std::string& port,
+                             int target = kTargetNone, bool direct = false, const std::string& file = "") {
     RecordingSink sink;
     TransferContext context(&project, operation, &ui, &sink);
     context.portName = port;
@@ -119,16 +119,19 @@ class TransferFixture {
     QFile file(QString::fromStdString(state));
     std::vector<int> numbers;
     if (!file.open(QIODevice::ReadOnly)) return numbers;
-    QJsonObject unit = QJsonDocument::fromJson(file.readAll()).object().value(QString::number(port)).toObject();
+    QJsonObject unit =
+        QJsonDocument::fromJson(file.readAll()).object().value(QString::number(port)).toObject();
     QJsonObject messages = unit.value("messages").toObject();
-    for (auto it = messages.begin(); it != messages.end(); ++it) numbers.push_back(it.key().toInt());
+    for (auto it = messages.begin(); it != messages.end(); ++it)
+      numbers.push_back(it.key().toInt());
     std::sort(numbers.begin(), numbers.end());
     return numbers;
   }
   static std::string StoredMessage(const std::string& state, int number, int port = 0) {
     QFile file(QString::fromStdString(state));
     if (!file.open(QIODevice::ReadOnly)) return "";
-    QJsonObject unit = QJsonDocument::fromJson(file.readAll()).object().value(QString::number(port)).toObject();
+    QJsonObject unit =
+        QJsonDocument::fromJson(file.readAll()).object().value(QString::number(port)).toObject();
     return unit.value("messages").toObject().value(QString::number(number)).toString().toStdString();
   }
 

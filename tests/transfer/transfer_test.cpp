@@ -23,7 +23,9 @@ using testing::Simulator;
 using testing::StageDir;
 using testing::TransferFixture;
 
-std::string Markers(unsigned char marker, int count) { return std::string(static_cast<size_t>(count), static_cast<char>(marker)); }
+std::string Markers(unsigned char marker, int count) {
+  return std::string(static_cast<size_t>(count), static_cast<char>(marker));
+}
 
 class TransferTest : public ::testing::Test, public TransferFixture {
  protected:
@@ -32,11 +34,13 @@ class TransferTest : public ::testing::Test, public TransferFixture {
 
   void ExpectNoViolations() {
     std::string trace = Trace(TraceFile());
-    EXPECT_EQ(trace.find("VIOLATION"), std::string::npos) << trace.substr(trace.find("VIOLATION") == std::string::npos ? 0 : trace.find("VIOLATION"), 400);
+    EXPECT_EQ(trace.find("VIOLATION"), std::string::npos)
+        << trace.substr(trace.find("VIOLATION") == std::string::npos ? 0 : trace.find("VIOLATION"), 400);
   }
 
   // Write, read back, compare.
-  void WriteReadVerify(TQMProject& project, const std::vector<std::string>& simulator, int target = kTargetWriteProject) {
+  void WriteReadVerify(TQMProject& project, const std::vector<std::string>& simulator,
+                       int target = kTargetWriteProject) {
     Simulator sim(simulator);
     ASSERT_FALSE(sim.Path().empty());
     RecordingSink written = RunOperation(project, kOperationWrite, sim.Path(), target);
@@ -59,9 +63,11 @@ class TransferTest : public ::testing::Test, public TransferFixture {
   TQMProject Qm410Project() {
     TQMProject project(Services());
     project.plcSettings.SetHeader(31, 2);
-    for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+    for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3})
+      project.plcSettings.plcAttributes.push_back(byte);
     TQMPanel panel(&project, kPanelQM410);
-    for (int i = 0; i < 4; ++i) SetTarvoAddress(panel.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(3010 + i));
+    for (int i = 0; i < 4; ++i)
+      SetTarvoAddress(panel.lineRegisters[static_cast<size_t>(i)], "V" + std::to_string(3010 + i));
     SetTarvoAddress(panel.buttonLeds.ledWord, "V3000", kBinary16);
     panel.buttonLeds.ledMode = {1, 0, 2, 1, 0};
     TQMMessage message = panel.NewMessage();
@@ -89,7 +95,8 @@ class TransferTest : public ::testing::Test, public TransferFixture {
   TQMProject SetPointProject() {
     TQMProject project(Services());
     project.plcSettings.SetHeader(40, 1);
-    for (uint8_t byte : {6, 0, 1, 3, 2, 10}) project.plcSettings.plcAttributes.push_back(byte);
+    for (uint8_t byte : {6, 0, 1, 3, 2, 10})
+      project.plcSettings.plcAttributes.push_back(byte);
     TQMPanel panel(&project, kPanelQMSV);
     panel.lineRegisters[0].address = "40100";
     for (int n = 1; n <= 3; ++n) {
@@ -163,7 +170,8 @@ TEST_F(TransferTest, MultiplexerTargets) {
   {
     std::remove(StateFile().c_str());
     Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), 1);  // "Panel 2" through the multiplexer
+    RecordingSink sink =
+        RunOperation(project, kOperationWrite, sim.Path(), 1);  // "Panel 2" through the multiplexer
     ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
     sim.Stop();
     std::vector<int> stored = StoredMessages(StateFile(), 2);
@@ -208,7 +216,8 @@ TEST_F(TransferTest, UnconfiguredPanelSendsOnlyTheFinalSwitch) {
 TEST_F(TransferTest, BlankMessagesFillTheGapsBetweenPlcMessages) {
   TQMProject project(Services());
   project.plcSettings.SetHeader(31, 2);
-  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3})
+    project.plcSettings.plcAttributes.push_back(byte);
   TQMPanel panel(&project, kPanelQM210);
   for (int number : {3, 7}) {
     TQMMessage message = panel.NewMessage();
@@ -228,7 +237,8 @@ TEST_F(TransferTest, BlankMessagesFillTheGapsBetweenPlcMessages) {
   RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
   ASSERT_TRUE(sink.Errors().empty());
   sim.Stop();
-  EXPECT_EQ(StoredMessages(StateFile()), (std::vector<int>{3, 4, 5, 6, 7, 8, 257, 258, 259, 260, 261, 262, 263}));
+  EXPECT_EQ(StoredMessages(StateFile()),
+            (std::vector<int>{3, 4, 5, 6, 7, 8, 257, 258, 259, 260, 261, 262, 263}));
   EXPECT_EQ(StoredMessage(StateFile(), 5).substr(0, 8), "0005ffff");
   // No tags at all: the map image is the 3-byte header, sent in the end block.
   std::vector<std::string> map = TraceLines(TraceFile(), "IN  aa 0c 10 01 b7");
@@ -245,7 +255,9 @@ TEST_F(TransferTest, OldFirmwareStopsBeforeAnythingIsCleared) {
   EXPECT_TRUE(sink.Errors().empty());
   EXPECT_FALSE(finished);
   ASSERT_FALSE(ui.Texts().empty());
-  EXPECT_EQ(ui.Texts().back().rfind("The panel has an older version of the firmware (A.7) which is not compatible \nwith", 0), 0u);
+  EXPECT_EQ(ui.Texts().back().rfind(
+                "The panel has an older version of the firmware (A.7) which is not compatible \nwith", 0),
+            0u);
   EXPECT_NE(ui.Texts().back().find(StageDir() + "/Firmware/"), std::string::npos);
   sim.Stop();
   EXPECT_EQ(TraceLines(TraceFile(), "IN  ").size(), 1u);
@@ -254,7 +266,8 @@ TEST_F(TransferTest, OldFirmwareStopsBeforeAnythingIsCleared) {
 TEST_F(TransferTest, CancelDuringMessagesLeavesOnlyTheSystemMessages) {
   TQMProject project(Services());
   project.plcSettings.SetHeader(31, 2);
-  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3}) project.plcSettings.plcAttributes.push_back(byte);
+  for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3})
+    project.plcSettings.plcAttributes.push_back(byte);
   TQMPanel panel(&project, kPanelQM210);
   for (int number = 1; number <= 60; ++number) {
     TQMMessage message = panel.NewMessage();
@@ -283,7 +296,7 @@ TEST_F(TransferTest, CancelDuringMessagesLeavesOnlyTheSystemMessages) {
   sim.Stop();
   EXPECT_EQ(StoredMessages(StateFile()), (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
   EXPECT_EQ(TraceLines(TraceFile(), "IN  aa 06 10 01 0b").size(), 2u);  // cleared, then cleared again
-  EXPECT_TRUE(TraceLines(TraceFile(), "IN  aa 09 10 01 b7").empty());  // no map data after the cancel
+  EXPECT_TRUE(TraceLines(TraceFile(), "IN  aa 09 10 01 b7").empty());   // no map data after the cancel
 }
 
 TEST_F(TransferTest, WrongPanelTypeAndSilentPanel) {
@@ -293,17 +306,19 @@ TEST_F(TransferTest, WrongPanelTypeAndSilentPanel) {
   {
     Simulator sim({"--panel", "QM410"});
     RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
-    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{
-                                 "ERROR On COM Port. Error C001: The panel connected to the PC is different from the "
-                                 "configured one"}));
+    EXPECT_EQ(sink.Errors(),
+              (std::vector<std::string>{
+                  "ERROR On COM Port. Error C001: The panel connected to the PC is different from the "
+                  "configured one"}));
   }
   {
     Simulator sim({"--panel", "QM210", "--silent"});
     RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
     ASSERT_EQ(sink.Errors().size(), 1u);
-    EXPECT_EQ(sink.Errors()[0],
-              "ERROR On COM Port. Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup "
-              "Mode, press the up and down arrow keys\nsimultaneously.");
+    EXPECT_EQ(
+        sink.Errors()[0],
+        "ERROR On COM Port. Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup "
+        "Mode, press the up and down arrow keys\nsimultaneously.");
   }
   RecordingSink noPort = RunOperation(project, kOperationWrite, dir.File("no-port"));
   ASSERT_EQ(noPort.Events().size(), 1u);
@@ -318,13 +333,15 @@ TEST_F(TransferTest, RefusedAttributesAreNotASuccess) {
   {
     Simulator sim({"--panel", "QM210", "--error", "3@B9"});
     RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
-    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error C010: Invalid Message Code"}));
+    EXPECT_EQ(sink.Errors(),
+              (std::vector<std::string>{"ERROR On COM Port. Error C010: Invalid Message Code"}));
     EXPECT_FALSE(finished);
   }
   {
     Simulator sim({"--panel", "QM210", "--error", "14@BC"});
     RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
-    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error C021: Memory is Read Only"}));
+    EXPECT_EQ(sink.Errors(),
+              (std::vector<std::string>{"ERROR On COM Port. Error C021: Memory is Read Only"}));
     EXPECT_FALSE(finished);
   }
   {
@@ -333,9 +350,11 @@ TEST_F(TransferTest, RefusedAttributesAreNotASuccess) {
     project.plcSettings.plcAttributes[33] = 0x01;
     Simulator sim({"--panel", "QM210", "--trace", TraceFile()});
     RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
-    EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error C015: Invalid Message Length"}));
+    EXPECT_EQ(sink.Errors(),
+              (std::vector<std::string>{"ERROR On COM Port. Error C015: Invalid Message Length"}));
     sim.Stop();
-    for (const std::string& line : TraceLines(TraceFile(), "IN  ")) EXPECT_NE(line.substr(16, 2), "bc") << line;
+    for (const std::string& line : TraceLines(TraceFile(), "IN  "))
+      EXPECT_NE(line.substr(16, 2), "bc") << line;
   }
 }
 
@@ -345,15 +364,19 @@ TEST_F(TransferTest, TooManyTagsInThePanelIsT006BeforeAnotherBlock) {
   {
     std::FILE* file = std::fopen(state.c_str(), "w");
     std::string table = "012d04";
-    for (int i = 0; i < 60; ++i) table += "0008020100000a";
-    std::fprintf(file, "{\"0\": {\"type\": \"QM210\", \"firmware\": \"B.2\", \"plc\": \"31:2\", \"tagTable\": \"%s\"}}",
-                 table.c_str());
+    for (int i = 0; i < 60; ++i)
+      table += "0008020100000a";
+    std::fprintf(
+        file,
+        "{\"0\": {\"type\": \"QM210\", \"firmware\": \"B.2\", \"plc\": \"31:2\", \"tagTable\": \"%s\"}}",
+        table.c_str());
     std::fclose(file);
   }
   Simulator sim({"--panel", "QM210", "--state", state, "--trace", TraceFile()});
   TQMProject read = ReadProject();
   RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
-  EXPECT_EQ(sink.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error T006:  Error in reading PLC Addresses"}));
+  EXPECT_EQ(sink.Errors(),
+            (std::vector<std::string>{"ERROR On COM Port. Error T006:  Error in reading PLC Addresses"}));
   sim.Stop();
   EXPECT_EQ(TraceLines(TraceFile(), "IN  aa 08 10 01 b6").size(), 1u);
 }
@@ -362,9 +385,10 @@ TEST_F(TransferTest, ReadOfAPanelWithoutAPlcLibrary) {
   Simulator sim({"--panel", "QM210", "--plc", "88:8"});
   TQMProject read = ReadProject();
   RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
-  EXPECT_EQ(sink.Errors(), (std::vector<std::string>{
-                               "ERROR On COM Port. Error P007: PLC dll for this PLC (Manufacturer ID : 88, Model ID : "
-                               "8)\nnot found in this system"}));
+  EXPECT_EQ(sink.Errors(),
+            (std::vector<std::string>{
+                "ERROR On COM Port. Error P007: PLC dll for this PLC (Manufacturer ID : 88, Model ID : "
+                "8)\nnot found in this system"}));
 }
 
 TEST_F(TransferTest, MultiplexerFirmwareIsPaddedToAnEvenSize) {
@@ -375,7 +399,8 @@ TEST_F(TransferTest, MultiplexerFirmwareIsPaddedToAnEvenSize) {
   Simulator sim({"--mux", "2:QM210", "--trace", TraceFile()});
   TQMProject project(Services());
   project.AddPanel(kPanelQM210, 1);
-  RecordingSink sink = RunOperation(project, kOperationMultiplexerFirmware, sim.Path(), kTargetNone, false, image);
+  RecordingSink sink =
+      RunOperation(project, kOperationMultiplexerFirmware, sim.Path(), kTargetNone, false, image);
   ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
   EXPECT_TRUE(finished);
   EXPECT_EQ(sink.Events().back().statusText, "Download Completed Successfully");
@@ -394,10 +419,15 @@ TEST_F(TransferTest, MultiplexerFirmwareIsPaddedToAnEvenSize) {
   ExpectNoViolations();
 
   std::string tiny = dir.File("tiny.s19");
-  ASSERT_EQ(testing::RunProcess({testing::TestBinDir() + "/../tools/make_image", "srec", tiny, "0x10000", "40", "7"}).exitCode, 0);
+  ASSERT_EQ(testing::RunProcess(
+                {testing::TestBinDir() + "/../tools/make_image", "srec", tiny, "0x10000", "40", "7"})
+                .exitCode,
+            0);
   Simulator quiet({"--mux", "2:QM210", "--trace", dir.File("quiet.txt")});
-  RecordingSink refused = RunOperation(project, kOperationMultiplexerFirmware, quiet.Path(), kTargetNone, false, tiny);
-  EXPECT_EQ(refused.Errors(), (std::vector<std::string>{"ERROR On COM Port. Error Z003: The file may be corrupted"}));
+  RecordingSink refused =
+      RunOperation(project, kOperationMultiplexerFirmware, quiet.Path(), kTargetNone, false, tiny);
+  EXPECT_EQ(refused.Errors(),
+            (std::vector<std::string>{"ERROR On COM Port. Error Z003: The file may be corrupted"}));
   quiet.Stop();
   EXPECT_TRUE(TraceLines(dir.File("quiet.txt"), "IN  ").empty());
 }
@@ -407,7 +437,7 @@ TEST_F(TransferTest, PanelFirmwareUpgrade) {
   TQMProject project(Services());
   project.AddPanel(kPanelQM210, 1);
   RecordingSink sink = RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false,
-                           StageDir() + "/Firmware/QM210B3.hex");
+                                    StageDir() + "/Firmware/QM210B3.hex");
   ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
   EXPECT_TRUE(finished);
   EXPECT_EQ(sink.Events().back().statusText, "Downloading Completed Successfully");
@@ -421,7 +451,8 @@ TEST_F(TransferTest, PanelFirmwareUpgrade) {
   sim.Stop();
   ExpectNoViolations();
 
-  RecordingSink missing = RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false, dir.File("none.hex"));
+  RecordingSink missing =
+      RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false, dir.File("none.hex"));
   ASSERT_EQ(missing.Errors().size(), 1u);
   EXPECT_EQ(missing.Errors()[0], "No such file or directory");
 }
@@ -488,7 +519,8 @@ TEST_F(TransferTest, MuxTagListIsOrderedAndSharesEqualTags) {
   TQMProjectHelper helper(context);
   std::vector<TQMTag> tags = helper.BuildMuxTagList();
   std::vector<std::string> addresses;
-  for (const TQMTag& tag : tags) addresses.push_back(tag.address);
+  for (const TQMTag& tag : tags)
+    addresses.push_back(tag.address);
   // V100 is used by both panels with the same value type: one entry.
   EXPECT_EQ(addresses, (std::vector<std::string>{"V100", "V3000", "V3010", "V4000"}));
   TQMTagList list;
@@ -505,7 +537,8 @@ TEST(TransferTextsTest, TitlesAndSuccessTexts) {
   EXPECT_EQ(TargetTitle(kOperationWrite, 9, 3), "Writing to Panel");
   EXPECT_EQ(TargetTitle(kOperationPanelFirmware, kPanelQM210, 0), "Writing to Panel");
   EXPECT_EQ(SuccessText(kStepWriteFinished, false), "Project has been written to the panel successfully.");
-  EXPECT_EQ(SuccessText(kStepReadFinished, true), "Project has been read from the multiplexer and panel(s) successfully.");
+  EXPECT_EQ(SuccessText(kStepReadFinished, true),
+            "Project has been read from the multiplexer and panel(s) successfully.");
   EXPECT_EQ(OperationTitle(kOperationRead), "Reading from Panel");
   EXPECT_EQ(ChecklistTexts(kOperationWrite)[5], "Writing PLC attributes. ");
 }

@@ -24,7 +24,9 @@ namespace {
 using namespace panel_sim;
 
 volatile bool gStop = false;
-void OnSignal(int) { gStop = true; }
+void OnSignal(int) {
+  gStop = true;
+}
 
 void Usage() {
   std::printf(
@@ -146,9 +148,10 @@ int main(int argc, char** argv) {
         return 2;
       }
       size_t hash = spec.find('#', at);
-      FaultOptions::ForcedError forced{std::atoi(spec.c_str()),
-                                       static_cast<int>(std::strtol(spec.substr(at + 1, hash - at - 1).c_str(), nullptr, 16)),
-                                       hash == std::string::npos ? 0 : std::atoi(spec.c_str() + hash + 1)};
+      FaultOptions::ForcedError forced{
+          std::atoi(spec.c_str()),
+          static_cast<int>(std::strtol(spec.substr(at + 1, hash - at - 1).c_str(), nullptr, 16)),
+          hash == std::string::npos ? 0 : std::atoi(spec.c_str() + hash + 1)};
       faults.errors.push_back(forced);
     } else if (option == "--silent") {
       faults.silent = true;
@@ -207,7 +210,8 @@ int main(int argc, char** argv) {
     size_t start = 0;
     while (start < muxSpec.size()) {
       size_t comma = muxSpec.find(',', start);
-      std::string entry = muxSpec.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+      std::string entry =
+          muxSpec.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
       start = comma == std::string::npos ? muxSpec.size() : comma + 1;
       size_t colon = entry.find(':');
       int port = std::atoi(entry.c_str());
@@ -222,7 +226,8 @@ int main(int argc, char** argv) {
       }
       auto type = UnitTypeFromName(name);
       if (port < 1 || port > 5 || !type || *type == kMultiplexer) {
-        std::fprintf(stderr, "lumora-panel-sim: bad multiplexer port %s (use PORT:TYPE, ports 1..5)\n", entry.c_str());
+        std::fprintf(stderr, "lumora-panel-sim: bad multiplexer port %s (use PORT:TYPE, ports 1..5)\n",
+                     entry.c_str());
         return 2;
       }
       config.type = *type;
@@ -230,7 +235,8 @@ int main(int argc, char** argv) {
       units[port] = std::make_unique<Unit>(config, violation);
     }
   }
-  for (auto& [port, unit] : units) unit->SetRestartDelay(restartDelay);
+  for (auto& [port, unit] : units)
+    unit->SetRestartDelay(restartDelay);
 
   Server server(std::move(units), faults);
   server.SetTrace(trace);
@@ -247,7 +253,8 @@ int main(int argc, char** argv) {
     if (std::filesystem::is_symlink(linkPath, ignored)) std::filesystem::remove(linkPath, ignored);
     std::filesystem::create_symlink(path, linkPath, ignored);
     if (ignored) {
-      std::fprintf(stderr, "lumora-panel-sim: cannot link %s: %s\n", linkPath.c_str(), ignored.message().c_str());
+      std::fprintf(stderr, "lumora-panel-sim: cannot link %s: %s\n", linkPath.c_str(),
+                   ignored.message().c_str());
       return 1;
     }
   }

@@ -18,7 +18,9 @@ constexpr Item kItems[3] = {{128, 132, 144, 153, 1234}, {133, 137, 154, 163, 56}
 
 int ItemOf(int code) {
   for (int i = 0; i < 3; ++i) {
-    if ((code >= kItems[i].low16 && code <= kItems[i].top16) || (code >= kItems[i].low32 && code <= kItems[i].top32)) return i;
+    if ((code >= kItems[i].low16 && code <= kItems[i].top16) ||
+        (code >= kItems[i].low32 && code <= kItems[i].top32))
+      return i;
   }
   return -1;
 }
@@ -36,10 +38,12 @@ std::vector<std::string> RenderMessage(int unitType, const std::vector<unsigned 
     std::string value = digits;
     if (decimals > 0 && decimals < 8) {
       std::string number = std::to_string(1234L);
-      while (static_cast<int>(number.size()) <= decimals) number.insert(number.begin(), '0');
+      while (static_cast<int>(number.size()) <= decimals)
+        number.insert(number.begin(), '0');
       number.insert(number.end() - decimals, '.');
       if (zeros) {
-        while (number.size() < 9) number.insert(number.begin(), '0');
+        while (number.size() < 9)
+          number.insert(number.begin(), '0');
       }
       value = std::string(number.size() < 9 ? 9 - number.size() : 0, ' ') + number;
     }
@@ -58,7 +62,8 @@ std::vector<std::string> RenderMessage(int unitType, const std::vector<unsigned 
     if (positions.empty()) continue;
     size_t pointAt = std::string::npos;
     if (item == 0 && variable && positions.size() >= 2 &&
-        static_cast<unsigned char>(line[positions.back()]) == static_cast<unsigned char>(line[positions[positions.size() - 2]])) {
+        static_cast<unsigned char>(line[positions.back()]) ==
+            static_cast<unsigned char>(line[positions[positions.size() - 2]])) {
       pointAt = positions.back();
       positions.pop_back();
     }
@@ -71,7 +76,8 @@ std::vector<std::string> RenderMessage(int unitType, const std::vector<unsigned 
       line[pointAt] = field.back();
       field.back() = '.';
     }
-    for (size_t i = 0; i < positions.size(); ++i) line[positions[i]] = field[i];
+    for (size_t i = 0; i < positions.size(); ++i)
+      line[positions[i]] = field[i];
   }
   return {line};
 }
@@ -90,7 +96,8 @@ std::string RenderStoredMessage(const std::string& statePath, int port, int numb
     if (hex.isEmpty()) continue;
     QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
     int type = UnitTypeFromName(unit.value("type").toString().toStdString()).value_or(kQM210);
-    std::vector<std::string> lines = RenderMessage(type, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    std::vector<std::string> lines =
+        RenderMessage(type, std::vector<unsigned char>(bytes.begin(), bytes.end()));
     int rows = type == kQM410 ? 4 : type == kQMSV ? 2 : 2;
     size_t width = type == kQMSV ? 16 : 20;
     std::string frame = "+" + std::string(width, '-') + "+\n";

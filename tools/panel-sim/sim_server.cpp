@@ -23,7 +23,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QString ToHex(const Bytes& bytes) { return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())).toHex()); }
+QString ToHex(const Bytes& bytes) {
+  return QString::fromLatin1(
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())).toHex());
+}
 Bytes FromHex(const QJsonValue& value) {
   QByteArray bytes = QByteArray::fromHex(value.toString().toLatin1());
   return Bytes(bytes.begin(), bytes.end());
@@ -31,15 +34,24 @@ Bytes FromHex(const QJsonValue& value) {
 
 int BaudOf(speed_t speed) {
   switch (speed) {
-    case B1200: return 1200;
-    case B2400: return 2400;
-    case B4800: return 4800;
-    case B9600: return 9600;
-    case B19200: return 19200;
-    case B38400: return 38400;
-    case B57600: return 57600;
-    case B115200: return 115200;
-    default: return 9600;
+    case B1200:
+      return 1200;
+    case B2400:
+      return 2400;
+    case B4800:
+      return 4800;
+    case B9600:
+      return 9600;
+    case B19200:
+      return 19200;
+    case B38400:
+      return 38400;
+    case B57600:
+      return 57600;
+    case B115200:
+      return 115200;
+    default:
+      return 9600;
   }
 }
 
@@ -92,7 +104,9 @@ void Server::Trace(const std::string& line) {
   std::fflush(trace_);
 }
 
-void Server::Violation(const std::string& text) { Trace("VIOLATION " + text); }
+void Server::Violation(const std::string& text) {
+  Trace("VIOLATION " + text);
+}
 
 void Server::Serve(const volatile bool& stop, double maxSeconds) {
   auto started = Clock::now();
@@ -113,9 +127,11 @@ void Server::Serve(const volatile bool& stop, double maxSeconds) {
     // Frame whole packets out of what arrived.
     for (;;) {
       size_t junk = 0;
-      while (junk < pending.size() && pending[junk] != lumora::kStartByte) ++junk;
+      while (junk < pending.size() && pending[junk] != lumora::kStartByte)
+        ++junk;
       if (junk > 0) {
-        Violation("junk before a start byte: " + HexBytes(Bytes(pending.begin(), pending.begin() + static_cast<long>(junk))));
+        Violation("junk before a start byte: " +
+                  HexBytes(Bytes(pending.begin(), pending.begin() + static_cast<long>(junk))));
         pending.erase(pending.begin(), pending.begin() + static_cast<long>(junk));
       }
       if (pending.size() < 2) break;
@@ -140,7 +156,8 @@ void Server::Serve(const volatile bool& stop, double maxSeconds) {
         Violation("bad CRC in " + HexBytes(packet));
         continue;
       }
-      if (packet[2] != 0x10 || packet[3] != 0x01) Violation("fixed bytes are not 10 01 in " + HexBytes(packet));
+      if (packet[2] != 0x10 || packet[3] != 0x01)
+        Violation("fixed bytes are not 10 01 in " + HexBytes(packet));
       HandlePacket(packet);
     }
   }
@@ -191,7 +208,8 @@ void Server::HandlePacket(const Bytes& packet) {
   for (auto& [port, unit] : units_) {
     if (unit->Modified()) {
       SaveState();
-      for (auto& [p, u] : units_) u->ClearModified();
+      for (auto& [p, u] : units_)
+        u->ClearModified();
       break;
     }
   }
@@ -247,7 +265,8 @@ void Server::SaveState() {
     object["plc"] = QString("%1:%2").arg(config.manufacturerId).arg(config.modelId);
     object["driverVersion"] = QString(QChar(config.driverVersion));
     QJsonObject messages;
-    for (const auto& [number, record] : memory.messages) messages[QString::number(number)] = ToHex(record);
+    for (const auto& [number, record] : memory.messages)
+      messages[QString::number(number)] = ToHex(record);
     object["messages"] = messages;
     object["tagTable"] = ToHex(memory.tagTable);
     object["systemAttributes"] = ToHex(memory.systemAttributes);
@@ -269,7 +288,9 @@ void Server::LoadState() {
   QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
   for (auto& [port, unit] : units_) {
     QJsonObject object = root.value(QString::number(port)).toObject();
-    if (object.isEmpty() || object.value("type").toString().toStdString() != UnitTypeName(unit->Config().type)) continue;
+    if (object.isEmpty() ||
+        object.value("type").toString().toStdString() != UnitTypeName(unit->Config().type))
+      continue;
     UnitConfig& config = unit->MutableConfig();
     QString firmware = object.value("firmware").toString();
     if (firmware.size() >= 3) {
@@ -285,7 +306,8 @@ void Server::LoadState() {
     if (!driverVersion.isEmpty()) config.driverVersion = driverVersion[0].toLatin1();
     UnitMemory& memory = unit->Memory();
     QJsonObject messages = object.value("messages").toObject();
-    for (auto it = messages.begin(); it != messages.end(); ++it) memory.messages[it.key().toInt()] = FromHex(it.value());
+    for (auto it = messages.begin(); it != messages.end(); ++it)
+      memory.messages[it.key().toInt()] = FromHex(it.value());
     memory.tagTable = FromHex(object.value("tagTable"));
     memory.systemAttributes = FromHex(object.value("systemAttributes"));
     memory.plcAttributes = FromHex(object.value("plcAttributes"));

@@ -12,10 +12,18 @@ using lumora::PacketCrc;
 
 constexpr int kDumpBlock = 60;
 
-int Length(const Bytes& packet) { return packet[1]; }
-uint16_t Be16(const Bytes& bytes, size_t at) { return static_cast<uint16_t>((bytes[at] << 8) | bytes[at + 1]); }
-uint16_t Le16(const Bytes& bytes, size_t at) { return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8)); }
-Bytes Payload(const Bytes& packet) { return Bytes(packet.begin() + 5, packet.begin() + Length(packet) - 1); }
+int Length(const Bytes& packet) {
+  return packet[1];
+}
+uint16_t Be16(const Bytes& bytes, size_t at) {
+  return static_cast<uint16_t>((bytes[at] << 8) | bytes[at + 1]);
+}
+uint16_t Le16(const Bytes& bytes, size_t at) {
+  return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+}
+Bytes Payload(const Bytes& packet) {
+  return Bytes(packet.begin() + 5, packet.begin() + Length(packet) - 1);
+}
 
 std::string Hex(int value) {
   char text[8];
@@ -47,13 +55,20 @@ std::optional<int> UnitTypeFromName(const std::string& name) {
 
 std::string UnitTypeName(int type) {
   switch (type) {
-    case kQM210: return "QM210";
-    case kQM210G: return "QM210G";
-    case kQM210K: return "QM210K";
-    case kQM410: return "QM410";
-    case kQMSV: return "QMSV";
-    case kMultiplexer: return "Multiplexer";
-    default: return "unit";
+    case kQM210:
+      return "QM210";
+    case kQM210G:
+      return "QM210G";
+    case kQM210K:
+      return "QM210K";
+    case kQM410:
+      return "QM410";
+    case kQMSV:
+      return "QMSV";
+    case kMultiplexer:
+      return "Multiplexer";
+    default:
+      return "unit";
   }
 }
 
@@ -73,10 +88,18 @@ void Unit::ClearUserProgram() {
 
 Unit::Reply Unit::Status() const {
   if (IsMultiplexer()) {
-    Bytes payload = {'4', 0, 0, static_cast<uint8_t>(config_.firmwareLetter),
-                     static_cast<uint8_t>(config_.firmwareNumber), 0, 0, 0, 0};
+    Bytes payload = {'4',
+                     0,
+                     0,
+                     static_cast<uint8_t>(config_.firmwareLetter),
+                     static_cast<uint8_t>(config_.firmwareNumber),
+                     0,
+                     0,
+                     0,
+                     0};
     uint32_t bytes = static_cast<uint32_t>(config_.memoryKilobytes) * 1024;
-    for (int i = 0; i < 4; ++i) payload.push_back(static_cast<uint8_t>(bytes >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+      payload.push_back(static_cast<uint8_t>(bytes >> (8 * i)));
     payload.push_back(static_cast<uint8_t>(config_.manufacturerId));
     payload.push_back(static_cast<uint8_t>(config_.modelId));
     payload.push_back(static_cast<uint8_t>(config_.driverVersion));
@@ -86,16 +109,28 @@ Unit::Reply Unit::Status() const {
   }
   uint8_t family = '3', a = 0, b = 8, c = 0;
   switch (config_.type) {
-    case kQM210G: c = 3; break;
-    case kQM210K: b = 11; break;
-    case kQM410: a = 1; b = 0; break;
-    case kQMSV: family = '7'; b = 0; break;
-    default: break;
+    case kQM210G:
+      c = 3;
+      break;
+    case kQM210K:
+      b = 11;
+      break;
+    case kQM410:
+      a = 1;
+      b = 0;
+      break;
+    case kQMSV:
+      family = '7';
+      b = 0;
+      break;
+    default:
+      break;
   }
   return {0x12,
-          {family, a, b, c, static_cast<uint8_t>(config_.firmwareLetter), static_cast<uint8_t>(config_.firmwareNumber),
-           static_cast<uint8_t>(config_.memoryKilobytes), static_cast<uint8_t>(config_.manufacturerId),
-           static_cast<uint8_t>(config_.modelId), static_cast<uint8_t>(config_.driverVersion), 0}};
+          {family, a, b, c, static_cast<uint8_t>(config_.firmwareLetter),
+           static_cast<uint8_t>(config_.firmwareNumber), static_cast<uint8_t>(config_.memoryKilobytes),
+           static_cast<uint8_t>(config_.manufacturerId), static_cast<uint8_t>(config_.modelId),
+           static_cast<uint8_t>(config_.driverVersion), 0}};
 }
 
 std::optional<Unit::Reply> Unit::BlockCommand(const Bytes& packet, BlockLoad& load, const char* what,
@@ -128,8 +163,10 @@ std::optional<Unit::Reply> Unit::BlockCommand(const Bytes& packet, BlockLoad& lo
     load.started = false;
     return Std(11);
   }
-  if (kind == 0 && count != 50) Violation(std::string(what) + ": data block of " + std::to_string(count) + " bytes");
-  if (kind == 2 && count >= 50) Violation(std::string(what) + ": end block of " + std::to_string(count) + " bytes");
+  if (kind == 0 && count != 50)
+    Violation(std::string(what) + ": data block of " + std::to_string(count) + " bytes");
+  if (kind == 2 && count >= 50)
+    Violation(std::string(what) + ": end block of " + std::to_string(count) + " bytes");
   load.buffer.insert(load.buffer.end(), data.begin(), data.end());
   ++load.nextSequence;
   if (kind == 2) {
@@ -145,7 +182,8 @@ Unit::Reply Unit::DumpCommand(const Bytes& packet, BlockDump& dump, const Bytes&
   int sequence = packet[5];
   int kind = packet[6];
   if (kind == 1) {
-    if (sequence != 0) Violation(std::string(what) + ": dump start with sequence " + std::to_string(sequence));
+    if (sequence != 0)
+      Violation(std::string(what) + ": dump start with sequence " + std::to_string(sequence));
     dump = {true, stream, 0, 1};
   } else {
     if (!dump.started) return Std(5);
@@ -173,7 +211,8 @@ void Unit::CheckMessageText(const Bytes& packet) {
     uint8_t byte = packet[static_cast<size_t>(i)];
     bool printable = byte >= 0x20 && byte <= 0x7E;
     bool code = (byte >= 128 && byte <= 142) || (byte >= 144 && byte <= 173);
-    if (!printable && !code) Violation("message byte " + Hex(byte) + " outside the code ranges at offset " + std::to_string(i));
+    if (!printable && !code)
+      Violation("message byte " + Hex(byte) + " outside the code ranges at offset " + std::to_string(i));
   }
   for (const CodeRange& range : kCodeRanges) {
     std::vector<std::pair<int, int>> positions;  // (offset, code)
@@ -186,7 +225,8 @@ void Unit::CheckMessageText(const Bytes& packet) {
     if (range.item == 1 && variableDecimal && digits >= 2) {
       // The decimal point carries the top code right after the last digit.
       auto [pointAt, pointCode] = positions.back();
-      if (pointCode != range.top || positions[digits - 2].second != range.top || positions[digits - 2].first + 1 != pointAt) {
+      if (pointCode != range.top || positions[digits - 2].second != range.top ||
+          positions[digits - 2].first + 1 != pointAt) {
         Violation("data item 1 decimal point not encoded after its last digit");
       }
       --digits;
@@ -194,8 +234,8 @@ void Unit::CheckMessageText(const Bytes& packet) {
     for (size_t i = 0; i < digits; ++i) {
       int expected = range.top - static_cast<int>(digits - 1 - i);
       if (positions[i].second != expected) {
-        Violation("data item " + std::to_string(range.item) + " digit codes out of order: " + Hex(positions[i].second) +
-                  " where " + Hex(expected) + " belongs");
+        Violation("data item " + std::to_string(range.item) + " digit codes out of order: " +
+                  Hex(positions[i].second) + " where " + Hex(expected) + " belongs");
         break;
       }
     }
@@ -212,7 +252,8 @@ Unit::Reply Unit::WriteMessage(const Bytes& packet) {
   if (number < 1 || number > 263) return Std(7);
   if (!IsSetPoint()) CheckMessageText(packet);
   size_t used = memory_.messages.size() * static_cast<size_t>(expected - 6) + memory_.tagTable.size();
-  if (!memory_.messages.count(number) && used + static_cast<size_t>(expected) > static_cast<size_t>(config_.memoryKilobytes) * 1024) {
+  if (!memory_.messages.count(number) &&
+      used + static_cast<size_t>(expected) > static_cast<size_t>(config_.memoryKilobytes) * 1024) {
     return Std(6);
   }
   memory_.messages[number] = Payload(packet);
@@ -255,7 +296,8 @@ Unit::Reply Unit::WritePlcAttributes(const Bytes& packet) {
   }
   size_t n = payload.size() - 2;
   uint16_t length = Le16(payload, 0);
-  if (length != n + 2) Violation("PLC attribute length " + std::to_string(length) + " for " + std::to_string(n) + " bytes");
+  if (length != n + 2)
+    Violation("PLC attribute length " + std::to_string(length) + " for " + std::to_string(n) + " bytes");
   // A panel on its own gets the checksum after the data (high byte first); one behind a multiplexer at
   // offsets 7 and 8 (low byte first).
   bool single = PacketCrc(payload.data(), static_cast<int>(n)) == Be16(payload, n);
@@ -266,7 +308,8 @@ Unit::Reply Unit::WritePlcAttributes(const Bytes& packet) {
     Violation("PLC attribute checksum does not match either layout");
     return Std(24);
   }
-  if (config_.behindMultiplexer && !multi) Violation("panel behind the multiplexer got the single-panel layout");
+  if (config_.behindMultiplexer && !multi)
+    Violation("panel behind the multiplexer got the single-panel layout");
   memory_.plcAttributes = payload;
   modified_ = true;
   return Std(0);
@@ -297,14 +340,16 @@ std::optional<Unit::Reply> Unit::Handle(const Bytes& packet) {
       ClearUserProgram();
       return Std(0);
     case 0xB7:
-      return BlockCommand(packet, tagLoad_, "tag table", [this](Bytes&& data) { memory_.tagTable = std::move(data); });
+      return BlockCommand(packet, tagLoad_, "tag table",
+                          [this](Bytes&& data) { memory_.tagTable = std::move(data); });
     case 0xB6:
       if (!expectLength(8)) return Std(8);
       return DumpCommand(packet, tagDump_, memory_.tagTable, "tag table");
     case 0xBA:
       return BlockCommand(packet, driverLoad_, "driver", [this](Bytes&& data) {
         memory_.driver = std::move(data);
-        if (memory_.driver.size() >= 8 && std::equal(memory_.driver.begin(), memory_.driver.begin() + 4, "LDRV")) {
+        if (memory_.driver.size() >= 8 &&
+            std::equal(memory_.driver.begin(), memory_.driver.begin() + 4, "LDRV")) {
           config_.manufacturerId = memory_.driver[4];
           config_.modelId = memory_.driver[5];
           config_.driverVersion = static_cast<char>(memory_.driver[6]);
@@ -313,7 +358,8 @@ std::optional<Unit::Reply> Unit::Handle(const Bytes& packet) {
     case 0xBD:
       return BlockCommand(packet, firmwareLoad_, "firmware", [this](Bytes&& data) {
         memory_.firmware = std::move(data);
-        if (memory_.firmware.size() >= 8 && std::equal(memory_.firmware.begin(), memory_.firmware.begin() + 4, "LFRM")) {
+        if (memory_.firmware.size() >= 8 &&
+            std::equal(memory_.firmware.begin(), memory_.firmware.begin() + 4, "LFRM")) {
           config_.firmwareLetter = static_cast<char>(memory_.firmware[4]);
           config_.firmwareNumber = memory_.firmware[5];
         }
@@ -352,7 +398,8 @@ std::optional<Unit::Reply> Unit::Handle(const Bytes& packet) {
     }
   }
   switch (code) {
-    case 0xB5: return WriteMessage(packet);
+    case 0xB5:
+      return WriteMessage(packet);
     case 0xB4:
       if (!expectLength(8)) return Std(8);
       return MessageDump(packet);
@@ -365,12 +412,13 @@ std::optional<Unit::Reply> Unit::Handle(const Bytes& packet) {
       if (!expectLength(6)) return Std(8);
       Bytes attributes = memory_.systemAttributes;
       if (attributes.size() != 31) {
-        attributes = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0x1F, 0xFF, 0xFF, 0, 0, 0, 0,
-                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x03};
+        attributes = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0x1F, 0xFF, 0xFF, 0, 0, 0, 0,   0xFF,
+                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0,    0,    0,    0, 0, 0, 0x03};
       }
       return Reply{0xB8, attributes};
     }
-    case 0xBC: return WritePlcAttributes(packet);
+    case 0xBC:
+      return WritePlcAttributes(packet);
     case 0xBB:
       if (!expectLength(6)) return Std(8);
       return ReadPlcAttributes();

@@ -1,0 +1,112 @@
+// Drives the GUI through its main screens and saves a PNG of each: the welcome screen, a project
+// window, the progress dialog in the middle of a write, and the panel information dialog.
+//   gui_screenshots OUTPUT_DIR
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/comm_prog_dlg.h"
+#include "app/gui_interaction.h"
+#include "app/lumora_app.h"
+#include "app/lumora_doc.h"
+#include "app/lumora_view.h"
+#include "app/main_frame.h"
+#include "app/panel_status_dlg.h"
+#include "app/version_loader.h"
+#include "link/responses.h"
+#include "plc/install_dir.h"
+#include "support/install_tree.h"
+#include "support/simulator.h"
+#include "support/temp_dir.h"
+#include "transfer/panel_information.h"
+
+using namespace lumora;
+using namespace lumora::gui;
+
+namespace {
+
+void Settle(int ms = 300) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < ms)
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool Save(QWidget* widget, const QString& file) {
+  Settle();
+  bool saved = widget->grab().save(file);
+  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: gui_screenshots OUTPUT_DIR\n");
+    return 2;
+  }
+  QString out = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(out);
+  lumora::testing::TempDir home;
+  qputenv("XDG_CONFIG_HOME", home.File("config").c_str());
+  lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "15"});
+  std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + lumora::testing::StageDir() +
+                                                       "\nPort=" + sim.Path() + "\n");
+  qputenv("LUMORA_MACHINE_CONFIG", machine.c_str());
+  CLumoraApp app(argc, argv);
+  SetApplicationVersion(LoadApplicationVersion(InstallDir(), app.Ui()));
+  // Message boxes are answered at once and logged.
+  SetMessageBoxHook([](const MessageBoxRequest& request) {
+    std::printf("message: %s\n", qPrintable(request.text));
+    return request.defaultAnswer;
+  });
+  QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
+  user.setValue("Settings/Path", QString::fromStdString(home.Path()));
+  user.setValue("Window/Right", 125 + 1100);
+  user.setValue("Window/Bottom", 47 + 760);
+  user.sync();
+  if (!app.InitInstance()) return 1;
+  CMainFrame* frame = app.MainFrame();
+  bool ok = Save(frame, out + "/1-welcome.png");
+
+  CLumoraDoc* doc = frame->OpenDocumentFile(
+      QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx"));
+  ok = doc && Save(frame, out + "/2-project.png") && ok;
+
+  CLumoraView* view = frame->ActiveView();
+  if (view) {
+    CCommProgDlg dialog(view->Document()->Project(), kOperationWrite, QString(), frame);
+    dialog.show();
+    Settle();
+    QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+    // Into the driver: the checklist has its first ticks.
+    QElapsedTimer timer;
+    timer.start();
+    while (!dialog.LineEnabled(4) && timer.elapsed() < 20000)
+      QApplication::processEvents(QEventLoop::AllEvents, 20);
+    ok = Save(&dialog, out + "/3-progress.png") && ok;
+    dialog.OnCancel();
+
+    TransferContext context(&view->Document()->Project(), kOperationRead, &app.Ui(), nullptr);
+    context.portName = sim.Path();
+    int mode = 1;
+    std::unique_ptr<TQMStatusResp> status = QueryUnitInformation(context, mode);
+    if (status) {
+      CPanelStatusDlg info(DescribeUnit(*status, false, mode, app.Ui()), frame);
+      info.show();
+      ok = Save(&info, out + "/4-panel-information.png") && ok;
+    } else {
+      ok = false;
+    }
+  }
+  frame->MdiArea()->closeAllSubWindows();
+  frame->close();
+  return ok ? 0 : 1;
+}
