@@ -226,34 +226,11 @@ void CLumoraView::OnWrite() {
   OpenCommLog("Write.txt");
   SetLinkSpeedForProject();
   CommLogNote("-- Program version: " + ApplicationVersion());
-  auto incomplete = [this](const std::vector<std::string>& missing) {
-    CPanelNotConfDlg dialog(missing, this);
+  if (std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project)) {
+    CPanelNotConfDlg dialog(*missing, this);
     dialog.exec();
     CloseCommLog();
-  };
-  if (project.systemType == 1) {
-    if (project.panels.empty()) return incomplete({});
-    if (project.panels.size() == 1) {
-      int saved = project.multiplexer.selectedPort;
-      for (int port = 1; port <= 4; ++port) {
-        if (project.FindPanel(port)) {
-          project.multiplexer.selectedPort = port;
-          break;
-        }
-      }
-      TQMPanel* panel = project.CurrentPanel();
-      if (panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
-        std::vector<std::string> missing;
-        panel->ListUnconfigured(missing);
-        project.multiplexer.selectedPort = saved;
-        return incomplete(missing);
-      }
-    }
-  } else if (TQMPanel* panel = project.CurrentPanel();
-             panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
-    std::vector<std::string> missing;
-    panel->ListUnconfigured(missing);
-    return incomplete(missing);
+    return;
   }
   CCommProgDlg dialog(project, kOperationWrite, QString(), this);
   dialog.exec();

@@ -138,41 +138,23 @@ bool LoadForTransfer(Session& session, const std::string& path, TQMProject& proj
 
 // What the main view checks before a write: a panel without local messages is not written.
 bool CheckCompleteForWrite(Session& session, TQMProject& project) {
-  auto incomplete = [&session](const std::vector<std::string>& lines) {
-    std::string text = "Panel program can not be uploaded as it has incomplete data. ";
-    for (const std::string& line : lines)
-      text += "\n" + line;
-    while (!text.empty() && text.back() == '\n')
-      text.pop_back();
-    session.Ui().ShowMessage(text, "Incomplete data", MessageIcon::Exclamation);
-    return false;
-  };
-  if (project.systemType == 1) {
-    if (project.panels.empty()) return incomplete({});
-    if (project.panels.size() == 1) {
-      int saved = project.multiplexer.selectedPort;
-      for (int port = 1; port <= 4; ++port) {
-        if (project.FindPanel(port)) {
-          project.multiplexer.selectedPort = port;
-          break;
-        }
-      }
-      TQMPanel* panel = project.CurrentPanel();
-      if (panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
-        std::vector<std::string> lines;
-        panel->ListUnconfigured(lines);
-        project.multiplexer.selectedPort = saved;
-        return incomplete(lines);
-      }
-    }
-    return true;
-  }
-  TQMPanel* panel = project.CurrentPanel();
-  if (panel && !panel->IsSetPointPanel() && !panel->HasLocalMessage()) {
-    std::vector<std::string> lines;
-    panel->ListUnconfigured(lines);
-    return incomplete(lines);
-  }
+  std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project);
+  if (!missing) return true;
+  std::string text = "Panel program can not be uploaded as it has incomplete data. ";
+  for (const std::string& line : *missing)
+    text += "\n" + line;
+  while (!text.empty() && text.back() == '\n')
+    text.pop_back();
+  session.Ui().ShowMessage(text, "Incomplete data", MessageIcon::Exclamation);
+  return false;
+}
+
+// Clear and firmware work on a project file when one is named, else on a single default panel.
+bool LoadOptionalProject(Session& session, TQMProject& project) {
+  std::string path = session.Args().Value("--project");
+  if (!path.empty()) return LoadForTransfer(session, path, project);
+  project.services = {&session.Ui(), &session.Plc()};
+  project.AddPanel(kPanelQM210, 1);
   return true;
 }
 
@@ -299,13 +281,7 @@ int Clear(Session& session) {
   const Arguments& args = session.Args();
   if (!args.positional.empty()) return PrintUsage("clear"), kExitUsage;
   TQMProject project;
-  std::string projectPath = args.Value("--project");
-  if (projectPath.empty()) {
-    project.services = {&session.Ui(), &session.Plc()};
-    project.AddPanel(kPanelQM210, 1);
-  } else if (!LoadForTransfer(session, projectPath, project)) {
-    return kExitFailed;
-  }
+  if (!LoadOptionalProject(session, project)) return kExitFailed;
   CommLogScope log(session, false);
   ConsoleSink sink(kOperationWrite);
   TransferContext context(&project, kOperationWrite, &session.Ui(), &sink);
@@ -319,13 +295,7 @@ int Firmware(Session& session) {
   const Arguments& args = session.Args();
   if (args.positional.size() != 1) return PrintUsage("firmware"), kExitUsage;
   TQMProject project;
-  std::string projectPath = args.Value("--project");
-  if (projectPath.empty()) {
-    project.services = {&session.Ui(), &session.Plc()};
-    project.AddPanel(kPanelQM210, 1);
-  } else if (!LoadForTransfer(session, projectPath, project)) {
-    return kExitFailed;
-  }
+  if (!LoadOptionalProject(session, project)) return kExitFailed;
   bool multiplexer = args.Has("--multiplexer");
   CommLogScope log(session, true);
   SetLinkSpeed(multiplexer || project.systemType == 1 ? 38400 : 9600);

@@ -21,6 +21,19 @@ Interaction& UiOf(TransferContext& context) {
   return context.interaction ? *context.interaction : silent;
 }
 
+// Opens the context's port for a short exchange and sets the project's speed; null (after the message
+// box) when the port cannot be opened.
+std::unique_ptr<TQMXComm> OpenShortLink(TransferContext& context, TQMProjectHelper& helper) {
+  auto link = std::make_unique<TQMXComm>(context.portName, context.project);
+  if (!link->ok) {
+    helper.ShowLinkOpenError(*link);
+    return nullptr;
+  }
+  SetSpeedForProject(*context.project);
+  link->Configure();
+  return link;
+}
+
 }  // namespace
 
 const char* UnitAttributesText(int unitType) {
@@ -79,13 +92,9 @@ std::unique_ptr<TQMStatusResp> QueryUnitInformation(TransferContext& context, in
   TQMProject& project = *context.project;
   TQMProjectHelper helper(context);
   driverNameMode = 1;
-  TQMXComm link(context.portName, &project);
-  if (!link.ok) {
-    helper.ShowLinkOpenError(link);
-    return nullptr;
-  }
-  SetSpeedForProject(project);
-  link.Configure();
+  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
+  if (!opened) return nullptr;
+  TQMXComm& link = *opened;
   if (project.systemType == 1) return helper.MultiplexerStatus(link);
   std::unique_ptr<TQMStatusIdResp> answer;
   if (!helper.StatusIdCheck(link, kC001Text, &answer)) return nullptr;
@@ -97,13 +106,9 @@ std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& co
   int port = project.multiplexer.selectedPort;
   if (!project.multiplexer.HasPanel(port) || !project.FindPanel(port)) return nullptr;
   TQMProjectHelper helper(context);
-  TQMXComm link(context.portName, &project);
-  if (!link.ok) {
-    helper.ShowLinkOpenError(link);
-    return nullptr;
-  }
-  SetSpeedForProject(project);
-  link.Configure();
+  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
+  if (!opened) return nullptr;
+  TQMXComm& link = *opened;
   std::unique_ptr<TQMStatusIdResp> answer;
   bool ok = helper.SwitchPort(link, 0) && helper.SwitchPort(link, port) &&
             helper.StatusIdCheck(link, kC001Text, &answer);
@@ -116,13 +121,9 @@ bool ClearPanelMemory(TransferContext& context) {
   TQMProject& project = *context.project;
   if (project.panels.empty()) return false;
   TQMProjectHelper helper(context);
-  TQMXComm link(context.portName, &project);
-  if (!link.ok) {
-    helper.ShowLinkOpenError(link);
-    return false;
-  }
-  SetSpeedForProject(project);
-  link.Configure();
+  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
+  if (!opened) return false;
+  TQMXComm& link = *opened;
   bool cleared = project.systemType == 1 ? helper.ClearAllUnits(link) : helper.ClearMemory(link);
   if (cleared) UiOf(context).ShowMessage(kMemoryClearedText, "", MessageIcon::Information);
   return cleared;
@@ -132,14 +133,27 @@ bool CheckMultiplexerSetup(TransferContext& context) {
   TQMProject& project = *context.project;
   if (project.panels.empty()) return false;
   TQMProjectHelper helper(context);
-  TQMXComm link(context.portName, &project);
-  if (!link.ok) {
-    helper.ShowLinkOpenError(link);
-    return false;
-  }
-  SetSpeedForProject(project);
-  link.Configure();
+  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
+  if (!opened) return false;
+  TQMXComm& link = *opened;
   return helper.TestAllPanelsConnected(link);
+}
+
+std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project) {
+  auto missingOf = [](const TQMPanel* panel) -> std::optional<std::vector<std::string>> {
+    if (!panel || panel->IsSetPointPanel() || panel->HasLocalMessage()) return std::nullopt;
+    std::vector<std::string> missing;
+    panel->ListUnconfigured(missing);
+    return missing;
+  };
+  if (project.systemType != 1) return missingOf(project.CurrentPanel());
+  if (project.panels.empty()) return std::vector<std::string>{};
+  if (project.panels.size() > 1) return std::nullopt;
+  // One panel record: the lowest of ports 1 to 4 that holds it is checked.
+  for (int port = 1; port <= 4; ++port) {
+    if (const TQMPanel* panel = project.FindPanel(port)) return missingOf(panel);
+  }
+  return std::nullopt;
 }
 
 VerifyResult CompareWithPanel(const TQMProject& onPc, const TQMProject& readFromPanel) {

@@ -4,6 +4,7 @@
 // a port that cannot be opened to a message box.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& co
 bool ClearPanelMemory(TransferContext& context);
 // The multiplexer and the panels behind it are the configured ones.
 bool CheckMultiplexerSetup(TransferContext& context);
+
+// What keeps a project from being written: the missing items of a panel without local messages (an
+// empty list for a multiplexer project without panels); nothing when it may be written.
+std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project);
 
 struct VerifyResult {
   bool same = false;

@@ -1058,18 +1058,31 @@ bool TQMProjectHelper::ReadMultiplexerPlcAttributes(TQMXComm& link) {
 
 // ------------------------------------------------------------------------------------------- firmware
 
-void TQMProjectHelper::PanelFirmware() {
-  TQMProject& p = project();
+bool TQMProjectHelper::ReadFirmwareFile(std::string& text) {
   OpenedFile file;
   if (!file.Open(context_.filePath)) {
     ReportPlainError(file.error);
-    return;
+    return false;
   }
-  std::string text;
   if (!file.ReadAll(text)) {
     ReportPlainError("File Could not be opened");
-    return;
+    return false;
   }
+  return true;
+}
+
+bool TQMProjectHelper::SendFirmwareBlock(TQMXComm& link, const std::vector<uint8_t>& image, uint8_t kind,
+                                         int sequence, int first, int end) {
+  if (Cancelled()) return false;  // a cancelled load ends without a message
+  TQMLoadExecCmd command(kind, image, static_cast<uint8_t>(sequence), first, end);
+  std::unique_ptr<TQMXResp> response = link.Transact(command);
+  return CheckStdResponse(response.get());
+}
+
+void TQMProjectHelper::PanelFirmware() {
+  TQMProject& p = project();
+  std::string text;
+  if (!ReadFirmwareFile(text)) return;
   TQMExec firmware(text, 0);
   if (!firmware.IsValid()) {
     ReportError(kZ003Text);
@@ -1113,10 +1126,7 @@ void TQMProjectHelper::PanelFirmware() {
   int size = static_cast<int>(image.size());
   int blocks = size / kBlockSize;
   auto send = [&](uint8_t kind, int sequence, int first, int end) {
-    if (Cancelled()) return false;
-    TQMLoadExecCmd command(kind, image, static_cast<uint8_t>(sequence), first, end);
-    std::unique_ptr<TQMXResp> response = link.Transact(command);
-    return CheckStdResponse(response.get());
+    return SendFirmwareBlock(link, image, kind, sequence, first, end);
   };
   if (!send(kBlockStart, 0, 0, 0)) return;
   for (int j = 0; j < blocks; ++j) {
@@ -1145,16 +1155,8 @@ void TQMProjectHelper::PanelFirmware() {
 }
 
 void TQMProjectHelper::MultiplexerFirmware() {
-  OpenedFile file;
-  if (!file.Open(context_.filePath)) {
-    ReportPlainError(file.error);
-    return;
-  }
   std::string text;
-  if (!file.ReadAll(text)) {
-    ReportPlainError("File Could not be opened");
-    return;
-  }
+  if (!ReadFirmwareFile(text)) return;
   TQMMuxExec firmware(text, 0x10000);
   // The start command carries the first 50 bytes: a shorter image cannot be sent.
   if (!firmware.IsValid() || firmware.GetImage().size() < static_cast<size_t>(kBlockSize)) {
@@ -1180,10 +1182,7 @@ void TQMProjectHelper::MultiplexerFirmware() {
   int size = static_cast<int>(image.size());
   int blocks = size / kBlockSize;
   auto send = [&](uint8_t kind, int sequence, int first, int end) {
-    if (Cancelled()) return false;
-    TQMLoadExecCmd command(kind, image, static_cast<uint8_t>(sequence), first, end);
-    std::unique_ptr<TQMXResp> response = link.Transact(command);
-    return CheckStdResponse(response.get());
+    return SendFirmwareBlock(link, image, kind, sequence, first, end);
   };
   if (!send(kBlockStart, 0, 0, kBlockSize)) return;
   for (int i = 1; i < blocks; ++i) {

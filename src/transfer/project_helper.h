@@ -107,6 +107,11 @@ class TQMProjectHelper {
   bool WriteSelectedPanel(TQMXComm& link, int port, bool switchFirst);
   void MakeCurrent(int port) { project().multiplexer.selectedPort = port; }
 
+  // Firmware.
+  bool ReadFirmwareFile(std::string& text);
+  bool SendFirmwareBlock(TQMXComm& link, const std::vector<uint8_t>& image, uint8_t kind, int sequence,
+                         int first, int end);
+
   // Read.
   bool ReadOnePanel(TQMXComm& link);
   bool ReadMultiplexer(TQMXComm& link);
