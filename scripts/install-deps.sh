@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   fonts-liberation xvfb xauth
 )
 
