@@ -104,9 +104,12 @@ void TQMTag::LoadFrom(std::string& text) {
 bool TQMTag::Equals(const TQMTag& other) const {
   if (IsEmpty() && other.IsEmpty()) return true;
   if (valueType != other.valueType) return false;
+  // Bytes past both encodings count as zero in both, so comparing more of them cannot differ (and a
+  // damaged address size must not make this a long loop).
   size_t count = std::max(encodedAddress.size(), other.encodedAddress.size());
-  if (project && project->plcSettings.addressSize > 0)
-    count = static_cast<size_t>(project->plcSettings.addressSize);
+  if (project && project->plcSettings.addressSize > 0) {
+    count = std::min(count, static_cast<size_t>(project->plcSettings.addressSize));
+  }
   for (size_t i = 0; i < count; ++i) {
     uint8_t mine = i < encodedAddress.size() ? encodedAddress[i] : 0;
     uint8_t theirs = i < other.encodedAddress.size() ? other.encodedAddress[i] : 0;

@@ -40,14 +40,6 @@ uint32_t LineReader::Unsigned() {
   return static_cast<uint32_t>(ParseLenientNumber(Line()));
 }
 
-size_t LineReader::RemainingLines() const {
-  if (pos_ >= text_.size()) return 0;
-  std::string_view rest = text_.substr(pos_);
-  size_t lines = static_cast<size_t>(std::count(rest.begin(), rest.end(), '\n'));
-  if (rest.back() != '\n') ++lines;
-  return lines;
-}
-
 long long ParseLenientNumber(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))

@@ -36,8 +36,6 @@ class LineReader {
   void Rewind() { pos_ = 0; }
   bool AtEnd() const { return pos_ >= text_.size(); }
   size_t Position() const { return pos_; }
-  // Lines left before the end of the buffer (a final line without "\n" counts).
-  size_t RemainingLines() const;
   std::string_view Rest() const { return text_.substr(pos_ < text_.size() ? pos_ : text_.size()); }
 
  private:

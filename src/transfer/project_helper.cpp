@@ -63,7 +63,8 @@ struct OpenedFile {
 bool SameMapEntry(const TQMTag& a, const TQMTag& b, int addressSize) {
   if (a.address.empty() && b.address.empty()) return true;
   if (a.valueType != b.valueType) return false;
-  for (int i = 0; i < addressSize; ++i) {
+  int stored = static_cast<int>(std::max(a.encodedAddress.size(), b.encodedAddress.size()));
+  for (int i = 0; i < std::min(addressSize, stored); ++i) {
     uint8_t x =
         static_cast<size_t>(i) < a.encodedAddress.size() ? a.encodedAddress[static_cast<size_t>(i)] : 0;
     uint8_t y =
@@ -469,10 +470,10 @@ bool TQMProjectHelper::WriteOnePanel(TQMXComm& link) {
     return false;
   }
 
-  int messages = static_cast<int>(panel->messages.size());
-  int tags = panel->AddressCount();
-  int addressSize = p.plcSettings.addressSize;
-  int attributes = static_cast<int>(p.plcSettings.plcAttributes.size());
+  int64_t messages = static_cast<int64_t>(panel->messages.size());
+  int64_t tags = panel->AddressCount();
+  int64_t addressSize = std::clamp(p.plcSettings.addressSize, 0, 255);
+  int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
   totalBytes_ = static_cast<int64_t>(driver.GetImage().size()) + (messages + 7) * 41 + 27 +
                 tags * (addressSize + 3) + 3 + ((attributes + 2) % 256);
   TQMTagList list;
@@ -555,6 +556,8 @@ std::vector<uint8_t> TQMProjectHelper::BuildMapImage(const std::vector<TQMTag>& 
   std::vector<uint8_t> image;
   image.push_back(static_cast<uint8_t>(tags.size() >> 8));
   image.push_back(static_cast<uint8_t>(tags.size() & 0xFF));
+  // The table names its address size in one byte.
+  addressSize = std::clamp(addressSize, 0, 255);
   int bytesPerAddress = indexMode ? 2 : addressSize;
   image.push_back(static_cast<uint8_t>(bytesPerAddress));
   for (const TQMTag& tag : tags) {
@@ -720,8 +723,8 @@ bool TQMProjectHelper::WriteMultiplexer(TQMXComm& link) {
     ReportError(kZ003Text);
     return false;
   }
-  int addressSize = p.plcSettings.addressSize;
-  int attributes = static_cast<int>(p.plcSettings.plcAttributes.size());
+  int64_t addressSize = std::clamp(p.plcSettings.addressSize, 0, 255);
+  int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
   totalBytes_ = static_cast<int64_t>(driver.GetImage().size()) +
                 static_cast<int64_t>(muxTagList_.size()) * (addressSize + 3) + 3 + ((attributes + 2) % 256);
   if (!WriteMapData(link, muxTagList_, false) || !WriteMultiplexerPlcAttributes(link) ||

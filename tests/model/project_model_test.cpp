@@ -144,6 +144,12 @@ TEST_F(ProjectModelTest, TagEqualityComparesEncodingNotText) {
   b.valueType = kBinary16;
   EXPECT_FALSE(a.Equals(b));
 
+  // A damaged address size compares what the encodings hold, quickly.
+  b.valueType = a.valueType;
+  project.plcSettings.addressSize = 2000000000;
+  EXPECT_TRUE(a.Equals(b));
+  project.plcSettings.addressSize = 4;
+
   TQMTag emptyA(&project), emptyB(&project);
   emptyB.valueType = kBinary32;
   EXPECT_TRUE(emptyA.Equals(emptyB));
