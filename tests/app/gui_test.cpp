@@ -339,6 +339,53 @@ class GuiTest : public QObject {
     App()->StorePort("");
   }
 
+  // The view's Read: a read that fails keeps the project; one that equals it does not mark it modified.
+  void readCommandReplacesOnlyAfterAGoodRead() {
+    CLumoraDoc* doc = Frame()->OpenDocumentFile(
+        QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx"));
+    QVERIFY(doc);
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    auto startModalTransfer = [](const std::string& port) {
+      QTimer::singleShot(200, [port] {
+        auto* dialog = qobject_cast<CCommProgDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->PortList()->addItem(QString::fromStdString(port));
+        dialog->PortList()->setCurrentIndex(dialog->PortList()->count() - 1);
+        dialog->StartButton()->click();
+        // After an error box the dialog stays; close it once the worker has ended.
+        QTimer::singleShot(3000, dialog, [dialog] { dialog->CancelButton()->click(); });
+      });
+    };
+    {
+      lumora::testing::Simulator sim({"--panel", "QM210", "--error", "5@B6"});
+      gRecorder.Clear();
+      startModalTransfer(sim.Path());
+      view->OnRead();
+      QVERIFY2(gRecorder.Texts().contains("ERROR On COM Port. Error C012: Start Dump Not Requested"),
+               qPrintable(gRecorder.Texts().join("|")));
+      QCOMPARE(doc->Project().Panel(0).messages.size(), size_t{9});
+      QVERIFY(!doc->IsModified());
+    }
+    {
+      lumora::testing::Simulator sim({"--panel", "QM210"});
+      std::unique_ptr<TQMProject> project = DemoProject();
+      lumora::testing::RecordingSink sink;
+      TransferContext context(project.get(), kOperationWrite, &App()->Ui(), &sink);
+      context.portName = sim.Path();
+      RunTransfer(context);
+      QVERIFY(context.finished);
+      gRecorder.Clear();
+      startModalTransfer(sim.Path());
+      view->OnRead();
+      QVERIFY2(gRecorder.Texts().contains("Project has been read from the panel successfully."),
+               qPrintable(gRecorder.Texts().join("|")));
+      QVERIFY(!doc->IsModified());
+    }
+    Frame()->MdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
   void aboutBoxNamesTheVersion() {
     CAboutDlg about(Frame());
     QCOMPARE(about.findChild<QLabel*>("versionLabel")->text(), QString("Lumora Write Utility Version 1.0"));
