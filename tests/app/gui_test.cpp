@@ -353,8 +353,13 @@ class GuiTest : public QObject {
         dialog->PortList()->addItem(QString::fromStdString(port));
         dialog->PortList()->setCurrentIndex(dialog->PortList()->count() - 1);
         dialog->StartButton()->click();
-        // After an error box the dialog stays; close it once the worker has ended.
-        QTimer::singleShot(3000, dialog, [dialog] { dialog->CancelButton()->click(); });
+        // After an error box the dialog stays, Start enabled again: close it once the worker has ended.
+        auto* poll = new QTimer(dialog);
+        QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
+          if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
+            dialog->CancelButton()->click();
+        });
+        poll->start(100);
       });
     };
     {
