@@ -52,6 +52,18 @@ bool WriteBlock(const char* path, const std::vector<uint8_t>& block) {
   return static_cast<bool>(out);
 }
 
+unsigned char WriteDefaultBlock(const char* path, int manufacturerId, int modelId,
+                                const std::vector<uint8_t>& settings) {
+  return WriteBlock(path, MakeAttributeBlock(manufacturerId, modelId, settings)) ? 1 : 0;
+}
+
+AttributeField BaudRateField(int offset) {
+  return {"Baud rate", offset, 0, 4, {"1200", "2400", "4800", "9600", "19200"}};
+}
+AttributeField ParityField(int offset) {
+  return {"Parity", offset, 0, 2, {"None", "Odd", "Even"}};
+}
+
 bool ReadBlock(const char* path, std::vector<uint8_t>& block) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

@@ -30,6 +30,12 @@ struct AttributeField {
 std::vector<uint8_t> MakeAttributeBlock(int manufacturerId, int modelId,
                                         const std::vector<uint8_t>& settings);
 bool WriteBlock(const char* path, const std::vector<uint8_t>& block);
+// CreateAtrFileWithDefaultAttributes of a library: the block with its default settings, as 1 or 0.
+unsigned char WriteDefaultBlock(const char* path, int manufacturerId, int modelId,
+                                const std::vector<uint8_t>& settings);
+// The baud-rate and parity choices every settings dialog offers.
+AttributeField BaudRateField(int offset);
+AttributeField ParityField(int offset);
 bool ReadBlock(const char* path, std::vector<uint8_t>& block);
 
 // Shows the settings dialog when a Qt application with widgets is running; otherwise accepts the block

@@ -76,16 +76,14 @@ LUMORA_EXPORT int ReBuildAddress(const LumoraPlcAddress* address, char* text, ch
 }
 
 LUMORA_EXPORT unsigned char CreateAtrFileWithDefaultAttributes(const char* path) {
-  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, kModel, kDefaultSettings))
-             ? 1
-             : 0;
+  return sample_plc::WriteDefaultBlock(path, kManufacturer, kModel, kDefaultSettings);
 }
 
 LUMORA_EXPORT unsigned char LaunchObjectLumora(const char* path) {
   static const std::vector<sample_plc::AttributeField> fields = {
       {"Slave id", 0, 1, 247, {}},
-      {"Baud rate", 1, 0, 4, {"1200", "2400", "4800", "9600", "19200"}},
-      {"Parity", 2, 0, 2, {"None", "Odd", "Even"}},
+      sample_plc::BaudRateField(1),
+      sample_plc::ParityField(2),
       {"Time-out (x 100 ms)", 3, 1, 100, {}},
   };
   return sample_plc::EditAttributes(path, "Modbus RTU communication", fields) ? 1 : 0;

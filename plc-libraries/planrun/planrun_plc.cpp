@@ -32,33 +32,21 @@ LUMORA_EXPORT unsigned char ValidatePlc(LumoraPlcAddress* address, const char* t
   std::memset(address, 0, sizeof *address);
   std::string reason;
   auto parsed = tarvo::Parse(FirstField(text), kHighestWord, &reason);
-  if (!parsed) {
-    sample_plc::SetReason(address, reason);
-    return 0;
-  }
-  tarvo::Encode(*parsed, address->encoded);
-  address->accessKind = tarvo::AccessKind(*parsed);
-  address->discrete = tarvo::IsDiscrete(*parsed) ? 1 : 0;
-  return 1;
+  return tarvo::FillRecord(address, parsed, reason);
 }
 
 LUMORA_EXPORT int ReBuildAddress(const LumoraPlcAddress* address, char* text, char*) {
-  auto decoded = tarvo::Decode(address->encoded, kHighestWord);
-  if (!decoded) return 0;
-  std::snprintf(text, LUMORA_PLC_TEXT_SIZE, "%s", tarvo::Format(*decoded).c_str());
-  return 1;
+  return tarvo::RebuildText(address, text, kHighestWord);
 }
 
 LUMORA_EXPORT unsigned char CreateAtrFileWithDefaultAttributes(const char* path) {
-  return sample_plc::WriteBlock(path, sample_plc::MakeAttributeBlock(kManufacturer, kModel, kDefaultSettings))
-             ? 1
-             : 0;
+  return sample_plc::WriteDefaultBlock(path, kManufacturer, kModel, kDefaultSettings);
 }
 
 LUMORA_EXPORT unsigned char LaunchObjectLumora(const char* path) {
   static const std::vector<sample_plc::AttributeField> fields = {
       {"Station address", 0, 1, 90, {}},
-      {"Baud rate", 1, 0, 4, {"1200", "2400", "4800", "9600", "19200"}},
+      sample_plc::BaudRateField(1),
   };
   return sample_plc::EditAttributes(path, "Plan & Run communication", fields) ? 1 : 0;
 }

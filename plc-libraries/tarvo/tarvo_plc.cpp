@@ -40,43 +40,27 @@ LUMORA_EXPORT unsigned char ValidatePlc(LumoraPlcAddress* address, const char* t
   std::memset(address, 0, sizeof *address);
   std::string reason;
   auto parsed = tarvo::Parse(text ? text : "", TARVO_HIGHEST_WORD, &reason);
-  if (!parsed) {
-    sample_plc::SetReason(address, reason);
-    return 0;
-  }
   bool wide = valueTypeCode == 9 || valueTypeCode == 6;  // 32-bit values take two words
-  if (wide && parsed->area == tarvo::kV && parsed->number + 1 > TARVO_HIGHEST_WORD) {
+  if (parsed && wide && parsed->area == tarvo::kV && parsed->number + 1 > TARVO_HIGHEST_WORD) {
     sample_plc::SetReason(address,
                           "A 32-bit value needs two words: " + tarvo::Format(*parsed) + " is the last word");
     return 0;
   }
-  tarvo::Encode(*parsed, address->encoded);
-  address->accessKind = tarvo::AccessKind(*parsed);
-  address->discrete = tarvo::IsDiscrete(*parsed) ? 1 : 0;
-  return 1;
+  return tarvo::FillRecord(address, parsed, reason);
 }
 
 LUMORA_EXPORT int ReBuildAddress(const LumoraPlcAddress* address, char* text, char*) {
-  auto decoded = tarvo::Decode(address->encoded, TARVO_HIGHEST_WORD);
-  if (!decoded) return 0;
-  std::snprintf(text, LUMORA_PLC_TEXT_SIZE, "%s", tarvo::Format(*decoded).c_str());
-  return 1;
+  return tarvo::RebuildText(address, text, TARVO_HIGHEST_WORD);
 }
 
 LUMORA_EXPORT unsigned char CreateAtrFileWithDefaultAttributes(const char* path) {
-  return sample_plc::WriteBlock(
-             path, sample_plc::MakeAttributeBlock(kManufacturer, TARVO_MODEL_ID, kDefaultSettings))
-             ? 1
-             : 0;
+  return sample_plc::WriteDefaultBlock(path, kManufacturer, TARVO_MODEL_ID, kDefaultSettings);
 }
 
 LUMORA_EXPORT unsigned char LaunchObjectLumora(const char* path) {
   static const std::vector<sample_plc::AttributeField> fields = {
-      {"Station address", 0, 1, 90, {}},
-      {"Baud rate", 1, 0, 4, {"1200", "2400", "4800", "9600", "19200"}},
-      {"Parity", 2, 0, 2, {"None", "Odd", "Even"}},
-      {"Time-out (x 100 ms)", 3, 1, 100, {}},
-      {"Retries", 4, 0, 9, {}},
+      {"Station address", 0, 1, 90, {}},      sample_plc::BaudRateField(1), sample_plc::ParityField(2),
+      {"Time-out (x 100 ms)", 3, 1, 100, {}}, {"Retries", 4, 0, 9, {}},
   };
   return sample_plc::EditAttributes(path, TARVO_NAME " communication", fields) ? 1 : 0;
 }

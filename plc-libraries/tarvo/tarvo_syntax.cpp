@@ -1,5 +1,7 @@
 #include "tarvo_syntax.h"
 
+#include "sample_plc.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -107,6 +109,25 @@ int Compare(const std::string& first, const std::string& second, long highestWor
   if (b) return 1;
   int order = std::strcmp(first.c_str(), second.c_str());
   return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+unsigned char FillRecord(LumoraPlcAddress* record, const std::optional<Address>& parsed,
+                         const std::string& reason) {
+  if (!parsed) {
+    sample_plc::SetReason(record, reason);
+    return 0;
+  }
+  Encode(*parsed, record->encoded);
+  record->accessKind = AccessKind(*parsed);
+  record->discrete = IsDiscrete(*parsed) ? 1 : 0;
+  return 1;
+}
+
+int RebuildText(const LumoraPlcAddress* record, char* text, long highestWord) {
+  auto decoded = Decode(record->encoded, highestWord);
+  if (!decoded) return 0;
+  std::snprintf(text, LUMORA_PLC_TEXT_SIZE, "%s", Format(*decoded).c_str());
+  return 1;
 }
 
 }  // namespace tarvo

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "lumora_plc_api.h"
+
 namespace tarvo {
 
 enum Area : int { kV = 1, kX = 2, kY = 3, kC = 4 };
@@ -22,5 +24,11 @@ int AccessKind(const Address& address);  // 0 read/write, 1 read only
 bool IsDiscrete(const Address& address);
 // Area first, then number; texts that do not parse go last, in text order.
 int Compare(const std::string& first, const std::string& second, long highestWord);
+
+// The entry points' shared halves: fill an address record from a parsed address (the reason on failure),
+// and turn a record back into text. Both return the entry point's result.
+unsigned char FillRecord(LumoraPlcAddress* record, const std::optional<Address>& parsed,
+                         const std::string& reason);
+int RebuildText(const LumoraPlcAddress* record, char* text, long highestWord);
 
 }  // namespace tarvo

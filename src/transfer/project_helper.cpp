@@ -36,29 +36,6 @@ std::string Printf(const char* format, int value) {
   return text;
 }
 
-// Opens a file for a transfer as text, keeping it for reading later; the system's reason on failure.
-struct OpenedFile {
-  std::ifstream stream;
-  std::string error;
-
-  bool Open(const std::string& path) {
-    stream.open(path, std::ios::binary);
-    if (!stream) {
-      error = std::strerror(errno);
-      if (error.size() > 1024) error.resize(1024);
-      return false;
-    }
-    return true;
-  }
-  bool ReadAll(std::string& contents) {
-    std::ostringstream buffer;
-    buffer << stream.rdbuf();
-    if (stream.bad()) return false;
-    contents = buffer.str();
-    return true;
-  }
-};
-
 // Two tags are the same map entry when both have no address, or the value types and encodings agree.
 bool SameMapEntry(const TQMTag& a, const TQMTag& b, int addressSize) {
   if (a.address.empty() && b.address.empty()) return true;
@@ -94,6 +71,29 @@ const char* SystemMessageText(int number) {
 }
 
 }  // namespace
+
+// Opens a file for a transfer as text, keeping it for reading later; the system's reason on failure.
+struct OpenedFile {
+  std::ifstream stream;
+  std::string error;
+
+  bool Open(const std::string& path) {
+    stream.open(path, std::ios::binary);
+    if (!stream) {
+      error = std::strerror(errno);
+      if (error.size() > 1024) error.resize(1024);
+      return false;
+    }
+    return true;
+  }
+  bool ReadAll(std::string& contents) {
+    std::ostringstream buffer;
+    buffer << stream.rdbuf();
+    if (stream.bad()) return false;
+    contents = buffer.str();
+    return true;
+  }
+};
 
 // ---------------------------------------------------------------------------------------- the worker
 
@@ -431,6 +431,26 @@ bool TQMProjectHelper::WriteSelectedPanel(TQMXComm& link, int port, bool switchF
   return false;
 }
 
+bool TQMProjectHelper::OpenDriverFile(DriverKind kind, OpenedFile& file) {
+  TQMPlcManager plc(project().plcLibrary.get(), ui());
+  std::string path = plc.DriverFilePath(kind);
+  if (path.empty()) {
+    ReportError(kC002Text);
+    return false;
+  }
+  if (!file.Open(path)) {
+    ReportPlainError(file.error);
+    return false;
+  }
+  return true;
+}
+
+bool TQMProjectHelper::ReadDriverText(OpenedFile& file, std::string& text) {
+  if (file.ReadAll(text)) return true;
+  ReportError(kZ004Text);
+  return false;
+}
+
 bool TQMProjectHelper::WriteOnePanel(TQMXComm& link) {
   TQMProject& p = project();
   context_.percent = 0;
@@ -440,16 +460,9 @@ bool TQMProjectHelper::WriteOnePanel(TQMXComm& link) {
   TQMPanel* panel = p.CurrentPanel();
   if (!panel) return false;
 
-  TQMPlcManager plc(p.plcLibrary.get(), ui());
-  std::string driverPath =
-      plc.DriverFilePath(p.systemType == 1 ? DriverKind::PanelBehindMultiplexer : DriverKind::Panel);
-  if (driverPath.empty()) {
-    ReportError(kC002Text);
-    return false;
-  }
   OpenedFile driverFile;
-  if (!driverFile.Open(driverPath)) {
-    ReportPlainError(driverFile.error);
+  if (!OpenDriverFile(p.systemType == 1 ? DriverKind::PanelBehindMultiplexer : DriverKind::Panel,
+                      driverFile)) {
     return false;
   }
   PostStatus("Verifying panel Connected...");
@@ -460,10 +473,7 @@ bool TQMProjectHelper::WriteOnePanel(TQMXComm& link) {
   if (!ClearMemory(link)) return false;
 
   std::string driverText;
-  if (!driverFile.ReadAll(driverText)) {
-    ReportError(kZ004Text);
-    return false;
-  }
+  if (!ReadDriverText(driverFile, driverText)) return false;
   TQMExec driver(driverText, 0x8000);
   if (!driver.IsValid()) {
     ReportError(kZ003Text);
@@ -702,22 +712,10 @@ bool TQMProjectHelper::WriteMultiplexer(TQMXComm& link) {
   if (!ClearMemory(link)) return false;
   if (Cancelled()) return false;
 
-  TQMPlcManager plc(p.plcLibrary.get(), ui());
-  std::string driverPath = plc.DriverFilePath(DriverKind::Multiplexer);
-  if (driverPath.empty()) {
-    ReportError(kC002Text);
-    return false;
-  }
   OpenedFile driverFile;
-  if (!driverFile.Open(driverPath)) {
-    ReportPlainError(driverFile.error);
-    return false;
-  }
   std::string driverText;
-  if (!driverFile.ReadAll(driverText)) {
-    ReportError(kZ004Text);
+  if (!OpenDriverFile(DriverKind::Multiplexer, driverFile) || !ReadDriverText(driverFile, driverText))
     return false;
-  }
   TQMMuxExec driver(driverText, 0x210000);
   if (!driver.IsValid()) {
     ReportError(kZ003Text);

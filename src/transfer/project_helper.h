@@ -15,6 +15,8 @@ class TQMStatusResp;
 class TQMStatusIdResp;
 class TQMXComm;
 class TQMXResp;
+struct OpenedFile;
+enum class DriverKind;
 
 inline constexpr const char* kC001Text =
     "Error C001: The panel connected to the PC is different from the configured one";
@@ -92,6 +94,10 @@ class TQMProjectHelper {
   void Finish(int step);
 
   // Write.
+  // The PLC driver file: C002 when no name can be formed, the system's text when it cannot be opened,
+  // Z004 when it cannot be read.
+  bool OpenDriverFile(DriverKind kind, OpenedFile& file);
+  bool ReadDriverText(OpenedFile& file, std::string& text);
   bool WriteOnePanel(TQMXComm& link);
   bool CancelHandling(TQMXComm& link);
   bool WriteMessages(TQMXComm& link, TQMPanel& panel);
