@@ -90,17 +90,6 @@ std::string InsertDecimalPoint(std::string& text, int lengthLimit) {
   return "";
 }
 
-std::string CheckDataItemWidth(std::string_view text, int item, int valueType) {
-  int limit = ValueTypeMaxPositions(valueType);
-  if (DataItemWidth(text, item) <= limit) return "";
-  char name[32];
-  std::snprintf(name, sizeof name, "\"DATA SET %d\"", item);
-  char message[128];
-  std::snprintf(message, sizeof message, "Maximum %d  %s can be defined with selected data type", limit,
-                name);
-  return message;
-}
-
 std::string DecimalPointText(const TQMReadWriteTag& tag) {
   if (tag.variableDecimal) return "Variable";
   if (tag.fixedDecimals >= 1) {

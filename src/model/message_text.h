@@ -29,10 +29,6 @@ std::string PlaceDecimalPoint(std::string_view text);
 std::string InsertDecimalPoint(std::string& text, int lengthLimit);
 std::string RemoveDecimalPoint(std::string_view text);
 
-// "Maximum %d  %s can be defined with selected data type" when the item has more positions than its data
-// type allows; "" otherwise.
-std::string CheckDataItemWidth(std::string_view text, int item, int valueType);
-
 // Texts of data item 1 in lists.
 std::string DecimalPointText(const TQMReadWriteTag& tag);
 

@@ -9,12 +9,19 @@ namespace lumora {
 
 bool OpenProjectFile(TQMProject& project, const std::string& path) {
   std::string contents;
-  bool ok = ReadWholeFile(path, contents);
+  std::string reason;
+  bool ok = ReadWholeFile(path, contents, &reason);
   if (ok) {
     LineReader reader(contents);
-    ok = project.Load(reader);
+    ok = project.Load(reader, &reason);
   }
-  if (!ok) project.services.Ui().ShowMessage(kInvalidFileText, "Error", MessageIcon::Error);
+  if (!ok) {
+    // The system's text, then which file and why on a line of its own.
+    std::string text = kInvalidFileText;
+    text += "\n" + path;
+    if (!reason.empty()) text += ": " + reason;
+    project.services.Ui().ShowMessage(text, "Error", MessageIcon::Error);
+  }
   return ok;
 }
 

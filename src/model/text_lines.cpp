@@ -18,7 +18,10 @@ void LineWriter::Unsigned(uint32_t value) {
 }
 
 std::string LineReader::Line() {
-  if (pos_ >= text_.size()) return {};
+  if (pos_ >= text_.size()) {
+    pastEnd_ = true;
+    return {};
+  }
   size_t end = text_.find('\n', pos_);
   std::string_view line;
   if (end == std::string_view::npos) {

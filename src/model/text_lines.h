@@ -33,14 +33,20 @@ class LineReader {
   uint32_t Unsigned();  // as Int, taken modulo 2^32
   bool BoolExactlyOne() { return Int() == 1; }
   bool BoolNonZero() { return Int() != 0; }
-  void Rewind() { pos_ = 0; }
+  void Rewind() {
+    pos_ = 0;
+    pastEnd_ = false;
+  }
   bool AtEnd() const { return pos_ >= text_.size(); }
+  // A line was asked for after the last one: the text ended before its reader was done.
+  bool PastEnd() const { return pastEnd_; }
   size_t Position() const { return pos_; }
   std::string_view Rest() const { return text_.substr(pos_ < text_.size() ? pos_ : text_.size()); }
 
  private:
   std::string_view text_;
   size_t pos_ = 0;
+  bool pastEnd_ = false;
 };
 
 // The lenient number rule of the file format, shared by every reader.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/editing_rules.h"
 #include "model/message_text.h"
 #include "model/project.h"
 
@@ -45,12 +46,12 @@ TEST(MessageTextTest, DecimalPointFollowsTheLastDigitOfItemOne) {
 
 TEST(MessageTextTest, WidthCheckNamesTheLimitAndTheItem) {
   std::string six = Markers(0xFF, 6);
-  EXPECT_EQ(CheckDataItemWidth(six, 1, kBinary32), "");
-  EXPECT_EQ(CheckDataItemWidth(six, 1, kBcd16),
+  EXPECT_FALSE(CheckDataItemWidth(six, 1, kBinary32));
+  EXPECT_EQ(CheckDataItemWidth(six, 1, kBcd16)->text,
             "Maximum 5  \"DATA SET 1\" can be defined with selected data type");
-  EXPECT_EQ(CheckDataItemWidth(Markers(0xFD, 9), 3, kBcd32),
+  EXPECT_EQ(CheckDataItemWidth(Markers(0xFD, 9), 3, kBcd32)->text,
             "Maximum 8  \"DATA SET 3\" can be defined with selected data type");
-  EXPECT_EQ(CheckDataItemWidth(Markers(0xFE, 10), 2, kBinary32), "");
+  EXPECT_FALSE(CheckDataItemWidth(Markers(0xFE, 10), 2, kBinary32));
 }
 
 TEST(MessageTextTest, DecimalPointTexts) {

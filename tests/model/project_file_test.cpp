@@ -228,7 +228,7 @@ TEST_F(ProjectFileTest, BackupOfferWritesTheOldFileUnchanged) {
   EXPECT_EQ(ui.prompts[0].defaultExtension, "lmx");
 }
 
-TEST_F(ProjectFileTest, ReaderAcceptsLfOnlyAndShortFiles) {
+TEST_F(ProjectFileTest, ReaderAcceptsLfOnlyAndRefusesTruncatedFiles) {
   std::string text = SaveToText(testing::MakeMultiplexerProject(Services()));
   std::string lfOnly;
   for (char c : text) {
@@ -238,13 +238,27 @@ TEST_F(ProjectFileTest, ReaderAcceptsLfOnlyAndShortFiles) {
   ASSERT_TRUE(LoadText(loaded, lfOnly));
   EXPECT_EQ(SaveToText(loaded), text);
 
-  // Cut inside the PLC attribute bytes: the missing bytes read as 0, the flag as not linked.
+  // Without its final line break, and without the tag-map flag line, the file is still whole.
   std::vector<std::string> lines = Lines(text);
-  lines.resize(lines.size() - 5);
-  TQMProject shortened(Services());
-  ASSERT_TRUE(LoadText(shortened, JoinCrLf(lines)));
-  EXPECT_EQ(shortened.plcSettings.plcAttributes.back(), 0);
-  EXPECT_FALSE(shortened.tagMapLinked);
+  std::string noFinalBreak = text.substr(0, text.size() - 2);
+  TQMProject unterminated(Services());
+  EXPECT_TRUE(LoadText(unterminated, noFinalBreak));
+  std::vector<std::string> noFlag(lines.begin(), lines.end() - 1);
+  TQMProject flagless(Services());
+  ASSERT_TRUE(LoadText(flagless, JoinCrLf(noFlag)));
+  EXPECT_FALSE(flagless.tagMapLinked);
+
+  // Cut anywhere before the last PLC attribute byte: never loaded with zeros in place of lost values.
+  for (size_t keep : {lines.size() - 2, lines.size() - 5, lines.size() / 2, size_t{3}}) {
+    std::vector<std::string> cut(lines.begin(), lines.begin() + static_cast<long>(keep));
+    TQMProject shortened(Services());
+    EXPECT_FALSE(LoadText(shortened, JoinCrLf(cut))) << keep << " lines";
+  }
+  // Linked to a map but the path line is missing.
+  std::vector<std::string> linkedNoPath = noFlag;
+  linkedNoPath.push_back("1");
+  TQMProject linked(Services());
+  EXPECT_FALSE(LoadText(linked, JoinCrLf(linkedNoPath)));
 }
 
 TEST_F(ProjectFileTest, StructuralErrorsAreInvalidFiles) {
@@ -277,10 +291,14 @@ TEST_F(ProjectFileTest, StructuralErrorsAreInvalidFiles) {
   TQMProject project(Services());
   EXPECT_FALSE(OpenProjectFile(project, path));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error Z002: You are trying to read from an invalid file");
+  // The system's text, then the file and the reason on the next line.
+  EXPECT_EQ(ui.messages[0].text, "Error Z002: You are trying to read from an invalid file\n" + path +
+                                     ": the panel count does not match the system");
   EXPECT_EQ(ui.messages[0].caption, "Error");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
   EXPECT_FALSE(OpenProjectFile(project, dir.File("missing.lmx")));
+  EXPECT_EQ(ui.messages.back().text, "Error Z002: You are trying to read from an invalid file\n" +
+                                         dir.File("missing.lmx") + ": No such file or directory");
 }
 
 TEST_F(ProjectFileTest, AbsurdCountsAndShortAttributeBlocksAreInvalid) {

@@ -2,8 +2,9 @@
 
 #include <vector>
 
+#include "model/editing_rules.h"
 #include "model/project.h"
-#include "model/project_diff.h"
+#include "model/project_compare.h"
 #include "support/fake_plc_environment.h"
 #include "support/recording_interaction.h"
 #include "support/sample_projects.h"
@@ -301,13 +302,13 @@ TEST_F(ProjectModelTest, MessageLimits) {
     message.number = 256 - i;
     panel.messages.push_back(message);
   }
-  EXPECT_EQ(CheckRoomForMessage(panel), "");
-  EXPECT_EQ(CheckPlcMessageNumber(panel, 1), "");
-  EXPECT_EQ(CheckPlcMessageNumber(panel, 2),
+  EXPECT_FALSE(CheckRoomForMessage(panel));
+  EXPECT_FALSE(CheckPlcMessageNumber(panel, 1));
+  EXPECT_EQ(CheckPlcMessageNumber(panel, 2)->text,
             "Error M003: Cannot add a message with message number greater than 256.");
   panel.messages.push_back(panel.NewMessage());
   EXPECT_EQ(
-      CheckRoomForMessage(panel),
+      CheckRoomForMessage(panel)->text,
       "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available 256 messages "
       "have been programmed ");
 
@@ -317,11 +318,11 @@ TEST_F(ProjectModelTest, MessageLimits) {
   for (int i = 0; i < 97; ++i)
     full.messages.push_back(wide);
   EXPECT_EQ(full.AddressCount(), 6 + 291);
-  EXPECT_EQ(CheckAddressLimit(full, wide), "");
+  EXPECT_FALSE(CheckAddressLimit(full, wide));
   full.messages.push_back(wide);
   TQMMessage narrow = full.NewMessage();
   narrow.text = std::string(1, static_cast<char>(0xFF));
-  EXPECT_EQ(CheckAddressLimit(full, narrow), "Error T001: PLC Address count exceeds maximum limit");
+  EXPECT_EQ(CheckAddressLimit(full, narrow)->text, "Error T001: PLC Address count exceeds maximum limit");
 }
 
 TEST_F(ProjectModelTest, NextPlcMessageNumberSkipsTakenNumbers) {

@@ -1,0 +1,226 @@
+#include "model/editing_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "model/message_text.h"
+#include "model/project.h"
+
+namespace lumora {
+namespace {
+
+constexpr const char* kM003Text = "Error M003: Cannot add a message with message number greater than 256.";
+constexpr const char* kT001Text = "Error T001: PLC Address count exceeds maximum limit";
+constexpr const char* kZ005Text = "Error Z005:  The Maximum message length has exceeded.";
+
+std::string Printf(const char* format, int a, int b = 0) {
+  char text[256];
+  std::snprintf(text, sizeof text, format, a, b);
+  return text;
+}
+
+RuleViolation Violation(Rule rule, std::string text) {
+  return RuleViolation{rule, std::move(text)};
+}
+
+std::string M001Text() {
+  return Printf(
+      "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available %d messages have "
+      "been programmed ",
+      kMaxMessagesPerPanel);
+}
+
+class ProblemList {
+ public:
+  explicit ProblemList(std::vector<ProjectProblem>& problems) : problems_(problems) {}
+  void Add(const std::string& where, RuleViolation violation) {
+    problems_.push_back(ProjectProblem{where, std::move(violation)});
+  }
+  void Add(const std::string& where, const RuleCheck& check) {
+    if (check) Add(where, *check);
+  }
+
+ private:
+  std::vector<ProjectProblem>& problems_;
+};
+
+void CheckMessageText(ProblemList& problems, const std::string& where, const TQMPanel& panel,
+                      const TQMMessage& message) {
+  bool folder = message.isPlcMessage == 0 && message.isFolder != 0;
+  int limit = MessageLengthLimit(panel.panelType, folder);
+  if (static_cast<int>(message.text.size()) > limit)
+    problems.Add(where, Violation(Rule::MessageLength, kZ005Text));
+  bool dataAllowed = !panel.IsSetPointPanel() && !folder;
+  for (unsigned char byte : message.text) {
+    if (!IsShowableByte(byte, dataAllowed)) {
+      problems.Add(
+          where,
+          Violation(Rule::Character,
+                    Printf("The message text holds a character the panel cannot show (0x%02X)", byte)));
+      break;
+    }
+  }
+  for (int item = 1; item <= 3; ++item) {
+    if (!MessageHasDataItem(message.text, item)) continue;
+    const TQMTag& tag = item == 1 ? message.data1 : item == 2 ? message.data2 : message.data3;
+    problems.Add(where, CheckDataItemWidth(message.text, item, tag.valueType));
+  }
+  size_t points =
+      std::count(message.text.begin(), message.text.end(), static_cast<char>(kMarkerDecimalPoint));
+  if (points > 0 &&
+      (points > 1 || PlaceDecimalPoint(message.text) != message.text || !message.data1.variableDecimal)) {
+    problems.Add(where, Violation(Rule::DecimalPoint,
+                                  "The decimal point position must follow data item 1 once, with the PLC "
+                                  "controlled decimal point"));
+  }
+}
+
+void CheckDataItemOne(ProblemList& problems, const std::string& where, const TQMPanel& panel,
+                      const TQMMessage& message) {
+  if (!message.HasDataItem(1) || !message.data1.limitsEnabled) return;
+  const TQMReadWriteTag& data = message.data1;
+  int64_t largest = panel.MaxValue(data.valueType);
+  if (data.minValue < 0 || data.minValue > data.maxValue || data.maxValue > largest) {
+    problems.Add(where, Violation(Rule::ValueLimits,
+                                  Printf("The limits of data item 1 (%d to %d) do not fit its data type",
+                                         data.minValue, data.maxValue)));
+  }
+}
+
+void CheckMessageNumbers(ProblemList& problems, const std::string& where, const TQMPanel& panel) {
+  std::set<std::pair<bool, int>> seen;
+  for (const TQMMessage& message : panel.messages) {
+    bool plc = message.isPlcMessage != 0;
+    std::string name = where + (plc ? ", message " : ", local message ") + std::to_string(message.number);
+    if (!seen.insert({plc, message.number}).second) {
+      problems.Add(
+          name, Violation(Rule::DuplicateNumber, Printf("Message number %d is used twice", message.number)));
+    }
+    if (message.number < 1 || message.number > kMaxMessagesPerPanel) {
+      problems.Add(name, Violation(Rule::MessageNumber,
+                                   Printf("Message number %d is outside 1 to 256", message.number)));
+      continue;
+    }
+    if (panel.IsSetPointPanel()) continue;
+    if (plc) {
+      problems.Add(name, CheckPlcMessageNumber(panel, message.number));
+      if (message.number >= panel.firstLocalNumber) {
+        problems.Add(name, Violation(Rule::MessageNumber,
+                                     Printf("PLC message number %d is not below the first local number %d",
+                                            message.number, panel.firstLocalNumber)));
+      }
+    } else if (message.number < panel.firstLocalNumber) {
+      problems.Add(name, Violation(Rule::MessageNumber,
+                                   Printf("Local message number %d is below the first local number %d",
+                                          message.number, panel.firstLocalNumber)));
+    }
+    if (!plc && (message.level < 0 || message.level >= std::max(1, panel.TreeDepth()))) {
+      problems.Add(name, Violation(Rule::Level,
+                                   Printf("Menu level %d is beyond the panel's menu depth", message.level)));
+    }
+  }
+}
+
+void CheckPanel(ProblemList& problems, const TQMProject& project, const TQMPanel& panel) {
+  std::string where = "Port " + std::to_string(panel.port) + " (" + panel.ModelText() + ")";
+  if (panel.panelType < kPanelQM210 || panel.panelType > kPanelQMSV) {
+    problems.Add(where, Violation(Rule::PanelType, Printf("Unknown panel type %d", panel.panelType)));
+    return;
+  }
+  if (project.systemType == 1 && panel.port >= 1 && panel.port <= 5 &&
+      project.multiplexer.portType[static_cast<size_t>(panel.port - 1)] != panel.panelType) {
+    problems.Add(where,
+                 Violation(Rule::PanelType, "The panel type differs from the multiplexer's port table"));
+  }
+  if (static_cast<int>(panel.messages.size()) > kMaxMessagesPerPanel) {
+    problems.Add(where, Violation(Rule::RoomForMessage, M001Text()));
+  }
+  if (panel.AddressCount() > kMaxAddressesPerPanel)
+    problems.Add(where, Violation(Rule::AddressLimit, kT001Text));
+  CheckMessageNumbers(problems, where, panel);
+  for (const TQMMessage& message : panel.messages) {
+    std::string name = where + (message.isPlcMessage != 0 ? ", message " : ", local message ") +
+                       std::to_string(message.number);
+    CheckMessageText(problems, name, panel, message);
+    CheckDataItemOne(problems, name, panel, message);
+  }
+}
+
+}  // namespace
+
+RuleCheck CheckRoomForMessage(const TQMPanel& panel) {
+  if (static_cast<int>(panel.messages.size()) < kMaxMessagesPerPanel) return std::nullopt;
+  return Violation(Rule::RoomForMessage, M001Text());
+}
+
+RuleCheck CheckPlcMessageNumber(const TQMPanel& panel, int number) {
+  if (number <= kMaxMessagesPerPanel - panel.LocalMessageCount()) return std::nullopt;
+  return Violation(Rule::PlcMessageNumber, kM003Text);
+}
+
+RuleCheck CheckAddressLimit(const TQMPanel& panel, const TQMMessage& message) {
+  int count = panel.AddressCount() + message.AddressCount();
+  if (panel.IsKeypadPanel() && message.data1.passwordProtected && !message.data1.useLocalPassword &&
+      !panel.UsesPlcPassword())
+    ++count;
+  if (count <= kMaxAddressesPerPanel) return std::nullopt;
+  return Violation(Rule::AddressLimit, kT001Text);
+}
+
+RuleCheck CheckDataItemWidth(std::string_view text, int item, int valueType) {
+  int limit = ValueTypeMaxPositions(valueType);
+  if (DataItemWidth(text, item) <= limit) return std::nullopt;
+  char name[32];
+  std::snprintf(name, sizeof name, "\"DATA SET %d\"", item);
+  char message[128];
+  std::snprintf(message, sizeof message, "Maximum %d  %s can be defined with selected data type", limit,
+                name);
+  return Violation(Rule::DataItemWidth, message);
+}
+
+int NextPlcMessageNumber(const TQMPanel& panel, int selectedNumber) {
+  auto taken = [&panel](int number) {
+    return std::any_of(panel.messages.begin(), panel.messages.end(),
+                       [number](const TQMMessage& m) { return m.isPlcMessage != 0 && m.number == number; });
+  };
+  int base = selectedNumber;
+  if (base <= 0) {
+    for (const TQMMessage& message : panel.messages) {
+      if (message.isPlcMessage != 0) base = message.number;
+    }
+    if (base <= 0) return 1;
+  }
+  int number = base + 1;
+  while (taken(number))
+    ++number;
+  return number;
+}
+
+bool IsShowableByte(unsigned char byte, bool dataAllowed) {
+  if (byte >= 0x20 && byte <= 0x7E) return true;
+  return dataAllowed && byte >= kMarkerDecimalPoint;
+}
+
+std::vector<ProjectProblem> ValidateProject(const TQMProject& project, int plcAddressSize) {
+  std::vector<ProjectProblem> result;
+  ProblemList problems(result);
+  if (plcAddressSize > 0 && project.plcSettings.addressSize != plcAddressSize) {
+    problems.Add("PLC",
+                 Violation(Rule::AddressSize, Printf("The project's address size (%d) is not the PLC's (%d)",
+                                                     project.plcSettings.addressSize, plcAddressSize)));
+  }
+  std::set<int> ports;
+  for (const auto& panel : project.panels) {
+    std::string where = "Port " + std::to_string(panel->port) + " (" + panel->ModelText() + ")";
+    bool portOk = project.systemType == 1 ? panel->port >= 1 && panel->port <= 5 : panel->port == 1;
+    if (!portOk)
+      problems.Add(where, Violation(Rule::PanelPort, Printf("Port %d is out of range", panel->port)));
+    if (!ports.insert(panel->port).second)
+      problems.Add(where, Violation(Rule::PanelPort, Printf("Two panels are on port %d", panel->port)));
+    CheckPanel(problems, project, *panel);
+  }
+  return result;
+}
+
+}  // namespace lumora

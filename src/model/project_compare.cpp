@@ -1,0 +1,247 @@
+#include "model/project_compare.h"
+
+#include <cstdio>
+#include <map>
+#include <sstream>
+#include <utility>
+
+#include "model/message_text.h"
+#include "model/project.h"
+
+namespace lumora {
+namespace {
+
+std::string Quote(const std::string& text) {
+  return "\"" + MessageDisplayText(text) + "\"";
+}
+
+std::string Hex(const std::vector<uint8_t>& bytes) {
+  std::string text;
+  char pair[4];
+  for (uint8_t byte : bytes) {
+    std::snprintf(pair, sizeof pair, "%02X", byte);
+    text += pair;
+  }
+  return text.empty() ? "-" : text;
+}
+
+std::string TagText(const TQMTag& tag) {
+  if (tag.IsEmpty()) return "no address";
+  std::ostringstream out;
+  out << tag.address << " [" << ValueTypeText(tag.valueType) << ", " << Hex(tag.encodedAddress) << "]";
+  return out.str();
+}
+
+std::string Trim(const std::string& text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Walks two records side by side. Without a line list it stops at the first difference; with one it
+// collects every difference. Either way `Same()` tells the outcome.
+class Walker {
+ public:
+  explicit Walker(std::vector<std::string>* lines) : lines_(lines) {}
+
+  bool Same() const { return same_; }
+  bool Done() const { return !same_ && !lines_; }
+
+  void Differs(const std::string& line) {
+    same_ = false;
+    if (lines_) lines_->push_back(line);
+  }
+  template <typename T>
+  void Value(const std::string& where, const std::string& field, const T& a, const T& b) {
+    if (Done() || a == b) return;
+    std::ostringstream out;
+    out << where << field << ": " << a << " / " << b;
+    Differs(out.str());
+  }
+  void Tag(const std::string& where, const std::string& field, const TQMTag& a, const TQMTag& b) {
+    if (Done() || a.Equals(b)) return;
+    Differs(where + field + ": " + TagText(a) + " / " + TagText(b));
+  }
+  void ReadWriteTag(const std::string& where, const std::string& field, const TQMReadWriteTag& a,
+                    const TQMReadWriteTag& b) {
+    Tag(where, field, a, b);
+    std::string item = field + " ";
+    Value(where, item + "password protection", a.passwordProtected, b.passwordProtected);
+    Value(where, item + "fixed decimals", a.fixedDecimals, b.fixedDecimals);
+    Value(where, item + "limits", a.limitsEnabled, b.limitsEnabled);
+    Value(where, item + "maximum", a.maxValue, b.maxValue);
+    Value(where, item + "minimum", a.minValue, b.minValue);
+    Value(where, item + "variable decimal point", a.variableDecimal, b.variableDecimal);
+    Value(where, item + "local password", a.useLocalPassword, b.useLocalPassword);
+    Value(where, item + "access type", std::string(AccessShortText(a.accessType)),
+          std::string(AccessShortText(b.accessType)));
+    Tag(where, item + "decimal point address", a.decimalPointTag, b.decimalPointTag);
+  }
+
+  // A mode by its text, or by its number when both codes have the same (unknown) text.
+  void ModeValue(const std::string& where, const std::string& field, int32_t a, int32_t b,
+                 const char* (*text)(int)) {
+    if (std::string(text(a)) != text(b)) {
+      Value(where, field, std::string(text(a)), std::string(text(b)));
+    } else {
+      Value(where, field, a, b);
+    }
+  }
+
+  void Message(const std::string& where, const TQMMessage& a, const TQMMessage& b);
+  void Messages(const std::string& where, const std::vector<TQMMessage>& a, const std::vector<TQMMessage>& b);
+  void Panel(const TQMPanel& a, const TQMPanel& b);
+  void Project(const TQMProject& a, const TQMProject& b);
+
+ private:
+  std::vector<std::string>* lines_;
+  bool same_ = true;
+};
+
+void Walker::Message(const std::string& where, const TQMMessage& a, const TQMMessage& b) {
+  Value(where, "number", a.number, b.number);
+  Value(where, "folder", a.isFolder, b.isFolder);
+  Value(where, "level", a.level, b.level);
+  Value(where, "set point", a.hasSetPoint, b.hasSetPoint);
+  Value(where, "PLC message", a.isPlcMessage, b.isPlcMessage);
+  for (size_t i = 0; i < 3; ++i)
+    Value(where, "leading zeroes " + std::to_string(i + 1), a.leadingZeros[i], b.leadingZeros[i]);
+  if (!Done() && Trim(a.text) != Trim(b.text))
+    Differs(where + "text: " + Quote(a.text) + " / " + Quote(b.text));
+  if (a.HasDataItem(1)) ReadWriteTag(where, "data 1", a.data1, b.data1);
+  if (a.HasDataItem(2)) Tag(where, "data 2", a.data2, b.data2);
+  if (a.HasDataItem(3)) Tag(where, "data 3", a.data3, b.data3);
+}
+
+std::string MessageName(const TQMMessage& message) {
+  return std::string(message.isPlcMessage != 0 ? "message " : "local message ") +
+         std::to_string(message.number);
+}
+
+// Messages are paired by (kind, number); the k-th of several with one key pairs with the k-th of the
+// other side. When every pair is equal but the sequences differ in order, that is a difference too.
+void Walker::Messages(const std::string& where, const std::vector<TQMMessage>& a,
+                      const std::vector<TQMMessage>& b) {
+  using Key = std::pair<bool, int32_t>;
+  auto keyOf = [](const TQMMessage& m) { return Key{m.isPlcMessage != 0, m.number}; };
+  std::map<Key, std::vector<size_t>> inB;
+  for (size_t i = 0; i < b.size(); ++i)
+    inB[keyOf(b[i])].push_back(i);
+  std::map<Key, size_t> used;
+  std::vector<bool> matched(b.size(), false);
+  std::vector<size_t> pairedOrder;
+  for (const TQMMessage& message : a) {
+    if (Done()) return;
+    Key key = keyOf(message);
+    size_t occurrence = used[key]++;
+    auto found = inB.find(key);
+    if (found == inB.end() || occurrence >= found->second.size()) {
+      Differs(where + MessageName(message) + ": only in the first");
+      continue;
+    }
+    size_t index = found->second[occurrence];
+    matched[index] = true;
+    pairedOrder.push_back(index);
+    Message(where + MessageName(message) + ", ", message, b[index]);
+  }
+  for (size_t i = 0; i < b.size() && !Done(); ++i) {
+    if (!matched[i]) Differs(where + MessageName(b[i]) + ": only in the second");
+  }
+  if (Same()) {
+    for (size_t i = 0; i < pairedOrder.size(); ++i) {
+      if (pairedOrder[i] != i) {
+        Differs(where + "message order");
+        break;
+      }
+    }
+  }
+}
+
+void Walker::Panel(const TQMPanel& a, const TQMPanel& b) {
+  std::string where = "Port " + std::to_string(a.port) + " (" + a.ModelText() + "), ";
+  if (a.panelType != b.panelType) {
+    Differs(where + "panel type: " + a.ModelText() + " / " + b.ModelText());
+    return;
+  }
+  Value(where, "first local number", a.firstLocalNumber, b.firstLocalNumber);
+  Messages(where, a.messages, b.messages);
+  Tag(where, "LED word", a.buttonLeds.ledWord, b.buttonLeds.ledWord);
+  Tag(where, "button word", a.buttonLeds.buttonWord, b.buttonLeds.buttonWord);
+  for (size_t i = 0; i < 5; ++i) {
+    ModeValue(where, "LED " + std::to_string(i + 1) + " mode", a.buttonLeds.ledMode[i],
+              b.buttonLeds.ledMode[i], LedModeText);
+    ModeValue(where, "button " + std::to_string(i + 1) + " mode", a.buttonLeds.buttonMode[i],
+              b.buttonLeds.buttonMode[i], ButtonModeText);
+  }
+  Value(where, "local password", a.localPassword, b.localPassword);
+  Tag(where, "password register", a.passwordRegister, b.passwordRegister);
+  Value(where, "beeper", a.beeperEnabled, b.beeperEnabled);
+  Value(where, "PLC message delay", a.plcMessageDelay, b.plcMessageDelay);
+  Value(where, "cursor on PLC message", a.cursorOnPlcMessage, b.cursorOnPlcMessage);
+  for (size_t i = 0; i < static_cast<size_t>(std::min(a.LineCount(), 4)); ++i)
+    Tag(where, "line " + std::to_string(i + 1) + " register", a.lineRegisters[i], b.lineRegisters[i]);
+  if (a.IsKeypadPanel()) Tag(where, "annunciator word", a.annunciatorWord, b.annunciatorWord);
+}
+
+void Walker::Project(const TQMProject& a, const TQMProject& b) {
+  Value("", "system type", a.systemType, b.systemType);
+  Value("PLC, ", "name", a.plcSettings.plcName, b.plcSettings.plcName);
+  Value("PLC, ", "address size", a.plcSettings.addressSize, b.plcSettings.addressSize);
+  if (!Done() && a.plcSettings.plcAttributes != b.plcSettings.plcAttributes) {
+    Differs("PLC, attributes: " + Hex(a.plcSettings.plcAttributes) + " / " +
+            Hex(b.plcSettings.plcAttributes));
+  }
+  for (const auto& panel : a.panels) {
+    if (Done()) return;
+    const TQMPanel* counterpart = b.FindPanel(panel->port);
+    if (!counterpart) {
+      Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not in the panel");
+      continue;
+    }
+    Panel(*panel, *counterpart);
+  }
+  for (const auto& panel : b.panels) {
+    if (Done()) return;
+    if (!a.FindPanel(panel->port))
+      Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not on the PC");
+  }
+  // Two panel records on one port: the counts tell.
+  Value("", "panel count", a.panels.size(), b.panels.size());
+}
+
+}  // namespace
+
+std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMProject& inPanel) {
+  std::vector<std::string> lines;
+  Walker walker(&lines);
+  walker.Project(onPc, inPanel);
+  return lines;
+}
+
+bool ProjectsEqual(const TQMProject& a, const TQMProject& b) {
+  Walker walker(nullptr);
+  walker.Project(a, b);
+  return walker.Same();
+}
+
+bool PanelsEqual(const TQMPanel& a, const TQMPanel& b) {
+  Walker walker(nullptr);
+  walker.Panel(a, b);
+  return walker.Same();
+}
+
+bool MessagesEqual(const TQMMessage& a, const TQMMessage& b) {
+  Walker walker(nullptr);
+  walker.Message("", a, b);
+  return walker.Same();
+}
+
+bool TQMPanel::Equals(const TQMPanel& other) const {
+  return PanelsEqual(*this, other);
+}
+
+bool TQMMessage::Equals(const TQMMessage& other) const {
+  return MessagesEqual(*this, other);
+}
+
+}  // namespace lumora

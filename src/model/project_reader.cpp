@@ -1,0 +1,220 @@
+// The reading half of the project file format: the load operations of every record and the file's
+// overall layout.
+
+#include "model/project_reader.h"
+
+#include <cstdio>
+
+#include "model/message_lines.h"
+#include "model/message_text.h"
+#include "model/project.h"
+#include "model/text_lines.h"
+
+namespace lumora {
+namespace {
+
+// Loading stops without a message of its own (the document then shows Z002).
+struct LoadRejected {
+  const char* reason;
+};
+
+// Beyond these a file cannot be a project: no panel holds more messages, no PLC more attribute bytes.
+constexpr int kMaxMessagesInFile = 512;
+constexpr int kMaxAttributeBytesInFile = 65536 + 32;
+
+std::string P007Text(int manufacturer, int model) {
+  char text[200];
+  std::snprintf(
+      text, sizeof text,
+      "Error P007: PLC dll for this PLC (Manufacturer ID : %d, Model ID : %d)\nnot found in this system",
+      manufacturer, model);
+  return text;
+}
+
+void ReadPlcSettings(LineReader& file, TQMProject& project) {
+  TQMPlcSettings& settings = project.plcSettings;
+  settings.plcName = file.Line();
+  settings.libraryName = file.Line();
+  settings.addressSize = file.Int();
+  int byteCount = file.Int();
+  if (byteCount > kMaxAttributeBytesInFile) throw LoadRejected{"too many PLC attribute bytes"};
+  settings.plcAttributes.clear();
+  for (int i = 0; i < byteCount; ++i)
+    settings.plcAttributes.push_back(static_cast<uint8_t>(file.Int()));
+  if (settings.plcAttributes.size() < 2) throw LoadRejected{"the PLC attributes cannot name a PLC"};
+  // Everything up to here is required: a file cut short must not load with zeros in its place.
+  if (file.PastEnd()) throw LoadRejected{"the file ends early"};
+  int manufacturer = settings.plcAttributes[0];
+  int model = settings.plcAttributes[1];
+  PlcCatalogueEntry entry;
+  if (project.services.plc) entry = project.services.plc->LookupPlc(manufacturer, model);
+  settings.plcName = entry.name;
+  settings.libraryName = entry.path;
+  if (settings.libraryName.empty()) throw TQMException(P007Text(manufacturer, model));
+}
+
+void ReadBody(LineReader& file, TQMProject& project, int version) {
+  project.systemType = file.Int();
+  if (project.systemType != 0 && project.systemType != 1) throw LoadRejected{"unknown system type"};
+  project.multiplexer = TQMMultiplexer{};
+  if (project.systemType == 1) {
+    for (int32_t& type : project.multiplexer.portType) {
+      type = file.Int();
+      if (type < 0 || type > 5) throw LoadRejected{"a multiplexer port type is out of range"};
+    }
+    project.multiplexer.selectedPort = file.Int();
+    if (project.multiplexer.selectedPort < 0 || project.multiplexer.selectedPort > 5)
+      throw LoadRejected{"the selected multiplexer port is out of range"};
+  }
+  int count = file.Int();
+  if (project.systemType == 0 ? count != 1 : count != project.multiplexer.ConfiguredPortCount())
+    throw LoadRejected{"the panel count does not match the system"};
+  project.panels.clear();
+  for (int i = 0; i < count; ++i) {
+    auto panel = std::make_unique<TQMPanel>(&project, kPanelQM210);
+    panel->Load(file, version);
+    project.panels.push_back(std::move(panel));
+  }
+  ReadPlcSettings(file, project);
+  // A file that stops after the PLC settings is not linked to a tag map.
+  project.tagMapLinked = !file.AtEnd() && file.Int() == 1;
+  if (project.tagMapLinked) {
+    project.tagMapPath = file.Line();
+    if (file.PastEnd()) throw LoadRejected{"the file ends early"};
+  }
+}
+
+}  // namespace
+
+void ReadMessageLines(LineReader& file, TQMMessage& message, bool withLeadingZeros) {
+  message.number = file.Int();
+  message.text = file.Line();
+  message.isPlcMessage = file.Int();
+  if (message.isPlcMessage == 0) {
+    message.isFolder = file.Int();
+    message.level = static_cast<int16_t>(file.Int());
+  }
+  bool setPoint = message.IsSetPointPanel();
+  if (setPoint || MessageHasDataItem(message.text, 1)) {
+    if (setPoint) message.hasSetPoint = file.BoolExactlyOne();
+    message.data1.Load(file);
+  }
+  if (MessageHasDataItem(message.text, 2)) message.data2.Load(file);
+  if (MessageHasDataItem(message.text, 3)) message.data3.Load(file);
+  if (withLeadingZeros) {
+    for (bool& zero : message.leadingZeros)
+      zero = file.BoolExactlyOne();
+  }
+}
+
+void TQMTag::LoadTagLines(LineReader& file) {
+  file.Line();  // "not used"
+  int type = ParseLenientInt(file.Line());
+  if (type < 0 || type > 3) {
+    std::string text =
+        "Error Z006: Unknown value type (%1) encountered while loading project. Known values are 0(BCD) and "
+        "1 (Binary)";
+    text.replace(text.find("%1"), 2, std::to_string(type));
+    throw TQMException(text);
+  }
+  valueType = type;
+  std::string entry = file.Line();
+  size_t tab = entry.find('\t');
+  if (tab == std::string::npos) {
+    address = entry;
+  } else {
+    address = entry.substr(0, tab);
+    tagName = entry.substr(tab + 1);
+  }
+}
+
+void TQMTag::Load(LineReader& file) {
+  LoadTagLines(file);
+}
+
+void TQMReadWriteTag::Load(LineReader& file) {
+  passwordProtected = file.BoolNonZero();
+  if (passwordProtected) useLocalPassword = file.BoolNonZero();
+  variableDecimal = file.BoolNonZero();
+  if (variableDecimal) {
+    decimalPointTag.Load(file);
+  } else {
+    fixedDecimals = static_cast<int16_t>(file.Int());
+  }
+  limitsEnabled = file.BoolNonZero();
+  if (limitsEnabled) {
+    maxValue = file.Int();
+    minValue = file.Int();
+  }
+  int access = file.Int();
+  if (access < 0 || access > 2) {
+    throw TQMException("Error T007: Unknown access type specified for PLC Address.", "");
+  }
+  accessType = access;
+  LoadTagLines(file);
+}
+
+void TQMMessage::Load(LineReader& file, int formatVersion) {
+  ReadMessageLines(file, *this, formatVersion >= 1);
+}
+
+void TQMPanel::Load(LineReader& file, int formatVersion) {
+  panelType = file.Int();
+  port = file.Int();
+  beeperEnabled = file.BoolExactlyOne();
+  firstLocalNumber = file.Int();
+  int count = file.Int();
+  if (count > kMaxMessagesInFile) throw LoadRejected{"too many messages"};
+  messages.clear();
+  for (int i = 0; i < count; ++i) {
+    TQMMessage message(project, this);
+    message.Load(file, formatVersion);
+    messages.push_back(std::move(message));
+  }
+  if (!IsSetPointPanel()) {
+    for (size_t i = 0; i < 5; ++i) {
+      buttonLeds.ledMode[i] = file.Int();
+      buttonLeds.buttonMode[i] = file.Int();
+    }
+    buttonLeds.ledWord.Load(file);
+    buttonLeds.buttonWord.Load(file);
+    if (IsKeypadPanel()) annunciatorWord.Load(file);
+  }
+  buttonLeds.ledWord.valueType = kBinary16;
+  buttonLeds.buttonWord.valueType = kBinary16;
+  annunciatorWord.valueType = kBinary16;
+  for (TQMTag& tag : lineRegisters)
+    tag.Load(file);
+  passwordRegister.Load(file);
+  localPassword = file.Unsigned();
+  if (formatVersion >= 1) {
+    plcMessageDelay = file.BoolExactlyOne();
+    cursorOnPlcMessage = file.BoolExactlyOne();
+  }
+}
+
+ProjectReadResult ReadProject(LineReader& file, TQMProject& project) {
+  ProjectReadResult result;
+  file.Rewind();
+  std::string marker = file.Line();
+  if (marker == kProjectMarkerV1) {
+    result.formatVersion = 1;
+  } else if (marker == kProjectMarkerV0) {
+    result.formatVersion = 0;
+  } else {
+    result.failureReason = "not a project file";
+    return result;
+  }
+  try {
+    ReadBody(file, project, result.formatVersion);
+    result.ok = true;
+  } catch (const TQMException& error) {
+    result.errorText = error.Text();
+    result.errorCaption = error.Caption();
+  } catch (const LoadRejected& rejected) {
+    result.failureReason = rejected.reason;
+  }
+  return result;
+}
+
+}  // namespace lumora
