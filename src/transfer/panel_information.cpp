@@ -5,9 +5,10 @@
 #include "link/serial_link.h"
 #include "model/interaction.h"
 #include "model/project.h"
-#include "model/project_diff.h"
+#include "model/project_compare.h"
 #include "plc/plc_manager.h"
-#include "transfer/project_helper.h"
+#include "transfer/transfer_texts.h"
+#include "transfer/unit_session.h"
 
 namespace lumora {
 namespace {
@@ -22,11 +23,13 @@ Interaction& UiOf(TransferContext& context) {
 }
 
 // Opens the context's port for a short exchange and sets the project's speed; null (after the message
-// box) when the port cannot be opened.
-std::unique_ptr<TQMXComm> OpenShortLink(TransferContext& context, TQMProjectHelper& helper) {
+// box, with the hint on its own line) when the port cannot be opened.
+std::unique_ptr<TQMXComm> OpenShortLink(TransferContext& context) {
   auto link = std::make_unique<TQMXComm>(context.portName, context.project);
   if (!link->ok) {
-    helper.ShowLinkOpenError(*link);
+    std::string hint = link->OpenHint();
+    UiOf(context).ShowMessage(hint.empty() ? link->errorText : link->errorText + "\n\n" + hint, "",
+                              MessageIcon::Exclamation);
     return nullptr;
   }
   SetSpeedForProject(*context.project);
@@ -90,41 +93,37 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
 
 std::unique_ptr<TQMStatusResp> QueryUnitInformation(TransferContext& context, int& driverNameMode) {
   TQMProject& project = *context.project;
-  TQMProjectHelper helper(context);
   driverNameMode = 1;
-  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
-  if (!opened) return nullptr;
-  TQMXComm& link = *opened;
-  if (project.systemType == 1) return helper.MultiplexerStatus(link);
-  std::unique_ptr<TQMStatusIdResp> answer;
-  if (!helper.StatusIdCheck(link, kC001Text, &answer)) return nullptr;
-  return answer;
+  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+  if (!link) return nullptr;
+  ProgressReporter report(context);
+  UnitSession unit(*link, report, project);
+  if (project.systemType == 1) return unit.MultiplexerStatus();
+  return unit.StatusIdCheck(kC001Text);
 }
 
 std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& context) {
   TQMProject& project = *context.project;
   int port = project.multiplexer.selectedPort;
   if (!project.multiplexer.HasPanel(port) || !project.FindPanel(port)) return nullptr;
-  TQMProjectHelper helper(context);
-  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
-  if (!opened) return nullptr;
-  TQMXComm& link = *opened;
+  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+  if (!link) return nullptr;
+  ProgressReporter report(context);
+  UnitSession unit(*link, report, project);
   std::unique_ptr<TQMStatusIdResp> answer;
-  bool ok = helper.SwitchPort(link, 0) && helper.SwitchPort(link, port) &&
-            helper.StatusIdCheck(link, kC001Text, &answer);
-  helper.SwitchPort(link, 0);
-  if (!ok) return nullptr;
+  if (unit.SwitchPort(0) && unit.SwitchPort(port)) answer = unit.StatusIdCheck(kC001Text);
+  unit.SwitchPort(0);
   return answer;
 }
 
 bool ClearPanelMemory(TransferContext& context) {
   TQMProject& project = *context.project;
   if (project.panels.empty()) return false;
-  TQMProjectHelper helper(context);
-  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
-  if (!opened) return false;
-  TQMXComm& link = *opened;
-  bool cleared = project.systemType == 1 ? helper.ClearAllUnits(link) : helper.ClearMemory(link);
+  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+  if (!link) return false;
+  ProgressReporter report(context);
+  UnitSession unit(*link, report, project);
+  bool cleared = project.systemType == 1 ? unit.ClearAllUnits() : unit.ClearMemory();
   if (cleared) UiOf(context).ShowMessage(kMemoryClearedText, "", MessageIcon::Information);
   return cleared;
 }
@@ -132,11 +131,11 @@ bool ClearPanelMemory(TransferContext& context) {
 bool CheckMultiplexerSetup(TransferContext& context) {
   TQMProject& project = *context.project;
   if (project.panels.empty()) return false;
-  TQMProjectHelper helper(context);
-  std::unique_ptr<TQMXComm> opened = OpenShortLink(context, helper);
-  if (!opened) return false;
-  TQMXComm& link = *opened;
-  return helper.TestAllPanelsConnected(link);
+  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+  if (!link) return false;
+  ProgressReporter report(context);
+  UnitSession unit(*link, report, project);
+  return unit.TestAllPanelsConnected();
 }
 
 std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project) {

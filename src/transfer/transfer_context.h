@@ -57,6 +57,9 @@ struct TransferEvent {
   int targetPort = 0;
   // For an error that comes from opening the serial port: one line on what to do about it.
   std::string hint;
+  // The worker showed this error's text in a message box of its own just before (a console need not
+  // print it twice).
+  bool alreadyShown = false;
 };
 
 class TransferSink {

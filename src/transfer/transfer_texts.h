@@ -11,6 +11,29 @@ namespace lumora {
 class Interaction;
 class TQMStatusResp;
 
+inline constexpr const char* kC001Text =
+    "Error C001: The panel connected to the PC is different from the configured one";
+inline constexpr const char* kMultiplexerPanelMismatchText =
+    "The panel connected to the multiplexer is different from the configured one. ";
+inline constexpr const char* kC002Text = "Error C002: Cannot Locate the Driver File";
+inline constexpr const char* kC006Text =
+    "Error C006: Error in reading the project from the panel. Project in the panel is corrupted.";
+inline constexpr const char* kZ003Text = "Error Z003: The file may be corrupted";
+inline constexpr const char* kZ004Text = "Error Z004: Unable to open the PLC driver file.";
+inline constexpr const char* kZ008Text = "Error Z008:  Invalid Device Type";
+inline constexpr const char* kT006Text = "Error T006:  Error in reading PLC Addresses";
+inline constexpr const char* kTagListRebuildText = "Error in rebuilding the tag list";
+inline constexpr const char* kEnsureConnectedText =
+    "Please ensure all panels are connected to the multiplexer and click OK.";
+inline constexpr const char* kInvalidRevisionText = "Not a valid firmware revision number";
+inline constexpr const char* kOldFirmwareFormat =
+    "The panel has an older version of the firmware (%s) which is not compatible \nwith this program loader. "
+    " Some "
+    "of the latest panel features may not be \navailable in this firmware. The latest firmware is available "
+    "in "
+    "directory:\n%s  \nPlease use Panel->Upgrade Firmware option to upload new firmware to the panel.";
+inline constexpr const char* kT007Text = "Error T007: Unknown access type specified for PLC Address.";
+
 // Six checklist lines; a read shows only lines 2 to 5.
 std::array<std::string, 6> ChecklistTexts(int operation);
 std::string OperationTitle(int operation);

@@ -6,12 +6,14 @@
 
 #include "link/link_speed.h"
 #include "link/responses.h"
-#include "model/project_diff.h"
+#include "model/project_compare.h"
+#include "plc/plc_manager.h"
 #include "support/run_process.h"
 #include "support/sample_projects.h"
 #include "support/transfer_fixture.h"
 #include "transfer/panel_information.h"
 #include "transfer/project_helper.h"
+#include "transfer/tag_table.h"
 #include "transfer/transfer_texts.h"
 
 namespace lumora {
@@ -247,6 +249,75 @@ TEST_F(TransferTest, BlankMessagesFillTheGapsBetweenPlcMessages) {
   ExpectNoViolations();
 }
 
+TEST_F(TransferTest, ProjectsThePanelCannotHoldAreNeverSent) {
+  TQMProject project = testing::MakeKeypadProject(Services());
+  Prepare(project);
+  project.Panel(0).messages[0].text = Markers(0xFF, 200);  // 200 positions of data item 1
+  TQMMessage duplicate = project.Panel(0).messages[1];
+  project.Panel(0).messages.push_back(duplicate);
+  Simulator sim({"--panel", "QM210K", "--trace", TraceFile()});
+  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  EXPECT_FALSE(finished);
+  ASSERT_EQ(sink.Errors().size(), 1u);
+  EXPECT_EQ(sink.Errors()[0].rfind("The project cannot be written to the panel as it is:", 0), 0u);
+  EXPECT_NE(sink.Errors()[0].find("Error Z005:  The Maximum message length has exceeded."),
+            std::string::npos);
+  EXPECT_NE(sink.Errors()[0].find("is used twice"), std::string::npos);
+  sim.Stop();
+  EXPECT_TRUE(TraceLines(TraceFile(), "IN  ").empty());  // not one byte went to the panel
+}
+
+TEST_F(TransferTest, FailedMultiplexerWriteKeepsTheSelectedPort) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  project.multiplexer.selectedPort = 5;
+  // The QM210 expected on port 2 is a QM410: the write stops at port 2.
+  Simulator sim({"--mux", "2:QM410,5:QMSV", "--empty-port-std", "--trace", TraceFile()});
+  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject);
+  EXPECT_FALSE(finished);
+  EXPECT_FALSE(sink.Errors().empty());
+  EXPECT_EQ(project.multiplexer.selectedPort, 5);
+  // Also when the multiplexer part is written and a panel behind it fails.
+  RecordingSink panelOnly = RunOperation(project, kOperationWrite, sim.Path(), 1);
+  EXPECT_FALSE(panelOnly.Errors().empty());
+  EXPECT_EQ(project.multiplexer.selectedPort, 5);
+}
+
+TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  {
+    Simulator sim({"--panel", "QM210", "--state", StateFile()});
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+  }
+  // Access bits 3 in the flag byte (the last of the record) of message 1.
+  QFile file(QString::fromStdString(StateFile()));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+  file.close();
+  QJsonObject unit = root.value("0").toObject();
+  QJsonObject messages = unit.value("messages").toObject();
+  QByteArray record = QByteArray::fromHex(messages.value("1").toString().toLatin1());
+  ASSERT_EQ(record.size(), 43);
+  record[42] = static_cast<char>(record[42] | 0x0C);
+  messages["1"] = QString::fromLatin1(record.toHex());
+  unit["messages"] = messages;
+  root["0"] = unit;
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(QJsonDocument(root).toJson());
+  file.close();
+
+  Simulator sim({"--panel", "QM210", "--state", StateFile()});
+  TQMProject read = ReadProject();
+  RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
+  EXPECT_FALSE(finished);
+  ASSERT_EQ(sink.Errors().size(), 1u);
+  EXPECT_EQ(sink.Errors()[0],
+            "ERROR On COM Port. Error T007: Unknown access type specified for PLC Address.");
+}
+
 TEST_F(TransferTest, OldFirmwareStopsBeforeAnythingIsCleared) {
   TQMProject project = testing::MakeKeypadProject(Services());
   Prepare(project);
@@ -454,7 +525,8 @@ TEST_F(TransferTest, PanelFirmwareUpgrade) {
   RecordingSink missing =
       RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false, dir.File("none.hex"));
   ASSERT_EQ(missing.Errors().size(), 1u);
-  EXPECT_EQ(missing.Errors()[0], "No such file or directory");
+  // The system's text, then the file on the next line.
+  EXPECT_EQ(missing.Errors()[0], "No such file or directory\n" + dir.File("none.hex"));
 }
 
 TEST_F(TransferTest, PanelInformationAndClear) {
@@ -514,10 +586,8 @@ TEST_F(TransferTest, ConnectionTestFindsPanelOrMultiplexer) {
 TEST_F(TransferTest, MuxTagListIsOrderedAndSharesEqualTags) {
   TQMProject project = testing::MakeMultiplexerProject(Services());
   Prepare(project);
-  RecordingSink sink;
-  TransferContext context(&project, kOperationWrite, &ui, &sink);
-  TQMProjectHelper helper(context);
-  std::vector<TQMTag> tags = helper.BuildMuxTagList();
+  TQMPlcManager plc(project.plcLibrary.get(), ui);
+  std::vector<TQMTag> tags = BuildMuxTagList(project, plc);
   std::vector<std::string> addresses;
   for (const TQMTag& tag : tags)
     addresses.push_back(tag.address);
@@ -525,9 +595,13 @@ TEST_F(TransferTest, MuxTagListIsOrderedAndSharesEqualTags) {
   EXPECT_EQ(addresses, (std::vector<std::string>{"V100", "V3000", "V3010", "V4000"}));
   TQMTagList list;
   project.FindPanel(5)->BuildTagList(list);
-  std::vector<uint8_t> image = TQMProjectHelper::BuildMapImage(list.tags, 4, true, tags);
+  std::optional<std::vector<uint8_t>> image = BuildMapImage(list.tags, 4, true, tags);
   // Count 2, two bytes an address; V100 is entry 0 and V4000 entry 3, low byte first.
-  EXPECT_EQ(image, (std::vector<uint8_t>{0, 2, 2, 0, 8, 2, 0, 0, 0, 8, 2, 3, 0}));
+  ASSERT_TRUE(image);
+  EXPECT_EQ(*image, (std::vector<uint8_t>{0, 2, 2, 0, 8, 2, 0, 0, 0, 8, 2, 3, 0}));
+  // A panel tag the multiplexer does not know cannot be given an index: no table at all.
+  tags.erase(tags.begin());
+  EXPECT_FALSE(BuildMapImage(list.tags, 4, true, tags));
 }
 
 TEST(TransferTextsTest, TitlesAndSuccessTexts) {

@@ -1,0 +1,88 @@
+#include "transfer/operations.h"
+
+#include "link/comm_log.h"
+#include "link/link_speed.h"
+#include "model/project.h"
+#include "plc/plc_manager.h"
+#include "transfer/panel_information.h"
+
+namespace lumora {
+
+int LinkSpeedFor(const TQMProject& project, bool multiplexerFirmware) {
+  return multiplexerFirmware || project.systemType == 1 ? 38400 : 9600;
+}
+
+void ApplyLinkSpeed(const TQMProject& project, bool multiplexerFirmware) {
+  SetLinkSpeed(LinkSpeedFor(project, multiplexerFirmware));
+}
+
+CommLogScope::CommLogScope(const std::string& path, const std::string& version, bool versionLine)
+    : path_(path) {
+  if (path_.empty()) return;
+  OpenCommLog(path_);
+  opened_ = CommLogIsOpen();
+  if (opened_ && versionLine) CommLogNote("-- Program version: " + version);
+}
+
+CommLogScope::~CommLogScope() {
+  if (opened_) CloseCommLog();
+}
+
+int PlcAddressSizeOf(const TQMProject& project, Interaction& interaction) {
+  if (!project.plcLibrary) return 0;
+  TQMPlcManager plc(project.plcLibrary.get(), interaction);
+  return plc.Details().integers[1];
+}
+
+WriteCheck CheckBeforeWrite(TQMProject& project, int plcAddressSize) {
+  WriteCheck check;
+  if (std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project)) {
+    check.verdict = WriteCheck::Verdict::Incomplete;
+    check.missingItems = *missing;
+    return check;
+  }
+  check.problems = ValidateProject(project, plcAddressSize);
+  if (!check.problems.empty()) check.verdict = WriteCheck::Verdict::Invalid;
+  return check;
+}
+
+std::string IncompleteDataText(const std::vector<std::string>& missingItems) {
+  std::string text = "Panel program can not be uploaded as it has incomplete data. ";
+  for (const std::string& line : missingItems)
+    text += "\n" + line;
+  while (!text.empty() && text.back() == '\n')
+    text.pop_back();
+  return text;
+}
+
+std::string InvalidProjectText(const std::vector<ProjectProblem>& problems) {
+  std::string text = "The project cannot be written to the panel as it is:";
+  for (const ProjectProblem& problem : problems)
+    text += "\n" + problem.Line();
+  return text;
+}
+
+void PrepareReadTarget(TQMProject& project, const CoreServices& services) {
+  project.services = services;
+  project.panels.clear();
+  project.AddPanel(kPanelQM210, 1);
+}
+
+bool ReadSucceeded(const TransferContext& context, const TQMProject& read) {
+  return context.finished && context.step == kStepReadFinished && !read.panels.empty();
+}
+
+bool AdoptReadProject(const TQMProject& current, TQMProject& read) {
+  if (read.Equals(current)) return false;
+  read.multiplexer.selectedPort = 1;
+  read.fileName = current.fileName;
+  return true;
+}
+
+TransferOutcome OutcomeOf(const TransferContext& context, bool errorReported) {
+  if (context.cancelRequested && !errorReported) return TransferOutcome::Cancelled;
+  if (context.finished && !errorReported && !context.cancelRequested) return TransferOutcome::Succeeded;
+  return TransferOutcome::Failed;
+}
+
+}  // namespace lumora

@@ -1,0 +1,371 @@
+// Writing a project: one panel, or the multiplexer and the panels behind it.
+
+#include <algorithm>
+#include <cstdio>
+
+#include "link/comm_log.h"
+#include "link/commands.h"
+#include "link/firmware_image.h"
+#include "link/link_speed.h"
+#include "model/interaction.h"
+#include "plc/plc_manager.h"
+#include "transfer/operations.h"
+#include "transfer/project_helper.h"
+#include "transfer/tag_table.h"
+#include "transfer/unit_session.h"
+
+namespace lumora {
+namespace {
+
+std::string PortNote(int port) {
+  return "Switch Port " + std::to_string(port);
+}
+
+const char* SystemMessageText(int number) {
+  switch (number) {
+    case 257:
+      return "READ ONLY VALUE";
+    case 258:
+      return "INVALID";
+    case 260:
+      return "ERROR MESSAGE";
+    case 261:
+      return "SETUP MODE";
+    case 262:
+      return "NO DATA SET";
+    case 263:
+      return "OUT OF RANGE";
+    default:
+      return "";
+  }
+}
+
+// Puts the project's selected port back however a multiplexer write ends.
+class SelectedPortGuard {
+ public:
+  explicit SelectedPortGuard(TQMProject& project)
+      : project_(project), port_(project.multiplexer.selectedPort) {}
+  ~SelectedPortGuard() { project_.multiplexer.selectedPort = port_; }
+  SelectedPortGuard(const SelectedPortGuard&) = delete;
+  SelectedPortGuard& operator=(const SelectedPortGuard&) = delete;
+
+ private:
+  TQMProject& project_;
+  int port_;
+};
+
+}  // namespace
+
+void TQMProjectHelper::WriteEntry() {
+  TQMProject& p = project();
+  // Data a panel cannot hold never reaches it: refused before the port is opened.
+  std::vector<ProjectProblem> problems = ValidateProject(p, PlcAddressSizeOf(p, report_.Ui()));
+  if (!problems.empty()) {
+    report_.PlainError(InvalidProjectText(problems));
+    return;
+  }
+  SetLinkSpeed(p.systemType == 1 && !directConnection_ ? 38400 : 9600);
+  TQMXComm link(context_.portName, &p);
+  if (!link.ok) {
+    report_.PlainError(link.errorText, link.OpenHint());
+    return;
+  }
+  UnitSession unit(link, report_, p);
+  if (p.systemType != 1) {
+    MakeCurrent(1);
+    TQMPanel* panel = p.CurrentPanel();
+    if (!panel) {
+      report_.Error(kZ008Text);
+      return;
+    }
+    report_.Target(panel->panelType, 0);
+    if (!WriteOnePanel(unit)) return;
+    report_.Finish(kStepWriteFinished);
+    return;
+  }
+
+  SelectedPortGuard keepSelectedPort(p);
+  if (selectedTarget_ == kTargetWriteProject) {
+    report_.Ui().ShowMessage(kEnsureConnectedText, "", MessageIcon::Exclamation);
+    if (!unit.TestAllPanelsConnected()) return;
+  }
+  TQMPlcManager plc(p.plcLibrary.get(), report_.Ui());
+  muxTagList_ = BuildMuxTagList(p, plc);
+  CommLogNote("Writing to Multiplexer");
+  if (selectedTarget_ == kTargetMultiplexer || selectedTarget_ == kTargetWriteProject) {
+    if (!WriteMultiplexer(unit)) return;
+    if (selectedTarget_ == kTargetWriteProject) {
+      for (int port = 1; port <= 5; ++port) {
+        if (!p.multiplexer.HasPanel(port) || !p.FindPanel(port)) continue;
+        if (!WriteSelectedPanel(unit, port, true)) return;
+      }
+    }
+  } else {
+    int port = selectedTarget_ + 1;
+    if (p.multiplexer.HasPanel(port) && p.FindPanel(port)) {
+      if (!WriteSelectedPanel(unit, port, !directConnection_)) return;
+    }
+  }
+  report_.Target(kPanelMultiplexer, 0);
+  CommLogNote(PortNote(0));
+  if (!unit.SwitchPort(0)) return;
+  report_.Finish(kStepWriteFinished);
+}
+
+bool TQMProjectHelper::WriteSelectedPanel(UnitSession& unit, int port, bool switchFirst) {
+  TQMProject& p = project();
+  report_.SetTargetPort(port);
+  if (switchFirst) {
+    CommLogNote(PortNote(port));
+    if (!unit.SwitchPort(port)) return false;
+  }
+  MakeCurrent(port);
+  TQMPanel* panel = p.CurrentPanel();
+  report_.Target(panel->panelType, port);
+  CommLogNote("Writing to " + panel->ModelText());
+  if (WriteOnePanel(unit)) return true;
+  // The failure has been reported; the multiplexer still goes back to its own port.
+  report_.Target(kPanelMultiplexer, 0);
+  unit.SwitchPort(0);
+  return false;
+}
+
+bool TQMProjectHelper::ReadDriverFile(DriverKind kind, std::string& text) {
+  TQMPlcManager plc(project().plcLibrary.get(), report_.Ui());
+  std::string path = plc.DriverFilePath(kind);
+  if (path.empty()) {
+    report_.Error(kC002Text);
+    return false;
+  }
+  bool openFailed = false;
+  std::string reason;
+  if (ReadTransferFile(path, text, openFailed, reason)) return true;
+  if (openFailed) {
+    report_.PlainError(reason + "\n" + path);
+  } else {
+    report_.Error(std::string(kZ004Text) + "\n" + path + ": " + reason);
+  }
+  return false;
+}
+
+bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
+  TQMProject& p = project();
+  report_.SetPercent(0);
+  report_.StartCounting(0);
+  if (report_.Cancelled()) return false;
+  TQMPanel* panel = p.CurrentPanel();
+  if (!panel) return false;
+
+  std::string driverText;
+  if (!ReadDriverFile(p.systemType == 1 ? DriverKind::PanelBehindMultiplexer : DriverKind::Panel, driverText))
+    return false;
+  report_.Status("Verifying panel Connected...");
+  if (report_.Cancelled()) return false;
+  CommLogNote("Status ID");
+  if (!unit.StatusIdCheck(p.systemType == 1 ? kMultiplexerPanelMismatchText : kC001Text)) return false;
+  CommLogNote("Clear Memory");
+  if (!unit.ClearMemory()) return false;
+
+  TQMExec driver(driverText, 0x8000);
+  if (!driver.IsValid()) {
+    report_.Error(kZ003Text);
+    return false;
+  }
+
+  int64_t messages = static_cast<int64_t>(panel->messages.size());
+  int64_t tags = panel->AddressCount();
+  int64_t addressSize = std::clamp(p.plcSettings.addressSize, 0, 255);
+  int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
+  report_.StartCounting(static_cast<int64_t>(driver.GetImage().size()) + (messages + 7) * 41 + 27 +
+                        tags * (addressSize + 3) + 3 + ((attributes + 2) % 256));
+  TQMTagList list;
+  panel->BuildTagList(list);
+  panelTagList_ = list.tags;
+
+  bool indexMode = p.systemType == 1;
+  bool ok = WriteMessages(unit, *panel) && WriteMapData(unit, panelTagList_, indexMode) &&
+            WriteSystemAttributes(unit, *panel) && WritePlcDriver(unit, driver.GetImage()) &&
+            WritePlcAttributes(unit);
+  if (!ok) return false;
+  report_.SetPercent(100);
+  report_.Step(kStepUnitFinished);
+  panelTagList_.clear();
+  return true;
+}
+
+bool TQMProjectHelper::WriteMessages(UnitSession& unit, TQMPanel& panel) {
+  CommLogNote("Write Messages");
+  report_.Step(kStepMessagesStart);
+  bool setPoint = panel.IsSetPointPanel();
+  bool allWritten = true;
+  for (size_t i = 0; i < panel.messages.size(); ++i) {
+    if (report_.Cancelled()) {
+      unit.ClearAfterCancel();
+      allWritten = false;
+      break;
+    }
+    report_.Progress();
+    const TQMMessage& message = panel.messages[i];
+    TQMWriteMsgCmd command(message, panel.firstLocalNumber, setPoint, false);
+    if (!unit.Exchange(command)) return false;
+    // Numbers skipped between two PLC messages are written blank, so the panel shows nothing old there.
+    if (message.isPlcMessage != 0 && i + 1 < panel.messages.size() &&
+        panel.messages[i + 1].isPlcMessage != 0) {
+      for (int number = message.number + 1; number < panel.messages[i + 1].number; ++number) {
+        if (report_.Cancelled()) return unit.ClearAfterCancel();
+        TQMMessage blank = panel.NewMessage();
+        blank.number = number;
+        TQMWriteMsgCmd blankCommand(blank, 0, setPoint, true);
+        if (!unit.Exchange(blankCommand)) return false;
+      }
+    }
+    report_.CountSent(41);
+  }
+  // The system messages go in even after a cancel, so the cleared panel still works.
+  bool systemWritten = WriteSystemMessages(unit, panel);
+  if (!systemWritten || !allWritten) return false;
+  report_.Step(kStepMessagesDone);
+  return true;
+}
+
+bool TQMProjectHelper::WriteSystemMessages(UnitSession& unit, TQMPanel& panel) {
+  CommLogNote("Write System Messages");
+  bool setPoint = panel.IsSetPointPanel();
+  for (int number = 257; number <= 263; ++number) {
+    TQMMessage message = panel.NewMessage();
+    message.number = number;
+    if (number == 259) {
+      message.text = "PASSWORD=" + std::string(10, static_cast<char>(0xFF));
+      message.data1.maxValue = setPoint ? 99999999 : 65535;
+    } else {
+      message.text = SystemMessageText(number);
+      message.data1.maxValue = 0;
+    }
+    TQMWriteMsgCmd command(message, -1, setPoint, false);
+    if (!unit.Exchange(command)) return false;
+    report_.CountSent(41);
+    report_.Progress();
+  }
+  return true;
+}
+
+bool TQMProjectHelper::WriteMapData(UnitSession& unit, const std::vector<TQMTag>& tags, bool indexMode) {
+  CommLogNote("Writing Map Data");
+  std::optional<std::vector<uint8_t>> image =
+      BuildMapImage(tags, project().plcSettings.addressSize, indexMode, muxTagList_);
+  if (!image) {
+    report_.Error(kTagListRebuildText);
+    return false;
+  }
+  report_.SetStatusText("DownLoading the tag... 0% complete");
+  report_.Step(kStepMapStart);
+  UnitSession::Upload upload;
+  upload.commandCode = kCmdWriteTags;
+  upload.afterBlock = [this] {
+    report_.CountSent(kBlockSize);
+    char status[64];
+    std::snprintf(status, sizeof status, "DownLoading the tag....%d%% complete", report_.Percent());
+    report_.Status(status);
+  };
+  if (!unit.UploadBlocks(upload, *image)) return false;
+  report_.CountSent(static_cast<int64_t>(image->size() % kBlockSize));
+  report_.Step(kStepMapDone);
+  return true;
+}
+
+bool TQMProjectHelper::WriteSystemAttributes(UnitSession& unit, TQMPanel& panel) {
+  CommLogNote("WriteSysAttr");
+  if (report_.Cancelled()) return unit.ClearAfterCancel();
+  report_.Step(kStepSysAttrStart);
+  TQMWriteSysAttrCmd command(panel);
+  // A panel that refuses its system attributes does not hold the project.
+  if (!unit.Exchange(command)) return false;
+  report_.CountSent(27);
+  report_.Step(kStepSysAttrSent);
+  return true;
+}
+
+bool TQMProjectHelper::WritePlcDriver(UnitSession& unit, const std::vector<uint8_t>& image) {
+  CommLogNote("LoadDriver");
+  report_.SetStatusText("DownLoading the Driver....0% complete");
+  report_.Step(kStepDriverStart);
+  UnitSession::Upload upload;
+  upload.commandCode = kCmdLoadPlc;
+  upload.afterBlock = [this] { report_.CountSent(kBlockSize); };
+  if (!unit.UploadBlocks(upload, image)) return false;
+  report_.CountSent(static_cast<int64_t>(image.size() % kBlockSize));
+  report_.Step(kStepDriverSent);
+  return true;
+}
+
+bool TQMProjectHelper::WritePlcAttributes(UnitSession& unit) {
+  CommLogNote("Write Plc Attr");
+  if (report_.Cancelled()) return unit.ClearAfterCancel();
+  report_.Step(kStepPlcAttrStart);
+  const std::vector<uint8_t>& attributes = project().plcSettings.plcAttributes;
+  bool written;
+  if (project().systemType == 1) {
+    TQMWrtMltPnlPlcAttrCmd command(attributes);
+    written = unit.Exchange(command);
+  } else {
+    TQMWritePlcAttrCmd command(attributes);
+    written = unit.Exchange(command);
+  }
+  if (!written) return false;
+  report_.CountSent(static_cast<int64_t>(attributes.size()) + 2);
+  report_.SetPercent(100);
+  report_.Step(kStepPlcAttrDone);
+  return true;
+}
+
+bool TQMProjectHelper::WriteMultiplexer(UnitSession& unit) {
+  TQMProject& p = project();
+  report_.Target(kPanelMultiplexer, context_.targetPort);
+  report_.Status("Verifying panel Connected...");
+  report_.SetPercent(0);
+  report_.StartCounting(0);
+  if (report_.Cancelled()) return false;
+  CommLogNote(PortNote(0));
+  if (!unit.SwitchPort(0)) return false;
+  CommLogNote(" Status ID");
+  if (!unit.MultiplexerStatus()) return false;
+  if (report_.Cancelled()) return false;
+  CommLogNote(" Clear Memory");
+  if (!unit.ClearMemory()) return false;
+  if (report_.Cancelled()) return false;
+
+  std::string driverText;
+  if (!ReadDriverFile(DriverKind::Multiplexer, driverText)) return false;
+  TQMMuxExec driver(driverText, 0x210000);
+  if (!driver.IsValid()) {
+    report_.Error(kZ003Text);
+    return false;
+  }
+  int64_t addressSize = std::clamp(p.plcSettings.addressSize, 0, 255);
+  int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
+  report_.StartCounting(static_cast<int64_t>(driver.GetImage().size()) +
+                        static_cast<int64_t>(muxTagList_.size()) * (addressSize + 3) + 3 +
+                        ((attributes + 2) % 256));
+  if (!WriteMapData(unit, muxTagList_, false) || !WriteMultiplexerPlcAttributes(unit) ||
+      !WritePlcDriver(unit, driver.GetImage())) {
+    return false;
+  }
+  report_.SetPercent(100);
+  report_.Step(kStepUnitFinished);
+  return true;
+}
+
+bool TQMProjectHelper::WriteMultiplexerPlcAttributes(UnitSession& unit) {
+  CommLogNote("Write Plc Attr");
+  report_.Step(kStepPlcAttrStart);
+  std::vector<uint8_t> stream = MuxPlcAttributeStream(project().plcSettings.plcAttributes);
+  UnitSession::Upload upload;
+  upload.commandCode = kCmdWriteMuxPlcAttr;
+  upload.afterBlock = [this] { report_.CountSent(kBlockSize); };
+  if (!unit.UploadBlocks(upload, stream)) return false;
+  report_.CountSent(static_cast<int64_t>(stream.size() % kBlockSize));
+  report_.Step(kStepPlcAttrDone);
+  return true;
+}
+
+}  // namespace lumora
