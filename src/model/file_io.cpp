@@ -6,15 +6,26 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <random>
+#include <utility>
 #include <vector>
 
 namespace lumora {
 namespace {
 
-void SetError(std::string* error, const std::string& text) {
+constexpr const char* kNotRegular = "not a regular file";
+constexpr const char* kTooLarge = "file too large (over 64 MiB)";
+constexpr const char* kReadOnly = "the file is read-only";
+// Beyond this a chain of symbolic links is taken as a loop, as the kernel does.
+constexpr int kMaxLinkHops = 40;
+
+bool Fail(std::string* error, const std::string& text) {
   if (error) *error = text;
+  return false;
+}
+
+bool FailErrno(std::string* error, int code) {
+  return Fail(error, std::strerror(code));
 }
 
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -30,65 +41,231 @@ bool WriteAll(int fd, const char* data, size_t size) {
   return true;
 }
 
-}  // namespace
+// Splits at the last "/" only: on this system a backslash is an ordinary character of a name.
+std::pair<std::string, std::string> SplitFolder(const std::string& path) {
+  size_t cut = path.rfind('/');
+  if (cut == std::string::npos) return {".", path};
+  return {cut == 0 ? "/" : path.substr(0, cut), path.substr(cut + 1)};
+}
 
-bool ReadWholeFile(const std::string& path, std::string& contents, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    SetError(error, std::strerror(errno));
-    return false;
+// Follows `path` through any symbolic links to the name that is really written. A dangling link gives its
+// (missing) target, which the save then creates.
+bool ResolveLinks(const std::string& path, std::string& target, std::string* error) {
+  std::string current = path;
+  for (int hops = 0;; ++hops) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0) {
+      if (errno != ENOENT) return FailErrno(error, errno);
+      break;
+    }
+    if (!S_ISLNK(info.st_mode)) break;
+    if (hops == kMaxLinkHops) return FailErrno(error, ELOOP);
+    std::vector<char> buffer(static_cast<size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+    ssize_t length;
+    while ((length = ::readlink(current.c_str(), buffer.data(), buffer.size())) >= 0 &&
+           static_cast<size_t>(length) == buffer.size()) {
+      buffer.resize(buffer.size() * 2);  // the link changed since lstat
+    }
+    if (length < 0) return FailErrno(error, errno);
+    std::string next(buffer.data(), static_cast<size_t>(length));
+    if (next.empty()) return FailErrno(error, ENOENT);
+    if (next.front() != '/') {
+      size_t cut = current.rfind('/');
+      if (cut != std::string::npos) next = current.substr(0, cut + 1) + next;
+    }
+    current = std::move(next);
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) {
-    SetError(error, "read error");
-    return false;
-  }
-  contents = buffer.str();
+  target = std::move(current);
   return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error) {
-  std::string folder = FolderPart(path);
-  if (folder.empty()) folder = ".";
-  std::string pattern = folder + "/." + FileNamePart(path) + ".XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    SetError(error, std::strerror(errno));
-    return false;
+// A short name for the temporary file, so that names near the 255-byte limit can still be saved.
+std::string TemporaryName() {
+  static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 generator{std::random_device{}()};
+  std::uniform_int_distribution<size_t> pick(0, sizeof kLetters - 2);
+  std::string name = ".lmx-";
+  for (int i = 0; i < 6; ++i)
+    name += kLetters[pick(generator)];
+  return name;
+}
+
+constexpr int kNameAttempts = 100;
+
+// Creates a named temporary file in the folder, with the mode a new file would get.
+int CreateNamedTemporary(int dirFd, std::string& name) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    name = TemporaryName();
+    int fd = ::openat(dirFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
   }
-  std::string tempPath(name.data());
-  // Keep the permissions of the file being replaced; a new file gets the usual umask-based mode.
+  errno = EEXIST;
+  return -1;
+}
+
+// Gives the finished unnamed file a temporary name in its folder. linkat needs a name that does not exist,
+// so it cannot go straight onto the file being replaced; the caller renames it there.
+bool LinkUnnamed(int fd, int dirFd, std::string& name) {
+  std::string self = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    name = TemporaryName();
+    if (::linkat(AT_FDCWD, self.c_str(), dirFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    // Without /proc, AT_EMPTY_PATH does the same where the process may use it.
+    if (errno == ENOENT && ::linkat(fd, "", dirFd, name.c_str(), AT_EMPTY_PATH) == 0) return true;
+    if (errno != EEXIST) return false;
+  }
+  errno = EEXIST;
+  return false;
+}
+
+// Gives the new file the owner (where the process may) and the permissions of the one it replaces. The owner
+// goes first: changing it can clear set-id bits that the mode then puts back.
+void CopyOwnerAndMode(int fd, const struct stat& existing) {
+  struct stat created {};
+  if (::fstat(fd, &created) == 0 && (created.st_uid != existing.st_uid || created.st_gid != existing.st_gid)) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+  }
+  (void)::fchmod(fd, existing.st_mode & 07777);
+}
+
+class FdCloser {
+ public:
+  explicit FdCloser(int fd) : fd_(fd) {}
+  ~FdCloser() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FdCloser(const FdCloser&) = delete;
+  FdCloser& operator=(const FdCloser&) = delete;
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------- reading
+
+InputFile::~InputFile() {
+  Close();
+}
+
+void InputFile::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+bool InputFile::Open(const std::string& path, std::string* error) {
+  Close();
+  // Look before opening: opening a device can have effects of its own (a serial line, a tape).
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return FailErrno(error, errno);
+  if (!S_ISREG(info.st_mode)) return Fail(error, kNotRegular);
+  // O_NONBLOCK keeps the open from waiting on a FIFO swapped in after the look above; fstat then refuses it.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return FailErrno(error, errno);
+  if (::fstat(fd, &info) != 0) {
+    int code = errno;
+    ::close(fd);
+    return FailErrno(error, code);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return Fail(error, kNotRegular);
+  }
+  if (static_cast<unsigned long long>(info.st_size) > kMaxInputFileSize) {
+    ::close(fd);
+    return Fail(error, kTooLarge);
+  }
+  int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  fd_ = fd;
+  return true;
+}
+
+bool InputFile::ReadAll(std::string& contents, std::string* error) {
+  if (fd_ < 0) return FailErrno(error, EBADF);
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0) return FailErrno(error, errno);
+  if (static_cast<unsigned long long>(info.st_size) > kMaxInputFileSize) return Fail(error, kTooLarge);
+  std::string buffer;
+  buffer.reserve(static_cast<size_t>(info.st_size));
+  char chunk[65536];
+  off_t offset = 0;
+  for (;;) {
+    ssize_t got = ::pread(fd_, chunk, sizeof chunk, offset);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return FailErrno(error, errno);
+    }
+    if (got == 0) break;
+    if (buffer.size() + static_cast<size_t>(got) > kMaxInputFileSize) return Fail(error, kTooLarge);
+    buffer.append(chunk, static_cast<size_t>(got));
+    offset += got;
+  }
+  contents = std::move(buffer);
+  return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents, std::string* error) {
+  InputFile file;
+  return file.Open(path, error) && file.ReadAll(contents, error);
+}
+
+// ------------------------------------------------------------------------------------------- writing
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error,
+                         TempFileKind temp) {
+  std::string target;
+  if (!ResolveLinks(path, target, error)) return false;
+  auto [folder, name] = SplitFolder(target);
+  if (name.empty() || name == "." || name == "..") return Fail(error, kNotRegular);
+
+  int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd < 0) return FailErrno(error, errno);
+  FdCloser closeDir(dirFd);
+
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) {
-    (void)::fchmod(fd, existing.st_mode & 07777);
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    (void)::fchmod(fd, 0666 & ~mask);
+  bool exists = ::fstatat(dirFd, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!exists && errno != ENOENT) return FailErrno(error, errno);
+  if (exists) {
+    if (!S_ISREG(existing.st_mode)) return Fail(error, kNotRegular);
+    // The owner's write bit counts for everyone: root passes every access check, yet a file its owner
+    // has made read-only must not be replaced behind their back.
+    if ((existing.st_mode & S_IWUSR) == 0) return Fail(error, kReadOnly);
+    if (::faccessat(dirFd, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0 && errno == EACCES) {
+      return Fail(error, kReadOnly);
+    }
   }
-  bool ok = WriteAll(fd, contents.data(), contents.size()) && ::fsync(fd) == 0;
-  int savedErrno = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    savedErrno = errno;
+
+  // An unnamed file cannot be left behind by a kill; it gets a name only once it is complete.
+  std::string tempName;
+  bool named = false;
+  int fd = -1;
+  if (temp == TempFileKind::Unnamed) {
+    fd = ::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return FailErrno(error, errno);
   }
-  if (ok && ::rename(tempPath.c_str(), path.c_str()) != 0) {
-    ok = false;
-    savedErrno = errno;
+  if (fd < 0) {
+    fd = CreateNamedTemporary(dirFd, tempName);
+    if (fd < 0) return FailErrno(error, errno);
+    named = true;
   }
-  if (!ok) {
-    ::unlink(tempPath.c_str());
-    SetError(error, std::strerror(savedErrno));
-    return false;
+  auto failWith = [&](int code, bool open) {
+    if (open) ::close(fd);
+    if (!tempName.empty()) ::unlinkat(dirFd, tempName.c_str(), 0);
+    return FailErrno(error, code);
+  };
+
+  if (exists) CopyOwnerAndMode(fd, existing);
+  if (!WriteAll(fd, contents.data(), contents.size()) || ::fsync(fd) != 0) return failWith(errno, true);
+  if (!named && !LinkUnnamed(fd, dirFd, tempName)) {
+    int code = errno;
+    tempName.clear();
+    return failWith(code, true);
   }
-  int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dirFd >= 0) {
-    (void)::fsync(dirFd);
-    ::close(dirFd);
-  }
+  if (::close(fd) != 0) return failWith(errno, false);
+  if (::renameat(dirFd, tempName.c_str(), dirFd, name.c_str()) != 0) return failWith(errno, false);
+  (void)::fsync(dirFd);
   return true;
 }
 
