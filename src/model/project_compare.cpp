@@ -191,22 +191,29 @@ void Walker::Project(const TQMProject& a, const TQMProject& b) {
     Differs("PLC, attributes: " + Hex(a.plcSettings.plcAttributes) + " / " +
             Hex(b.plcSettings.plcAttributes));
   }
+  // Panels pair by port; a damaged file may hold several on one port: the k-th pairs with the k-th.
+  auto nthOnPort = [](const TQMProject& project, int port, size_t n) -> const TQMPanel* {
+    for (const auto& panel : project.panels) {
+      if (panel->port == port && n-- == 0) return panel.get();
+    }
+    return nullptr;
+  };
+  std::map<int, size_t> seenInA;
   for (const auto& panel : a.panels) {
     if (Done()) return;
-    const TQMPanel* counterpart = b.FindPanel(panel->port);
+    const TQMPanel* counterpart = nthOnPort(b, panel->port, seenInA[panel->port]++);
     if (!counterpart) {
       Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not in the panel");
       continue;
     }
     Panel(*panel, *counterpart);
   }
+  std::map<int, size_t> seenInB;
   for (const auto& panel : b.panels) {
     if (Done()) return;
-    if (!a.FindPanel(panel->port))
+    if (!nthOnPort(a, panel->port, seenInB[panel->port]++))
       Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not on the PC");
   }
-  // Two panel records on one port: the counts tell.
-  Value("", "panel count", a.panels.size(), b.panels.size());
 }
 
 }  // namespace

@@ -144,6 +144,13 @@ TEST_F(EditingRulesTest, CopiesEqualTheirOriginals) {
   EXPECT_TRUE(DescribeDifferences(copy, project).empty());
   EXPECT_EQ(copy.Panel(0).localPassword, project.Panel(0).localPassword);
   EXPECT_EQ(copy.Panel(0).lineRegisters[3].address, "V7");
+
+  // A damaged file can put two panels on one port; each pairs with its own counterpart.
+  TQMProject twoOnOnePort = testing::MakeMultiplexerProject(Services());
+  twoOnOnePort.Panel(1).port = twoOnOnePort.Panel(0).port;
+  TQMProject copyOfIt(twoOnOnePort);
+  EXPECT_TRUE(copyOfIt.Equals(twoOnOnePort));
+  EXPECT_TRUE(DescribeDifferences(copyOfIt, twoOnOnePort).empty());
 }
 
 TEST_F(EditingRulesTest, DifferencesMatchMessagesByNumber) {
