@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "app/version_loader.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
 #include "plc/install_dir.h"
 #include "plc/plan_n_run.h"
 #include "plc/plc_manager.h"
+#include "shell/version_loader.h"
 
 namespace lumora::cli {
 namespace {

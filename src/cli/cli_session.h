@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_settings.h"
 #include "cli/console_interaction.h"
 #include "plc/plc_catalogue.h"
+#include "shell/app_settings.h"
 
 namespace lumora {
 class TQMProject;

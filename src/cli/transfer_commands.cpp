@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <mutex>
 
-#include "app/version_loader.h"
 #include "cli/cli_session.h"
 #include "link/comm_log.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "shell/version_loader.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_texts.h"

@@ -1,4 +1,4 @@
-#include "app/app_settings.h"
+#include "shell/app_settings.h"
 
 #include <unistd.h>
 
