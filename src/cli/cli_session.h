@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,8 +33,10 @@ struct Arguments {
   }
 };
 
-// Options that take a value; every other "--name" is a flag.
-bool ParseArguments(int argc, char** argv, Arguments& arguments, std::string& error);
+// Parses the command line. Returns the exit code when the run ends here (help, usage error), else nothing.
+std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments);
+// The version line of `--version`, loaded as a session loads it.
+std::string LoadVersion(const Arguments& arguments);
 
 class Session {
  public:

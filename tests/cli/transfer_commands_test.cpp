@@ -123,6 +123,18 @@ TEST_F(TransferCommandsTest, ErrorsAndUsage) {
   std::string noLocal = testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx");
   EXPECT_EQ(Lumora({"write"}).exitCode, 2);
   EXPECT_EQ(Lumora({"write", Demo(), "--target", "panel9"}).exitCode, 2);
+  // A misspelt option is refused before anything runs (here: before the missing port would fail).
+  ProcessResult misspelt = Lumora({"write", Demo(), "--dirct", "--port", dir.File("ttyNothing")});
+  EXPECT_EQ(misspelt.exitCode, 2);
+  EXPECT_EQ(misspelt.err.find("Error C003"), std::string::npos) << misspelt.err;
+  EXPECT_EQ(Lumora({"info", "--multiplexer", "--port", dir.File("ttyNothing")}).exitCode, 2);
+  EXPECT_EQ(Lumora({"write", Demo(), "more.lmx", "--port", dir.File("ttyNothing")}).exitCode, 2);
+  // Global options also come first, as in `lumora --port /tmp/COM1 write FILE`.
+  ProcessResult first = testing::RunProcess({StageDir() + "/bin/lumora", "--port", dir.File("ttyNothing"),
+                                             "--install-dir", StageDir(), "write", Demo()},
+                                            Environment());
+  EXPECT_EQ(first.exitCode, 1);
+  EXPECT_EQ(first.err.rfind("Error C003: Error opening port\n" + dir.File("ttyNothing"), 0), 0u) << first.err;
   EXPECT_EQ(Lumora({"firmware"}).exitCode, 2);
   for (const char* command : {"write", "read", "verify", "info", "clear", "firmware"}) {
     EXPECT_EQ(Lumora({command, "--help"}).exitCode, 0) << command;
