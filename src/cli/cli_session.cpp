@@ -1,7 +1,10 @@
 #include "cli/cli_session.h"
 
+#include <sys/stat.h>
+
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/project.h"
 #include "model/project_file.h"
@@ -59,12 +62,44 @@ std::string StartUp(const Arguments& arguments, const MachineSettings& machine, 
   return version;
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat statA {};
+  struct stat statB {};
+  bool hasA = ::stat(a.c_str(), &statA) == 0;
+  bool hasB = ::stat(b.c_str(), &statB) == 0;
+  if (hasA && hasB) return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
+  if (hasA || hasB) return false;
+  // Neither exists yet (an output file): compare where they would be created.
+  std::error_code errorA;
+  std::error_code errorB;
+  auto pathA = std::filesystem::weakly_canonical(std::filesystem::absolute(a), errorA);
+  auto pathB = std::filesystem::weakly_canonical(std::filesystem::absolute(b), errorB);
+  return !errorA && !errorB && pathA == pathB;
+}
+
 }  // namespace
 
 std::string LoadVersion(const Arguments& arguments) {
   MachineSettings machine;
   ConsoleInteraction ui;
   return StartUp(arguments, machine, ui);
+}
+
+bool CheckLogFile(const Arguments& arguments) {
+  std::string log = arguments.Value("--log");
+  if (log.empty()) return true;
+  std::vector<std::string> files = arguments.positional;
+  for (const char* option : {"--project", "--map", "--backup"}) {
+    if (!arguments.Value(option).empty()) files.push_back(arguments.Value(option));
+  }
+  for (const std::string& file : files) {
+    if (SameFile(log, file)) {
+      std::fprintf(stderr, "lumora: --log %s is the same file as %s; choose another file for the log\n",
+                   log.c_str(), file.c_str());
+      return false;
+    }
+  }
+  return true;
 }
 
 std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {

@@ -37,6 +37,8 @@ struct Arguments {
 std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments);
 // The version line of `--version`, loaded as a session loads it.
 std::string LoadVersion(const Arguments& arguments);
+// Refuses a communication log that is one of the command's own files (usage error).
+bool CheckLogFile(const Arguments& arguments);
 
 class Session {
  public:

@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
     std::printf("%s\n", LoadVersion(arguments).c_str());
     return kExitOk;
   }
+  if (!CheckLogFile(arguments)) return kExitUsage;
   Session session(arguments);
   return IsFileCommand(arguments.command) ? RunFileCommand(session) : RunTransferCommand(session);
 }

@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 
 #include "cli/cli_session.h"
@@ -121,6 +123,13 @@ class CommLogScope {
     std::string path = session.Args().Value("--log");
     if (path.empty()) return;
     OpenCommLog(path);
+    // Without a log the command goes on, but says so.
+    if (!CommLogIsOpen()) {
+      int error = errno;
+      std::fprintf(stderr, "lumora: warning: cannot open the communication log %s: %s\n", path.c_str(),
+                   std::strerror(error));
+      return;
+    }
     open_ = true;
     if (versionLine) CommLogNote("-- Program version: " + session.Version());
   }

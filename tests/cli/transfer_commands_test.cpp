@@ -2,6 +2,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "support/install_tree.h"
@@ -144,6 +145,34 @@ TEST_F(TransferCommandsTest, ErrorsAndUsage) {
   ProcessResult firmware = Lumora({"firmware", bad, "--multiplexer", "--port", mux.Path()});
   EXPECT_EQ(firmware.exitCode, 1);
   EXPECT_EQ(firmware.err, "ERROR On COM Port. Error Z003: The file may be corrupted\n");
+}
+
+TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsReported) {
+  std::string project = dir.Write("mine.lmx", testing::ReadAll(Demo()));
+  std::string original = testing::ReadAll(project);
+  std::filesystem::create_symlink(project, dir.File("link.txt"));
+  std::filesystem::create_directory(dir.File("sub"));
+  std::string port = dir.File("ttyNothing");
+  for (const std::string& log : {project, dir.File("link.txt"), dir.File("sub/../mine.lmx")}) {
+    for (const char* command : {"write", "verify"}) {
+      ProcessResult result = Lumora({command, project, "--port", port, "--log", log});
+      EXPECT_EQ(result.exitCode, 2) << command << " " << log << "\n" << result.err;
+      EXPECT_NE(result.err.find("--log"), std::string::npos) << result.err;
+      EXPECT_EQ(testing::ReadAll(project), original) << command << " " << log;
+    }
+  }
+  // An output that does not exist yet is still the same file.
+  ProcessResult read =
+      Lumora({"read", dir.File("out.lmx"), "--port", port, "--log", dir.File("sub/../out.lmx")});
+  EXPECT_EQ(read.exitCode, 2) << read.err;
+
+  Simulator sim({"--panel", "QM210"});
+  std::string unopenable = dir.File("no/such/folder/Info.txt");
+  ProcessResult info = Lumora({"info", "--port", sim.Path(), "--log", unopenable});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("Text Panel Model:    QM210\n"), std::string::npos);
+  EXPECT_EQ(info.err, "lumora: warning: cannot open the communication log " + unopenable +
+                          ": No such file or directory\n");
 }
 
 TEST_F(TransferCommandsTest, InterruptCancelsAndClearsThePanel) {
