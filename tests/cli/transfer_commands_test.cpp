@@ -83,7 +83,8 @@ TEST_F(TransferCommandsTest, WriteVerifyReadInfoClear) {
 
   ProcessResult clear = Lumora({"clear", "--port", sim.Path()});
   EXPECT_EQ(clear.exitCode, 0) << clear.err;
-  EXPECT_EQ(clear.err, "Panel(s) memory cleared\n");
+  EXPECT_EQ(clear.out, "Panel(s) memory cleared\n");
+  EXPECT_EQ(clear.err, "");
   sim.Stop();
   EXPECT_TRUE(testing::TransferFixture::StoredMessages(state).empty());
 }
