@@ -1,5 +1,6 @@
 // lumora write | read | verify | info | clear | firmware
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 
 #include "cli/cli_session.h"
@@ -88,7 +90,7 @@ class ConsoleSink : public TransferSink {
   int lastStep_ = 0;
 };
 
-// Runs one transfer on a worker, as the progress dialog does; Ctrl+C cancels.
+// Runs one transfer on a worker, as the progress dialog does; Ctrl+C, SIGTERM and SIGHUP cancel it.
 struct TransferRun {
   bool succeeded = false;
   bool errorShown = false;
@@ -97,10 +99,17 @@ struct TransferRun {
 
 TransferRun RunWithConsole(TransferContext& context, ConsoleSink& sink) {
   gRunning = &context;
-  auto previous = std::signal(SIGINT, OnInterrupt);
+  const int signals[] = {SIGINT, SIGTERM, SIGHUP};
+  struct sigaction cancel {};
+  cancel.sa_handler = OnInterrupt;
+  sigemptyset(&cancel.sa_mask);
+  struct sigaction previous[std::size(signals)] = {};
+  for (size_t i = 0; i < std::size(signals); ++i)
+    ::sigaction(signals[i], &cancel, &previous[i]);
   StartTransfer(context);
   context.workerThread.join();
-  std::signal(SIGINT, previous);
+  for (size_t i = 0; i < std::size(signals); ++i)
+    ::sigaction(signals[i], &previous[i], nullptr);
   gRunning = nullptr;
   sink.EndBar();
   TransferRun run;

@@ -2,6 +2,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -176,41 +177,46 @@ TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsRep
                           ": No such file or directory\n");
 }
 
-TEST_F(TransferCommandsTest, InterruptCancelsAndClearsThePanel) {
-  std::string state = dir.File("state.json");
-  Simulator sim({"--panel", "QM210", "--reply-delay", "40", "--state", state});
-  std::vector<std::string> args = Command({"write", Demo(), "--port", sim.Path()});
-  char outName[] = "/tmp/lumora-int-XXXXXX";
-  int outFd = ::mkstemp(outName);
-  pid_t pid = ::fork();
-  if (pid == 0) {
-    ::dup2(outFd, 1);
-    ::dup2(outFd, 2);
-    for (const auto& [key, value] : Environment())
-      ::setenv(key.c_str(), value.c_str(), 1);
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-      argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
+// Ctrl+C, SIGTERM (a service stop) and SIGHUP (a closed terminal) cancel a write, which clears the panel.
+TEST_F(TransferCommandsTest, InterruptTerminateAndHangUpCancelAndClearThePanel) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(::strsignal(signal));
+    std::string state = dir.File("state-" + std::to_string(signal) + ".json");
+    Simulator sim({"--panel", "QM210", "--throttle", "--state", state});
+    std::vector<std::string> args = Command({"write", Demo(), "--port", sim.Path()});
+    char outName[] = "/tmp/lumora-int-XXXXXX";
+    int outFd = ::mkstemp(outName);
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      ::dup2(outFd, 1);
+      ::dup2(outFd, 2);
+      for (const auto& [key, value] : Environment())
+        ::setenv(key.c_str(), value.c_str(), 1);
+      std::vector<char*> argv;
+      for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      ::execv(argv[0], argv.data());
+      ::_exit(127);
+    }
+    // Into the messages: the simulator's state shows the first ones stored (each answered at the wire's
+    // speed).
+    for (int wait = 0; wait < 1000 && testing::TransferFixture::StoredMessages(state).size() < 2; ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(pid, signal);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(outFd);
+    std::string output = testing::ReadAll(outName);
+    ::unlink(outName);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 1) << output;
+    EXPECT_NE(output.find("Cancelled."), std::string::npos) << output;
+    sim.Stop();
+    EXPECT_EQ(testing::TransferFixture::StoredMessages(state),
+              (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
   }
-  // Into the messages: the simulator's state shows the first ones stored (each exchange takes 40 ms).
-  for (int wait = 0; wait < 1000 && testing::TransferFixture::StoredMessages(state).size() < 2; ++wait) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  ::kill(pid, SIGINT);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  ::close(outFd);
-  std::string output = testing::ReadAll(outName);
-  ::unlink(outName);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 1) << output;
-  EXPECT_NE(output.find("Cancelled."), std::string::npos) << output;
-  sim.Stop();
-  EXPECT_EQ(testing::TransferFixture::StoredMessages(state),
-            (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
 }
 
 }  // namespace
