@@ -217,5 +217,29 @@ TEST_F(FileCommandsTest, GlobalOptionsBeforeTheCommandVersionAndDoubleDash) {
   EXPECT_EQ(version.out, "1.0\n");
 }
 
+// A relative install dir is taken from the folder the program starts in, from the command line and from the
+// machine-wide "Install Dir".
+TEST_F(FileCommandsTest, RelativeInstallDirIsMadeAbsolute) {
+  testing::LinkStageInto(dir.File("inst"), true);
+  std::string project = dir.Write("demo.lmx", testing::ReadAll(Demo()));
+  std::string lumora = StageDir() + "/bin/lumora";
+  std::map<std::string, std::string> environment = {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                                                    {"LUMORA_INSTALL_DIR", ""},
+                                                    {"HOME", dir.Path()},
+                                                    {"XDG_CONFIG_HOME", dir.File("config")}};
+  ProcessResult option =
+      testing::RunProcess({lumora, "--install-dir", "inst", "check", project}, environment, dir.Path());
+  EXPECT_EQ(option.exitCode, 0) << option.err;
+  EXPECT_EQ(option.err, "");
+  ProcessResult version =
+      testing::RunProcess({lumora, "--install-dir", "inst", "--version"}, environment, dir.Path());
+  EXPECT_EQ(version.out, "1.0\n") << version.err;
+
+  dir.Write("machine.conf", "[General]\nInstall%20Dir=.\n");
+  ProcessResult configured = testing::RunProcess({lumora, "check", project}, environment, dir.File("inst"));
+  EXPECT_EQ(configured.exitCode, 0) << configured.err;
+  EXPECT_EQ(configured.err, "");
+}
+
 }  // namespace
 }  // namespace lumora
