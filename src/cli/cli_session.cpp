@@ -51,7 +51,8 @@ const std::vector<CommandSpec>& Commands() {
   return commands;
 }
 
-const std::vector<const char*> kGlobalValueOptions = {"--install-dir", "--port", "--log", "--backup", "--map"};
+const std::vector<const char*> kGlobalValueOptions = {"--install-dir", "--port", "--log", "--backup",
+                                                      "--map"};
 const std::vector<const char*> kGlobalFlags = {"--apply-map", "--version"};
 
 // Settings first, then the version library from the install tree they name.
@@ -151,7 +152,13 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
     return kExitOk;
   } catch (const CLI::ParseError& error) {
     std::string command = selected();
-    std::fprintf(stderr, "lumora: %s\nRun 'lumora %s--help' for usage.\n", error.what(),
+    std::vector<std::string> left = app.remaining();
+    if (command.empty() && !left.empty() && left.front().rfind('-', 0) != 0) {
+      std::fprintf(stderr, "lumora: unknown command '%s'\n", left.front().c_str());
+    } else {
+      std::fprintf(stderr, "lumora: %s\n", error.what());
+    }
+    std::fprintf(stderr, "Run 'lumora %s--help' for usage.\n",
                  command.empty() ? "" : (command + " ").c_str());
     return kExitUsage;
   }

@@ -161,7 +161,9 @@ TEST_F(FileCommandsTest, MissingTagMapIsCancelledUnlessAReplacementIsGiven) {
 
 TEST_F(FileCommandsTest, UsageErrorsAndHelp) {
   EXPECT_EQ(Lumora({"check"}).exitCode, 2);
-  EXPECT_EQ(Lumora({"bogus"}).exitCode, 2);
+  ProcessResult bogus = Lumora({"bogus"});
+  EXPECT_EQ(bogus.exitCode, 2);
+  EXPECT_EQ(bogus.err.rfind("lumora: unknown command 'bogus'\n", 0), 0u) << bogus.err;
   EXPECT_EQ(Lumora({"save-as", Demo()}).exitCode, 2);
   for (const char* command : {"check", "save-as", "show"}) {
     ProcessResult help = Lumora({command, "--help"});
