@@ -9,12 +9,12 @@
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
 #include "app/pictures.h"
-#include "app/version_loader.h"
 #include "link/link_speed.h"
 #include "model/project_file.h"
 #include "plc/install_dir.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
+#include "shell/version_loader.h"
 
 namespace lumora::gui {
 

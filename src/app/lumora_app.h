@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/app_settings.h"
 #include "app/gui_interaction.h"
 #include "plc/plc_catalogue.h"
+#include "shell/app_settings.h"
 
 namespace lumora::gui {
 

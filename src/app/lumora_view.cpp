@@ -16,7 +16,6 @@
 #include "app/main_frame.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
-#include "app/version_loader.h"
 #include "link/comm_log.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
@@ -24,6 +23,7 @@
 #include "model/project.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_manager.h"
+#include "shell/version_loader.h"
 #include "transfer/panel_information.h"
 
 namespace lumora::gui {

@@ -1,8 +1,8 @@
 // lumora-write-utility: the Lumora Write Utility desktop program.
 
 #include "app/lumora_app.h"
-#include "app/version_loader.h"
 #include "plc/install_dir.h"
+#include "shell/version_loader.h"
 
 int main(int argc, char** argv) {
   lumora::gui::CLumoraApp app(argc, argv);

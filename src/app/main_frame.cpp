@@ -25,9 +25,9 @@
 #include "app/lumora_view.h"
 #include "app/pictures.h"
 #include "app/serial_ports.h"
-#include "app/version_loader.h"
 #include "app/welcome.h"
 #include "plc/install_dir.h"
+#include "shell/version_loader.h"
 
 namespace lumora::gui {
 namespace {

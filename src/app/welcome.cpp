@@ -12,8 +12,8 @@
 #include "app/main_frame.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
-#include "app/version_loader.h"
 #include "link/responses.h"
+#include "shell/version_loader.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_texts.h"
 

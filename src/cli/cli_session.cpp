@@ -1,20 +1,21 @@
 #include "cli/cli_session.h"
 
-#include <cstdio>
+#include <sys/stat.h>
 
-#include "app/version_loader.h"
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <filesystem>
+
 #include "model/project.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
 #include "plc/install_dir.h"
 #include "plc/plan_n_run.h"
 #include "plc/plc_manager.h"
+#include "shell/version_loader.h"
 
 namespace lumora::cli {
 namespace {
-
-const std::set<std::string> kValueOptions = {"--install-dir", "--port",   "--log",    "--backup",
-                                             "--map",         "--target", "--project"};
 
 bool ConfirmMapChanges(const std::vector<std::string>& log, const std::string& mapPath, void* context) {
   auto* session = static_cast<Session*>(context);
@@ -27,53 +28,163 @@ bool ConfirmMapChanges(const std::vector<std::string>& log, const std::string& m
   return apply;
 }
 
+struct CommandSpec {
+  const char* name;
+  const char* description;
+  std::vector<const char*> positional;
+  std::vector<const char*> valueOptions;
+  std::vector<const char*> flagOptions;
+};
+
+const std::vector<CommandSpec>& Commands() {
+  static const std::vector<CommandSpec> commands = {
+      {"check", "load a project and check its PLC addresses", {"FILE.lmx"}, {}, {}},
+      {"save-as", "write a project in the current format", {"IN.lmx", "OUT.lmx"}, {}, {}},
+      {"show", "list panels, messages and addresses", {"FILE.lmx"}, {}, {}},
+      {"write", "write a project to the panel(s)", {"FILE.lmx"}, {"--target"}, {"--direct"}},
+      {"read", "read the project from the panel(s)", {"OUT.lmx"}, {}, {}},
+      {"verify", "compare the panel(s) with a project", {"FILE.lmx"}, {}, {"--diff"}},
+      {"info", "show the connected unit", {}, {"--project"}, {}},
+      {"clear", "clear the panel(s)", {}, {"--project"}, {}},
+      {"firmware", "upgrade firmware", {"FILE"}, {"--project"}, {"--multiplexer"}},
+  };
+  return commands;
+}
+
+const std::vector<const char*> kGlobalValueOptions = {"--install-dir", "--port", "--log", "--backup",
+                                                      "--map"};
+const std::vector<const char*> kGlobalFlags = {"--apply-map", "--version"};
+
+// Settings first, then the version library from the install tree they name.
+std::string StartUp(const Arguments& arguments, const MachineSettings& machine, Interaction& ui) {
+  InstallPlatformSettings(arguments.Value("--install-dir"), machine);
+  std::string version = LoadApplicationVersion(InstallDir(), ui);
+  SetApplicationVersion(version);
+  return version;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat statA {};
+  struct stat statB {};
+  bool hasA = ::stat(a.c_str(), &statA) == 0;
+  bool hasB = ::stat(b.c_str(), &statB) == 0;
+  if (hasA && hasB) return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
+  if (hasA || hasB) return false;
+  // Neither exists yet (an output file): compare where they would be created.
+  std::error_code errorA;
+  std::error_code errorB;
+  auto pathA = std::filesystem::weakly_canonical(std::filesystem::absolute(a), errorA);
+  auto pathB = std::filesystem::weakly_canonical(std::filesystem::absolute(b), errorB);
+  return !errorA && !errorB && pathA == pathB;
+}
+
 }  // namespace
 
-bool ParseArguments(int argc, char** argv, Arguments& arguments, std::string& error) {
-  for (int i = 1; i < argc; ++i) {
-    std::string word = argv[i];
-    if (word.rfind("--", 0) == 0 && word.size() > 2) {
-      std::string name = word;
-      std::string value;
-      bool inlineValue = false;
-      if (size_t eq = word.find('='); eq != std::string::npos) {
-        name = word.substr(0, eq);
-        value = word.substr(eq + 1);
-        inlineValue = true;
-      }
-      if (kValueOptions.count(name)) {
-        if (!inlineValue) {
-          if (i + 1 >= argc) {
-            error = name + " needs a value";
-            return false;
-          }
-          value = argv[++i];
-        }
-        arguments.values[name] = value;
-      } else {
-        if (inlineValue) {
-          error = name + " takes no value";
-          return false;
-        }
-        arguments.flags.insert(name);
-      }
-    } else if (word == "-h") {
-      arguments.flags.insert("--help");
-    } else if (arguments.command.empty()) {
-      arguments.command = word;
-    } else {
-      arguments.positional.push_back(word);
+std::string LoadVersion(const Arguments& arguments) {
+  MachineSettings machine;
+  ConsoleInteraction ui;
+  return StartUp(arguments, machine, ui);
+}
+
+bool CheckLogFile(const Arguments& arguments) {
+  std::string log = arguments.Value("--log");
+  if (log.empty()) return true;
+  std::vector<std::string> files = arguments.positional;
+  for (const char* option : {"--project", "--map", "--backup"}) {
+    if (!arguments.Value(option).empty()) files.push_back(arguments.Value(option));
+  }
+  for (const std::string& file : files) {
+    if (SameFile(log, file)) {
+      std::fprintf(stderr, "lumora: --log %s is the same file as %s; choose another file for the log\n",
+                   log.c_str(), file.c_str());
+      return false;
     }
   }
   return true;
 }
 
+std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
+  CLI::App app("The Lumora Write Utility's command-line tool", "lumora");
+  // Global options are accepted before and after the command's name; one command a run.
+  app.fallthrough();
+  app.require_subcommand(0, 1);
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+
+  std::map<std::string, std::string> values;
+  struct ValueOption {
+    std::string name;
+    std::string key;  // per command where several commands have the option
+    CLI::Option* option;
+  };
+  std::vector<ValueOption> valueOptions;
+  std::vector<std::pair<std::string, CLI::Option*>> flagOptions;
+  for (const char* name : kGlobalValueOptions)
+    valueOptions.push_back({name, name, app.add_option(name, values[name])});
+  for (const char* name : kGlobalFlags)
+    flagOptions.emplace_back(name, app.add_flag(name));
+
+  std::vector<std::vector<std::string>> positional(Commands().size());
+  for (size_t c = 0; c < Commands().size(); ++c) {
+    const CommandSpec& spec = Commands()[c];
+    CLI::App* command = app.add_subcommand(spec.name, spec.description);
+    positional[c].resize(spec.positional.size());
+    for (size_t i = 0; i < spec.positional.size(); ++i)
+      command->add_option(spec.positional[i], positional[c][i])->required();
+    for (const char* name : spec.valueOptions) {
+      std::string key = std::string(spec.name) + " " + name;
+      valueOptions.push_back({name, key, command->add_option(name, values[key])});
+    }
+    for (const char* name : spec.flagOptions)
+      flagOptions.emplace_back(name, command->add_flag(name));
+  }
+
+  auto selected = [&app]() -> std::string {
+    std::vector<CLI::App*> parsed = app.get_subcommands();
+    return parsed.empty() ? std::string() : parsed.front()->get_name();
+  };
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    PrintUsage(selected());
+    return kExitOk;
+  } catch (const CLI::CallForAllHelp&) {
+    PrintUsage(selected());
+    return kExitOk;
+  } catch (const CLI::ParseError& error) {
+    std::string command = selected();
+    std::vector<std::string> left = app.remaining();
+    if (command.empty() && !left.empty() && left.front().rfind('-', 0) != 0) {
+      std::fprintf(stderr, "lumora: unknown command '%s'\n", left.front().c_str());
+    } else {
+      std::fprintf(stderr, "lumora: %s\n", error.what());
+    }
+    std::fprintf(stderr, "Run 'lumora %s--help' for usage.\n",
+                 command.empty() ? "" : (command + " ").c_str());
+    return kExitUsage;
+  }
+
+  arguments.command = selected();
+  for (size_t c = 0; c < Commands().size(); ++c) {
+    if (arguments.command == Commands()[c].name) arguments.positional = positional[c];
+  }
+  for (const ValueOption& value : valueOptions) {
+    if (value.option->count() != 0) arguments.values[value.name] = values[value.key];
+  }
+  for (const auto& [name, option] : flagOptions) {
+    if (option->count() != 0) arguments.flags.insert(name);
+  }
+  if (arguments.command.empty() && !arguments.Has("--version")) {
+    std::fprintf(stderr, "lumora: a command is required\n");
+    PrintUsage("");
+    return kExitUsage;
+  }
+  return std::nullopt;
+}
+
 Session::Session(const Arguments& arguments) : arguments_(arguments) {
   if (arguments_.values.count("--backup")) ui_.backupPath = arguments_.Value("--backup");
   if (arguments_.values.count("--map")) ui_.mapPath = arguments_.Value("--map");
-  InstallPlatformSettings(arguments_.Value("--install-dir"), machine_);
-  version_ = LoadApplicationVersion(InstallDir(), ui_);
-  SetApplicationVersion(version_);
+  version_ = StartUp(arguments_, machine_, ui_);
   catalogue_.Discover(ui_);
   environment_ = std::make_unique<InstalledPlcEnvironment>(catalogue_, ui_);
 }

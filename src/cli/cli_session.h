@@ -3,13 +3,14 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/app_settings.h"
 #include "cli/console_interaction.h"
 #include "plc/plc_catalogue.h"
+#include "shell/app_settings.h"
 
 namespace lumora {
 class TQMProject;
@@ -32,8 +33,12 @@ struct Arguments {
   }
 };
 
-// Options that take a value; every other "--name" is a flag.
-bool ParseArguments(int argc, char** argv, Arguments& arguments, std::string& error);
+// Parses the command line. Returns the exit code when the run ends here (help, usage error), else nothing.
+std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments);
+// The version line of `--version`, loaded as a session loads it.
+std::string LoadVersion(const Arguments& arguments);
+// Refuses a communication log that is one of the command's own files (usage error).
+bool CheckLogFile(const Arguments& arguments);
 
 class Session {
  public:

@@ -21,9 +21,11 @@ const char* AnswerText(Answer answer) {
 
 }  // namespace
 
-void ConsoleInteraction::ShowMessage(const std::string& text, const std::string&, MessageIcon) {
-  std::fprintf(stderr, "%s\n", text.c_str());
-  std::fflush(stderr);
+void ConsoleInteraction::ShowMessage(const std::string& text, const std::string&, MessageIcon icon) {
+  // A box with the information icon reports a success, which is the command's result.
+  FILE* stream = icon == MessageIcon::Information ? stdout : stderr;
+  std::fprintf(stream, "%s\n", text.c_str());
+  std::fflush(stream);
 }
 
 Answer ConsoleInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,

@@ -1,6 +1,7 @@
 #pragma once
-// Message boxes and questions on a terminal: messages go to stderr; questions are answered by the
-// command's options, and the answer is printed after the question.
+// Message boxes and questions on a terminal: successes (the information icon) go to stdout, every other
+// message to stderr; questions are answered by the command's options, and the answer is printed after the
+// question.
 
 #include <optional>
 #include <string>

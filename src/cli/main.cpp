@@ -1,6 +1,7 @@
 // lumora: the command-line tool of the Lumora Write Utility.
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "cli/cli_session.h"
@@ -14,20 +15,25 @@ void PrintUsage(const std::string& command) {
       "                      the machine-wide \"Install Dir\", or the folder above this program's bin/\n"
       "  --port NAME         serial port: COM1..COM4 or a device path such as /dev/ttyUSB0\n"
       "                      (default: the machine-wide \"Port\")\n"
-      "  --log FILE          write the communication log to FILE\n";
+      "  --log FILE          write the communication log to FILE\n"
+      "  --backup FILE       answer yes to the backup offer of an old project file, copying it to FILE\n"
+      "  --map FILE          the tag map to use when a project's linked map has moved\n"
+      "  --apply-map         answer yes when the tag map changes the project\n"
+      "  --version           print the program's version\n"
+      "  -h, --help          this help; 'lumora COMMAND --help' for a command\n";
   if (command == "check") {
     std::printf(
-        "usage: lumora check FILE.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
+        "usage: lumora check FILE.lmx\n\n"
         "Loads a project, its PLC library and checks every PLC address.\n\n%s",
         global);
   } else if (command == "save-as") {
     std::printf(
-        "usage: lumora save-as IN.lmx OUT.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
+        "usage: lumora save-as IN.lmx OUT.lmx\n\n"
         "Loads a project and writes it in the current file format.\n\n%s",
         global);
   } else if (command == "show") {
     std::printf(
-        "usage: lumora show FILE.lmx [--backup FILE] [--map FILE] [--apply-map]\n\n"
+        "usage: lumora show FILE.lmx\n\n"
         "Lists the panels, their messages and every PLC address with its access.\n\n%s",
         global);
   } else if (command == "write") {
@@ -59,7 +65,7 @@ void PrintUsage(const std::string& command) {
         global);
   } else {
     std::printf(
-        "usage: lumora COMMAND [options]\n\n"
+        "usage: lumora [options] COMMAND [arguments] [options]\n\n"
         "Commands:\n"
         "  check FILE.lmx           load a project and check its PLC addresses\n"
         "  save-as IN.lmx OUT.lmx   write a project in the current format\n"
@@ -80,23 +86,12 @@ void PrintUsage(const std::string& command) {
 int main(int argc, char** argv) {
   using namespace lumora::cli;
   Arguments arguments;
-  std::string error;
-  if (!ParseArguments(argc, argv, arguments, error)) {
-    std::fprintf(stderr, "lumora: %s\n", error.c_str());
-    return kExitUsage;
-  }
-  if (arguments.Has("--help")) {
-    PrintUsage(arguments.command);
+  if (std::optional<int> exitCode = ParseArguments(argc, argv, arguments)) return *exitCode;
+  if (arguments.Has("--version")) {
+    std::printf("%s\n", LoadVersion(arguments).c_str());
     return kExitOk;
   }
-  bool fileCommand = IsFileCommand(arguments.command);
-  bool transferCommand = IsTransferCommand(arguments.command);
-  if (!fileCommand && !transferCommand) {
-    if (!arguments.command.empty())
-      std::fprintf(stderr, "lumora: unknown command '%s'\n", arguments.command.c_str());
-    PrintUsage("");
-    return kExitUsage;
-  }
+  if (!CheckLogFile(arguments)) return kExitUsage;
   Session session(arguments);
-  return fileCommand ? RunFileCommand(session) : RunTransferCommand(session);
+  return IsFileCommand(arguments.command) ? RunFileCommand(session) : RunTransferCommand(session);
 }

@@ -1,19 +1,22 @@
 // lumora write | read | verify | info | clear | firmware
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <csignal>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <mutex>
 
-#include "app/version_loader.h"
 #include "cli/cli_session.h"
 #include "link/comm_log.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "shell/version_loader.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_texts.h"
@@ -86,7 +89,7 @@ class ConsoleSink : public TransferSink {
   int lastStep_ = 0;
 };
 
-// Runs one transfer on a worker, as the progress dialog does; Ctrl+C cancels.
+// Runs one transfer on a worker, as the progress dialog does; Ctrl+C, SIGTERM and SIGHUP cancel it.
 struct TransferRun {
   bool succeeded = false;
   bool errorShown = false;
@@ -95,10 +98,17 @@ struct TransferRun {
 
 TransferRun RunWithConsole(TransferContext& context, ConsoleSink& sink) {
   gRunning = &context;
-  auto previous = std::signal(SIGINT, OnInterrupt);
+  const int signals[] = {SIGINT, SIGTERM, SIGHUP};
+  struct sigaction cancel {};
+  cancel.sa_handler = OnInterrupt;
+  sigemptyset(&cancel.sa_mask);
+  struct sigaction previous[std::size(signals)] = {};
+  for (size_t i = 0; i < std::size(signals); ++i)
+    ::sigaction(signals[i], &cancel, &previous[i]);
   StartTransfer(context);
   context.workerThread.join();
-  std::signal(SIGINT, previous);
+  for (size_t i = 0; i < std::size(signals); ++i)
+    ::sigaction(signals[i], &previous[i], nullptr);
   gRunning = nullptr;
   sink.EndBar();
   TransferRun run;
@@ -121,6 +131,13 @@ class CommLogScope {
     std::string path = session.Args().Value("--log");
     if (path.empty()) return;
     OpenCommLog(path);
+    // Without a log the command goes on, but says so.
+    if (!CommLogIsOpen()) {
+      int error = errno;
+      std::fprintf(stderr, "lumora: warning: cannot open the communication log %s: %s\n", path.c_str(),
+                   std::strerror(error));
+      return;
+    }
     open_ = true;
     if (versionLine) CommLogNote("-- Program version: " + session.Version());
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "support/install_tree.h"
 #include "support/run_process.h"
@@ -160,7 +161,9 @@ TEST_F(FileCommandsTest, MissingTagMapIsCancelledUnlessAReplacementIsGiven) {
 
 TEST_F(FileCommandsTest, UsageErrorsAndHelp) {
   EXPECT_EQ(Lumora({"check"}).exitCode, 2);
-  EXPECT_EQ(Lumora({"bogus"}).exitCode, 2);
+  ProcessResult bogus = Lumora({"bogus"});
+  EXPECT_EQ(bogus.exitCode, 2);
+  EXPECT_EQ(bogus.err.rfind("lumora: unknown command 'bogus'\n", 0), 0u) << bogus.err;
   EXPECT_EQ(Lumora({"save-as", Demo()}).exitCode, 2);
   for (const char* command : {"check", "save-as", "show"}) {
     ProcessResult help = Lumora({command, "--help"});
@@ -170,6 +173,74 @@ TEST_F(FileCommandsTest, UsageErrorsAndHelp) {
   ProcessResult missing = Lumora({"check", dir.File("nothing.lmx")});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.err, "Error Z002: You are trying to read from an invalid file\n");
+  ProcessResult help = Lumora({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.out.rfind("usage: lumora ", 0), 0u) << help.out;
+}
+
+TEST_F(FileCommandsTest, EveryUnknownOptionOrStrayArgumentIsAUsageError) {
+  std::vector<std::vector<std::string>> wrong = {
+      {"check", Demo(), "--dirct"},
+      {"show", Demo(), "extra"},
+      {"check", Demo(), "--target", "panel1"},
+      {"--bogus", "show", Demo()},
+      {"show", Demo(), "--diff"},
+      {"save-as", Demo(), dir.File("a.lmx"), dir.File("b.lmx")},
+      {"show", Demo(), "--port"},
+      {"show", "-x", Demo()},
+  };
+  for (const auto& args : wrong) {
+    ProcessResult result = Lumora(args);
+    EXPECT_EQ(result.exitCode, 2) << args[0] << " " << args.back();
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("lumora: "), std::string::npos) << result.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("a.lmx")));
+}
+
+TEST_F(FileCommandsTest, GlobalOptionsBeforeTheCommandVersionAndDoubleDash) {
+  std::string lumora = StageDir() + "/bin/lumora";
+  std::map<std::string, std::string> environment = {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                                                    {"HOME", dir.Path()},
+                                                    {"XDG_CONFIG_HOME", dir.File("config")}};
+  ProcessResult before =
+      testing::RunProcess({lumora, "--install-dir", StageDir(), "check", Demo()}, environment);
+  EXPECT_EQ(before.exitCode, 0) << before.err;
+
+  // After "--" a word that looks like an option is a file name.
+  std::string dashed = dir.Write("-demo.lmx", testing::ReadAll(Demo()));
+  ProcessResult show = testing::RunProcess({lumora, "--install-dir", StageDir(), "show", "--", "-demo.lmx"},
+                                           environment, dir.Path());
+  EXPECT_EQ(show.exitCode, 0) << show.err;
+  EXPECT_NE(show.out.find("TANK LEVEL  1111 %"), std::string::npos);
+
+  ProcessResult version = Lumora({"--version"});
+  EXPECT_EQ(version.exitCode, 0) << version.err;
+  EXPECT_EQ(version.out, "1.0\n");
+}
+
+// A relative install dir is taken from the folder the program starts in, from the command line and from the
+// machine-wide "Install Dir".
+TEST_F(FileCommandsTest, RelativeInstallDirIsMadeAbsolute) {
+  testing::LinkStageInto(dir.File("inst"), true);
+  std::string project = dir.Write("demo.lmx", testing::ReadAll(Demo()));
+  std::string lumora = StageDir() + "/bin/lumora";
+  std::map<std::string, std::string> environment = {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                                                    {"LUMORA_INSTALL_DIR", ""},
+                                                    {"HOME", dir.Path()},
+                                                    {"XDG_CONFIG_HOME", dir.File("config")}};
+  ProcessResult option =
+      testing::RunProcess({lumora, "--install-dir", "inst", "check", project}, environment, dir.Path());
+  EXPECT_EQ(option.exitCode, 0) << option.err;
+  EXPECT_EQ(option.err, "");
+  ProcessResult version =
+      testing::RunProcess({lumora, "--install-dir", "inst", "--version"}, environment, dir.Path());
+  EXPECT_EQ(version.out, "1.0\n") << version.err;
+
+  dir.Write("machine.conf", "[General]\nInstall%20Dir=.\n");
+  ProcessResult configured = testing::RunProcess({lumora, "check", project}, environment, dir.File("inst"));
+  EXPECT_EQ(configured.exitCode, 0) << configured.err;
+  EXPECT_EQ(configured.err, "");
 }
 
 }  // namespace

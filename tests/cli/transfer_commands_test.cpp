@@ -2,6 +2,8 @@
 #include <signal.h>
 
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "support/install_tree.h"
@@ -82,7 +84,8 @@ TEST_F(TransferCommandsTest, WriteVerifyReadInfoClear) {
 
   ProcessResult clear = Lumora({"clear", "--port", sim.Path()});
   EXPECT_EQ(clear.exitCode, 0) << clear.err;
-  EXPECT_EQ(clear.err, "Panel(s) memory cleared\n");
+  EXPECT_EQ(clear.out, "Panel(s) memory cleared\n");
+  EXPECT_EQ(clear.err, "");
   sim.Stop();
   EXPECT_TRUE(testing::TransferFixture::StoredMessages(state).empty());
 }
@@ -123,6 +126,18 @@ TEST_F(TransferCommandsTest, ErrorsAndUsage) {
   std::string noLocal = testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx");
   EXPECT_EQ(Lumora({"write"}).exitCode, 2);
   EXPECT_EQ(Lumora({"write", Demo(), "--target", "panel9"}).exitCode, 2);
+  // A misspelt option is refused before anything runs (here: before the missing port would fail).
+  ProcessResult misspelt = Lumora({"write", Demo(), "--dirct", "--port", dir.File("ttyNothing")});
+  EXPECT_EQ(misspelt.exitCode, 2);
+  EXPECT_EQ(misspelt.err.find("Error C003"), std::string::npos) << misspelt.err;
+  EXPECT_EQ(Lumora({"info", "--multiplexer", "--port", dir.File("ttyNothing")}).exitCode, 2);
+  EXPECT_EQ(Lumora({"write", Demo(), "more.lmx", "--port", dir.File("ttyNothing")}).exitCode, 2);
+  // Global options also come first, as in `lumora --port /tmp/COM1 write FILE`.
+  ProcessResult first = testing::RunProcess({StageDir() + "/bin/lumora", "--port", dir.File("ttyNothing"),
+                                             "--install-dir", StageDir(), "write", Demo()},
+                                            Environment());
+  EXPECT_EQ(first.exitCode, 1);
+  EXPECT_EQ(first.err.rfind("Error C003: Error opening port\n" + dir.File("ttyNothing"), 0), 0u) << first.err;
   EXPECT_EQ(Lumora({"firmware"}).exitCode, 2);
   for (const char* command : {"write", "read", "verify", "info", "clear", "firmware"}) {
     EXPECT_EQ(Lumora({command, "--help"}).exitCode, 0) << command;
@@ -134,41 +149,75 @@ TEST_F(TransferCommandsTest, ErrorsAndUsage) {
   EXPECT_EQ(firmware.err, "ERROR On COM Port. Error Z003: The file may be corrupted\n");
 }
 
-TEST_F(TransferCommandsTest, InterruptCancelsAndClearsThePanel) {
-  std::string state = dir.File("state.json");
-  Simulator sim({"--panel", "QM210", "--reply-delay", "40", "--state", state});
-  std::vector<std::string> args = Command({"write", Demo(), "--port", sim.Path()});
-  char outName[] = "/tmp/lumora-int-XXXXXX";
-  int outFd = ::mkstemp(outName);
-  pid_t pid = ::fork();
-  if (pid == 0) {
-    ::dup2(outFd, 1);
-    ::dup2(outFd, 2);
-    for (const auto& [key, value] : Environment())
-      ::setenv(key.c_str(), value.c_str(), 1);
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-      argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
+TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsReported) {
+  std::string project = dir.Write("mine.lmx", testing::ReadAll(Demo()));
+  std::string original = testing::ReadAll(project);
+  std::filesystem::create_symlink(project, dir.File("link.txt"));
+  std::filesystem::create_directory(dir.File("sub"));
+  std::string port = dir.File("ttyNothing");
+  for (const std::string& log : {project, dir.File("link.txt"), dir.File("sub/../mine.lmx")}) {
+    for (const char* command : {"write", "verify"}) {
+      ProcessResult result = Lumora({command, project, "--port", port, "--log", log});
+      EXPECT_EQ(result.exitCode, 2) << command << " " << log << "\n" << result.err;
+      EXPECT_NE(result.err.find("--log"), std::string::npos) << result.err;
+      EXPECT_TRUE(testing::ReadAll(project) == original) << command << " " << log << " changed the project";
+      dir.Write("mine.lmx", original);
+    }
   }
-  // Into the messages: the simulator's state shows the first ones stored (each exchange takes 40 ms).
-  for (int wait = 0; wait < 1000 && testing::TransferFixture::StoredMessages(state).size() < 2; ++wait) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  // An output that does not exist yet is still the same file.
+  ProcessResult read =
+      Lumora({"read", dir.File("out.lmx"), "--port", port, "--log", dir.File("sub/../out.lmx")});
+  EXPECT_EQ(read.exitCode, 2) << read.err;
+
+  Simulator sim({"--panel", "QM210"});
+  std::string unopenable = dir.File("no/such/folder/Info.txt");
+  ProcessResult info = Lumora({"info", "--port", sim.Path(), "--log", unopenable});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("Text Panel Model:    QM210\n"), std::string::npos);
+  EXPECT_EQ(info.err, "lumora: warning: cannot open the communication log " + unopenable +
+                          ": No such file or directory\n");
+}
+
+// Ctrl+C, SIGTERM (a service stop) and SIGHUP (a closed terminal) cancel a write, which clears the panel.
+TEST_F(TransferCommandsTest, InterruptTerminateAndHangUpCancelAndClearThePanel) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(::strsignal(signal));
+    std::string state = dir.File("state-" + std::to_string(signal) + ".json");
+    Simulator sim({"--panel", "QM210", "--throttle", "--state", state});
+    std::vector<std::string> args = Command({"write", Demo(), "--port", sim.Path()});
+    char outName[] = "/tmp/lumora-int-XXXXXX";
+    int outFd = ::mkstemp(outName);
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      ::dup2(outFd, 1);
+      ::dup2(outFd, 2);
+      for (const auto& [key, value] : Environment())
+        ::setenv(key.c_str(), value.c_str(), 1);
+      std::vector<char*> argv;
+      for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      ::execv(argv[0], argv.data());
+      ::_exit(127);
+    }
+    // Into the messages: the simulator's state shows the first ones stored (each answered at the wire's
+    // speed).
+    for (int wait = 0; wait < 1000 && testing::TransferFixture::StoredMessages(state).size() < 2; ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(pid, signal);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(outFd);
+    std::string output = testing::ReadAll(outName);
+    ::unlink(outName);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 1) << output;
+    EXPECT_NE(output.find("Cancelled."), std::string::npos) << output;
+    sim.Stop();
+    EXPECT_EQ(testing::TransferFixture::StoredMessages(state),
+              (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
   }
-  ::kill(pid, SIGINT);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  ::close(outFd);
-  std::string output = testing::ReadAll(outName);
-  ::unlink(outName);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 1) << output;
-  EXPECT_NE(output.find("Cancelled."), std::string::npos) << output;
-  sim.Stop();
-  EXPECT_EQ(testing::TransferFixture::StoredMessages(state),
-            (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
 }
 
 }  // namespace

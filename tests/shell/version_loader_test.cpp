@@ -5,8 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/version_loader.h"
 #include "revlabel/revlabel.h"
+#include "shell/version_loader.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 #include "support/temp_dir.h"

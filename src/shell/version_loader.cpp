@@ -1,4 +1,4 @@
-#include "app/version_loader.h"
+#include "shell/version_loader.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "app/app_settings.h"
+#include "shell/app_settings.h"
 
 #include <unistd.h>
 
@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "link/port_names.h"
 #include "plc/install_dir.h"
@@ -19,6 +20,22 @@ QString Q(const std::string& text) {
 }
 std::string S(const QString& text) {
   return text.toLocal8Bit().toStdString();
+}
+
+// A relative install dir names a folder below the one the program started in (the GUI changes its current
+// folder later, and a relative RevLabel.so or dll/ path would be looked up elsewhere).
+std::string AbsoluteDir(const std::string& dir, const std::filesystem::path& startFolder) {
+  if (dir.empty() || dir.front() == '/' || startFolder.empty()) return dir;
+  std::string absolute = (startFolder / dir).lexically_normal().string();
+  while (absolute.size() > 1 && absolute.back() == '/')
+    absolute.pop_back();
+  return absolute;
+}
+
+std::filesystem::path CurrentFolder() {
+  std::error_code error;
+  std::filesystem::path folder = std::filesystem::current_path(error);
+  return error ? std::filesystem::path() : folder;
 }
 
 QSettings Machine(const std::string& path) {
@@ -181,11 +198,12 @@ std::string ExecutableInstallDir() {
 }
 
 std::string ResolveInstallDir(const std::string& commandLineValue, const MachineSettings& machine) {
-  if (!commandLineValue.empty()) return commandLineValue;
+  std::filesystem::path start = CurrentFolder();
+  if (!commandLineValue.empty()) return AbsoluteDir(commandLineValue, start);
   const char* environment = std::getenv("LUMORA_INSTALL_DIR");
-  if (environment && *environment) return environment;
+  if (environment && *environment) return AbsoluteDir(environment, start);
   std::string configured = machine.InstallDir();
-  if (!configured.empty()) return configured;
+  if (!configured.empty()) return AbsoluteDir(configured, start);
   return ExecutableInstallDir();
 }
 
@@ -196,13 +214,15 @@ void InstallPlatformSettings(const std::string& commandLineInstallDir, const Mac
     const char* environment = std::getenv("LUMORA_INSTALL_DIR");
     if (environment && *environment) fixed = environment;
   }
+  std::filesystem::path start = CurrentFolder();
   if (!fixed.empty()) {
+    fixed = AbsoluteDir(fixed, start);
     SetInstallDirProvider([fixed] { return fixed; });
   } else {
     // Read each time it is needed, as an installation may move.
-    SetInstallDirProvider([path] {
+    SetInstallDirProvider([path, start] {
       std::string configured = MachineSettings(path).InstallDir();
-      return configured.empty() ? ExecutableInstallDir() : configured;
+      return configured.empty() ? ExecutableInstallDir() : AbsoluteDir(configured, start);
     });
   }
   SetComPortDevices(machine.ComDevices());

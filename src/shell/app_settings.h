@@ -58,11 +58,12 @@ std::string ConfiguredPort(const MachineSettings& machine);
 bool StoreConfiguredPort(MachineSettings& machine, const std::string& port);
 
 // Where the install tree is: --install-dir, else LUMORA_INSTALL_DIR, else the machine-wide "Install Dir",
-// else the folder above the running program's bin/.
+// else the folder above the running program's bin/. A relative folder is taken from the current folder.
 std::string ResolveInstallDir(const std::string& commandLineValue, const MachineSettings& machine);
 std::string ExecutableInstallDir();
 
 // Installs the process-wide providers: the install dir for the PLC layer and the COM mapping for the link.
+// Call it at start-up: a relative install dir is made absolute against the current folder of that moment.
 void InstallPlatformSettings(const std::string& commandLineInstallDir, const MachineSettings& machine);
 
 }  // namespace lumora
