@@ -11,12 +11,11 @@
 #include <mutex>
 
 #include "cli/cli_session.h"
-#include "link/comm_log.h"
-#include "link/link_speed.h"
 #include "link/responses.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "shell/version_loader.h"
+#include "transfer/operations.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_texts.h"
@@ -43,6 +42,8 @@ class ConsoleSink : public TransferSink {
       case TransferMessage::Error:
         EndBar();
         errorShown_ = true;
+        // The worker's own message box has just printed this error.
+        if (event.alreadyShown) break;
         std::fprintf(stderr, "%s\n", event.statusText.c_str());
         if (!event.hint.empty()) std::fprintf(stderr, "%s\n", event.hint.c_str());
         break;
@@ -114,8 +115,9 @@ TransferRun RunWithConsole(TransferContext& context, ConsoleSink& sink) {
   TransferRun run;
   run.errorShown = sink.ErrorShown();
   run.lastStep = sink.LastStep();
-  run.succeeded = context.finished && !run.errorShown && !context.cancelRequested;
-  if (context.cancelRequested && !run.errorShown) std::fprintf(stderr, "Cancelled.\n");
+  TransferOutcome outcome = OutcomeOf(context, run.errorShown);
+  run.succeeded = outcome == TransferOutcome::Succeeded;
+  if (outcome == TransferOutcome::Cancelled) std::fprintf(stderr, "Cancelled.\n");
   return run;
 }
 
@@ -124,45 +126,37 @@ std::string PortName(Session& session) {
   return port.empty() ? ConfiguredPort(session.Machine()) : port;
 }
 
-// The communication log for the length of a command, with the program's version line for writes.
-class CommLogScope {
- public:
-  CommLogScope(Session& session, bool versionLine) {
-    std::string path = session.Args().Value("--log");
-    if (path.empty()) return;
-    OpenCommLog(path);
-    // Without a log the command goes on, but says so.
-    if (!CommLogIsOpen()) {
-      int error = errno;
-      std::fprintf(stderr, "lumora: warning: cannot open the communication log %s: %s\n", path.c_str(),
-                   std::strerror(error));
-      return;
-    }
-    open_ = true;
-    if (versionLine) CommLogNote("-- Program version: " + session.Version());
+// The communication log named by --log for the length of a command, with the program's version line
+// where the operation writes it. Without a log the command goes on, but says so.
+std::unique_ptr<CommLogScope> OpenLog(Session& session, bool versionLine) {
+  std::string path = session.Args().Value("--log");
+  auto scope = std::make_unique<CommLogScope>(path, session.Version(), versionLine);
+  if (!scope->Opened()) {
+    std::fprintf(stderr, "lumora: warning: cannot open the communication log %s: %s\n", path.c_str(),
+                 scope->Error().c_str());
   }
-  ~CommLogScope() {
-    if (open_) CloseCommLog();
-  }
-
- private:
-  bool open_ = false;
-};
+  return scope;
+}
 
 bool LoadForTransfer(Session& session, const std::string& path, TQMProject& project) {
   return session.OpenProject(path, project) && session.PrepareAddresses(project);
 }
 
-// What the main view checks before a write: a panel without local messages is not written.
-bool CheckCompleteForWrite(Session& session, TQMProject& project) {
-  std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project);
-  if (!missing) return true;
-  std::string text = "Panel program can not be uploaded as it has incomplete data. ";
-  for (const std::string& line : *missing)
-    text += "\n" + line;
-  while (!text.empty() && text.back() == '\n')
-    text.pop_back();
-  session.Ui().ShowMessage(text, "Incomplete data", MessageIcon::Exclamation);
+// What the main view checks before a write: a panel without local messages is not written, nor a
+// project that breaks the editing rules.
+bool CheckWritable(Session& session, TQMProject& project) {
+  WriteCheck check = CheckBeforeWrite(project, PlcAddressSizeOf(project, session.Ui()));
+  switch (check.verdict) {
+    case WriteCheck::Verdict::Ok:
+      return true;
+    case WriteCheck::Verdict::Incomplete:
+      session.Ui().ShowMessage(IncompleteDataText(check.missingItems), "Incomplete data",
+                               MessageIcon::Exclamation);
+      return false;
+    case WriteCheck::Verdict::Invalid:
+      session.Ui().ShowMessage(InvalidProjectText(check.problems), "", MessageIcon::Error);
+      return false;
+  }
   return false;
 }
 
@@ -202,9 +196,9 @@ int Write(Session& session) {
   }
   TQMProject project;
   if (!LoadForTransfer(session, args.positional[0], project)) return kExitFailed;
-  CommLogScope log(session, true);
-  if (!CheckCompleteForWrite(session, project)) return kExitFailed;
-  SetLinkSpeed(project.systemType == 1 ? 38400 : 9600);
+  auto log = OpenLog(session, true);
+  if (!CheckWritable(session, project)) return kExitFailed;
+  ApplyLinkSpeed(project);
   ConsoleSink sink(kOperationWrite);
   TransferContext context(&project, kOperationWrite, &session.Ui(), &sink);
   context.portName = PortName(session);
@@ -218,18 +212,17 @@ int Write(Session& session) {
 
 // Reads the connected unit into `project` (a fresh project with one QM210 record).
 bool ReadFromPanel(Session& session, TQMProject& project) {
-  project.services = {&session.Ui(), &session.Plc()};
-  project.AddPanel(kPanelQM210, 1);
+  PrepareReadTarget(project, {&session.Ui(), &session.Plc()});
   ConsoleSink sink(kOperationRead);
   TransferContext context(&project, kOperationRead, &session.Ui(), &sink);
   context.portName = PortName(session);
-  return RunWithConsole(context, sink).succeeded;
+  return RunWithConsole(context, sink).succeeded && ReadSucceeded(context, project);
 }
 
 int Read(Session& session) {
   const Arguments& args = session.Args();
   if (args.positional.size() != 1) return PrintUsage("read"), kExitUsage;
-  CommLogScope log(session, true);
+  auto log = OpenLog(session, true);
   TQMProject project;
   if (!ReadFromPanel(session, project)) return kExitFailed;
   project.multiplexer.selectedPort = 1;
@@ -247,7 +240,7 @@ int Verify(Session& session) {
   if (args.positional.size() != 1) return PrintUsage("verify"), kExitUsage;
   TQMProject onPc;
   if (!LoadForTransfer(session, args.positional[0], onPc)) return kExitFailed;
-  SetLinkSpeed(onPc.systemType == 1 ? 38400 : 9600);
+  ApplyLinkSpeed(onPc);
   if (onPc.systemType == 1) {
     ConsoleSink sink(kOperationRead);
     TQMProject working(onPc);
@@ -255,7 +248,7 @@ int Verify(Session& session) {
     context.portName = PortName(session);
     if (!CheckMultiplexerSetup(context)) return kExitFailed;
   }
-  CommLogScope log(session, true);
+  auto log = OpenLog(session, true);
   TQMProject read;
   if (!ReadFromPanel(session, read)) return kExitFailed;
   VerifyResult result = CompareWithPanel(onPc, read);
@@ -270,7 +263,7 @@ int Verify(Session& session) {
 int Info(Session& session) {
   const Arguments& args = session.Args();
   if (!args.positional.empty()) return PrintUsage("info"), kExitUsage;
-  CommLogScope log(session, false);
+  auto log = OpenLog(session, false);
   std::string projectPath = args.Value("--project");
   if (projectPath.empty()) {
     ConnectionTestResult result = RunConnectionTest(PortName(session));
@@ -299,7 +292,7 @@ int Clear(Session& session) {
   if (!args.positional.empty()) return PrintUsage("clear"), kExitUsage;
   TQMProject project;
   if (!LoadOptionalProject(session, project)) return kExitFailed;
-  CommLogScope log(session, false);
+  auto log = OpenLog(session, false);
   ConsoleSink sink(kOperationWrite);
   TransferContext context(&project, kOperationWrite, &session.Ui(), &sink);
   context.portName = PortName(session);
@@ -314,8 +307,8 @@ int Firmware(Session& session) {
   TQMProject project;
   if (!LoadOptionalProject(session, project)) return kExitFailed;
   bool multiplexer = args.Has("--multiplexer");
-  CommLogScope log(session, true);
-  SetLinkSpeed(multiplexer || project.systemType == 1 ? 38400 : 9600);
+  auto log = OpenLog(session, true);
+  ApplyLinkSpeed(project, multiplexer);
   int operation = multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware;
   ConsoleSink sink(operation);
   TransferContext context(&project, operation, &session.Ui(), &sink);

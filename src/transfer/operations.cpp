@@ -1,5 +1,8 @@
 #include "transfer/operations.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "link/comm_log.h"
 #include "link/link_speed.h"
 #include "model/project.h"
@@ -19,8 +22,11 @@ void ApplyLinkSpeed(const TQMProject& project, bool multiplexerFirmware) {
 CommLogScope::CommLogScope(const std::string& path, const std::string& version, bool versionLine)
     : path_(path) {
   if (path_.empty()) return;
+  errno = 0;
   OpenCommLog(path_);
+  int openError = errno;
   opened_ = CommLogIsOpen();
+  if (!opened_) error_ = std::strerror(openError != 0 ? openError : EIO);
   if (opened_ && versionLine) CommLogNote("-- Program version: " + version);
 }
 

@@ -28,12 +28,14 @@ class CommLogScope {
   ~CommLogScope();
   CommLogScope(const CommLogScope&) = delete;
   CommLogScope& operator=(const CommLogScope&) = delete;
-  // False when a path was given and the log could not be opened.
+  // False when a path was given and the log could not be opened; `Error()` then says why.
   bool Opened() const { return opened_ || path_.empty(); }
+  const std::string& Error() const { return error_; }
 
  private:
   std::string path_;
   bool opened_ = false;
+  std::string error_;
 };
 
 // What keeps a project from being written.

@@ -120,7 +120,8 @@ TEST_F(FileCommandsTest, UnknownPlcPrintsP007AndZ002) {
   EXPECT_EQ(
       result.err,
       "Error P007: PLC dll for this PLC (Manufacturer ID : 99, Model ID : 7)\nnot found in this system\n"
-      "Error Z002: You are trying to read from an invalid file\n");
+      "Error Z002: You are trying to read from an invalid file\n" +
+          dir.File("unknown.lmx") + "\n");
 }
 
 TEST_F(FileCommandsTest, BadAddressFailsTheCheck) {
@@ -172,7 +173,9 @@ TEST_F(FileCommandsTest, UsageErrorsAndHelp) {
   }
   ProcessResult missing = Lumora({"check", dir.File("nothing.lmx")});
   EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(missing.err, "Error Z002: You are trying to read from an invalid file\n");
+  // The system's text, then the file and why.
+  EXPECT_EQ(missing.err, "Error Z002: You are trying to read from an invalid file\n" +
+                             dir.File("nothing.lmx") + ": No such file or directory\n");
   ProcessResult help = Lumora({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.out.rfind("usage: lumora ", 0), 0u) << help.out;
