@@ -97,11 +97,7 @@ void TQMXComm::Open(const std::string& portName) {
 
 bool TQMXComm::Configure() {
   if (fd_ < 0) return false;
-  readIntervalMs_ = 20;
-  readMultiplierMs_ = 10;
-  readConstantMs_ = 2500;
-  writeMultiplierMs_ = 10;
-  writeConstantMs_ = 10;
+  timeouts_ = CurrentLinkTimeouts();
   termios settings;
   std::memset(&settings, 0, sizeof settings);
   if (::tcgetattr(fd_, &settings) != 0) return false;
@@ -122,8 +118,8 @@ bool TQMXComm::Configure() {
 
 bool TQMXComm::SetReadTimeout(int milliseconds) {
   if (fd_ < 0) return false;
-  readIntervalMs_ = milliseconds;
-  readConstantMs_ = milliseconds;
+  timeouts_.readIntervalMs = milliseconds;
+  timeouts_.readConstantMs = milliseconds;
   return true;
 }
 
@@ -136,7 +132,7 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
     errorText = "Error Writing File";
     return;
   }
-  int budget = writeMultiplierMs_ * static_cast<int>(size) + writeConstantMs_;
+  int budget = timeouts_.writeMultiplierMs * static_cast<int>(size) + timeouts_.writeConstantMs;
   auto deadline = Clock::now() + std::chrono::milliseconds(budget);
   size_t written = 0;
   while (written < size) {
@@ -159,7 +155,7 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
 int TQMXComm::ReadByte() {
   if (fd_ < 0) return -1;
   // Bytes are read one at a time, so a byte may take the whole total time-out.
-  int budget = readMultiplierMs_ + readConstantMs_;
+  int budget = timeouts_.readMultiplierMs + timeouts_.readConstantMs;
   auto deadline = Clock::now() + std::chrono::milliseconds(budget);
   for (;;) {
     uint8_t byte = 0;

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "link/link_timeouts.h"
+
 namespace lumora {
 
 class TQMProject;
@@ -24,7 +26,8 @@ class TQMXComm {
   TQMXComm& operator=(const TQMXComm&) = delete;
 
   void Open(const std::string& portName);
-  // The standard time-outs (about 2.51 s for one byte) and line settings at the application's link speed.
+  // The process-wide time-outs (link_timeouts.h; by default about 2.51 s for one byte) and the line
+  // settings at the application's link speed.
   bool Configure();
   // Sets the read-interval time-out and the read total constant to `milliseconds`.
   bool SetReadTimeout(int milliseconds);
@@ -52,11 +55,7 @@ class TQMXComm {
   TQMProject* project_;
   std::string device_;
   int openErrno_ = 0;
-  int readIntervalMs_ = 20;
-  int readMultiplierMs_ = 10;
-  int readConstantMs_ = 2500;
-  int writeMultiplierMs_ = 10;
-  int writeConstantMs_ = 10;
+  LinkTimeouts timeouts_;
 };
 
 }  // namespace lumora

@@ -7,6 +7,7 @@
 #include "link/comm_log.h"
 #include "link/commands.h"
 #include "link/link_speed.h"
+#include "link/link_timeouts.h"
 #include "link/port_names.h"
 #include "link/responses.h"
 #include "link/serial_link.h"
@@ -22,6 +23,13 @@ using testing::PtyPeer;
 using testing::TempDir;
 
 const Bytes kOk = MakeReply(0x00, {0x00, 0x00});
+
+// Waits short enough to be cheap, long enough for the peer thread to answer on a loaded machine.
+LinkTimeouts Quick(int readConstantMs) {
+  LinkTimeouts timeouts = DefaultLinkTimeouts();
+  timeouts.readConstantMs = readConstantMs;
+  return timeouts;
+}
 
 TEST(SerialLinkTest, ExchangesAPacket) {
   PtyPeer peer([](const Bytes& packet) { return packet[4] == 0x0B ? kOk : Bytes{}; });
@@ -89,14 +97,29 @@ TEST(SerialLinkTest, ShortLengthBytesAreRejectedAtOnce) {
   PtyPeer peer([](const Bytes&) { return Bytes{0xAA, 0x01, 0x10}; });
   TQMXComm link(peer.Path(), nullptr);
   ASSERT_TRUE(link.ok);
-  auto start = std::chrono::steady_clock::now();
   link.SendPacket(Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data());
   EXPECT_EQ(link.ReceivePacket(), nullptr);
+  // Not a time-out waiting for a checksum that cannot follow.
   EXPECT_EQ(link.linkError, 25);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+TEST(SerialLinkTest, StandardTimeOuts) {
+  LinkTimeouts standard = DefaultLinkTimeouts();
+  EXPECT_EQ(standard.readIntervalMs, 20);
+  EXPECT_EQ(standard.readMultiplierMs, 10);
+  EXPECT_EQ(standard.readConstantMs, 2500);
+  EXPECT_EQ(standard.writeMultiplierMs, 10);
+  EXPECT_EQ(standard.writeConstantMs, 10);
+  EXPECT_EQ(CurrentLinkTimeouts().readConstantMs, 2500);
+  {
+    ScopedLinkTimeouts quick(Quick(100));
+    EXPECT_EQ(CurrentLinkTimeouts().readConstantMs, 100);
+  }
+  EXPECT_EQ(CurrentLinkTimeouts().readConstantMs, 2500);
 }
 
 TEST(SerialLinkTest, OneLostReplyIsRetriedAndTwoTimeOut) {
+  ScopedLinkTimeouts quick(Quick(300));
   std::atomic<int> calls{0};
   std::atomic<int> dropFirst{1};
   PtyPeer peer([&](const Bytes&) {
@@ -114,12 +137,17 @@ TEST(SerialLinkTest, OneLostReplyIsRetriedAndTwoTimeOut) {
   dropFirst = 2;
   auto start = std::chrono::steady_clock::now();
   response = link.Transact(clear);
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  auto waited = std::chrono::steady_clock::now() - start;
   auto* error = dynamic_cast<TQMErrorResp*>(response.get());
   ASSERT_NE(error, nullptr);
   EXPECT_EQ(error->ErrorCode(), 2);
-  EXPECT_GT(seconds, 4.5);
-  EXPECT_LT(seconds, 7.0);
+  // Each attempt waits the whole time-out (multiplier + constant) for the first byte.
+  EXPECT_GE(waited, std::chrono::milliseconds(2 * 310 - 10));
+  // The retry sends the same bytes again.
+  auto received = peer.Received();
+  ASSERT_EQ(received.size(), 4u);
+  for (const Bytes& packet : received)
+    EXPECT_EQ(packet, (Bytes{0xAA, 0x06, 0x10, 0x01, 0x0B, 0xA0, 0xE6}));
 }
 
 TEST(SerialLinkTest, UnknownRepliesAndPanelErrorsAreNotRetried) {
