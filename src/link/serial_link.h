@@ -31,8 +31,10 @@ class TQMXComm {
   bool Configure();
   // Sets the read-interval time-out and the read total constant to `milliseconds`.
   bool SetReadTimeout(int milliseconds);
+  // Discards whatever arrived unasked (a reply that came after its time-out must not answer this packet),
+  // then writes the packet.
   void SendPacket(const uint8_t* packet);
-  // One byte, or -1 when none arrived within the time-out.
+  // One byte, or -1 when none arrived within the time-out, the read failed or the device is gone.
   int ReadByte();
   // The received packet, or null with `linkError` telling why.
   const uint8_t* ReceivePacket();
@@ -40,6 +42,8 @@ class TQMXComm {
   bool Close();
 
   bool IsOpen() const { return fd_ >= 0; }
+  // The device hung up (unplugged adapter, closed terminal): every later read and write fails at once.
+  bool DeviceGone() const { return gone_; }
   // One line that explains a failed open (permissions, a port in use, the devices that exist).
   std::string OpenHint() const;
   const std::string& Device() const { return device_; }
@@ -55,6 +59,7 @@ class TQMXComm {
   TQMProject* project_;
   std::string device_;
   int openErrno_ = 0;
+  bool gone_ = false;
   LinkTimeouts timeouts_;
 };
 

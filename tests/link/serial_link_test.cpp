@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <chrono>
@@ -29,6 +30,23 @@ LinkTimeouts Quick(int readConstantMs) {
   LinkTimeouts timeouts = DefaultLinkTimeouts();
   timeouts.readConstantMs = readConstantMs;
   return timeouts;
+}
+
+// The answer of the peer's n-th packet, numbered in its status byte.
+Bytes Numbered(int n) {
+  return MakeReply(0x00, {static_cast<uint8_t>(n), 0x00});
+}
+
+int StatusOf(const std::unique_ptr<TQMXResp>& response) {
+  auto* reply = dynamic_cast<TQMStdResp*>(response.get());
+  return reply ? reply->Status() : -1;
+}
+
+double ThreadCpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_THREAD, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 TEST(SerialLinkTest, ExchangesAPacket) {
@@ -148,6 +166,77 @@ TEST(SerialLinkTest, OneLostReplyIsRetriedAndTwoTimeOut) {
   ASSERT_EQ(received.size(), 4u);
   for (const Bytes& packet : received)
     EXPECT_EQ(packet, (Bytes{0xAA, 0x06, 0x10, 0x01, 0x0B, 0xA0, 0xE6}));
+}
+
+TEST(SerialLinkTest, ALateReplyIsNeverTakenForALaterCommand) {
+  ScopedLinkTimeouts quick(Quick(100));
+  std::atomic<bool> hold{true};
+  std::atomic<int> count{0};
+  PtyPeer peer([&](const Bytes&) {
+    int n = ++count;
+    // Both packets of the first exchange are answered only after the link has given up on them.
+    while (n <= 2 && hold)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return Numbered(n);
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  auto lost = link.Transact(clear);
+  auto* error = dynamic_cast<TQMErrorResp*>(lost.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->ErrorCode(), 2);
+  hold = false;
+  ASSERT_TRUE(peer.WaitForQueuedInput(2 * static_cast<int>(kOk.size())));
+  // Each later command gets the answer to its own packet.
+  for (int n = 3; n <= 5; ++n)
+    EXPECT_EQ(StatusOf(link.Transact(clear)), n);
+  EXPECT_EQ(peer.Received().size(), 5u);
+}
+
+TEST(SerialLinkTest, TheRetryIsNotAnsweredByWhatFollowedAFailedReceive) {
+  std::atomic<int> count{0};
+  PtyPeer peer([&](const Bytes&) {
+    int n = ++count;
+    // The first answer hides behind more junk than a receive skips; the receive fails before it.
+    Bytes reply(n == 1 ? 101 : 0, 0x55);
+    Bytes numbered = Numbered(n);
+    reply.insert(reply.end(), numbered.begin(), numbered.end());
+    return reply;
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  EXPECT_EQ(StatusOf(link.Transact(clear)), 2);
+  auto received = peer.Received();
+  ASSERT_EQ(received.size(), 2u);
+  EXPECT_EQ(received[0], received[1]);
+}
+
+TEST(SerialLinkTest, AVanishedDeviceEndsTheExchangeAtOnce) {
+  // Standard time-outs: a loop that spins until they run out would burn seconds of CPU.
+  PtyPeer peer([](const Bytes&) { return kOk; });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  std::string failure;
+  auto response = link.Transact(clear);
+  ASSERT_TRUE(IsGoodStdResponse(response.get(), failure)) << failure;
+
+  peer.Vanish();
+  double cpuBefore = ThreadCpuSeconds();
+  response = link.Transact(clear);
+  double cpu = ThreadCpuSeconds() - cpuBefore;
+  auto* error = dynamic_cast<TQMErrorResp*>(response.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->ErrorCode(), 2);
+  EXPECT_LT(cpu, 0.5);
+  // The packet could not be sent either.
+  EXPECT_FALSE(link.ok);
+  EXPECT_EQ(link.errorText, "Error Writing File");
+  EXPECT_EQ(link.ReadByte(), -1);
+  EXPECT_EQ(link.ReceivePacket(), nullptr);
+  EXPECT_EQ(link.linkError, 2);
 }
 
 TEST(SerialLinkTest, UnknownRepliesAndPanelErrorsAreNotRetried) {
