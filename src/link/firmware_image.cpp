@@ -1,5 +1,6 @@
 #include "link/firmware_image.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "model/text_lines.h"
@@ -20,6 +21,38 @@ bool AppendGap(std::vector<uint8_t>& image, long gap) {
   return true;
 }
 
+bool IsHexDigit(char c) {
+  return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// One S-record of the given address width: its address and data, checked against its count and
+// checksum. Digits follow the lenient rule of the format.
+bool ParseSRecord(const std::string& line, int addressBytes, long& address, std::vector<uint8_t>& data) {
+  int count = 0;
+  if (!ByteAt(line, 2, count)) return false;
+  int dataCount = count - addressBytes - 1;
+  if (dataCount < 0 || line.size() < 4 + 2 * static_cast<size_t>(count)) return false;
+  int sum = count;
+  address = 0;
+  for (int i = 0; i < addressBytes; ++i) {
+    int byte = 0;
+    ByteAt(line, 4 + 2 * static_cast<size_t>(i), byte);
+    address = (address << 8) | byte;
+    sum += byte;
+  }
+  data.assign(static_cast<size_t>(dataCount), 0);
+  size_t dataAt = 4 + 2 * static_cast<size_t>(addressBytes);
+  for (int i = 0; i < dataCount; ++i) {
+    int byte = 0;
+    ByteAt(line, dataAt + 2 * static_cast<size_t>(i), byte);
+    data[static_cast<size_t>(i)] = static_cast<uint8_t>(byte);
+    sum += byte;
+  }
+  int checksum = 0;
+  ByteAt(line, line.size() - 2, checksum);
+  return ((~sum) & 0xFF) == checksum;
+}
+
 }  // namespace
 
 int HexDigitValue(char c) {
@@ -34,18 +67,23 @@ TQMExec::TQMExec(std::string_view fileText, int base) : nextAddress_(base) {
 
 void TQMExec::Read(std::string_view fileText) {
   LineReader file(fileText);
-  while (lastRecordType_ == 0) {
+  bool sawData = false;
+  while (lastRecordType_ != 1) {
     std::string line = file.Line();
     if (line.empty() || line[0] != ':') {
       valid_ = false;  // also the end of the file before the end record
       return;
     }
+    // A damaged record must not pass for data: only digits, exactly as many as the count asks for.
     int count, high, low, type;
-    if (!ByteAt(line, 1, count) || !ByteAt(line, 3, high) || !ByteAt(line, 5, low) ||
-        !ByteAt(line, 7, type) || line.size() < 9 + 2 * static_cast<size_t>(count) + 2) {
+    if (!std::all_of(line.begin() + 1, line.end(), IsHexDigit) || !ByteAt(line, 1, count) ||
+        line.size() != 11 + 2 * static_cast<size_t>(count)) {
       valid_ = false;
       return;
     }
+    ByteAt(line, 3, high);
+    ByteAt(line, 5, low);
+    ByteAt(line, 7, type);
     lastRecordType_ = type;
     long address = (high << 8) | low;
     std::vector<uint8_t> data(static_cast<size_t>(count));
@@ -62,6 +100,19 @@ void TQMExec::Read(std::string_view fileText) {
       valid_ = false;
       return;
     }
+    if (type == 2 || type == 4) {
+      // Tools write a zero segment or upper address first; anything else lies outside the 16-bit image.
+      if (count != 2 || data[0] != 0 || data[1] != 0) {
+        valid_ = false;
+        return;
+      }
+      continue;
+    }
+    if (type == 3 || type == 5) continue;  // a start address has no place in the image
+    if (type != 0 && type != 1) {
+      valid_ = false;
+      return;
+    }
     long previous = nextAddress_;
     nextAddress_ = address + count;
     if (type == 0 && address != previous && !AppendGap(image_, address - previous)) {
@@ -73,7 +124,10 @@ void TQMExec::Read(std::string_view fileText) {
       return;
     }
     image_.insert(image_.end(), data.begin(), data.end());
+    sawData = sawData || count > 0;
   }
+  // An end record alone would erase a panel and load nothing.
+  if (!sawData) valid_ = false;
 }
 
 TQMMuxExec::TQMMuxExec(std::string_view fileText, int startAddress) : expectedAddress_(startAddress) {
@@ -83,6 +137,8 @@ TQMMuxExec::TQMMuxExec(std::string_view fileText, int startAddress) : expectedAd
 
 void TQMMuxExec::Read(std::string_view fileText) {
   LineReader file(fileText);
+  // A file cut short at a line end would otherwise pass: the last record must be a termination record.
+  bool terminated = false;
   while (!file.AtEnd()) {
     std::string line = file.Line();
     if (line.empty()) continue;
@@ -96,49 +152,29 @@ void TQMMuxExec::Read(std::string_view fileText) {
       return;
     }
     char type = line[1];
-    if (type == '0' || type == '4' || type == '5' || type == '6' || type == '7' || type == '8' ||
-        type == '9') {
-      continue;  // header, count and start-address records
-    }
-    int addressBytes = type == '1' ? 2 : type == '2' ? 3 : type == '3' ? 4 : 0;
-    int count = 0;
-    if (addressBytes == 0 || !ByteAt(line, 2, count)) {
-      valid_ = false;
-      return;
-    }
-    int dataCount = count - addressBytes - 1;
-    if (dataCount < 0 || line.size() < 4 + 2 * static_cast<size_t>(count)) {
-      valid_ = false;
-      return;
-    }
-    int sum = count;
     long address = 0;
-    for (int i = 0; i < addressBytes; ++i) {
-      int byte = 0;
-      ByteAt(line, 4 + 2 * static_cast<size_t>(i), byte);
-      address = (address << 8) | byte;
-      sum += byte;
+    std::vector<uint8_t> data;
+    if (type == '7' || type == '8' || type == '9') {
+      if (!ParseSRecord(line, type == '7' ? 4 : type == '8' ? 3 : 2, address, data)) {
+        valid_ = false;
+        return;
+      }
+      terminated = true;  // its start address is not part of the image
+      continue;
+    }
+    terminated = false;
+    if (type == '0' || type == '4' || type == '5' || type == '6') continue;  // header and count records
+    int addressBytes = type == '1' ? 2 : type == '2' ? 3 : type == '3' ? 4 : 0;
+    if (addressBytes == 0 || !ParseSRecord(line, addressBytes, address, data)) {
+      valid_ = false;
+      return;
     }
     if (expectedAddress_ == 0x10000 && address != 0x10000) {
       valid_ = false;
       return;
     }
-    std::vector<uint8_t> data(static_cast<size_t>(dataCount));
-    size_t dataAt = 4 + 2 * static_cast<size_t>(addressBytes);
-    for (int i = 0; i < dataCount; ++i) {
-      int byte = 0;
-      ByteAt(line, dataAt + 2 * static_cast<size_t>(i), byte);
-      data[static_cast<size_t>(i)] = static_cast<uint8_t>(byte);
-      sum += byte;
-    }
-    int checksum = 0;
-    ByteAt(line, line.size() - 2, checksum);
-    if (((~sum) & 0xFF) != checksum) {
-      valid_ = false;
-      return;
-    }
     long previous = expectedAddress_;
-    expectedAddress_ = address + dataCount;
+    expectedAddress_ = address + static_cast<long>(data.size());
     if (address != previous && !AppendGap(image_, address - previous)) {
       valid_ = false;
       return;
@@ -149,6 +185,7 @@ void TQMMuxExec::Read(std::string_view fileText) {
     }
     image_.insert(image_.end(), data.begin(), data.end());
   }
+  if (!terminated) valid_ = false;
 }
 
 }  // namespace lumora

@@ -12,6 +12,9 @@ namespace lumora {
 // Larger images, and gaps that would need more, cannot be firmware: the file is malformed.
 inline constexpr size_t kMaxImageSize = 16u * 1024 * 1024;
 
+// Reads records up to the end record. Start address records and zero extended addresses are skipped; any
+// other extended address, an unknown record type, a character that is no hex digit, a record whose length
+// does not match its count, and a file without data bytes make the file invalid.
 class TQMExec {
  public:
   // Reads the whole file text; `base` is the address of the image's first byte.
@@ -28,6 +31,8 @@ class TQMExec {
   bool valid_ = true;
 };
 
+// Reads S1 to S3 data records to the end of the file; the last record must be a termination record (S7,
+// S8 or S9), so that a file cut short is invalid.
 class TQMMuxExec {
  public:
   TQMMuxExec(std::string_view fileText, int startAddress);

@@ -43,8 +43,10 @@ speed_t SpeedConstant(int bitsPerSecond) {
   }
 }
 
+enum class Wait { Ready, TimedOut, HungUp };
+
 // Waits for `events` on `fd` for at most `milliseconds`, restarting after signals.
-bool WaitFor(int fd, short events, int milliseconds) {
+Wait WaitFor(int fd, short events, int milliseconds) {
   auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
     int left = static_cast<int>(
@@ -52,10 +54,18 @@ bool WaitFor(int fd, short events, int milliseconds) {
     if (left < 0) left = 0;
     pollfd entry{fd, events, 0};
     int ready = ::poll(&entry, 1, left);
-    if (ready > 0) return (entry.revents & events) != 0;
-    if (ready == 0) return false;
-    if (errno != EINTR) return false;
+    if (ready > 0) {
+      if (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) return Wait::HungUp;
+      return (entry.revents & events) ? Wait::Ready : Wait::TimedOut;
+    }
+    if (ready == 0) return Wait::TimedOut;
+    if (errno != EINTR) return Wait::HungUp;
   }
+}
+
+int MillisecondsLeft(Clock::time_point deadline) {
+  return static_cast<int>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
 }
 
 }  // namespace
@@ -87,6 +97,7 @@ void TQMXComm::Open(const std::string& portName) {
     return;
   }
   fd_ = fd;
+  gone_ = false;
   if (!Configure()) {
     ok = false;
     errorText = kC004Text;
@@ -97,11 +108,7 @@ void TQMXComm::Open(const std::string& portName) {
 
 bool TQMXComm::Configure() {
   if (fd_ < 0) return false;
-  readIntervalMs_ = 20;
-  readMultiplierMs_ = 10;
-  readConstantMs_ = 2500;
-  writeMultiplierMs_ = 10;
-  writeConstantMs_ = 10;
+  timeouts_ = CurrentLinkTimeouts();
   termios settings;
   std::memset(&settings, 0, sizeof settings);
   if (::tcgetattr(fd_, &settings) != 0) return false;
@@ -122,8 +129,8 @@ bool TQMXComm::Configure() {
 
 bool TQMXComm::SetReadTimeout(int milliseconds) {
   if (fd_ < 0) return false;
-  readIntervalMs_ = milliseconds;
-  readConstantMs_ = milliseconds;
+  timeouts_.readIntervalMs = milliseconds;
+  timeouts_.readConstantMs = milliseconds;
   return true;
 }
 
@@ -131,12 +138,14 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
   size_t size = static_cast<size_t>(packet[1]) + 1;
   for (size_t i = 0; i < size; ++i)
     CommLogByte(packet[i]);
-  if (fd_ < 0) {
+  if (fd_ < 0 || gone_) {
     ok = false;
     errorText = "Error Writing File";
     return;
   }
-  int budget = writeMultiplierMs_ * static_cast<int>(size) + writeConstantMs_;
+  // Replies are not numbered: anything already waiting answers an earlier packet, never this one.
+  ::tcflush(fd_, TCIFLUSH);
+  int budget = timeouts_.writeMultiplierMs * static_cast<int>(size) + timeouts_.writeConstantMs;
   auto deadline = Clock::now() + std::chrono::milliseconds(budget);
   size_t written = 0;
   while (written < size) {
@@ -145,10 +154,24 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
       written += static_cast<size_t>(n);
       continue;
     }
-    if (n < 0 && errno != EAGAIN && errno != EINTR) break;
-    int left = static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-    if (left <= 0 || !WaitFor(fd_, POLLOUT, left)) break;
+    if (n < 0 && errno != EAGAIN && errno != EINTR) {
+      gone_ = errno == EIO || errno == ENXIO || errno == ENODEV || errno == EBADF;
+      break;
+    }
+    int left = MillisecondsLeft(deadline);
+    if (left <= 0) break;
+    Wait wait = WaitFor(fd_, POLLOUT, left);
+    if (wait == Wait::TimedOut) break;
+    if (wait == Wait::HungUp) {
+      // A hang-up may still leave the write possible; only a failing write says the device is gone.
+      n = ::write(fd_, packet + written, size - written);
+      if (n > 0) {
+        written += static_cast<size_t>(n);
+        continue;
+      }
+      gone_ = true;
+      break;
+    }
   }
   if (written < size) {
     ok = false;
@@ -157,10 +180,11 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
 }
 
 int TQMXComm::ReadByte() {
-  if (fd_ < 0) return -1;
+  if (fd_ < 0 || gone_) return -1;
   // Bytes are read one at a time, so a byte may take the whole total time-out.
-  int budget = readMultiplierMs_ + readConstantMs_;
+  int budget = timeouts_.readMultiplierMs + timeouts_.readConstantMs;
   auto deadline = Clock::now() + std::chrono::milliseconds(budget);
+  bool hungUp = false;
   for (;;) {
     uint8_t byte = 0;
     ssize_t n = ::read(fd_, &byte, 1);
@@ -168,10 +192,19 @@ int TQMXComm::ReadByte() {
       CommLogByte(byte);
       return byte;
     }
-    if (n < 0 && errno != EAGAIN && errno != EINTR) return -1;
-    int left = static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
-    if (left <= 0 || !WaitFor(fd_, POLLIN, left)) return -1;
+    // An I/O error, or nothing to read after a hang-up (unplugged adapter, closed terminal): waiting again
+    // would return at once, over and over, until the time-out. A raw terminal with nothing to read gives 0
+    // or EAGAIN, so only the hang-up tells the two apart.
+    bool interrupted = n < 0 && errno == EINTR;
+    if ((n < 0 && errno != EAGAIN && !interrupted) || (hungUp && !interrupted)) {
+      gone_ = true;
+      return -1;
+    }
+    int left = MillisecondsLeft(deadline);
+    if (left <= 0) return -1;
+    Wait wait = WaitFor(fd_, POLLIN, left);
+    if (wait == Wait::TimedOut) return -1;
+    hungUp = wait == Wait::HungUp;
   }
 }
 
@@ -228,7 +261,7 @@ std::unique_ptr<TQMXResp> TQMXComm::Transact(TQMXCmd& command) {
     SendPacket(command.Packet());
     const uint8_t* packet = ReceivePacket();
     std::unique_ptr<TQMXResp> response = MakeResponse(packet, linkError, project_);
-    if (attempt == 2 || !dynamic_cast<TQMErrorResp*>(response.get())) return response;
+    if (attempt == 2 || gone_ || !dynamic_cast<TQMErrorResp*>(response.get())) return response;
   }
 }
 

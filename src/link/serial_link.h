@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "link/link_timeouts.h"
+
 namespace lumora {
 
 class TQMProject;
@@ -24,12 +26,15 @@ class TQMXComm {
   TQMXComm& operator=(const TQMXComm&) = delete;
 
   void Open(const std::string& portName);
-  // The standard time-outs (about 2.51 s for one byte) and line settings at the application's link speed.
+  // The process-wide time-outs (link_timeouts.h; by default about 2.51 s for one byte) and the line
+  // settings at the application's link speed.
   bool Configure();
   // Sets the read-interval time-out and the read total constant to `milliseconds`.
   bool SetReadTimeout(int milliseconds);
+  // Discards whatever arrived unasked (a reply that came after its time-out must not answer this packet),
+  // then writes the packet.
   void SendPacket(const uint8_t* packet);
-  // One byte, or -1 when none arrived within the time-out.
+  // One byte, or -1 when none arrived within the time-out, the read failed or the device is gone.
   int ReadByte();
   // The received packet, or null with `linkError` telling why.
   const uint8_t* ReceivePacket();
@@ -37,6 +42,8 @@ class TQMXComm {
   bool Close();
 
   bool IsOpen() const { return fd_ >= 0; }
+  // The device hung up (unplugged adapter, closed terminal): every later read and write fails at once.
+  bool DeviceGone() const { return gone_; }
   // One line that explains a failed open (permissions, a port in use, the devices that exist).
   std::string OpenHint() const;
   const std::string& Device() const { return device_; }
@@ -52,11 +59,8 @@ class TQMXComm {
   TQMProject* project_;
   std::string device_;
   int openErrno_ = 0;
-  int readIntervalMs_ = 20;
-  int readMultiplierMs_ = 10;
-  int readConstantMs_ = 2500;
-  int writeMultiplierMs_ = 10;
-  int writeConstantMs_ = 10;
+  bool gone_ = false;
+  LinkTimeouts timeouts_;
 };
 
 }  // namespace lumora

@@ -46,6 +46,7 @@ std::vector<uint8_t> Bytes(int count, uint8_t first) {
 }
 
 const std::string kEnd = ":00000001FF\r\n";
+const std::string kS9 = "S9030000FC\r\n";
 
 TEST(IntelHexTest, GapsAreFilledWithTheErasedValue) {
   std::string file = HexRecord(0x8000, 0, Bytes(16, 1)) + HexRecord(0x8020, 0, Bytes(16, 100)) + kEnd;
@@ -93,10 +94,48 @@ TEST(IntelHexTest, DigitsFollowTheCodeMinus55Rule) {
   TQMExec exec(lower, 0);
   ASSERT_TRUE(exec.IsValid());
   EXPECT_EQ(exec.GetImage(), (std::vector<uint8_t>{0xAB, 0xCD}));
-  // Any other record type ends the reading after its data.
-  TQMExec extended(HexRecord(0, 0, {1}) + HexRecord(0, 4, {0x12, 0x34}) + "not read\r\n", 0);
-  ASSERT_TRUE(extended.IsValid());
-  EXPECT_EQ(extended.GetImage(), (std::vector<uint8_t>{1, 0x12, 0x34}));
+
+  // Characters that are no digits make the file invalid even when the checksum fits: "GZ" reads as
+  // 16 * 16 + 35, i.e. 0x23.
+  std::string letters = HexRecord(0, 0, {0x01, 0x23}) + kEnd;
+  ASSERT_TRUE(TQMExec(letters, 0).IsValid());
+  letters.replace(11, 2, "GZ");
+  EXPECT_FALSE(TQMExec(letters, 0).IsValid());
+  std::string quoted = HexRecord(0, 0, {0x01}) + kEnd;
+  quoted.replace(9, 1, "'");  // "'1" reads as 0x01 by the digit rule
+  EXPECT_FALSE(TQMExec(quoted, 0).IsValid());
+  // A byte beyond the count before the checksum, which covers the counted bytes only.
+  EXPECT_FALSE(TQMExec(":010000000177FE\r\n" + kEnd, 0).IsValid());
+  EXPECT_TRUE(TQMExec(":0100000001FE\r\n" + kEnd, 0).IsValid());
+}
+
+TEST(IntelHexTest, RecordsOtherThanDataAndEnd) {
+  std::vector<uint8_t> expected = {1, 2, 0xFF, 0xFF, 5, 6};
+  // Zero extended addresses, as tools write them first, and start addresses anywhere change nothing.
+  std::string file = HexRecord(0, 4, {0, 0}) + HexRecord(0, 2, {0, 0}) + HexRecord(0x8000, 0, {1, 2}) +
+                     HexRecord(0, 5, {0x12, 0x34, 0x56, 0x78}) + HexRecord(0, 4, {0, 0}) +
+                     HexRecord(0, 3, {0x00, 0x00, 0x80, 0x00}) + HexRecord(0x8004, 0, {5, 6}) + kEnd;
+  TQMExec exec(file, 0x8000);
+  ASSERT_TRUE(exec.IsValid());
+  EXPECT_EQ(exec.GetImage(), expected);
+
+  // Any other extended address lies outside the 16-bit image, wherever it stands.
+  for (int type : {2, 4}) {
+    std::string middle =
+        HexRecord(0x8000, 0, {1, 2}) + HexRecord(0, type, {0, 1}) + HexRecord(0x8004, 0, {5, 6}) + kEnd;
+    TQMExec extended(middle, 0x8000);
+    EXPECT_FALSE(extended.IsValid()) << type;
+    EXPECT_TRUE(extended.GetImage().empty());
+    EXPECT_FALSE(TQMExec(HexRecord(0, type, {0x10, 0}) + HexRecord(0x8000, 0, {1}) + kEnd, 0x8000).IsValid());
+    EXPECT_FALSE(TQMExec(HexRecord(0, type, {0}) + HexRecord(0x8000, 0, {1}) + kEnd, 0x8000).IsValid());
+  }
+  EXPECT_FALSE(TQMExec(HexRecord(0x8000, 0, {1}) + HexRecord(0, 6, {1}) + kEnd, 0x8000).IsValid());
+
+  // Nothing to load: the end record alone, or with start and zero extended addresses only.
+  EXPECT_FALSE(TQMExec(kEnd, 0).IsValid());
+  TQMExec onlyRecordsWithoutData(HexRecord(0, 4, {0, 0}) + HexRecord(0, 5, {0, 0, 0, 0}) + kEnd, 0);
+  EXPECT_FALSE(onlyRecordsWithoutData.IsValid());
+  EXPECT_TRUE(onlyRecordsWithoutData.GetImage().empty());
 }
 
 TEST(SRecordTest, MultiplexerFirmwareStartsAtTheStartAddress) {
@@ -110,33 +149,54 @@ TEST(SRecordTest, MultiplexerFirmwareStartsAtTheStartAddress) {
   EXPECT_EQ(image[8], 0xFF);
   EXPECT_EQ(image[16], 50);
 
-  std::string late = SRecord('2', 0x10010, 3, Bytes(4, 1));
+  std::string late = SRecord('2', 0x10010, 3, Bytes(4, 1)) + kS9;
   EXPECT_FALSE(TQMMuxExec(late, 0x10000).IsValid());
   // Read from any other start only the gap rule applies; a record below the start cannot be placed.
   EXPECT_FALSE(TQMMuxExec(late, 0x210000).IsValid());
-  TQMMuxExec gap(SRecord('3', 0x210010, 4, Bytes(2, 7)), 0x210000);
+  TQMMuxExec gap(SRecord('3', 0x210010, 4, Bytes(2, 7)) + kS9, 0x210000);
   ASSERT_TRUE(gap.IsValid());
   EXPECT_EQ(gap.GetImage().size(), 18u);
 }
 
 TEST(SRecordTest, MalformedRecords) {
   std::string good = SRecord('2', 0x10000, 3, Bytes(4, 1));
-  EXPECT_TRUE(TQMMuxExec(SRecord('1', 0x1234, 2, Bytes(4, 1)), 0x1234).IsValid());
-  EXPECT_TRUE(TQMMuxExec(good, 0x10000).IsValid());
+  EXPECT_TRUE(TQMMuxExec(SRecord('1', 0x1234, 2, Bytes(4, 1)) + kS9, 0x1234).IsValid());
+  EXPECT_TRUE(TQMMuxExec(good + kS9, 0x10000).IsValid());
   std::string bad = good;
   bad[bad.size() - 3] ^= 1;
-  EXPECT_FALSE(TQMMuxExec(bad, 0x10000).IsValid());
+  EXPECT_FALSE(TQMMuxExec(bad + kS9, 0x10000).IsValid());
   std::string lower = good;
   lower[0] = 's';
-  EXPECT_FALSE(TQMMuxExec(lower, 0x10000).IsValid());
-  EXPECT_FALSE(TQMMuxExec("S2\r\n", 0x10000).IsValid());
-  EXPECT_FALSE(TQMMuxExec("SA0500000000FA\r\n", 0x10000).IsValid());
-  EXPECT_FALSE(TQMMuxExec(SRecord('2', 0x10008, 3, {1}) + SRecord('2', 0x10000, 3, {1}), 0x10008).IsValid());
+  EXPECT_FALSE(TQMMuxExec(lower + kS9, 0x10000).IsValid());
+  EXPECT_FALSE(TQMMuxExec("S2\r\n" + kS9, 0x10000).IsValid());
+  EXPECT_FALSE(TQMMuxExec("SA0500000000FA\r\n" + kS9, 0x10000).IsValid());
+  EXPECT_FALSE(
+      TQMMuxExec(SRecord('2', 0x10008, 3, {1}) + SRecord('2', 0x10000, 3, {1}) + kS9, 0x10008).IsValid());
   // A gap larger than any image.
   EXPECT_FALSE(
-      TQMMuxExec(SRecord('2', 0x10000, 3, {1}) + SRecord('3', 0x7F000000, 4, {1}), 0x10000).IsValid());
+      TQMMuxExec(SRecord('2', 0x10000, 3, {1}) + SRecord('3', 0x7F000000, 4, {1}) + kS9, 0x10000).IsValid());
   // Comment lines are skipped.
-  EXPECT_TRUE(TQMMuxExec("; a comment\r\n" + good, 0x10000).IsValid());
+  EXPECT_TRUE(TQMMuxExec("; a comment\r\n" + good + kS9, 0x10000).IsValid());
+}
+
+TEST(SRecordTest, RecordsEndWithATerminationRecord) {
+  std::string header = "S00600004844521B\r\n";
+  std::string data = SRecord('2', 0x10000, 3, Bytes(32, 1)) + SRecord('2', 0x10020, 3, Bytes(32, 33));
+  for (const std::string& end : {std::string("S70500000000FA\r\n"), std::string("S804000000FB\r\n"), kS9}) {
+    TQMMuxExec exec(header + data + end + "\r\n; trailing comment\r\n", 0x10000);
+    ASSERT_TRUE(exec.IsValid()) << end;
+    EXPECT_EQ(exec.GetImage().size(), 64u);
+  }
+  // Cut at a line end: before the termination record, or between two data records.
+  TQMMuxExec cut(header + data, 0x10000);
+  EXPECT_FALSE(cut.IsValid());
+  EXPECT_TRUE(cut.GetImage().empty());
+  EXPECT_FALSE(TQMMuxExec(header + SRecord('2', 0x10000, 3, Bytes(32, 1)), 0x10000).IsValid());
+  EXPECT_FALSE(TQMMuxExec("", 0x10000).IsValid());
+  // A termination record in the middle does not end the file's records, and a damaged one does not count.
+  EXPECT_FALSE(TQMMuxExec(header + kS9 + data, 0x10000).IsValid());
+  EXPECT_FALSE(TQMMuxExec(header + data + "S9030000FD\r\n", 0x10000).IsValid());
+  EXPECT_FALSE(TQMMuxExec(header + data + "S9\r\n", 0x10000).IsValid());
 }
 
 }  // namespace

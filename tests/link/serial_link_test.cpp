@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <chrono>
@@ -7,6 +8,7 @@
 #include "link/comm_log.h"
 #include "link/commands.h"
 #include "link/link_speed.h"
+#include "link/link_timeouts.h"
 #include "link/port_names.h"
 #include "link/responses.h"
 #include "link/serial_link.h"
@@ -22,6 +24,30 @@ using testing::PtyPeer;
 using testing::TempDir;
 
 const Bytes kOk = MakeReply(0x00, {0x00, 0x00});
+
+// Waits short enough to be cheap, long enough for the peer thread to answer on a loaded machine.
+LinkTimeouts Quick(int readConstantMs) {
+  LinkTimeouts timeouts = DefaultLinkTimeouts();
+  timeouts.readConstantMs = readConstantMs;
+  return timeouts;
+}
+
+// The answer of the peer's n-th packet, numbered in its status byte.
+Bytes Numbered(int n) {
+  return MakeReply(0x00, {static_cast<uint8_t>(n), 0x00});
+}
+
+int StatusOf(const std::unique_ptr<TQMXResp>& response) {
+  auto* reply = dynamic_cast<TQMStdResp*>(response.get());
+  return reply ? reply->Status() : -1;
+}
+
+double ThreadCpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_THREAD, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 TEST(SerialLinkTest, ExchangesAPacket) {
   PtyPeer peer([](const Bytes& packet) { return packet[4] == 0x0B ? kOk : Bytes{}; });
@@ -89,14 +115,29 @@ TEST(SerialLinkTest, ShortLengthBytesAreRejectedAtOnce) {
   PtyPeer peer([](const Bytes&) { return Bytes{0xAA, 0x01, 0x10}; });
   TQMXComm link(peer.Path(), nullptr);
   ASSERT_TRUE(link.ok);
-  auto start = std::chrono::steady_clock::now();
   link.SendPacket(Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}.data());
   EXPECT_EQ(link.ReceivePacket(), nullptr);
+  // Not a time-out waiting for a checksum that cannot follow.
   EXPECT_EQ(link.linkError, 25);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+TEST(SerialLinkTest, StandardTimeOuts) {
+  LinkTimeouts standard = DefaultLinkTimeouts();
+  EXPECT_EQ(standard.readIntervalMs, 20);
+  EXPECT_EQ(standard.readMultiplierMs, 10);
+  EXPECT_EQ(standard.readConstantMs, 2500);
+  EXPECT_EQ(standard.writeMultiplierMs, 10);
+  EXPECT_EQ(standard.writeConstantMs, 10);
+  EXPECT_EQ(CurrentLinkTimeouts().readConstantMs, 2500);
+  {
+    ScopedLinkTimeouts quick(Quick(100));
+    EXPECT_EQ(CurrentLinkTimeouts().readConstantMs, 100);
+  }
+  EXPECT_EQ(CurrentLinkTimeouts().readConstantMs, 2500);
 }
 
 TEST(SerialLinkTest, OneLostReplyIsRetriedAndTwoTimeOut) {
+  ScopedLinkTimeouts quick(Quick(300));
   std::atomic<int> calls{0};
   std::atomic<int> dropFirst{1};
   PtyPeer peer([&](const Bytes&) {
@@ -114,12 +155,88 @@ TEST(SerialLinkTest, OneLostReplyIsRetriedAndTwoTimeOut) {
   dropFirst = 2;
   auto start = std::chrono::steady_clock::now();
   response = link.Transact(clear);
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  auto waited = std::chrono::steady_clock::now() - start;
   auto* error = dynamic_cast<TQMErrorResp*>(response.get());
   ASSERT_NE(error, nullptr);
   EXPECT_EQ(error->ErrorCode(), 2);
-  EXPECT_GT(seconds, 4.5);
-  EXPECT_LT(seconds, 7.0);
+  // Each attempt waits the whole time-out (multiplier + constant) for the first byte.
+  EXPECT_GE(waited, std::chrono::milliseconds(2 * 310 - 10));
+  // The retry sends the same bytes again.
+  auto received = peer.Received();
+  ASSERT_EQ(received.size(), 4u);
+  for (const Bytes& packet : received)
+    EXPECT_EQ(packet, (Bytes{0xAA, 0x06, 0x10, 0x01, 0x0B, 0xA0, 0xE6}));
+}
+
+TEST(SerialLinkTest, ALateReplyIsNeverTakenForALaterCommand) {
+  ScopedLinkTimeouts quick(Quick(100));
+  std::atomic<bool> hold{true};
+  std::atomic<int> count{0};
+  PtyPeer peer([&](const Bytes&) {
+    int n = ++count;
+    // Both packets of the first exchange are answered only after the link has given up on them.
+    while (n <= 2 && hold)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return Numbered(n);
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  auto lost = link.Transact(clear);
+  auto* error = dynamic_cast<TQMErrorResp*>(lost.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->ErrorCode(), 2);
+  hold = false;
+  ASSERT_TRUE(peer.WaitForQueuedInput(2 * static_cast<int>(kOk.size())));
+  // Each later command gets the answer to its own packet.
+  for (int n = 3; n <= 5; ++n)
+    EXPECT_EQ(StatusOf(link.Transact(clear)), n);
+  EXPECT_EQ(peer.Received().size(), 5u);
+}
+
+TEST(SerialLinkTest, TheRetryIsNotAnsweredByWhatFollowedAFailedReceive) {
+  std::atomic<int> count{0};
+  PtyPeer peer([&](const Bytes&) {
+    int n = ++count;
+    // The first answer hides behind more junk than a receive skips; the receive fails before it.
+    Bytes reply(n == 1 ? 101 : 0, 0x55);
+    Bytes numbered = Numbered(n);
+    reply.insert(reply.end(), numbered.begin(), numbered.end());
+    return reply;
+  });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  EXPECT_EQ(StatusOf(link.Transact(clear)), 2);
+  auto received = peer.Received();
+  ASSERT_EQ(received.size(), 2u);
+  EXPECT_EQ(received[0], received[1]);
+}
+
+TEST(SerialLinkTest, AVanishedDeviceEndsTheExchangeAtOnce) {
+  // Standard time-outs: a loop that spins until they run out would burn seconds of CPU.
+  PtyPeer peer([](const Bytes&) { return kOk; });
+  TQMXComm link(peer.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  TQMClrMemCmd clear;
+  std::string failure;
+  auto response = link.Transact(clear);
+  ASSERT_TRUE(IsGoodStdResponse(response.get(), failure)) << failure;
+
+  peer.Vanish();
+  double cpuBefore = ThreadCpuSeconds();
+  response = link.Transact(clear);
+  double cpu = ThreadCpuSeconds() - cpuBefore;
+  auto* error = dynamic_cast<TQMErrorResp*>(response.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->ErrorCode(), 2);
+  EXPECT_LT(cpu, 0.5);
+  // The packet could not be sent either.
+  EXPECT_FALSE(link.ok);
+  EXPECT_EQ(link.errorText, "Error Writing File");
+  EXPECT_EQ(link.ReadByte(), -1);
+  EXPECT_EQ(link.ReceivePacket(), nullptr);
+  EXPECT_EQ(link.linkError, 2);
 }
 
 TEST(SerialLinkTest, UnknownRepliesAndPanelErrorsAreNotRetried) {

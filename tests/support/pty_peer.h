@@ -4,10 +4,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -34,15 +36,31 @@ class PtyPeer {
     thread_ = std::thread([this] { Serve(); });
   }
   ~PtyPeer() {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-    if (master_ >= 0) ::close(master_);
+    Vanish();
     if (slave_ >= 0) ::close(slave_);
   }
   const std::string& Path() const { return path_; }
   std::vector<std::vector<uint8_t>> Received() {
     std::lock_guard lock(mutex_);
     return received_;
+  }
+  // The device goes away as an unplugged adapter does: the terminal side is hung up.
+  void Vanish() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+  // Waits until at least `bytes` sent by this peer lie unread in the terminal's input queue; false if they
+  // never get there (a guard against hanging, not a time limit of the test).
+  bool WaitForQueuedInput(int bytes) {
+    auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+      int queued = 0;
+      if (::ioctl(slave_, FIONREAD, &queued) == 0 && queued >= bytes) return true;
+      if (std::chrono::steady_clock::now() > giveUp) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
   }
 
  private:
