@@ -256,12 +256,34 @@ std::unique_ptr<TQMXResp> TQMXComm::Transact(TQMXCmd& command) {
     // Not describable by one length byte: refused here rather than sent truncated.
     return std::make_unique<TQMErrorResp>(8);
   }
+  Clock::time_point firstSent{};
+  bool firstTimedOut = false;
   for (int attempt = 1;; ++attempt) {
     CommLogHeader("I said:\n");
+    Clock::time_point sent = Clock::now();
+    if (attempt == 1) firstSent = sent;
     SendPacket(command.Packet());
     const uint8_t* packet = ReceivePacket();
     std::unique_ptr<TQMXResp> response = MakeResponse(packet, linkError, project_);
+    if (attempt == 1) firstTimedOut = linkError == kLinkTimeout;
+    if (attempt == 2 && packet && firstTimedOut && !gone_) DiscardLateReply(sent, Clock::now() - firstSent);
     if (attempt == 2 || gone_ || !dynamic_cast<TQMErrorResp*>(response.get())) return response;
+  }
+}
+
+void TQMXComm::DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay) {
+  // The first packet went unanswered in time, and the retry got a reply. When that reply was the late
+  // answer to the first packet, the answer to the retry follows about as long after the retry: wait for
+  // it and drop it, so the next command cannot take it for its own.
+  CommLogNote("waiting for a late reply");
+  auto deadline = retrySent + firstReplyDelay + std::chrono::milliseconds(5 * timeouts_.readIntervalMs + 50);
+  for (;;) {
+    uint8_t byte = 0;
+    while (::read(fd_, &byte, 1) == 1)
+      CommLogByte(byte);
+    int left = MillisecondsLeft(deadline);
+    if (left <= 0) return;
+    if (WaitFor(fd_, POLLIN, left) == Wait::HungUp) return;
   }
 }
 

@@ -2,6 +2,7 @@
 // TQMXComm: one open serial port for one user operation. Writes framed packets, reads replies byte by
 // byte with time-outs, and runs command/response exchanges with one retry.
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -54,6 +55,9 @@ class TQMXComm {
   int linkError = 0;
 
  private:
+  using Clock = std::chrono::steady_clock;
+  void DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay);
+
   int fd_ = -1;
   uint8_t buffer_[104] = {};
   TQMProject* project_;

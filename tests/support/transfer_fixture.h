@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "link/link_timeouts.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
@@ -140,6 +141,14 @@ class TransferFixture {
   TempDir dir;
 
  private:
+  static LinkTimeouts QuickTimeouts() {
+    // A simulated unit answers within milliseconds: lost replies need not cost 2.5 s each here.
+    LinkTimeouts timeouts = DefaultLinkTimeouts();
+    timeouts.readConstantMs = 400;
+    return timeouts;
+  }
+
+  ScopedLinkTimeouts quickLink_{QuickTimeouts()};
   ScopedInstallDir install_;
   PlcCatalogue catalogue_;
   InstalledPlcEnvironment environment_{catalogue_, ui};

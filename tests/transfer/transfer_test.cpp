@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <thread>
 
+#include "link/commands.h"
 #include "link/link_speed.h"
+#include "link/link_timeouts.h"
 #include "link/responses.h"
+#include "link/serial_link.h"
 #include "model/project_compare.h"
 #include "plc/plc_manager.h"
 #include "support/run_process.h"
@@ -316,6 +319,26 @@ TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
   ASSERT_EQ(sink.Errors().size(), 1u);
   EXPECT_EQ(sink.Errors()[0],
             "ERROR On COM Port. Error T007: Unknown access type specified for PLC Address.");
+}
+
+TEST_F(TransferTest, RepliesLaterThanTheTimeOutNeverAnswerTheNextCommand) {
+  // Every reply comes after the byte time-out: each command is sent twice, and the answer to the
+  // second copy is still on its way when the first copy's late answer has been taken.
+  LinkTimeouts quick = DefaultLinkTimeouts();
+  quick.readConstantMs = 100;
+  ScopedLinkTimeouts shortWaits(quick);
+  Simulator sim({"--panel", "QM210", "--reply-delay", "180"});
+  SetLinkSpeed(9600);
+  TQMXComm link(sim.Path(), nullptr);
+  ASSERT_TRUE(link.ok);
+  for (int round = 0; round < 3; ++round) {
+    TQMStatusIdCmd status;
+    std::unique_ptr<TQMXResp> answer = link.Transact(status);
+    EXPECT_NE(dynamic_cast<TQMStatusIdResp*>(answer.get()), nullptr) << "round " << round;
+    TQMClrMemCmd clear;
+    answer = link.Transact(clear);
+    EXPECT_NE(dynamic_cast<TQMStdResp*>(answer.get()), nullptr) << "round " << round;
+  }
 }
 
 TEST_F(TransferTest, OldFirmwareStopsBeforeAnythingIsCleared) {
