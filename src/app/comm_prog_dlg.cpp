@@ -13,11 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
+#include "app/modal_run.h"
 #include "app/serial_ports.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"
@@ -203,18 +203,32 @@ void CCommProgDlg::OnStart() {
   ports_->setEnabled(false);
   start_->setEnabled(false);
   cancel_->setFocus();
-  StartTransfer(context_);
+  StartWorker();
+}
+
+void CCommProgDlg::StartWorker() {
+  // As StartTransfer, and the worker's last act is to signal its end, which the waits below finish on.
+  if (context_.workerRunning.load()) return;
+  if (context_.workerThread.joinable()) context_.workerThread.join();
+  context_.cancelRequested = false;
+  context_.finished = false;
+  context_.workerRunning = true;
+  context_.workerThread = std::thread([this] {
+    RunTransfer(context_);
+    context_.workerRunning = false;
+    emit sink_.workerEnded();
+  });
 }
 
 void CCommProgDlg::WaitForWorker() {
-  // The worker's own message boxes must stay answerable while we wait.
+  // The event loop keeps running so that the worker's own message boxes stay answerable. Connected
+  // before the flag is read: an end signalled after the read still reaches the loop.
   QEventLoop loop;
-  QTimer poll;
-  connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-    if (!context_.workerRunning.load()) loop.quit();
-  });
-  poll.start(10);
-  if (context_.workerRunning.load()) loop.exec();
+  connect(&sink_, &QtTransferSink::workerEnded, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+  if (context_.workerRunning.load()) {
+    ModalScope scope;
+    loop.exec();
+  }
   if (context_.workerThread.joinable()) context_.workerThread.join();
 }
 
@@ -273,8 +287,8 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
     case TransferMessage::Error:
       context_.finished = true;
       ShowMessageBox(
-          this, FromLocal(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint), "",
-          MessageIcon::Error);
+          this, FromLocal(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint),
+          "", MessageIcon::Error);
       ports_->setEnabled(true);
       start_->setEnabled(true);
       break;

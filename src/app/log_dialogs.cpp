@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
+#include "app/modal_run.h"
 #include "model/message_text.h"
 #include "plc/plan_n_run.h"
 
@@ -91,7 +92,10 @@ CPNRConvDlg::CPNRConvDlg(const std::vector<std::string>& log, const std::string&
   details->setObjectName("detailsButton");
   connect(yes, &QPushButton::clicked, this, &QDialog::accept);
   connect(no, &QPushButton::clicked, this, &QDialog::reject);
-  connect(details, &QPushButton::clicked, this, [this] { CLog(log_, true, this).exec(); });
+  connect(details, &QPushButton::clicked, this, [this] {
+    CLog log(log_, true, this);
+    ExecModal(log);
+  });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(details);
   buttons->addStretch();
@@ -112,7 +116,10 @@ CPanelNotConfDlg::CPanelNotConfDlg(const std::vector<std::string>& missing, QWid
   auto* details = new QPushButton("&Details...", this);
   details->setObjectName("detailsButton");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(details, &QPushButton::clicked, this, [this] { CLog(missing_, false, this).exec(); });
+  connect(details, &QPushButton::clicked, this, [this] {
+    CLog log(missing_, false, this);
+    ExecModal(log);
+  });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(details);
   buttons->addStretch();

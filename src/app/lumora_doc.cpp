@@ -6,6 +6,7 @@
 #include "app/gui_interaction.h"
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
+#include "app/modal_run.h"
 #include "model/project_file.h"
 #include "plc/plan_n_run.h"
 
@@ -15,7 +16,7 @@ namespace {
 bool ConfirmConversion(const std::vector<std::string>& log, const std::string& mapPath, void*) {
   QApplication::restoreOverrideCursor();
   CPNRConvDlg dialog(log, mapPath, QApplication::activeWindow());
-  bool yes = dialog.exec() == QDialog::Accepted;
+  bool yes = ExecModal(dialog) == QDialog::Accepted;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   return yes;
 }

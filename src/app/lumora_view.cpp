@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <mutex>
+#include <vector>
 
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
@@ -14,6 +16,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
+#include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "app/version_loader.h"
@@ -29,19 +32,31 @@
 namespace lumora::gui {
 namespace {
 
-// Errors of the view's own short exchanges: shown at once with the stop icon.
+// Errors of the view's own short exchanges. The exchange runs on a worker, which never waits for a
+// window here: the errors are kept and shown with the stop icon once it has ended.
 class ViewErrorSink : public TransferSink {
  public:
-  explicit ViewErrorSink(QWidget* view) : view_(view) {}
   void Post(const TransferEvent& event) override {
     if (event.message != TransferMessage::Error) return;
-    QString text = FromLocal(event.statusText);
-    if (!event.hint.empty()) text += "\n\n" + FromLocal(event.hint);
-    ShowMessageBox(view_, text, "", MessageIcon::Error);
+    std::lock_guard lock(mutex_);
+    errors_.push_back(event);
+  }
+  void ShowErrors(QWidget* view) {
+    std::vector<TransferEvent> errors;
+    {
+      std::lock_guard lock(mutex_);
+      errors.swap(errors_);
+    }
+    for (const TransferEvent& event : errors) {
+      QString text = FromLocal(event.statusText);
+      if (!event.hint.empty()) text += "\n\n" + FromLocal(event.hint);
+      ShowMessageBox(view, text, "", MessageIcon::Error);
+    }
   }
 
  private:
-  QWidget* view_;
+  std::mutex mutex_;
+  std::vector<TransferEvent> errors_;
 };
 
 QString TagLine(const char* label, const TQMTag& tag) {
@@ -228,12 +243,12 @@ void CLumoraView::OnWrite() {
   CommLogNote("-- Program version: " + ApplicationVersion());
   if (std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project)) {
     CPanelNotConfDlg dialog(*missing, this);
-    dialog.exec();
+    ExecModal(dialog);
     CloseCommLog();
     return;
   }
   CCommProgDlg dialog(project, kOperationWrite, QString(), this);
-  dialog.exec();
+  ExecModal(dialog);
   CloseCommLog();
 }
 
@@ -245,7 +260,7 @@ std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
   auto project = std::make_unique<TQMProject>(CoreServices{&app->Ui(), &app->Plc()});
   project->AddPanel(kPanelQM210, 1);
   CCommProgDlg dialog(*project, kOperationRead, QString(), parent);
-  dialog.exec();
+  ExecModal(dialog);
   // The dialog's flag is also set after a shown error: only a read that reached its end counts.
   bool succeeded =
       dialog.Finished() && dialog.Context().step == kStepReadFinished && !project->panels.empty();
@@ -280,12 +295,11 @@ void CLumoraView::OnVerify() {
   TQMProject& project = doc_->Project();
   if (project.systemType == 1) {
     TQMProject working(project);
-    ViewErrorSink sink(this);
+    ViewErrorSink sink;
     TransferContext context(&working, kOperationRead, &CLumoraApp::Instance()->Ui(), &sink);
     context.portName = CLumoraApp::Instance()->PortName();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool ok = CheckMultiplexerSetup(context);
-    QApplication::restoreOverrideCursor();
+    bool ok = RunOffUiThread([&] { return CheckMultiplexerSetup(context); });
+    sink.ShowErrors(this);
     if (!ok) return;
   }
   OpenCommLog("Read.txt");
@@ -301,24 +315,21 @@ void CLumoraView::OnVerify() {
 void CLumoraView::OnInformation() {
   CLumoraApp* app = CLumoraApp::Instance();
   TQMProject working(doc_->Project());
-  ViewErrorSink sink(this);
+  ViewErrorSink sink;
   TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
   context.portName = app->PortName();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
   int mode = 1;
-  std::unique_ptr<TQMStatusResp> status;
   bool multiplexer = working.systemType == 1;
-  if (multiplexer) {
+  std::unique_ptr<TQMStatusResp> status = RunOffUiThread([&] {
+    if (!multiplexer) return QueryUnitInformation(context, mode);
     // The selected panel, through the multiplexer.
-    status = QuerySelectedPanelInformation(context);
     mode = 0;
-  } else {
-    status = QueryUnitInformation(context, mode);
-  }
-  QApplication::restoreOverrideCursor();
+    return QuerySelectedPanelInformation(context);
+  });
+  sink.ShowErrors(this);
   if (!status) return;
   CPanelStatusDlg dialog(DescribeUnit(*status, false, mode, app->Ui()), this);
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 void CLumoraView::Firmware(bool multiplexer) {
@@ -330,11 +341,11 @@ void CLumoraView::Firmware(bool multiplexer) {
   } else {
     SetLinkSpeedForProject();
   }
-  if (choose.exec() == QDialog::Accepted && !choose.FilePath().isEmpty()) {
+  if (ExecModal(choose) == QDialog::Accepted && !choose.FilePath().isEmpty()) {
     CCommProgDlg dialog(doc_->Project(),
                         multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
                         choose.FilePath(), this);
-    dialog.exec();
+    ExecModal(dialog);
   }
   CloseCommLog();
 }
@@ -356,12 +367,11 @@ void CLumoraView::OnClearMemory() {
       Answer::Yes)
     return;
   if (working.panels.empty()) return;
-  ViewErrorSink sink(this);
+  ViewErrorSink sink;
   TransferContext context(&working, kOperationWrite, &app->Ui(), &sink);
   context.portName = app->PortName();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  ClearPanelMemory(context);
-  QApplication::restoreOverrideCursor();
+  RunOffUiThread([&] { ClearPanelMemory(context); });
+  sink.ShowErrors(this);
 }
 
 }  // namespace lumora::gui

@@ -23,6 +23,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
+#include "app/modal_run.h"
 #include "app/pictures.h"
 #include "app/serial_ports.h"
 #include "app/version_loader.h"
@@ -134,7 +135,10 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   }
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // The MDI area outlives this part of the window and reports its last activation while it goes.
+  disconnect(mdi_, nullptr, this, nullptr);
+}
 
 CWelcomeFrame* CMainFrame::WelcomeFrame() const {
   return welcome_.data();
@@ -286,12 +290,15 @@ void CMainFrame::OnPortChosen(const QString& port) {
 }
 
 void CMainFrame::OnOtherPort() {
-  bool ok = false;
   QString stored = FromLocal(app_.PortName());
-  QString path = QInputDialog::getText(
-      this, "Serial port", "Device path of the serial port (for example /dev/ttyUSB0):", QLineEdit::Normal,
-      stored.startsWith('/') ? stored : "/dev/ttyUSB0", &ok);
-  if (ok && !path.trimmed().isEmpty()) OnPortChosen(path.trimmed());
+  QInputDialog input(this);
+  input.setWindowTitle("Serial port");
+  input.setLabelText("Device path of the serial port (for example /dev/ttyUSB0):");
+  input.setTextValue(stored.startsWith('/') ? stored : "/dev/ttyUSB0");
+  if (ExecModal(input) == QDialog::Accepted) {
+    QString path = input.textValue().trimmed();
+    if (!path.isEmpty()) OnPortChosen(path);
+  }
 }
 
 void CMainFrame::OnHelpTopics() {
@@ -410,7 +417,8 @@ void CMainFrame::ChildFrameClosed(CChildFrame* frame) {
   QMetaObject::invokeMethod(
       this,
       [this] {
-        if (CChildFrame::OpenCount() == 0) OpenWelcomeScreen();
+        // Not while the main window itself is closing.
+        if (CChildFrame::OpenCount() == 0 && isVisible()) OpenWelcomeScreen();
         UpdateMenus();
       },
       Qt::QueuedConnection);
@@ -429,6 +437,16 @@ void CMainFrame::SavePlacement() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A dialog, message box or panel exchange still running would lose the windows under it: end them
+  // from the top down first (each one that ends brings the close back here), then close.
+  if (ModalDepth() > 0 || QApplication::activeModalWidget()) {
+    event->ignore();
+    SetExitPending(true);
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+      QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+    return;
+  }
+  SetExitPending(false);
   for (CLumoraDoc* doc : Documents()) {
     if (!doc->SaveModified()) {
       event->ignore();

@@ -10,6 +10,7 @@
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/main_frame.h"
+#include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "app/version_loader.h"
@@ -120,9 +121,8 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
 void CWelcomView::OnConnect() {
   CLumoraApp* app = CLumoraApp::Instance();
   if (!app) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  ConnectionTestResult result = RunConnectionTest(app->PortName());
-  QApplication::restoreOverrideCursor();
+  std::string port = app->PortName();
+  ConnectionTestResult result = RunOffUiThread([&] { return RunConnectionTest(port); });
   if (!result.status) {
     QString text = FromLocal(result.errorText);
     if (!result.hint.empty()) text += "\n\n" + FromLocal(result.hint);
@@ -131,7 +131,7 @@ void CWelcomView::OnConnect() {
   }
   UnitInformation info = DescribeUnit(*result.status, result.multiplexer, 1, app->Ui());
   CPanelStatusDlg dialog(info, this);
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 CWelcomeFrame::CWelcomeFrame(QWidget* parent) : QMdiSubWindow(parent) {
