@@ -1,6 +1,7 @@
 #include "app/gui_interaction.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -104,11 +105,18 @@ QWidget* ParentFor(QWidget* parent) {
 
 }  // namespace
 
-QString FromLocal(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+QString FromLatin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-std::string ToLocal(const QString& text) {
-  return text.toLocal8Bit().toStdString();
+std::string ToLatin1(const QString& text) {
+  return text.toLatin1().toStdString();
+}
+
+QString FromPath(const std::string& path) {
+  return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+std::string ToPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
 }
 
 void SetMessageBoxHook(MessageBoxHook hook) {
@@ -122,7 +130,7 @@ void SetFileDialogHook(FileDialogHook hook) {
 }
 
 QString QtFilter(const std::string& filter) {
-  QStringList parts = FromLocal(filter).split('|');
+  QStringList parts = FromLatin1(filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     if (!parts[i].isEmpty()) filters << parts[i];
@@ -179,12 +187,12 @@ std::optional<QString> AskFile(QPointer<QWidget> parent, const FilePrompt& promp
         if (ExitPending()) return std::nullopt;
         ModalScope scope;
         if (FileDialogHook hook = CurrentFileHook()) return hook(prompt, save);
-        QFileDialog dialog(ParentFor(parent.data()), FromLocal(prompt.title), FromLocal(prompt.startFolder),
+        QFileDialog dialog(ParentFor(parent.data()), FromLatin1(prompt.title), FromPath(prompt.startFolder),
                            QtFilter(prompt.filter));
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        if (!prompt.defaultExtension.empty()) dialog.setDefaultSuffix(FromLocal(prompt.defaultExtension));
-        if (!prompt.defaultName.empty()) dialog.selectFile(FromLocal(prompt.defaultName));
+        if (!prompt.defaultExtension.empty()) dialog.setDefaultSuffix(FromLatin1(prompt.defaultExtension));
+        if (!prompt.defaultName.empty()) dialog.selectFile(FromPath(prompt.defaultName));
         if (!prompt.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().first();
@@ -207,20 +215,20 @@ void GuiInteraction::ShowMessage(const std::string& text, const std::string& cap
 
 Answer GuiInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon, Answer defaultAnswer) {
-  QString title = caption.empty() ? QString::fromLatin1(kApplicationTitle) : FromLocal(caption);
-  return ShowBox(parent_, MessageBoxRequest{FromLocal(text), title, icon, buttons, defaultAnswer});
+  QString title = caption.empty() ? QString::fromLatin1(kApplicationTitle) : FromLatin1(caption);
+  return ShowBox(parent_, MessageBoxRequest{FromLatin1(text), title, icon, buttons, defaultAnswer});
 }
 
 std::optional<std::string> GuiInteraction::PromptOpenFile(const FilePrompt& prompt) {
   auto path = AskFile(parent_, prompt, false);
   if (!path) return std::nullopt;
-  return ToLocal(*path);
+  return ToPath(*path);
 }
 
 std::optional<std::string> GuiInteraction::PromptSaveFile(const FilePrompt& prompt) {
   auto path = AskFile(parent_, prompt, true);
   if (!path) return std::nullopt;
-  return ToLocal(*path);
+  return ToPath(*path);
 }
 
 }  // namespace lumora::gui

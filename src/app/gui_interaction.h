@@ -51,7 +51,11 @@ class GuiInteraction : public Interaction {
   QPointer<QWidget> parent_;
 };
 
-QString FromLocal(const std::string& text);
-std::string ToLocal(const QString& text);
+// Texts of the project file and the panel are single bytes: Latin-1 both ways, whatever the locale.
+QString FromLatin1(const std::string& text);
+std::string ToLatin1(const QString& text);
+// File and folder names as the file system spells them.
+QString FromPath(const std::string& path);
+std::string ToPath(const QString& path);
 
 }  // namespace lumora::gui

@@ -21,7 +21,7 @@ CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent) 
   std::string joined;
   for (const std::string& line : lines)
     joined += line;
-  text_ = FromLocal(MessageDisplayText(joined));
+  text_ = FromLatin1(MessageDisplayText(joined));
   view_ = new QTextEdit(this);
   view_->setObjectName("logText");
   view_->setReadOnly(true);
@@ -71,7 +71,7 @@ void CLog::OnSaveLog() {
   std::optional<QString> path = AskSaveFile(this, prompt);
   if (!path) return;
   QFile file(*path);
-  if (file.open(QIODevice::WriteOnly)) file.write(text_.toLocal8Bit());
+  if (file.open(QIODevice::WriteOnly)) file.write(text_.toLatin1());
   accept();
 }
 
@@ -81,7 +81,7 @@ CPNRConvDlg::CPNRConvDlg(const std::vector<std::string>& log, const std::string&
   setWindowTitle("Incomplete tag map");
   std::vector<char> text(mapPath.size() + 400);
   std::snprintf(text.data(), text.size(), kIncompleteTagMapFormat, mapPath.c_str());
-  auto* label = new QLabel(FromLocal(text.data()), this);
+  auto* label = new QLabel(FromLatin1(text.data()), this);
   label->setWordWrap(true);
   auto* yes = new QPushButton("&Yes", this);
   yes->setObjectName("yesButton");

@@ -94,7 +94,7 @@ void CLumoraApp::ParseCommandLine() {
   QStringList args = arguments();
   for (int i = 1; i < args.size(); ++i) {
     if (args[i] == "--install-dir" && i + 1 < args.size()) {
-      installDirOption_ = ToLocal(args[++i]);
+      installDirOption_ = ToPath(args[++i]);
     } else if (args[i] == "--open" && i + 1 < args.size()) {
       openAtStart = args[++i];
     }

@@ -39,7 +39,7 @@ void CLumoraDoc::ReplaceProject(std::unique_ptr<TQMProject> project) {
 bool CLumoraDoc::OnOpenDocument(const QString& path) {
   newDocument_ = false;
   auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
-  if (!OpenProjectFile(*project, ToLocal(path))) return false;
+  if (!OpenProjectFile(*project, ToPath(path))) return false;
   if (project->tagMapLinked) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool converted = ConvertLinkedProjectOnOpen(*project, ConfirmConversion, nullptr);
@@ -54,8 +54,8 @@ bool CLumoraDoc::OnOpenDocument(const QString& path) {
 
 bool CLumoraDoc::OnSaveDocument(const QString& path) {
   std::string error;
-  if (!SaveProjectFile(*project_, ToLocal(path), &error)) {
-    ShowMessageBox(nullptr, QString("%1\n%2").arg(path, FromLocal(error)), "", MessageIcon::Error);
+  if (!SaveProjectFile(*project_, ToPath(path), &error)) {
+    ShowMessageBox(nullptr, QString("%1\n%2").arg(path, FromPath(error)), "", MessageIcon::Error);
     return false;
   }
   SetPathName(path);
@@ -84,8 +84,8 @@ bool CLumoraDoc::SaveModified() {
 
 void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
   path_ = QFileInfo(path).absoluteFilePath();
-  project_->fileName = ToLocal(QFileInfo(path).fileName());
-  if (addToRecentFiles) app_.User().AddRecentFile(ToLocal(path_));
+  project_->fileName = ToPath(QFileInfo(path).fileName());
+  if (addToRecentFiles) app_.User().AddRecentFile(ToPath(path_));
   emit titleChanged(Title());
 }
 

@@ -48,8 +48,8 @@ class ViewErrorSink : public TransferSink {
       errors.swap(errors_);
     }
     for (const TransferEvent& event : errors) {
-      QString text = FromLocal(event.statusText);
-      if (!event.hint.empty()) text += "\n\n" + FromLocal(event.hint);
+      QString text = FromLatin1(event.statusText);
+      if (!event.hint.empty()) text += "\n\n" + FromLatin1(event.hint);
       ShowMessageBox(view, text, "", MessageIcon::Error);
     }
   }
@@ -60,9 +60,9 @@ class ViewErrorSink : public TransferSink {
 };
 
 QString TagLine(const char* label, const TQMTag& tag) {
-  QString text = QString("%1: %2").arg(label, FromLocal(tag.address));
-  if (!tag.tagName.empty()) text += QString(" (%1)").arg(FromLocal(tag.tagName));
-  return text + QString("   %1, %2").arg(ValueTypeText(tag.valueType), FromLocal(tag.AccessText()));
+  QString text = QString("%1: %2").arg(label, FromLatin1(tag.address));
+  if (!tag.tagName.empty()) text += QString(" (%1)").arg(FromLatin1(tag.tagName));
+  return text + QString("   %1, %2").arg(ValueTypeText(tag.valueType), FromLatin1(tag.AccessText()));
 }
 
 void AddTag(QTreeWidgetItem* parent, const char* label, const TQMTag& tag) {
@@ -189,7 +189,7 @@ void CLumoraView::Refresh() {
   readButton_->setText(multiplexer ? "&Read from\n Multiplexer" : "&Read from\n Panel");
   heading_->setText(QString("%1 — %2, PLC %3")
                         .arg(doc_->Title(), multiplexer ? "Multi-Panel System" : "Single Panel System",
-                             FromLocal(project.plcSettings.plcName)));
+                             FromLatin1(project.plcSettings.plcName)));
   summary_->clear();
   const TQMPanel* current = project.CurrentPanel();
   if (!current && !project.panels.empty()) current = project.panels.front().get();
@@ -200,7 +200,7 @@ void CLumoraView::Refresh() {
     const TQMPanel& panel = *panelPtr;
     auto* item = new QTreeWidgetItem(summary_, {QString("Port %1: %2 — %3 messages, %4 PLC addresses")
                                                     .arg(panel.port)
-                                                    .arg(FromLocal(panel.ModelText()))
+                                                    .arg(FromLatin1(panel.ModelText()))
                                                     .arg(panel.messages.size())
                                                     .arg(panel.AddressCount())});
     for (const TQMMessage& message : panel.messages) {
@@ -209,7 +209,7 @@ void CLumoraView::Refresh() {
       QString indent(std::max(0, static_cast<int>(message.level)) * 2, ' ');
       auto* line = new QTreeWidgetItem(item, {QString("%1  %2%3%4")
                                                   .arg(prefix, indent, message.isFolder ? "+" : "",
-                                                       FromLocal(MessageDisplayText(message.text)))});
+                                                       FromLatin1(MessageDisplayText(message.text)))});
       if (message.HasDataItem(1)) AddTag(line, "Data 1", message.data1);
       if (message.HasDataItem(1) && message.data1.variableDecimal)
         AddTag(line, "Decimal Point", message.data1.decimalPointTag);
@@ -307,7 +307,7 @@ void CLumoraView::OnVerify() {
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
   if (read) {
     VerifyResult result = CompareWithPanel(project, *read);
-    ShowMessageBox(this, FromLocal(result.text), "", MessageIcon::Information);
+    ShowMessageBox(this, FromLatin1(result.text), "", MessageIcon::Information);
   }
   CloseCommLog();
 }

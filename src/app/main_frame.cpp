@@ -92,7 +92,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* logo = new QLabel(this);
   logo->setPixmap(LogoPicture(QSize(48, 48)));
   auto* version =
-      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLocal(ApplicationVersion())), this);
+      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLatin1(ApplicationVersion())), this);
   version->setObjectName("versionLabel");
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
@@ -240,7 +240,7 @@ void CMainFrame::FillRecentFiles() {
   std::vector<std::string> files = app_.User().RecentFiles();
   int number = 1;
   for (const std::string& file : files) {
-    QString path = FromLocal(file);
+    QString path = FromPath(file);
     auto* action = new QAction(QString("&%1 %2").arg(number++).arg(path), this);
     connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFile(path); });
     fileMenu_->insertAction(recentSeparator_, action);
@@ -256,7 +256,7 @@ void CMainFrame::FillRecentFiles() {
 
 void CMainFrame::FillPortMenu() {
   portMenu_->clear();
-  QString stored = FromLocal(app_.PortName());
+  QString stored = FromPath(app_.PortName());
   for (int n = 1; n <= 4; ++n) {
     QAction* action = portMenu_->addAction(QString("COM&%1").arg(n));
     action->setObjectName(QString("actionCOM%1").arg(n));
@@ -286,11 +286,11 @@ void CMainFrame::FillPortMenu() {
 }
 
 void CMainFrame::OnPortChosen(const QString& port) {
-  app_.StorePort(ToLocal(port));
+  app_.StorePort(ToPath(port));
 }
 
 void CMainFrame::OnOtherPort() {
-  QString stored = FromLocal(app_.PortName());
+  QString stored = FromPath(app_.PortName());
   QInputDialog input(this);
   input.setWindowTitle("Serial port");
   input.setLabelText("Device path of the serial port (for example /dev/ttyUSB0):");
@@ -302,7 +302,7 @@ void CMainFrame::OnOtherPort() {
 }
 
 void CMainFrame::OnHelpTopics() {
-  QString help = FromLocal(InstallPath("help/index.html"));
+  QString help = FromPath(InstallPath("help/index.html"));
   if (QFileInfo::exists(help)) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(help));
     return;
@@ -325,12 +325,12 @@ void CMainFrame::RestorePlacementAndFolders() {
 
   std::string path = app_.User().WorkingPath();
   if (path.empty()) {
-    QString install = FromLocal(InstallDir());
+    QString install = FromPath(InstallDir());
     QDir().mkpath(install + "/Firmware");
     QDir().mkpath(install + "/Project");
-    path = ToLocal(install + "/Project");
+    path = ToPath(install + "/Project");
   }
-  QDir::setCurrent(FromLocal(path));
+  QDir::setCurrent(FromPath(path));
   OpenWelcomeScreen();
 }
 
@@ -432,7 +432,7 @@ void CMainFrame::SavePlacement() {
   placement.right = normalRect_.left() + normalRect_.width();
   placement.bottom = normalRect_.top() + normalRect_.height();
   app_.User().SetWindow(placement);
-  app_.User().SetWorkingPath(ToLocal(QDir::currentPath().left(260)));
+  app_.User().SetWorkingPath(ToPath(QDir::currentPath().left(260)));
   app_.User().Sync();
 }
 

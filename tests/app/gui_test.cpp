@@ -511,6 +511,27 @@ class GuiTest : public QObject {
     QTRY_VERIFY(Frame()->WelcomeFrame());
   }
 
+  // Texts of the file are single bytes: 0xB0 is the degree sign, whatever the locale.
+  void messageBytesShowAsLatin1() {
+    QString path = CopyOfDemo("degree.lmx");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    QVERIFY(bytes.contains("TANK LEVEL  "));
+    bytes.replace("TANK LEVEL  ", "TANK LEVEL\xB0 ");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    QVERIFY(Frame()->OpenDocumentFile(path));
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    QString line = view->Summary()->topLevelItem(0)->child(0)->text(0);
+    QVERIFY2(line.contains(QString("TANK LEVEL") + QChar(0xB0) + " 1111 %"), qPrintable(line));
+    Frame()->MdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
   void aboutBoxNamesTheVersion() {
     CAboutDlg about(Frame());
     QCOMPARE(about.findChild<QLabel*>("versionLabel")->text(), QString("Lumora Write Utility Version 1.0"));
