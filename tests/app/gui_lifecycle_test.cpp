@@ -67,8 +67,11 @@ class GuiLifecycleTest : public QObject {
     return QString::fromStdString(copy);
   }
 
-  // A main window with the welcome screen, the previous one (closed by Exit) gone.
+  // A main window with the welcome screen, the previous one (closed by Exit) gone; real message boxes
+  // and no library that complains on every lookup from here on.
   bool Restart() {
+    SetMessageBoxHook(nullptr);
+    std::filesystem::remove(BrokenLibraryLink());
     delete Frame();
     App()->openAtStart.clear();
     if (!App()->InitInstance()) return false;
@@ -123,9 +126,6 @@ class GuiLifecycleTest : public QObject {
     QTest::qWait(100);
     QCOMPARE(gRecorder.Texts().count(QString::fromLatin1(kP009Text)), qsizetype(1));
 
-    // From here on real message boxes, and no library that complains on every lookup.
-    std::filesystem::remove(BrokenLibraryLink());
-    SetMessageBoxHook(nullptr);
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(Frame()->WelcomeFrame());
   }
