@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
@@ -141,6 +142,23 @@ class GuiLifecycleTest : public QObject {
     QVERIFY(exited);
     ExpectClosedCleanly();
     QVERIFY(!view);
+  }
+
+  // Exit while Connect to Panel waits for a slow panel: the exchange ends, its dialog is not shown.
+  void exitWhileAnExchangeRuns() {
+    QVERIFY(Restart());
+    lumora::testing::Simulator sim({"--panel", "QM410", "--reply-delay", "400"});
+    App()->StorePort(sim.Path());
+    bool exited = false;
+    ExitWhen(
+        [] {
+          return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor &&
+                 !QApplication::activeModalWidget();
+        },
+        &exited);
+    Frame()->WelcomeFrame()->View()->ConnectButton()->click();
+    QVERIFY(exited);
+    ExpectClosedCleanly();
   }
 
   void exitWhileTheProgressDialogRuns() {
