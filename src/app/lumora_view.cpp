@@ -62,7 +62,8 @@ class ViewErrorSink : public TransferSink {
 QString TagLine(const char* label, const TQMTag& tag) {
   QString text = QString("%1: %2").arg(label, FromLatin1(tag.address));
   if (!tag.tagName.empty()) text += QString(" (%1)").arg(FromLatin1(tag.tagName));
-  return text + QString("   %1, %2").arg(ValueTypeText(tag.valueType), FromLatin1(tag.AccessText()));
+  return text + QString("   %1, %2")
+                    .arg(QString::fromLatin1(ValueTypeText(tag.valueType)), FromLatin1(tag.AccessText()));
 }
 
 void AddTag(QTreeWidgetItem* parent, const char* label, const TQMTag& tag) {
@@ -141,7 +142,7 @@ bool CLumoraView::OnInitialUpdate() {
   bool ok = FillPlc();
   QApplication::restoreOverrideCursor();
   if (!ok) {
-    ShowMessageBox(this, kP005Text, "", MessageIcon::Error);
+    ShowMessageBox(this, QString::fromLatin1(kP005Text), "", MessageIcon::Error);
     return false;
   }
   Refresh();
