@@ -13,11 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
+#include "app/modal_run.h"
 #include "app/serial_ports.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"
@@ -46,10 +46,10 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
       multiplexerProject_(project.systemType == 1) {
   qRegisterMetaType<lumora::TransferEvent>("lumora::TransferEvent");
   setObjectName("commProgDlg");
-  if (!filePath.isEmpty()) context_.filePath = ToLocal(filePath);
+  if (!filePath.isEmpty()) context_.filePath = ToPath(filePath);
   connect(&sink_, &QtTransferSink::posted, this, &CCommProgDlg::OnEvent, Qt::QueuedConnection);
 
-  setWindowTitle(FromLocal(OperationTitle(operation)));
+  setWindowTitle(FromLatin1(OperationTitle(operation)));
   auto* checklist = new QGridLayout;
   std::array<std::string, 6> texts = ChecklistTexts(operation);
   for (int i = 0; i < 6; ++i) {
@@ -59,7 +59,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
     marks_[static_cast<size_t>(i)]->setStyleSheet("color: rgb(0, 128, 0); font-weight: bold;");
     marks_[static_cast<size_t>(i)]->setFixedWidth(18);
     marks_[static_cast<size_t>(i)]->setVisible(false);
-    lines_[static_cast<size_t>(i)] = new QLabel(FromLocal(texts[static_cast<size_t>(i)]), this);
+    lines_[static_cast<size_t>(i)] = new QLabel(FromLatin1(texts[static_cast<size_t>(i)]), this);
     lines_[static_cast<size_t>(i)]->setObjectName(QString("line%1").arg(i + 1));
     lines_[static_cast<size_t>(i)]->setProperty("controlId", kLineIds[i]);
     lines_[static_cast<size_t>(i)]->setEnabled(false);
@@ -130,7 +130,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   ports_ = new QComboBox(this);
   ports_->setObjectName("portList");
   ports_->setProperty("controlId", 1039);
-  QString stored = CLumoraApp::Instance() ? FromLocal(CLumoraApp::Instance()->PortName()) : QString();
+  QString stored = CLumoraApp::Instance() ? FromPath(CLumoraApp::Instance()->PortName()) : QString();
   ports_->addItems(PortChoices(stored));
   int selected = ports_->findText(stored);
   if (selected >= 0) ports_->setCurrentIndex(selected);
@@ -196,25 +196,39 @@ void CCommProgDlg::OnStart() {
   context_.selectedTarget = radioGroup_->checkedId();
   context_.directConnection = direct_->isChecked();
   if (context_.selectedTarget > 4) context_.directConnection = false;
-  std::string port = ToLocal(ports_->currentText());
+  std::string port = ToPath(ports_->currentText());
   // The choice is remembered where it can be; a transfer does not depend on it.
   if (CLumoraApp* app = CLumoraApp::Instance()) app->StorePort(port);
   context_.portName = port;
   ports_->setEnabled(false);
   start_->setEnabled(false);
   cancel_->setFocus();
-  StartTransfer(context_);
+  StartWorker();
+}
+
+void CCommProgDlg::StartWorker() {
+  // As StartTransfer, and the worker's last act is to signal its end, which the waits below finish on.
+  if (context_.workerRunning.load()) return;
+  if (context_.workerThread.joinable()) context_.workerThread.join();
+  context_.cancelRequested = false;
+  context_.finished = false;
+  context_.workerRunning = true;
+  context_.workerThread = std::thread([this] {
+    RunTransfer(context_);
+    context_.workerRunning = false;
+    emit sink_.workerEnded();
+  });
 }
 
 void CCommProgDlg::WaitForWorker() {
-  // The worker's own message boxes must stay answerable while we wait.
+  // The event loop keeps running so that the worker's own message boxes stay answerable. Connected
+  // before the flag is read: an end signalled after the read still reaches the loop.
   QEventLoop loop;
-  QTimer poll;
-  connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-    if (!context_.workerRunning.load()) loop.quit();
-  });
-  poll.start(10);
-  if (context_.workerRunning.load()) loop.exec();
+  connect(&sink_, &QtTransferSink::workerEnded, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+  if (context_.workerRunning.load()) {
+    ModalScope scope;
+    loop.exec();
+  }
   if (context_.workerThread.joinable()) context_.workerThread.join();
 }
 
@@ -260,7 +274,7 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
       bar_->setValue(std::clamp(event.percent, 1, 100));
       if (context_.operation == kOperationPanelFirmware ||
           context_.operation == kOperationMultiplexerFirmware) {
-        status_->setText(FromLocal(event.statusText));
+        status_->setText(FromLatin1(event.statusText));
         if (event.finished) {
           cancel_->setText("Close");
           cancel_->setEnabled(true);
@@ -273,8 +287,8 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
     case TransferMessage::Error:
       context_.finished = true;
       ShowMessageBox(
-          this, FromLocal(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint), "",
-          MessageIcon::Error);
+          this, FromLatin1(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint),
+          "", MessageIcon::Error);
       ports_->setEnabled(true);
       start_->setEnabled(true);
       break;
@@ -282,7 +296,7 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
       OnCancel();
       break;
     case TransferMessage::Target:
-      setWindowTitle(FromLocal(TargetTitle(context_.operation, event.targetPanelType, event.targetPort)));
+      setWindowTitle(FromLatin1(TargetTitle(context_.operation, event.targetPanelType, event.targetPort)));
       break;
   }
 }
@@ -332,7 +346,7 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
       CheckLine(3);
       break;
     case kStepStatusText:
-      status_->setText(FromLocal(event.statusText));
+      status_->setText(FromLatin1(event.statusText));
       break;
     case kStepUnitFinished:
       for (int i = 0; i < 6; ++i) {
@@ -344,7 +358,7 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
     case kStepReadFinished:
       if (context_.finished) {
         OnCancel();
-        ShowMessageBox(parentWidget(), FromLocal(SuccessText(step, multiplexerProject_)), "",
+        ShowMessageBox(parentWidget(), FromLatin1(SuccessText(step, multiplexerProject_)), "",
                        MessageIcon::Information);
       }
       break;

@@ -25,7 +25,7 @@ class TQMProject;
 
 namespace lumora::gui {
 
-// Carries worker events to the dialog as queued Qt signals.
+// Carries worker events, and the worker's end, to the dialog as queued Qt signals.
 class QtTransferSink : public QObject, public TransferSink {
   Q_OBJECT
 
@@ -34,6 +34,7 @@ class QtTransferSink : public QObject, public TransferSink {
 
  signals:
   void posted(lumora::TransferEvent event);
+  void workerEnded();
 };
 
 class CCommProgDlg : public QDialog {
@@ -74,6 +75,7 @@ class CCommProgDlg : public QDialog {
   void ApplyStep(int step, const lumora::TransferEvent& event);
   void CheckLine(int line);
   void EnableLine(int line);
+  void StartWorker();
   void WaitForWorker();
 
   QtTransferSink sink_;

@@ -1,12 +1,15 @@
 #include "app/gui_interaction.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QStringList>
 #include <QThread>
 #include <mutex>
+
+#include "app/modal_run.h"
 
 namespace lumora::gui {
 namespace {
@@ -25,15 +28,31 @@ FileDialogHook CurrentFileHook() {
   return gFileDialogHook;
 }
 
-// Runs `fn` on the user-interface thread and waits for it.
+// Runs `fn` on the user-interface thread and waits for it. The caller must not hold up the
+// user-interface thread meanwhile (it runs an event loop while any worker may ask).
 template <typename Result, typename Fn>
-Result OnUiThread(Fn fn) {
+Result OnUiThread(Fn fn, Result withoutApplication) {
   QCoreApplication* app = QCoreApplication::instance();
-  if (!app || QThread::currentThread() == app->thread()) return fn();
-  Result result{};
+  if (!app) return withoutApplication;
+  if (QThread::currentThread() == app->thread()) return fn();
+  Result result = withoutApplication;
   QMetaObject::invokeMethod(
       app, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
   return result;
+}
+
+// The answer of a box closed without a button (Escape, or the application closing).
+Answer EscapeAnswer(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return Answer::Ok;
+    case MessageButtons::YesNo:
+      return Answer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+      return Answer::Cancel;
+  }
+  return Answer::Cancel;
 }
 
 QMessageBox::StandardButton ToButton(Answer answer) {
@@ -86,11 +105,18 @@ QWidget* ParentFor(QWidget* parent) {
 
 }  // namespace
 
-QString FromLocal(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+QString FromLatin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-std::string ToLocal(const QString& text) {
-  return text.toLocal8Bit().toStdString();
+std::string ToLatin1(const QString& text) {
+  return text.toLatin1().toStdString();
+}
+
+QString FromPath(const std::string& path) {
+  return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+std::string ToPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
 }
 
 void SetMessageBoxHook(MessageBoxHook hook) {
@@ -104,7 +130,7 @@ void SetFileDialogHook(FileDialogHook hook) {
 }
 
 QString QtFilter(const std::string& filter) {
-  QStringList parts = FromLocal(filter).split('|');
+  QStringList parts = FromLatin1(filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     if (!parts[i].isEmpty()) filters << parts[i];
@@ -112,47 +138,66 @@ QString QtFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
+namespace {
+
+Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request) {
+  return OnUiThread<Answer>(
+      [&] {
+        // While the application closes no new box comes up.
+        if (ExitPending()) return EscapeAnswer(request.buttons);
+        ModalScope scope;
+        if (MessageBoxHook hook = CurrentMessageHook()) return hook(request);
+        QMessageBox box(ToIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
+                        ParentFor(parent.data()));
+        switch (request.buttons) {
+          case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+          case MessageButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+          case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+          case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        box.setDefaultButton(ToButton(request.defaultAnswer));
+        int button = box.exec();
+        return box.clickedButton() ? FromButton(button) : EscapeAnswer(request.buttons);
+      },
+      request.defaultAnswer);
+}
+
+}  // namespace
+
 Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
                       MessageButtons buttons, Answer defaultAnswer) {
   MessageBoxRequest request{text, caption.isEmpty() ? QString::fromLatin1(kApplicationTitle) : caption, icon,
                             buttons, defaultAnswer};
-  if (MessageBoxHook hook = CurrentMessageHook()) return hook(request);
-  return OnUiThread<Answer>([&] {
-    QMessageBox box(ToIcon(icon), request.caption, text, QMessageBox::NoButton, ParentFor(parent));
-    switch (buttons) {
-      case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-      case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-      case MessageButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-      case MessageButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    }
-    box.setDefaultButton(ToButton(defaultAnswer));
-    return FromButton(box.exec());
-  });
+  return ShowBox(parent, request);
 }
 
 namespace {
 
-std::optional<QString> AskFile(QWidget* parent, const FilePrompt& prompt, bool save) {
-  if (FileDialogHook hook = CurrentFileHook()) return hook(prompt, save);
-  return OnUiThread<std::optional<QString>>([&]() -> std::optional<QString> {
-    QFileDialog dialog(ParentFor(parent), FromLocal(prompt.title), FromLocal(prompt.startFolder),
-                       QtFilter(prompt.filter));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!prompt.defaultExtension.empty()) dialog.setDefaultSuffix(FromLocal(prompt.defaultExtension));
-    if (!prompt.defaultName.empty()) dialog.selectFile(FromLocal(prompt.defaultName));
-    if (!prompt.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
-  });
+std::optional<QString> AskFile(QPointer<QWidget> parent, const FilePrompt& prompt, bool save) {
+  return OnUiThread<std::optional<QString>>(
+      [&]() -> std::optional<QString> {
+        if (ExitPending()) return std::nullopt;
+        ModalScope scope;
+        if (FileDialogHook hook = CurrentFileHook()) return hook(prompt, save);
+        QFileDialog dialog(ParentFor(parent.data()), FromLatin1(prompt.title), FromPath(prompt.startFolder),
+                           QtFilter(prompt.filter));
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (!prompt.defaultExtension.empty()) dialog.setDefaultSuffix(FromLatin1(prompt.defaultExtension));
+        if (!prompt.defaultName.empty()) dialog.selectFile(FromPath(prompt.defaultName));
+        if (!prompt.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().first();
+      },
+      std::optional<QString>());
 }
 
 }  // namespace
@@ -165,24 +210,25 @@ std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt) {
 }
 
 void GuiInteraction::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-  ShowMessageBox(parent_, FromLocal(text), FromLocal(caption), icon);
+  Ask(text, caption, MessageButtons::Ok, icon, Answer::Ok);
 }
 
 Answer GuiInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon, Answer defaultAnswer) {
-  return ShowMessageBox(parent_, FromLocal(text), FromLocal(caption), icon, buttons, defaultAnswer);
+  QString title = caption.empty() ? QString::fromLatin1(kApplicationTitle) : FromLatin1(caption);
+  return ShowBox(parent_, MessageBoxRequest{FromLatin1(text), title, icon, buttons, defaultAnswer});
 }
 
 std::optional<std::string> GuiInteraction::PromptOpenFile(const FilePrompt& prompt) {
-  auto path = AskOpenFile(parent_, prompt);
+  auto path = AskFile(parent_, prompt, false);
   if (!path) return std::nullopt;
-  return ToLocal(*path);
+  return ToPath(*path);
 }
 
 std::optional<std::string> GuiInteraction::PromptSaveFile(const FilePrompt& prompt) {
-  auto path = AskSaveFile(parent_, prompt);
+  auto path = AskFile(parent_, prompt, true);
   if (!path) return std::nullopt;
-  return ToLocal(*path);
+  return ToPath(*path);
 }
 
 }  // namespace lumora::gui

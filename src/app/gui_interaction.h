@@ -1,7 +1,9 @@
 #pragma once
-// Message boxes and file prompts for the GUI. Callable from any thread: calls from the transfer worker
-// are carried to the user-interface thread and wait there for the answer. Tests install hooks.
+// Message boxes and file prompts for the GUI. Callable from any thread: calls from a worker are carried
+// to the user-interface thread and wait there for the answer. Tests install hooks, which answer on the
+// user-interface thread in place of the dialog, so they take the same road as a real box.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -36,6 +38,7 @@ void SetFileDialogHook(FileDialogHook hook);
 class GuiInteraction : public Interaction {
  public:
   explicit GuiInteraction(QWidget* parent = nullptr) : parent_(parent) {}
+  // Call on the user-interface thread.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
@@ -45,10 +48,14 @@ class GuiInteraction : public Interaction {
   std::optional<std::string> PromptSaveFile(const FilePrompt& prompt) override;
 
  private:
-  QWidget* parent_;
+  QPointer<QWidget> parent_;
 };
 
-QString FromLocal(const std::string& text);
-std::string ToLocal(const QString& text);
+// Texts of the project file and the panel are single bytes: Latin-1 both ways, whatever the locale.
+QString FromLatin1(const std::string& text);
+std::string ToLatin1(const QString& text);
+// File and folder names as the file system spells them.
+QString FromPath(const std::string& path);
+std::string ToPath(const QString& path);
 
 }  // namespace lumora::gui

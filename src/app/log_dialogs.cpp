@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
+#include "app/modal_run.h"
 #include "model/message_text.h"
 #include "plc/plan_n_run.h"
 
@@ -20,7 +21,7 @@ CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent) 
   std::string joined;
   for (const std::string& line : lines)
     joined += line;
-  text_ = FromLocal(MessageDisplayText(joined));
+  text_ = FromLatin1(MessageDisplayText(joined));
   view_ = new QTextEdit(this);
   view_->setObjectName("logText");
   view_->setReadOnly(true);
@@ -70,7 +71,7 @@ void CLog::OnSaveLog() {
   std::optional<QString> path = AskSaveFile(this, prompt);
   if (!path) return;
   QFile file(*path);
-  if (file.open(QIODevice::WriteOnly)) file.write(text_.toLocal8Bit());
+  if (file.open(QIODevice::WriteOnly)) file.write(text_.toLatin1());
   accept();
 }
 
@@ -80,7 +81,7 @@ CPNRConvDlg::CPNRConvDlg(const std::vector<std::string>& log, const std::string&
   setWindowTitle("Incomplete tag map");
   std::vector<char> text(mapPath.size() + 400);
   std::snprintf(text.data(), text.size(), kIncompleteTagMapFormat, mapPath.c_str());
-  auto* label = new QLabel(FromLocal(text.data()), this);
+  auto* label = new QLabel(FromLatin1(text.data()), this);
   label->setWordWrap(true);
   auto* yes = new QPushButton("&Yes", this);
   yes->setObjectName("yesButton");
@@ -91,7 +92,10 @@ CPNRConvDlg::CPNRConvDlg(const std::vector<std::string>& log, const std::string&
   details->setObjectName("detailsButton");
   connect(yes, &QPushButton::clicked, this, &QDialog::accept);
   connect(no, &QPushButton::clicked, this, &QDialog::reject);
-  connect(details, &QPushButton::clicked, this, [this] { CLog(log_, true, this).exec(); });
+  connect(details, &QPushButton::clicked, this, [this] {
+    CLog log(log_, true, this);
+    ExecModal(log);
+  });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(details);
   buttons->addStretch();
@@ -112,7 +116,10 @@ CPanelNotConfDlg::CPanelNotConfDlg(const std::vector<std::string>& missing, QWid
   auto* details = new QPushButton("&Details...", this);
   details->setObjectName("detailsButton");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(details, &QPushButton::clicked, this, [this] { CLog(missing_, false, this).exec(); });
+  connect(details, &QPushButton::clicked, this, [this] {
+    CLog log(missing_, false, this);
+    ExecModal(log);
+  });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(details);
   buttons->addStretch();

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
 
 #include <QIcon>
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
+#include "app/modal_run.h"
 #include "app/pictures.h"
 #include "link/link_speed.h"
 #include "model/project_file.h"
@@ -18,13 +20,47 @@
 
 namespace lumora::gui {
 
+void DeferredInteraction::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+  {
+    std::lock_guard lock(mutex_);
+    kept_.push_back({text, caption, icon});
+  }
+  // Posted, never waited for.
+  if (QCoreApplication* app = QCoreApplication::instance())
+    QMetaObject::invokeMethod(
+        app, [this] { ShowKept(); }, Qt::QueuedConnection);
+}
+
+Answer DeferredInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons,
+                                MessageIcon icon, Answer defaultAnswer) {
+  ShowMessage(text, caption, icon);
+  return defaultAnswer;
+}
+
+void DeferredInteraction::ShowKept() {
+  std::vector<Kept> kept;
+  {
+    std::lock_guard lock(mutex_);
+    kept.swap(kept_);
+  }
+  for (const Kept& message : kept)
+    shown_.ShowMessage(message.text, message.caption, message.icon);
+}
+
+const PlcCatalogue& DiscoveringPlcEnvironment::Wait() {
+  const PlcCatalogue& catalogue = discovery_.Wait();
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app && QThread::currentThread() == app->thread()) discoveryMessages_.ShowKept();
+  return catalogue;
+}
+
 PlcCatalogueEntry DiscoveringPlcEnvironment::LookupPlc(int manufacturerId, int modelId) {
-  return discovery_.Wait().Lookup(manufacturerId, modelId);
+  return Wait().Lookup(manufacturerId, modelId);
 }
 
 std::unique_ptr<PlcModule> DiscoveringPlcEnvironment::LoadPlcLibrary(const std::string& path,
                                                                      bool& initialised) {
-  InstalledPlcEnvironment installed(discovery_.Wait(), ui_);
+  InstalledPlcEnvironment installed(Wait(), ui_);
   return installed.LoadPlcLibrary(path, initialised);
 }
 
@@ -41,6 +77,8 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
 CLumoraApp::~CLumoraApp() {
   delete mainFrame_.data();
   (void)discovery_.Wait();
+  // Messages the discovery kept after the last event loop are not shown any more.
+  removePostedEvents(this);
 }
 
 CMainFrame* CLumoraApp::MainFrame() {
@@ -56,7 +94,7 @@ void CLumoraApp::ParseCommandLine() {
   QStringList args = arguments();
   for (int i = 1; i < args.size(); ++i) {
     if (args[i] == "--install-dir" && i + 1 < args.size()) {
-      installDirOption_ = ToLocal(args[++i]);
+      installDirOption_ = ToPath(args[++i]);
     } else if (args[i] == "--open" && i + 1 < args.size()) {
       openAtStart = args[++i];
     }
@@ -65,7 +103,7 @@ void CLumoraApp::ParseCommandLine() {
 
 bool CLumoraApp::InitInstance() {
   SetLinkSpeed(9600);
-  discovery_.Start(ui_);
+  discovery_.Start(discoveryMessages_);
   mainFrame_ = new CMainFrame(*this);
   if (!mainFrame_) return false;
   ui_.SetParent(mainFrame_);
@@ -114,7 +152,7 @@ void CLumoraApp::OnFileOpen() {
 
 void CLumoraApp::OnAppAbout() {
   CAboutDlg dialog(mainFrame_);
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 }  // namespace lumora::gui

@@ -6,6 +6,7 @@
 #include "app/gui_interaction.h"
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
+#include "app/modal_run.h"
 #include "model/project_file.h"
 #include "plc/plan_n_run.h"
 
@@ -15,7 +16,7 @@ namespace {
 bool ConfirmConversion(const std::vector<std::string>& log, const std::string& mapPath, void*) {
   QApplication::restoreOverrideCursor();
   CPNRConvDlg dialog(log, mapPath, QApplication::activeWindow());
-  bool yes = dialog.exec() == QDialog::Accepted;
+  bool yes = ExecModal(dialog) == QDialog::Accepted;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   return yes;
 }
@@ -38,7 +39,7 @@ void CLumoraDoc::ReplaceProject(std::unique_ptr<TQMProject> project) {
 bool CLumoraDoc::OnOpenDocument(const QString& path) {
   newDocument_ = false;
   auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
-  if (!OpenProjectFile(*project, ToLocal(path))) return false;
+  if (!OpenProjectFile(*project, ToPath(path))) return false;
   if (project->tagMapLinked) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool converted = ConvertLinkedProjectOnOpen(*project, ConfirmConversion, nullptr);
@@ -53,8 +54,8 @@ bool CLumoraDoc::OnOpenDocument(const QString& path) {
 
 bool CLumoraDoc::OnSaveDocument(const QString& path) {
   std::string error;
-  if (!SaveProjectFile(*project_, ToLocal(path), &error)) {
-    ShowMessageBox(nullptr, QString("%1\n%2").arg(path, FromLocal(error)), "", MessageIcon::Error);
+  if (!SaveProjectFile(*project_, ToPath(path), &error)) {
+    ShowMessageBox(nullptr, QString("%1\n%2").arg(path, FromPath(error)), "", MessageIcon::Error);
     return false;
   }
   SetPathName(path);
@@ -83,8 +84,8 @@ bool CLumoraDoc::SaveModified() {
 
 void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
   path_ = QFileInfo(path).absoluteFilePath();
-  project_->fileName = ToLocal(QFileInfo(path).fileName());
-  if (addToRecentFiles) app_.User().AddRecentFile(ToLocal(path_));
+  project_->fileName = ToPath(QFileInfo(path).fileName());
+  if (addToRecentFiles) app_.User().AddRecentFile(ToPath(path_));
   emit titleChanged(Title());
 }
 

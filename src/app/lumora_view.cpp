@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <mutex>
+#include <vector>
 
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
@@ -14,6 +16,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
+#include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "link/comm_log.h"
@@ -29,25 +32,38 @@
 namespace lumora::gui {
 namespace {
 
-// Errors of the view's own short exchanges: shown at once with the stop icon.
+// Errors of the view's own short exchanges. The exchange runs on a worker, which never waits for a
+// window here: the errors are kept and shown with the stop icon once it has ended.
 class ViewErrorSink : public TransferSink {
  public:
-  explicit ViewErrorSink(QWidget* view) : view_(view) {}
   void Post(const TransferEvent& event) override {
     if (event.message != TransferMessage::Error) return;
-    QString text = FromLocal(event.statusText);
-    if (!event.hint.empty()) text += "\n\n" + FromLocal(event.hint);
-    ShowMessageBox(view_, text, "", MessageIcon::Error);
+    std::lock_guard lock(mutex_);
+    errors_.push_back(event);
+  }
+  void ShowErrors(QWidget* view) {
+    std::vector<TransferEvent> errors;
+    {
+      std::lock_guard lock(mutex_);
+      errors.swap(errors_);
+    }
+    for (const TransferEvent& event : errors) {
+      QString text = FromLatin1(event.statusText);
+      if (!event.hint.empty()) text += "\n\n" + FromLatin1(event.hint);
+      ShowMessageBox(view, text, "", MessageIcon::Error);
+    }
   }
 
  private:
-  QWidget* view_;
+  std::mutex mutex_;
+  std::vector<TransferEvent> errors_;
 };
 
 QString TagLine(const char* label, const TQMTag& tag) {
-  QString text = QString("%1: %2").arg(label, FromLocal(tag.address));
-  if (!tag.tagName.empty()) text += QString(" (%1)").arg(FromLocal(tag.tagName));
-  return text + QString("   %1, %2").arg(ValueTypeText(tag.valueType), FromLocal(tag.AccessText()));
+  QString text = QString("%1: %2").arg(label, FromLatin1(tag.address));
+  if (!tag.tagName.empty()) text += QString(" (%1)").arg(FromLatin1(tag.tagName));
+  return text + QString("   %1, %2")
+                    .arg(QString::fromLatin1(ValueTypeText(tag.valueType)), FromLatin1(tag.AccessText()));
 }
 
 void AddTag(QTreeWidgetItem* parent, const char* label, const TQMTag& tag) {
@@ -126,7 +142,7 @@ bool CLumoraView::OnInitialUpdate() {
   bool ok = FillPlc();
   QApplication::restoreOverrideCursor();
   if (!ok) {
-    ShowMessageBox(this, kP005Text, "", MessageIcon::Error);
+    ShowMessageBox(this, QString::fromLatin1(kP005Text), "", MessageIcon::Error);
     return false;
   }
   Refresh();
@@ -174,7 +190,7 @@ void CLumoraView::Refresh() {
   readButton_->setText(multiplexer ? "&Read from\n Multiplexer" : "&Read from\n Panel");
   heading_->setText(QString("%1 — %2, PLC %3")
                         .arg(doc_->Title(), multiplexer ? "Multi-Panel System" : "Single Panel System",
-                             FromLocal(project.plcSettings.plcName)));
+                             FromLatin1(project.plcSettings.plcName)));
   summary_->clear();
   const TQMPanel* current = project.CurrentPanel();
   if (!current && !project.panels.empty()) current = project.panels.front().get();
@@ -185,7 +201,7 @@ void CLumoraView::Refresh() {
     const TQMPanel& panel = *panelPtr;
     auto* item = new QTreeWidgetItem(summary_, {QString("Port %1: %2 — %3 messages, %4 PLC addresses")
                                                     .arg(panel.port)
-                                                    .arg(FromLocal(panel.ModelText()))
+                                                    .arg(FromLatin1(panel.ModelText()))
                                                     .arg(panel.messages.size())
                                                     .arg(panel.AddressCount())});
     for (const TQMMessage& message : panel.messages) {
@@ -194,7 +210,7 @@ void CLumoraView::Refresh() {
       QString indent(std::max(0, static_cast<int>(message.level)) * 2, ' ');
       auto* line = new QTreeWidgetItem(item, {QString("%1  %2%3%4")
                                                   .arg(prefix, indent, message.isFolder ? "+" : "",
-                                                       FromLocal(MessageDisplayText(message.text)))});
+                                                       FromLatin1(MessageDisplayText(message.text)))});
       if (message.HasDataItem(1)) AddTag(line, "Data 1", message.data1);
       if (message.HasDataItem(1) && message.data1.variableDecimal)
         AddTag(line, "Decimal Point", message.data1.decimalPointTag);
@@ -228,12 +244,12 @@ void CLumoraView::OnWrite() {
   CommLogNote("-- Program version: " + ApplicationVersion());
   if (std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project)) {
     CPanelNotConfDlg dialog(*missing, this);
-    dialog.exec();
+    ExecModal(dialog);
     CloseCommLog();
     return;
   }
   CCommProgDlg dialog(project, kOperationWrite, QString(), this);
-  dialog.exec();
+  ExecModal(dialog);
   CloseCommLog();
 }
 
@@ -245,7 +261,7 @@ std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
   auto project = std::make_unique<TQMProject>(CoreServices{&app->Ui(), &app->Plc()});
   project->AddPanel(kPanelQM210, 1);
   CCommProgDlg dialog(*project, kOperationRead, QString(), parent);
-  dialog.exec();
+  ExecModal(dialog);
   // The dialog's flag is also set after a shown error: only a read that reached its end counts.
   bool succeeded =
       dialog.Finished() && dialog.Context().step == kStepReadFinished && !project->panels.empty();
@@ -280,12 +296,11 @@ void CLumoraView::OnVerify() {
   TQMProject& project = doc_->Project();
   if (project.systemType == 1) {
     TQMProject working(project);
-    ViewErrorSink sink(this);
+    ViewErrorSink sink;
     TransferContext context(&working, kOperationRead, &CLumoraApp::Instance()->Ui(), &sink);
     context.portName = CLumoraApp::Instance()->PortName();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool ok = CheckMultiplexerSetup(context);
-    QApplication::restoreOverrideCursor();
+    bool ok = RunOffUiThread([&] { return CheckMultiplexerSetup(context); });
+    sink.ShowErrors(this);
     if (!ok) return;
   }
   OpenCommLog("Read.txt");
@@ -293,7 +308,7 @@ void CLumoraView::OnVerify() {
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
   if (read) {
     VerifyResult result = CompareWithPanel(project, *read);
-    ShowMessageBox(this, FromLocal(result.text), "", MessageIcon::Information);
+    ShowMessageBox(this, FromLatin1(result.text), "", MessageIcon::Information);
   }
   CloseCommLog();
 }
@@ -301,24 +316,21 @@ void CLumoraView::OnVerify() {
 void CLumoraView::OnInformation() {
   CLumoraApp* app = CLumoraApp::Instance();
   TQMProject working(doc_->Project());
-  ViewErrorSink sink(this);
+  ViewErrorSink sink;
   TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
   context.portName = app->PortName();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
   int mode = 1;
-  std::unique_ptr<TQMStatusResp> status;
   bool multiplexer = working.systemType == 1;
-  if (multiplexer) {
+  std::unique_ptr<TQMStatusResp> status = RunOffUiThread([&] {
+    if (!multiplexer) return QueryUnitInformation(context, mode);
     // The selected panel, through the multiplexer.
-    status = QuerySelectedPanelInformation(context);
     mode = 0;
-  } else {
-    status = QueryUnitInformation(context, mode);
-  }
-  QApplication::restoreOverrideCursor();
+    return QuerySelectedPanelInformation(context);
+  });
+  sink.ShowErrors(this);
   if (!status) return;
   CPanelStatusDlg dialog(DescribeUnit(*status, false, mode, app->Ui()), this);
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 void CLumoraView::Firmware(bool multiplexer) {
@@ -330,11 +342,11 @@ void CLumoraView::Firmware(bool multiplexer) {
   } else {
     SetLinkSpeedForProject();
   }
-  if (choose.exec() == QDialog::Accepted && !choose.FilePath().isEmpty()) {
+  if (ExecModal(choose) == QDialog::Accepted && !choose.FilePath().isEmpty()) {
     CCommProgDlg dialog(doc_->Project(),
                         multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
                         choose.FilePath(), this);
-    dialog.exec();
+    ExecModal(dialog);
   }
   CloseCommLog();
 }
@@ -356,12 +368,11 @@ void CLumoraView::OnClearMemory() {
       Answer::Yes)
     return;
   if (working.panels.empty()) return;
-  ViewErrorSink sink(this);
+  ViewErrorSink sink;
   TransferContext context(&working, kOperationWrite, &app->Ui(), &sink);
   context.portName = app->PortName();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  ClearPanelMemory(context);
-  QApplication::restoreOverrideCursor();
+  RunOffUiThread([&] { ClearPanelMemory(context); });
+  sink.ShowErrors(this);
 }
 
 }  // namespace lumora::gui

@@ -23,6 +23,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
+#include "app/modal_run.h"
 #include "app/pictures.h"
 #include "app/serial_ports.h"
 #include "app/welcome.h"
@@ -91,7 +92,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* logo = new QLabel(this);
   logo->setPixmap(LogoPicture(QSize(48, 48)));
   auto* version =
-      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLocal(ApplicationVersion())), this);
+      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLatin1(ApplicationVersion())), this);
   version->setObjectName("versionLabel");
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
@@ -134,7 +135,10 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   }
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // The MDI area outlives this part of the window and reports its last activation while it goes.
+  disconnect(mdi_, nullptr, this, nullptr);
+}
 
 CWelcomeFrame* CMainFrame::WelcomeFrame() const {
   return welcome_.data();
@@ -236,7 +240,7 @@ void CMainFrame::FillRecentFiles() {
   std::vector<std::string> files = app_.User().RecentFiles();
   int number = 1;
   for (const std::string& file : files) {
-    QString path = FromLocal(file);
+    QString path = FromPath(file);
     auto* action = new QAction(QString("&%1 %2").arg(number++).arg(path), this);
     connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFile(path); });
     fileMenu_->insertAction(recentSeparator_, action);
@@ -252,7 +256,7 @@ void CMainFrame::FillRecentFiles() {
 
 void CMainFrame::FillPortMenu() {
   portMenu_->clear();
-  QString stored = FromLocal(app_.PortName());
+  QString stored = FromPath(app_.PortName());
   for (int n = 1; n <= 4; ++n) {
     QAction* action = portMenu_->addAction(QString("COM&%1").arg(n));
     action->setObjectName(QString("actionCOM%1").arg(n));
@@ -282,20 +286,23 @@ void CMainFrame::FillPortMenu() {
 }
 
 void CMainFrame::OnPortChosen(const QString& port) {
-  app_.StorePort(ToLocal(port));
+  app_.StorePort(ToPath(port));
 }
 
 void CMainFrame::OnOtherPort() {
-  bool ok = false;
-  QString stored = FromLocal(app_.PortName());
-  QString path = QInputDialog::getText(
-      this, "Serial port", "Device path of the serial port (for example /dev/ttyUSB0):", QLineEdit::Normal,
-      stored.startsWith('/') ? stored : "/dev/ttyUSB0", &ok);
-  if (ok && !path.trimmed().isEmpty()) OnPortChosen(path.trimmed());
+  QString stored = FromPath(app_.PortName());
+  QInputDialog input(this);
+  input.setWindowTitle("Serial port");
+  input.setLabelText("Device path of the serial port (for example /dev/ttyUSB0):");
+  input.setTextValue(stored.startsWith('/') ? stored : "/dev/ttyUSB0");
+  if (ExecModal(input) == QDialog::Accepted) {
+    QString path = input.textValue().trimmed();
+    if (!path.isEmpty()) OnPortChosen(path);
+  }
 }
 
 void CMainFrame::OnHelpTopics() {
-  QString help = FromLocal(InstallPath("help/index.html"));
+  QString help = FromPath(InstallPath("help/index.html"));
   if (QFileInfo::exists(help)) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(help));
     return;
@@ -318,12 +325,12 @@ void CMainFrame::RestorePlacementAndFolders() {
 
   std::string path = app_.User().WorkingPath();
   if (path.empty()) {
-    QString install = FromLocal(InstallDir());
+    QString install = FromPath(InstallDir());
     QDir().mkpath(install + "/Firmware");
     QDir().mkpath(install + "/Project");
-    path = ToLocal(install + "/Project");
+    path = ToPath(install + "/Project");
   }
-  QDir::setCurrent(FromLocal(path));
+  QDir::setCurrent(FromPath(path));
   OpenWelcomeScreen();
 }
 
@@ -410,7 +417,8 @@ void CMainFrame::ChildFrameClosed(CChildFrame* frame) {
   QMetaObject::invokeMethod(
       this,
       [this] {
-        if (CChildFrame::OpenCount() == 0) OpenWelcomeScreen();
+        // Not while the main window itself is closing.
+        if (CChildFrame::OpenCount() == 0 && isVisible()) OpenWelcomeScreen();
         UpdateMenus();
       },
       Qt::QueuedConnection);
@@ -424,11 +432,21 @@ void CMainFrame::SavePlacement() {
   placement.right = normalRect_.left() + normalRect_.width();
   placement.bottom = normalRect_.top() + normalRect_.height();
   app_.User().SetWindow(placement);
-  app_.User().SetWorkingPath(ToLocal(QDir::currentPath().left(260)));
+  app_.User().SetWorkingPath(ToPath(QDir::currentPath().left(260)));
   app_.User().Sync();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A dialog, message box or panel exchange still running would lose the windows under it: end them
+  // from the top down first (each one that ends brings the close back here), then close.
+  if (ModalDepth() > 0 || QApplication::activeModalWidget()) {
+    event->ignore();
+    SetExitPending(true);
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+      QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+    return;
+  }
+  SetExitPending(false);
   for (CLumoraDoc* doc : Documents()) {
     if (!doc->SaveModified()) {
       event->ignore();

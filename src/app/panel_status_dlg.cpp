@@ -23,7 +23,7 @@ namespace lumora::gui {
 namespace {
 
 QLabel* Value(QWidget* parent, const std::string& text, const char* name, int id) {
-  auto* label = new QLabel(FromLocal(text), parent);
+  auto* label = new QLabel(FromLatin1(text), parent);
   label->setObjectName(name);
   label->setProperty("controlId", id);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -146,18 +146,18 @@ void CUpgdeFirmDlg::SetFilePath(const QString& path) {
 
 void CUpgdeFirmDlg::OnBrowse() {
   CLumoraApp* app = CLumoraApp::Instance();
-  QString start = app ? FromLocal(app->User().FirmwarePath()) : QString();
+  QString start = app ? FromPath(app->User().FirmwarePath()) : QString();
   if (start.isEmpty()) {
-    start = FromLocal(InstallPath("Firmware"));
+    start = FromPath(InstallPath("Firmware"));
     QDir().mkpath(start);
   }
   FilePrompt prompt;
   prompt.filter = "Firmware Files (*.hex)|*.hex|All Files (*.*)|*.*||";
-  prompt.startFolder = ToLocal(start);
+  prompt.startFolder = ToPath(start);
   std::optional<QString> chosen = AskOpenFile(this, prompt);
   if (!chosen) return;
   path_->setText(*chosen);
-  if (app) app->User().SetFirmwarePath(ToLocal(QFileInfo(*chosen).absolutePath()));
+  if (app) app->User().SetFirmwarePath(ToPath(QFileInfo(*chosen).absolutePath()));
 }
 
 }  // namespace lumora::gui

@@ -133,7 +133,7 @@ QPixmap UnitPicture(int unitType, QSize size) {
     return pixmap;
   }
   Bezel(p, r);
-  QString name = QString::fromStdString(UnitModelName(unitType));
+  QString name = QString::fromLatin1(UnitModelName(unitType).c_str());
   Label(p,
         QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.03, r.width() * 0.5, r.height() * 0.1),
         name.isEmpty() ? QString() : "Lumora " + name);

@@ -10,6 +10,7 @@
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/main_frame.h"
+#include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "link/responses.h"
@@ -60,7 +61,7 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
   logo->setObjectName("logo");
   logo->setPixmap(LogoPicture(QSize(64, 64)));
   auto* title = StaticEx(this, kApplicationTitle, 34, "titleLabel");
-  auto* version = StaticEx(this, QString("Version %1").arg(FromLocal(ApplicationVersion())), 15,
+  auto* version = StaticEx(this, QString("Version %1").arg(FromLatin1(ApplicationVersion())), 15,
                            "versionLabel", QColor(0, 0, 255));
   auto* greeting = StaticEx(this, "Welcome to Lumora Write Utility Software", 15, "greetingLabel");
   auto* info1 =
@@ -120,18 +121,17 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
 void CWelcomView::OnConnect() {
   CLumoraApp* app = CLumoraApp::Instance();
   if (!app) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  ConnectionTestResult result = RunConnectionTest(app->PortName());
-  QApplication::restoreOverrideCursor();
+  std::string port = app->PortName();
+  ConnectionTestResult result = RunOffUiThread([&] { return RunConnectionTest(port); });
   if (!result.status) {
-    QString text = FromLocal(result.errorText);
-    if (!result.hint.empty()) text += "\n\n" + FromLocal(result.hint);
+    QString text = FromLatin1(result.errorText);
+    if (!result.hint.empty()) text += "\n\n" + FromLatin1(result.hint);
     ShowMessageBox(this, text, "", MessageIcon::Exclamation);
     return;
   }
   UnitInformation info = DescribeUnit(*result.status, result.multiplexer, 1, app->Ui());
   CPanelStatusDlg dialog(info, this);
-  dialog.exec();
+  ExecModal(dialog);
 }
 
 CWelcomeFrame::CWelcomeFrame(QWidget* parent) : QMdiSubWindow(parent) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSettings>
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gui_screenshots OUTPUT_DIR\n");
     return 2;
   }
-  QString out = QString::fromLocal8Bit(argv[1]);
+  QString out = QFile::decodeName(argv[1]);
   QDir().mkpath(out);
   lumora::testing::TempDir home;
   qputenv("XDG_CONFIG_HOME", home.File("config").c_str());

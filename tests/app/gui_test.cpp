@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
+#include <functional>
 #include <mutex>
 
 #include "app/comm_prog_dlg.h"
@@ -83,6 +86,29 @@ class GuiTest : public QObject {
     return project;
   }
 
+  // Acts on the first modal dialog of type D that comes up (the exchange before it runs on a worker,
+  // so it appears after an unknown time).
+  template <typename D>
+  QPointer<QTimer> OnNextDialog(std::function<void(D*)> act) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [timer, act] {
+      auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      timer->stop();
+      timer->deleteLater();
+      act(dialog);
+    });
+    timer->start(20);
+    return timer;
+  }
+
+  QString CopyOfDemo(const std::string& name) {
+    std::string copy = gHome->File(name);
+    std::filesystem::copy_file(lumora::testing::StageDir() + "/Project/demo-qm210.lmx", copy,
+                               std::filesystem::copy_options::overwrite_existing);
+    return QString::fromStdString(copy);
+  }
+
   void SelectPort(CCommProgDlg& dialog, const std::string& path) {
     dialog.PortList()->addItem(QString::fromStdString(path));
     dialog.PortList()->setCurrentIndex(dialog.PortList()->count() - 1);
@@ -149,13 +175,12 @@ class GuiTest : public QObject {
     // A simulated panel on the port: its information dialog comes up (closed at once here).
     lumora::testing::Simulator sim({"--panel", "QM410"});
     App()->StorePort(sim.Path());
-    QTimer::singleShot(300, [] {
-      if (auto* dialog = qobject_cast<CPanelStatusDlg*>(QApplication::activeModalWidget())) {
-        gRecorder.texts << "dialog:" + dialog->findChild<QLabel*>("modelText")->text();
-        dialog->accept();
-      }
+    QPointer<QTimer> closer = OnNextDialog<CPanelStatusDlg>([](CPanelStatusDlg* dialog) {
+      gRecorder.texts << "dialog:" + dialog->findChild<QLabel*>("modelText")->text();
+      dialog->accept();
     });
     QTest::mouseClick(view->ConnectButton(), Qt::LeftButton);
+    delete closer.data();
     QVERIFY2(gRecorder.Texts().contains("dialog:QM410"), qPrintable(gRecorder.Texts().join("|")));
     App()->StorePort("");
   }
@@ -387,6 +412,122 @@ class GuiTest : public QObject {
                qPrintable(gRecorder.Texts().join("|")));
       QVERIFY(!doc->IsModified());
     }
+    Frame()->MdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  // The short exchanges run on a worker: against a slow panel the window keeps its event loop (timers
+  // fire, it repaints) under the wait cursor, and the outcome is the one it always was.
+  void shortExchangesLeaveTheEventLoopRunning() {
+    struct Watch : QObject {
+      int ticks = 0;
+      int paints = 0;
+      QTimer timer;
+      static bool Waiting() {
+        return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor &&
+               !QApplication::activeModalWidget();
+      }
+      explicit Watch(QWidget* window) {
+        connect(&timer, &QTimer::timeout, this, [this, window] {
+          if (!Waiting()) return;
+          ++ticks;
+          window->update();
+        });
+        timer.start(10);
+        qApp->installEventFilter(this);
+      }
+      ~Watch() override { qApp->removeEventFilter(this); }
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && Waiting()) ++paints;
+        return false;
+      }
+      void Reset() { ticks = paints = 0; }
+    };
+    QVERIFY(Frame()->WelcomeFrame());
+    Watch watch(Frame());
+    QStringList models;
+    auto model = [&models](CPanelStatusDlg* dialog) {
+      models << dialog->findChild<QLabel*>("modelText")->text();
+      dialog->accept();
+    };
+    {
+      lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "250"});
+      App()->StorePort(sim.Path());
+      // Connect to Panel.
+      QPointer<QTimer> closer = OnNextDialog<CPanelStatusDlg>(model);
+      gRecorder.Clear();
+      QTest::mouseClick(Frame()->WelcomeFrame()->View()->ConnectButton(), Qt::LeftButton);
+      delete closer.data();
+      QCOMPARE(models, QStringList{"QM210"});
+      QVERIFY(watch.ticks > 0);
+      QVERIFY(watch.paints > 0);
+      QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
+
+      // Information on the project's panel.
+      QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("responsive.lmx")));
+      CLumoraView* view = Frame()->ActiveView();
+      QVERIFY(view);
+      watch.Reset();
+      closer = OnNextDialog<CPanelStatusDlg>(model);
+      view->OnInformation();
+      delete closer.data();
+      QCOMPARE(models, (QStringList{"QM210", "QM210"}));
+      QVERIFY(watch.ticks > 0);
+      QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
+
+      // Clear memory: the question, then the worker's own message.
+      watch.Reset();
+      view->OnClearMemory();
+      QCOMPARE(gRecorder.Texts(), (QStringList{"This command will clear the panel. Do you want to continue?",
+                                               "Panel(s) memory cleared"}));
+      QVERIFY(watch.ticks > 0);
+      Frame()->MdiArea()->closeAllSubWindows();
+    }
+    {
+      // The multiplexer check before Verify; the read that follows is cancelled.
+      lumora::testing::Simulator sim({"--mux", "2:QM210,5:QMSV", "--reply-delay", "100"});
+      App()->StorePort(sim.Path());
+      TQMProject multi = lumora::testing::MakeMultiplexerProject({&App()->Ui(), &App()->Plc()});
+      std::string path = gHome->File("responsive-mux.lmx");
+      QVERIFY(SaveProjectFile(multi, path));
+      QVERIFY(Frame()->OpenDocumentFile(QString::fromStdString(path)));
+      CLumoraView* view = Frame()->ActiveView();
+      QVERIFY(view);
+      watch.Reset();
+      gRecorder.Clear();
+      bool readOffered = false;
+      QPointer<QTimer> closer = OnNextDialog<CCommProgDlg>([&readOffered](CCommProgDlg* dialog) {
+        readOffered = true;
+        dialog->CancelButton()->click();
+      });
+      view->OnVerify();
+      delete closer.data();
+      QVERIFY(readOffered);
+      QVERIFY(watch.ticks > 0);
+      QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
+      Frame()->MdiArea()->closeAllSubWindows();
+    }
+    App()->StorePort("");
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  // Texts of the file are single bytes: 0xB0 is the degree sign, whatever the locale.
+  void messageBytesShowAsLatin1() {
+    QString path = CopyOfDemo("degree.lmx");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    QVERIFY(bytes.contains("TANK LEVEL  "));
+    bytes.replace("TANK LEVEL  ", "TANK LEVEL\xB0 ");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    QVERIFY(Frame()->OpenDocumentFile(path));
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    QString line = view->Summary()->topLevelItem(0)->child(0)->text(0);
+    QVERIFY2(line.contains(QString("TANK LEVEL") + QChar(0xB0) + " 1111 %"), qPrintable(line));
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(Frame()->WelcomeFrame());
   }
