@@ -19,7 +19,6 @@
 #include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
-#include "link/comm_log.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "model/message_text.h"
@@ -27,6 +26,7 @@
 #include "plc/address_conversion.h"
 #include "plc/plc_manager.h"
 #include "shell/version_loader.h"
+#include "transfer/operations.h"
 #include "transfer/panel_information.h"
 
 namespace lumora::gui {
@@ -126,7 +126,7 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent) : QWidget(parent), do
 CLumoraView::~CLumoraView() = default;
 
 void CLumoraView::SetLinkSpeedForProject() {
-  SetLinkSpeed(doc_->Project().systemType == 1 ? 38400 : 9600);
+  ApplyLinkSpeed(doc_->Project());
 }
 
 bool CLumoraView::OnInitialUpdate() {
@@ -239,18 +239,20 @@ void CLumoraView::OnSetFile() {
 
 void CLumoraView::OnWrite() {
   TQMProject& project = doc_->Project();
-  OpenCommLog("Write.txt");
+  CommLogScope log("Write.txt", ApplicationVersion(), true);
   SetLinkSpeedForProject();
-  CommLogNote("-- Program version: " + ApplicationVersion());
-  if (std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project)) {
-    CPanelNotConfDlg dialog(*missing, this);
+  WriteCheck check = CheckBeforeWrite(project, PlcAddressSizeOf(project, CLumoraApp::Instance()->Ui()));
+  if (check.verdict == WriteCheck::Verdict::Incomplete) {
+    CPanelNotConfDlg dialog(check.missingItems, this);
     ExecModal(dialog);
-    CloseCommLog();
+    return;
+  }
+  if (check.verdict == WriteCheck::Verdict::Invalid) {
+    ShowMessageBox(this, FromLatin1(InvalidProjectText(check.problems)), "", MessageIcon::Error);
     return;
   }
   CCommProgDlg dialog(project, kOperationWrite, QString(), this);
   ExecModal(dialog);
-  CloseCommLog();
 }
 
 namespace {
@@ -258,37 +260,29 @@ namespace {
 // Runs the read dialog on a fresh project with one QM210 record; null unless the read reached its end.
 std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
   CLumoraApp* app = CLumoraApp::Instance();
-  auto project = std::make_unique<TQMProject>(CoreServices{&app->Ui(), &app->Plc()});
-  project->AddPanel(kPanelQM210, 1);
+  auto project = std::make_unique<TQMProject>();
+  PrepareReadTarget(*project, CoreServices{&app->Ui(), &app->Plc()});
   CCommProgDlg dialog(*project, kOperationRead, QString(), parent);
   ExecModal(dialog);
-  // The dialog's flag is also set after a shown error: only a read that reached its end counts.
-  bool succeeded =
-      dialog.Finished() && dialog.Context().step == kStepReadFinished && !project->panels.empty();
-  return succeeded ? std::move(project) : nullptr;
+  return ReadSucceeded(dialog.Context(), *project) ? std::move(project) : nullptr;
 }
 
 }  // namespace
 
 void CLumoraView::OnRead() {
-  OpenCommLog("Read.txt");
-  CommLogNote("-- Program version: " + ApplicationVersion());
+  CommLogScope log("Read.txt", ApplicationVersion(), true);
   if (ShowMessageBox(this, "This operation will overwrite the current program.\nProceed?", "",
                      MessageIcon::Exclamation, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
-    CloseCommLog();
     return;
   }
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
-  if (read && !read->Equals(doc_->Project())) {
-    read->multiplexer.selectedPort = 1;
-    read->fileName = doc_->Project().fileName;
+  if (read && AdoptReadProject(doc_->Project(), *read)) {
     doc_->ReplaceProject(std::move(read));
     freshProject_ = false;
     doc_->SetModifiedFlag(true);
     SetLinkSpeedForProject();
     Refresh();
   }
-  CloseCommLog();
 }
 
 void CLumoraView::OnVerify() {
@@ -303,14 +297,12 @@ void CLumoraView::OnVerify() {
     sink.ShowErrors(this);
     if (!ok) return;
   }
-  OpenCommLog("Read.txt");
-  CommLogNote("-- Program version: " + ApplicationVersion());
+  CommLogScope log("Read.txt", ApplicationVersion(), true);
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
   if (read) {
     VerifyResult result = CompareWithPanel(project, *read);
     ShowMessageBox(this, FromLatin1(result.text), "", MessageIcon::Information);
   }
-  CloseCommLog();
 }
 
 void CLumoraView::OnInformation() {
@@ -334,21 +326,15 @@ void CLumoraView::OnInformation() {
 }
 
 void CLumoraView::Firmware(bool multiplexer) {
-  OpenCommLog("Write.txt");
-  CommLogNote("-- Program version: " + ApplicationVersion());
+  CommLogScope log("Write.txt", ApplicationVersion(), true);
   CUpgdeFirmDlg choose(this);
-  if (multiplexer) {
-    SetLinkSpeed(38400);
-  } else {
-    SetLinkSpeedForProject();
-  }
+  ApplyLinkSpeed(doc_->Project(), multiplexer);
   if (ExecModal(choose) == QDialog::Accepted && !choose.FilePath().isEmpty()) {
     CCommProgDlg dialog(doc_->Project(),
                         multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
                         choose.FilePath(), this);
     ExecModal(dialog);
   }
-  CloseCommLog();
 }
 
 void CLumoraView::OnPanelFirmware() {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -15,11 +16,12 @@
 namespace lumora {
 namespace {
 
+// Settings hold paths and device names: they go to and from Qt in the file-name encoding.
 QString Q(const std::string& text) {
-  return QString::fromLocal8Bit(text.c_str());
+  return QFile::decodeName(QByteArray::fromStdString(text));
 }
 std::string S(const QString& text) {
-  return text.toLocal8Bit().toStdString();
+  return QFile::encodeName(text).toStdString();
 }
 
 // A relative install dir names a folder below the one the program started in (the GUI changes its current

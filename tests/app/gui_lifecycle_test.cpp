@@ -21,7 +21,7 @@
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
 #include "app/panel_status_dlg.h"
-#include "app/version_loader.h"
+#include "shell/version_loader.h"
 #include "app/welcome.h"
 #include "plc/install_dir.h"
 #include "plc/plc_manager.h"

@@ -189,7 +189,9 @@ class GuiTest : public QObject {
     gRecorder.Clear();
     QString bad = QString::fromStdString(gHome->Write("bad.lmx", "not a project\r\n"));
     QVERIFY(!Frame()->OpenDocumentFile(bad));
-    QCOMPARE(gRecorder.Texts(), QStringList{"Error Z002: You are trying to read from an invalid file"});
+    // The system's text, then the file and why on the next line.
+    QCOMPARE(gRecorder.Texts(),
+             QStringList{"Error Z002: You are trying to read from an invalid file\n" + bad + ": not a project file"});
     QVERIFY(Frame()->WelcomeFrame());
     QCOMPARE(CChildFrame::OpenCount(), 0);
   }
@@ -225,15 +227,15 @@ class GuiTest : public QObject {
   }
 
   void openedProjectShowsItsMessages() {
-    QVERIFY(Frame()->OpenDocumentFile(
-        QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx")));
+    // A copy: the test must never save into the build's install tree.
+    QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("opened.lmx")));
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
     QTreeWidget* tree = view->Summary();
     QCOMPARE(tree->topLevelItemCount(), 1);
     QVERIFY(tree->topLevelItem(0)->text(0).startsWith("Port 1: QM210"));
     QVERIFY(tree->topLevelItem(0)->child(0)->text(0).contains("TANK LEVEL  1111 %"));
-    QVERIFY(Frame()->windowTitle().contains("demo-qm210.lmx"));
+    QVERIFY(Frame()->windowTitle().contains("opened.lmx"));
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(Frame()->WelcomeFrame());
   }
@@ -366,8 +368,8 @@ class GuiTest : public QObject {
 
   // The view's Read: a read that fails keeps the project; one that equals it does not mark it modified.
   void readCommandReplacesOnlyAfterAGoodRead() {
-    CLumoraDoc* doc = Frame()->OpenDocumentFile(
-        QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx"));
+    // A copy: the read project replaces it and may be saved when the window closes.
+    CLumoraDoc* doc = Frame()->OpenDocumentFile(CopyOfDemo("read-target.lmx"));
     QVERIFY(doc);
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
