@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "cli/cli_session.h"
+#include "model/editing_rules.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "model/project_summary.h"
+#include "transfer/operations.h"
 
 namespace lumora::cli {
 
@@ -24,7 +26,8 @@ int RunFileCommand(Session& session) {
   if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
 
   if (args.command == "show") {
-    std::fputs(SummarizeProject(project).c_str(), stdout);
+    std::string summary = SummarizeProject(project);
+    std::fwrite(summary.data(), 1, summary.size(), stdout);
     return kExitOk;
   }
   if (args.command == "save-as") {
@@ -37,6 +40,13 @@ int RunFileCommand(Session& session) {
   }
   // check: the file loads, its PLC library is installed and every address is valid for it.
   if (!session.PrepareAddresses(project)) return kExitFailed;
+  // The rules every editor keeps: a project that breaks them loads, but is never written to a panel.
+  std::vector<ProjectProblem> problems = ValidateProject(project, PlcAddressSizeOf(project, session.Ui()));
+  if (!problems.empty()) {
+    for (const ProjectProblem& problem : problems)
+      std::fprintf(stderr, "%s\n", problem.Line().c_str());
+    return kExitFailed;
+  }
   size_t messages = 0;
   int addresses = 0;
   for (const auto& panel : project.panels) {

@@ -16,6 +16,23 @@ void AddressLine(std::ostringstream& out, const std::string& label, const TQMTag
   out << "  " << ValueTypeText(tag.valueType) << "  " << tag.AccessText() << "\n";
 }
 
+// The display form, with bytes a terminal cannot show written as \xNN: every message is listed whole,
+// whatever bytes it holds.
+std::string ShownText(const std::string& text) {
+  std::string shown;
+  for (unsigned char byte : MessageDisplayText(text)) {
+    if (byte >= 0x20 && byte < 0x7F) {
+      shown += static_cast<char>(byte);
+    } else {
+      static const char kDigits[] = "0123456789ABCDEF";
+      shown += "\\x";
+      shown += kDigits[byte >> 4];
+      shown += kDigits[byte & 0x0F];
+    }
+  }
+  return shown;
+}
+
 }  // namespace
 
 std::string SummarizeProject(const TQMProject& project) {
@@ -31,7 +48,7 @@ std::string SummarizeProject(const TQMProject& project) {
     for (const TQMMessage& message : panel.messages) {
       out << "  " << (message.isPlcMessage ? "PLC  " : "Local") << " " << message.number << "\t"
           << std::string(static_cast<size_t>(std::max(0, static_cast<int>(message.level)) * 2), ' ')
-          << (message.isFolder ? "+" : "") << MessageDisplayText(message.text) << "\n";
+          << (message.isFolder ? "+" : "") << ShownText(message.text) << "\n";
       if (message.HasDataItem(1)) AddressLine(out, "Data 1", message.data1);
       if (message.HasDataItem(1) && message.data1.variableDecimal)
         AddressLine(out, "Decimal Point", message.data1.decimalPointTag);

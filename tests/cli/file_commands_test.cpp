@@ -52,6 +52,27 @@ TEST_F(FileCommandsTest, CheckAcceptsTheDemoProjects) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
 }
 
+TEST_F(FileCommandsTest, CheckRefusesWhatAPanelCannotHoldAndShowListsItAll) {
+  // The first message's text gets a NUL byte and grows beyond the 20 characters of its line.
+  std::string text = testing::ReadAll(Demo());
+  size_t start = text.find("TANK LEVEL");
+  ASSERT_NE(start, std::string::npos);
+  text.replace(start, 10, std::string("TANK\0LEVEL TOO LONG FOR A LINE", 31));
+  std::string project = dir.Write("bad-text.lmx", text);
+  ProcessResult check = Lumora({"check", project});
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_NE(
+      check.err.find("Port 1 (QM210), message 1: Error Z005:  The Maximum message length has exceeded."),
+      std::string::npos)
+      << check.err;
+  EXPECT_NE(check.err.find("a character the panel cannot show (0x00)"), std::string::npos) << check.err;
+  // It loads, and show prints every message whole.
+  ProcessResult show = Lumora({"show", project});
+  EXPECT_EQ(show.exitCode, 0);
+  EXPECT_NE(show.out.find("TANK\\x00LEVEL TOO LONG FOR A LINE"), std::string::npos) << show.out;
+  EXPECT_NE(show.out.find("PUMP SPEED"), std::string::npos);
+}
+
 TEST_F(FileCommandsTest, ShowListsMessagesAndAddresses) {
   ProcessResult result = Lumora({"show", Demo()});
   ASSERT_EQ(result.exitCode, 0) << result.err;

@@ -90,6 +90,26 @@ TEST_F(TransferCommandsTest, WriteVerifyReadInfoClear) {
   EXPECT_TRUE(testing::TransferFixture::StoredMessages(state).empty());
 }
 
+TEST_F(TransferCommandsTest, AnErrorTheWorkerShowedIsPrintedOnce) {
+  std::string state = dir.File("state.json");
+  {
+    Simulator sim({"--panel", "QM210", "--state", state});
+    ASSERT_EQ(Lumora({"write", Demo(), "--port", sim.Path()}).exitCode, 0);
+  }
+  // The first tag record names a value type code no panel knows: the table cannot be rebuilt.
+  std::string json = testing::ReadAll(state);
+  size_t table = json.find("\"tagTable\": \"");
+  ASSERT_NE(table, std::string::npos) << json.substr(0, 300);
+  size_t typeCode = table + std::string("\"tagTable\": \"").size() + 2 * 4;
+  json.replace(typeCode, 2, "77");
+  dir.Write("state.json", json);
+
+  Simulator sim({"--panel", "QM210", "--state", state});
+  ProcessResult read = Lumora({"read", dir.File("out.lmx"), "--port", sim.Path()});
+  EXPECT_EQ(read.exitCode, 1);
+  EXPECT_EQ(read.err, "Error in rebuilding the tag list\n");
+}
+
 TEST_F(TransferCommandsTest, MultiplexerProjectThroughTheCli) {
   Simulator sim({"--mux", "2:QM210,5:QMSV", "--empty-port-std"});
   std::string project = StageDir() + "/Project/demo-multiplexer.lmx";
