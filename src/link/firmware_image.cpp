@@ -26,8 +26,9 @@ bool IsHexDigit(char c) {
 }
 
 // One S-record of the given address width: its address and data, checked against its count and
-// checksum. Digits follow the lenient rule of the format.
+// checksum. Anything but hexadecimal digits after the type makes the record invalid.
 bool ParseSRecord(const std::string& line, int addressBytes, long& address, std::vector<uint8_t>& data) {
+  if (!std::all_of(line.begin() + 2, line.end(), IsHexDigit)) return false;
   int count = 0;
   if (!ByteAt(line, 2, count)) return false;
   int dataCount = count - addressBytes - 1;

@@ -199,5 +199,14 @@ TEST(SRecordTest, RecordsEndWithATerminationRecord) {
   EXPECT_FALSE(TQMMuxExec(header + data + "S9\r\n", 0x10000).IsValid());
 }
 
+TEST(SRecordTest, NonHexDigitsAreRefusedEvenWhenTheChecksumFits) {
+  std::string record = SRecord('2', 0x10000, 3, Bytes(32, 0x10));
+  ASSERT_TRUE(TQMMuxExec(record + kS9, 0x10000).IsValid());
+  // "0G" reads as 0x10 by the letter rule, so count and checksum still agree.
+  std::string forged = record;
+  forged.replace(10, 2, "0G");
+  EXPECT_FALSE(TQMMuxExec(forged + kS9, 0x10000).IsValid());
+}
+
 }  // namespace
 }  // namespace lumora
