@@ -259,6 +259,7 @@ std::unique_ptr<TQMXResp> TQMXComm::Transact(TQMXCmd& command) {
   Clock::time_point firstSent{};
   bool firstTimedOut = false;
   for (int attempt = 1;; ++attempt) {
+    DiscardStaleInput();
     CommLogHeader("I said:\n");
     Clock::time_point sent = Clock::now();
     if (attempt == 1) firstSent = sent;
@@ -271,19 +272,38 @@ std::unique_ptr<TQMXResp> TQMXComm::Transact(TQMXCmd& command) {
   }
 }
 
+void TQMXComm::DiscardStaleInput() {
+  if (fd_ < 0 || gone_) return;
+  uint8_t byte = 0;
+  bool noted = false;
+  while (::read(fd_, &byte, 1) == 1) {
+    // Kept in the log: a late reply is worth seeing when a link misbehaves.
+    if (!noted) CommLogNote("discarded before the next packet:");
+    noted = true;
+    CommLogByte(byte);
+  }
+}
+
 void TQMXComm::DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay) {
   // The first packet went unanswered in time, and the retry got a reply. When that reply was the late
   // answer to the first packet, the answer to the retry follows about as long after the retry: wait for
-  // it and drop it, so the next command cannot take it for its own.
+  // it and drop it, so the next command cannot take it for its own. Once such a reply has come and the
+  // line is quiet again, the wait ends.
   CommLogNote("waiting for a late reply");
   auto deadline = retrySent + firstReplyDelay + std::chrono::milliseconds(5 * timeouts_.readIntervalMs + 50);
+  bool received = false;
   for (;;) {
     uint8_t byte = 0;
-    while (::read(fd_, &byte, 1) == 1)
+    while (::read(fd_, &byte, 1) == 1) {
       CommLogByte(byte);
+      received = true;
+    }
     int left = MillisecondsLeft(deadline);
     if (left <= 0) return;
-    if (WaitFor(fd_, POLLIN, left) == Wait::HungUp) return;
+    int wait = received ? std::min(left, 2 * timeouts_.readIntervalMs + 10) : left;
+    Wait outcome = WaitFor(fd_, POLLIN, wait);
+    if (outcome == Wait::HungUp) return;
+    if (outcome == Wait::TimedOut && received) return;
   }
 }
 

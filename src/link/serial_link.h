@@ -56,6 +56,8 @@ class TQMXComm {
 
  private:
   using Clock = std::chrono::steady_clock;
+  // Reads and logs whatever is waiting: it answers an earlier packet, never the next one.
+  void DiscardStaleInput();
   void DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay);
 
   int fd_ = -1;

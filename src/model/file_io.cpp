@@ -122,8 +122,10 @@ bool LinkUnnamed(int fd, int dirFd, std::string& name) {
 // goes first: changing it can clear set-id bits that the mode then puts back.
 void CopyOwnerAndMode(int fd, const struct stat& existing) {
   struct stat created {};
-  if (::fstat(fd, &created) == 0 && (created.st_uid != existing.st_uid || created.st_gid != existing.st_gid)) {
-    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+  if (::fstat(fd, &created) == 0 &&
+      (created.st_uid != existing.st_uid || created.st_gid != existing.st_gid)) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+      (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
   }
   (void)::fchmod(fd, existing.st_mode & 07777);
 }

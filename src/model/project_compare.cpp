@@ -73,8 +73,11 @@ class Walker {
     Value(where, item + "minimum", a.minValue, b.minValue);
     Value(where, item + "variable decimal point", a.variableDecimal, b.variableDecimal);
     Value(where, item + "local password", a.useLocalPassword, b.useLocalPassword);
-    Value(where, item + "access type", std::string(AccessShortText(a.accessType)),
-          std::string(AccessShortText(b.accessType)));
+    if (!Done() && a.accessType != b.accessType) {
+      Differs(where + item + "access type: " + AccessShortText(a.accessType) + " (" +
+              std::to_string(a.accessType) + ") / " + AccessShortText(b.accessType) + " (" +
+              std::to_string(b.accessType) + ")");
+    }
     Tag(where, item + "decimal point address", a.decimalPointTag, b.decimalPointTag);
   }
 

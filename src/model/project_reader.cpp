@@ -76,8 +76,9 @@ void ReadBody(LineReader& file, TQMProject& project, int version) {
     project.panels.push_back(std::move(panel));
   }
   ReadPlcSettings(file, project);
-  // A file that stops after the PLC settings is not linked to a tag map.
-  project.tagMapLinked = !file.AtEnd() && file.Int() == 1;
+  // The tag-map flag ends every file; a linked file names its map on one more line.
+  project.tagMapLinked = file.Int() == 1;
+  if (file.PastEnd()) throw LoadRejected{"the file ends early"};
   if (project.tagMapLinked) {
     project.tagMapPath = file.Line();
     if (file.PastEnd()) throw LoadRejected{"the file ends early"};

@@ -22,7 +22,7 @@ struct ProjectReadResult {
 
 // Reads a whole project file from the start of `file` into `project` (panels, multiplexer table, PLC
 // settings looked up in the PLC catalogue, tag-map flag and path). A file that ends before the last
-// value its structure requires is invalid; only the tag-map flag may be missing (not linked).
+// value its structure requires is invalid; a missing final line break is not.
 ProjectReadResult ReadProject(LineReader& file, TQMProject& project);
 
 }  // namespace lumora

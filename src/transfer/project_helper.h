@@ -34,7 +34,7 @@ class TQMProjectHelper {
   bool WriteSelectedPanel(UnitSession& unit, int port, bool switchFirst);
   bool WriteMessages(UnitSession& unit, TQMPanel& panel);
   bool WriteSystemMessages(UnitSession& unit, TQMPanel& panel);
-  bool WriteMapData(UnitSession& unit, const std::vector<TQMTag>& tags, bool indexMode);
+  bool WriteMapData(UnitSession& unit, const std::vector<uint8_t>& image);
   bool WriteSystemAttributes(UnitSession& unit, TQMPanel& panel);
   bool WritePlcDriver(UnitSession& unit, const std::vector<uint8_t>& image);
   bool WritePlcAttributes(UnitSession& unit);

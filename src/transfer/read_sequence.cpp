@@ -264,7 +264,18 @@ bool TQMProjectHelper::ReadMultiplexerPlcAttributes(UnitSession& unit) {
   TQMProject& p = project();
   CommLogNote("Read PLC Attributes");
   report_.Step(kStepPlcAttrStart);
-  std::optional<std::vector<uint8_t>> read = unit.ReadDump<TQMMuxPlcAttrResp>(kCmdReadMuxPlcAttr, nullptr);
+  // The stream states its length in 16 bits: a unit that never ends its dump is stopped there.
+  constexpr size_t kLongestStream = 0xFFFF + 2;
+  bool endless = false;
+  std::optional<std::vector<uint8_t>> read =
+      unit.ReadDump<TQMMuxPlcAttrResp>(kCmdReadMuxPlcAttr, [&](const std::vector<uint8_t>& data) {
+        endless = data.size() > kLongestStream;
+        return !endless;
+      });
+  if (endless) {
+    report_.Error(TQMErrorResp::TextFor(kLinkBadLength));
+    return false;
+  }
   if (!read) return false;
   std::vector<uint8_t>& stream = *read;
   // The stream is the attributes with their length increased by 2, followed by a checksum of them:

@@ -159,6 +159,15 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
   std::string driverText;
   if (!ReadDriverFile(p.systemType == 1 ? DriverKind::PanelBehindMultiplexer : DriverKind::Panel, driverText))
     return false;
+  // The tag table is made before the panel is touched: one that cannot be made leaves the panel as it is.
+  TQMTagList list;
+  panel->BuildTagList(list);
+  std::optional<std::vector<uint8_t>> mapImage =
+      BuildMapImage(list.tags, p.plcSettings.addressSize, p.systemType == 1, muxTagList_);
+  if (!mapImage) {
+    report_.Error(kTagListRebuildText);
+    return false;
+  }
   report_.Status("Verifying panel Connected...");
   if (report_.Cancelled()) return false;
   CommLogNote("Status ID");
@@ -178,18 +187,12 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
   int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
   report_.StartCounting(static_cast<int64_t>(driver.GetImage().size()) + (messages + 7) * 41 + 27 +
                         tags * (addressSize + 3) + 3 + ((attributes + 2) % 256));
-  TQMTagList list;
-  panel->BuildTagList(list);
-  panelTagList_ = list.tags;
-
-  bool indexMode = p.systemType == 1;
-  bool ok = WriteMessages(unit, *panel) && WriteMapData(unit, panelTagList_, indexMode) &&
+  bool ok = WriteMessages(unit, *panel) && WriteMapData(unit, *mapImage) &&
             WriteSystemAttributes(unit, *panel) && WritePlcDriver(unit, driver.GetImage()) &&
             WritePlcAttributes(unit);
   if (!ok) return false;
   report_.SetPercent(100);
   report_.Step(kStepUnitFinished);
-  panelTagList_.clear();
   return true;
 }
 
@@ -249,14 +252,8 @@ bool TQMProjectHelper::WriteSystemMessages(UnitSession& unit, TQMPanel& panel) {
   return true;
 }
 
-bool TQMProjectHelper::WriteMapData(UnitSession& unit, const std::vector<TQMTag>& tags, bool indexMode) {
+bool TQMProjectHelper::WriteMapData(UnitSession& unit, const std::vector<uint8_t>& image) {
   CommLogNote("Writing Map Data");
-  std::optional<std::vector<uint8_t>> image =
-      BuildMapImage(tags, project().plcSettings.addressSize, indexMode, muxTagList_);
-  if (!image) {
-    report_.Error(kTagListRebuildText);
-    return false;
-  }
   report_.SetStatusText("DownLoading the tag... 0% complete");
   report_.Step(kStepMapStart);
   UnitSession::Upload upload;
@@ -267,8 +264,8 @@ bool TQMProjectHelper::WriteMapData(UnitSession& unit, const std::vector<TQMTag>
     std::snprintf(status, sizeof status, "DownLoading the tag....%d%% complete", report_.Percent());
     report_.Status(status);
   };
-  if (!unit.UploadBlocks(upload, *image)) return false;
-  report_.CountSent(static_cast<int64_t>(image->size() % kBlockSize));
+  if (!unit.UploadBlocks(upload, image)) return false;
+  report_.CountSent(static_cast<int64_t>(image.size() % kBlockSize));
   report_.Step(kStepMapDone);
   return true;
 }
@@ -346,7 +343,9 @@ bool TQMProjectHelper::WriteMultiplexer(UnitSession& unit) {
   report_.StartCounting(static_cast<int64_t>(driver.GetImage().size()) +
                         static_cast<int64_t>(muxTagList_.size()) * (addressSize + 3) + 3 +
                         ((attributes + 2) % 256));
-  if (!WriteMapData(unit, muxTagList_, false) || !WriteMultiplexerPlcAttributes(unit) ||
+  std::optional<std::vector<uint8_t>> mapImage =
+      BuildMapImage(muxTagList_, p.plcSettings.addressSize, false, {});
+  if (!mapImage || !WriteMapData(unit, *mapImage) || !WriteMultiplexerPlcAttributes(unit) ||
       !WritePlcDriver(unit, driver.GetImage())) {
     return false;
   }

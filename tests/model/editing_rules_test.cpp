@@ -170,6 +170,14 @@ TEST_F(EditingRulesTest, DifferencesMatchMessagesByNumber) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], "Port 1 (QM210K), message order");
   EXPECT_FALSE(onPc.Equals(reordered));
+
+  // Access codes compare as numbers: an unknown code is not read/write, though it shows as "R/W".
+  TQMProject oddAccess(onPc);
+  oddAccess.Panel(0).messages[0].data1.accessType = 3;
+  EXPECT_FALSE(onPc.Equals(oddAccess));
+  lines = DescribeDifferences(onPc, oddAccess);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "Port 1 (QM210K), message 1, data 1 access type: R/W (0) / R/W (3)");
 }
 
 }  // namespace

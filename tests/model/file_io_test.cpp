@@ -149,7 +149,8 @@ TEST(ReadWholeFileTest, ReadsUpToTheCapAndRefusesMore) {
   EXPECT_EQ(error, kTooLarge);
   EXPECT_TRUE(contents == "kept") << contents.size() << " bytes read";
 
-  // Firmware and driver files are opened first and read later: a file grown past the cap meanwhile is refused.
+  // Firmware and driver files are opened first and read later: a file grown past the cap meanwhile is
+  // refused.
   InputFile file;
   ASSERT_TRUE(file.Open(dir.Write("driver.hex", ":00000001FF\n"), &error)) << error;
   MakeSparse(dir.File("driver.hex"), static_cast<off_t>(kMaxInputFileSize) + 1);
@@ -227,7 +228,8 @@ TEST(WriteFileAtomicallyTest, WritesThroughSymbolicLinksAndKeepsThem) {
     ASSERT_TRUE(WriteFileAtomically(dir.File("later.lmx"), "made", &error, kind)) << error;
     EXPECT_TRUE(fs::is_symlink(dir.File("later.lmx")));
     EXPECT_EQ(TempDir::Read(dir.File("store/later.lmx")), "made");
-    EXPECT_EQ(Names(dir.Path()), (std::set<std::string>{"absolute.lmx", "later.lmx", "relative.lmx", "store"}));
+    EXPECT_EQ(Names(dir.Path()),
+              (std::set<std::string>{"absolute.lmx", "later.lmx", "relative.lmx", "store"}));
     EXPECT_EQ(Names(dir.File("store")), (std::set<std::string>{"later.lmx", "plant.lmx"}));
 
     // A loop of links is refused.
@@ -333,7 +335,9 @@ TEST(WriteFileAtomicallyTest, ASaveKilledHalfwayLeavesNoTemporaryFile) {
   if (child == 0) {
     // Killed by SIGXFSZ in the middle of writing its data; no core file either.
     ::prctl(PR_SET_DUMPABLE, 0);
-    struct rlimit none {0, 0};
+    struct rlimit none {
+      0, 0
+    };
     ::setrlimit(RLIMIT_CORE, &none);
     struct rlimit size {};
     ::getrlimit(RLIMIT_FSIZE, &size);

@@ -238,18 +238,19 @@ TEST_F(ProjectFileTest, ReaderAcceptsLfOnlyAndRefusesTruncatedFiles) {
   ASSERT_TRUE(LoadText(loaded, lfOnly));
   EXPECT_EQ(SaveToText(loaded), text);
 
-  // Without its final line break, and without the tag-map flag line, the file is still whole.
+  // Without its final line break the file is still whole; without the tag-map flag it is not (a linked
+  // project cut there would silently lose its map).
   std::vector<std::string> lines = Lines(text);
   std::string noFinalBreak = text.substr(0, text.size() - 2);
   TQMProject unterminated(Services());
   EXPECT_TRUE(LoadText(unterminated, noFinalBreak));
+  EXPECT_FALSE(unterminated.tagMapLinked);
   std::vector<std::string> noFlag(lines.begin(), lines.end() - 1);
   TQMProject flagless(Services());
-  ASSERT_TRUE(LoadText(flagless, JoinCrLf(noFlag)));
-  EXPECT_FALSE(flagless.tagMapLinked);
+  EXPECT_FALSE(LoadText(flagless, JoinCrLf(noFlag)));
 
   // Cut anywhere before the last PLC attribute byte: never loaded with zeros in place of lost values.
-  for (size_t keep : {lines.size() - 2, lines.size() - 5, lines.size() / 2, size_t{3}}) {
+  for (size_t keep : {lines.size() - 1, lines.size() - 2, lines.size() - 5, lines.size() / 2, size_t{3}}) {
     std::vector<std::string> cut(lines.begin(), lines.begin() + static_cast<long>(keep));
     TQMProject shortened(Services());
     EXPECT_FALSE(LoadText(shortened, JoinCrLf(cut))) << keep << " lines";
