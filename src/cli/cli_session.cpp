@@ -47,6 +47,12 @@ const std::vector<CommandSpec>& Commands() {
       {"info", "show the connected unit", {}, {"--project"}, {}},
       {"clear", "clear the panel(s)", {}, {"--project"}, {}},
       {"firmware", "upgrade firmware", {"FILE"}, {"--project"}, {"--multiplexer"}},
+      {"export", "write one panel as a single-panel project", {"FILE.lmx", "OUT.lmx"}, {}, {}},
+      {"import",
+       "put a panel of another project in place of one",
+       {"FILE.lmx", "FROM.lmx"},
+       {"--from-port", "-o,--output"},
+       {}},
   };
   return commands;
 }

@@ -58,6 +58,20 @@ void PrintUsage(const std::string& command) {
   } else if (command == "clear") {
     std::printf("usage: lumora clear [--project FILE.lmx]\n\nClears the memory of the panel(s).\n\n%s",
                 global);
+  } else if (command == "export") {
+    std::printf(
+        "usage: lumora export FILE.lmx OUT.lmx [--port N]\n\n"
+        "Writes the panel on multiplexer port N (default: the project's selected port) as a single-panel\n"
+        "project file.\n\n%s",
+        global);
+  } else if (command == "import") {
+    std::printf(
+        "usage: lumora import FILE.lmx FROM.lmx [--from-port N] [--port M] [-o OUT.lmx]\n\n"
+        "Puts the panel of FROM.lmx (the one on port N of a multi-panel project) in place of the panel on\n"
+        "port M of FILE.lmx (default: its selected port), keeping FILE's PLC, and saves the result to "
+        "OUT.lmx\n"
+        "(default: FILE.lmx).\n\n%s",
+        global);
   } else if (command == "firmware") {
     std::printf(
         "usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
@@ -75,7 +89,9 @@ void PrintUsage(const std::string& command) {
         "  verify FILE.lmx          compare the panel(s) with a project\n"
         "  info                     show the connected unit\n"
         "  clear                    clear the panel(s)\n"
-        "  firmware FILE            upgrade firmware\n\n"
+        "  firmware FILE            upgrade firmware\n"
+        "  export FILE.lmx OUT.lmx  write one panel as a single-panel project\n"
+        "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
   }
@@ -93,5 +109,7 @@ int main(int argc, char** argv) {
   }
   if (!CheckLogFile(arguments)) return kExitUsage;
   Session session(arguments);
-  return IsFileCommand(arguments.command) ? RunFileCommand(session) : RunTransferCommand(session);
+  if (IsFileCommand(arguments.command)) return RunFileCommand(session);
+  if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);
+  return RunTransferCommand(session);
 }

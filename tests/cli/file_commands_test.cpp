@@ -73,6 +73,59 @@ TEST_F(FileCommandsTest, CheckRefusesWhatAPanelCannotHoldAndShowListsItAll) {
   EXPECT_NE(show.out.find("PUMP SPEED"), std::string::npos);
 }
 
+TEST_F(FileCommandsTest, ExportWritesOnePanelAsASinglePanelProject) {
+  std::string multi = StageDir() + "/Project/demo-multiplexer.lmx";
+  std::string out = dir.File("port5.lmx");
+  ProcessResult exported = Lumora({"export", multi, out, "--port", "5"});
+  ASSERT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_EQ(exported.out, "Port 5 (QMSV) exported to " + out + "\n");
+  std::vector<std::string> lines = CrLfLines(testing::ReadAll(out));
+  ASSERT_GT(lines.size(), 6u);
+  // Marker, a single-panel system, one panel: a QMSV on port 1.
+  EXPECT_EQ(lines[0], "KRV__3A7C15E2_91D4_4B6E_A2F0_5C8E1D9B7F34__KRV1");
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 5),
+            (std::vector<std::string>{"0", "1", "5", "1"}));
+  EXPECT_EQ(Lumora({"check", out}).exitCode, 0);
+  // The default is the project's selected port (2, a QM210).
+  ProcessResult selected = Lumora({"export", multi, dir.File("selected.lmx")});
+  EXPECT_EQ(selected.exitCode, 0) << selected.err;
+  EXPECT_NE(selected.out.find("Port 2 (QM210)"), std::string::npos);
+
+  ProcessResult empty = Lumora({"export", multi, dir.File("none.lmx"), "--port", "3"});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_EQ(empty.err, "Port 3 has no panel (configured ports: 2, 5)\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("none.lmx")));
+  EXPECT_EQ(Lumora({"export", multi, dir.File("x.lmx"), "--port", "9"}).exitCode, 2);
+}
+
+TEST_F(FileCommandsTest, ImportPutsAnotherProjectsPanelInPlace) {
+  std::string multi = StageDir() + "/Project/demo-multiplexer.lmx";
+  std::string file = dir.Write("plant.lmx", testing::ReadAll(Demo()));
+  std::string original = testing::ReadAll(file);
+
+  // A multi-panel source needs one of its configured ports.
+  ProcessResult unnamed = Lumora({"import", file, multi});
+  EXPECT_EQ(unnamed.exitCode, 2);
+  EXPECT_NE(unnamed.err.find("--from-port names one of its ports (2, 5)"), std::string::npos) << unnamed.err;
+  EXPECT_EQ(Lumora({"import", file, multi, "--from-port", "3"}).exitCode, 2);
+
+  std::string out = dir.File("with-qmsv.lmx");
+  ProcessResult imported = Lumora({"import", file, multi, "--from-port", "5", "-o", out});
+  ASSERT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_EQ(imported.out, "Port 1 is now a QMSV, saved to " + out + "\n");
+  EXPECT_EQ(testing::ReadAll(file), original);  // -o leaves FILE alone
+  ProcessResult shown = Lumora({"show", out});
+  EXPECT_NE(shown.out.find("Port 1: QMSV"), std::string::npos) << shown.out;
+  EXPECT_EQ(Lumora({"check", out}).exitCode, 0);
+
+  // Importing the panel the project already has changes nothing and writes nothing.
+  std::string same = dir.Write("same.lmx", original);
+  ProcessResult unchanged = Lumora({"import", file, same});
+  EXPECT_EQ(unchanged.exitCode, 0) << unchanged.err;
+  EXPECT_EQ(unchanged.out, "The panel on port 1 is the same as the imported one: nothing changed\n");
+  EXPECT_EQ(testing::ReadAll(file), original);
+}
+
 TEST_F(FileCommandsTest, ShowListsMessagesAndAddresses) {
   ProcessResult result = Lumora({"show", Demo()});
   ASSERT_EQ(result.exitCode, 0) << result.err;

@@ -1,0 +1,133 @@
+// lumora export | import: moving one panel's configuration between project files.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/cli_session.h"
+#include "model/panel_exchange.h"
+#include "model/project.h"
+#include "model/project_file.h"
+#include "plc/plc_manager.h"
+
+namespace lumora::cli {
+namespace {
+
+// A multiplexer port number 1..5 from an option; 0 when it is not one.
+int PortNumber(const std::string& text) {
+  if (text.size() != 1 || text[0] < '1' || text[0] > '5') return 0;
+  return text[0] - '0';
+}
+
+// The port an option names, or the project's selected port; -1 after a usage error was printed.
+int ChosenPort(const Session& session, const char* option, int selected) {
+  std::string text = session.Args().Value(option);
+  if (text.empty()) return selected;
+  int port = PortNumber(text);
+  if (port == 0) {
+    std::fprintf(stderr, "lumora: %s takes a port number 1 to 5\n", option);
+    return -1;
+  }
+  return port;
+}
+
+std::string ConfiguredPorts(const TQMProject& project) {
+  std::string list;
+  for (const auto& panel : project.panels)
+    list += (list.empty() ? "" : ", ") + std::to_string(panel->port);
+  return list.empty() ? "none" : list;
+}
+
+int Export(Session& session) {
+  const Arguments& args = session.Args();
+  TQMProject project;
+  if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
+  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  if (port < 0) return kExitUsage;
+  if (project.systemType != 1 && port != 1) {
+    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
+    return kExitUsage;
+  }
+  project.multiplexer.selectedPort = port;
+  if (!project.CurrentPanel()) {
+    std::fprintf(stderr, "Port %d has no panel (configured ports: %s)\n", port,
+                 ConfiguredPorts(project).c_str());
+    return kExitFailed;
+  }
+  std::string error;
+  if (!ExportSelectedPanel(project, args.positional[1], &error)) {
+    std::fprintf(stderr, "%s: %s\n", args.positional[1].c_str(), error.c_str());
+    return kExitFailed;
+  }
+  std::printf("Port %d (%s) exported to %s\n", port, project.CurrentPanel()->ModelText().c_str(),
+              args.positional[1].c_str());
+  return kExitOk;
+}
+
+int Import(Session& session) {
+  const Arguments& args = session.Args();
+  TQMProject project;
+  if (!session.OpenProject(args.positional[0], project) || !session.PrepareAddresses(project))
+    return kExitFailed;
+  TQMProject loaded;
+  if (!session.OpenProject(args.positional[1], loaded)) return kExitFailed;
+  // The imported panel keeps this project's PLC: its addresses are encoded by this project's library,
+  // which also makes the comparison with the panel being replaced meaningful.
+  loaded.plcSettings = project.plcSettings;
+  if (!session.PrepareAddresses(loaded)) return kExitFailed;
+
+  int sourcePort = 0;
+  if (loaded.systemType == 1) {
+    sourcePort = PortNumber(args.Value("--from-port"));
+    if (sourcePort == 0 || !loaded.FindPanel(sourcePort)) {
+      std::fprintf(stderr, "lumora: %s is a multi-panel project: --from-port names one of its ports (%s)\n",
+                   args.positional[1].c_str(), ConfiguredPorts(loaded).c_str());
+      return kExitUsage;
+    }
+  } else if (!args.Value("--from-port").empty()) {
+    std::fprintf(stderr, "lumora: %s holds one panel: --from-port does not apply\n",
+                 args.positional[1].c_str());
+    return kExitUsage;
+  }
+  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  if (port < 0) return kExitUsage;
+  if (project.systemType != 1 && port != 1) {
+    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
+    return kExitUsage;
+  }
+  project.multiplexer.selectedPort = port;
+
+  session.Ui().yes = true;  // the clearing question
+  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort);
+  if (outcome == ImportOutcome::Unchanged) {
+    std::printf("The panel on port %d is the same as the imported one: nothing changed\n", port);
+    return kExitOk;
+  }
+  if (outcome != ImportOutcome::Imported) return kExitFailed;
+  // The PLC stays this project's, with its library's address size.
+  TQMPlcManager plc(project.plcLibrary.get(), session.Ui());
+  project.plcSettings.addressSize = plc.Details().integers[1];
+
+  std::string out = args.Value("-o,--output");
+  if (out.empty()) out = args.positional[0];
+  std::string error;
+  if (!SaveProjectFile(project, out, &error)) {
+    std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());
+    return kExitFailed;
+  }
+  std::printf("Port %d is now a %s, saved to %s\n", port, project.CurrentPanel()->ModelText().c_str(),
+              out.c_str());
+  return kExitOk;
+}
+
+}  // namespace
+
+bool IsPanelCommand(const std::string& command) {
+  return command == "export" || command == "import";
+}
+
+int RunPanelCommand(Session& session) {
+  return session.Args().command == "export" ? Export(session) : Import(session);
+}
+
+}  // namespace lumora::cli

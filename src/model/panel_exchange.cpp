@@ -1,0 +1,59 @@
+#include "model/panel_exchange.h"
+
+#include "model/interaction.h"
+#include "model/project.h"
+
+namespace lumora {
+
+std::array<std::string, 5> ImportPortTexts(const TQMProject& loaded) {
+  std::array<std::string, 5> texts;
+  texts.fill(kNotConfiguredPortText);
+  for (const auto& panel : loaded.panels) {
+    if (panel->port >= 1 && panel->port <= 5)
+      texts[static_cast<size_t>(panel->port - 1)] = panel->ModelText();
+  }
+  return texts;
+}
+
+int FirstConfiguredPort(const TQMProject& loaded) {
+  std::array<std::string, 5> texts = ImportPortTexts(loaded);
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (texts[i] != kNotConfiguredPortText) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort) {
+  const TQMPanel* source = nullptr;
+  if (loaded.systemType == 1) {
+    source = loaded.FindPanel(sourcePort);
+    if (!source) return ImportOutcome::NoPanelOnPort;
+  } else {
+    if (loaded.panels.empty()) return ImportOutcome::NoPanelOnPort;
+    source = loaded.panels.front().get();
+    const TQMPanel* edited = current.CurrentPanel();
+    if (edited && edited->Equals(*source)) return ImportOutcome::Unchanged;
+  }
+
+  int port = current.multiplexer.selectedPort;
+  if (current.multiplexer.HasPanel(port)) {
+    Answer answer = current.services.Ui().Ask(kClearPanelQuestion, "", MessageButtons::YesNo,
+                                              MessageIcon::Question, Answer::No);
+    if (answer != Answer::Yes) return ImportOutcome::Declined;
+    current.multiplexer.ClearPort(port);
+    current.RemoveSelectedPanel();
+  }
+
+  TQMPanel panel(&current, kPanelQM210);
+  panel.Assign(*source);
+  current.PutPanel(panel);
+  int storedPort = current.systemType == 1 ? port : 1;
+  if (TQMPanel* stored = current.FindPanel(storedPort)) {
+    stored->panelType = source->panelType;
+    current.multiplexer.SetPortFromPanel(*stored);
+  }
+  current.modified = true;
+  return ImportOutcome::Imported;
+}
+
+}  // namespace lumora

@@ -1,0 +1,94 @@
+#include "model/panel_exchange.h"
+
+#include <gtest/gtest.h>
+
+#include "model/project.h"
+#include "support/fake_plc_environment.h"
+#include "support/recording_interaction.h"
+#include "support/sample_projects.h"
+
+namespace lumora {
+namespace {
+
+using testing::FakePlcEnvironment;
+using testing::RecordingInteraction;
+
+class PanelExchangeTest : public ::testing::Test {
+ protected:
+  CoreServices Services() { return {&ui, &plc}; }
+  RecordingInteraction ui;
+  FakePlcEnvironment plc;
+};
+
+TEST_F(PanelExchangeTest, PortTextsAndTheFirstConfiguredPort) {
+  TQMProject multi = testing::MakeMultiplexerProject(Services());
+  multi.Panel(1).port = 4;  // panels on ports 2 and 4
+  EXPECT_EQ(ImportPortTexts(multi), (std::array<std::string, 5>{"Not Configured", "QM210", "Not Configured",
+                                                                "QMSV", "Not Configured"}));
+  // The dialog opens on port 2, never on an empty port 1.
+  EXPECT_EQ(FirstConfiguredPort(multi), 2);
+  EXPECT_EQ(FirstConfiguredPort(TQMProject(Services())), 0);
+}
+
+TEST_F(PanelExchangeTest, AnIdenticalPanelChangesNothing) {
+  TQMProject current = testing::MakeKeypadProject(Services());
+  TQMProject loaded(current);
+  EXPECT_EQ(ImportPanel(current, loaded, 0), ImportOutcome::Unchanged);
+  EXPECT_FALSE(current.modified);
+  EXPECT_TRUE(ui.Texts().empty());  // not even the question
+}
+
+TEST_F(PanelExchangeTest, NoToTheClearingQuestionLeavesTheProject) {
+  TQMProject current = testing::MakeKeypadProject(Services());
+  TQMProject before(current);
+  TQMProject loaded = testing::MakeMultiplexerProject(Services());
+  ui.answers.push_back(Answer::No);
+  EXPECT_EQ(ImportPanel(current, loaded, 5), ImportOutcome::Declined);
+  ASSERT_EQ(ui.Texts().size(), 1u);
+  EXPECT_EQ(ui.Texts()[0], "This command will clear the panel(s). Do you want to continue?");
+  EXPECT_TRUE(current.Equals(before));
+  EXPECT_FALSE(current.modified);
+  EXPECT_EQ(ImportPanel(current, loaded, 3), ImportOutcome::NoPanelOnPort);
+}
+
+TEST_F(PanelExchangeTest, AQmsvReplacesAQm410WithItsTypeAndPortEntry) {
+  TQMProject current(Services());
+  current.systemType = 1;
+  current.plcSettings.SetHeader(31, 2);
+  current.multiplexer.portType = {kPanelQM210, kPanelQM410, kPanelNone, kPanelNone, kPanelNone};
+  current.AddPanel(kPanelQM210, 1);
+  current.AddPanel(kPanelQM410, 2).messages.push_back(current.FindPanel(2)->NewMessage());
+  current.multiplexer.selectedPort = 2;
+  TQMProject loaded = testing::MakeMultiplexerProject(Services());
+  ui.answers.push_back(Answer::Yes);
+  ASSERT_EQ(ImportPanel(current, loaded, 5), ImportOutcome::Imported);
+  EXPECT_TRUE(current.modified);
+  const TQMPanel* imported = current.FindPanel(2);
+  ASSERT_NE(imported, nullptr);
+  EXPECT_EQ(imported->panelType, kPanelQMSV);
+  EXPECT_EQ(current.multiplexer.portType[1], kPanelQMSV);
+  EXPECT_EQ(current.PanelCount(), 2u);
+  EXPECT_TRUE(imported->Equals(*loaded.FindPanel(5)));
+  EXPECT_EQ(imported->project, &current);
+  // The PLC settings stay the current project's.
+  EXPECT_EQ(current.plcSettings.plcAttributes.size(), 32u);
+}
+
+TEST_F(PanelExchangeTest, ASingleProjectTakesTheOnePanelOnPortOne) {
+  TQMProject current = testing::MakeKeypadProject(Services());
+  TQMProject loaded = testing::MakeMultiplexerProject(Services());
+  TQMProject single(Services());
+  single.plcSettings = loaded.plcSettings;
+  TQMPanel panel(*loaded.FindPanel(2));
+  panel.port = 1;
+  single.PutPanel(panel);
+  ui.answers.push_back(Answer::Yes);
+  ASSERT_EQ(ImportPanel(current, single, 0), ImportOutcome::Imported);
+  ASSERT_EQ(current.PanelCount(), 1u);
+  EXPECT_EQ(current.Panel(0).port, 1);
+  EXPECT_EQ(current.Panel(0).panelType, kPanelQM210);
+  EXPECT_EQ(current.multiplexer.portType[0], kPanelQM210);
+}
+
+}  // namespace
+}  // namespace lumora
