@@ -53,6 +53,7 @@ const std::vector<CommandSpec>& Commands() {
        {"FILE.lmx", "FROM.lmx"},
        {"--from-port", "-o,--output"},
        {}},
+      {"addresses", "list the PLC addresses of a panel", {"FILE.lmx"}, {}, {"--csv"}},
   };
   return commands;
 }

@@ -72,6 +72,12 @@ void PrintUsage(const std::string& command) {
         "OUT.lmx\n"
         "(default: FILE.lmx).\n\n%s",
         global);
+  } else if (command == "addresses") {
+    std::printf(
+        "usage: lumora addresses FILE.lmx [--port N] [--csv]\n\n"
+        "Lists the system PLC addresses of the panel on port N (default: the project's selected port), then\n"
+        "every address its messages use. --csv writes the table as CSV (RFC 4180) with a header row.\n\n%s",
+        global);
   } else if (command == "firmware") {
     std::printf(
         "usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
@@ -91,7 +97,8 @@ void PrintUsage(const std::string& command) {
         "  clear                    clear the panel(s)\n"
         "  firmware FILE            upgrade firmware\n"
         "  export FILE.lmx OUT.lmx  write one panel as a single-panel project\n"
-        "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n\n"
+        "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n"
+        "  addresses FILE.lmx       list the PLC addresses of a panel\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
   }

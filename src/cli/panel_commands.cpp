@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "model/address_list.h"
 #include "model/panel_exchange.h"
 #include "model/project.h"
 #include "model/project_file.h"
@@ -120,14 +121,56 @@ int Import(Session& session) {
   return kExitOk;
 }
 
+int Addresses(Session& session) {
+  const Arguments& args = session.Args();
+  TQMProject project;
+  if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
+  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  if (port < 0) return kExitUsage;
+  const TQMPanel* panel = project.FindPanel(project.systemType == 1 ? port : 1);
+  if (!panel) {
+    std::fprintf(stderr, "Port %d has no panel (configured ports: %s)\n", port,
+                 ConfiguredPorts(project).c_str());
+    return kExitFailed;
+  }
+  std::vector<AddressRow> rows = ListMessageAddresses(*panel);
+  if (args.Has("--csv")) {
+    std::string csv = AddressRowsCsv(rows);
+    std::fwrite(csv.data(), 1, csv.size(), stdout);
+    return kExitOk;
+  }
+  std::printf("PLC: %s\n", project.plcSettings.plcName.c_str());
+  std::printf("Port %d: %s\n", panel->port, panel->ModelText().c_str());
+  std::printf("Total Number of messages (OUT OF 256): %3d\n\n", static_cast<int>(panel->messages.size()));
+  for (const SystemAddress& address : ListSystemAddresses(*panel)) {
+    std::string label = address.label;
+    if (label.back() != ':') label += ':';
+    std::printf("%-31s %s\n", label.c_str(), address.value.c_str());
+  }
+  std::printf("\n%-5s %-16s %-18s %-14s %-12s %s\n", kAddressListColumns[0], kAddressListColumns[1],
+              kAddressListColumns[2], kAddressListColumns[3], kAddressListColumns[4], kAddressListColumns[5]);
+  for (const AddressRow& row : rows) {
+    char line[512];
+    std::snprintf(line, sizeof line, "%-5d %-16s %-18s %-14s %-12s %s", row.item, row.address.c_str(),
+                  row.usedIn.c_str(), row.function.c_str(), row.access.c_str(), row.password.c_str());
+    std::string text = line;
+    text.erase(text.find_last_not_of(' ') + 1);
+    std::printf("%s\n", text.c_str());
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 bool IsPanelCommand(const std::string& command) {
-  return command == "export" || command == "import";
+  return command == "export" || command == "import" || command == "addresses";
 }
 
 int RunPanelCommand(Session& session) {
-  return session.Args().command == "export" ? Export(session) : Import(session);
+  const std::string& command = session.Args().command;
+  if (command == "export") return Export(session);
+  if (command == "import") return Import(session);
+  return Addresses(session);
 }
 
 }  // namespace lumora::cli

@@ -126,6 +126,23 @@ TEST_F(FileCommandsTest, ImportPutsAnotherProjectsPanelInPlace) {
   EXPECT_EQ(testing::ReadAll(file), original);
 }
 
+TEST_F(FileCommandsTest, AddressesListsThePanelsAddresses) {
+  ProcessResult text = Lumora({"addresses", Demo()});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_NE(text.out.find("Total Number of messages (OUT OF 256):   9\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Bit Read (LED's):               V2100\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("4     V2003            3                  Decimal Point  R\n"), std::string::npos);
+  ProcessResult csv = Lumora({"addresses", Demo(), "--csv"});
+  ASSERT_EQ(csv.exitCode, 0) << csv.err;
+  EXPECT_EQ(csv.out.rfind(
+                "Item,Address,Used in Message #,Function,Access Type,Password\r\n1,V2000,1,Data 1,R,\r\n", 0),
+            0u)
+      << csv.out;
+  ProcessResult empty = Lumora({"addresses", StageDir() + "/Project/demo-multiplexer.lmx", "--port", "4"});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_EQ(empty.err, "Port 4 has no panel (configured ports: 2, 5)\n");
+}
+
 TEST_F(FileCommandsTest, ShowListsMessagesAndAddresses) {
   ProcessResult result = Lumora({"show", Demo()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
