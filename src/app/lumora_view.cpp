@@ -17,12 +17,15 @@
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
 #include "app/modal_run.h"
+#include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "model/message_text.h"
+#include "model/panel_exchange.h"
 #include "model/project.h"
+#include "model/project_file.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_manager.h"
 #include "shell/version_loader.h"
@@ -359,6 +362,47 @@ void CLumoraView::OnClearMemory() {
   context.portName = app->PortName();
   RunOffUiThread([&] { ClearPanelMemory(context); });
   sink.ShowErrors(this);
+}
+
+void CLumoraView::OnExportConfiguration() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  FilePrompt prompt;
+  prompt.filter = kProjectFileFilter;
+  prompt.defaultExtension = "lmx";
+  prompt.overwritePrompt = true;
+  std::optional<std::string> path = app->Ui().PromptSaveFile(prompt);
+  if (!path) return;
+  // Written from a copy: the document's project keeps its ports.
+  std::string error;
+  if (!ExportSelectedPanel(doc_->Project(), *path, &error))
+    ShowMessageBox(this, FromPath(*path) + ": " + FromPath(error), "", MessageIcon::Error);
+}
+
+void CLumoraView::OnImportConfiguration() {
+  CLumoraApp* app = CLumoraApp::Instance();
+  FilePrompt prompt;
+  prompt.filter = kProjectFileFilter;
+  prompt.defaultExtension = "lmx";
+  std::optional<std::string> path = app->Ui().PromptOpenFile(prompt);
+  if (!path) return;
+  TQMProject loaded(CoreServices{&app->Ui(), &app->Plc()});
+  if (!OpenProjectFile(loaded, *path)) return;  // the load has shown why
+  int sourcePort = 0;
+  if (loaded.systemType == 1) {
+    CMultipanelImportDlg dialog(ImportPortTexts(loaded), this);
+    if (ExecModal(dialog) != QDialog::Accepted) return;
+    sourcePort = dialog.SelectedPort();
+  }
+  TQMProject& project = doc_->Project();
+  if (ImportPanel(project, loaded, sourcePort) != ImportOutcome::Imported) return;
+  // The project keeps its PLC: its library's address size, and the imported addresses encoded by it.
+  if (project.plcLibrary) {
+    TQMPlcManager manager(project.plcLibrary.get(), app->Ui());
+    project.plcSettings.addressSize = manager.Details().integers[1];
+    RevalidateAddresses(project, manager);
+  }
+  doc_->SetModifiedFlag(true);
+  Refresh();
 }
 
 }  // namespace lumora::gui

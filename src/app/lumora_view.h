@@ -38,6 +38,8 @@ class CLumoraView : public QWidget {
   void OnPanelFirmware();
   void OnMultiplexerFirmware();
   void OnClearMemory();
+  void OnImportConfiguration();
+  void OnExportConfiguration();
   void Refresh();
 
  private:

@@ -186,6 +186,9 @@ void CMainFrame::BuildMenus() {
   viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)
       ->setObjectName("actionMuxFirmware");
   viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
+  panelMenu_->addSeparator();
+  viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
+  viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
   connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
     // The firmware command that does not fit the project's kind is greyed.
     for (QAction* action : panelMenu_->actions()) {

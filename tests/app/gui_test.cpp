@@ -26,6 +26,7 @@
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
+#include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/welcome.h"
 #include "link/responses.h"
@@ -190,8 +191,8 @@ class GuiTest : public QObject {
     QString bad = QString::fromStdString(gHome->Write("bad.lmx", "not a project\r\n"));
     QVERIFY(!Frame()->OpenDocumentFile(bad));
     // The system's text, then the file and why on the next line.
-    QCOMPARE(gRecorder.Texts(),
-             QStringList{"Error Z002: You are trying to read from an invalid file\n" + bad + ": not a project file"});
+    QCOMPARE(gRecorder.Texts(), QStringList{"Error Z002: You are trying to read from an invalid file\n" +
+                                            bad + ": not a project file"});
     QVERIFY(Frame()->WelcomeFrame());
     QCOMPARE(CChildFrame::OpenCount(), 0);
   }
@@ -531,6 +532,62 @@ class GuiTest : public QObject {
     QString line = view->Summary()->topLevelItem(0)->child(0)->text(0);
     QVERIFY2(line.contains(QString("TANK LEVEL") + QChar(0xB0) + " 1111 %"), qPrintable(line));
     Frame()->MdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  void multipanelImportDialogOffersOnlyConfiguredPorts() {
+    CMultipanelImportDlg dialog({"Not Configured", "QM210", "Not Configured", "QMSV", "Not Configured"},
+                                Frame());
+    QCOMPARE(dialog.windowTitle(), QString("Import From Multipanel Project"));
+    auto* port1 = dialog.findChild<QRadioButton*>("port1");
+    auto* port2 = dialog.findChild<QRadioButton*>("port2");
+    auto* port4 = dialog.findChild<QRadioButton*>("port4");
+    QVERIFY(port1 && port2 && port4);
+    QVERIFY(!port1->isEnabled());
+    QVERIFY(port2->isEnabled() && port2->isChecked());  // the first configured port, not an empty port 1
+    QCOMPARE(dialog.findChild<QLabel*>("portText4")->text(), QString("QMSV"));
+    QCOMPARE(dialog.findChild<QLabel*>("portText4")->buddy(), port4);
+    QCOMPARE(dialog.SelectedPort(), 2);
+    port4->click();
+    QCOMPARE(dialog.SelectedPort(), 4);
+  }
+
+  // Import Configuration from a multi-panel file, then Export Configuration of the result.
+  void importAndExportConfiguration() {
+    CLumoraDoc* doc = Frame()->OpenDocumentFile(CopyOfDemo("import-target.lmx"));
+    QVERIFY(doc);
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    std::string multi = gHome->Write(
+        "multi.lmx",
+        lumora::testing::TempDir::Read(lumora::testing::StageDir() + "/Project/demo-multiplexer.lmx"));
+    gRecorder.Clear();
+    gRecorder.nextOpenFile = QString::fromStdString(multi);
+    QPointer<QTimer> chooser = OnNextDialog<CMultipanelImportDlg>([](CMultipanelImportDlg* dialog) {
+      dialog->findChild<QRadioButton*>("port5")->click();
+      dialog->accept();
+    });
+    view->OnImportConfiguration();
+    delete chooser.data();
+    // The clearing question came, and the panel is now the QMSV of port 5.
+    QCOMPARE(gRecorder.Texts().value(0),
+             QString("This command will clear the panel(s). Do you want to continue?"));
+    TQMProject& project = doc->Project();
+    QCOMPARE(project.PanelCount(), size_t{1});
+    QCOMPARE(project.Panel(0).panelType, int(kPanelQMSV));
+    QCOMPARE(project.multiplexer.portType[0], int(kPanelQMSV));
+    QVERIFY(doc->IsModified());
+    QVERIFY(view->Summary()->topLevelItem(0)->text(0).startsWith("Port 1: QMSV"));
+
+    std::string exported = gHome->File("exported.lmx");
+    gRecorder.nextSaveFile = QString::fromStdString(exported);
+    view->OnExportConfiguration();
+    std::string text = lumora::testing::TempDir::Read(exported);
+    QVERIFY(text.rfind("KRV__3A7C15E2_91D4_4B6E_A2F0_5C8E1D9B7F34__KRV1\r\n0\r\n1\r\n5\r\n1\r\n", 0) == 0);
+
+    gRecorder.answer = Answer::No;  // "Save changes?" No
+    Frame()->MdiArea()->closeAllSubWindows();
+    gRecorder.answer = Answer::Ok;
     QTRY_VERIFY(Frame()->WelcomeFrame());
   }
 
