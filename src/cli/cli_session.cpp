@@ -53,6 +53,11 @@ const std::vector<CommandSpec>& Commands() {
        {"FILE.lmx", "FROM.lmx"},
        {"--from-port", "-o,--output"},
        {}},
+      {"convert-plc",
+       "change a project's PLC, converting or clearing its addresses",
+       {"FILE.lmx"},
+       {"--plc", "-o,--output"},
+       {"--force"}},
   };
   return commands;
 }

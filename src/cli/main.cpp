@@ -8,6 +8,9 @@
 
 namespace lumora::cli {
 
+bool IsPlcCommand(const std::string& command);
+int RunPlcCommand(Session& session);
+
 void PrintUsage(const std::string& command) {
   const char* global =
       "Global options:\n"
@@ -72,6 +75,14 @@ void PrintUsage(const std::string& command) {
         "OUT.lmx\n"
         "(default: FILE.lmx).\n\n%s",
         global);
+  } else if (command == "convert-plc") {
+    std::printf(
+        "usage: lumora convert-plc FILE.lmx --plc NAME [-o OUT.lmx] [--force] [--map FILE.map]\n\n"
+        "Changes the project's PLC to the installed PLC NAME and saves the result to OUT.lmx (default:\n"
+        "FILE.lmx). A compatible PLC converts every PLC address and prints one line per address: old\n"
+        "address, new address, remark (tab separated). Any other PLC needs --force and clears every PLC\n"
+        "address; a Plan & Run PLC needs --map, the tag map the project's addresses are named by.\n\n%s",
+        global);
   } else if (command == "firmware") {
     std::printf(
         "usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
@@ -91,7 +102,8 @@ void PrintUsage(const std::string& command) {
         "  clear                    clear the panel(s)\n"
         "  firmware FILE            upgrade firmware\n"
         "  export FILE.lmx OUT.lmx  write one panel as a single-panel project\n"
-        "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n\n"
+        "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n"
+        "  convert-plc FILE.lmx     change a project's PLC (--plc NAME)\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
   }
@@ -111,5 +123,6 @@ int main(int argc, char** argv) {
   Session session(arguments);
   if (IsFileCommand(arguments.command)) return RunFileCommand(session);
   if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);
+  if (IsPlcCommand(arguments.command)) return RunPlcCommand(session);
   return RunTransferCommand(session);
 }
