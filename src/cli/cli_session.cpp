@@ -54,6 +54,11 @@ const std::vector<CommandSpec>& Commands() {
        {"--from-port", "-o,--output"},
        {}},
       {"addresses", "list the PLC addresses of a panel", {"FILE.lmx"}, {}, {"--csv"}},
+      {"convert-plc",
+       "change a project's PLC, converting or clearing its addresses",
+       {"FILE.lmx"},
+       {"--plc", "-o,--output"},
+       {"--force"}},
   };
   return commands;
 }

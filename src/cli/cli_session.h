@@ -68,6 +68,8 @@ class Session {
 int RunFileCommand(Session& session);
 int RunPanelCommand(Session& session);
 bool IsPanelCommand(const std::string& command);
+int RunPlcCommand(Session& session);
+bool IsPlcCommand(const std::string& command);
 int RunTransferCommand(Session& session);
 bool IsFileCommand(const std::string& command);
 bool IsTransferCommand(const std::string& command);

@@ -8,6 +8,7 @@
 
 namespace lumora::cli {
 
+
 void PrintUsage(const std::string& command) {
   const char* global =
       "Global options:\n"
@@ -78,6 +79,14 @@ void PrintUsage(const std::string& command) {
         "Lists the system PLC addresses of the panel on port N (default: the project's selected port), then\n"
         "every address its messages use. --csv writes the table as CSV (RFC 4180) with a header row.\n\n%s",
         global);
+  } else if (command == "convert-plc") {
+    std::printf(
+        "usage: lumora convert-plc FILE.lmx --plc NAME [-o OUT.lmx] [--force] [--map FILE.map]\n\n"
+        "Changes the project's PLC to the installed PLC NAME and saves the result to OUT.lmx (default:\n"
+        "FILE.lmx). A compatible PLC converts every PLC address and prints one line per address: old\n"
+        "address, new address, remark (tab separated). Any other PLC needs --force and clears every PLC\n"
+        "address; a Plan & Run PLC needs --map, the tag map the project's addresses are named by.\n\n%s",
+        global);
   } else if (command == "firmware") {
     std::printf(
         "usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
@@ -98,7 +107,8 @@ void PrintUsage(const std::string& command) {
         "  firmware FILE            upgrade firmware\n"
         "  export FILE.lmx OUT.lmx  write one panel as a single-panel project\n"
         "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n"
-        "  addresses FILE.lmx       list the PLC addresses of a panel\n\n"
+        "  addresses FILE.lmx       list the PLC addresses of a panel\n"
+        "  convert-plc FILE.lmx     change a project's PLC (--plc NAME)\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
   }
@@ -118,5 +128,6 @@ int main(int argc, char** argv) {
   Session session(arguments);
   if (IsFileCommand(arguments.command)) return RunFileCommand(session);
   if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);
+  if (IsPlcCommand(arguments.command)) return RunPlcCommand(session);
   return RunTransferCommand(session);
 }

@@ -1,0 +1,152 @@
+// lumora convert-plc: changing a project's PLC without the main view's questions.
+
+#include <cstdio>
+#include <string>
+
+#include "cli/cli_session.h"
+#include "model/project.h"
+#include "model/project_file.h"
+#include "plc/address_conversion.h"
+#include "plc/plc_change.h"
+#include "plc/plc_manager.h"
+
+namespace lumora::cli {
+namespace {
+
+// The command line has already answered the PLC change's questions: the compatible change is what was
+// asked for, and an incompatible one goes ahead only with --force. Everything else goes to the console.
+class ConvertInteraction : public Interaction {
+ public:
+  ConvertInteraction(ConsoleInteraction& console, bool force) : console_(console), force_(force) {}
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
+    console_.ShowMessage(text, caption, icon);
+  }
+  Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons, MessageIcon icon,
+             Answer defaultAnswer) override {
+    if (caption == kPlcChangeCaption && text.rfind("Error P006", 0) == 0) {
+      std::fprintf(stderr, "%s\n-> %s\n", text.c_str(), force_ ? "Yes" : "No");
+      return force_ ? Answer::Yes : Answer::No;
+    }
+    if (caption == kPlcChangeCaption) return Answer::Yes;
+    return console_.Ask(text, caption, buttons, icon, defaultAnswer);
+  }
+  std::optional<std::string> PromptOpenFile(const FilePrompt& prompt) override {
+    return console_.PromptOpenFile(prompt);
+  }
+  std::optional<std::string> PromptSaveFile(const FilePrompt& prompt) override {
+    return console_.PromptSaveFile(prompt);
+  }
+
+ private:
+  ConsoleInteraction& console_;
+  bool force_;
+};
+
+std::string InstalledNames(const PlcCatalogue& catalogue) {
+  std::string list;
+  for (const PlcCatalogueEntry& entry : catalogue.Entries())
+    list += (list.empty() ? "\"" : ", \"") + entry.name + "\"";
+  return list.empty() ? "none" : list;
+}
+
+// A conversion row without its closing tab.
+std::string RowLine(const std::string& row) {
+  return !row.empty() && row.back() == '\t' ? row.substr(0, row.size() - 1) : row;
+}
+
+// A change to Plan & Run asks for a tag map unless the project has one for its panel: settled before
+// anything else, as a usage error.
+bool NeedsTagMap(const TQMProject& project, const PlcCatalogueEntry& entry, Interaction& ui) {
+  if (entry.name == project.plcSettings.plcName && entry.path == project.plcSettings.libraryName)
+    return false;
+  TQMPlcManager2 plc(entry.path, ui);
+  if (!plc.HasLibrary() || plc.Details().manufacturerId != kPlanNRunManufacturerId) return false;
+  const TQMPanel* panel = project.CurrentPanel();
+  if (!panel && !project.panels.empty()) panel = project.panels.front().get();
+  return !panel || project.TagMapFor(panel->panelType).entries.empty();
+}
+
+void PrintNoTagMap(const std::string& name) {
+  std::fprintf(stderr,
+               "lumora: %s works with the tag names of a Plan & Run tag map: name it with --map FILE.map\n",
+               name.c_str());
+}
+
+int ConvertPlc(Session& session) {
+  const Arguments& args = session.Args();
+  std::string name = args.Value("--plc");
+  if (name.empty()) {
+    std::fprintf(stderr, "lumora: convert-plc needs --plc NAME (installed: %s)\n",
+                 InstalledNames(session.Catalogue()).c_str());
+    return kExitUsage;
+  }
+  const PlcCatalogueEntry* entry = nullptr;
+  for (const PlcCatalogueEntry& candidate : session.Catalogue().Entries()) {
+    if (candidate.name == name) entry = &candidate;
+  }
+  if (!entry) {
+    std::fprintf(stderr, "lumora: unknown PLC \"%s\" (installed: %s)\n", name.c_str(),
+                 InstalledNames(session.Catalogue()).c_str());
+    return kExitUsage;
+  }
+
+  TQMProject project;
+  if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
+  if (args.Value("--map").empty() && NeedsTagMap(project, *entry, session.Ui())) {
+    PrintNoTagMap(name);
+    return kExitUsage;
+  }
+  ConvertInteraction ui(session.Ui(), args.Has("--force"));
+  PlcChangeResult result = ChangeProjectPlc(project, *entry, ui);
+  switch (result.outcome) {
+    case PlcChangeOutcome::Changed:
+      break;
+    case PlcChangeOutcome::SamePlc:
+      std::fprintf(stderr, "The project already uses %s: nothing changed\n", name.c_str());
+      return kExitOk;
+    case PlcChangeOutcome::NoTagMap:
+      PrintNoTagMap(name);
+      return kExitUsage;
+    case PlcChangeOutcome::Declined:
+      if (!result.compatible)
+        std::fprintf(stderr, "lumora: --force changes the PLC and clears every PLC address\n");
+      return kExitFailed;
+    case PlcChangeOutcome::LibraryMissing:
+    case PlcChangeOutcome::TagMapFailed:
+      return kExitFailed;
+  }
+
+  for (const std::string& row : result.rows)
+    std::printf("%s\n", RowLine(row).c_str());
+  std::fflush(stdout);
+  std::string out = args.Value("-o,--output");
+  if (out.empty()) out = args.positional[0];
+  std::string error;
+  if (!SaveProjectFile(project, out, &error)) {
+    std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());
+    return kExitFailed;
+  }
+  if (result.compatible) {
+    size_t dropped = 0;
+    for (const std::string& row : result.rows)
+      dropped += row.find(kUnableToRebuildText) != std::string::npos ? 1 : 0;
+    std::fprintf(stderr, "PLC changed to %s, %zu address(es) converted, %zu dropped, saved to %s\n",
+                 name.c_str(), result.rows.size() - dropped, dropped, out.c_str());
+  } else {
+    std::fprintf(stderr, "PLC changed to %s, every PLC address cleared, saved to %s\n", name.c_str(),
+                 out.c_str());
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+bool IsPlcCommand(const std::string& command) {
+  return command == "convert-plc";
+}
+
+int RunPlcCommand(Session& session) {
+  return ConvertPlc(session);
+}
+
+}  // namespace lumora::cli

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "support/install_tree.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using testing::ProcessResult;
+using testing::StageDir;
+using testing::TempDir;
+
+// Runs lumora on an install tree of the test's own (the PLC change writes its attribute exchange file
+// there) and on a copy of the demo project (Tarvo DL-205, twelve addresses).
+class ConvertPlcTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::LinkStageInto(install, true); }
+  ProcessResult Lumora(std::vector<std::string> args) {
+    args.insert(args.begin(), StageDir() + "/bin/lumora");
+    args.push_back("--install-dir");
+    args.push_back(install);
+    return testing::RunProcess(args, {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                                      {"HOME", dir.Path()},
+                                      {"XDG_CONFIG_HOME", dir.File("config")}});
+  }
+  std::string Demo() {
+    return dir.Write("plant.lmx", testing::ReadAll(StageDir() + "/Project/demo-qm210.lmx"));
+  }
+
+  // The saved PLC settings: name, library, address size, manufacturer and model id.
+  std::vector<std::string> PlcLines(const std::string& file) {
+    std::string text = testing::ReadAll(file);
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+      size_t end = std::min(text.find("\r\n", start), text.size());
+      lines.push_back(text.substr(start, end - start));
+      start = end + 2;
+    }
+    for (size_t i = 0; i + 5 < lines.size(); ++i) {
+      if (lines[i + 1].rfind(install + "/dll/", 0) == 0)
+        return {lines[i], lines[i + 1], lines[i + 2], lines[i + 4], lines[i + 5]};
+    }
+    return {};
+  }
+
+  TempDir dir;
+  std::string install = dir.File("install");
+};
+
+TEST_F(ConvertPlcTest, CompatiblePlcConvertsAndPrintsTheLog) {
+  std::string file = Demo();
+  std::string original = testing::ReadAll(file);
+  std::string out = dir.File("dl405.lmx");
+  ProcessResult converted = Lumora({"convert-plc", file, "--plc", "Tarvo DL-405", "-o", out});
+  ASSERT_EQ(converted.exitCode, 0) << converted.err;
+  // System addresses first, then the messages' data items.
+  EXPECT_EQ(converted.out.rfind("V2100\tV2100\t\nV2101\tV2101\t\n", 0), 0u) << converted.out;
+  EXPECT_NE(converted.out.find("\nV2000\tV2000\t\n"), std::string::npos);
+  EXPECT_EQ(std::count(converted.out.begin(), converted.out.end(), '\n'), 12);
+  EXPECT_EQ(converted.err,
+            "PLC changed to Tarvo DL-405, 12 address(es) converted, 0 dropped, saved to " + out + "\n");
+  EXPECT_EQ(testing::ReadAll(file), original);  // -o leaves FILE alone
+
+  ProcessResult check = Lumora({"check", out});
+  EXPECT_EQ(check.exitCode, 0) << check.err;
+  EXPECT_NE(check.out.find("12 PLC address(es), PLC Tarvo DL-405"), std::string::npos) << check.out;
+  ProcessResult shown = Lumora({"show", out});
+  EXPECT_NE(shown.out.find("Data 1: V2000  BCD/Int 16  R\n"), std::string::npos) << shown.out;
+
+  // Without -o the project itself is replaced; the same PLC again changes nothing.
+  ASSERT_EQ(Lumora({"convert-plc", file, "--plc", "Tarvo DL-405"}).exitCode, 0);
+  EXPECT_NE(Lumora({"check", file}).out.find("PLC Tarvo DL-405"), std::string::npos);
+  std::string converted405 = testing::ReadAll(file);
+  ProcessResult same = Lumora({"convert-plc", file, "--plc", "Tarvo DL-405", "-o", dir.File("same.lmx")});
+  EXPECT_EQ(same.exitCode, 0);
+  EXPECT_EQ(same.out, "");
+  EXPECT_EQ(same.err, "The project already uses Tarvo DL-405: nothing changed\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("same.lmx")));
+  EXPECT_EQ(testing::ReadAll(file), converted405);
+
+  // Back to the DL-205, whose V memory ends at V41237: a higher address is dropped, with the remark.
+  size_t at = converted405.find("\r\nV2000\t");
+  ASSERT_NE(at, std::string::npos);
+  std::string high = dir.Write("high.lmx", converted405.replace(at + 2, 5, "V77777"));
+  ProcessResult back = Lumora({"convert-plc", high, "--plc", "Tarvo DL-205"});
+  ASSERT_EQ(back.exitCode, 0) << back.err;
+  EXPECT_NE(back.out.find("\nV77777\t \tUnable to rebuild the address for the new PLC\n"), std::string::npos)
+      << back.out;
+  EXPECT_NE(
+      back.err.find("PLC changed to Tarvo DL-205, 11 address(es) converted, 1 dropped, saved to " + high),
+      std::string::npos)
+      << back.err;
+  EXPECT_EQ(testing::ReadAll(high).find("V77777"), std::string::npos);
+}
+
+TEST_F(ConvertPlcTest, IncompatiblePlcNeedsForceAndClearsTheAddresses) {
+  std::string file = Demo();
+  std::string original = testing::ReadAll(file);
+  ProcessResult refused = Lumora({"convert-plc", file, "--plc", "Modbus RTU"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("Error P006: Modbus RTU is not compatible with\nTarvo DL-205.\n\nDo you want to "
+                             "change the PLC anyway?\n-> No\n"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(testing::ReadAll(file), original);
+
+  ProcessResult forced = Lumora({"convert-plc", file, "--plc", "Modbus RTU", "--force"});
+  ASSERT_EQ(forced.exitCode, 0) << forced.err;
+  EXPECT_EQ(forced.out, "");
+  EXPECT_NE(forced.err.find("-> Yes\nPLC changed to Modbus RTU, every PLC address cleared, saved to " + file),
+            std::string::npos)
+      << forced.err;
+  std::vector<std::string> plc = PlcLines(file);
+  ASSERT_EQ(plc.size(), 5u);
+  EXPECT_EQ(plc[0], "Modbus RTU");
+  EXPECT_EQ(plc[1], install + "/dll/MODRTU.so");
+  EXPECT_EQ(plc[3], "40");  // the new PLC's ids header
+  std::string saved = testing::ReadAll(file);
+  EXPECT_EQ(saved.find("\r\nV2"), std::string::npos) << "an address survived";
+}
+
+TEST_F(ConvertPlcTest, UnknownPlcAndMissingOptionsAreUsageErrors) {
+  std::string file = Demo();
+  std::string original = testing::ReadAll(file);
+  ProcessResult unknown = Lumora({"convert-plc", file, "--plc", "Tarvo DL-999"});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_NE(unknown.err.find("unknown PLC \"Tarvo DL-999\""), std::string::npos) << unknown.err;
+  for (const char* name : {"\"Tarvo DL-205\"", "\"Tarvo DL-405\"", "\"Modbus RTU\"", "\"Plan & Run\""})
+    EXPECT_NE(unknown.err.find(name), std::string::npos) << unknown.err;
+  EXPECT_EQ(Lumora({"convert-plc", file}).exitCode, 2);
+
+  // Plan & Run names addresses by the tags of a map.
+  for (bool force : {false, true}) {
+    std::vector<std::string> args = {"convert-plc", file, "--plc", "Plan & Run"};
+    if (force) args.push_back("--force");
+    ProcessResult noMap = Lumora(args);
+    EXPECT_EQ(noMap.exitCode, 2);
+    EXPECT_EQ(
+        noMap.err,
+        "lumora: Plan & Run works with the tag names of a Plan & Run tag map: name it with --map FILE.map\n");
+  }
+  EXPECT_EQ(testing::ReadAll(file), original);
+
+  std::string map = dir.Write("plant.map", "Plant\r\nExported\r\nTANK,V2000,5,1\r\n");
+  ProcessResult linked = Lumora({"convert-plc", file, "--plc", "Plan & Run", "--force", "--map", map});
+  ASSERT_EQ(linked.exitCode, 0) << linked.err;
+  EXPECT_EQ(PlcLines(file)[0], "Plan & Run");
+  EXPECT_NE(testing::ReadAll(file).find(map), std::string::npos);  // the linked tag map
+}
+
+}  // namespace
+}  // namespace lumora
