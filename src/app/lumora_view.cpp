@@ -20,6 +20,7 @@
 #include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
+#include "app/view_address_dlg.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "model/message_text.h"
@@ -403,6 +404,14 @@ void CLumoraView::OnImportConfiguration() {
   }
   doc_->SetModifiedFlag(true);
   Refresh();
+}
+
+void CLumoraView::OnAddressDatabase() {
+  const TQMProject& project = doc_->Project();
+  const TQMPanel* panel = project.CurrentPanel();
+  if (!panel) return;
+  CViewAddressDlg dialog(project, *panel, CLumoraApp::Instance()->User(), this);
+  ExecModal(dialog);
 }
 
 }  // namespace lumora::gui

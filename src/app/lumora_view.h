@@ -40,6 +40,7 @@ class CLumoraView : public QWidget {
   void OnClearMemory();
   void OnImportConfiguration();
   void OnExportConfiguration();
+  void OnAddressDatabase();
   void Refresh();
 
  private:

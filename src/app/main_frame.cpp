@@ -189,6 +189,8 @@ void CMainFrame::BuildMenus() {
   panelMenu_->addSeparator();
   viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
   viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
+  viewCommand("Panel PLC A&ddress Database", &CLumoraView::OnAddressDatabase)
+      ->setObjectName("actionAddresses");
   connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
     // The firmware command that does not fit the project's kind is greyed.
     for (QAction* action : panelMenu_->actions()) {

@@ -68,11 +68,11 @@ void CheckMessageText(ProblemList& problems, const std::string& where, const TQM
   }
   size_t points =
       std::count(message.text.begin(), message.text.end(), static_cast<char>(kMarkerDecimalPoint));
-  if (points > 0 &&
-      (points > 1 || PlaceDecimalPoint(message.text) != message.text || !message.data1.variableDecimal)) {
-    problems.Add(where, Violation(Rule::DecimalPoint,
-                                  "The decimal point position must follow data item 1 once, with the PLC "
-                                  "controlled decimal point"));
+  // Where the position stands is what the panel needs; clearing the addresses (a change of PLC) leaves
+  // the position without its option, which the panel shows as a plain item.
+  if (points > 1 || (points == 1 && PlaceDecimalPoint(message.text) != message.text)) {
+    problems.Add(where,
+                 Violation(Rule::DecimalPoint, "The decimal point position must follow data item 1, once"));
   }
 }
 

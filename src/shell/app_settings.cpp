@@ -134,11 +134,19 @@ void UserSettings::SetFirmwarePath(const std::string& path) {
 }
 
 int UserSettings::SetPointColumnWidth(int column) const {
-  return User().value(QString("SPListCtrl/Width %1").arg(column), 100).toInt();
+  return ColumnWidth("SPListCtrl", column, 100);
 }
 
 void UserSettings::SetSetPointColumnWidth(int column, int width) {
-  User().setValue(QString("SPListCtrl/Width %1").arg(column), width);
+  SetColumnWidth("SPListCtrl", column, width);
+}
+
+int UserSettings::ColumnWidth(const std::string& control, int column, int fallback) const {
+  return User().value(Q(control) + QString("/Width %1").arg(column), fallback).toInt();
+}
+
+void UserSettings::SetColumnWidth(const std::string& control, int column, int width) {
+  User().setValue(Q(control) + QString("/Width %1").arg(column), width);
 }
 
 std::vector<std::string> UserSettings::RecentFiles() const {

@@ -46,6 +46,9 @@ class UserSettings {
   void SetFirmwarePath(const std::string& path);
   int SetPointColumnWidth(int column) const;  // "SPListCtrl"/"Width %d", 100
   void SetSetPointColumnWidth(int column, int width);
+  // Column widths a list keeps under its own name ("<control>/Width %d"); `fallback` when none is stored.
+  int ColumnWidth(const std::string& control, int column, int fallback) const;
+  void SetColumnWidth(const std::string& control, int column, int width);
   std::vector<std::string> RecentFiles() const;  // at most four
   void AddRecentFile(const std::string& path);
   void Sync();

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -28,6 +29,7 @@
 #include "app/main_frame.h"
 #include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
+#include "app/view_address_dlg.h"
 #include "app/welcome.h"
 #include "link/responses.h"
 #include "model/project_file.h"
@@ -589,6 +591,29 @@ class GuiTest : public QObject {
     Frame()->MdiArea()->closeAllSubWindows();
     gRecorder.answer = Answer::Ok;
     QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  void addressDatabaseListsThePanelsAddresses() {
+    std::unique_ptr<TQMProject> project = DemoProject();
+    QVERIFY(project);
+    const TQMPanel& panel = *project->CurrentPanel();
+    {
+      CViewAddressDlg dialog(*project, panel, App()->User(), Frame());
+      QCOMPARE(dialog.windowTitle(), QString("View PLC addresses"));
+      auto* list = dialog.findChild<QTreeWidget*>("addressList");
+      QVERIFY(list);
+      QCOMPARE(list->topLevelItemCount(), 8);
+      QCOMPARE(list->topLevelItem(3)->text(3), QString("Decimal Point"));
+      QCOMPARE(list->topLevelItem(6)->text(2), QString("Local"));
+      QCOMPARE(dialog.findChild<QLineEdit*>("totalValue")->text(), QString("  9"));
+      QVERIFY(dialog.findChild<QLabel*>("plcLabel")->text().contains("Tarvo DL-205"));
+      QVERIFY(!dialog.findChild<QPushButton*>("editButton")->isHidden());
+      list->setColumnWidth(1, 177);
+      dialog.accept();
+    }
+    // The widths come back the next time.
+    CViewAddressDlg again(*project, panel, App()->User(), Frame());
+    QCOMPARE(again.findChild<QTreeWidget*>("addressList")->columnWidth(1), 177);
   }
 
   void aboutBoxNamesTheVersion() {

@@ -72,6 +72,16 @@ TEST_F(EditingRulesTest, MessageTextsThePanelCannotHoldAreFound) {
   EXPECT_FALSE(IsShowableByte(0x7F, true));
   EXPECT_TRUE(IsShowableByte(' ', false));
 
+  // Cleared addresses (a change of PLC) leave the decimal point position without its option: still a
+  // text the panel holds. A position that does not follow data item 1 is not.
+  message.text = "T" + std::string(2, static_cast<char>(0xFF)) + static_cast<char>(0xFC);
+  message.data1.variableDecimal = false;
+  EXPECT_TRUE(ValidateProject(project).empty());
+  message.text = std::string(1, static_cast<char>(0xFC)) + "T" + std::string(2, static_cast<char>(0xFF));
+  problems = ValidateProject(project);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].violation.rule, Rule::DecimalPoint);
+
   // Six positions of a BCD/Int 16 item.
   message.text = "X" + std::string(6, static_cast<char>(0xFE));
   problems = ValidateProject(project);

@@ -1,0 +1,67 @@
+#include "app/view_address_dlg.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/gui_interaction.h"
+#include "model/address_list.h"
+#include "model/project.h"
+#include "shell/app_settings.h"
+#include "ui_view_address_dlg.h"
+
+namespace lumora::gui {
+namespace {
+
+constexpr const char* kColumnWidths = "View Address Control";
+constexpr int kDefaultWidths[] = {50, 130, 130, 110, 90, 80};
+
+}  // namespace
+
+CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& panel, UserSettings& settings,
+                                 QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::ViewAddressDlg>()), settings_(settings) {
+  ui_->setupUi(this);
+  ui_->plcLabel->setText(FromLatin1(project.plcSettings.plcName));
+  ui_->projectLabel->setText(FromPath(project.fileName));
+  ui_->totalValue->setText(QString::asprintf("%3d", static_cast<int>(panel.messages.size())));
+
+  // The system addresses, greyed as the panel's fixed registers.
+  for (const SystemAddress& address : ListSystemAddresses(panel)) {
+    auto* label = new QLabel(FromLatin1(address.label), ui_->systemGroup);
+    auto* value = new QLabel(FromLatin1(address.value), ui_->systemGroup);
+    label->setEnabled(false);
+    value->setAccessibleName(label->text());
+    ui_->systemForm->addRow(label, value);
+  }
+
+  for (const AddressRow& row : ListMessageAddresses(panel)) {
+    new QTreeWidgetItem(ui_->addressList,
+                        {QString::number(row.item), FromLatin1(row.address), FromLatin1(row.usedIn),
+                         FromLatin1(row.function), FromLatin1(row.access), FromLatin1(row.password)});
+  }
+  for (int column = 0; column < 6; ++column)
+    ui_->addressList->setColumnWidth(column,
+                                     settings_.ColumnWidth(kColumnWidths, column, kDefaultWidths[column]));
+
+  // The panel editor and printing come with their own dialogs; until then the buttons say so.
+  ui_->editButton->setVisible(!panel.IsSetPointPanel());
+  ui_->editButton->setEnabled(false);
+  ui_->editButton->setToolTip("The panel system PLC address editor is not available yet");
+  ui_->printButton->setEnabled(false);
+  ui_->printButton->setToolTip("Printing is not available yet");
+  if (QPushButton* help = ui_->buttons->button(QDialogButtonBox::Help)) {
+    help->setEnabled(false);
+    help->setToolTip("The manual is not available yet");
+  }
+}
+
+CViewAddressDlg::~CViewAddressDlg() = default;
+
+void CViewAddressDlg::done(int result) {
+  for (int column = 0; column < 6; ++column)
+    settings_.SetColumnWidth(kColumnWidths, column, ui_->addressList->columnWidth(column));
+  QDialog::done(result);
+}
+
+}  // namespace lumora::gui
