@@ -21,6 +21,7 @@
 #include <functional>
 #include <mutex>
 
+#include "app/addr_log_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
@@ -614,6 +615,25 @@ class GuiTest : public QObject {
     // The widths come back the next time.
     CViewAddressDlg again(*project, panel, App()->User(), Frame());
     QCOMPARE(again.findChild<QTreeWidget*>("addressList")->columnWidth(1), 177);
+  }
+
+  void conversionLogListsAndSavesItsRows() {
+    std::vector<std::string> rows = {"V100\tV100\t\t", "\tV5\t\t",
+                                     "V77777\t \tUnable to rebuild the address for the new PLC\t"};
+    CAddrLogDlg dialog(rows, Frame());
+    QCOMPARE(dialog.windowTitle(), QString("Address conversion log"));
+    auto* list = dialog.findChild<QTreeWidget*>("logList");
+    QVERIFY(list);
+    QCOMPARE(list->topLevelItemCount(), 2);  // the row without an old address is not shown
+    QCOMPARE(list->headerItem()->text(2), QString("Remarks"));
+    QCOMPARE(list->topLevelItem(1)->text(2), QString("Unable to rebuild the address for the new PLC"));
+
+    std::string path = gHome->File("conversion.txt");
+    QVERIFY(dialog.SaveLog(path));
+    std::string text = lumora::testing::TempDir::Read(path);
+    QVERIFY(text.rfind("Address conversion log file\r\nCreated on : ", 0) == 0);
+    size_t table = text.find("\r\nOld address\tNew address\t\tRemarks\r\n\r\nV100\tV100\t\t\r\n");
+    QVERIFY(table != std::string::npos);
   }
 
   void aboutBoxNamesTheVersion() {

@@ -1,0 +1,67 @@
+#include "app/addr_log_dlg.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPushButton>
+
+#include "app/gui_interaction.h"
+#include "app/lumora_app.h"
+#include "model/file_io.h"
+#include "plc/address_conversion.h"
+#include "ui_addr_log_dlg.h"
+
+namespace lumora::gui {
+
+CAddrLogDlg::CAddrLogDlg(const std::vector<std::string>& rows, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::AddrLogDlg>()), rows_(rows) {
+  ui_->setupUi(this);
+  for (const std::string& row : rows_) {
+    QStringList fields = FromLatin1(row).split('\t');
+    while (fields.size() < 3)
+      fields << QString();
+    if (fields[0].isEmpty()) continue;  // a row without an old address is not shown
+    new QTreeWidgetItem(ui_->logList, {fields[0], fields[1], fields[2]});
+  }
+  connect(ui_->saveButton, &QPushButton::clicked, this, &CAddrLogDlg::OnSaveLog);
+  if (QPushButton* help = ui_->buttons->button(QDialogButtonBox::Help)) {
+    help->setEnabled(false);
+    help->setToolTip("The manual is not available yet");
+  }
+}
+
+CAddrLogDlg::~CAddrLogDlg() = default;
+
+void CAddrLogDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // Each column takes a third of the list.
+  int third = ui_->logList->viewport()->width() / 3;
+  for (int column = 0; column < 3; ++column)
+    ui_->logList->setColumnWidth(column, third);
+}
+
+bool CAddrLogDlg::SaveLog(const std::string& path) {
+  std::string createdOn =
+      ToLatin1(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+  std::string text = FormatAddressConversionLog(rows_, createdOn);
+  // A text file: every line ends with CR LF.
+  std::string file;
+  for (char c : text) {
+    if (c == '\n') file += '\r';
+    file += c;
+  }
+  std::string error;
+  if (WriteFileAtomically(path, file, &error)) return true;
+  ShowMessageBox(this, FromPath(path) + ": " + FromPath(error), "", MessageIcon::Error);
+  return false;
+}
+
+void CAddrLogDlg::OnSaveLog() {
+  FilePrompt prompt;
+  prompt.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+  prompt.defaultExtension = "txt";
+  prompt.overwritePrompt = true;
+  std::optional<std::string> path = CLumoraApp::Instance()->Ui().PromptSaveFile(prompt);
+  if (path) SaveLog(*path);
+}
+
+}  // namespace lumora::gui
