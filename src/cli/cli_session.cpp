@@ -217,4 +217,13 @@ bool Session::PrepareAddresses(TQMProject& project) {
   return RevalidateAddresses(project, manager) == 0;
 }
 
+bool SaveResult(Session& session, TQMProject& project, std::string& out) {
+  out = session.Args().Value("-o,--output");
+  if (out.empty()) out = session.Args().positional[0];
+  std::string error;
+  if (SaveProjectFile(project, out, &error)) return true;
+  std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());
+  return false;
+}
+
 }  // namespace lumora::cli

@@ -65,6 +65,9 @@ class Session {
   std::string version_;
 };
 
+// Saves a changed project to -o OUT, or over its own file (the first argument); `out` names where.
+bool SaveResult(Session& session, TQMProject& project, std::string& out);
+
 int RunFileCommand(Session& session);
 int RunPanelCommand(Session& session);
 bool IsPanelCommand(const std::string& command);

@@ -8,7 +8,6 @@
 
 namespace lumora::cli {
 
-
 void PrintUsage(const std::string& command) {
   const char* global =
       "Global options:\n"

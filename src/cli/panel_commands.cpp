@@ -32,6 +32,19 @@ int ChosenPort(const Session& session, const char* option, int selected) {
   return port;
 }
 
+// Makes the port --port names (default: the selected one) the project's selected port; -1 after a usage
+// error was printed.
+int SelectPort(const Session& session, TQMProject& project) {
+  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  if (port < 0) return -1;
+  if (project.systemType != 1 && port != 1) {
+    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
+    return -1;
+  }
+  project.multiplexer.selectedPort = port;
+  return port;
+}
+
 std::string ConfiguredPorts(const TQMProject& project) {
   std::string list;
   for (const auto& panel : project.panels)
@@ -43,13 +56,8 @@ int Export(Session& session) {
   const Arguments& args = session.Args();
   TQMProject project;
   if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
-  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  int port = SelectPort(session, project);
   if (port < 0) return kExitUsage;
-  if (project.systemType != 1 && port != 1) {
-    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
-    return kExitUsage;
-  }
-  project.multiplexer.selectedPort = port;
   if (!project.CurrentPanel()) {
     std::fprintf(stderr, "Port %d has no panel (configured ports: %s)\n", port,
                  ConfiguredPorts(project).c_str());
@@ -90,13 +98,8 @@ int Import(Session& session) {
                  args.positional[1].c_str());
     return kExitUsage;
   }
-  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  int port = SelectPort(session, project);
   if (port < 0) return kExitUsage;
-  if (project.systemType != 1 && port != 1) {
-    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
-    return kExitUsage;
-  }
-  project.multiplexer.selectedPort = port;
 
   session.Ui().yes = true;  // the clearing question
   ImportOutcome outcome = ImportPanel(project, loaded, sourcePort);
@@ -109,13 +112,8 @@ int Import(Session& session) {
   TQMPlcManager plc(project.plcLibrary.get(), session.Ui());
   project.plcSettings.addressSize = plc.Details().integers[1];
 
-  std::string out = args.Value("-o,--output");
-  if (out.empty()) out = args.positional[0];
-  std::string error;
-  if (!SaveProjectFile(project, out, &error)) {
-    std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());
-    return kExitFailed;
-  }
+  std::string out;
+  if (!SaveResult(session, project, out)) return kExitFailed;
   std::printf("Port %d is now a %s, saved to %s\n", port, project.CurrentPanel()->ModelText().c_str(),
               out.c_str());
   return kExitOk;

@@ -119,13 +119,8 @@ int ConvertPlc(Session& session) {
   for (const std::string& row : result.rows)
     std::printf("%s\n", RowLine(row).c_str());
   std::fflush(stdout);
-  std::string out = args.Value("-o,--output");
-  if (out.empty()) out = args.positional[0];
-  std::string error;
-  if (!SaveProjectFile(project, out, &error)) {
-    std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());
-    return kExitFailed;
-  }
+  std::string out;
+  if (!SaveResult(session, project, out)) return kExitFailed;
   if (result.compatible) {
     size_t dropped = 0;
     for (const std::string& row : result.rows)
