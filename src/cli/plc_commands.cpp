@@ -5,7 +5,6 @@
 
 #include "cli/cli_session.h"
 #include "model/project.h"
-#include "model/project_file.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_change.h"
 #include "plc/plc_manager.h"
