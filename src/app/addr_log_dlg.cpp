@@ -1,6 +1,7 @@
 #include "app/addr_log_dlg.h"
 
 #include <QDateTime>
+#include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
 
@@ -22,6 +23,8 @@ CAddrLogDlg::CAddrLogDlg(const std::vector<std::string>& rows, QWidget* parent)
     if (fields[0].isEmpty()) continue;  // a row without an old address is not shown
     new QTreeWidgetItem(ui_->logList, {fields[0], fields[1], fields[2]});
   }
+  // Each column takes a third of the list.
+  ui_->logList->header()->setSectionResizeMode(QHeaderView::Stretch);
   connect(ui_->saveButton, &QPushButton::clicked, this, &CAddrLogDlg::OnSaveLog);
   if (QPushButton* help = ui_->buttons->button(QDialogButtonBox::Help)) {
     help->setEnabled(false);
@@ -30,14 +33,6 @@ CAddrLogDlg::CAddrLogDlg(const std::vector<std::string>& rows, QWidget* parent)
 }
 
 CAddrLogDlg::~CAddrLogDlg() = default;
-
-void CAddrLogDlg::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  // Each column takes a third of the list.
-  int third = ui_->logList->viewport()->width() / 3;
-  for (int column = 0; column < 3; ++column)
-    ui_->logList->setColumnWidth(column, third);
-}
 
 bool CAddrLogDlg::SaveLog(const std::string& path) {
   std::string createdOn =

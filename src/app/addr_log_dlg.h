@@ -24,9 +24,6 @@ class CAddrLogDlg : public QDialog {
   // Writes the log file; false (after a message box) when it cannot be written.
   bool SaveLog(const std::string& path);
 
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   void OnSaveLog();
 

@@ -12,15 +12,22 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/addr_log_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
+#include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
+#include "app/view_address_dlg.h"
 #include "link/responses.h"
+#include "model/panel_exchange.h"
+#include "model/project_file.h"
+#include "plc/address_conversion.h"
 #include "plc/install_dir.h"
+#include "plc/plc_manager.h"
 #include "shell/version_loader.h"
 #include "support/install_tree.h"
 #include "support/simulator.h"
@@ -106,6 +113,29 @@ int main(int argc, char** argv) {
     } else {
       ok = false;
     }
+  }
+  if (view) {
+    TQMProject& project = view->Document()->Project();
+    CViewAddressDlg addresses(project, *project.CurrentPanel(), app.User(), frame);
+    addresses.show();
+    ok = Save(&addresses, out + "/5-address-database.png") && ok;
+
+    TQMProject multi(CoreServices{&app.Ui(), &app.Plc()});
+    if (OpenProjectFile(multi, lumora::testing::StageDir() + "/Project/demo-multiplexer.lmx")) {
+      CMultipanelImportDlg import(ImportPortTexts(multi), frame);
+      import.show();
+      ok = Save(&import, out + "/6-multipanel-import.png") && ok;
+    } else {
+      ok = false;
+    }
+
+    // The log of a real conversion of the demo's addresses to the Tarvo DL-405.
+    TQMProject copy(project);
+    TQMPlcManager2 dl405(lumora::testing::StageDir() + "/dll/TDL405.so", app.Ui());
+    std::vector<std::string> rows = ConvertProjectAddresses(copy, dl405);
+    CAddrLogDlg log(rows, frame);
+    log.show();
+    ok = Save(&log, out + "/7-conversion-log.png") && ok;
   }
   frame->MdiArea()->closeAllSubWindows();
   frame->close();
