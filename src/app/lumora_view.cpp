@@ -10,6 +10,7 @@
 #include <mutex>
 #include <vector>
 
+#include "app/bitmap_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/log_dialogs.h"
@@ -25,6 +26,7 @@
 #include "link/responses.h"
 #include "model/message_text.h"
 #include "model/panel_exchange.h"
+#include "model/panel_type_change.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
@@ -412,6 +414,16 @@ void CLumoraView::OnAddressDatabase() {
   if (!panel) return;
   CViewAddressDlg dialog(project, *panel, CLumoraApp::Instance()->User(), this);
   ExecModal(dialog);
+}
+
+void CLumoraView::OnSelectPanel() {
+  TQMProject& project = doc_->Project();
+  const TQMPanel* current = project.CurrentPanel();
+  CBitmapDlg dialog(current ? current->panelType : kPanelNone, this);
+  if (ExecModal(dialog) != QDialog::Accepted) return;
+  if (ChangePanelType(project, dialog.SelectedType()) != PanelTypeChange::Changed) return;
+  doc_->SetModifiedFlag(true);
+  Refresh();
 }
 
 }  // namespace lumora::gui

@@ -41,6 +41,7 @@ class CLumoraView : public QWidget {
   void OnImportConfiguration();
   void OnExportConfiguration();
   void OnAddressDatabase();
+  void OnSelectPanel();
   void Refresh();
 
  private:

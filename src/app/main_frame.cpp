@@ -187,6 +187,7 @@ void CMainFrame::BuildMenus() {
       ->setObjectName("actionMuxFirmware");
   viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
   panelMenu_->addSeparator();
+  viewCommand("&Select Panel...", &CLumoraView::OnSelectPanel)->setObjectName("actionSelectPanel");
   viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
   viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
   viewCommand("Panel PLC A&ddress Database", &CLumoraView::OnAddressDatabase)

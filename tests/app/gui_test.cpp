@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include <mutex>
 
 #include "app/addr_log_dlg.h"
+#include "app/bitmap_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
@@ -634,6 +636,40 @@ class GuiTest : public QObject {
     QVERIFY(text.rfind("Address conversion log file\r\nCreated on : ", 0) == 0);
     size_t table = text.find("\r\nOld address\tNew address\t\tRemarks\r\n\r\nV100\tV100\t\t\r\n");
     QVERIFY(table != std::string::npos);
+  }
+
+  void selectPanelChangesTheModel() {
+    {
+      CBitmapDlg dialog(kPanelQM410, Frame());
+      QCOMPARE(dialog.windowTitle(), QString("Select Panel"));
+      auto* list = dialog.findChild<QListWidget*>("modelList");
+      QVERIFY(list);
+      QCOMPARE(list->count(), 5);
+      QCOMPARE(list->item(4)->text(), QString("QMSV"));
+      QCOMPARE(dialog.SelectedType(), int(kPanelQM410));  // the current type is preselected
+      QVERIFY(dialog.findChild<QLabel*>("description")->text().contains("4 x 20"));
+      list->setCurrentRow(4);
+      QCOMPARE(dialog.SelectedType(), int(kPanelQMSV));
+      QVERIFY(dialog.findChild<QLabel*>("description")->text().contains("Set Point Panel"));
+      QCOMPARE(CBitmapDlg(kPanelNone, Frame()).SelectedType(), int(kPanelQM210));
+    }
+    CLumoraDoc* doc = Frame()->OpenDocumentFile(CopyOfDemo("select-panel.lmx"));
+    QVERIFY(doc);
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    QPointer<QTimer> chooser = OnNextDialog<CBitmapDlg>([](CBitmapDlg* dialog) {
+      dialog->findChild<QListWidget*>("modelList")->setCurrentRow(3);  // QM410: same family, no question
+      dialog->accept();
+    });
+    view->OnSelectPanel();
+    delete chooser.data();
+    QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM410));
+    QVERIFY(doc->IsModified());
+    QVERIFY(view->Summary()->topLevelItem(0)->text(0).startsWith("Port 1: QM410 — 9 messages"));
+    gRecorder.answer = Answer::No;  // "Save changes?" No
+    Frame()->MdiArea()->closeAllSubWindows();
+    gRecorder.answer = Answer::Ok;
+    QTRY_VERIFY(Frame()->WelcomeFrame());
   }
 
   void aboutBoxNamesTheVersion() {

@@ -1,0 +1,46 @@
+#include "model/panel_type_change.h"
+
+#include "model/interaction.h"
+#include "model/project.h"
+
+namespace lumora {
+namespace {
+
+bool SameFamily(int a, int b) {
+  return (a == kPanelQMSV) == (b == kPanelQMSV);
+}
+
+bool Confirm(TQMProject& project, const char* question) {
+  return project.services.Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Question, Answer::No) ==
+         Answer::Yes;
+}
+
+}  // namespace
+
+PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
+  bool multiPanel = project.systemType == 1;
+  int port = multiPanel ? project.multiplexer.selectedPort : 1;
+  const TQMPanel* old = project.FindPanel(port);
+  // The same model again changes nothing, and does not mark the project modified.
+  if (old && old->panelType == panelType) return PanelTypeChange::Unchanged;
+
+  TQMPanel fresh(&project, panelType);
+  if (old) {
+    bool losesMessages = !SameFamily(old->panelType, panelType) && !old->messages.empty();
+    if (losesMessages && !Confirm(project, multiPanel ? kMultiPanelTypeQuestion : kSinglePanelTypeQuestion))
+      return PanelTypeChange::Declined;
+    // A record of the new type receives what its type can hold of the old one.
+    if (!multiPanel || SameFamily(old->panelType, panelType)) fresh.AssignCompatible(*old);
+  }
+  fresh.port = port;
+  if (multiPanel) project.multiplexer.selectedPort = port;
+  project.PutPanel(fresh);
+  if (TQMPanel* stored = project.FindPanel(port)) {
+    stored->panelType = panelType;
+    project.multiplexer.SetPortFromPanel(*stored);
+  }
+  project.modified = true;
+  return PanelTypeChange::Changed;
+}
+
+}  // namespace lumora

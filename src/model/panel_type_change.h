@@ -1,0 +1,27 @@
+#pragma once
+// Changing the model of the panel being edited ("Select Panel"): a new panel record of the chosen type
+// takes over what it can of the old one, after a question when messages would be lost.
+
+namespace lumora {
+
+class TQMProject;
+
+inline constexpr const char* kMultiPanelTypeQuestion =
+    "This operation will delete all the messages and addresses \n configured in the current panel. Continue?";
+inline constexpr const char* kSinglePanelTypeQuestion =
+    "This operation will delete all the messages\nand addresses configured in the current project. "
+    "Continue?\nChanging panels will not create a new project,\nif you would like to create a new project "
+    "select NEW from the FILE menu.";
+
+enum class PanelTypeChange {
+  Changed,    // the selected port's panel is now of the chosen type; the project is modified
+  Unchanged,  // the panel is of that type already
+  Declined,   // No to the question
+};
+
+// The panel on the project's selected port (port 1 of a single-panel project) becomes a `panelType` panel.
+// Moving between a text panel and the set-point panel loses the messages: that is asked first (through
+// the project's interaction) when the old panel has any.
+PanelTypeChange ChangePanelType(TQMProject& project, int panelType);
+
+}  // namespace lumora
