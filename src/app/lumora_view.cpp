@@ -29,6 +29,7 @@
 #include "model/panel_type_change.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "model/system_kind.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_manager.h"
 #include "shell/version_loader.h"
@@ -422,6 +423,20 @@ void CLumoraView::OnSelectPanel() {
   CBitmapDlg dialog(current ? current->panelType : kPanelNone, this);
   if (ExecModal(dialog) != QDialog::Accepted) return;
   if (ChangePanelType(project, dialog.SelectedType()) != PanelTypeChange::Changed) return;
+  doc_->SetModifiedFlag(true);
+  Refresh();
+}
+
+void CLumoraView::OnSinglePanelSystem() {
+  SetLinkSpeed(9600);
+  if (SwitchToSinglePanel(doc_->Project()) != SystemKindChange::Changed) return;
+  doc_->SetModifiedFlag(true);
+  Refresh();
+}
+
+void CLumoraView::OnMultiPanelSystem() {
+  SetLinkSpeed(38400);
+  if (SwitchToMultiPanel(doc_->Project()) != SystemKindChange::Changed) return;
   doc_->SetModifiedFlag(true);
   Refresh();
 }

@@ -42,6 +42,8 @@ class CLumoraView : public QWidget {
   void OnExportConfiguration();
   void OnAddressDatabase();
   void OnSelectPanel();
+  void OnSinglePanelSystem();
+  void OnMultiPanelSystem();
   void Refresh();
 
  private:

@@ -187,6 +187,8 @@ void CMainFrame::BuildMenus() {
       ->setObjectName("actionMuxFirmware");
   viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
   panelMenu_->addSeparator();
+  viewCommand("Si&ngle Panel System", &CLumoraView::OnSinglePanelSystem)->setObjectName("actionSinglePanel");
+  viewCommand("M&ulti-Panel System", &CLumoraView::OnMultiPanelSystem)->setObjectName("actionMultiPanel");
   viewCommand("&Select Panel...", &CLumoraView::OnSelectPanel)->setObjectName("actionSelectPanel");
   viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
   viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");

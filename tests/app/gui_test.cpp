@@ -666,6 +666,16 @@ class GuiTest : public QObject {
     QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM410));
     QVERIFY(doc->IsModified());
     QVERIFY(view->Summary()->topLevelItem(0)->text(0).startsWith("Port 1: QM410 — 9 messages"));
+    // Into a multi-panel system and back: the panel stays on port 1, then the question, then one QM210.
+    view->OnMultiPanelSystem();
+    QCOMPARE(doc->Project().systemType, 1);
+    QCOMPARE(doc->Project().multiplexer.portType[0], int(kPanelQM410));
+    gRecorder.Clear();
+    view->OnSinglePanelSystem();  // the hook answers Yes to a Yes/No question
+    QCOMPARE(gRecorder.Texts().value(0),
+             QString("Changes made to the MultiPanel configuration will be lost.\nDo you wish to continue?"));
+    QCOMPARE(doc->Project().systemType, 0);
+    QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM210));
     gRecorder.answer = Answer::No;  // "Save changes?" No
     Frame()->MdiArea()->closeAllSubWindows();
     gRecorder.answer = Answer::Ok;
