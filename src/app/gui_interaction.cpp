@@ -164,6 +164,7 @@ Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request) {
             break;
         }
         box.setDefaultButton(ToButton(request.defaultAnswer));
+        if (!request.details.isEmpty()) box.setDetailedText(request.details);
         int button = box.exec();
         return box.clickedButton() ? FromButton(button) : EscapeAnswer(request.buttons);
       },
@@ -173,9 +174,11 @@ Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request) {
 }  // namespace
 
 Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
-                      MessageButtons buttons, Answer defaultAnswer) {
-  MessageBoxRequest request{text, caption.isEmpty() ? QString::fromLatin1(kApplicationTitle) : caption, icon,
-                            buttons, defaultAnswer};
+                      MessageButtons buttons, Answer defaultAnswer, const QString& details) {
+  MessageBoxRequest request{
+      text,          caption.isEmpty() ? QString::fromLatin1(kApplicationTitle) : caption,
+      icon,          buttons,
+      defaultAnswer, details};
   return ShowBox(parent, request);
 }
 
@@ -216,7 +219,8 @@ void GuiInteraction::ShowMessage(const std::string& text, const std::string& cap
 Answer GuiInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon, Answer defaultAnswer) {
   QString title = caption.empty() ? QString::fromLatin1(kApplicationTitle) : FromLatin1(caption);
-  return ShowBox(parent_, MessageBoxRequest{FromLatin1(text), title, icon, buttons, defaultAnswer});
+  return ShowBox(parent_,
+                 MessageBoxRequest{FromLatin1(text), title, icon, buttons, defaultAnswer, QString()});
 }
 
 std::optional<std::string> GuiInteraction::PromptOpenFile(const FilePrompt& prompt) {

@@ -13,9 +13,11 @@
 
 namespace lumora::gui {
 
-// A message box. Returns the button pressed.
+// A message box. Returns the button pressed. `details`, when given, is offered behind the box's details
+// button.
 Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
-                      MessageButtons buttons = MessageButtons::Ok, Answer defaultAnswer = Answer::Ok);
+                      MessageButtons buttons = MessageButtons::Ok, Answer defaultAnswer = Answer::Ok,
+                      const QString& details = QString());
 std::optional<QString> AskOpenFile(QWidget* parent, const FilePrompt& prompt);
 std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt);
 
@@ -28,6 +30,7 @@ struct MessageBoxRequest {
   MessageIcon icon;
   MessageButtons buttons;
   Answer defaultAnswer;
+  QString details;
 };
 using MessageBoxHook = std::function<Answer(const MessageBoxRequest&)>;
 using FileDialogHook = std::function<std::optional<QString>(const FilePrompt&, bool save)>;

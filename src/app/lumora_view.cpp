@@ -308,7 +308,12 @@ void CLumoraView::OnVerify() {
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
   if (read) {
     VerifyResult result = CompareWithPanel(project, *read);
-    ShowMessageBox(this, FromLatin1(result.text), "", MessageIcon::Information);
+    // A difference comes with the fields that differ, behind the box's details button.
+    QStringList differences;
+    for (const std::string& line : result.differences)
+      differences << FromLatin1(line);
+    ShowMessageBox(this, FromLatin1(result.text), "", MessageIcon::Information, MessageButtons::Ok,
+                   Answer::Ok, differences.join('\n'));
   }
 }
 

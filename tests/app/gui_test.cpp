@@ -57,6 +57,7 @@ lumora::testing::TempDir* gHome = nullptr;
 struct Recorder {
   std::mutex mutex;
   QStringList texts;
+  QStringList details;  // what each box offered behind its details button
   std::optional<QString> nextSaveFile;
   std::optional<QString> nextOpenFile;
   Answer answer = Answer::Ok;
@@ -68,6 +69,7 @@ struct Recorder {
   void Clear() {
     std::lock_guard lock(mutex);
     texts.clear();
+    details.clear();
   }
 };
 Recorder gRecorder;
@@ -125,6 +127,7 @@ class GuiTest : public QObject {
     SetMessageBoxHook([](const MessageBoxRequest& request) {
       std::lock_guard lock(gRecorder.mutex);
       gRecorder.texts << request.text;
+      gRecorder.details << request.details;
       return request.buttons == MessageButtons::YesNo ? Answer::Yes : gRecorder.answer;
     });
     SetFileDialogHook([](const FilePrompt&, bool save) -> std::optional<QString> {
@@ -419,6 +422,17 @@ class GuiTest : public QObject {
       QVERIFY2(gRecorder.Texts().contains("Project has been read from the panel successfully."),
                qPrintable(gRecorder.Texts().join("|")));
       QVERIFY(!doc->IsModified());
+
+      // Verify against a changed message: "different", with the field behind the details button.
+      doc->Project().Panel(0).messages[0].text = "CHANGED";
+      gRecorder.Clear();
+      startModalTransfer(sim.Path());
+      view->OnVerify();
+      int box =
+          gRecorder.Texts().indexOf("Project file on PC is different from\nproject loaded in the panel");
+      QVERIFY2(box >= 0, qPrintable(gRecorder.Texts().join("|")));
+      QVERIFY2(gRecorder.details.value(box).contains("Port 1 (QM210), message 1, text: \"CHANGED\""),
+               qPrintable(gRecorder.details.value(box)));
     }
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(Frame()->WelcomeFrame());
