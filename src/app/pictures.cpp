@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cstring>
 
 #include "model/codes.h"
 
@@ -83,8 +84,13 @@ void Keypad(QPainter& p, const QRectF& r) {
     p.setBrush(kKey);
     p.drawRoundedRect(key, 2, 2);
     p.setPen(Qt::black);
+    // Three-letter keys get a smaller face so the word fits the key.
+    QFont face = font;
+    if (std::strlen(kLabels[i]) > 1) face.setPixelSize(std::max(6, static_cast<int>(key.width() / 3.2)));
+    p.setFont(face);
     p.drawText(key, Qt::AlignCenter, kLabels[i]);
   }
+  p.setFont(font);
 }
 
 void Label(QPainter& p, const QRectF& r, const QString& text) {

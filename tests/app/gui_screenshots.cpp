@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "app/addr_log_dlg.h"
+#include "app/bitmap_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
@@ -136,6 +137,10 @@ int main(int argc, char** argv) {
     CAddrLogDlg log(rows, frame);
     log.show();
     ok = Save(&log, out + "/7-conversion-log.png") && ok;
+
+    CBitmapDlg select(kPanelQM210K, frame);
+    select.show();
+    ok = Save(&select, out + "/8-select-panel.png") && ok;
   }
   frame->MdiArea()->closeAllSubWindows();
   frame->close();
