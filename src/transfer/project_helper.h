@@ -3,6 +3,8 @@
 // against one open link, reporting through its TransferContext. The sequences live in
 // write_sequence.cpp, read_sequence.cpp and firmware_sequence.cpp.
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +37,10 @@ class TQMProjectHelper {
   bool WriteMessages(UnitSession& unit, TQMPanel& panel);
   bool WriteSystemMessages(UnitSession& unit, TQMPanel& panel);
   bool WriteMapData(UnitSession& unit, const std::vector<uint8_t>& image);
+  // A table or image in blocks, every byte counted into the write's progress; `afterBlock` runs after each
+  // data block has been counted.
+  bool UploadCounted(UnitSession& unit, uint8_t commandCode, const std::vector<uint8_t>& image,
+                     const std::function<void()>& afterBlock = {});
   bool WriteSystemAttributes(UnitSession& unit, TQMPanel& panel);
   bool WritePlcDriver(UnitSession& unit, const std::vector<uint8_t>& image);
   bool WritePlcAttributes(UnitSession& unit);

@@ -252,20 +252,30 @@ bool TQMProjectHelper::WriteSystemMessages(UnitSession& unit, TQMPanel& panel) {
   return true;
 }
 
+bool TQMProjectHelper::UploadCounted(UnitSession& unit, uint8_t commandCode,
+                                     const std::vector<uint8_t>& image,
+                                     const std::function<void()>& afterBlock) {
+  UnitSession::Upload upload;
+  upload.commandCode = commandCode;
+  upload.afterBlock = [&] {
+    report_.CountSent(kBlockSize);
+    if (afterBlock) afterBlock();
+  };
+  if (!unit.UploadBlocks(upload, image)) return false;
+  report_.CountSent(static_cast<int64_t>(image.size() % kBlockSize));
+  return true;
+}
+
 bool TQMProjectHelper::WriteMapData(UnitSession& unit, const std::vector<uint8_t>& image) {
   CommLogNote("Writing Map Data");
   report_.SetStatusText("DownLoading the tag... 0% complete");
   report_.Step(kStepMapStart);
-  UnitSession::Upload upload;
-  upload.commandCode = kCmdWriteTags;
-  upload.afterBlock = [this] {
-    report_.CountSent(kBlockSize);
+  bool sent = UploadCounted(unit, kCmdWriteTags, image, [this] {
     char status[64];
     std::snprintf(status, sizeof status, "DownLoading the tag....%d%% complete", report_.Percent());
     report_.Status(status);
-  };
-  if (!unit.UploadBlocks(upload, image)) return false;
-  report_.CountSent(static_cast<int64_t>(image.size() % kBlockSize));
+  });
+  if (!sent) return false;
   report_.Step(kStepMapDone);
   return true;
 }
@@ -286,11 +296,7 @@ bool TQMProjectHelper::WritePlcDriver(UnitSession& unit, const std::vector<uint8
   CommLogNote("LoadDriver");
   report_.SetStatusText("DownLoading the Driver....0% complete");
   report_.Step(kStepDriverStart);
-  UnitSession::Upload upload;
-  upload.commandCode = kCmdLoadPlc;
-  upload.afterBlock = [this] { report_.CountSent(kBlockSize); };
-  if (!unit.UploadBlocks(upload, image)) return false;
-  report_.CountSent(static_cast<int64_t>(image.size() % kBlockSize));
+  if (!UploadCounted(unit, kCmdLoadPlc, image)) return false;
   report_.Step(kStepDriverSent);
   return true;
 }
@@ -358,11 +364,7 @@ bool TQMProjectHelper::WriteMultiplexerPlcAttributes(UnitSession& unit) {
   CommLogNote("Write Plc Attr");
   report_.Step(kStepPlcAttrStart);
   std::vector<uint8_t> stream = MuxPlcAttributeStream(project().plcSettings.plcAttributes);
-  UnitSession::Upload upload;
-  upload.commandCode = kCmdWriteMuxPlcAttr;
-  upload.afterBlock = [this] { report_.CountSent(kBlockSize); };
-  if (!unit.UploadBlocks(upload, stream)) return false;
-  report_.CountSent(static_cast<int64_t>(stream.size() % kBlockSize));
+  if (!UploadCounted(unit, kCmdWriteMuxPlcAttr, stream)) return false;
   report_.Step(kStepPlcAttrDone);
   return true;
 }
