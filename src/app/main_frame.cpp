@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -42,7 +43,13 @@ int gProjectFrames = 0;
 CChildFrame::CChildFrame(CLumoraDoc* doc, QWidget* parent) : QMdiSubWindow(parent), doc_(doc) {
   setAttribute(Qt::WA_DeleteOnClose);
   view_ = new CLumoraView(doc, this);
-  setWidget(view_);
+  // The form keeps its size; a small window scrolls it.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("viewScrollArea");
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(view_);
+  setWidget(scroll);
   connect(doc_, &CLumoraDoc::titleChanged, this, &CChildFrame::UpdateTitle);
   connect(doc_, &CLumoraDoc::modifiedChanged, this, &CChildFrame::UpdateTitle);
   UpdateTitle();
@@ -186,10 +193,12 @@ void CMainFrame::BuildMenus() {
   viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)
       ->setObjectName("actionMuxFirmware");
   viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
+  viewCommand("Connection S&tatus", &CLumoraView::OnConnectionStatus)->setObjectName("actionConnectionStatus");
   panelMenu_->addSeparator();
   viewCommand("Si&ngle Panel System", &CLumoraView::OnSinglePanelSystem)->setObjectName("actionSinglePanel");
   viewCommand("M&ulti-Panel System", &CLumoraView::OnMultiPanelSystem)->setObjectName("actionMultiPanel");
   viewCommand("&Select Panel...", &CLumoraView::OnSelectPanel)->setObjectName("actionSelectPanel");
+  viewCommand("&Delete Panel", &CLumoraView::OnDeletePanel)->setObjectName("actionDeletePanel");
   viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
   viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
   viewCommand("Panel PLC A&ddress Database", &CLumoraView::OnAddressDatabase)

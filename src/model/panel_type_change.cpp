@@ -43,4 +43,15 @@ PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
   return PanelTypeChange::Changed;
 }
 
+bool DeleteSelectedPanel(TQMProject& project) {
+  if (!project.CurrentPanel()) return false;
+  if (project.services.Ui().Ask(kMultiPanelTypeQuestion, kDeletePanelCaption, MessageButtons::YesNo,
+                                MessageIcon::Question, Answer::Yes) == Answer::No)
+    return false;
+  project.multiplexer.ClearPort(project.multiplexer.selectedPort);
+  project.RemoveSelectedPanel();
+  project.modified = true;
+  return true;
+}
+
 }  // namespace lumora

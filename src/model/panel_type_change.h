@@ -24,4 +24,10 @@ enum class PanelTypeChange {
 // the project's interaction) when the old panel has any.
 PanelTypeChange ChangePanelType(TQMProject& project, int panelType);
 
+inline constexpr const char* kDeletePanelCaption = "Warning";
+
+// "Delete Panel": after the question (caption "Warning"), the selected port loses its panel and the port
+// is recorded empty. False when the user answers No or the port holds no panel.
+bool DeleteSelectedPanel(TQMProject& project);
+
 }  // namespace lumora

@@ -142,6 +142,10 @@ int main(int argc, char** argv) {
     select.show();
     ok = Save(&select, out + "/8-select-panel.png") && ok;
   }
+  // The main view of a two-panel multiplexer project, its second port selected.
+  CLumoraDoc* multiDoc = frame->OpenDocumentFile(
+      QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-multiplexer.lmx"));
+  ok = multiDoc && Save(frame, out + "/9-project-multiplexer.png") && ok;
   frame->MdiArea()->closeAllSubWindows();
   frame->close();
   return ok ? 0 : 1;

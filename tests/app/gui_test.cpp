@@ -35,6 +35,7 @@
 #include "app/view_address_dlg.h"
 #include "app/welcome.h"
 #include "link/responses.h"
+#include "model/message_text.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
 #include "plc/install_dir.h"
@@ -46,97 +47,16 @@
 #include "support/temp_dir.h"
 #include "support/transfer_fixture.h"
 #include "transfer/panel_information.h"
+#include "gui_harness.h"
 
-using namespace lumora;
-using namespace lumora::gui;
+// The main view's own tests (lumora_view_test.cpp), run after these in the same application.
+int RunLumoraViewTests(int argc, char** argv);
 
-namespace {
-
-lumora::testing::TempDir* gHome = nullptr;
-
-struct Recorder {
-  std::mutex mutex;
-  QStringList texts;
-  QStringList details;  // what each box offered behind its details button
-  std::optional<QString> nextSaveFile;
-  std::optional<QString> nextOpenFile;
-  Answer answer = Answer::Ok;
-
-  QStringList Texts() {
-    std::lock_guard lock(mutex);
-    return texts;
-  }
-  void Clear() {
-    std::lock_guard lock(mutex);
-    texts.clear();
-    details.clear();
-  }
-};
-Recorder gRecorder;
-
-}  // namespace
-
-class GuiTest : public QObject {
+class GuiTest : public GuiTestBase {
   Q_OBJECT
 
- private:
-  CLumoraApp* App() { return CLumoraApp::Instance(); }
-  CMainFrame* Frame() { return App()->MainFrame(); }
-  QString Install() { return QString::fromStdString(gHome->File("install")); }
-
-  std::unique_ptr<TQMProject> DemoProject() {
-    auto project = std::make_unique<TQMProject>(CoreServices{&App()->Ui(), &App()->Plc()});
-    bool opened = OpenProjectFile(*project, lumora::testing::StageDir() + "/Project/demo-qm210.lmx");
-    if (!opened) return nullptr;
-    project->ReloadPlcLibrary(project->plcSettings.libraryName);
-    TQMPlcManager manager(project->plcLibrary.get(), App()->Ui());
-    RevalidateAddresses(*project, manager);
-    return project;
-  }
-
-  // Acts on the first modal dialog of type D that comes up (the exchange before it runs on a worker,
-  // so it appears after an unknown time).
-  template <typename D>
-  QPointer<QTimer> OnNextDialog(std::function<void(D*)> act) {
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [timer, act] {
-      auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      timer->stop();
-      timer->deleteLater();
-      act(dialog);
-    });
-    timer->start(20);
-    return timer;
-  }
-
-  QString CopyOfDemo(const std::string& name) {
-    std::string copy = gHome->File(name);
-    std::filesystem::copy_file(lumora::testing::StageDir() + "/Project/demo-qm210.lmx", copy,
-                               std::filesystem::copy_options::overwrite_existing);
-    return QString::fromStdString(copy);
-  }
-
-  void SelectPort(CCommProgDlg& dialog, const std::string& path) {
-    dialog.PortList()->addItem(QString::fromStdString(path));
-    dialog.PortList()->setCurrentIndex(dialog.PortList()->count() - 1);
-  }
-
  private slots:
-  void initTestCase() {
-    SetMessageBoxHook([](const MessageBoxRequest& request) {
-      std::lock_guard lock(gRecorder.mutex);
-      gRecorder.texts << request.text;
-      gRecorder.details << request.details;
-      return request.buttons == MessageButtons::YesNo ? Answer::Yes : gRecorder.answer;
-    });
-    SetFileDialogHook([](const FilePrompt&, bool save) -> std::optional<QString> {
-      std::lock_guard lock(gRecorder.mutex);
-      std::optional<QString> answer = save ? gRecorder.nextSaveFile : gRecorder.nextOpenFile;
-      (save ? gRecorder.nextSaveFile : gRecorder.nextOpenFile).reset();
-      return answer;
-    });
-  }
+  void initTestCase() { InstallRecorderHooks(); }
 
   void startUpCreatesFoldersAndRestoresPlacement() {
     QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
@@ -240,10 +160,11 @@ class GuiTest : public QObject {
     QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("opened.lmx")));
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
-    QTreeWidget* tree = view->Summary();
-    QCOMPARE(tree->topLevelItemCount(), 1);
-    QVERIFY(tree->topLevelItem(0)->text(0).startsWith("Port 1: QM210"));
-    QVERIFY(tree->topLevelItem(0)->child(0)->text(0).contains("TANK LEVEL  1111 %"));
+    QCOMPARE(view->PanelType(), int(kPanelQM210));
+    QCOMPARE(view->findChild<QLabel*>("panelTypeCaption")->text(), QString("QM210"));
+    QVERIFY(view->findChild<QRadioButton*>("singleRadio")->isChecked());
+    QCOMPARE(view->findChild<QComboBox*>("plcCombo")->currentText(),
+             QString::fromStdString(view->Document()->Project().plcSettings.plcName));
     QVERIFY(Frame()->windowTitle().contains("opened.lmx"));
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(Frame()->WelcomeFrame());
@@ -548,7 +469,7 @@ class GuiTest : public QObject {
     QVERIFY(Frame()->OpenDocumentFile(path));
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
-    QString line = view->Summary()->topLevelItem(0)->child(0)->text(0);
+    QString line = FromLatin1(MessageDisplayText(view->Document()->Project().Panel(0).messages[0].text));
     QVERIFY2(line.contains(QString("TANK LEVEL") + QChar(0xB0) + " 1111 %"), qPrintable(line));
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(Frame()->WelcomeFrame());
@@ -596,7 +517,9 @@ class GuiTest : public QObject {
     QCOMPARE(project.Panel(0).panelType, int(kPanelQMSV));
     QCOMPARE(project.multiplexer.portType[0], int(kPanelQMSV));
     QVERIFY(doc->IsModified());
-    QVERIFY(view->Summary()->topLevelItem(0)->text(0).startsWith("Port 1: QMSV"));
+    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QVERIFY(view->findChild<QLabel*>("configurePanelLabel")->isVisibleTo(view));
+    QVERIFY(!view->findChild<QPushButton*>("buttonsLedsButton")->isVisibleTo(view));
 
     std::string exported = gHome->File("exported.lmx");
     gRecorder.nextSaveFile = QString::fromStdString(exported);
@@ -679,7 +602,8 @@ class GuiTest : public QObject {
     delete chooser.data();
     QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM410));
     QVERIFY(doc->IsModified());
-    QVERIFY(view->Summary()->topLevelItem(0)->text(0).startsWith("Port 1: QM410 — 9 messages"));
+    QCOMPARE(doc->Project().Panel(0).messages.size(), size_t{9});
+    QCOMPARE(view->findChild<QLabel*>("panelTypeCaption")->text(), QString("QM410"));
     // Into a multi-panel system and back: the panel stays on port 1, then the question, then one QM210.
     view->OnMultiPanelSystem();
     QCOMPARE(doc->Project().systemType, 1);
@@ -701,10 +625,7 @@ class GuiTest : public QObject {
     QCOMPARE(about.findChild<QLabel*>("versionLabel")->text(), QString("Lumora Write Utility Version 1.0"));
   }
 
-  void cleanupTestCase() {
-    Frame()->MdiArea()->closeAllSubWindows();
-    Frame()->close();
-  }
+  void cleanupTestCase() { Frame()->MdiArea()->closeAllSubWindows(); }
 };
 
 int main(int argc, char** argv) {
@@ -720,7 +641,10 @@ int main(int argc, char** argv) {
   CLumoraApp app(argc, argv);
   SetApplicationVersion(LoadApplicationVersion(InstallDir(), app.Ui()));
   GuiTest test;
-  return QTest::qExec(&test, argc, argv);
+  int failures = QTest::qExec(&test, argc, argv);
+  failures += RunLumoraViewTests(argc, argv);
+  CLumoraApp::Instance()->MainFrame()->close();
+  return failures;
 }
 
 #include "gui_test.moc"

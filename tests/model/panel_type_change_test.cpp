@@ -81,5 +81,31 @@ TEST_F(PanelTypeChangeTest, MultiplexerPorts) {
   EXPECT_EQ(project.PanelCount(), 3u);
 }
 
+TEST_F(PanelTypeChangeTest, DeletingThePanelOfTheSelectedPort) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  project.multiplexer.selectedPort = 5;
+  ASSERT_NE(project.FindPanel(5), nullptr);
+  size_t panels = project.PanelCount();
+  TQMProject before(project);
+
+  ui.answers.push_back(Answer::No);
+  EXPECT_FALSE(DeleteSelectedPanel(project));
+  EXPECT_TRUE(project.Equals(before));
+  EXPECT_FALSE(project.modified);
+
+  ui.answers.push_back(Answer::Yes);
+  ASSERT_TRUE(DeleteSelectedPanel(project));
+  EXPECT_EQ(project.FindPanel(5), nullptr);
+  EXPECT_EQ(project.multiplexer.portType[4], kPanelNone);
+  EXPECT_EQ(project.PanelCount(), panels - 1);
+  EXPECT_TRUE(project.modified);
+  ASSERT_EQ(ui.Texts().size(), 2u);
+  EXPECT_EQ(ui.Texts()[1], kMultiPanelTypeQuestion);
+
+  // An empty port: nothing to delete, nothing asked.
+  EXPECT_FALSE(DeleteSelectedPanel(project));
+  EXPECT_EQ(ui.Texts().size(), 2u);
+}
+
 }  // namespace
 }  // namespace lumora

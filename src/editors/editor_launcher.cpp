@@ -1,0 +1,60 @@
+#include "editors/editor_launcher.h"
+
+#include "model/project.h"
+
+namespace lumora::gui {
+
+EditorVariant VariantFor(const TQMProject& project) {
+  return project.tagMapLinked ? EditorVariant::PlanNRun : EditorVariant::Plc;
+}
+
+const char* EditorClassName(EditorKind kind, EditorVariant variant) {
+  bool tags = variant == EditorVariant::PlanNRun;
+  switch (kind) {
+    case EditorKind::Messages:
+      return tags ? "CPNRMessageDlg" : "CPLCMessageDlg";
+    case EditorKind::SetPoints:
+      return tags ? "CPNRSPConfigDlg" : "CPLCSPConfigDlg";
+    case EditorKind::ButtonsLeds:
+      return tags ? "CPNRLedDlg" : "CPLCLedDlg";
+    case EditorKind::Annunciator:
+      return tags ? "CPNRAnnunciatorDlg" : "CPLCAnnunciatorDlg";
+    case EditorKind::GeneralSettings:
+      return tags ? "CPNRGeneralDlg" : "CPLCGeneralDlg";
+  }
+  return "";
+}
+
+bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome) {
+  if (!outcome.opened) return false;
+  if (kind == EditorKind::ButtonsLeds || kind == EditorKind::Annunciator) return outcome.accepted;
+  return outcome.projectModified;
+}
+
+bool CEditorLauncher::Available(EditorKind) {
+  return false;
+}
+
+QString CEditorLauncher::UnavailableText(EditorKind kind) {
+  switch (kind) {
+    case EditorKind::Messages:
+      return "The message editor is not part of this version yet.";
+    case EditorKind::SetPoints:
+      return "The set-point configuration is not part of this version yet.";
+    case EditorKind::ButtonsLeds:
+      return "The buttons and LEDs editor is not part of this version yet.";
+    case EditorKind::Annunciator:
+      return "The annunciator editor is not part of this version yet.";
+    case EditorKind::GeneralSettings:
+      return "The panel system PLC address settings are not part of this version yet.";
+  }
+  return {};
+}
+
+EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject&, QWidget*) {
+  EditorOutcome outcome;
+  if (!Available(kind)) return outcome;
+  return outcome;
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,41 @@
+#pragma once
+// Opens the editors of the main view's third step for the selected panel. The dialog variant follows the
+// project's tag mode: addresses typed for the PLC, or tag names picked from a Plan & Run tag map.
+
+#include <QString>
+
+class QWidget;
+
+namespace lumora {
+class TQMProject;
+}
+
+namespace lumora::gui {
+
+enum class EditorKind { Messages, SetPoints, ButtonsLeds, Annunciator, GeneralSettings };
+enum class EditorVariant { Plc, PlanNRun };
+
+EditorVariant VariantFor(const TQMProject& project);
+// The dialog class of an editor variant, e.g. "CPNRMessageDlg".
+const char* EditorClassName(EditorKind kind, EditorVariant variant);
+
+struct EditorOutcome {
+  bool opened = false;
+  bool accepted = false;        // left with OK
+  bool projectModified = false;  // the project's own modified flag after the dialog
+};
+
+// Whether the document is marked modified (and the fresh-project flag cleared) after an editor: the
+// buttons/LEDs and annunciator editors on OK, the others when they left the project modified.
+bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome);
+
+class CEditorLauncher {
+ public:
+  // Editors this build does not carry yet have their launchers greyed with UnavailableText as tooltip.
+  static bool Available(EditorKind kind);
+  static QString UnavailableText(EditorKind kind);
+  // Runs the editor modally on the project (the general settings on its selected panel).
+  static EditorOutcome Launch(EditorKind kind, TQMProject& project, QWidget* parent);
+};
+
+}  // namespace lumora::gui

@@ -1,0 +1,397 @@
+// The main view on the offscreen platform: its captions and launchers, the system kind and panel type
+// rules, the multiplexer ports, the PLC change with its questions, the communication set-up and the tag
+// map, against real PLC libraries.
+
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "app/addr_log_dlg.h"
+#include "app/bitmap_dlg.h"
+#include "app/lumora_doc.h"
+#include "app/lumora_view.h"
+#include "app/multiplexer_diagram.h"
+#include "app/port_static.h"
+#include "gui_harness.h"
+#include "model/codes.h"
+#include "model/panel_type_change.h"
+#include "model/system_kind.h"
+
+class LumoraViewTest : public GuiTestBase {
+  Q_OBJECT
+
+  CLumoraView* Open(const std::string& name, const std::string& demo = "demo-qm210.lmx") {
+    if (!Frame()->OpenDocumentFile(CopyOfDemo(name, demo))) return nullptr;
+    return Frame()->ActiveView();
+  }
+
+  void CloseAll() {
+    gRecorder.answer = Answer::No;  // "Save changes?" No
+    Frame()->MdiArea()->closeAllSubWindows();
+    gRecorder.answer = Answer::Ok;
+    gRecorder.yesNo.clear();
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  template <typename T>
+  static T* Child(QWidget* view, const char* name) {
+    return view->findChild<T*>(name);
+  }
+
+  static void ChoosePlc(CLumoraView* view, const QString& name) {
+    auto* combo = Child<QComboBox>(view, "plcCombo");
+    combo->setCurrentIndex(combo->findText(name));
+  }
+
+  // The PLC library's own attribute editor: `act` runs on it once it is up.
+  QPointer<QTimer> OnAttributeEditor(std::function<void(QDialog*)> act) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [timer, act] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal->objectName() != "plcAttributeDialog") return;
+      timer->stop();
+      timer->deleteLater();
+      act(qobject_cast<QDialog*>(modal));
+    });
+    timer->start(20);
+    return timer;
+  }
+
+ private slots:
+  void formCarriesTheCaptionsAndNamesItsFields() {
+    gRecorder.nextSaveFile = QString::fromStdString(gHome->File("fresh.lmx"));
+    App()->OnFileNew();
+    QTRY_VERIFY(Frame()->ActiveView());
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view->IsFreshProject());
+    QCOMPARE(Child<QLabel>(view, "titleLabel")->text(), QString("Lumora Write Utility"));
+    QCOMPARE(Child<QLabel>(view, "titleLabel")->font().pointSize(), 30);
+    for (int step = 1; step <= 3; ++step) {
+      QLabel* label = Child<QLabel>(view, qPrintable(QString("step%1Label").arg(step)));
+      QCOMPARE(label->text(), QString::number(step));
+      QCOMPARE(label->font().pointSize(), 65);
+    }
+    QCOMPARE(Child<QRadioButton>(view, "singleRadio")->text(), QString("    &Single  Panel  System    "));
+    QCOMPARE(Child<QRadioButton>(view, "multiRadio")->text(), QString("     M&ulti-Panel  System "));
+    QCOMPARE(Child<QPushButton>(view, "selectPanelTypeButton")->text(),
+             QString("                    Select Pa&nel Type"));
+    QCOMPARE(Child<QPushButton>(view, "addressDatabaseButton")->text(),
+             QString("      Panel PLC \nA&ddress Database "));
+    QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te to \nPanel"));
+    QCOMPARE(Child<QPushButton>(view, "readButton")->text(), QString("&Read from\n Panel"));
+    QCOMPARE(Child<QLabel>(view, "muxCaption")->text(), QString("                        QM-Multi-Drop Serial Multiplexer"));
+    QCOMPARE(Child<QLabel>(view, "muxTitleLabel")->font().pointSize(), 16);
+    QCOMPARE(Child<QLabel>(view, "selectPanelLabel")->font().pointSize(), 14);
+    QCOMPARE(Child<QLabel>(view, "panelTypeCaption")->text(), QString("QM210"));
+
+    // The field labels name their fields; the mnemonic reaches the PLC list.
+    QCOMPARE(Child<QLabel>(view, "plcLabel")->buddy(), Child<QComboBox>(view, "plcCombo"));
+    QCOMPARE(Child<QComboBox>(view, "plcCombo")->count(), int(App()->WaitForDiscovery().Entries().size()));
+    QCOMPARE(Child<QComboBox>(view, "plcCombo")->currentText(), QString("Tarvo DL-205"));
+    for (int port = 1; port <= 5; ++port) {
+      QCOMPARE(view->PortLabel(port)->accessibleName(), QString("Port %1").arg(port));
+      QCOMPARE(view->PortLabel(port)->text(), QString("\nPort%1").arg(port));  // a single panel: no ports
+    }
+    QCOMPARE(view->PictureButton(EditorKind::Messages)->accessibleName(), QString("Messages"));
+    QSet<QString> captions;
+    for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
+      if (button->text().isEmpty()) continue;
+      QVERIFY2(!captions.contains(button->text()), qPrintable(button->text()));
+      captions << button->text();
+    }
+
+    // A QM210 offers messages and buttons/LEDs, no annunciator; editors still to come are greyed
+    // with a tooltip that says so.
+    QVERIFY(Child<QPushButton>(view, "messagesButton")->isVisibleTo(view));
+    QVERIFY(Child<QPushButton>(view, "buttonsLedsButton")->isVisibleTo(view));
+    QVERIFY(!Child<QPushButton>(view, "annunciatorButton")->isVisibleTo(view));
+    QVERIFY(!view->PictureButton(EditorKind::Annunciator)->isVisibleTo(view));
+    QVERIFY(!Child<QLabel>(view, "configurePanelLabel")->isVisibleTo(view));
+    for (const char* name : {"messagesButton", "buttonsLedsButton", "configureAddressesButton"}) {
+      auto* button = Child<QPushButton>(view, name);
+      QCOMPARE(button->isEnabled(), CEditorLauncher::Available(EditorKind::Messages));
+      if (!button->isEnabled()) QVERIFY(button->toolTip().contains("not part of this version"));
+    }
+    QVERIFY(!Child<QLabel>(view, "tagMapLabel")->isVisibleTo(view));  // no tag map
+    QVERIFY(!Child<QPushButton>(view, "changeTagMapButton")->isVisibleTo(view));
+    QVERIFY(!Child<QWidget>(view, "multiplexerGroup")->isEnabled());
+    CloseAll();
+  }
+
+  void systemKindChangesOnlyWhenConfirmed() {
+    CLumoraView* view = Open("system-kind.lmx");
+    QVERIFY(view);
+    CLumoraDoc* doc = view->Document();
+    auto* single = Child<QRadioButton>(view, "singleRadio");
+    auto* multi = Child<QRadioButton>(view, "multiRadio");
+    // The same kind again: nothing changes, the document stays unmodified.
+    single->click();
+    QVERIFY(!doc->IsModified());
+    QVERIFY(single->isChecked());
+
+    multi->click();
+    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->IsModified());
+    QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te Project"));
+    QCOMPARE(Child<QPushButton>(view, "readButton")->text(), QString("&Read from\n Multiplexer"));
+    QVERIFY(Child<QWidget>(view, "multiplexerGroup")->isEnabled());
+    QCOMPARE(view->PortLabel(1)->text(), QString("QM210\nPort1"));
+    QVERIFY(view->PortLabel(1)->IsSelected());
+    QCOMPARE(view->PortLabel(2)->text(), QString("\nPort2"));
+
+    // Back to a single panel, answered No: project and radios stay multi-panel.
+    gRecorder.Clear();
+    gRecorder.yesNo = {Answer::No};
+    single->click();
+    QCOMPARE(gRecorder.Texts().value(0), QString::fromLatin1(kLeaveMultiPanelQuestion));
+    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(multi->isChecked());
+    QVERIFY(!single->isChecked());
+    // Yes: one default QM210.
+    single->click();
+    QCOMPARE(doc->Project().systemType, 0);
+    QCOMPARE(doc->Project().PanelCount(), size_t{1});
+    QVERIFY(doc->Project().Panel(0).messages.empty());
+    QVERIFY(single->isChecked());
+    QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te to \nPanel"));
+    CloseAll();
+  }
+
+  void panelTypeQuestionsAndTheSameTypeAgain() {
+    CLumoraView* view = Open("panel-type.lmx");
+    QVERIFY(view);
+    CLumoraDoc* doc = view->Document();
+    auto choose = [this, view](int row) {
+      QPointer<QTimer> chooser = OnNextDialog<CBitmapDlg>([row](CBitmapDlg* dialog) {
+        dialog->findChild<QListWidget*>("modelList")->setCurrentRow(row);
+        dialog->accept();
+      });
+      Child<QPushButton>(view, "selectPanelTypeButton")->click();
+      delete chooser.data();
+    };
+    choose(0);  // QM210 again
+    QVERIFY(!doc->IsModified());
+    gRecorder.Clear();
+    gRecorder.yesNo = {Answer::No};
+    choose(4);  // QMSV: the messages would be lost
+    QCOMPARE(gRecorder.Texts().value(0), QString::fromLatin1(kSinglePanelTypeQuestion));
+    QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM210));
+    QCOMPARE(doc->Project().Panel(0).messages.size(), size_t{9});
+    QVERIFY(!doc->IsModified());
+    choose(4);  // answered Yes this time
+    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QVERIFY(doc->Project().Panel(0).messages.empty());
+    QVERIFY(!Child<QPushButton>(view, "buttonsLedsButton")->isVisibleTo(view));
+    QVERIFY(!Child<QPushButton>(view, "configureAddressesButton")->isVisibleTo(view));
+    QVERIFY(Child<QLabel>(view, "configurePanelLabel")->isVisibleTo(view));
+    QVERIFY(doc->IsModified());
+    choose(2);  // QM210K: the annunciator is offered
+    QVERIFY(Child<QPushButton>(view, "annunciatorButton")->isVisibleTo(view));
+    QVERIFY(view->PictureButton(EditorKind::Annunciator)->isVisibleTo(view));
+    CloseAll();
+  }
+
+  void portLabelsSelectAndOfferThePortCommands() {
+    CLumoraView* view = Open("ports.lmx", "demo-multiplexer.lmx");
+    QVERIFY(view);
+    CLumoraDoc* doc = view->Document();
+    QCOMPARE(view->SystemKind(), 1);
+    QVERIFY(Child<QRadioButton>(view, "multiRadio")->isChecked());
+    QCOMPARE(view->PortLabel(2)->text(), QString("QM210\nPort2"));
+    QCOMPARE(view->PortLabel(5)->text(), QString("QMSV\nPort5"));
+    QVERIFY(view->PortLabel(5)->HoldsPanel());
+
+    QTest::mouseClick(view->PortLabel(5), Qt::LeftButton);
+    QCOMPARE(view->SelectedPort(), 5);
+    QCOMPARE(doc->Project().multiplexer.selectedPort, 5);
+    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QVERIFY(view->PortLabel(5)->IsSelected());
+    QVERIFY(!view->PortLabel(2)->IsSelected());
+    QVERIFY(!doc->IsModified());  // choosing a port is no change to the project
+
+    // An empty port: nothing to edit, no address database.
+    QTest::mouseClick(view->PortLabel(3), Qt::LeftButton);
+    QCOMPARE(view->PanelType(), int(kPanelNone));
+    QVERIFY(!Child<QPushButton>(view, "addressDatabaseButton")->isEnabled());
+    QVERIFY(!view->PictureButton(EditorKind::Messages)->isVisibleTo(view));
+
+    // The context menu selects the port under the mouse and offers its commands.
+    QStringList offered;
+    QTimer::singleShot(100, [&offered] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (QAction* action : menu->actions()) {
+          if (!action->isSeparator()) offered << action->text() + (action->isEnabled() ? "" : " (off)");
+        }
+        menu->close();
+      }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), view->PortLabel(2)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(view->PortLabel(2), &event);
+    QCOMPARE(view->SelectedPort(), 2);
+    QCOMPARE(offered, QStringList({"&Select Panel", "&Delete Panel", "&Import Configuration",
+                                   "&Export Configuration", "In&formation", "Upgrade &Firmware",
+                                   "Connection S&tatus", "&Clear Panel Memory",
+                                   "Upgrade Firmware through the &Multiplexer"}));
+
+    // Delete Panel: No keeps it, Yes empties the port.
+    gRecorder.Clear();
+    gRecorder.yesNo = {Answer::No};
+    view->OnDeletePanel();
+    QCOMPARE(gRecorder.Texts().value(0), QString::fromLatin1(kMultiPanelTypeQuestion));
+    QVERIFY(doc->Project().FindPanel(2));
+    QVERIFY(!doc->IsModified());
+    view->OnDeletePanel();
+    QVERIFY(!doc->Project().FindPanel(2));
+    QCOMPARE(doc->Project().multiplexer.portType[1], int(kPanelNone));
+    QCOMPARE(view->PortLabel(2)->text(), QString("\nPort2"));
+    QCOMPARE(view->PanelType(), int(kPanelNone));
+    QVERIFY(doc->IsModified());
+    CloseAll();
+  }
+
+  void plcChangeAsksUnlessTheProjectIsFresh() {
+    // A fresh project changes its PLC without a question; the new library's editor still comes up.
+    gRecorder.nextSaveFile = QString::fromStdString(gHome->File("fresh-plc.lmx"));
+    App()->OnFileNew();
+    QTRY_VERIFY(Frame()->ActiveView());
+    CLumoraView* view = Frame()->ActiveView();
+    gRecorder.Clear();
+    QPointer<QTimer> editor = OnAttributeEditor([](QDialog* dialog) { dialog->accept(); });
+    ChoosePlc(view, "Tarvo DL-405");
+    delete editor.data();
+    QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
+    QCOMPARE(QString::fromStdString(view->Document()->Project().plcSettings.plcName), QString("Tarvo DL-405"));
+    QVERIFY(!view->IsFreshProject());
+    QVERIFY(view->Document()->IsModified());
+    CloseAll();
+
+    view = Open("plc-change.lmx");
+    QVERIFY(view);
+    CLumoraDoc* doc = view->Document();
+    auto* combo = Child<QComboBox>(view, "plcCombo");
+    TQMProject before(doc->Project());
+
+    // Not compatible, answered No: the old entry is selected again and nothing changes.
+    gRecorder.Clear();
+    gRecorder.yesNo = {Answer::No};
+    ChoosePlc(view, "Modbus RTU");
+    QCOMPARE(gRecorder.Texts().value(0),
+             QString("Error P006: Modbus RTU is not compatible with\nTarvo DL-205.\n\nDo you want to change the PLC anyway?"));
+    QCOMPARE(combo->currentText(), QString("Tarvo DL-205"));
+    QVERIFY(doc->Project().Equals(before));
+    QVERIFY(!doc->IsModified());
+
+    // Compatible, the library's editor cancelled: the same.
+    gRecorder.Clear();
+    QPointer<QTimer> cancel = OnAttributeEditor([](QDialog* dialog) { dialog->reject(); });
+    ChoosePlc(view, "Tarvo DL-405");
+    delete cancel.data();
+    QVERIFY(gRecorder.Texts().value(0).startsWith("Tarvo DL-405 is compatible with\nTarvo DL-205."));
+    QCOMPARE(combo->currentText(), QString("Tarvo DL-205"));
+    QVERIFY(doc->Project().Equals(before));
+
+    // Accepted: every address converted, the log shown.
+    QStringList logRows;
+    QPointer<QTimer> accept = OnAttributeEditor([](QDialog* dialog) { dialog->accept(); });
+    QPointer<QTimer> log = OnNextDialog<CAddrLogDlg>([&logRows](CAddrLogDlg* dialog) {
+      auto* list = dialog->findChild<QTreeWidget*>("logList");
+      for (int i = 0; list && i < list->topLevelItemCount(); ++i) logRows << list->topLevelItem(i)->text(0);
+      dialog->accept();
+    });
+    ChoosePlc(view, "Tarvo DL-405");
+    delete accept.data();
+    delete log.data();
+    QCOMPARE(QString::fromStdString(doc->Project().plcSettings.plcName), QString("Tarvo DL-405"));
+    QVERIFY2(logRows.contains("V2000"), qPrintable(logRows.join("|")));
+    QVERIFY(doc->IsModified());
+
+    // Plan & Run: not compatible; Yes, then the tag map chosen; the label names it.
+    std::string map = gHome->Write("plant.map", "Plant\r\nExported\r\nTANK,V2000,5,1\r\nPUMP,V2001,7,1\r\n");
+    gRecorder.Clear();
+    gRecorder.nextOpenFile = QString::fromStdString(map);
+    ChoosePlc(view, "Plan & Run");
+    QVERIFY(doc->Project().tagMapLinked);
+    QCOMPARE(Child<QLabel>(view, "tagMapLabel")->text(), QString("Tag map: plant.map"));
+    QVERIFY(Child<QLabel>(view, "tagMapLabel")->isVisibleTo(view));
+    QVERIFY(Child<QPushButton>(view, "changeTagMapButton")->isVisibleTo(view));
+    QVERIFY(doc->Project().Panel(0).messages[0].data1.address.empty());  // addresses cleared
+    QCOMPARE(VariantFor(doc->Project()), EditorVariant::PlanNRun);
+
+    // Leaving Plan & Run hides the label again.
+    ChoosePlc(view, "Modbus RTU");
+    QVERIFY(!doc->Project().tagMapLinked);
+    QVERIFY(!Child<QLabel>(view, "tagMapLabel")->isVisibleTo(view));
+    CloseAll();
+  }
+
+  void communicationSetupMarksModifiedOnlyWhenChanged() {
+    CLumoraView* view = Open("comm-setup.lmx");
+    QVERIFY(view);
+    QPointer<QTimer> unchanged = OnAttributeEditor([](QDialog* dialog) { dialog->accept(); });
+    Child<QPushButton>(view, "commSetupButton")->click();
+    delete unchanged.data();
+    QVERIFY(!view->Document()->IsModified());
+    std::vector<uint8_t> attributes = view->Document()->Project().plcSettings.plcAttributes;
+    QPointer<QTimer> changed = OnAttributeEditor([](QDialog* dialog) {
+      auto* station = dialog->findChild<QSpinBox*>();
+      station->setValue(station->value() == station->maximum() ? station->minimum() : station->value() + 1);
+      dialog->accept();
+    });
+    Child<QPushButton>(view, "commSetupButton")->click();
+    delete changed.data();
+    QVERIFY(view->Document()->IsModified());
+    QVERIFY(view->Document()->Project().plcSettings.plcAttributes != attributes);
+    CloseAll();
+  }
+
+  void exitClosesTheProjectWindow() {
+    CLumoraView* view = Open("exit.lmx");
+    QVERIFY(view);
+    QTest::mouseClick(Child<QPushButton>(view, "exitButton"), Qt::LeftButton);
+    QTRY_VERIFY(Frame()->WelcomeFrame());
+  }
+
+  // The diagram: port connectors one sixth of the picture apart, blue and 10 wide with the radio's
+  // white and 20 wide in a multi-panel system; all grey otherwise.
+  void multiplexerDiagramGeometry() {
+    DiagramGeometry geometry;
+    geometry.multiplexer = QRectF(100, 0, 60, 120);
+    for (int i = 0; i < 5; ++i) geometry.ports[static_cast<size_t>(i)] = QRectF(250, i * 40, 80, 30);
+    geometry.plc = QRectF(90, 200, 80, 40);
+    geometry.multiPanelRadio = QRectF(0, 50, 40, 20);
+    geometry.multiplexerGroup = QRectF(80, 0, 300, 300);
+    std::vector<DiagramConnector> multi = MultiplexerConnectors(geometry, true);
+    QCOMPARE(multi.size(), size_t{7});
+    for (int i = 0; i < 5; ++i) {
+      const DiagramConnector& port = multi[static_cast<size_t>(i)];
+      QCOMPARE(port.path.first(), QPointF(160, 20.0 * (i + 1)));
+      QCOMPARE(port.path.last(), QPointF(250, i * 40 + 15));
+      QCOMPARE(port.colour, QColor(0, 0, 255));
+      QCOMPARE(port.width, 10);
+    }
+    QCOMPARE(multi[5].path.last(), QPointF(130, 200));
+    QCOMPARE(multi[6].colour, QColor(255, 255, 255));
+    QCOMPARE(multi[6].width, 20);
+    for (const DiagramConnector& connector : MultiplexerConnectors(geometry, false))
+      QCOMPARE(connector.colour, QColor(170, 170, 150));
+  }
+};
+
+int RunLumoraViewTests(int argc, char** argv) {
+  LumoraViewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "lumora_view_test.moc"
