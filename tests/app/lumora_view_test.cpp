@@ -24,10 +24,13 @@
 #include "app/lumora_view.h"
 #include "app/multiplexer_diagram.h"
 #include "app/port_static.h"
-#include "gui_harness.h"
 #include "model/codes.h"
 #include "model/panel_type_change.h"
 #include "model/system_kind.h"
+// The support headers come before the harness, whose using-directives would make `testing` ambiguous.
+#include "support/simulator.h"
+#include "support/transfer_fixture.h"
+#include "gui_harness.h"
 
 class LumoraViewTest : public GuiTestBase {
   Q_OBJECT
@@ -353,6 +356,51 @@ class LumoraViewTest : public GuiTestBase {
     delete changed.data();
     QVERIFY(view->Document()->IsModified());
     QVERIFY(view->Document()->Project().plcSettings.plcAttributes != attributes);
+    CloseAll();
+  }
+
+  // Read of a multiplexer into a single-panel project: the whole view follows the project read.
+  void readRefreshesTheWholeView() {
+    lumora::testing::Simulator sim({"--mux", "2:QM210,5:QMSV"});
+    {
+      TQMProject source(CoreServices{&App()->Ui(), &App()->Plc()});
+      QVERIFY(OpenProjectFile(source, lumora::testing::StageDir() + "/Project/demo-multiplexer.lmx"));
+      source.ReloadPlcLibrary(source.plcSettings.libraryName);
+      TQMPlcManager manager(source.plcLibrary.get(), App()->Ui());
+      RevalidateAddresses(source, manager);
+      lumora::testing::RecordingSink sink;
+      TransferContext context(&source, kOperationWrite, &App()->Ui(), &sink);
+      context.portName = sim.Path();
+      context.selectedTarget = kTargetWriteProject;
+      RunTransfer(context);
+      QVERIFY(context.finished);
+    }
+    CLumoraView* view = Open("read-into.lmx");
+    QVERIFY(view);
+    QCOMPARE(view->SystemKind(), 0);
+    QPointer<QTimer> start = OnNextDialog<CCommProgDlg>([&sim](CCommProgDlg* dialog) {
+      dialog->PortList()->addItem(QString::fromStdString(sim.Path()));
+      dialog->PortList()->setCurrentIndex(dialog->PortList()->count() - 1);
+      dialog->StartButton()->click();
+      // After an error box the dialog stays: close it once the worker has ended.
+      auto* poll = new QTimer(dialog);
+      QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
+        if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
+          dialog->CancelButton()->click();
+      });
+      poll->start(100);
+    });
+    gRecorder.Clear();
+    view->OnRead();
+    delete start.data();
+    QVERIFY2(view->Document()->Project().systemType == 1, qPrintable(gRecorder.Texts().join("|")));
+    QVERIFY(view->Document()->IsModified());
+    QCOMPARE(view->SystemKind(), 1);
+    QVERIFY(Child<QRadioButton>(view, "multiRadio")->isChecked());
+    QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te Project"));
+    QCOMPARE(view->PortLabel(2)->text(), QString("QM210\nPort2"));
+    QCOMPARE(view->PortLabel(5)->text(), QString("QMSV\nPort5"));
+    QCOMPARE(view->PanelType(), view->Document()->Project().multiplexer.portType[size_t(view->SelectedPort() - 1)]);
     CloseAll();
   }
 
