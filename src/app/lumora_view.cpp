@@ -214,7 +214,6 @@ void CLumoraView::Refresh() {
   TQMProject& project = doc_->Project();
   RefreshWorkingCopy();
   systemKind_ = project.systemType == 1 ? 1 : 0;
-  if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->SetMultiPanel(systemKind_);
   ApplyLinkSpeed(project);
   if (systemKind_ == 1) {
     selectedPort_ = std::clamp(project.multiplexer.selectedPort, 1, 5);
@@ -381,6 +380,8 @@ void CLumoraView::ApplySystemKind() {
     ui_->multiRadio->setChecked(multiPanel);
   }
   ui_->multiplexerGroup->setEnabled(multiPanel);
+  // The frame offers the firmware command that fits the system kind.
+  if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->SetMultiPanel(systemKind_);
   ShowPictures();
   ui_->writeButton->setText(multiPanel ? "Wri&te Project" : "Wri&te to \nPanel");
   ui_->readButton->setText(multiPanel ? "&Read from\n Multiplexer" : "&Read from\n Panel");
