@@ -110,6 +110,21 @@ class GuiTestBase : public QObject {
     return QString::fromStdString(copy);
   }
 
+  // Starts the next progress dialog's transfer on `port`; after an error box the dialog stays, Start
+  // enabled again: it is closed once the worker has ended.
+  QPointer<QTimer> StartNextTransfer(const std::string& port) {
+    return OnNextDialog<CCommProgDlg>([this, port](CCommProgDlg* dialog) {
+      SelectPort(*dialog, port);
+      dialog->StartButton()->click();
+      auto* poll = new QTimer(dialog);
+      QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
+        if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
+          dialog->CancelButton()->click();
+      });
+      poll->start(100);
+    });
+  }
+
   void SelectPort(CCommProgDlg& dialog, const std::string& path) {
     dialog.PortList()->addItem(QString::fromStdString(path));
     dialog.PortList()->setCurrentIndex(dialog.PortList()->count() - 1);

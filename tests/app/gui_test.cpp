@@ -303,22 +303,7 @@ class GuiTest : public GuiTestBase {
     QVERIFY(doc);
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
-    auto startModalTransfer = [](const std::string& port) {
-      QTimer::singleShot(200, [port] {
-        auto* dialog = qobject_cast<CCommProgDlg*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        dialog->PortList()->addItem(QString::fromStdString(port));
-        dialog->PortList()->setCurrentIndex(dialog->PortList()->count() - 1);
-        dialog->StartButton()->click();
-        // After an error box the dialog stays, Start enabled again: close it once the worker has ended.
-        auto* poll = new QTimer(dialog);
-        QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
-          if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
-            dialog->CancelButton()->click();
-        });
-        poll->start(100);
-      });
-    };
+    auto startModalTransfer = [this](const std::string& port) { StartNextTransfer(port); };
     {
       lumora::testing::Simulator sim({"--panel", "QM210", "--error", "5@B6"});
       gRecorder.Clear();

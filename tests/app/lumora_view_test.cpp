@@ -378,18 +378,7 @@ class LumoraViewTest : public GuiTestBase {
     CLumoraView* view = Open("read-into.lmx");
     QVERIFY(view);
     QCOMPARE(view->SystemKind(), 0);
-    QPointer<QTimer> start = OnNextDialog<CCommProgDlg>([&sim](CCommProgDlg* dialog) {
-      dialog->PortList()->addItem(QString::fromStdString(sim.Path()));
-      dialog->PortList()->setCurrentIndex(dialog->PortList()->count() - 1);
-      dialog->StartButton()->click();
-      // After an error box the dialog stays: close it once the worker has ended.
-      auto* poll = new QTimer(dialog);
-      QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
-        if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
-          dialog->CancelButton()->click();
-      });
-      poll->start(100);
-    });
+    QPointer<QTimer> start = StartNextTransfer(sim.Path());
     gRecorder.Clear();
     view->OnRead();
     delete start.data();
