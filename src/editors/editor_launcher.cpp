@@ -31,7 +31,19 @@ bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome) {
   return outcome.projectModified;
 }
 
-bool CEditorLauncher::Available(EditorKind) {
+bool CEditorLauncher::Available(EditorKind kind) {
+  switch (kind) {
+    case EditorKind::Messages:
+      return false;
+    case EditorKind::SetPoints:
+      return false;
+    case EditorKind::ButtonsLeds:
+      return false;
+    case EditorKind::Annunciator:
+      return false;
+    case EditorKind::GeneralSettings:
+      return false;
+  }
   return false;
 }
 
@@ -51,9 +63,25 @@ QString CEditorLauncher::UnavailableText(EditorKind kind) {
   return {};
 }
 
-EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject&, QWidget*) {
+EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWidget* parent) {
   EditorOutcome outcome;
   if (!Available(kind)) return outcome;
+  bool tags = VariantFor(project) == EditorVariant::PlanNRun;
+  switch (kind) {
+    case EditorKind::Messages:
+      break;
+    case EditorKind::SetPoints:
+      break;
+    case EditorKind::ButtonsLeds:
+      break;
+    case EditorKind::Annunciator:
+      break;
+    case EditorKind::GeneralSettings:
+      break;
+  }
+  (void)tags;
+  (void)parent;
+  outcome.projectModified = project.modified;
   return outcome;
 }
 
