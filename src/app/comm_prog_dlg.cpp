@@ -17,7 +17,7 @@
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 #include "app/serial_ports.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"

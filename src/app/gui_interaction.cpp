@@ -9,7 +9,7 @@
 #include <QThread>
 #include <mutex>
 
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 
 namespace lumora::gui {
 namespace {

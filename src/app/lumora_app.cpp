@@ -9,7 +9,7 @@
 #include <QIcon>
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 #include "app/pictures.h"
 #include "link/link_speed.h"
 #include "model/project_file.h"

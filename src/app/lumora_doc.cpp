@@ -6,7 +6,7 @@
 #include "app/gui_interaction.h"
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 #include "model/project_file.h"
 #include "plc/plan_n_run.h"
 

@@ -24,7 +24,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 #include "app/multipanel_import_dlg.h"
 #include "app/multiplexer_diagram.h"
 #include "app/panel_status_dlg.h"

@@ -24,7 +24,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 #include "app/pictures.h"
 #include "app/serial_ports.h"
 #include "app/welcome.h"
@@ -145,6 +145,7 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
 CMainFrame::~CMainFrame() {
   // The MDI area outlives this part of the window and reports its last activation while it goes.
   disconnect(mdi_, nullptr, this, nullptr);
+  SetExitContinuation(nullptr);
 }
 
 CWelcomeFrame* CMainFrame::WelcomeFrame() const {
@@ -459,6 +460,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   if (ModalDepth() > 0 || QApplication::activeModalWidget()) {
     event->ignore();
     SetExitPending(true);
+    SetExitContinuation([this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
       QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
     return;

@@ -25,6 +25,8 @@ int ModalDepth();
 // box is shown meanwhile (each gives its cancel answer at once).
 bool ExitPending();
 void SetExitPending(bool pending);
+// What goes on with a pending Exit each time a modal run has ended (the main window closes again).
+void SetExitContinuation(std::function<void()> continuation);
 
 // QDialog::exec under a ModalScope; Rejected at once while an Exit is pending.
 int ExecModal(QDialog& dialog);

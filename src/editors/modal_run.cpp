@@ -1,12 +1,10 @@
-#include "app/modal_run.h"
+#include "editors/modal_run.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QThread>
 
-#include "app/lumora_app.h"
-#include "app/main_frame.h"
 
 namespace lumora::gui {
 namespace {
@@ -14,6 +12,7 @@ namespace {
 // Touched only on the user-interface thread.
 int gModalDepth = 0;
 bool gExitPending = false;
+std::function<void()> gExitContinuation;
 
 }  // namespace
 
@@ -25,10 +24,11 @@ ModalScope::~ModalScope() {
   --gModalDepth;
   if (!gExitPending) return;
   // The Exit goes on once this run has unwound: it closes the next run up, or the window itself.
-  if (CLumoraApp* app = CLumoraApp::Instance()) {
-    if (CMainFrame* frame = app->MainFrame())
-      QMetaObject::invokeMethod(frame, &QWidget::close, Qt::QueuedConnection);
-  }
+  if (gExitContinuation) gExitContinuation();
+}
+
+void SetExitContinuation(std::function<void()> continuation) {
+  gExitContinuation = std::move(continuation);
 }
 
 int ModalDepth() {
