@@ -10,10 +10,6 @@
 namespace lumora {
 namespace {
 
-constexpr const char* kM003Text = "Error M003: Cannot add a message with message number greater than 256.";
-constexpr const char* kT001Text = "Error T001: PLC Address count exceeds maximum limit";
-constexpr const char* kZ005Text = "Error Z005:  The Maximum message length has exceeded.";
-
 std::string Printf(const char* format, int a, int b = 0) {
   char text[256];
   std::snprintf(text, sizeof text, format, a, b);
@@ -24,12 +20,16 @@ RuleViolation Violation(Rule rule, std::string text) {
   return RuleViolation{rule, std::move(text)};
 }
 
+}  // namespace
+
 std::string M001Text() {
   return Printf(
       "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available %d messages have "
       "been programmed ",
       kMaxMessagesPerPanel);
 }
+
+namespace {
 
 class ProblemList {
  public:
