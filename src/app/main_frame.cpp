@@ -27,7 +27,9 @@
 #include "editors/modal_run.h"
 #include "app/pictures.h"
 #include "app/serial_ports.h"
+#include "app/view_address_dlg.h"
 #include "app/welcome.h"
+#include "editors/editor_launcher.h"
 #include "plc/install_dir.h"
 #include "shell/version_loader.h"
 
@@ -121,6 +123,11 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   mdi_->setObjectName("mdiArea");
   mdi_->setBackground(QColor(128, 128, 128));
   setCentralWidget(mdi_);
+  // The editors open the address database through this.
+  SetAddressDatabaseViewer([this](const TQMProject& project, const TQMPanel& panel, QWidget* parent) {
+    CViewAddressDlg dialog(project, panel, app_.User(), parent);
+    ExecModal(dialog);
+  });
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) {
       SetMultiPanel(child->Document()->Project().systemType);
@@ -146,6 +153,7 @@ CMainFrame::~CMainFrame() {
   // The MDI area outlives this part of the window and reports its last activation while it goes.
   disconnect(mdi_, nullptr, this, nullptr);
   SetExitContinuation(nullptr);
+  SetAddressDatabaseViewer(nullptr);
 }
 
 CWelcomeFrame* CMainFrame::WelcomeFrame() const {

@@ -1,8 +1,26 @@
 #include "editors/editor_launcher.h"
 
+#include "editors/message_dlg.h"
+#include "editors/modal_run.h"
 #include "model/project.h"
 
 namespace lumora::gui {
+namespace {
+
+AddressDatabaseViewer& Viewer() {
+  static AddressDatabaseViewer viewer;
+  return viewer;
+}
+
+}  // namespace
+
+void SetAddressDatabaseViewer(AddressDatabaseViewer viewer) {
+  Viewer() = std::move(viewer);
+}
+
+const AddressDatabaseViewer& GetAddressDatabaseViewer() {
+  return Viewer();
+}
 
 EditorVariant VariantFor(const TQMProject& project) {
   return project.tagMapLinked ? EditorVariant::PlanNRun : EditorVariant::Plc;
@@ -34,7 +52,7 @@ bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome) {
 bool CEditorLauncher::Available(EditorKind kind) {
   switch (kind) {
     case EditorKind::Messages:
-      return false;
+      return true;
     case EditorKind::SetPoints:
       return false;
     case EditorKind::ButtonsLeds:
@@ -67,9 +85,20 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
   EditorOutcome outcome;
   if (!Available(kind)) return outcome;
   bool tags = VariantFor(project) == EditorVariant::PlanNRun;
+  // The flag says whether this dialog changed the project; an earlier change stays recorded.
+  bool wasModified = project.modified;
+  project.modified = false;
   switch (kind) {
-    case EditorKind::Messages:
+    case EditorKind::Messages: {
+      std::unique_ptr<CMessageDlg> dialog;
+      if (tags)
+        dialog = std::make_unique<CPNRMessageDlg>(project, parent);
+      else
+        dialog = std::make_unique<CPLCMessageDlg>(project, parent);
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
+    }
     case EditorKind::SetPoints:
       break;
     case EditorKind::ButtonsLeds:
@@ -82,6 +111,7 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
   (void)tags;
   (void)parent;
   outcome.projectModified = project.modified;
+  project.modified = project.modified || wasModified;
   return outcome;
 }
 

@@ -3,10 +3,12 @@
 // project's tag mode: addresses typed for the PLC, or tag names picked from a Plan & Run tag map.
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
 namespace lumora {
+class TQMPanel;
 class TQMProject;
 }
 
@@ -28,6 +30,11 @@ struct EditorOutcome {
 // Whether the document is marked modified (and the fresh-project flag cleared) after an editor: the
 // buttons/LEDs and annunciator editors on OK, the others when they left the project modified.
 bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome);
+
+// The address database dialog lives with the application; the editors reach it through this viewer.
+using AddressDatabaseViewer = std::function<void(const TQMProject&, const TQMPanel&, QWidget* parent)>;
+void SetAddressDatabaseViewer(AddressDatabaseViewer viewer);
+const AddressDatabaseViewer& GetAddressDatabaseViewer();
 
 class CEditorLauncher {
  public:

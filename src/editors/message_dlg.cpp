@@ -1,0 +1,823 @@
+#include "editors/message_dlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QStyle>
+#include <QTreeWidget>
+#include <vector>
+
+#include "editors/editor_launcher.h"
+#include "editors/ins_msg_dlg.h"
+#include "editors/modal_run.h"
+#include "editors/parsed_rich_edit.h"
+#include "editors/plc_help.h"
+#include "model/codes.h"
+#include "model/interaction.h"
+#include "model/load_error.h"
+#include "model/message_text.h"
+#include "plc/plc_manager.h"
+#include "ui_message_dlg.h"
+
+namespace lumora::gui {
+namespace {
+
+QString FromBytes(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr const char* kSaveCurrentQuestion =
+    "You have made changes to the current message. Do you want to save them?";
+constexpr const char* kSaveMessagesQuestion = "Do you want to save the changes made to Messages?";
+constexpr const char* kDeleteQuestion = "Delete current message?";
+constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
+constexpr const char* kNumberCaution =
+    "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be sent "
+    "as \"blank\" messages\nwhen the program is transferred to the panel. Blank messages will be\ncounted as "
+    "part of the maximum allowable messages (256 total)\n\nProceed?";
+
+int LumoraAccess(int accessType) {
+  return accessType == kReadOnly ? LUMORA_ACCESS_READ : LUMORA_ACCESS_READ_WRITE;
+}
+
+void ClearAddress(TQMTag& tag) {
+  tag.address.clear();
+  tag.tagName.clear();
+  tag.encodedAddress.clear();
+}
+
+}  // namespace
+
+CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::MessageDlg>()), project_(project), working_(project) {
+  ui_->setupUi(this);
+  setObjectName("messageDlg");
+  panel_ = working_.CurrentPanel();
+  if (!panel_ && !working_.panels.empty()) panel_ = working_.panels.front().get();
+  if (!panel_) panel_ = &working_.AddPanel(kPanelQM210, 1);
+  lists_ = std::make_unique<MessageListEdit>(*panel_);
+
+  // The address fields of the variant: typed addresses or tag names.
+  QLayout* hosts[] = {ui_->address1Host, ui_->address2Host, ui_->address3Host, ui_->decimalHost};
+  QLabel* labels[] = {ui_->address1Label, ui_->address2Label, ui_->address3Label, ui_->decimalAddressLabel};
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    fields_[i] = makeField(this);
+    hosts[i]->addWidget(fields_[i]->Widget());
+    labels[i]->setBuddy(fields_[i]->Widget());
+    if (fields_[i]->AddressKind() == 1 && i < 3) labels[i]->setText("Tag Name:");
+    fields_[i]->Widget()->installEventFilter(this);
+    if (auto* edit = qobject_cast<QLineEdit*>(fields_[i]->Widget()))
+      connect(edit, &QLineEdit::textEdited, this, &CMessageDlg::SetPending);
+    if (auto* combo = qobject_cast<QComboBox*>(fields_[i]->Widget()))
+      connect(combo, &QComboBox::currentIndexChanged, this, &CMessageDlg::SetPending);
+  }
+  for (QComboBox* combo : {ui_->type1Combo, ui_->type2Combo, ui_->type3Combo}) {
+    for (int type = kBcd16; type <= kBinary32; ++type) combo->addItem(ValueTypeText(type), type);
+  }
+  ui_->numberEdit->setValidator(new QIntValidator(0, 999, this));
+  ui_->minEdit->setValidator(new QIntValidator(0, 2147483647, this));
+  ui_->maxEdit->setValidator(new QIntValidator(0, 2147483647, this));
+  QFont mono("Liberation Mono");
+  mono.setStyleHint(QFont::Monospace);
+  mono.setPointSize(12);
+  ui_->messageText->setFont(mono);
+  ui_->helpButton->setEnabled(false);
+  ui_->helpButton->setToolTip("The user's manual comes with a later version.");
+
+  connect(ui_->plcList, &QListWidget::currentRowChanged, this, &CMessageDlg::OnPlcRowChanged);
+  connect(ui_->localTree, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { OnTreeItemChanged(item); });
+  connect(ui_->addPlcButton, &QPushButton::clicked, this, &CMessageDlg::OnAddPlc);
+  connect(ui_->insertPlcButton, &QPushButton::clicked, this, &CMessageDlg::OnInsertPlc);
+  connect(ui_->deletePlcButton, &QPushButton::clicked, this, &CMessageDlg::OnDeletePlc);
+  connect(ui_->addLocalButton, &QPushButton::clicked, this, [this] { OnAddLocal(false); });
+  connect(ui_->addFolderButton, &QPushButton::clicked, this, [this] { OnAddLocal(true); });
+  connect(ui_->insertLocalButton, &QPushButton::clicked, this, [this] { OnInsertLocal(false); });
+  connect(ui_->insertFolderButton, &QPushButton::clicked, this, [this] { OnInsertLocal(true); });
+  connect(ui_->deleteLocalButton, &QPushButton::clicked, this, &CMessageDlg::OnDeleteLocal);
+  connect(ui_->acceptButton, &QPushButton::clicked, this, [this] {
+    if (ApplyEdit()) FocusAfterApply();
+  });
+  connect(ui_->addressDbButton, &QPushButton::clicked, this, &CMessageDlg::OnAddressDatabase);
+  connect(ui_->plcHelpButton, &QPushButton::clicked, this, [this] { OpenPlcAddressHelp(project_); });
+  connect(ui_->okButton, &QPushButton::clicked, this, &CMessageDlg::accept);
+  connect(ui_->cancelButton, &QPushButton::clicked, this, &CMessageDlg::reject);
+
+  connect(ui_->messageText, &CParsedRichEdit::edited, this, &CMessageDlg::SetPending);
+  connect(ui_->messageText, &CParsedRichEdit::lengthChanged, this,
+          [this](int length) { ui_->lengthLabel->setText(QString("Message length: %1").arg(length)); });
+  connect(ui_->messageText, &CParsedRichEdit::enterPressed, this, [this] {
+    if (ApplyEdit()) FocusAfterApply();
+  });
+  connect(ui_->messageText, &CParsedRichEdit::decimalPointRemoved, this, [this] {
+    QSignalBlocker quiet(ui_->decimalCheck);
+    ui_->decimalCheck->setChecked(false);
+  });
+  connect(ui_->decimalCheck, &QCheckBox::toggled, this, &CMessageDlg::OnDecimalToggled);
+  connect(ui_->type1Combo, &QComboBox::currentIndexChanged, this, &CMessageDlg::OnType1Changed);
+  for (QComboBox* combo : {ui_->type2Combo, ui_->type3Combo, ui_->access1Combo, ui_->access2Combo,
+                           ui_->access3Combo})
+    connect(combo, &QComboBox::currentIndexChanged, this, &CMessageDlg::SetPending);
+  for (QLineEdit* edit : {ui_->numberEdit, ui_->minEdit, ui_->maxEdit})
+    connect(edit, &QLineEdit::textEdited, this, &CMessageDlg::SetPending);
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+           ui_->passwordCheck, ui_->localPasswordRadio, ui_->plcPasswordRadio, ui_->leading1Check,
+           ui_->leading2Check, ui_->leading3Check})
+    connect(button, &QAbstractButton::toggled, this, &CMessageDlg::SetPending);
+
+  // Enter in the lists and the property controls is routed by the dialog (see eventFilter).
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           ui_->plcList, ui_->localTree, ui_->numberEdit, ui_->minEdit, ui_->maxEdit, ui_->type1Combo,
+           ui_->type2Combo, ui_->type3Combo, ui_->access1Combo, ui_->access2Combo, ui_->access3Combo,
+           ui_->passwordCheck, ui_->localPasswordRadio, ui_->plcPasswordRadio, ui_->decimalCheck,
+           ui_->leading1Check, ui_->leading2Check, ui_->leading3Check, ui_->acceptButton})
+    widget->installEventFilter(this);
+
+  ui_->plcList->setContextMenuPolicy(Qt::CustomContextMenu);
+  ui_->localTree->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_->plcList, &QWidget::customContextMenuRequested, this, &CMessageDlg::ShowListMenu);
+  connect(ui_->localTree, &QWidget::customContextMenuRequested, this, &CMessageDlg::ShowTreeMenu);
+
+  FillLists();
+  ShowSelection(lists_->PlcCount() > 0 ? Selection{Kind::Plc, 0} : Selection{Kind::Local, -1});
+  ui_->localTree->setFocus();
+}
+
+CMessageDlg::~CMessageDlg() = default;
+
+QListWidget* CMessageDlg::PlcList() const {
+  return ui_->plcList;
+}
+QTreeWidget* CMessageDlg::LocalTree() const {
+  return ui_->localTree;
+}
+CParsedRichEdit* CMessageDlg::MessageText() const {
+  return ui_->messageText;
+}
+CAddressField& CMessageDlg::AddressField(int item) const {
+  return *fields_[static_cast<size_t>(std::clamp(item, 1, 4) - 1)];
+}
+
+Interaction& CMessageDlg::Ui() const {
+  return project_.services.Ui();
+}
+
+// ------------------------------------------------------------------------------------------------ lists
+
+void CMessageDlg::FillLists() {
+  FillPlcList();
+  FillTree();
+  RefreshTotal();
+}
+
+void CMessageDlg::FillPlcList() {
+  QSignalBlocker quiet(ui_->plcList);
+  ui_->plcList->clear();
+  for (int i = 0; i < lists_->PlcCount(); ++i) {
+    const TQMMessage& message = lists_->Plc(i);
+    ui_->plcList->addItem(
+        QString("%1: %2").arg(message.number, 3, 10, QChar('0')).arg(FromBytes(MessageDisplayText(message.text))));
+  }
+}
+
+void CMessageDlg::FillTree() {
+  QSignalBlocker quiet(ui_->localTree);
+  ui_->localTree->clear();
+  auto* root = new QTreeWidgetItem(ui_->localTree, {"Local Messages"});
+  root->setData(0, Qt::UserRole, -1);
+  root->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
+  // Each item goes under the nearest item before it one level up.
+  std::vector<QTreeWidgetItem*> parents{root};
+  for (int i = 0; i < lists_->LocalCount(); ++i) {
+    const TQMMessage& message = lists_->Local(i);
+    size_t depth = static_cast<size_t>(std::clamp<int>(message.level, 0, kDeepestLocalLevel)) + 1;
+    if (depth > parents.size()) depth = parents.size();
+    auto* item = new QTreeWidgetItem(parents[depth - 1], {FromBytes(MessageDisplayText(message.text))});
+    item->setData(0, Qt::UserRole, i);
+    item->setIcon(0, style()->standardIcon(message.isFolder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+    parents.resize(depth);
+    parents.push_back(item);
+  }
+  ui_->localTree->expandAll();
+}
+
+void CMessageDlg::RefreshTotal() {
+  ui_->totalValue->setText(QString("%1").arg(lists_->Total(), 3));
+}
+
+void CMessageDlg::UpdateButtons() {
+  bool plc = current_.kind == Kind::Plc && current_.index >= 0;
+  ui_->insertPlcButton->setEnabled(plc && lists_->InsertRange(current_.index).has_value());
+  ui_->deletePlcButton->setEnabled(plc);
+  LocalOffer offer = lists_->Offer(current_.kind == Kind::Local ? current_.index : -1);
+  ui_->addLocalButton->setEnabled(offer.newMessage);
+  ui_->addFolderButton->setEnabled(offer.newFolder);
+  ui_->insertLocalButton->setEnabled(offer.insertMessage);
+  ui_->insertFolderButton->setEnabled(offer.insertFolder);
+  ui_->deleteLocalButton->setEnabled(offer.remove);
+}
+
+TQMMessage* CMessageDlg::Current() {
+  if (current_.kind == Kind::Plc && current_.index >= 0 && current_.index < lists_->PlcCount())
+    return &lists_->Plc(current_.index);
+  if (current_.kind == Kind::Local && current_.index >= 0 && current_.index < lists_->LocalCount())
+    return &lists_->Local(current_.index);
+  return nullptr;
+}
+
+void CMessageDlg::ShowSelection(Selection selection) {
+  current_ = selection;
+  moving_ = true;
+  if (selection.kind == Kind::Plc) {
+    ui_->localTree->setCurrentItem(nullptr);
+    ui_->localTree->clearSelection();
+    ui_->plcList->setCurrentRow(selection.index);
+  } else {
+    ui_->plcList->setCurrentRow(-1);
+    ui_->plcList->clearSelection();
+    QTreeWidgetItemIterator it(ui_->localTree);
+    for (; *it; ++it) {
+      if ((*it)->data(0, Qt::UserRole).toInt() == selection.index) {
+        ui_->localTree->setCurrentItem(*it);
+        break;
+      }
+    }
+  }
+  moving_ = false;
+  LoadMessage();
+  UpdateButtons();
+}
+
+bool CMessageDlg::LeaveCurrent() {
+  if (!editPending_) return true;
+  switch (Ui().Ask(kSaveCurrentQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
+    case Answer::Yes:
+      return ApplyEdit();
+    case Answer::No:
+      editPending_ = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMessageDlg::OnPlcRowChanged(int row) {
+  if (moving_ || row < 0) return;
+  if (current_.kind == Kind::Plc && current_.index == row) return;
+  Selection previous = current_;
+  if (!LeaveCurrent()) {
+    ShowSelection(previous);
+    return;
+  }
+  ShowSelection({Kind::Plc, row});
+}
+
+void CMessageDlg::OnTreeItemChanged(QTreeWidgetItem* item) {
+  if (moving_ || !item) return;
+  int index = item->data(0, Qt::UserRole).toInt();
+  if (current_.kind == Kind::Local && current_.index == index) return;
+  Selection previous = current_;
+  if (!LeaveCurrent()) {
+    ShowSelection(previous);
+    return;
+  }
+  ShowSelection({Kind::Local, index});
+}
+
+// ----------------------------------------------------------------------------------------- the message
+
+void CMessageDlg::ClearFields() {
+  ui_->messageText->SetModelText("");
+  ui_->numberEdit->clear();
+  for (auto& field : fields_) field->SetReference("", "");
+}
+
+void CMessageDlg::LoadMessage() {
+  loading_ = true;
+  TQMMessage* message = Current();
+  bool plc = current_.kind == Kind::Plc;
+  ui_->messageText->setEnabled(message != nullptr);
+  ui_->acceptButton->setEnabled(message != nullptr);
+  ui_->numberEdit->setEnabled(message && plc);
+  bool data = message && message->isFolder == 0 && IsTextPanelType(panel_->panelType);
+  for (QWidget* group : {ui_->data1Group, ui_->data2Group, ui_->data3Group}) group->setEnabled(data);
+  if (!message) {
+    ClearFields();
+  } else {
+    int chars = panel_->CharsPerMessage();
+    ui_->messageText->SetMaxLength(message->isFolder ? chars - 1 : chars);
+    ui_->messageText->SetDataAllowed(data);
+    ui_->messageText->SetModelText(message->text);
+    ui_->numberEdit->setText(plc ? QString::number(message->number) : QString());
+    const TQMReadWriteTag& item1 = message->data1;
+    ui_->type1Combo->setCurrentIndex(std::max(0, ui_->type1Combo->findData(item1.valueType)));
+    ui_->minEdit->setText(QString::number(item1.minValue));
+    ui_->maxEdit->setText(QString::number(item1.maxValue));
+    ui_->access1Combo->setCurrentIndex(item1.accessType == kReadOnly ? 1 : 0);
+    ui_->passwordCheck->setChecked(item1.passwordProtected);
+    ui_->localPasswordRadio->setChecked(item1.useLocalPassword);
+    ui_->plcPasswordRadio->setChecked(!item1.useLocalPassword);
+    ui_->decimalCheck->setChecked(item1.variableDecimal);
+    ui_->type2Combo->setCurrentIndex(std::max(0, ui_->type2Combo->findData(message->data2.valueType)));
+    ui_->type3Combo->setCurrentIndex(std::max(0, ui_->type3Combo->findData(message->data3.valueType)));
+    ui_->access2Combo->setCurrentIndex(0);
+    ui_->access3Combo->setCurrentIndex(0);
+    ui_->leading1Check->setChecked(message->leadingZeros[0]);
+    ui_->leading2Check->setChecked(message->leadingZeros[1]);
+    ui_->leading3Check->setChecked(message->leadingZeros[2]);
+    fields_[0]->SetReference(item1.tagName, item1.address);
+    fields_[1]->SetReference(message->data2.tagName, message->data2.address);
+    fields_[2]->SetReference(message->data3.tagName, message->data3.address);
+    fields_[3]->SetReference(item1.decimalPointTag.tagName, item1.decimalPointTag.address);
+  }
+  ui_->lengthLabel->setText(QString("Message length: %1").arg(ui_->messageText->Length()));
+  type1_ = ui_->type1Combo->currentData().toInt();
+  loading_ = false;
+  editPending_ = false;
+}
+
+void CMessageDlg::SetPending() {
+  if (!loading_) editPending_ = true;
+}
+
+void CMessageDlg::OnDecimalToggled(bool on) {
+  if (loading_) return;
+  if (!ui_->messageText->SetDecimalPoint(on)) {
+    QSignalBlocker quiet(ui_->decimalCheck);
+    ui_->decimalCheck->setChecked(false);
+    Ui().ShowMessage(kZ005Text, "", MessageIcon::Exclamation);
+    return;
+  }
+  SetPending();
+}
+
+void CMessageDlg::OnType1Changed(int) {
+  if (loading_) return;
+  int type = ui_->type1Combo->currentData().toInt();
+  // A maximum at the old type's ceiling follows the type.
+  bool ok = false;
+  qlonglong maximum = ui_->maxEdit->text().toLongLong(&ok);
+  if (ok && maximum >= static_cast<qlonglong>(panel_->MaxValue(type1_)))
+    ui_->maxEdit->setText(QString::number(panel_->MaxValue(type)));
+  type1_ = type;
+  SetPending();
+}
+
+bool CMessageDlg::ApplyEdit() {
+  TQMMessage* current = Current();
+  if (!current) return true;
+  TQMMessage edited = *current;
+  bool folder = current->isFolder != 0;
+  int type1 = ui_->type1Combo->currentData().toInt();
+
+  // Limits of data item 1.
+  if (!folder) {
+    qlonglong largest = panel_->MaxValue(type1);
+    bool minOk = false;
+    bool maxOk = false;
+    qlonglong minimum = ui_->minEdit->text().toLongLong(&minOk);
+    qlonglong maximum = ui_->maxEdit->text().toLongLong(&maxOk);
+    if (!minOk || minimum < 0 || minimum > largest) {
+      Ui().ShowMessage(kT003Text, "", MessageIcon::Exclamation);
+      ui_->minEdit->setFocus();
+      return false;
+    }
+    if (!maxOk || maximum < minimum || maximum > largest) {
+      Ui().ShowMessage(kT003Text, "", MessageIcon::Exclamation);
+      ui_->maxEdit->setFocus();
+      return false;
+    }
+    edited.data1.minValue = static_cast<int32_t>(minimum);
+    edited.data1.maxValue = static_cast<int32_t>(maximum);
+  }
+
+  // The number of a PLC message.
+  int number = current->number;
+  if (current_.kind == Kind::Plc) {
+    bool ok = false;
+    int typed = ui_->numberEdit->text().toInt(&ok);
+    if (!ok || lists_->CheckNumber(current_.index, typed)) {
+      Ui().ShowMessage(kM002Text, "", MessageIcon::Error);
+      ui_->numberEdit->setText(QString::number(current->number));
+      ui_->numberEdit->setFocus();
+      return false;
+    }
+    if (typed != number) {
+      if (Ui().Ask(kNumberCaution, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) == Answer::Yes)
+        number = typed;
+      else
+        ui_->numberEdit->setText(QString::number(current->number));
+    }
+  }
+
+  // The text, and the widths of its data items.
+  edited.text = ui_->messageText->ModelText();
+  const int types[] = {type1, ui_->type2Combo->currentData().toInt(), ui_->type3Combo->currentData().toInt()};
+  if (!folder) {
+    for (int item = 1; item <= 3; ++item) {
+      if (RuleCheck width = CheckDataItemWidth(edited.text, item, types[item - 1])) {
+        Ui().ShowMessage(width->text, "", MessageIcon::Exclamation);
+        ui_->messageText->setFocus();
+        return false;
+      }
+    }
+  }
+  edited.data1.valueType = type1;
+  edited.data2.valueType = types[1];
+  edited.data3.valueType = types[2];
+  edited.data1.accessType = ui_->access1Combo->currentIndex() == 1 ? kReadOnly : kReadWrite;
+  edited.data1.passwordProtected = !folder && ui_->passwordCheck->isChecked();
+  edited.data1.useLocalPassword = !ui_->plcPasswordRadio->isChecked();
+  edited.data1.variableDecimal =
+      !folder && ui_->decimalCheck->isChecked() && edited.text.find('\xFC') != std::string::npos;
+  edited.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
+                         ui_->leading3Check->isChecked()};
+
+  // The addresses of the items present; the others are cleared.
+  TQMTag* tags[] = {&edited.data1, &edited.data2, &edited.data3};
+  for (int item = 1; item <= 3; ++item) {
+    bool present = !folder && (edited.HasDataItem(item) || (item == 1 && edited.data1.passwordProtected));
+    if (present) {
+      tags[item - 1]->SetEntry(fields_[static_cast<size_t>(item - 1)]->Reference());
+    } else {
+      ClearAddress(*tags[item - 1]);
+    }
+  }
+  if (edited.data1.variableDecimal) {
+    edited.data1.decimalPointTag.SetEntry(fields_[3]->Reference());
+  } else {
+    ClearAddress(edited.data1.decimalPointTag);
+  }
+  if (panel_->AddressCount() - current->AddressCount() + edited.AddressCount() > kMaxAddressesPerPanel) {
+    Ui().ShowMessage(kT001Text, "", MessageIcon::Information);
+    ui_->messageText->setFocus();
+    return false;
+  }
+
+  // Each address through the PLC library, in item order.
+  TQMPlcManager manager(project_.plcLibrary.get(), Ui());
+  bool keepText = working_.tagMapLinked;
+  int addressSize = project_.plcSettings.addressSize;
+  for (int item = 1; item <= 3; ++item) {
+    TQMTag& tag = *tags[item - 1];
+    if (tag.IsEmpty()) continue;
+    int access = item == 1 ? LumoraAccess(edited.data1.accessType) : LUMORA_ACCESS_READ;
+    if (!manager.ValidateTag(tag, access, keepText, addressSize)) {
+      fields_[static_cast<size_t>(item - 1)]->Widget()->setFocus();
+      return false;
+    }
+  }
+  if (!edited.data1.decimalPointTag.IsEmpty() &&
+      !manager.ValidateTag(edited.data1.decimalPointTag, LUMORA_ACCESS_READ, keepText, addressSize)) {
+    fields_[3]->Widget()->setFocus();
+    return false;
+  }
+
+  edited.SetOwners(&working_, panel_);
+  *current = edited;
+  if (number != current->number) {
+    current_.index = lists_->Renumber(current_.index, number);
+    FillPlcList();
+    moving_ = true;
+    ui_->plcList->setCurrentRow(current_.index);
+    moving_ = false;
+  } else if (current_.kind == Kind::Plc) {
+    ui_->plcList->item(current_.index)
+        ->setText(QString("%1: %2")
+                      .arg(current->number, 3, 10, QChar('0'))
+                      .arg(FromBytes(MessageDisplayText(current->text))));
+  } else if (QTreeWidgetItem* item = ui_->localTree->currentItem()) {
+    item->setText(0, FromBytes(MessageDisplayText(current->text)));
+  }
+  RefreshTotal();
+  UpdateButtons();
+  editPending_ = false;
+  messagesModified_ = true;
+  return true;
+}
+
+void CMessageDlg::FocusAfterApply() {
+  if (current_.kind == Kind::Plc)
+    ui_->plcList->setFocus();
+  else
+    ui_->localTree->setFocus();
+}
+
+// ------------------------------------------------------------------------------------- list operations
+
+void CMessageDlg::OnAddPlc() {
+  if (!LeaveCurrent()) return;
+  TQMMessage message(&working_, panel_);
+  message.text = "New";
+  ListEdit added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);
+  if (!added.Done()) {
+    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
+    return;
+  }
+  messagesModified_ = true;
+  FillPlcList();
+  RefreshTotal();
+  ShowSelection({Kind::Plc, added.index});
+}
+
+void CMessageDlg::OnInsertPlc() {
+  if (current_.kind != Kind::Plc || !LeaveCurrent()) return;
+  auto range = lists_->InsertRange(current_.index);
+  if (!range) return;
+  int number = range->second - 1;
+  if (lists_->InsertAsksNumber(current_.index)) {
+    CInsMsgDlg ask(range->first, range->second, Ui(), this);
+    if (ExecModal(ask) != QDialog::Accepted) return;
+    number = ask.Number();
+  }
+  TQMMessage message(&working_, panel_);
+  message.text = "New";
+  ListEdit inserted = lists_->InsertPlc(current_.index, number, message);
+  if (!inserted.Done()) {
+    Ui().ShowMessage(inserted.problem->text, "", MessageIcon::Information);
+    return;
+  }
+  messagesModified_ = true;
+  FillPlcList();
+  RefreshTotal();
+  ShowSelection({Kind::Plc, inserted.index});
+}
+
+void CMessageDlg::OnDeletePlc() {
+  if (current_.kind != Kind::Plc || current_.index < 0 || !LeaveCurrent()) return;
+  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) != Answer::Yes)
+    return;
+  int next = lists_->RemovePlc(current_.index);
+  messagesModified_ = true;
+  FillPlcList();
+  RefreshTotal();
+  ShowSelection(next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
+}
+
+void CMessageDlg::OnAddLocal(bool folder) {
+  if (!LeaveCurrent()) return;
+  int selected = current_.kind == Kind::Local ? current_.index : -1;
+  LocalOffer offer = lists_->Offer(selected);
+  if (!(folder ? offer.newFolder : offer.newMessage)) return;
+  TQMMessage message(&working_, panel_);
+  message.text = "New";
+  ListEdit added = lists_->AddLocal(selected, folder, message);
+  if (!added.Done()) {
+    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
+    return;
+  }
+  messagesModified_ = true;
+  FillTree();
+  RefreshTotal();
+  ShowSelection({Kind::Local, added.index});
+}
+
+void CMessageDlg::OnInsertLocal(bool folder) {
+  if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
+  LocalOffer offer = lists_->Offer(current_.index);
+  if (!(folder ? offer.insertFolder : offer.insertMessage)) return;
+  TQMMessage message(&working_, panel_);
+  message.text = "New";
+  ListEdit inserted = lists_->InsertLocal(current_.index, folder, message);
+  if (!inserted.Done()) {
+    Ui().ShowMessage(inserted.problem->text, "", MessageIcon::Information);
+    return;
+  }
+  messagesModified_ = true;
+  FillTree();
+  RefreshTotal();
+  ShowSelection({Kind::Local, inserted.index});
+}
+
+void CMessageDlg::OnDeleteLocal() {
+  if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
+  const char* question = lists_->HasChildren(current_.index) ? kDeleteWithChildrenQuestion : kDeleteQuestion;
+  if (Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) != Answer::Yes) return;
+  int index = current_.index;
+  lists_->RemoveLocal(index);
+  messagesModified_ = true;
+  FillTree();
+  RefreshTotal();
+  ShowSelection({Kind::Local, std::min(index, lists_->LocalCount()) - 1});
+}
+
+// ------------------------------------------------------------------------------------------- clipboard
+
+void CMessageDlg::OnCopy() {
+  TQMMessage* message = Current();
+  if (!message || message->isFolder) return;
+  std::string text;
+  message->AppendTo(text);
+  auto* data = new QMimeData;
+  data->setData(kMessageClipboardFormat, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+void CMessageDlg::OnCut() {
+  TQMMessage* message = Current();
+  if (!message || message->isFolder) return;
+  if (!LeaveCurrent()) return;
+  OnCopy();
+  if (current_.kind == Kind::Plc) {
+    int next = lists_->RemovePlc(current_.index);
+    FillPlcList();
+    RefreshTotal();
+    messagesModified_ = true;
+    ShowSelection(next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
+  } else {
+    int index = current_.index;
+    lists_->RemoveLocal(index);
+    FillTree();
+    RefreshTotal();
+    messagesModified_ = true;
+    ShowSelection({Kind::Local, std::min(index, lists_->LocalCount()) - 1});
+  }
+}
+
+void CMessageDlg::OnPaste() {
+  Paste(current_.kind == Kind::Plc ? Kind::Plc : Kind::Local);
+}
+
+void CMessageDlg::Paste(Kind into) {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (!data || !data->hasFormat(kMessageClipboardFormat)) return;
+  if (!LeaveCurrent()) return;
+  QByteArray bytes = data->data(kMessageClipboardFormat);
+  TQMMessage message(&working_, panel_);
+  std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
+  try {
+    message.LoadFrom(text);
+  } catch (const std::exception&) {
+    message = TQMMessage(&working_, panel_);
+    message.text = "New";
+  }
+  // Addresses the project's PLC does not accept are dropped quietly; the others are encoded again.
+  SilentInteraction quiet;
+  TQMPlcManager manager(project_.plcLibrary.get(), quiet);
+  auto revalidate = [&](TQMTag& tag, int access) {
+    if (!tag.IsEmpty() && !manager.ValidateTag(tag, access, true, project_.plcSettings.addressSize))
+      ClearAddress(tag);
+  };
+  revalidate(message.data1, LumoraAccess(message.data1.accessType));
+  revalidate(message.data1.decimalPointTag, LUMORA_ACCESS_READ);
+  revalidate(message.data2, LUMORA_ACCESS_READ);
+  revalidate(message.data3, LUMORA_ACCESS_READ);
+  ListEdit added;
+  if (into == Kind::Plc) {
+    added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);
+  } else {
+    // Into the selected folder, or beside the selected message.
+    int parent = current_.kind == Kind::Local ? current_.index : -1;
+    if (parent >= 0 && lists_->Local(parent).isFolder == 0) {
+      int level = lists_->Local(parent).level;
+      while (parent >= 0 && lists_->Local(parent).level >= level) --parent;
+    }
+    added = lists_->AddLocal(parent, false, message);
+  }
+  if (!added.Done()) {
+    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
+    return;
+  }
+  messagesModified_ = true;
+  if (into == Kind::Plc) FillPlcList(); else FillTree();
+  RefreshTotal();
+  ShowSelection({into, added.index});
+}
+
+void CMessageDlg::ShowListMenu(const QPoint& position) {
+  QMenu menu(this);
+  menu.setObjectName("listMenu");
+  bool plc = current_.kind == Kind::Plc && current_.index >= 0;
+  bool canPaste = QApplication::clipboard()->mimeData() &&
+                  QApplication::clipboard()->mimeData()->hasFormat(kMessageClipboardFormat);
+  menu.addAction("New &Message", this, &CMessageDlg::OnAddPlc);
+  menu.addAction("&Insert Message", this, &CMessageDlg::OnInsertPlc)->setEnabled(ui_->insertPlcButton->isEnabled());
+  menu.addAction("&Delete", this, &CMessageDlg::OnDeletePlc)->setEnabled(plc);
+  menu.addSeparator();
+  menu.addAction("&Cut ", this, &CMessageDlg::OnCut)->setEnabled(plc);
+  menu.addAction("C&opy", this, &CMessageDlg::OnCopy)->setEnabled(plc);
+  menu.addAction("&Paste", this, [this] { Paste(Kind::Plc); })->setEnabled(canPaste);
+  menu.exec(ui_->plcList->viewport()->mapToGlobal(position));
+}
+
+void CMessageDlg::ShowTreeMenu(const QPoint& position) {
+  QMenu menu(this);
+  menu.setObjectName("treeMenu");
+  LocalOffer offer = lists_->Offer(current_.kind == Kind::Local ? current_.index : -1);
+  bool canPaste = QApplication::clipboard()->mimeData() &&
+                  QApplication::clipboard()->mimeData()->hasFormat(kMessageClipboardFormat);
+  menu.addAction("New &Message", this, [this] { OnAddLocal(false); })->setEnabled(offer.newMessage);
+  menu.addAction("New &Folder", this, [this] { OnAddLocal(true); })->setEnabled(offer.newFolder);
+  menu.addAction("Insert M&essage", this, [this] { OnInsertLocal(false); })->setEnabled(offer.insertMessage);
+  menu.addAction("I&nsert Folder", this, [this] { OnInsertLocal(true); })->setEnabled(offer.insertFolder);
+  menu.addAction("&Delete", this, &CMessageDlg::OnDeleteLocal)->setEnabled(offer.remove);
+  menu.addSeparator();
+  menu.addAction("&Cut ", this, &CMessageDlg::OnCut)->setEnabled(offer.cutCopy);
+  menu.addAction("C&opy", this, &CMessageDlg::OnCopy)->setEnabled(offer.cutCopy);
+  menu.addAction("&Paste", this, [this] { Paste(Kind::Local); })->setEnabled(canPaste);
+  menu.exec(ui_->localTree->viewport()->mapToGlobal(position));
+}
+
+void CMessageDlg::OnAddressDatabase() {
+  lists_->Finish();
+  if (const AddressDatabaseViewer& viewer = GetAddressDatabaseViewer()) viewer(working_, *panel_, this);
+}
+
+// --------------------------------------------------------------------------------------------- leaving
+
+bool CMessageDlg::StoreAndClose() {
+  lists_->Finish();
+  TQMPanel* target = project_.FindPanel(panel_->port);
+  if (!target && !project_.panels.empty()) target = project_.panels.front().get();
+  if (target) {
+    *target = *panel_;
+    target->ReseatBackReferences();
+  }
+  project_.modified = true;
+  QDialog::accept();
+  return true;
+}
+
+void CMessageDlg::accept() {
+  if (Current() && !ApplyEdit()) return;
+  StoreAndClose();
+}
+
+void CMessageDlg::reject() {
+  if (ExitPending()) {
+    QDialog::reject();
+    return;
+  }
+  if (messagesModified_ || editPending_) {
+    if (Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) ==
+        Answer::Yes) {
+      accept();
+      return;
+    }
+  }
+  QDialog::reject();
+}
+
+void CMessageDlg::keyPressEvent(QKeyEvent* event) {
+  // Esc does not close the editor; Enter never presses a default button.
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  if (event->matches(QKeySequence::Copy)) return OnCopy();
+  if (event->matches(QKeySequence::Cut)) return OnCut();
+  if (event->matches(QKeySequence::Paste)) return OnPaste();
+  QDialog::keyPressEvent(event);
+}
+
+bool CMessageDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+  if (watched == ui_->plcList || watched == ui_->localTree) {
+    if (enter && ui_->messageText->isEnabled()) {
+      ui_->messageText->setFocus();
+      return true;
+    }
+    if (key->key() == Qt::Key_Delete) {
+      if (watched == ui_->plcList) OnDeletePlc(); else OnDeleteLocal();
+      return true;
+    }
+    if (key->matches(QKeySequence::Copy)) return OnCopy(), true;
+    if (key->matches(QKeySequence::Cut)) return OnCut(), true;
+    if (key->matches(QKeySequence::Paste)) return Paste(watched == ui_->plcList ? Kind::Plc : Kind::Local), true;
+    return QDialog::eventFilter(watched, event);
+  }
+  if (enter) {
+    // Enter in a property control applies the edit, as Enter in the message text does.
+    if (ApplyEdit()) FocusAfterApply();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------------------------------ variants
+
+CPLCMessageDlg::CPLCMessageDlg(TQMProject& project, QWidget* parent)
+    : CMessageDlg(project, [](QWidget* host) { return CAddressField::CreateTyped(host); }, parent) {
+  setObjectName("plcMessageDlg");
+}
+
+CPNRMessageDlg::CPNRMessageDlg(TQMProject& project, QWidget* parent)
+    : CMessageDlg(
+          project,
+          [&project](QWidget* host) {
+            const TQMPanel* panel = project.CurrentPanel();
+            return CAddressField::CreateTagPicker(project.TagMapFor(panel ? panel->panelType : kPanelQM210), host);
+          },
+          parent) {
+  setObjectName("pnrMessageDlg");
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,128 @@
+#pragma once
+// CMessageDlg: "Message edit", the messages of the selected text panel. PLC messages in a list sorted by
+// number, local messages in the panel's menu tree, the selected message's text and data items on the
+// right. Works on a copy of the project; OK copies the panel back.
+// CPLCMessageDlg types PLC addresses, CPNRMessageDlg picks tag names from the project's tag map.
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "editors/address_field.h"
+#include "model/message_list_edit.h"
+#include "model/project.h"
+
+class QAbstractButton;
+class QComboBox;
+class QListWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace Ui {
+class MessageDlg;
+}
+
+namespace lumora::gui {
+
+class CParsedRichEdit;
+
+inline constexpr const char* kMessageClipboardFormat = "application/x-lumora";
+
+class CMessageDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  using FieldFactory = std::function<std::unique_ptr<CAddressField>(QWidget* parent)>;
+
+  ~CMessageDlg() override;
+
+  QListWidget* PlcList() const;
+  QTreeWidget* LocalTree() const;
+  CParsedRichEdit* MessageText() const;
+  CAddressField& AddressField(int item) const;  // 1..3, 4 the decimal point address
+  const TQMPanel& WorkingPanel() const { return *panel_; }
+  bool EditPending() const { return editPending_; }
+  bool MessagesModified() const { return messagesModified_; }
+
+  void accept() override;
+  void reject() override;
+
+ public slots:
+  void OnAddPlc();
+  void OnInsertPlc();
+  void OnDeletePlc();
+  void OnAddLocal(bool folder);
+  void OnInsertLocal(bool folder);
+  void OnDeleteLocal();
+  void OnCut();
+  void OnCopy();
+  void OnPaste();
+  // Algorithm of "&Press to accept Message edit": false when the edit was refused.
+  bool ApplyEdit();
+  void OnAddressDatabase();
+
+ protected:
+  CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* parent);
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class Kind { None, Plc, Local };
+  struct Selection {
+    Kind kind = Kind::None;
+    int index = -1;
+  };
+
+  void FillLists();
+  void FillPlcList();
+  void FillTree();
+  void RefreshTotal();
+  void UpdateButtons();
+  void ShowSelection(Selection selection);
+  void LoadMessage();
+  void ClearFields();
+  // The question before the selection moves on from an unapplied edit; false keeps the old selection.
+  bool LeaveCurrent();
+  TQMMessage* Current();
+  void OnPlcRowChanged(int row);
+  void OnTreeItemChanged(QTreeWidgetItem* item);
+  void SetPending();
+  void OnDecimalToggled(bool on);
+  void OnType1Changed(int index);
+  void ShowListMenu(const QPoint& position);
+  void ShowTreeMenu(const QPoint& position);
+  bool StoreAndClose();
+  void Paste(Kind into);
+  void FocusAfterApply();
+  Interaction& Ui() const;
+
+  std::unique_ptr<Ui::MessageDlg> ui_;
+  TQMProject& project_;
+  TQMProject working_;
+  TQMPanel* panel_;
+  std::unique_ptr<MessageListEdit> lists_;
+  std::array<std::unique_ptr<CAddressField>, 4> fields_;
+  Selection current_;
+  int type1_ = 0;  // data item 1's type before the last change
+  bool editPending_ = false;
+  bool messagesModified_ = false;
+  bool loading_ = false;
+  bool moving_ = false;  // the selection is being set by the dialog itself
+};
+
+class CPLCMessageDlg : public CMessageDlg {
+  Q_OBJECT
+
+ public:
+  CPLCMessageDlg(TQMProject& project, QWidget* parent = nullptr);
+};
+
+class CPNRMessageDlg : public CMessageDlg {
+  Q_OBJECT
+
+ public:
+  CPNRMessageDlg(TQMProject& project, QWidget* parent = nullptr);
+};
+
+}  // namespace lumora::gui

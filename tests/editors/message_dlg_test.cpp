@@ -1,0 +1,233 @@
+// The message editor on the demo project with the real Tarvo DL-205 library, driven by keys and clicks.
+
+#include "editors/message_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "editors/parsed_rich_edit.h"
+#include "model/plc_environment.h"
+#include "model/project_file.h"
+#include "model/text_lines.h"
+#include "plc/plc_catalogue.h"
+#include "support/install_tree.h"
+#include "support/recording_interaction.h"
+#include "support/temp_dir.h"
+
+namespace lumora::gui {
+namespace {
+
+using lumora::testing::RecordingInteraction;
+
+std::string Saved(const TQMProject& project) {
+  LineWriter writer;
+  project.Save(writer);
+  return writer.Text();
+}
+
+class MessageDlgTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    lumora::testing::LinkStageInto(install, true);
+    catalogue.Discover(ui);
+    ASSERT_TRUE(OpenProjectFile(project, lumora::testing::StageDir() + "/Project/demo-qm210.lmx"));
+    if (!project.plcLibrary) project.ReloadPlcLibrary(project.plcSettings.libraryName);
+    ASSERT_TRUE(project.plcLibrary);
+    ui.messages.clear();
+  }
+
+  template <typename T>
+  static T* Child(QWidget* dialog, const char* name) {
+    return dialog->findChild<T*>(name);
+  }
+  static QString Row(CMessageDlg& dialog, int row) { return dialog.PlcList()->item(row)->text(); }
+  static void Show(QWidget& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  }
+
+  lumora::testing::TempDir dir;
+  std::string install = dir.File("install");
+  lumora::testing::ScopedInstallDir scoped{install};
+  RecordingInteraction ui;
+  PlcCatalogue catalogue;
+  InstalledPlcEnvironment environment{catalogue, ui};
+  TQMProject project{CoreServices{&ui, &environment}};
+};
+
+TEST_F(MessageDlgTest, OpensOnTheFirstPlcMessageWithTheListsFilled) {
+  CPLCMessageDlg dialog(project);
+  EXPECT_EQ(dialog.windowTitle(), QString("Message edit"));
+  ASSERT_EQ(dialog.PlcList()->count(), 5);
+  EXPECT_EQ(Row(dialog, 0), QString("001: TANK LEVEL  1111 %"));
+  EXPECT_EQ(dialog.PlcList()->currentRow(), 0);
+  EXPECT_EQ(dialog.MessageText()->ModelText(), project.Panel(0).messages[0].text);
+  QTreeWidgetItem* root = dialog.LocalTree()->topLevelItem(0);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->text(0), QString("Local Messages"));
+  EXPECT_GT(root->childCount(), 0);
+  EXPECT_EQ(dialog.PlcList()->accessibleName(), QString("PLC Messages"));
+  EXPECT_EQ(dialog.LocalTree()->accessibleName(), QString("Local Messages"));
+  EXPECT_EQ(dialog.MessageText()->accessibleName(), QString("Message Text"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "messageTextLabel")->buddy(), dialog.MessageText());
+  EXPECT_EQ(Child<QLabel>(&dialog, "address1Label")->buddy(), dialog.AddressField(1).Widget());
+  // Message 1 has no free number below it.
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "insertPlcButton")->isEnabled());
+}
+
+TEST_F(MessageDlgTest, AddAndInsertNumberThePlcMessages) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  // 1, 2, 3, 5, 6: after 2 the next free number is 4.
+  dialog.PlcList()->setCurrentRow(1);
+  QTest::mouseClick(Child<QPushButton>(&dialog, "addPlcButton"), Qt::LeftButton);
+  EXPECT_EQ(Row(dialog, 3), QString("004: New"));
+  EXPECT_EQ(dialog.PlcList()->currentRow(), 3);
+  EXPECT_TRUE(dialog.MessagesModified());
+  // Before 6 with 5 in front: no free number, not offered.
+  dialog.PlcList()->setCurrentRow(5);
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "insertPlcButton")->isEnabled());
+  EXPECT_EQ(Child<QLineEdit>(&dialog, "totalValue")->text().trimmed().toInt(), 6 + 4);
+}
+
+TEST_F(MessageDlgTest, TypingAndEnterApplyTheEdit) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  dialog.PlcList()->setCurrentRow(1);  // 002: PUMP SPEED 1111 RPM
+  CParsedRichEdit* text = dialog.MessageText();
+  text->setFocus();
+  QTest::keyClick(text, Qt::Key_End);
+  QTest::keyClick(text, Qt::Key_Backspace);
+  QTest::keyClick(text, Qt::Key_Backspace);
+  QTest::keyClick(text, Qt::Key_Backspace);
+  QTest::keyClicks(text, "R/M");
+  EXPECT_TRUE(dialog.EditPending());
+  QTest::keyClick(text, Qt::Key_Return);
+  EXPECT_FALSE(dialog.EditPending());
+  EXPECT_EQ(Row(dialog, 1), QString("002: PUMP SPEED 1111 R/M"));
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MessageDlgTest, ANumberAlreadyUsedIsRefusedAndPutBack) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  dialog.PlcList()->setCurrentRow(1);
+  auto* number = Child<QLineEdit>(&dialog, "numberEdit");
+  number->setFocus();
+  number->selectAll();
+  QTest::keyClicks(number, "5");
+  QTest::keyClick(number, Qt::Key_Return);
+  ASSERT_EQ(ui.Texts().size(), 1u);
+  EXPECT_EQ(ui.Texts()[0], kM002Text);
+  EXPECT_EQ(number->text(), QString("2"));
+  // A free number: the caution, then the list re-sorts.
+  ui.answers.push_back(Answer::Yes);
+  number->selectAll();
+  QTest::keyClicks(number, "9");
+  QTest::keyClick(number, Qt::Key_Return);
+  EXPECT_EQ(Row(dialog, 4), QString("009: PUMP SPEED 1111 RPM"));
+}
+
+TEST_F(MessageDlgTest, LeavingAnEditAsksFirst) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  QTest::keyClicks(dialog.MessageText(), "X");
+  ASSERT_TRUE(dialog.EditPending());
+  ui.answers.push_back(Answer::Cancel);
+  dialog.PlcList()->setCurrentRow(2);
+  EXPECT_EQ(dialog.PlcList()->currentRow(), 0);  // Cancel keeps the message
+  EXPECT_EQ(ui.Texts().back(), "You have made changes to the current message. Do you want to save them?");
+  ui.answers.push_back(Answer::No);
+  dialog.PlcList()->setCurrentRow(2);
+  EXPECT_EQ(dialog.PlcList()->currentRow(), 2);
+  EXPECT_FALSE(dialog.EditPending());
+  EXPECT_EQ(Row(dialog, 0), QString("001: TANK LEVEL  1111 %"));  // discarded
+}
+
+TEST_F(MessageDlgTest, EscDoesNothingAndCancelAnsweredNoLeavesTheProjectAsItWas) {
+  std::string before = Saved(project);
+  auto dialog = std::make_unique<CPLCMessageDlg>(project);
+  Show(*dialog);
+  QTest::mouseClick(Child<QPushButton>(dialog.get(), "addPlcButton"), Qt::LeftButton);
+  QTest::keyClick(dialog->PlcList(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog->isVisible());
+  ui.answers.push_back(Answer::No);
+  QTest::mouseClick(Child<QPushButton>(dialog.get(), "cancelButton"), Qt::LeftButton);
+  EXPECT_EQ(ui.Texts().back(), "Do you want to save the changes made to Messages?");
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(Saved(project), before);
+  EXPECT_FALSE(project.modified);
+}
+
+TEST_F(MessageDlgTest, OkNumbersTheLocalItemsFromTheTop) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  // A new folder at the root, a message in it.
+  dialog.LocalTree()->setCurrentItem(dialog.LocalTree()->topLevelItem(0));
+  QTest::mouseClick(Child<QPushButton>(&dialog, "addFolderButton"), Qt::LeftButton);
+  EXPECT_EQ(dialog.MessageText()->MaxLength(), 19);  // a folder: one character less
+  QTest::mouseClick(Child<QPushButton>(&dialog, "addLocalButton"), Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(&dialog, "okButton"), Qt::LeftButton);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(project.modified);
+  const TQMPanel& panel = project.Panel(0);
+  int number = 256;
+  int locals = 0;
+  for (const TQMMessage& message : panel.messages) {
+    if (message.isPlcMessage) continue;
+    EXPECT_EQ(message.number, number--);
+    ++locals;
+  }
+  EXPECT_EQ(panel.messages.back().level, 1);  // the new message sits in the new folder
+  EXPECT_EQ(panel.firstLocalNumber, 7);
+  EXPECT_GT(locals, 2);
+  EXPECT_EQ(panel.messages.back().panel, &panel);
+}
+
+TEST_F(MessageDlgTest, CopyAndPasteCarryTheMessagesFileLines) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  dialog.PlcList()->setFocus();
+  QTest::keySequence(dialog.PlcList(), QKeySequence::Copy);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_TRUE(data && data->hasFormat(kMessageClipboardFormat));
+  std::string expected;
+  project.Panel(0).messages[0].AppendTo(expected);
+  EXPECT_EQ(data->data(kMessageClipboardFormat).toStdString(), expected);
+  dialog.PlcList()->setCurrentRow(4);  // 006
+  QTest::keySequence(dialog.PlcList(), QKeySequence::Paste);
+  ASSERT_EQ(dialog.PlcList()->count(), 6);
+  EXPECT_EQ(Row(dialog, 5), QString("007: TANK LEVEL  1111 %"));
+  // The pasted address went through the library again.
+  const TQMMessage& pasted = dialog.WorkingPanel().messages[5];
+  EXPECT_EQ(pasted.data1.address, project.Panel(0).messages[0].data1.address);
+  EXPECT_FALSE(pasted.data1.encodedAddress.empty());
+}
+
+TEST_F(MessageDlgTest, ARefusedAddressKeepsTheEditAndFocusesItsField) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  auto* address = qobject_cast<QLineEdit*>(dialog.AddressField(1).Widget());
+  ASSERT_NE(address, nullptr);
+  address->setFocus();
+  address->selectAll();
+  QTest::keyClicks(address, "NOWHERE");
+  QTest::keyClick(address, Qt::Key_Return);
+  EXPECT_TRUE(dialog.EditPending());
+  ASSERT_FALSE(ui.Texts().empty());
+  EXPECT_EQ(QApplication::focusWidget(), address);
+  EXPECT_EQ(dialog.WorkingPanel().messages[0].data1.address, project.Panel(0).messages[0].data1.address);
+}
+
+}  // namespace
+}  // namespace lumora::gui
