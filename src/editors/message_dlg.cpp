@@ -193,6 +193,8 @@ void CMessageDlg::FillTree() {
   root->setData(0, Qt::UserRole, -1);
   root->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
   // Each item goes under the nearest item before it one level up.
+  const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+  const QIcon messageIcon = style()->standardIcon(QStyle::SP_FileIcon);
   std::vector<QTreeWidgetItem*> parents{root};
   for (int i = 0; i < lists_->LocalCount(); ++i) {
     const TQMMessage& message = lists_->Local(i);
@@ -200,7 +202,7 @@ void CMessageDlg::FillTree() {
     if (depth > parents.size()) depth = parents.size();
     auto* item = new QTreeWidgetItem(parents[depth - 1], {FromBytes(MessageDisplayText(message.text))});
     item->setData(0, Qt::UserRole, i);
-    item->setIcon(0, style()->standardIcon(message.isFolder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+    item->setIcon(0, message.isFolder ? folderIcon : messageIcon);
     parents.resize(depth);
     parents.push_back(item);
   }
