@@ -5,107 +5,19 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <cstring>
 
+#include "editors/panel_preview.h"
 #include "model/codes.h"
 
 namespace lumora::gui {
 namespace {
 
-const QColor kBezel(58, 62, 70);
-const QColor kBezelEdge(30, 32, 36);
-const QColor kLcd(150, 190, 90);
-const QColor kLcdText(30, 45, 20);
-const QColor kKey(210, 212, 216);
-const QColor kLedOn(70, 220, 80);
-
-void Bezel(QPainter& p, const QRectF& r) {
-  QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-  gradient.setColorAt(0, kBezel.lighter(125));
-  gradient.setColorAt(1, kBezel);
-  p.setPen(QPen(kBezelEdge, 2));
-  p.setBrush(gradient);
-  p.drawRoundedRect(r, r.height() * 0.06, r.height() * 0.06);
-}
-
-void Display(QPainter& p, const QRectF& r, const QStringList& lines, bool segments = false) {
-  p.setPen(QPen(kBezelEdge, 1.5));
-  p.setBrush(kLcd);
-  p.drawRoundedRect(r, 3, 3);
-  QFont font("Liberation Mono");
-  font.setStyleHint(QFont::Monospace);
-  font.setBold(segments);
-  int longest = 1;
-  for (const QString& line : lines)
-    longest = std::max(longest, static_cast<int>(line.size()));
-  // Monospaced glyphs are about 0.6 of their height wide: the longest line must fit the glass.
-  double byHeight = r.height() / (lines.size() + 0.6);
-  double byWidth = r.width() * 0.92 / (longest * 0.62);
-  font.setPixelSize(std::max(6, static_cast<int>(std::min(byHeight, byWidth))));
-  p.setFont(font);
-  p.setPen(kLcdText);
-  double lineHeight = r.height() / lines.size();
-  for (int i = 0; i < lines.size(); ++i) {
-    QRectF line(r.left() + r.width() * 0.04, r.top() + i * lineHeight, r.width() * 0.92, lineHeight);
-    p.drawText(line, Qt::AlignVCenter | (segments ? Qt::AlignRight : Qt::AlignLeft), lines[i]);
-  }
-}
-
-void Keys(QPainter& p, const QRectF& r, int count, bool leds) {
-  double gap = r.width() / count;
-  for (int i = 0; i < count; ++i) {
-    QRectF key(r.left() + i * gap + gap * 0.15, r.top() + r.height() * 0.35, gap * 0.7, r.height() * 0.6);
-    p.setPen(QPen(kBezelEdge, 1));
-    p.setBrush(kKey);
-    p.drawRoundedRect(key, 3, 3);
-    p.setPen(Qt::black);
-    QFont font("Liberation Sans");
-    font.setPixelSize(static_cast<int>(key.height() * 0.45));
-    p.setFont(font);
-    p.drawText(key, Qt::AlignCenter, QString("F%1").arg(i + 1));
-    if (leds) {
-      p.setPen(Qt::NoPen);
-      p.setBrush(i % 2 == 0 ? kLedOn : kLedOn.darker(250));
-      double d = r.height() * 0.18;
-      p.drawEllipse(QRectF(key.center().x() - d / 2, r.top() + r.height() * 0.05, d, d));
-    }
-  }
-}
-
-void Keypad(QPainter& p, const QRectF& r) {
-  static const char* kLabels[] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "CLR", "0", "ENT"};
-  double w = r.width() / 3, h = r.height() / 4;
-  QFont font("Liberation Sans");
-  font.setPixelSize(static_cast<int>(h * 0.45));
-  p.setFont(font);
-  for (int i = 0; i < 12; ++i) {
-    QRectF key(r.left() + (i % 3) * w + w * 0.1, r.top() + (i / 3) * h + h * 0.1, w * 0.8, h * 0.8);
-    p.setPen(QPen(kBezelEdge, 1));
-    p.setBrush(kKey);
-    p.drawRoundedRect(key, 2, 2);
-    p.setPen(Qt::black);
-    // Three-letter keys get a smaller face so the word fits the key.
-    QFont face = font;
-    if (std::strlen(kLabels[i]) > 1) face.setPixelSize(std::max(6, static_cast<int>(key.width() / 3.2)));
-    p.setFont(face);
-    p.drawText(key, Qt::AlignCenter, kLabels[i]);
-  }
-  p.setFont(font);
-}
-
-void Label(QPainter& p, const QRectF& r, const QString& text) {
-  QFont font("Liberation Sans");
-  font.setBold(true);
-  font.setPixelSize(static_cast<int>(r.height() * 0.7));
-  p.setFont(font);
-  p.setPen(QColor(235, 235, 235));
-  p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
-}
+using namespace panel_colours;
 
 // Standing upright (the main view's diagram): a port socket on the right edge every sixth of the height,
 // where the connectors to the port labels start, and the PLC socket at the bottom.
 void DrawMultiplexerUpright(QPainter& p, const QRectF& r) {
-  Bezel(p, r);
+  DrawBezel(p, r);
   QFont font("Liberation Sans");
   font.setBold(true);
   font.setPixelSize(static_cast<int>(r.width() * 0.13));
@@ -144,10 +56,10 @@ void DrawMultiplexer(QPainter& p, const QRectF& r) {
     DrawMultiplexerUpright(p, r);
     return;
   }
-  Bezel(p, r);
-  Label(p,
-        QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.05, r.width() * 0.9, r.height() * 0.14),
-        "QM-Multi-Drop Serial Multiplexer");
+  DrawBezel(p, r);
+  DrawBezelLabel(p,
+                 QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.05, r.width() * 0.9, r.height() * 0.14),
+                 "QM-Multi-Drop Serial Multiplexer");
   double w = r.width() / 6;
   QFont font("Liberation Sans");
   font.setPixelSize(static_cast<int>(r.height() * 0.09));
@@ -186,6 +98,24 @@ void DrawPlc(QPainter& p, const QRectF& plc) {
   }
 }
 
+// What the pictures show on a panel's display.
+QStringList SampleLines(int unitType) {
+  switch (unitType) {
+    case kPanelQMSV:
+      return {"OVEN TEMP", "00123.45"};
+    case kPanelQM410:
+      return {"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM", "TEMP  72.5 C", "> SETTINGS"};
+    case kPanelQM210K:
+      return {"SET POINT  1234", "PASSWORD=*****"};
+    case kPanelQM210G:
+      return {"TANK  1234 %", "PUMP  ON"};
+    case kPanelQM210:
+      return {"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM"};
+    default:
+      return {};
+  }
+}
+
 }  // namespace
 
 QPixmap UnitPicture(int unitType, QSize size) {
@@ -198,63 +128,7 @@ QPixmap UnitPicture(int unitType, QSize size) {
     DrawMultiplexer(p, r);
     return pixmap;
   }
-  Bezel(p, r);
-  QString name = QString::fromLatin1(UnitModelName(unitType).c_str());
-  Label(p,
-        QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.03, r.width() * 0.5, r.height() * 0.1),
-        name.isEmpty() ? QString() : "Lumora " + name);
-  switch (unitType) {
-    case kPanelQMSV:
-      Display(p,
-              QRectF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.17, r.width() * 0.84,
-                     r.height() * 0.2),
-              {"OVEN TEMP"});
-      Display(
-          p,
-          QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.42, r.width() * 0.6, r.height() * 0.22),
-          {"00123.45"}, true);
-      Keys(
-          p,
-          QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.68, r.width() * 0.6, r.height() * 0.26),
-          3, false);
-      break;
-    case kPanelQM410:
-      Display(p,
-              QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.16, r.width() * 0.88,
-                     r.height() * 0.46),
-              {"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM", "TEMP  72.5 C", "> SETTINGS"});
-      Keys(p,
-           QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.66, r.width() * 0.88,
-                  r.height() * 0.28),
-           5, true);
-      break;
-    case kPanelQM210K:
-      Display(
-          p,
-          QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.16, r.width() * 0.6, r.height() * 0.3),
-          {"SET POINT  1234", "PASSWORD=*****"});
-      Keypad(p, QRectF(r.left() + r.width() * 0.69, r.top() + r.height() * 0.14, r.width() * 0.27,
-                       r.height() * 0.8));
-      Keys(p,
-           QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.55, r.width() * 0.6,
-                  r.height() * 0.38),
-           5, true);
-      break;
-    case kPanelQM210:
-    case kPanelQM210G:
-      Display(p,
-              QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.17, r.width() * 0.88,
-                     r.height() * 0.36),
-              unitType == kPanelQM210G ? QStringList{"TANK  1234 %", "PUMP  ON"}
-                                       : QStringList{"TANK LEVEL  1234 %", "PUMP SPEED 1500 RPM"});
-      Keys(p,
-           QRectF(r.left() + r.width() * 0.06, r.top() + r.height() * 0.6, r.width() * 0.88,
-                  r.height() * 0.33),
-           5, true);
-      break;
-    default:
-      break;
-  }
+  DrawPanel(p, r, unitType, SampleLines(unitType));
   return pixmap;
 }
 

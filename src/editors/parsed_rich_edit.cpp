@@ -43,6 +43,14 @@ int CaretAfterPlacing(const std::string& before, int caret, const std::string& a
   return position;
 }
 
+// Ctrl+1..3 and F5..F7: the data item the key inserts, 0 for other keys.
+int DataKeyItem(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key >= Qt::Key_F5 && key <= Qt::Key_F7) return key - Qt::Key_F5 + 1;
+  if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_1 && key <= Qt::Key_3) return key - Qt::Key_1 + 1;
+  return 0;
+}
+
 int MarkerItem(unsigned char byte) {
   switch (byte) {
     case kMarkerData1:
@@ -171,6 +179,15 @@ QSize CParsedRichEdit::minimumSizeHint() const {
   return QSize(hint.width() / 2, hint.height());
 }
 
+bool CParsedRichEdit::event(QEvent* event) {
+  // The data keys belong to the text while it has the focus, whatever shortcuts the dialog holds.
+  if (event->type() == QEvent::ShortcutOverride && DataKeyItem(*static_cast<QKeyEvent*>(event)) != 0) {
+    event->accept();
+    return true;
+  }
+  return QTextEdit::event(event);
+}
+
 void CParsedRichEdit::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) {
     copy();
@@ -188,16 +205,15 @@ void CParsedRichEdit::keyPressEvent(QKeyEvent* event) {
     selectAll();
     return;
   }
+  if (int item = DataKeyItem(*event); item != 0) {
+    InsertDataPosition(item);
+    return;
+  }
   const int key = event->key();
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       emit enterPressed();
-      return;
-    case Qt::Key_F5:
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-      InsertDataPosition(key - Qt::Key_F5 + 1);
       return;
     case Qt::Key_Escape:
     case Qt::Key_Tab:
@@ -208,10 +224,7 @@ void CParsedRichEdit::keyPressEvent(QKeyEvent* event) {
     default:
       break;
   }
-  if (event->modifiers() & Qt::ControlModifier) {
-    if (key >= Qt::Key_1 && key <= Qt::Key_3) InsertDataPosition(key - Qt::Key_1 + 1);
-    return;  // every other Ctrl key is ignored
-  }
+  if (event->modifiers() & Qt::ControlModifier) return;  // every other Ctrl key is ignored
   switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Right:

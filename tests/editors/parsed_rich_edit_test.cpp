@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -168,6 +169,30 @@ TEST_F(ParsedRichEditTest, AFolderTakesNineteenCharactersAndNoData) {
   Type("SETTINGS AND VALUES OF THE OVEN");
   EXPECT_EQ(edit.ModelText(), "SETTINGS AND VALUES");
   EXPECT_TRUE(items.isEmpty());
+}
+
+TEST(ParsedRichEditShortcutTest, DataKeysReachTheTextBeforeTheWindowsShortcuts) {
+  QWidget window;
+  auto* edit = new CParsedRichEdit(&window);
+  int triggered = 0;
+  for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_1), QKeySequence(Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
+    auto* action = new QAction(&window);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, [&triggered] { ++triggered; });
+    window.addAction(action);
+  }
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_1, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_F6);
+  EXPECT_EQ(edit->ModelText(), k1 + k2);
+  EXPECT_EQ(triggered, 0);
+  // The window's other shortcuts still work from the text.
+  QTest::keyClick(edit, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(triggered, 1);
 }
 
 TEST_F(ParsedRichEditTest, AnItemGrowsToTenPositionsAtMost) {
