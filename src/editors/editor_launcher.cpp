@@ -1,5 +1,10 @@
 #include "editors/editor_launcher.h"
 
+#include <memory>
+
+#include "editors/annunciator_dlg.h"
+#include "editors/led_dlg.h"
+#include "editors/modal_run.h"
 #include "model/project.h"
 
 namespace lumora::gui {
@@ -38,9 +43,9 @@ bool CEditorLauncher::Available(EditorKind kind) {
     case EditorKind::SetPoints:
       return false;
     case EditorKind::ButtonsLeds:
-      return false;
+      return true;
     case EditorKind::Annunciator:
-      return false;
+      return true;
     case EditorKind::GeneralSettings:
       return false;
   }
@@ -72,10 +77,30 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
       break;
     case EditorKind::SetPoints:
       break;
-    case EditorKind::ButtonsLeds:
+    case EditorKind::ButtonsLeds: {
+      if (!project.CurrentPanel()) break;
+      std::unique_ptr<CLedDlg> dialog;
+      if (tags) {
+        dialog = std::make_unique<CPNRLedDlg>(project, parent);
+      } else {
+        dialog = std::make_unique<CPLCLedDlg>(project, parent);
+      }
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
-    case EditorKind::Annunciator:
+    }
+    case EditorKind::Annunciator: {
+      if (!project.CurrentPanel()) break;
+      std::unique_ptr<CAnnunciatorDlg> dialog;
+      if (tags) {
+        dialog = std::make_unique<CPNRAnnunciatorDlg>(project, parent);
+      } else {
+        dialog = std::make_unique<CPLCAnnunciatorDlg>(project, parent);
+      }
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
+    }
     case EditorKind::GeneralSettings:
       break;
   }

@@ -122,9 +122,12 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(!Child<QPushButton>(view, "annunciatorButton")->isVisibleTo(view));
     QVERIFY(!view->PictureButton(EditorKind::Annunciator)->isVisibleTo(view));
     QVERIFY(!Child<QLabel>(view, "configurePanelLabel")->isVisibleTo(view));
-    for (const char* name : {"messagesButton", "buttonsLedsButton", "configureAddressesButton"}) {
+    const std::pair<const char*, EditorKind> launchers[] = {{"messagesButton", EditorKind::Messages},
+                                                            {"buttonsLedsButton", EditorKind::ButtonsLeds},
+                                                            {"configureAddressesButton", EditorKind::GeneralSettings}};
+    for (const auto& [name, kind] : launchers) {
       auto* button = Child<QPushButton>(view, name);
-      QCOMPARE(button->isEnabled(), CEditorLauncher::Available(EditorKind::Messages));
+      QCOMPARE(button->isEnabled(), CEditorLauncher::Available(kind));
       if (!button->isEnabled()) QVERIFY(button->toolTip().contains("not part of this version"));
     }
     QVERIFY(!Child<QLabel>(view, "tagMapLabel")->isVisibleTo(view));  // no tag map
