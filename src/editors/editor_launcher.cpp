@@ -5,6 +5,7 @@
 #include "editors/annunciator_dlg.h"
 #include "editors/led_dlg.h"
 #include "editors/modal_run.h"
+#include "editors/msg_general_dlg.h"
 #include "model/project.h"
 
 namespace lumora::gui {
@@ -47,7 +48,7 @@ bool CEditorLauncher::Available(EditorKind kind) {
     case EditorKind::Annunciator:
       return true;
     case EditorKind::GeneralSettings:
-      return false;
+      return true;
   }
   return false;
 }
@@ -101,11 +102,20 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
       outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
     }
-    case EditorKind::GeneralSettings:
+    case EditorKind::GeneralSettings: {
+      TQMPanel* panel = project.CurrentPanel();
+      if (!panel) break;
+      std::unique_ptr<CMsgGeneralDlg> dialog;
+      if (tags) {
+        dialog = std::make_unique<CPNRGeneralDlg>(*panel, parent);
+      } else {
+        dialog = std::make_unique<CPLCGeneralDlg>(*panel, parent);
+      }
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
+    }
   }
-  (void)tags;
-  (void)parent;
   outcome.projectModified = project.modified;
   return outcome;
 }
