@@ -36,7 +36,7 @@ void CLineIllustration::paintEvent(QPaintEvent*) {
   const double w = width(), h = height();
 
   // The PLC's value, top left.
-  QRectF value(w * 0.03, h * 0.04, w * 0.26, h * 0.2);
+  QRectF value(w * 0.03, h * 0.08, w * 0.22, h * 0.2);
   painter.setPen(QPen(kFrame, 2));
   painter.setBrush(Qt::white);
   painter.drawRoundedRect(value, 8, 8);
@@ -47,7 +47,7 @@ void CLineIllustration::paintEvent(QPaintEvent*) {
   painter.drawText(value, Qt::AlignCenter, "Line 1 = 4");
 
   // The programmed messages, top middle.
-  QRectF list(w * 0.37, h * 0.04, w * 0.3, h * 0.3);
+  QRectF list(w * 0.31, h * 0.04, w * 0.42, h * 0.3);
   painter.setPen(QPen(kFrame, 2));
   painter.setBrush(Qt::white);
   painter.drawRoundedRect(list, 8, 8);
@@ -89,14 +89,15 @@ void CLineIllustration::paintEvent(QPaintEvent*) {
   painter.drawRoundedRect(line1.adjusted(-3, 0, 3, 0), 5, 5);
 
   // The PLC message LED, lit.
-  QPointF led(panel.left() + panel.width() * 0.86, panel.top() + panel.height() * 0.4);
+  QPointF led(panel.left() + panel.width() * 0.86, panel.top() + panel.height() * 0.36);
   double radius = std::min(w, h) * 0.04;
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(QColor(255, 40, 40));
   painter.drawEllipse(led, radius, radius);
   painter.setFont(small);
   painter.setPen(Qt::white);
-  painter.drawText(QRectF(led.x() - w * 0.1, led.y() + radius + 2, w * 0.2, h * 0.08), Qt::AlignCenter, "PLC MSG");
+  painter.drawText(QRectF(led.x() - w * 0.1, led.y() + radius * 2 + 2, w * 0.2, h * 0.08), Qt::AlignCenter,
+                   "PLC MSG");
   painter.setPen(QPen(Qt::red, 1.5));
   painter.setBrush(Qt::NoBrush);
   painter.drawRoundedRect(QRectF(led.x() - radius * 2, led.y() - radius * 2, radius * 4, radius * 4), 6, 6);
