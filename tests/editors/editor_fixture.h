@@ -88,7 +88,7 @@ class EditorFixture : public ::testing::Test {
   InstalledPlcEnvironment environment_{catalogue_, ui};
 };
 
-// Runs `answer` once the next modal dialog is up (for runs through ExecModal).
+// Runs `answer` once the next modal dialog is up (for runs through ExecModal); the answer must close it.
 inline void WhenModal(std::function<void(QDialog&)> answer) {
   QTimer::singleShot(0, [answer] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -97,6 +97,11 @@ inline void WhenModal(std::function<void(QDialog&)> answer) {
       return;
     }
     answer(*dialog);
+    // A dialog that the answer did not close would block the test run for good.
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "the dialog stayed open";
+      dialog->reject();
+    }
   });
 }
 
