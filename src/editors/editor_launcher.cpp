@@ -1,7 +1,12 @@
 #include "editors/editor_launcher.h"
 
+#include <memory>
+
+#include "editors/annunciator_dlg.h"
+#include "editors/led_dlg.h"
 #include "editors/message_dlg.h"
 #include "editors/modal_run.h"
+#include "editors/msg_general_dlg.h"
 #include "model/project.h"
 
 namespace lumora::gui {
@@ -56,11 +61,11 @@ bool CEditorLauncher::Available(EditorKind kind) {
     case EditorKind::SetPoints:
       return false;
     case EditorKind::ButtonsLeds:
-      return false;
+      return true;
     case EditorKind::Annunciator:
-      return false;
+      return true;
     case EditorKind::GeneralSettings:
-      return false;
+      return true;
   }
   return false;
 }
@@ -101,15 +106,44 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
     }
     case EditorKind::SetPoints:
       break;
-    case EditorKind::ButtonsLeds:
+    case EditorKind::ButtonsLeds: {
+      if (!project.CurrentPanel()) break;
+      std::unique_ptr<CLedDlg> dialog;
+      if (tags) {
+        dialog = std::make_unique<CPNRLedDlg>(project, parent);
+      } else {
+        dialog = std::make_unique<CPLCLedDlg>(project, parent);
+      }
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
-    case EditorKind::Annunciator:
+    }
+    case EditorKind::Annunciator: {
+      if (!project.CurrentPanel()) break;
+      std::unique_ptr<CAnnunciatorDlg> dialog;
+      if (tags) {
+        dialog = std::make_unique<CPNRAnnunciatorDlg>(project, parent);
+      } else {
+        dialog = std::make_unique<CPLCAnnunciatorDlg>(project, parent);
+      }
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
-    case EditorKind::GeneralSettings:
+    }
+    case EditorKind::GeneralSettings: {
+      TQMPanel* panel = project.CurrentPanel();
+      if (!panel) break;
+      std::unique_ptr<CMsgGeneralDlg> dialog;
+      if (tags) {
+        dialog = std::make_unique<CPNRGeneralDlg>(*panel, parent);
+      } else {
+        dialog = std::make_unique<CPLCGeneralDlg>(*panel, parent);
+      }
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
+    }
   }
-  (void)tags;
-  (void)parent;
   outcome.projectModified = project.modified;
   project.modified = project.modified || wasModified;
   return outcome;

@@ -23,6 +23,9 @@
 #include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/view_address_dlg.h"
+#include "editors/annunciator_dlg.h"
+#include "editors/led_dlg.h"
+#include "editors/msg_general_dlg.h"
 #include "link/responses.h"
 #include "model/panel_exchange.h"
 #include "model/project_file.h"
@@ -146,6 +149,24 @@ int main(int argc, char** argv) {
   CLumoraDoc* multiDoc = frame->OpenDocumentFile(
       QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-multiplexer.lmx"));
   ok = multiDoc && Save(frame, out + "/9-project-multiplexer.png") && ok;
+
+  // The panel editors, on a copy of the demo made a keypad panel so every field is in use.
+  TQMProject panelEditors(CoreServices{&app.Ui(), &app.Plc()});
+  if (OpenProjectFile(panelEditors, lumora::testing::StageDir() + "/Project/demo-qm210.lmx") &&
+      panelEditors.CurrentPanel()) {
+    panelEditors.CurrentPanel()->panelType = kPanelQM210K;
+    CPLCGeneralDlg general(*panelEditors.CurrentPanel(), frame);
+    general.show();
+    ok = Save(&general, out + "/20-general.png") && ok;
+    CPLCLedDlg leds(panelEditors, frame);
+    leds.show();
+    ok = Save(&leds, out + "/21-buttons-leds.png") && ok;
+    CPLCAnnunciatorDlg annunciator(panelEditors, frame);
+    annunciator.show();
+    ok = Save(&annunciator, out + "/22-annunciator.png") && ok;
+  } else {
+    ok = false;
+  }
   frame->MdiArea()->closeAllSubWindows();
   frame->close();
   return ok ? 0 : 1;

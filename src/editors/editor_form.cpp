@@ -1,0 +1,54 @@
+#include "editors/editor_form.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QWidget>
+
+#include "model/codes.h"
+
+namespace lumora::gui {
+
+QString AccessibleText(const QString& caption) {
+  QString text = caption;
+  text.replace("&&", QChar(0x1));
+  text.remove('&');
+  text.replace(QChar(0x1), "&");
+  text = text.simplified();
+  while (text.endsWith(':'))
+    text.chop(1);
+  return text.trimmed();
+}
+
+void FillValueTypes(QComboBox* combo) {
+  combo->clear();
+  for (int type : {kBcd16, kBinary16, kBcd32, kBinary32})
+    combo->addItem(ValueTypeText(type), type);
+}
+
+void DisableHelpButton(QAbstractButton* button) {
+  if (!button) return;
+  button->setEnabled(false);
+  button->setToolTip(kHelpLaterText);
+}
+
+QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field) {
+  QWidget* parent = placeholder->parentWidget();
+  if (field->parentWidget() != parent) field->setParent(parent);
+  if (parent && parent->layout()) delete parent->layout()->replaceWidget(placeholder, field);
+  field->setMinimumSize(field->minimumSize().expandedTo(placeholder->minimumSize()));
+  field->setSizePolicy(placeholder->sizePolicy());
+  field->setObjectName(placeholder->objectName());
+  field->setEnabled(placeholder->isEnabled());
+  QWidget::setTabOrder(placeholder, field);
+  if (label) {
+    label->setBuddy(field);
+    field->setAccessibleName(AccessibleText(label->text()));
+  }
+  field->show();
+  delete placeholder;
+  return field;
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,136 @@
+#include "editors/led_dlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editors/address_field.h"
+#include "editors/editor_form.h"
+#include "lumora_plc_api.h"
+#include "model/project.h"
+#include "plc/plc_manager.h"
+#include "ui_led_dlg.h"
+
+namespace lumora::gui {
+namespace {
+
+const QColor kConnectorColour(0, 0, 160);
+
+TQMPanel& CurrentPanelOf(TQMProject& project) {
+  return *project.CurrentPanel();
+}
+
+void FocusAndSelect(QWidget* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+}
+
+}  // namespace
+
+CLedDlg::CLedDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::LedDlg>()),
+      project_(project),
+      record_(CurrentPanelOf(project).buttonLeds),
+      saved_(record_) {
+  ui_->setupUi(this);
+  DisableHelpButton(ui_->buttons->button(QDialogButtonBox::Help));
+
+  CLedCombo* leds[] = {ui_->ledCombo1, ui_->ledCombo2, ui_->ledCombo3, ui_->ledCombo4, ui_->ledCombo5};
+  CButtonCombo* keys[] = {ui_->buttonCombo1, ui_->buttonCombo2, ui_->buttonCombo3, ui_->buttonCombo4,
+                          ui_->buttonCombo5};
+  for (int i = 0; i < 5; ++i) {
+    leds[i]->Attach(i + 1, record_);
+    keys[i]->Attach(i + 1, record_);
+  }
+
+  ledField_ = makeField(ui_->ledWordField->parentWidget());
+  buttonField_ = makeField(ui_->buttonWordField->parentWidget());
+  InstallField(ui_->ledWordField, ui_->ledWordLabel, ledField_->Widget());
+  InstallField(ui_->buttonWordField, ui_->buttonWordLabel, buttonField_->Widget());
+  ledField_->SetReference(record_.ledWord.tagName, record_.ledWord.address);
+  buttonField_->SetReference(record_.buttonWord.tagName, record_.buttonWord.address);
+
+  // The PLC's LED word drives the LEDs; the keys report into the button word.
+  for (int i = 0; i < 5; ++i) {
+    double at = (i + 1) / 6.0;
+    ui_->ledArea->AddConnector(ledField_->Widget(), leds[i], kConnectorColour, at);
+    ui_->buttonArea->AddConnector(keys[i], buttonField_->Widget(), kConnectorColour, 0.5, at);
+  }
+}
+
+CLedDlg::~CLedDlg() = default;
+
+bool CLedDlg::StoreWord(const std::string& entry, int access, TQMTag& word) {
+  TQMTag candidate(&project_);
+  candidate.SetEntry(entry);
+  candidate.valueType = kBinary16;
+  TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
+  bool keepText = LedField().AddressKind() != 0;
+  if (!plc.ValidateTag(candidate, access, keepText, project_.plcSettings.addressSize)) return false;
+  word.encodedAddress = candidate.encodedAddress;
+  word.addressAccess = candidate.addressAccess;
+  word.address = candidate.address;
+  word.tagName = candidate.tagName;
+  return true;
+}
+
+void CLedDlg::accept() {
+  if (!StoreWord(GetLedWordText(), LUMORA_ACCESS_READ, record_.ledWord)) {
+    FocusLedWord();
+    return;
+  }
+  ledField_->SetReference(record_.ledWord.tagName, record_.ledWord.address);
+  if (!StoreWord(GetButtonWordText(), LUMORA_ACCESS_READ_WRITE, record_.buttonWord)) {
+    FocusButtonWord();
+    return;
+  }
+  buttonField_->SetReference(record_.buttonWord.tagName, record_.buttonWord.address);
+  QDialog::accept();
+}
+
+void CLedDlg::reject() {
+  record_.ledWord = saved_.ledWord;
+  record_.buttonWord = saved_.buttonWord;
+  record_.ledMode = saved_.ledMode;
+  record_.buttonMode = saved_.buttonMode;
+  QDialog::reject();
+}
+
+CPLCLedDlg::CPLCLedDlg(TQMProject& project, QWidget* parent)
+    : CLedDlg(project, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, parent) {}
+
+std::string CPLCLedDlg::GetLedWordText() const {
+  return LedField().Reference();
+}
+std::string CPLCLedDlg::GetButtonWordText() const {
+  return ButtonField().Reference();
+}
+void CPLCLedDlg::FocusLedWord() {
+  FocusAndSelect(LedField().Widget());
+}
+void CPLCLedDlg::FocusButtonWord() {
+  FocusAndSelect(ButtonField().Widget());
+}
+
+CPNRLedDlg::CPNRLedDlg(TQMProject& project, QWidget* parent)
+    : CLedDlg(project,
+              [&project](QWidget* holder) {
+                return CAddressField::CreateTagPicker(project.TagMapFor(project.CurrentPanel()->panelType),
+                                                      holder);
+              },
+              parent) {}
+
+std::string CPNRLedDlg::GetLedWordText() const {
+  return LedField().Reference();
+}
+std::string CPNRLedDlg::GetButtonWordText() const {
+  return ButtonField().Reference();
+}
+void CPNRLedDlg::FocusLedWord() {
+  LedField().Widget()->setFocus(Qt::OtherFocusReason);
+}
+void CPNRLedDlg::FocusButtonWord() {
+  ButtonField().Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace lumora::gui

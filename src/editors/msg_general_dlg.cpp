@@ -1,0 +1,194 @@
+#include "editors/msg_general_dlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <cstdlib>
+
+#include "editors/address_field.h"
+#include "editors/editor_form.h"
+#include "lumora_plc_api.h"
+#include "model/interaction.h"
+#include "model/project.h"
+#include "plc/plc_manager.h"
+#include "ui_msg_general_dlg.h"
+
+namespace lumora::gui {
+namespace {
+
+constexpr const char* kNotANumberText = "Please enter an integer.";
+constexpr const char* kPasswordRangeText = "Enter an integer between 0 and 4294967295.";
+
+void FocusAndSelect(QWidget* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+}
+
+void SelectType(QComboBox* combo, int valueType) {
+  int index = combo->findData(valueType);
+  combo->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+}  // namespace
+
+CMsgGeneralDlg::CMsgGeneralDlg(TQMPanel& panel, const FieldFactory& makeField, const QString& addressHeading,
+                               QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::MsgGeneralDlg>()), panel_(panel), project_(*panel.project) {
+  ui_->setupUi(this);
+  DisableHelpButton(ui_->buttons->button(QDialogButtonBox::Help));
+  DisableHelpButton(ui_->formatHelpButton);
+  ui_->addressHeading->setText(addressHeading);
+  ui_->plcName->setText(QString::fromLatin1(project_.plcSettings.plcName.c_str()));
+
+  QWidget* placeholders[] = {ui_->line1Field, ui_->line2Field, ui_->line3Field, ui_->line4Field};
+  QLabel* labels[] = {ui_->line1Label, ui_->line2Label, ui_->line3Label, ui_->line4Label};
+  lineTypes_ = {ui_->line1Type, ui_->line2Type, ui_->line3Type, ui_->line4Type};
+  for (size_t i = 0; i < 4; ++i) {
+    lineFields_[i] = makeField(placeholders[i]->parentWidget());
+    InstallField(placeholders[i], labels[i], lineFields_[i]->Widget());
+    const TQMTag& tag = panel_.lineRegisters[i];
+    lineFields_[i]->SetReference(tag.tagName, tag.address);
+    FillValueTypes(lineTypes_[i]);
+    SelectType(lineTypes_[i], tag.valueType);
+  }
+  passwordField_ = makeField(ui_->passwordRegisterField->parentWidget());
+  InstallField(ui_->passwordRegisterField, ui_->passwordRegisterLabel, passwordField_->Widget());
+  passwordField_->SetReference(panel_.passwordRegister.tagName, panel_.passwordRegister.address);
+  FillValueTypes(ui_->passwordType);
+  SelectType(ui_->passwordType, panel_.passwordRegister.valueType);
+
+  ui_->localPassword->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), ui_->localPassword));
+  if (panel_.IsKeypadPanel()) ui_->localPassword->setText(QString::number(panel_.localPassword));
+  ui_->beeperCheck->setChecked(panel_.beeperEnabled);
+  ui_->delayCheck->setChecked(panel_.plcMessageDelay);
+  ui_->cursorCheck->setChecked(panel_.cursorOnPlcMessage);
+}
+
+CMsgGeneralDlg::~CMsgGeneralDlg() = default;
+
+QLabel* CMsgGeneralDlg::PasswordRegisterLabel() const {
+  return ui_->passwordRegisterLabel;
+}
+
+void CMsgGeneralDlg::DisableUnused() {
+  QLabel* labels[] = {ui_->line1Label, ui_->line2Label, ui_->line3Label, ui_->line4Label};
+  for (int line = panel_.LineCount() + 1; line <= 4; ++line) {
+    size_t i = static_cast<size_t>(line - 1);
+    labels[i]->setEnabled(false);
+    lineFields_[i]->Widget()->setEnabled(false);
+    lineTypes_[i]->setEnabled(false);
+  }
+  if (!panel_.IsKeypadPanel()) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{ui_->localPasswordLabel, ui_->localPassword,
+                                                          ui_->passwordTypeLabel, ui_->passwordType}) {
+      widget->setEnabled(false);
+    }
+  }
+}
+
+bool CMsgGeneralDlg::ReadLocalPassword() {
+  if (!panel_.IsKeypadPanel()) return true;  // the field is not in use
+  QString text = ui_->localPassword->text().trimmed();
+  bool ok = false;
+  qulonglong value = text.toULongLong(&ok);
+  if (text.isEmpty() || !ok || value > 4294967295ULL) {
+    project_.services.Ui().ShowMessage(text.isEmpty() ? kNotANumberText : kPasswordRangeText, "",
+                                       MessageIcon::Exclamation);
+    FocusAndSelect(ui_->localPassword);
+    return false;
+  }
+  panel_.localPassword = static_cast<uint32_t>(value);
+  return true;
+}
+
+bool CMsgGeneralDlg::StoreRegister(const std::string& reference, int valueType, TQMTag& tag) {
+  TQMTag candidate(&project_);
+  candidate.SetEntry(reference);
+  candidate.valueType = valueType;
+  TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
+  if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, AddressKind() != 0, project_.plcSettings.addressSize)) {
+    return false;
+  }
+  tag.encodedAddress = candidate.encodedAddress;
+  tag.addressAccess = candidate.addressAccess;
+  tag.address = candidate.address;
+  tag.tagName = candidate.tagName;
+  tag.valueType = valueType;
+  return true;
+}
+
+void CMsgGeneralDlg::accept() {
+  if (!ReadLocalPassword()) return;
+  panel_.beeperEnabled = ui_->beeperCheck->isChecked();
+  panel_.plcMessageDelay = ui_->delayCheck->isChecked();
+  panel_.cursorOnPlcMessage = ui_->cursorCheck->isChecked();
+
+  for (int line = 1; line <= 4; ++line) {
+    size_t i = static_cast<size_t>(line - 1);
+    TQMTag& tag = panel_.lineRegisters[i];
+    if (!StoreRegister(LineReference(line), lineTypes_[i]->currentData().toInt(), tag)) {
+      FocusLine(line);
+      return;
+    }
+    lineFields_[i]->SetReference(tag.tagName, tag.address);
+  }
+  if (!StoreRegister(PasswordReference(), ui_->passwordType->currentData().toInt(), panel_.passwordRegister)) {
+    FocusPassword();
+    return;
+  }
+  passwordField_->SetReference(panel_.passwordRegister.tagName, panel_.passwordRegister.address);
+  project_.modified = true;
+  QDialog::accept();
+}
+
+CPLCGeneralDlg::CPLCGeneralDlg(TQMPanel& panel, QWidget* parent)
+    : CMsgGeneralDlg(panel, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, "Address",
+                     parent) {
+  DisableUnused();
+}
+
+std::string CPLCGeneralDlg::LineReference(int line) const {
+  return LineField(line).Reference();
+}
+std::string CPLCGeneralDlg::PasswordReference() const {
+  return PasswordField().Reference();
+}
+void CPLCGeneralDlg::FocusPassword() {
+  FocusAndSelect(PasswordField().Widget());
+}
+void CPLCGeneralDlg::FocusLine(int line) {
+  FocusAndSelect(LineField(line).Widget());
+}
+void CPLCGeneralDlg::DisableUnused() {
+  CMsgGeneralDlg::DisableUnused();
+  if (!Panel().IsKeypadPanel()) {
+    PasswordField().Widget()->setEnabled(false);
+    PasswordRegisterLabel()->setEnabled(false);
+  }
+}
+
+CPNRGeneralDlg::CPNRGeneralDlg(TQMPanel& panel, QWidget* parent)
+    : CMsgGeneralDlg(panel,
+                     [&panel](QWidget* holder) {
+                       return CAddressField::CreateTagPicker(panel.project->TagMapFor(panel.panelType), holder);
+                     },
+                     "Tag Name", parent) {
+  DisableUnused();
+}
+
+std::string CPNRGeneralDlg::LineReference(int line) const {
+  return LineField(line).Reference();
+}
+std::string CPNRGeneralDlg::PasswordReference() const {
+  return PasswordField().Reference();
+}
+void CPNRGeneralDlg::FocusPassword() {
+  PasswordField().Widget()->setFocus(Qt::OtherFocusReason);
+}
+void CPNRGeneralDlg::FocusLine(int line) {
+  LineField(line).Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace lumora::gui
