@@ -78,7 +78,7 @@ int RunTransferCommand(Session& session);
 bool IsReportCommand(const std::string& command);
 int RunReportCommand(Session& session);
 // The printed address list of `addresses --pdf FILE`.
-int WriteAddressesPdf(Session& session, const TQMProject& project, const TQMPanel& panel);
+int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& panel);
 bool IsFileCommand(const std::string& command);
 bool IsTransferCommand(const std::string& command);
 void PrintUsage(const std::string& command);

@@ -117,8 +117,11 @@ int RunReportCommand(Session& session) {
   return Written(outcome, settings, out);
 }
 
-int WriteAddressesPdf(Session& session, const TQMProject& project, const TQMPanel& panel) {
+int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& panel) {
   const Arguments& args = session.Args();
+  // The project is named as the program names an opened one: by its path.
+  if (project.fileName.empty())
+    project.fileName = std::filesystem::absolute(args.positional[0]).lexically_normal().string();
   gui::PdfSettings settings;
   if (!ReadSettings(args, settings)) return kExitUsage;
   std::unique_ptr<QGuiApplication> gui = StartGui();
