@@ -79,21 +79,22 @@ AddressListLayout::AddressListLayout(const TQMProject& project, const TQMPanel& 
 ReportPage AddressListLayout::Page(int number) const {
   ReportPage page;
   page.number = number;
+  if (number >= 1 && number <= PageCount()) {
+    if (number == 1) {
+      int y = kMargin + 30;
+      for (const auto& [label, value] : heading_) {
+        page.items.push_back(TextItem(kMargin + 30, y, kMargin + 300, y + kLineHeight, label, kBody));
+        page.items.push_back(TextItem(kMargin + 300, y, width_ - kMargin, y + kLineHeight, value, kBody));
+        y += kLineHeight;
+      }
+    }
+    AddTable(page, pages_[static_cast<size_t>(number - 1)]);
+  }
   page.items.push_back(Box(ReportItem::Kind::Frame, kMargin, kMargin, width_ - kMargin, height_ - kMargin));
   char text[16];
   std::snprintf(text, sizeof text, "%d", number);
   page.items.push_back(
       TextItem(kMargin, height_ - kMargin - 20, width_ - kMargin, height_ - kMargin, text, kBody, true));
-  if (number < 1 || number > PageCount()) return page;
-  if (number == 1) {
-    int y = kMargin + 30;
-    for (const auto& [label, value] : heading_) {
-      page.items.push_back(TextItem(kMargin + 30, y, kMargin + 300, y + kLineHeight, label, kBody));
-      page.items.push_back(TextItem(kMargin + 300, y, width_ - kMargin, y + kLineHeight, value, kBody));
-      y += kLineHeight;
-    }
-  }
-  AddTable(page, pages_[static_cast<size_t>(number - 1)]);
   return page;
 }
 

@@ -196,7 +196,6 @@ size_t ReportLayout::PageEnd(size_t start) const {
 ReportPage ReportLayout::Page(int number) {
   ReportPage page;
   page.number = number;
-  AddFrame(page);
   if (number == 1) {
     AddProjectPage(page);
   } else if (number > 1) {
@@ -204,6 +203,8 @@ ReportPage ReportLayout::Page(int number) {
     size_t index = static_cast<size_t>(number - 2);
     if (index < pageStarts_.size()) AddMessagePage(page, pageStarts_[index], PageEnd(pageStarts_[index]));
   }
+  // Last, so that no shaded row covers part of the frame's line.
+  AddFrame(page);
   return page;
 }
 
