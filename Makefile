@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE ?= cmake
 
-.PHONY: run test deps build build-test bench fuzz screenshots clean
+.PHONY: run test deps build build-test bench fuzz screenshots docs-sample clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -29,6 +29,9 @@ fuzz: deps
 
 screenshots: build
 	./scripts/screenshots.sh build
+
+docs-sample: build
+	./scripts/docs-sample.sh build
 
 clean:
 	rm -rf build build-test build-fuzz

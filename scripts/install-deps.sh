@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-  fonts-liberation xvfb xauth
+  fonts-liberation poppler-utils xvfb xauth
 )
 
 missing=()

@@ -30,6 +30,7 @@
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "app/port_static.h"
+#include "app/report_printing.h"
 #include "app/view_address_dlg.h"
 #include "link/link_speed.h"
 #include "link/responses.h"
@@ -865,6 +866,18 @@ void CLumoraView::OnConnectionStatus() {
   if (!status) return;
   CPanelStatusDlg dialog(DescribeUnit(*status, multiplexer, mode, app->Ui()), this);
   ExecModal(dialog);
+}
+
+void CLumoraView::OnFilePrint() {
+  PrintProjectReport(this, doc_->Project(), doc_->PathName().isEmpty() ? doc_->Title() : doc_->PathName());
+}
+
+void CLumoraView::OnFilePrintPreview() {
+  PreviewProjectReport(this, doc_->Project(), doc_->PathName().isEmpty() ? doc_->Title() : doc_->PathName());
+}
+
+void CLumoraView::OnExportPdf() {
+  ExportProjectReportPdf(this, doc_->Project(), doc_->PathName().isEmpty() ? doc_->Title() : doc_->PathName());
 }
 
 void CLumoraView::OnAddressDatabase() {

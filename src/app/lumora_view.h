@@ -56,6 +56,10 @@ class CLumoraView : public QWidget {
   void OnExportConfiguration();
   void OnDeletePanel();
   void OnAddressDatabase();
+  // The project documentation: File > Print, Print Preview and Export as PDF.
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  void OnExportPdf();
   void OnSelectPanel();
   void OnSinglePanelSystem();
   void OnMultiPanelSystem();

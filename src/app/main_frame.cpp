@@ -26,6 +26,7 @@
 #include "app/lumora_view.h"
 #include "editors/modal_run.h"
 #include "app/pictures.h"
+#include "app/report_printing.h"
 #include "app/serial_ports.h"
 #include "app/view_address_dlg.h"
 #include "app/welcome.h"
@@ -180,6 +181,26 @@ void CMainFrame::BuildMenus() {
     if (CLumoraView* view = ActiveView()) view->Document()->DoFileSave();
   });
   addAction(save);
+  // The project documentation, with a project window only.
+  QList<QAction*> printActions;
+  printActions << fileMenu_->addSeparator();
+  auto viewPrint = [this](void (CLumoraView::*command)()) {
+    return [this, command] {
+      if (CLumoraView* view = ActiveView()) (view->*command)();
+    };
+  };
+  QAction* print = fileMenu_->addAction("&Print...\tCtrl+P", this, viewPrint(&CLumoraView::OnFilePrint));
+  print->setShortcut(QKeySequence("Ctrl+P"));
+  print->setObjectName("actionPrint");
+  printActions << print;
+  printActions << fileMenu_->addAction("Print Pre&view", this, viewPrint(&CLumoraView::OnFilePrintPreview));
+  printActions.back()->setObjectName("actionPrintPreview");
+  printActions << fileMenu_->addAction("P&rint Setup...", this, [this] { PrintSetup(this); });
+  printActions.back()->setObjectName("actionPrintSetup");
+  printActions << fileMenu_->addAction("Export as P&DF...", this, viewPrint(&CLumoraView::OnExportPdf));
+  printActions.back()->setObjectName("actionExportPdf");
+  for (QAction* action : printActions)
+    action->setProperty("needsProject", true);
   recentSeparator_ = fileMenu_->addSeparator();
   QAction* exit = fileMenu_->addAction("E&xit", this, &QWidget::close);
   exit->setObjectName("actionExit");
@@ -254,6 +275,9 @@ void CMainFrame::UpdateMenus() {
   panelMenu_->menuAction()->setVisible(project);
   windowMenu_->menuAction()->setVisible(project);
   closeAction_->setVisible(project);
+  for (QAction* action : fileMenu_->actions()) {
+    if (action->property("needsProject").toBool()) action->setVisible(project);
+  }
   viewMenu_->setTitle(project ? "V&iew" : "&View");
 }
 

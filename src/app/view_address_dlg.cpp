@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/gui_interaction.h"
+#include "app/report_printing.h"
 #include "model/address_list.h"
 #include "model/project.h"
 #include "shell/app_settings.h"
@@ -44,12 +45,17 @@ CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& pane
     ui_->addressList->setColumnWidth(column,
                                      settings_.ColumnWidth(kColumnWidths, column, kDefaultWidths[column]));
 
-  // The panel editor and printing come with their own dialogs; until then the buttons say so.
+  // The panel editor comes with its own dialog; until then the button says so.
   ui_->editButton->setVisible(!panel.IsSetPointPanel());
   ui_->editButton->setEnabled(false);
   ui_->editButton->setToolTip("The panel system PLC address editor is not available yet");
-  ui_->printButton->setEnabled(false);
-  ui_->printButton->setToolTip("Printing is not available yet");
+  connect(ui_->printButton, &QPushButton::clicked, this, [this, &project, &panel] {
+    PrintAddressList(this, project, panel);
+  });
+  auto* pdf = new QPushButton("Export as PDF...", this);
+  pdf->setObjectName("pdfButton");
+  ui_->bottom->insertWidget(ui_->bottom->indexOf(ui_->printButton) + 1, pdf);
+  connect(pdf, &QPushButton::clicked, this, [this, &project, &panel] { ExportAddressListPdf(this, project, panel); });
   if (QPushButton* help = ui_->buttons->button(QDialogButtonBox::Help)) {
     help->setEnabled(false);
     help->setToolTip("The manual is not available yet");

@@ -53,7 +53,12 @@ const std::vector<CommandSpec>& Commands() {
        {"FILE.lmx", "FROM.lmx"},
        {"--from-port", "-o,--output"},
        {}},
-      {"addresses", "list the PLC addresses of a panel", {"FILE.lmx"}, {}, {"--csv"}},
+      {"addresses", "list the PLC addresses of a panel", {"FILE.lmx"}, {"--pdf", "--paper"}, {"--csv"}},
+      {"report",
+       "write the project documentation as a PDF file",
+       {"FILE.lmx"},
+       {"-o,--output", "--pages", "--paper"},
+       {"--mono", "--landscape"}},
       {"convert-plc",
        "change a project's PLC, converting or clearing its addresses",
        {"FILE.lmx"},
@@ -102,7 +107,7 @@ bool CheckLogFile(const Arguments& arguments) {
   std::string log = arguments.Value("--log");
   if (log.empty()) return true;
   std::vector<std::string> files = arguments.positional;
-  for (const char* option : {"--project", "--map", "--backup"}) {
+  for (const char* option : {"--project", "--map", "--backup", "-o,--output", "--pdf"}) {
     if (!arguments.Value(option).empty()) files.push_back(arguments.Value(option));
   }
   for (const std::string& file : files) {

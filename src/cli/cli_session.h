@@ -13,8 +13,9 @@
 #include "shell/app_settings.h"
 
 namespace lumora {
+class TQMPanel;
 class TQMProject;
-}
+}  // namespace lumora
 
 namespace lumora::cli {
 
@@ -74,6 +75,10 @@ bool IsPanelCommand(const std::string& command);
 int RunPlcCommand(Session& session);
 bool IsPlcCommand(const std::string& command);
 int RunTransferCommand(Session& session);
+bool IsReportCommand(const std::string& command);
+int RunReportCommand(Session& session);
+// The printed address list of `addresses --pdf FILE`.
+int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& panel);
 bool IsFileCommand(const std::string& command);
 bool IsTransferCommand(const std::string& command);
 void PrintUsage(const std::string& command);

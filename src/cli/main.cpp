@@ -74,9 +74,18 @@ void PrintUsage(const std::string& command) {
         global);
   } else if (command == "addresses") {
     std::printf(
-        "usage: lumora addresses FILE.lmx [--port N] [--csv]\n\n"
+        "usage: lumora addresses FILE.lmx [--port N] [--csv] [--pdf OUT.pdf [--paper a4|letter]]\n\n"
         "Lists the system PLC addresses of the panel on port N (default: the project's selected port), then\n"
-        "every address its messages use. --csv writes the table as CSV (RFC 4180) with a header row.\n\n%s",
+        "every address its messages use. --csv writes the table as CSV (RFC 4180) with a header row; --pdf\n"
+        "writes the printed address list to OUT.pdf.\n\n%s",
+        global);
+  } else if (command == "report") {
+    std::printf(
+        "usage: lumora report FILE.lmx -o OUT.pdf [--port N] [--pages A-B] [--mono] [--landscape]\n"
+        "                     [--paper a4|letter]\n\n"
+        "Writes the project documentation of the panel on port N (default: the project's selected port) as\n"
+        "printed: page 1 with the project's settings, then the messages. --pages prints a page or a range\n"
+        "(3-4, 2-); --mono prints in black only; the paper defaults to the locale's (A4 or Letter).\n\n%s",
         global);
   } else if (command == "convert-plc") {
     std::printf(
@@ -107,6 +116,7 @@ void PrintUsage(const std::string& command) {
         "  export FILE.lmx OUT.lmx  write one panel as a single-panel project\n"
         "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n"
         "  addresses FILE.lmx       list the PLC addresses of a panel\n"
+        "  report FILE.lmx -o PDF   write the project documentation as a PDF file\n"
         "  convert-plc FILE.lmx     change a project's PLC (--plc NAME)\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
@@ -128,5 +138,6 @@ int main(int argc, char** argv) {
   if (IsFileCommand(arguments.command)) return RunFileCommand(session);
   if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);
   if (IsPlcCommand(arguments.command)) return RunPlcCommand(session);
+  if (IsReportCommand(arguments.command)) return RunReportCommand(session);
   return RunTransferCommand(session);
 }

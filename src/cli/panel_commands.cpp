@@ -131,6 +131,7 @@ int Addresses(Session& session) {
                  ConfiguredPorts(project).c_str());
     return kExitFailed;
   }
+  if (!args.Value("--pdf").empty()) return WriteAddressesPdf(session, project, *panel);
   std::vector<AddressRow> rows = ListMessageAddresses(*panel);
   if (args.Has("--csv")) {
     std::string csv = AddressRowsCsv(rows);

@@ -51,6 +51,7 @@
 
 // The main view's own tests (lumora_view_test.cpp), run after these in the same application.
 int RunLumoraViewTests(int argc, char** argv);
+int RunReportGuiTests(int argc, char** argv);
 
 class GuiTest : public GuiTestBase {
   Q_OBJECT
@@ -628,6 +629,7 @@ int main(int argc, char** argv) {
   GuiTest test;
   int failures = QTest::qExec(&test, argc, argv);
   failures += RunLumoraViewTests(argc, argv);
+  failures += RunReportGuiTests(argc, argv);
   CLumoraApp::Instance()->MainFrame()->close();
   return failures;
 }

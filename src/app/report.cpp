@@ -1,0 +1,22 @@
+#include "app/report.h"
+
+#include <QPainter>
+
+#include "app/report_painter.h"
+#include "model/project.h"
+
+namespace lumora::gui {
+
+TQMReport::TQMReport(const TQMProject& project, const QString& documentPath, const QPaintDevice& device,
+                     bool landscape, bool colour)
+    : device_(device),
+      layout_(project, documentPath.toLatin1().toStdString(), DescribeDevice(device, landscape, colour),
+              DeviceTextMeasure(device)) {}
+
+TQMReport::~TQMReport() = default;
+
+void TQMReport::PrintPage(QPainter& painter, int page) {
+  PaintReportPage(painter, device_, layout_.Page(page));
+}
+
+}  // namespace lumora::gui

@@ -1,0 +1,112 @@
+#include "app/report_painter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <map>
+#include <memory>
+#include <tuple>
+
+namespace lumora::gui {
+namespace {
+
+QFont MakeFont(const ReportFont& font) {
+  QFont qfont(QStringLiteral("Arial"));
+  qfont.setPointSize(font.points);
+  qfont.setBold(font.bold);
+  qfont.setUnderline(font.underline);
+  // The same glyph widths everywhere: no hinting to the device's pixel grid.
+  qfont.setHintingPreference(QFont::PreferNoHinting);
+  qfont.setKerning(false);
+  return qfont;
+}
+
+QColor Colour(ReportColour colour) {
+  switch (colour) {
+    case ReportColour::Red:
+      return QColor(255, 0, 0);
+    case ReportColour::Blue:
+      return QColor(0, 0, 255);
+    case ReportColour::Green:
+      return QColor(0, 128, 0);
+    case ReportColour::Black:
+      break;
+  }
+  return Qt::black;
+}
+
+}  // namespace
+
+ReportDevice DescribeDevice(const QPaintDevice& device, bool landscape, bool colour) {
+  ReportDevice described;
+  described.widthMm = device.widthMM();
+  described.heightMm = device.heightMM();
+  described.landscape = landscape;
+  described.colour = colour;
+  return described;
+}
+
+TextMeasure DeviceTextMeasure(const QPaintDevice& device) {
+  struct Cache {
+    std::map<std::tuple<int, bool, bool>, QFontMetricsF> metrics;
+  };
+  auto cache = std::make_shared<Cache>();
+  const QPaintDevice* target = &device;
+  double perUnit = device.logicalDpiX() / 100.0;
+  return [cache, target, perUnit](std::string_view text, const ReportFont& font) {
+    auto key = std::make_tuple(font.points, font.bold, font.underline);
+    auto it = cache->metrics.find(key);
+    if (it == cache->metrics.end())
+      it = cache->metrics.emplace(key, QFontMetricsF(MakeFont(font), target)).first;
+    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return it->second.horizontalAdvance(shown) / perUnit;
+  };
+}
+
+void PaintReportPage(QPainter& painter, const QPaintDevice& device, const ReportPage& page) {
+  const double sx = device.logicalDpiX() / 100.0;
+  const double sy = device.logicalDpiY() / 100.0;
+  auto box = [&](const ReportItem& item) {
+    return QRectF(item.left * sx, item.top * sy, (item.right - item.left) * sx, (item.bottom - item.top) * sy);
+  };
+  QPen pen(Qt::black, sx, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  for (const ReportItem& item : page.items) {
+    switch (item.kind) {
+      case ReportItem::Kind::Shade:
+        painter.fillRect(box(item), QColor(224, 224, 224));
+        break;
+      case ReportItem::Kind::Frame:
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box(item));
+        break;
+      case ReportItem::Kind::Line:
+        painter.setPen(pen);
+        painter.drawLine(QPointF(item.left * sx, item.top * sy), QPointF(item.right * sx, item.bottom * sy));
+        break;
+      case ReportItem::Kind::Text: {
+        if (item.text.empty()) break;
+        painter.setFont(MakeFont(item.font));
+        painter.setPen(Colour(item.colour));
+        QString text = QString::fromLatin1(item.text.data(), static_cast<qsizetype>(item.text.size()));
+        int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip |
+                    (item.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (!item.vertical) {
+          painter.drawText(box(item), flags, text);
+          break;
+        }
+        QRectF area = box(item);
+        painter.save();
+        painter.translate(area.center().x(), area.bottom());
+        painter.rotate(-90);
+        painter.drawText(QRectF(0, -area.width() / 2, area.height(), area.width()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, text);
+        painter.restore();
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace lumora::gui

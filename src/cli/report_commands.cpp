@@ -1,0 +1,133 @@
+// lumora report, and the address list of `lumora addresses --pdf`: the printed documentation as PDF files.
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/report_pdf.h"
+#include "cli/cli_session.h"
+#include "model/project.h"
+
+namespace lumora::cli {
+namespace {
+
+// Fonts and PDF output need a Gui application, but never a screen: without a platform chosen by the user
+// the offscreen one is used, so that the same report comes out with or without a display.
+std::unique_ptr<QGuiApplication> StartGui() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "lumora";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// "A-B", "A" or "A-": false when it is none of them.
+bool ParsePages(const std::string& text, int& first, int& last) {
+  first = 1;
+  last = 0;
+  if (text.empty()) return true;
+  size_t dash = text.find('-');
+  auto number = [](const std::string& part, int& value) {
+    if (part.empty() || part.size() > 6 || part.find_first_not_of("0123456789") != std::string::npos) return false;
+    value = std::stoi(part);
+    return value >= 1;
+  };
+  if (dash == std::string::npos) return number(text, first) && (last = first, true);
+  if (!number(text.substr(0, dash), first)) return false;
+  std::string end = text.substr(dash + 1);
+  if (end.empty()) return true;
+  return number(end, last) && last >= first;
+}
+
+// The settings the options name; false after a usage error was printed.
+bool ReadSettings(const Arguments& args, gui::PdfSettings& settings) {
+  settings.paper = gui::LocalePaper();
+  std::string paper = args.Value("--paper");
+  if (paper == "a4" || paper == "A4") {
+    settings.paper = QPageSize::A4;
+  } else if (paper == "letter" || paper == "Letter") {
+    settings.paper = QPageSize::Letter;
+  } else if (!paper.empty()) {
+    std::fprintf(stderr, "lumora: --paper takes a4 or letter\n");
+    return false;
+  }
+  if (!ParsePages(args.Value("--pages"), settings.firstPage, settings.lastPage)) {
+    std::fprintf(stderr, "lumora: --pages takes a page or a range such as 3-4 or 2-\n");
+    return false;
+  }
+  settings.landscape = args.Has("--landscape");
+  settings.colour = !args.Has("--mono");
+  return true;
+}
+
+int Written(const gui::PdfOutcome& outcome, const gui::PdfSettings& settings, const std::string& out) {
+  if (!outcome.error.isEmpty()) {
+    std::fprintf(stderr, "%s\n", outcome.error.toLocal8Bit().constData());
+    return kExitFailed;
+  }
+  int first = settings.firstPage;
+  std::printf("%d page(s) (%d-%d of %d) written to %s\n", outcome.pagesWritten, first,
+              first + outcome.pagesWritten - 1, outcome.pageCount, out.c_str());
+  return kExitOk;
+}
+
+}  // namespace
+
+bool IsReportCommand(const std::string& command) {
+  return command == "report";
+}
+
+int RunReportCommand(Session& session) {
+  const Arguments& args = session.Args();
+  std::string out = args.Value("-o,--output");
+  if (out.empty()) {
+    std::fprintf(stderr, "lumora: report needs -o OUT.pdf\nRun 'lumora report --help' for usage.\n");
+    return kExitUsage;
+  }
+  gui::PdfSettings settings;
+  if (!ReadSettings(args, settings)) return kExitUsage;
+  TQMProject project;
+  if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
+  int port = project.multiplexer.selectedPort;
+  if (!args.Value("--port").empty()) {
+    std::string text = args.Value("--port");
+    if (text.size() != 1 || text[0] < '1' || text[0] > '5') {
+      std::fprintf(stderr, "lumora: --port takes a port number 1 to 5\n");
+      return kExitUsage;
+    }
+    port = text[0] - '0';
+    if (project.systemType != 1 && port != 1) {
+      std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
+      return kExitUsage;
+    }
+  }
+  if (project.systemType != 1) port = 1;
+  if (!project.FindPanel(port)) {
+    std::fprintf(stderr, "Port %d has no panel\n", port);
+    return kExitFailed;
+  }
+  project.multiplexer.selectedPort = port;
+  std::unique_ptr<QGuiApplication> gui = StartGui();
+  std::string path = std::filesystem::absolute(args.positional[0]).lexically_normal().string();
+  gui::PdfOutcome outcome =
+      gui::WriteReportPdf(project, QString::fromLocal8Bit(path.c_str()), QString::fromLocal8Bit(out.c_str()), settings);
+  return Written(outcome, settings, out);
+}
+
+int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& panel) {
+  const Arguments& args = session.Args();
+  // The project is named as the program names an opened one: by its path.
+  if (project.fileName.empty())
+    project.fileName = std::filesystem::absolute(args.positional[0]).lexically_normal().string();
+  gui::PdfSettings settings;
+  if (!ReadSettings(args, settings)) return kExitUsage;
+  std::unique_ptr<QGuiApplication> gui = StartGui();
+  std::string out = args.Value("--pdf");
+  gui::PdfOutcome outcome = gui::WriteAddressListPdf(project, panel, QString::fromLocal8Bit(out.c_str()), settings);
+  return Written(outcome, settings, out);
+}
+
+}  // namespace lumora::cli
