@@ -16,6 +16,7 @@
 #include "editors/editor_launcher.h"
 #include "editors/ins_msg_dlg.h"
 #include "editors/modal_run.h"
+#include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
 #include "editors/plc_help.h"
 #include "model/codes.h"
@@ -87,6 +88,11 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   mono.setStyleHint(QFont::Monospace);
   mono.setPointSize(12);
   ui_->messageText->setFont(mono);
+  preview_ = new CPanelPreview(this);
+  preview_->setObjectName("messagePreview");
+  preview_->setAccessibleName("Message Preview");
+  preview_->SetPanelType(panel_->panelType);
+  ui_->previewHost->addWidget(preview_);
   ui_->helpButton->setEnabled(false);
   ui_->helpButton->setToolTip("The user's manual comes with a later version.");
 
@@ -110,6 +116,9 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CMessageDlg::reject);
 
   connect(ui_->messageText, &CParsedRichEdit::edited, this, &CMessageDlg::SetPending);
+  connect(ui_->messageText, &CParsedRichEdit::edited, this, &CMessageDlg::UpdatePreview);
+  for (QCheckBox* box : {ui_->leading1Check, ui_->leading2Check, ui_->leading3Check, ui_->decimalCheck})
+    connect(box, &QCheckBox::toggled, this, &CMessageDlg::UpdatePreview);
   connect(ui_->messageText, &CParsedRichEdit::lengthChanged, this,
           [this](int length) { ui_->lengthLabel->setText(QString("Message length: %1").arg(length)); });
   connect(ui_->messageText, &CParsedRichEdit::enterPressed, this, [this] {
@@ -342,6 +351,21 @@ void CMessageDlg::LoadMessage() {
   type1_ = ui_->type1Combo->currentData().toInt();
   loading_ = false;
   editPending_ = false;
+  UpdatePreview();
+}
+
+void CMessageDlg::UpdatePreview() {
+  TQMMessage* current = Current();
+  if (!current) {
+    preview_->SetLines({});
+    return;
+  }
+  TQMMessage shown = *current;
+  shown.text = ui_->messageText->ModelText();
+  shown.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
+                        ui_->leading3Check->isChecked()};
+  shown.data1.variableDecimal = ui_->decimalCheck->isChecked();
+  preview_->ShowMessage(shown);
 }
 
 void CMessageDlg::SetPending() {

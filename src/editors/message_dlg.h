@@ -25,6 +25,7 @@ class MessageDlg;
 
 namespace lumora::gui {
 
+class CPanelPreview;
 class CParsedRichEdit;
 
 inline constexpr const char* kMessageClipboardFormat = "application/x-lumora";
@@ -40,6 +41,7 @@ class CMessageDlg : public QDialog {
   QListWidget* PlcList() const;
   QTreeWidget* LocalTree() const;
   CParsedRichEdit* MessageText() const;
+  CPanelPreview* Preview() const { return preview_; }
   CAddressField& AddressField(int item) const;  // 1..3, 4 the decimal point address
   const TQMPanel& WorkingPanel() const { return *panel_; }
   bool EditPending() const { return editPending_; }
@@ -95,6 +97,8 @@ class CMessageDlg : public QDialog {
   bool StoreAndClose();
   void Paste(Kind into);
   void FocusAfterApply();
+  // The panel's display showing the message as edited so far.
+  void UpdatePreview();
   Interaction& Ui() const;
 
   std::unique_ptr<Ui::MessageDlg> ui_;
@@ -103,6 +107,7 @@ class CMessageDlg : public QDialog {
   TQMPanel* panel_;
   std::unique_ptr<MessageListEdit> lists_;
   std::array<std::unique_ptr<CAddressField>, 4> fields_;
+  CPanelPreview* preview_ = nullptr;
   Selection current_;
   int type1_ = 0;  // data item 1's type before the last change
   bool editPending_ = false;

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
 #include "model/plc_environment.h"
 #include "model/project_file.h"
@@ -212,6 +213,20 @@ TEST_F(MessageDlgTest, CopyAndPasteCarryTheMessagesFileLines) {
   const TQMMessage& pasted = dialog.WorkingPanel().messages[5];
   EXPECT_EQ(pasted.data1.address, project.Panel(0).messages[0].data1.address);
   EXPECT_FALSE(pasted.data1.encodedAddress.empty());
+}
+
+TEST_F(MessageDlgTest, ThePreviewFollowsTheTyping) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  QString shown = dialog.Preview()->DisplayText();
+  EXPECT_TRUE(shown.startsWith("TANK LEVEL ")) << shown.toStdString();
+  EXPECT_FALSE(shown.contains("1111")) << "sample digits stand in for the data positions";
+  dialog.MessageText()->setFocus();
+  QTest::keyClick(dialog.MessageText(), Qt::Key_Home);
+  QTest::keyClicks(dialog.MessageText(), "X");
+  EXPECT_TRUE(dialog.Preview()->DisplayText().startsWith("XTANK LEVEL"))
+      << dialog.Preview()->DisplayText().toStdString() << " / " << dialog.MessageText()->ModelText();
+  EXPECT_EQ(dialog.Preview()->accessibleName(), QString("Message Preview"));
 }
 
 TEST_F(MessageDlgTest, ARefusedAddressKeepsTheEditAndFocusesItsField) {

@@ -138,7 +138,9 @@ TEST_F(MessageEditPropertyTest, RandomEditsKeepThePanelWritable) {
         // Pasting encodes the addresses again, as the editor does.
         TQMPlcManager manager(project.plcLibrary.get(), ui);
         for (TQMTag* tag : {static_cast<TQMTag*>(&pasted.data1), &pasted.data2, &pasted.data3}) {
-          if (!tag->IsEmpty()) ASSERT_TRUE(manager.ValidateTag(*tag, LUMORA_ACCESS_READ, true, 4));
+          if (!tag->IsEmpty()) {
+            ASSERT_TRUE(manager.ValidateTag(*tag, LUMORA_ACCESS_READ, true, 4));
+          }
         }
         if (Chance(50))
           lists.AddPlc(Pick(lists.PlcCount()), pasted);
