@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 
 #include "app/addr_log_dlg.h"
@@ -25,6 +27,7 @@
 #include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
 #include "editors/led_dlg.h"
+#include "editors/message_dlg.h"
 #include "editors/msg_general_dlg.h"
 #include "link/responses.h"
 #include "model/panel_exchange.h"
@@ -164,6 +167,16 @@ int main(int argc, char** argv) {
     CPLCAnnunciatorDlg annunciator(panelEditors, frame);
     annunciator.show();
     ok = Save(&annunciator, out + "/22-annunciator.png") && ok;
+    // The message editor: a PLC message selected, then a local folder.
+    panelEditors.ReloadPlcLibrary(panelEditors.plcSettings.libraryName);
+    CPLCMessageDlg messages(panelEditors, frame);
+    messages.show();
+    messages.PlcList()->setCurrentRow(2);
+    ok = Save(&messages, out + "/23-message-editor.png") && ok;
+    if (QTreeWidgetItem* root = messages.LocalTree()->topLevelItem(0); root && root->childCount() > 0) {
+      messages.LocalTree()->setCurrentItem(root->child(0));
+      ok = Save(&messages, out + "/24-message-editor-folder.png") && ok;
+    }
   } else {
     ok = false;
   }
