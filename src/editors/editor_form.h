@@ -4,13 +4,25 @@
 // the layout and the tab chain, the label's buddy and the accessible name follow.
 
 #include <QString>
+#include <functional>
 
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QObject;
 class QWidget;
 
+namespace lumora {
+class TQMTag;
+}
+
 namespace lumora::gui {
+
+// The questions both message editors ask.
+inline constexpr const char* kSaveCurrentQuestion =
+    "You have made changes to the current message. Do you want to save them?";
+inline constexpr const char* kSaveMessagesQuestion = "Do you want to save the changes made to Messages?";
+inline constexpr const char* kDeleteQuestion = "Delete current message?";
 
 // Replaces `placeholder` (deleted) by `field`; returns `field`.
 QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field);
@@ -20,6 +32,12 @@ QString AccessibleText(const QString& caption);
 void FillValueTypes(QComboBox* combo);
 // Help comes with the user's manual; until then the buttons stay in place, greyed, and say so.
 void DisableHelpButton(QAbstractButton* button);
+// Calls `slot` when the user changes an address field (a typed edit or a picked tag name).
+void ConnectFieldEdited(QWidget* field, QObject* context, std::function<void()> slot);
+// The access a data item's access type asks of the PLC library: read only, else read/write.
+int LibraryAccess(int accessType);
+// Forgets a tag's address (text, tag name and encoding); the value type stays.
+void ClearAddress(TQMTag& tag);
 inline constexpr const char* kHelpLaterText = "The user's manual comes with a later version.";
 
 }  // namespace lumora::gui

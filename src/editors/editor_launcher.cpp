@@ -7,6 +7,7 @@
 #include "editors/message_dlg.h"
 #include "editors/modal_run.h"
 #include "editors/msg_general_dlg.h"
+#include "editors/sp_config_dlg.h"
 #include "model/project.h"
 
 namespace lumora::gui {
@@ -59,7 +60,7 @@ bool CEditorLauncher::Available(EditorKind kind) {
     case EditorKind::Messages:
       return true;
     case EditorKind::SetPoints:
-      return false;
+      return true;
     case EditorKind::ButtonsLeds:
       return true;
     case EditorKind::Annunciator:
@@ -104,8 +105,18 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
       outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
     }
-    case EditorKind::SetPoints:
+    case EditorKind::SetPoints: {
+      const TQMPanel* panel = project.CurrentPanel();
+      if (!panel || panel->panelType != kPanelQMSV) break;
+      std::unique_ptr<CSPConfigDlg> dialog;
+      if (tags)
+        dialog = std::make_unique<CPNRSPConfigDlg>(project, parent);
+      else
+        dialog = std::make_unique<CPLCSPConfigDlg>(project, parent);
+      outcome.opened = true;
+      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
       break;
+    }
     case EditorKind::ButtonsLeds: {
       if (!project.CurrentPanel()) break;
       std::unique_ptr<CLedDlg> dialog;

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <vector>
 
+#include "editors/editor_form.h"
 #include "editors/editor_launcher.h"
 #include "editors/ins_msg_dlg.h"
 #include "editors/modal_run.h"
@@ -33,25 +34,11 @@ QString FromBytes(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-constexpr const char* kSaveCurrentQuestion =
-    "You have made changes to the current message. Do you want to save them?";
-constexpr const char* kSaveMessagesQuestion = "Do you want to save the changes made to Messages?";
-constexpr const char* kDeleteQuestion = "Delete current message?";
 constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
 constexpr const char* kNumberCaution =
     "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be sent "
     "as \"blank\" messages\nwhen the program is transferred to the panel. Blank messages will be\ncounted as "
     "part of the maximum allowable messages (256 total)\n\nProceed?";
-
-int LumoraAccess(int accessType) {
-  return accessType == kReadOnly ? LUMORA_ACCESS_READ : LUMORA_ACCESS_READ_WRITE;
-}
-
-void ClearAddress(TQMTag& tag) {
-  tag.address.clear();
-  tag.tagName.clear();
-  tag.encodedAddress.clear();
-}
 
 }  // namespace
 
@@ -493,7 +480,7 @@ bool CMessageDlg::ApplyEdit() {
   for (int item = 1; item <= 3; ++item) {
     TQMTag& tag = *tags[item - 1];
     if (tag.IsEmpty()) continue;
-    int access = item == 1 ? LumoraAccess(edited.data1.accessType) : LUMORA_ACCESS_READ;
+    int access = item == 1 ? LibraryAccess(edited.data1.accessType) : LUMORA_ACCESS_READ;
     if (!manager.ValidateTag(tag, access, keepText, addressSize)) {
       fields_[static_cast<size_t>(item - 1)]->Widget()->setFocus();
       return false;
@@ -690,7 +677,7 @@ void CMessageDlg::Paste(Kind into) {
     if (!tag.IsEmpty() && !manager.ValidateTag(tag, access, true, project_.plcSettings.addressSize))
       ClearAddress(tag);
   };
-  revalidate(message.data1, LumoraAccess(message.data1.accessType));
+  revalidate(message.data1, LibraryAccess(message.data1.accessType));
   revalidate(message.data1.decimalPointTag, LUMORA_ACCESS_READ);
   revalidate(message.data2, LUMORA_ACCESS_READ);
   revalidate(message.data3, LUMORA_ACCESS_READ);

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "model/codes.h"
+#include "model/message.h"
 #include "model/message_preview.h"
 
 namespace lumora::gui {
@@ -233,6 +234,8 @@ void CPanelPreview::ShowMessage(const TQMMessage& message, int line) {
   QStringList lines;
   for (int i = 0; i < PreviewLineCount(panelType_); ++i)
     lines.append(i == line ? QString::fromLatin1(MessagePreviewLine(message, panelType_).c_str()) : QString());
+  if (panelType_ == kPanelQMSV && message.hasSetPoint)
+    lines.append(QString::fromStdString(SetPointPreviewValue(message.data1)));
   SetLines(lines);
 }
 
@@ -271,6 +274,9 @@ void CPanelPreview::Fit() {
     QString line = lines_.value(i).left(width);
     fitted.append(line.leftJustified(width, QLatin1Char(' ')));
   }
+  // The set-point panel's digits: eight and a decimal point, right-aligned on their own display.
+  QString digits = lines_.value(count).trimmed().right(9);
+  if (panelType_ == kPanelQMSV && !digits.isEmpty()) fitted.append(digits);
   lines_ = fitted;
   if (QAccessible::isActive()) {
     QAccessibleEvent event(this, QAccessible::NameChanged);

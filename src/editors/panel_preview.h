@@ -45,10 +45,11 @@ class CPanelPreview : public QWidget {
   void SetPanelType(int panelType);
   int PanelType() const;
   // The display lines, each padded with blanks or cut to the panel's width; missing lines are blank and
-  // lines beyond the panel's count are dropped.
+  // lines beyond the panel's count are dropped (the set-point panel keeps one more: its digits).
   void SetLines(const QStringList& lines);
   QStringList Lines() const;
-  // `message` as the panel shows it, on display line `line`; the other lines blank.
+  // `message` as the panel shows it, on display line `line`; the other lines blank. A set-point message
+  // also shows a sample value (its maximum) on the digits.
   void ShowMessage(const TQMMessage& message, int line = 0);
   // The shown lines joined by line breaks: what assistive tools read.
   QString DisplayText() const;

@@ -54,4 +54,13 @@ std::string MessagePreviewLine(const TQMMessage& message, int panelType) {
   return line;
 }
 
+std::string SetPointPreviewValue(const TQMReadWriteTag& data) {
+  std::string digits = std::to_string(std::max<int32_t>(data.maxValue, 0));
+  if (data.variableDecimal || data.fixedDecimals < 1) return digits;
+  size_t decimals = static_cast<size_t>(data.fixedDecimals);
+  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  digits.insert(digits.size() - decimals, 1, '.');
+  return digits;
+}
+
 }  // namespace lumora

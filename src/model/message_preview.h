@@ -15,6 +15,7 @@
 namespace lumora {
 
 class TQMMessage;
+class TQMReadWriteTag;
 
 inline constexpr char kPreviewUnknownCharacter = '?';
 
@@ -22,5 +23,9 @@ std::string MessagePreviewLine(const TQMMessage& message, int panelType);
 // The sample of one data item `width` positions wide: right-aligned, "." and `decimals` digits behind
 // it when `decimals` is 1 or more; the rightmost `width` characters when it does not fit.
 std::string DataItemSample(int item, int width, int decimals, bool leadingZeros);
+
+// The value a set point shows on the panel's digits as a sample: its maximum, with the fixed decimal point
+// placed (a variable one is placed by the PLC at run time, so it shows none).
+std::string SetPointPreviewValue(const TQMReadWriteTag& data);
 
 }  // namespace lumora

@@ -1,0 +1,75 @@
+#include "editors/set_point_table_model.h"
+
+#include "model/set_point_list.h"
+
+namespace lumora::gui {
+namespace {
+
+const char* const kHeadings[CSetPointTableModel::kColumnCount] = {
+    "Msg #", "Display Method", "DataType/WordSize", "Decimal Point Fixed/Variable", "Set Point Value PLC Address",
+    "Variable Dec Point PLC Address"};
+
+QString CellText(const TQMMessage& message, int column) {
+  const TQMReadWriteTag& data = message.data1;
+  switch (column) {
+    case 0:
+      return QString::fromStdString(SetPointNumberText(message.number));
+    case 1:
+      return QString::fromStdString(SetPointAccessText(data.accessType));
+    case 2:
+      return QString::fromLatin1(ValueTypeText(data.valueType));
+    case 3:
+      return QString::fromStdString(SetPointDecimalText(data));
+    case 4:
+      return QString::fromLatin1(data.address.c_str());
+    case 5:
+      return QString::fromLatin1(data.decimalPointTag.address.c_str());
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+CSetPointTableModel::CSetPointTableModel(const SetPointList& list, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), rows_(list.Count()) {}
+
+int CSetPointTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+int CSetPointTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CSetPointTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= list_.Count()) return {};
+  const TQMMessage& message = list_.At(index.row());
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return CellText(message, index.column());
+  if (role == Qt::UserRole) return message.number;
+  return {};
+}
+
+QVariant CSetPointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
+  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeadings[section]);
+  return {};
+}
+
+void CSetPointTableModel::RowChanged(int row) {
+  emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+}
+
+void CSetPointTableModel::RowAppended() {
+  beginInsertRows({}, rows_, rows_);
+  ++rows_;
+  endInsertRows();
+}
+
+void CSetPointTableModel::RowRemoved(int row) {
+  beginRemoveRows({}, row, row);
+  --rows_;
+  endRemoveRows();
+}
+
+}  // namespace lumora::gui

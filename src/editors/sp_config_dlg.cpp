@@ -1,0 +1,698 @@
+#include "editors/sp_config_dlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableView>
+
+#include "editors/editor_form.h"
+#include "editors/panel_preview.h"
+#include "editors/plc_help.h"
+#include "editors/set_point_table_model.h"
+#include "lumora_plc_api.h"
+#include "model/editing_rules.h"
+#include "model/interaction.h"
+#include "model/project.h"
+#include "plc/plc_manager.h"
+#include "shell/app_settings.h"
+#include "ui_sp_config_dlg.h"
+
+namespace lumora::gui {
+namespace {
+
+constexpr const char* kNotAnIntegerText = "Please enter an integer.";
+constexpr int kDataTypePositions = 4;
+
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Bytes(const QString& text) {
+  QByteArray bytes = text.toLatin1();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// The largest value the data-type box writes into the maximum entry.
+QString LargestValueText(int valueType) {
+  return QString::number(ValueTypeMaxValue(kPanelQMSV, valueType));
+}
+
+std::optional<long long> ReadInteger(const QLineEdit* edit) {
+  bool ok = false;
+  long long value = edit->text().trimmed().toLongLong(&ok);
+  if (!ok) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::SPConfigDlg>()),
+      project_(project),
+      panel_(*project.CurrentPanel()),
+      list_(panel_) {
+  ui_->setupUi(this);
+
+  QWidget* placeholders[] = {ui_->addressField, ui_->decimalAddressField, ui_->selectionAddressField};
+  QLabel* labels[] = {ui_->addressLabel, ui_->decimalAddressLabel, ui_->selectionAddressLabel};
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    fields_[i] = makeField(placeholders[i]->parentWidget());
+    InstallField(placeholders[i], labels[i], fields_[i]->Widget());
+    fields_[i]->Widget()->installEventFilter(this);
+  }
+  ConnectFieldEdited(fields_[SetPointAddress]->Widget(), this, [this] { SetEditChanged(); });
+  ConnectFieldEdited(fields_[DecimalPointAddress]->Widget(), this, [this] { SetEditChanged(); });
+  // The message-selection register belongs to the panel's set-up, not to the message being edited.
+  ConnectFieldEdited(fields_[SelectionAddress]->Widget(), this, [this] { setupChanged_ = true; });
+
+  ui_->numberBox->setInsertPolicy(QComboBox::NoInsert);
+  ui_->numberBox->lineEdit()->setMaxLength(3);
+  ui_->numberBox->lineEdit()->installEventFilter(this);
+  ui_->descriptionEdit->setMaxLength(kSetPointDescriptionLength);
+  // Only what the panel's character set can show.
+  ui_->descriptionEdit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]*"), ui_->descriptionEdit));
+  for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit})
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), edit));
+  for (int position = 0; position < kDataTypePositions; ++position) {
+    int type = SetPointTypeFromPosition(position);
+    ui_->typeBox->addItem(ValueTypeText(type), type);
+  }
+  for (int position = 0; position <= kVariableDecimalPosition; ++position)
+    ui_->decimalBox->addItem(QString::fromStdString(DecimalBoxText(position)));
+
+  model_ = new CSetPointTableModel(list_, this);
+  ui_->messageList->setModel(model_);
+  ui_->messageList->installEventFilter(this);
+  ui_->messageList->horizontalHeader()->setStretchLastSection(false);
+  UserSettings settings;
+  for (int column = 0; column < CSetPointTableModel::kColumnCount; ++column)
+    ui_->messageList->setColumnWidth(column, settings.SetPointColumnWidth(column));
+
+  preview_ = new CPanelPreview(this);
+  preview_->setObjectName("setPointPreview");
+  preview_->setAccessibleName("Set Point Preview");
+  preview_->SetPanelType(kPanelQMSV);
+  ui_->previewHost->addWidget(preview_);
+
+  // Opening: the list, the message-selection register, the beeper, empty fields.
+  FillList();
+  const TQMTag& selection = panel_.lineRegisters[0];
+  bool selecting = !selection.address.empty();
+  ui_->selectionCheck->setChecked(selecting);
+  ui_->selectionTypeBox->setCurrentIndex(selection.valueType == kBinary16 ? 1 : 0);
+  fields_[SelectionAddress]->SetReference(selection.tagName, selection.address);
+  fields_[SelectionAddress]->Widget()->setEnabled(selecting);
+  ui_->selectionTypeBox->setEnabled(selecting);
+  ui_->beeperYes->setChecked(panel_.beeperEnabled);
+  ui_->beeperNo->setChecked(!panel_.beeperEnabled);
+  ClearFields();
+  ui_->numberBox->setCurrentIndex(-1);
+  ui_->numberBox->clearEditText();
+  ui_->selectButton->setEnabled(false);
+  ui_->acceptButton->setEnabled(false);
+
+  connect(ui_->numberBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
+    ui_->selectButton->setEnabled(true);
+    ui_->acceptButton->setEnabled(false);
+  });
+  connect(ui_->numberBox, &QComboBox::activated, this, [this](int index) {
+    SwitchTo(ui_->numberBox->itemData(index).toInt());
+  });
+  connect(ui_->selectButton, &QPushButton::clicked, this, &CSPConfigDlg::OnSelect);
+  connect(ui_->descriptionEdit, &QLineEdit::textEdited, this, [this] { SetEditChanged(); });
+  connect(ui_->descriptionEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+    ui_->lengthLabel->setText(QString("Message length: %1").arg(text.size()));
+    UpdatePreview();
+  });
+  for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit}) {
+    connect(edit, &QLineEdit::textEdited, this, [this] { SetEditChanged(); });
+    connect(edit, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
+  }
+  connect(ui_->displayBox, &QComboBox::currentIndexChanged, this, &CSPConfigDlg::OnDisplayChosen);
+  connect(ui_->typeBox, &QComboBox::activated, this, &CSPConfigDlg::OnTypeChosen);
+  connect(ui_->decimalBox, &QComboBox::currentIndexChanged, this, &CSPConfigDlg::OnDecimalChosen);
+  connect(ui_->acceptButton, &QPushButton::clicked, this, &CSPConfigDlg::AcceptEdit);
+  connect(ui_->deleteButton, &QPushButton::clicked, this, &CSPConfigDlg::OnDelete);
+  connect(ui_->messageList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CSPConfigDlg::OnRowSelected);
+  connect(ui_->messageList, &QWidget::customContextMenuRequested, this, &CSPConfigDlg::ShowListMenu);
+  connect(ui_->selectionCheck, &QCheckBox::clicked, this, &CSPConfigDlg::OnSelectionToggled);
+  for (QRadioButton* beeper : {ui_->beeperYes, ui_->beeperNo})
+    connect(beeper, &QRadioButton::clicked, this, [this] { beeperChanged_ = true; });
+  connect(ui_->plcHelpButton, &QPushButton::clicked, this, [this] { OpenPlcAddressHelp(project_); });
+  connect(ui_->okButton, &QPushButton::clicked, this, &CSPConfigDlg::accept);
+  connect(ui_->cancelButton, &QPushButton::clicked, this, &CSPConfigDlg::reject);
+
+  // The default button follows the focus: Select for the number, Accept for the message's fields, OK for
+  // the message-selection register.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (!now || now->window() != this) return;
+    auto within = [now](QWidget* widget) { return widget && (now == widget || widget->isAncestorOf(now)); };
+    QPushButton* target = nullptr;
+    if (within(ui_->numberBox)) {
+      target = ui_->selectButton;
+    } else if (within(ui_->descriptionEdit) || within(ui_->minEdit) || within(ui_->maxEdit) ||
+               within(ui_->displayBox) || within(ui_->typeBox) || within(ui_->decimalBox) ||
+               within(fields_[SetPointAddress]->Widget()) || within(fields_[DecimalPointAddress]->Widget())) {
+      target = ui_->acceptButton;
+    } else if (within(fields_[SelectionAddress]->Widget()) || within(ui_->selectionTypeBox)) {
+      target = ui_->okButton;
+    }
+    if (!target) return;
+    for (QPushButton* button : {ui_->selectButton, ui_->acceptButton, ui_->okButton})
+      button->setDefault(button == target);
+  });
+  UpdateButtons();
+}
+
+CSPConfigDlg::~CSPConfigDlg() = default;
+
+QTableView* CSPConfigDlg::MessageList() const {
+  return ui_->messageList;
+}
+
+QComboBox* CSPConfigDlg::NumberBox() const {
+  return ui_->numberBox;
+}
+
+Interaction& CSPConfigDlg::Ui() const {
+  return project_.services.Ui();
+}
+
+// --------------------------------------------------------------------------------------- list and number
+
+void CSPConfigDlg::FillList() {
+  ui_->numberBox->clear();
+  for (const TQMMessage& message : list_.Messages())
+    ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(message.number)), message.number);
+  RefreshTotal();
+}
+
+void CSPConfigDlg::RefreshTotal() {
+  ui_->totalValue->setText(QString::number(list_.Count()));
+}
+
+std::optional<int> CSPConfigDlg::SelectedRow() const {
+  const QModelIndexList rows = ui_->messageList->selectionModel()->selectedRows();
+  if (rows.size() != 1) return std::nullopt;
+  return rows.front().row();
+}
+
+void CSPConfigDlg::SelectRow(int row) {
+  moving_ = true;
+  if (row >= 0) {
+    ui_->messageList->selectRow(row);
+    ui_->messageList->scrollTo(model_->index(row, 0));
+  } else {
+    ui_->messageList->clearSelection();
+  }
+  moving_ = false;
+  UpdateButtons();
+}
+
+void CSPConfigDlg::ShowNumber(int number) {
+  QSignalBlocker quiet(ui_->numberBox);
+  int index = list_.IndexOf(number);
+  ui_->numberBox->setCurrentIndex(index);
+  if (index < 0) {
+    if (number > 0)
+      ui_->numberBox->setEditText(QString::fromStdString(SetPointNumberText(number)));
+    else
+      ui_->numberBox->clearEditText();
+  }
+}
+
+std::optional<int> CSPConfigDlg::TypedNumber() {
+  std::optional<int> number = ParseSetPointNumber(Bytes(ui_->numberBox->currentText()));
+  if (!number) {
+    Ui().ShowMessage(kM004Text, "", MessageIcon::Exclamation);
+    ui_->numberBox->setFocus(Qt::OtherFocusReason);
+  }
+  return number;
+}
+
+void CSPConfigDlg::OnSelect() {
+  if (std::optional<int> number = TypedNumber()) SwitchTo(*number);
+}
+
+void CSPConfigDlg::OnRowSelected() {
+  UpdateButtons();
+  if (moving_) return;
+  std::optional<int> row = SelectedRow();
+  if (!row) return;
+  SwitchTo(list_.At(*row).number);
+}
+
+void CSPConfigDlg::SwitchTo(int number) {
+  int index = list_.IndexOf(number);
+  if (index < 0 && !editChanged_ && EditIsEmpty() && !SelectedRow()) {
+    ClearFields();
+    currentNumber_ = number;
+    ShowNumber(number);
+    ui_->selectButton->setEnabled(false);
+    ui_->acceptButton->setEnabled(true);
+    return;
+  }
+  if (number == currentNumber_ && index >= 0 && !editChanged_ && SelectedRow() == index) return;
+  if (!LeaveCurrentEdit()) {
+    ShowNumber(currentNumber_);
+    SelectRow(list_.IndexOf(currentNumber_));
+    return;
+  }
+  currentNumber_ = number;
+  index = list_.IndexOf(number);  // accepting the old edit may have appended a message
+  if (index >= 0)
+    LoadMessage(list_.At(index));
+  else
+    ClearFields();
+  SelectRow(index);
+  ShowNumber(number);
+  ui_->selectButton->setEnabled(false);
+  ui_->acceptButton->setEnabled(true);
+}
+
+bool CSPConfigDlg::LeaveCurrentEdit() {
+  if (!editChanged_) return true;
+  if (asking_) return false;
+  asking_ = true;
+  Answer answer = Ui().Ask(kSaveCurrentQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes);
+  asking_ = false;
+  switch (answer) {
+    case Answer::Yes:
+      return AcceptEdit();
+    case Answer::No:
+      editChanged_ = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------- fields
+
+void CSPConfigDlg::SetEditChanged() {
+  if (!loading_ && currentNumber_ != 0) editChanged_ = true;
+}
+
+bool CSPConfigDlg::EditIsEmpty() const {
+  std::string tag, address, decimalAddress;
+  SplitReference(fields_[SetPointAddress]->Reference(), tag, address);
+  SplitReference(fields_[DecimalPointAddress]->Reference(), tag, decimalAddress);
+  return ui_->descriptionEdit->text().isEmpty() && address.empty() && decimalAddress.empty();
+}
+
+void CSPConfigDlg::ClearFields() {
+  loading_ = true;
+  ui_->minEdit->setText("0");
+  ui_->maxEdit->setText("9999");
+  ui_->descriptionEdit->clear();
+  fields_[SetPointAddress]->SetReference("", "");
+  fields_[DecimalPointAddress]->SetReference("", "");
+  ui_->displayBox->setCurrentIndex(0);
+  ui_->typeBox->setCurrentIndex(0);
+  ui_->decimalBox->setCurrentIndex(0);
+  ui_->maxEdit->setText(LargestValueText(SetPointTypeFromPosition(0)));
+  ui_->minEdit->setEnabled(true);
+  ui_->maxEdit->setEnabled(true);
+  fields_[DecimalPointAddress]->Widget()->setEnabled(false);
+  editChanged_ = false;
+  loading_ = false;
+  UpdatePreview();
+}
+
+void CSPConfigDlg::LoadMessage(const TQMMessage& message) {
+  loading_ = true;
+  const TQMReadWriteTag& data = message.data1;
+  ui_->descriptionEdit->setText(Latin1(message.text).left(kSetPointDescriptionLength));
+  ui_->displayBox->setCurrentIndex(data.accessType == kReadOnly ? 1 : 0);
+  ui_->typeBox->setCurrentIndex(SetPointPositionFromType(data.valueType));
+  ui_->minEdit->setText(QString::number(data.minValue));
+  ui_->maxEdit->setText(QString::number(data.maxValue));
+  ui_->decimalBox->setCurrentIndex(DecimalBoxPosition(data));
+  fields_[SetPointAddress]->SetReference(data.tagName, data.address);
+  fields_[DecimalPointAddress]->SetReference(data.decimalPointTag.tagName, data.decimalPointTag.address);
+  editChanged_ = false;
+  loading_ = false;
+  UpdatePreview();
+}
+
+void CSPConfigDlg::OnDisplayChosen(int position) {
+  bool readWrite = position != 1;
+  ui_->minEdit->setEnabled(readWrite);
+  ui_->maxEdit->setEnabled(readWrite);
+  SetEditChanged();
+}
+
+void CSPConfigDlg::OnTypeChosen(int position) {
+  ui_->maxEdit->setText(LargestValueText(SetPointTypeFromPosition(position)));
+  SetEditChanged();
+}
+
+void CSPConfigDlg::OnDecimalChosen(int position) {
+  fields_[DecimalPointAddress]->Widget()->setEnabled(position == kVariableDecimalPosition);
+  SetEditChanged();
+  UpdatePreview();
+}
+
+void CSPConfigDlg::OnSelectionToggled(bool on) {
+  fields_[SelectionAddress]->Widget()->setEnabled(on);
+  ui_->selectionTypeBox->setEnabled(on);
+  if (on) ui_->selectionTypeBox->setCurrentIndex(0);
+  setupChanged_ = true;
+}
+
+void CSPConfigDlg::UpdateButtons() {
+  ui_->deleteButton->setEnabled(SelectedRow().has_value());
+}
+
+void CSPConfigDlg::UpdatePreview() {
+  if (!preview_) return;
+  TQMMessage shown;
+  shown.hasSetPoint = true;
+  shown.text = Bytes(ui_->descriptionEdit->text());
+  std::optional<long long> maximum = ReadInteger(ui_->maxEdit);
+  shown.data1.maxValue = static_cast<int32_t>(std::clamp<long long>(maximum.value_or(0), 0, 99999999));
+  int decimal = ui_->decimalBox->currentIndex();
+  shown.data1.variableDecimal = decimal == kVariableDecimalPosition;
+  shown.data1.fixedDecimals = static_cast<int16_t>(decimal >= 1 && decimal < kVariableDecimalPosition ? decimal : -1);
+  preview_->ShowMessage(shown);
+}
+
+// -------------------------------------------------------------------------------------------- the edit
+
+bool CSPConfigDlg::ValidateInto(TQMTag& tag, Field field, int access) {
+  TQMPlcManager manager(project_.plcLibrary.get(), Ui());
+  if (!manager.ValidateTag(tag, access, KeepsAddressText(), project_.plcSettings.addressSize)) {
+    fields_[field]->Widget()->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  return true;
+}
+
+bool CSPConfigDlg::AcceptEdit() {
+  const int number = currentNumber_;
+  if (number < 1 || number > kMaxMessagesPerPanel) {
+    Ui().ShowMessage(kM004Text, "", MessageIcon::Exclamation);
+    ui_->numberBox->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  editChanged_ = false;
+
+  // The limits, against the largest value of the data type on this panel.
+  const int valueType = SetPointTypeFromPosition(ui_->typeBox->currentIndex());
+  std::optional<long long> minimum = ReadInteger(ui_->minEdit);
+  std::optional<long long> maximum = ReadInteger(ui_->maxEdit);
+  for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit}) {
+    if (!ReadInteger(edit)) {
+      Ui().ShowMessage(kNotAnIntegerText, "", MessageIcon::Exclamation);
+      edit->setFocus(Qt::OtherFocusReason);
+      edit->selectAll();
+      return false;
+    }
+  }
+  if (std::optional<LimitProblem> problem = CheckSetPointLimits(panel_.panelType, valueType, *minimum, *maximum)) {
+    Ui().ShowMessage(problem->text, "", MessageIcon::Exclamation);
+    QLineEdit* edit = problem->onMaximum ? ui_->maxEdit : ui_->minEdit;
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    return false;
+  }
+
+  // The set-point address, with the access of the display method.
+  const bool readOnly = ui_->displayBox->currentIndex() == 1;
+  int existing = list_.IndexOf(number);
+  TQMMessage message = existing >= 0 ? list_.At(existing) : TQMMessage(&project_, &panel_);
+  TQMReadWriteTag& data = message.data1;
+  TQMTag value(&project_);
+  value.valueType = valueType;
+  value.SetEntry(fields_[SetPointAddress]->Reference());
+  if (!ValidateInto(value, SetPointAddress, readOnly ? LUMORA_ACCESS_READ : LUMORA_ACCESS_READ_WRITE)) return false;
+
+  // The decimal point: none, fixed, or placed by the PLC through its own address.
+  const int decimal = ui_->decimalBox->currentIndex();
+  const std::string decimalText = Bytes(ui_->decimalBox->currentText().toLower());
+  TQMTag decimalTag(&project_);
+  if (decimalText == "variable") {
+    decimalTag.valueType = kBcd16;
+    decimalTag.SetEntry(fields_[DecimalPointAddress]->Reference());
+    if (!ValidateInto(decimalTag, DecimalPointAddress, LUMORA_ACCESS_READ_WRITE)) return false;
+  }
+
+  message.number = number;
+  message.text = Bytes(ui_->descriptionEdit->text()).substr(0, kSetPointDescriptionLength);
+  message.hasSetPoint = true;
+  data.encodedAddress = value.encodedAddress;
+  data.addressAccess = value.addressAccess;
+  data.valueType = valueType;
+  data.address = value.address;
+  data.tagName = value.tagName;
+  data.passwordProtected = false;
+  data.limitsEnabled = true;
+  data.maxValue = static_cast<int32_t>(*maximum);
+  data.minValue = static_cast<int32_t>(*minimum);
+  data.accessType = readOnly ? kReadOnly : kReadWrite;
+  if (decimalText == "none") {
+    data.fixedDecimals = -1;
+    data.variableDecimal = false;
+  } else if (decimalText == "variable") {
+    // A fixed position left from before would reach the panel along with the PLC's.
+    data.fixedDecimals = -1;
+    data.variableDecimal = true;
+    data.decimalPointTag = decimalTag;
+  } else {
+    data.fixedDecimals = static_cast<int16_t>(decimal);
+    data.variableDecimal = false;
+    data.decimalPointTag.Reset();
+  }
+
+  SetPointList::Stored stored = list_.Store(message);
+  if (stored.appended) {
+    model_->RowAppended();
+    ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(number)), number);
+    SelectRow(stored.index);
+    ShowNumber(number);
+  } else {
+    model_->RowChanged(stored.index);
+  }
+  fields_[SetPointAddress]->SetReference(data.tagName, data.address);
+  fields_[DecimalPointAddress]->SetReference(data.decimalPointTag.tagName, data.decimalPointTag.address);
+  RefreshTotal();
+  listChanged_ = true;
+  return true;
+}
+
+void CSPConfigDlg::OnDelete() {
+  if (!SelectedRow()) return;
+  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) != Answer::Yes)
+    return;
+  RemoveNumberInBox();
+}
+
+void CSPConfigDlg::RemoveNumberInBox() {
+  std::optional<int> number = ParseSetPointNumber(Bytes(ui_->numberBox->currentText()));
+  int index = number ? list_.IndexOf(*number) : -1;
+  if (index < 0) return;
+  list_.Remove(*number);
+  model_->RowRemoved(index);
+  ui_->numberBox->removeItem(index);
+  ClearFields();
+  currentNumber_ = 0;
+  ShowNumber(0);
+  SelectRow(-1);
+  listChanged_ = true;
+  RefreshTotal();
+}
+
+// ------------------------------------------------------------------------------------------- clipboard
+
+void CSPConfigDlg::OnCopy() {
+  std::optional<int> row = SelectedRow();
+  if (!row) return;
+  std::string text;
+  list_.At(*row).AppendTo(text);
+  text.push_back('\0');
+  auto* data = new QMimeData;
+  data->setData(kSetPointClipboardFormat, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+void CSPConfigDlg::OnCut() {
+  std::optional<int> row = SelectedRow();
+  if (!row) return;
+  OnCopy();
+  RemoveNumberInBox();
+}
+
+void CSPConfigDlg::OnPaste() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (!data || !data->hasFormat(kSetPointClipboardFormat)) return;
+  if (!LeaveCurrentEdit()) return;
+  std::optional<int> after;
+  if (std::optional<int> row = SelectedRow()) after = list_.At(*row).number;
+  std::optional<int> number = list_.PasteNumber(after);
+  if (!number) {
+    Ui().ShowMessage(kM003Text, "", MessageIcon::Exclamation);
+    return;
+  }
+
+  QByteArray bytes = data->data(kSetPointClipboardFormat);
+  std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
+  if (size_t end = text.find('\0'); end != std::string::npos) text.resize(end);
+  TQMMessage message(&project_, &panel_);
+  message.text = "New";
+  try {
+    message.LoadFrom(text);
+  } catch (const std::exception&) {
+    message = TQMMessage(&project_, &panel_);
+    message.text = "New";
+  }
+  message.SetOwners(&project_, &panel_);
+  message.number = *number;
+  if (message.text.size() > kSetPointDescriptionLength) message.text.resize(kSetPointDescriptionLength);
+  if (message.hasSetPoint) {
+    // Addresses the project's PLC does not accept are dropped; the others are encoded again.
+    SilentInteraction quiet;
+    TQMPlcManager manager(project_.plcLibrary.get(), quiet);
+    int addressSize = project_.plcSettings.addressSize;
+    TQMReadWriteTag& value = message.data1;
+    if (!value.IsEmpty() && !manager.ValidateTag(value, LibraryAccess(value.accessType), KeepsAddressText(), addressSize))
+      ClearAddress(value);
+    if (value.variableDecimal) {
+      value.decimalPointTag.valueType = kBcd16;
+      if (!value.decimalPointTag.IsEmpty() &&
+          !manager.ValidateTag(value.decimalPointTag, LUMORA_ACCESS_READ, KeepsAddressText(), addressSize))
+        ClearAddress(value.decimalPointTag);
+    }
+  }
+  SetPointList::Stored stored = list_.Store(message);
+  model_->RowAppended();
+  ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(*number)), *number);
+  RefreshTotal();
+  setupChanged_ = true;
+  SwitchTo(list_.At(stored.index).number);
+}
+
+void CSPConfigDlg::ShowListMenu(const QPoint& position) {
+  QMenu menu(this);
+  bool selected = SelectedRow().has_value();
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  bool canPaste = data && data->hasFormat(kSetPointClipboardFormat);
+  menu.addAction("&Cut", this, &CSPConfigDlg::OnCut)->setEnabled(selected);
+  menu.addAction("C&opy", this, &CSPConfigDlg::OnCopy)->setEnabled(selected);
+  menu.addAction("&Paste", this, &CSPConfigDlg::OnPaste)->setEnabled(canPaste);
+  menu.exec(ui_->messageList->viewport()->mapToGlobal(position));
+}
+
+bool CSPConfigDlg::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the number box selects the typed number, whatever button is the default at that moment.
+  if (watched == ui_->numberBox->lineEdit() && event->type() == QEvent::KeyPress) {
+    int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (ui_->selectButton->isEnabled()) OnSelect();
+      return true;
+    }
+  }
+  if (watched == ui_->messageList && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+      OnDelete();
+      return true;
+    }
+    if (key->modifiers() == Qt::ControlModifier) {
+      switch (key->key()) {
+        case Qt::Key_C:
+          OnCopy();
+          return true;
+        case Qt::Key_X:
+          OnCut();
+          return true;
+        case Qt::Key_V:
+          OnPaste();
+          return true;
+        default:
+          break;
+      }
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------------------------------ OK, Cancel
+
+bool CSPConfigDlg::StoreAll() {
+  // Everything is checked before the panel changes, so a refusal leaves the project as it was.
+  TQMTag selection(&project_);
+  if (ui_->selectionCheck->isChecked()) {
+    selection.valueType = ui_->selectionTypeBox->currentIndex() == 1 ? kBinary16 : kBcd16;
+    selection.SetEntry(fields_[SelectionAddress]->Reference());
+    if (!ValidateInto(selection, SelectionAddress, LUMORA_ACCESS_READ)) return false;
+  }
+  if (editChanged_ && !AcceptEdit()) return false;
+
+  TQMTag& reg = panel_.lineRegisters[0];
+  if (ui_->selectionCheck->isChecked()) {
+    reg.encodedAddress = selection.encodedAddress;
+    reg.addressAccess = selection.addressAccess;
+    reg.address = selection.address;
+    reg.tagName = selection.tagName;
+    reg.valueType = selection.valueType;
+  } else {
+    reg.Reset();
+  }
+  list_.StoreInto(panel_);
+  panel_.beeperEnabled = ui_->beeperYes->isChecked();
+  project_.modified = true;
+  SaveColumnWidths();
+  return true;
+}
+
+void CSPConfigDlg::SaveColumnWidths() {
+  UserSettings settings;
+  for (int column = 0; column < CSetPointTableModel::kColumnCount; ++column)
+    settings.SetSetPointColumnWidth(column, ui_->messageList->columnWidth(column));
+}
+
+void CSPConfigDlg::accept() {
+  if (StoreAll()) QDialog::accept();
+}
+
+void CSPConfigDlg::reject() {
+  if (AnythingChanged()) {
+    switch (Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
+      case Answer::Yes:
+        if (!StoreAll()) return;
+        break;
+      case Answer::No:
+        break;
+      default:
+        return;
+    }
+  }
+  QDialog::reject();
+}
+
+// ------------------------------------------------------------------------------------------- variants
+
+CPLCSPConfigDlg::CPLCSPConfigDlg(TQMProject& project, QWidget* parent)
+    : CSPConfigDlg(project, [](QWidget* host) { return CAddressField::CreateTyped(host); }, parent) {
+  setObjectName("plcSPConfigDlg");
+}
+
+CPNRSPConfigDlg::CPNRSPConfigDlg(TQMProject& project, QWidget* parent)
+    : CSPConfigDlg(
+          project,
+          [&project](QWidget* host) { return CAddressField::CreateTagPicker(project.TagMapFor(kPanelQMSV), host); },
+          parent) {
+  setObjectName("pnrSPConfigDlg");
+}
+
+}  // namespace lumora::gui
