@@ -885,6 +885,7 @@ void CLumoraView::OnAddressDatabase() {
   const TQMPanel* panel = project.CurrentPanel();
   if (!panel) return;
   CViewAddressDlg dialog(project, *panel, CLumoraApp::Instance()->User(), this);
+  dialog.SetEditHandler([&project, &dialog] { CEditorLauncher::Launch(EditorKind::GeneralSettings, project, &dialog); });
   ExecModal(dialog);
   // The dialog's edit button reaches the editors: their changes count like the editors' own.
   if (project.modified && !doc_->IsModified()) {

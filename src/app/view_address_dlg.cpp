@@ -21,34 +21,24 @@ constexpr int kDefaultWidths[] = {50, 130, 130, 110, 90, 80};
 
 CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& panel, UserSettings& settings,
                                  QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::ViewAddressDlg>()), settings_(settings) {
+    : QDialog(parent), ui_(std::make_unique<Ui::ViewAddressDlg>()), settings_(settings), panel_(panel) {
   ui_->setupUi(this);
   ui_->plcLabel->setText(FromLatin1(project.plcSettings.plcName));
   ui_->projectLabel->setText(FromPath(project.fileName));
   ui_->totalValue->setText(QString::asprintf("%3d", static_cast<int>(panel.messages.size())));
 
-  // The system addresses, greyed as the panel's fixed registers.
-  for (const SystemAddress& address : ListSystemAddresses(panel)) {
-    auto* label = new QLabel(FromLatin1(address.label), ui_->systemGroup);
-    auto* value = new QLabel(FromLatin1(address.value), ui_->systemGroup);
-    label->setEnabled(false);
-    value->setAccessibleName(label->text());
-    ui_->systemForm->addRow(label, value);
-  }
-
-  for (const AddressRow& row : ListMessageAddresses(panel)) {
-    new QTreeWidgetItem(ui_->addressList,
-                        {QString::number(row.item), FromLatin1(row.address), FromLatin1(row.usedIn),
-                         FromLatin1(row.function), FromLatin1(row.access), FromLatin1(row.password)});
-  }
+  Fill();
   for (int column = 0; column < 6; ++column)
     ui_->addressList->setColumnWidth(column,
                                      settings_.ColumnWidth(kColumnWidths, column, kDefaultWidths[column]));
 
-  // The panel editor comes with its own dialog; until then the button says so.
   ui_->editButton->setVisible(!panel.IsSetPointPanel());
   ui_->editButton->setEnabled(false);
-  ui_->editButton->setToolTip("The panel system PLC address editor is not available yet");
+  connect(ui_->editButton, &QPushButton::clicked, this, [this] {
+    if (!edit_) return;
+    edit_();
+    Fill();
+  });
   connect(ui_->printButton, &QPushButton::clicked, this, [this, &project, &panel] {
     PrintAddressList(this, project, panel);
   });
@@ -63,6 +53,30 @@ CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& pane
 }
 
 CViewAddressDlg::~CViewAddressDlg() = default;
+
+void CViewAddressDlg::SetEditHandler(std::function<void()> edit) {
+  edit_ = std::move(edit);
+  ui_->editButton->setEnabled(static_cast<bool>(edit_));
+}
+
+void CViewAddressDlg::Fill() {
+  while (ui_->systemForm->rowCount() > 0) ui_->systemForm->removeRow(0);
+  ui_->addressList->clear();
+  // The system addresses, greyed as the panel's fixed registers.
+  for (const SystemAddress& address : ListSystemAddresses(panel_)) {
+    auto* label = new QLabel(FromLatin1(address.label), ui_->systemGroup);
+    auto* value = new QLabel(FromLatin1(address.value), ui_->systemGroup);
+    label->setEnabled(false);
+    value->setAccessibleName(label->text());
+    ui_->systemForm->addRow(label, value);
+  }
+
+  for (const AddressRow& row : ListMessageAddresses(panel_)) {
+    new QTreeWidgetItem(ui_->addressList,
+                        {QString::number(row.item), FromLatin1(row.address), FromLatin1(row.usedIn),
+                         FromLatin1(row.function), FromLatin1(row.access), FromLatin1(row.password)});
+  }
+}
 
 void CViewAddressDlg::done(int result) {
   for (int column = 0; column < 6; ++column)

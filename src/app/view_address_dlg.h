@@ -3,6 +3,7 @@
 // every PLC address its messages use.
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -26,12 +27,20 @@ class CViewAddressDlg : public QDialog {
                   QWidget* parent = nullptr);
   ~CViewAddressDlg() override;
 
+  // What "EDIT PANEL SYSTEM PLC ADDRESSES" runs (the panel's address editor); without one the button is
+  // greyed, as where the database is shown from inside another editor. The lists are refilled afterwards.
+  void SetEditHandler(std::function<void()> edit);
+
  protected:
   void done(int result) override;
 
  private:
+  void Fill();
+
   std::unique_ptr<Ui::ViewAddressDlg> ui_;
   UserSettings& settings_;
+  const TQMPanel& panel_;
+  std::function<void()> edit_;
 };
 
 }  // namespace lumora::gui

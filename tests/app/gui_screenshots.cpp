@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QTableView>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -29,6 +30,7 @@
 #include "editors/led_dlg.h"
 #include "editors/message_dlg.h"
 #include "editors/msg_general_dlg.h"
+#include "editors/sp_config_dlg.h"
 #include "link/responses.h"
 #include "model/panel_exchange.h"
 #include "model/project_file.h"
@@ -177,6 +179,36 @@ int main(int argc, char** argv) {
       messages.LocalTree()->setCurrentItem(root->child(0));
       ok = Save(&messages, out + "/24-message-editor-folder.png") && ok;
     }
+    // The set-point configuration: the same project made a set-point panel with three set points.
+    TQMPanel& panel = *panelEditors.CurrentPanel();
+    panel.panelType = kPanelQMSV;
+    panel.messages.clear();
+    struct SetPointRow {
+      int number;
+      const char* text;
+      const char* address;
+      int valueType, accessType, decimals, maximum;
+    };
+    for (const SetPointRow& row : {SetPointRow{1, "OVEN TEMP", "V2000", kBcd16, kReadWrite, 1, 4500},
+                                   SetPointRow{2, "LINE SPEED", "V2002", kBinary32, kReadWrite, 2, 250000},
+                                   SetPointRow{5, "BATCH COUNT", "V2010", kBcd32, kReadOnly, -1, 99999999}}) {
+      TQMMessage message(&panelEditors, &panel);
+      message.number = row.number;
+      message.isPlcMessage = 1;
+      message.hasSetPoint = true;
+      message.text = row.text;
+      message.data1.address = row.address;
+      message.data1.valueType = row.valueType;
+      message.data1.accessType = row.accessType;
+      message.data1.fixedDecimals = static_cast<int16_t>(row.decimals);
+      message.data1.limitsEnabled = true;
+      message.data1.maxValue = row.maximum;
+      panel.messages.push_back(message);
+    }
+    CPLCSPConfigDlg setPoints(panelEditors, frame);
+    setPoints.show();
+    setPoints.MessageList()->selectRow(1);
+    ok = Save(&setPoints, out + "/25-set-point-config.png") && ok;
   } else {
     ok = false;
   }

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -24,9 +25,16 @@
 #include "app/lumora_view.h"
 #include "app/multiplexer_diagram.h"
 #include "app/port_static.h"
+#include "editors/annunciator_dlg.h"
+#include "editors/led_dlg.h"
+#include "editors/message_dlg.h"
+#include "editors/msg_general_dlg.h"
+#include "editors/parsed_rich_edit.h"
+#include "editors/sp_config_dlg.h"
 #include "model/codes.h"
 #include "model/panel_type_change.h"
 #include "model/system_kind.h"
+#include "transfer/operations.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/simulator.h"
 #include "support/transfer_fixture.h"
@@ -405,6 +413,126 @@ class LumoraViewTest : public GuiTestBase {
 
   // The diagram: port connectors one sixth of the picture apart, blue and 10 wide with the radio's
   // white and 20 wide in a multi-panel system; all grey otherwise.
+  // New project, each editor of the panel, save: the panel takes it and Verify finds it the same.
+  void projectsBuiltInTheEditorsWriteAndVerify() {
+    struct Case {
+      int modelRow;
+      const char* simulated;
+    };
+    for (Case build : {Case{2, "QM210K"}, Case{4, "QMSV"}}) {
+      std::string path = gHome->File(std::string("scratch-") + build.simulated + ".lmx");
+      gRecorder.nextSaveFile = QString::fromStdString(path);
+      App()->OnFileNew();
+      QTRY_VERIFY(Frame()->ActiveView());
+      CLumoraView* view = Frame()->ActiveView();
+      QPointer<QTimer> step = OnNextDialog<CBitmapDlg>([build](CBitmapDlg* dialog) {
+        dialog->findChild<QListWidget*>("modelList")->setCurrentRow(build.modelRow);
+        dialog->accept();
+      });
+      Child<QPushButton>(view, "selectPanelTypeButton")->click();
+      delete step.data();
+      QCOMPARE(QString::fromStdString(PanelModelText(view->PanelType())), QString(build.simulated));
+
+      if (view->PanelType() == kPanelQMSV) {
+        step = OnNextDialog<CSPConfigDlg>([](CSPConfigDlg* dialog) {
+          dialog->NumberBox()->setEditText("7");
+          dialog->OnSelect();
+          dialog->findChild<QLineEdit*>("descriptionEdit")->setText("OVEN SET POINT");
+          dialog->findChild<QComboBox*>("decimalBox")->setCurrentIndex(1);
+          qobject_cast<QLineEdit*>(dialog->AddressField(CSPConfigDlg::SetPointAddress).Widget())->setText("V2300");
+          QVERIFY(dialog->AcceptEdit());
+          dialog->accept();
+        });
+        view->OnMessages();
+        delete step.data();
+      } else {
+        step = OnNextDialog<CMsgGeneralDlg>([](CMsgGeneralDlg* dialog) {
+          dialog->findChild<QLineEdit*>("line1Field")->setText("V2100");
+          dialog->accept();
+        });
+        view->OnConfigurePanelAddresses();
+        delete step.data();
+        step = OnNextDialog<CMessageDlg>([](CMessageDlg* dialog) {
+          dialog->OnAddPlc();
+          dialog->MessageText()->SetModelText("TANK LEVEL");
+          QVERIFY(dialog->ApplyEdit());
+          dialog->OnAddLocal(false);
+          dialog->MessageText()->SetModelText("MAIN MENU");
+          QVERIFY(dialog->ApplyEdit());
+          dialog->accept();
+        });
+        view->OnMessages();
+        delete step.data();
+        step = OnNextDialog<CLedDlg>([](CLedDlg* dialog) {
+          dialog->findChild<QLineEdit*>("ledWordField")->setText("V2200");
+          dialog->findChild<QLineEdit*>("buttonWordField")->setText("V2201");
+          dialog->accept();
+        });
+        view->OnButtonsLeds();
+        delete step.data();
+        step = OnNextDialog<CAnnunciatorDlg>([](CAnnunciatorDlg* dialog) {
+          dialog->findChild<QLineEdit*>("entryField")->setText("V2202");
+          dialog->accept();
+        });
+        view->OnAnnunciator();
+        delete step.data();
+      }
+      QVERIFY(view->Document()->IsModified());
+      QVERIFY(view->Document()->DoFileSave());
+      QVERIFY(!view->Document()->IsModified());
+
+      // Checked here first: a refusal would open its own box instead of the progress dialog.
+      WriteCheck check = CheckBeforeWrite(view->Document()->Project(),
+                                          PlcAddressSizeOf(view->Document()->Project(), App()->Ui()));
+      QVERIFY2(check.Ok(), check.missingItems.empty() ? (check.problems.empty() ? "" : check.problems[0].Line().c_str())
+                                                      : check.missingItems[0].c_str());
+      lumora::testing::Simulator sim({"--panel", build.simulated});
+      gRecorder.Clear();
+      step = StartNextTransfer(sim.Path());
+      view->OnWrite();
+      delete step.data();
+      step = StartNextTransfer(sim.Path());
+      view->OnVerify();
+      delete step.data();
+      QVERIFY2(gRecorder.Texts().contains("Project file on PC is same as the \nproject loaded in the panel"),
+               qPrintable(gRecorder.Texts().join("|")));
+      CloseAll();
+    }
+  }
+
+  // The address database's edit button opens the panel's address editor and shows its changes.
+  void addressDatabaseEditsThePanelAddresses() {
+    CLumoraView* view = Open("database-edit.lmx");
+    QVERIFY(view);
+    bool edited = false;
+    QPointer<QTimer> database = OnNextDialog<QDialog>([this, &edited](QDialog* dialog) {
+      if (dialog->objectName() != "ViewAddressDlg") {
+        dialog->reject();
+        return;
+      }
+      auto* edit = dialog->findChild<QPushButton*>("editButton");
+      QVERIFY(edit && edit->isEnabled());
+      QPointer<QTimer> general = OnNextDialog<CMsgGeneralDlg>([&edited](CMsgGeneralDlg* editor) {
+        editor->findChild<QLineEdit*>("line1Field")->setText("V2345");
+        editor->accept();
+        edited = true;
+      });
+      edit->click();
+      delete general.data();
+      bool shown = false;
+      for (QLabel* label : dialog->findChildren<QLabel*>()) shown = shown || label->text().contains("V2345");
+      QVERIFY(shown);
+      dialog->accept();
+    });
+    view->OnAddressDatabase();
+    delete database.data();
+    QVERIFY(edited);
+    QCOMPARE(QString::fromStdString(view->Document()->Project().CurrentPanel()->lineRegisters[0].address),
+             QString("V2345"));
+    QVERIFY(view->Document()->IsModified());
+    CloseAll();
+  }
+
   void multiplexerDiagramGeometry() {
     DiagramGeometry geometry;
     geometry.multiplexer = QRectF(100, 0, 60, 120);
