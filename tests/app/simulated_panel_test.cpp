@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <chrono>
@@ -73,10 +74,14 @@ class SimulatedPanelTest : public GuiTestBase {
     return Frame()->PortMenu()->findChild<QAction*>("actionSimulatedPanel");
   }
 
-  // Starts the next progress dialog's transfer on the port it offers; closes it once the worker ended.
-  void StartNextTransferOnTheOfferedPort(QString* offered) {
-    OnNextDialog<CCommProgDlg>([offered](CCommProgDlg* dialog) {
+  // Starts the next progress dialog's transfer on the port it offers (or on `port`, with the target
+  // `radio`); closes it once the worker ended.
+  void StartNextTransferOnTheOfferedPort(QString* offered, const QString& port = QString(),
+                                         const QString& radio = QString()) {
+    OnNextDialog<CCommProgDlg>([offered, port, radio](CCommProgDlg* dialog) {
       *offered = dialog->PortList()->currentText();
+      if (!port.isEmpty()) dialog->PortList()->setCurrentIndex(dialog->PortList()->findText(port));
+      if (!radio.isEmpty()) dialog->findChild<QRadioButton*>(radio)->click();
       dialog->StartButton()->click();
       auto* poll = new QTimer(dialog);
       QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
@@ -190,6 +195,53 @@ class SimulatedPanelTest : public GuiTestBase {
     window->close();
     QVERIFY(App()->SimulatedPanel().Running());  // the window is only a view of it
     App()->SimulatedPanel().Stop();
+  }
+
+  // A multi-panel project chooses the simulated panel in the progress dialog: a multiplexer with the
+  // project's panels, each shown in the window.
+  void aMultiPanelProjectGetsAMultiplexer() {
+    QVERIFY(!App()->SimulatedPanel().Running());
+    QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("sim-mux.lmx", "demo-multiplexer.lmx")));
+    CLumoraView* view = Frame()->ActiveView();
+    QVERIFY(view);
+    QString offered;
+    gRecorder.Clear();
+    StartNextTransferOnTheOfferedPort(&offered, "Simulated Panel", "radioWriteProject");
+    view->OnWrite();
+    QVERIFY(offered != "Simulated Panel");
+    QVERIFY2(gRecorder.Texts().contains(
+                 "Project has been written to the multiplexer and/or panel(s) successfully."),
+             qPrintable(gRecorder.Texts().join("|")));
+    CSimulatedPanel& simulated = App()->SimulatedPanel();
+    QVERIFY(simulated.Running());
+    QCOMPARE(simulated.Description(), QString("multiplexer (2: QM210, 5: QMSV)"));
+    QVERIFY(simulated.StatePath().endsWith("/state/lumora/panel-sim-mux-2-QM210_5-QMSV.json"));
+    QCOMPARE(Frame()->findChild<QLabel*>("simulatedPanelIndicator")->text(),
+             QString("Simulated panel in use: multiplexer (2: QM210, 5: QMSV)"));
+
+    // The Port menu's entry keeps the simulator that runs for this project and opens the window.
+    qint64 pid = simulated.ProcessId();
+    SimulatedPanelAction()->trigger();
+    QCOMPARE(simulated.ProcessId(), pid);
+    CSimulatedPanelWnd* window = Frame()->SimulatedPanelWindow();
+    QVERIFY(window);
+    QCOMPARE(window->UnitList()->count(), 2);
+    window->UnitList()->setCurrentIndex(window->UnitList()->findText("Port 5"));
+    window->MessageNumber()->setValue(3);
+    QTRY_VERIFY2(window->DisplayText().startsWith("QMSV message 3\n"), qPrintable(window->DisplayText()));
+    QVERIFY(window->DisplayText().contains("OVEN TEMP"));
+    window->UnitList()->setCurrentIndex(window->UnitList()->findText("Port 2"));
+    QTRY_VERIFY2(window->DisplayText().startsWith("QM210 message 3\n"), qPrintable(window->DisplayText()));
+    QVERIFY(window->DisplayText().contains("|TEMP "));
+    window->MessageNumber()->setValue(4);  // a number the project leaves out
+    QTRY_VERIFY2(window->DisplayText().contains("|(empty)"), qPrintable(window->DisplayText()));
+
+    App()->SimulatedPanel().Stop();
+    QVERIFY(SimulatorEnded(pid));
+    gRecorder.answer = Answer::No;
+    Frame()->MdiArea()->closeAllSubWindows();
+    gRecorder.answer = Answer::Ok;
+    QTRY_VERIFY(Frame()->WelcomeFrame());
   }
 
   // The program started as a child: it chooses the simulated panel, says the simulator's process id,
