@@ -378,7 +378,7 @@ void CMainFrame::OnSimulatedPanel() {
 }
 
 void CMainFrame::OnOtherPort() {
-  QString stored = FromPath(app_.PortName());
+  QString stored = app_.SimulatedPanel().Running() ? QString() : FromPath(app_.PortName());
   QInputDialog input(this);
   input.setWindowTitle("Serial port");
   input.setLabelText("Device path of the serial port (for example /dev/ttyUSB0):");

@@ -21,6 +21,7 @@ CSimulatedPanelWnd::CSimulatedPanelWnd(CSimulatedPanel& panel, QWidget* parent)
   setWindowTitle("Simulated Panel");
   status_ = new QLabel(this);
   status_->setObjectName("simulatedPanelStatus");
+  status_->setWordWrap(true);
   units_ = new QComboBox(this);
   units_->setObjectName("unitList");
   number_ = new QSpinBox(this);
