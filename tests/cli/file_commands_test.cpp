@@ -466,6 +466,17 @@ TEST_F(DiffCommandTest, UsageErrorsAndFilesThatCannotBeRead) {
   EXPECT_EQ(noPanel.exitCode, 2);
   EXPECT_EQ(noPanel.err, "lumora: neither project has a panel on port 3\n");
 
+  // Without the project's PLC library the file does not load (P007, Z002), nor compare.
+  std::string bare = dir.File("bare");
+  testing::LinkStageInto(bare, false);
+  ProcessResult noLibrary = testing::RunProcess(
+      {StageDir() + "/bin/lumora", "diff", base, base, "--install-dir", bare},
+      {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")}, {"HOME", dir.Path()},
+       {"XDG_CONFIG_HOME", dir.File("config")}});
+  EXPECT_EQ(noLibrary.exitCode, 2);
+  EXPECT_EQ(noLibrary.out, "");
+  EXPECT_NE(noLibrary.err.find("Error P007"), std::string::npos) << noLibrary.err;
+
   ProcessResult help = Lumora({"diff", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.out.rfind("usage: lumora diff A.lmx B.lmx [--port N]\n", 0), 0u) << help.out;
