@@ -21,6 +21,7 @@
 
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
+#include "app/panel_status_dlg.h"
 #include "app/simulated_panel.h"
 #include "app/simulated_panel_wnd.h"
 #include "shell/version_loader.h"
@@ -235,6 +236,23 @@ class SimulatedPanelTest : public GuiTestBase {
     QVERIFY(window->DisplayText().contains("|TEMP "));
     window->MessageNumber()->setValue(4);  // a number the project leaves out
     QTRY_VERIFY2(window->DisplayText().contains("|(empty)"), qPrintable(window->DisplayText()));
+
+    // Information and Clear go to the simulated panel too; the window follows the cleared memory.
+    QString model;
+    OnNextDialog<CPanelStatusDlg>([&model](CPanelStatusDlg* dialog) {
+      model = dialog->findChild<QLabel*>("modelText")->text();
+      dialog->accept();
+    });
+    gRecorder.Clear();
+    view->OnInformation();
+    QCOMPARE(model, QString("QM210"));
+    QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
+    window->MessageNumber()->setValue(3);
+    QTRY_VERIFY(window->DisplayText().contains("|TEMP "));
+    view->OnClearMemory();  // "Do you want to continue?" Yes
+    QVERIFY2(gRecorder.Texts().contains("Panel(s) memory cleared"), qPrintable(gRecorder.Texts().join("|")));
+    QTRY_VERIFY2(!window->DisplayText().contains("|TEMP "), qPrintable(window->DisplayText()));
+    QCOMPARE(simulated.ProcessId(), pid);
 
     App()->SimulatedPanel().Stop();
     QVERIFY(SimulatorEnded(pid));
