@@ -17,6 +17,7 @@
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
+#include "app/simulated_panel.h"
 #include "editors/modal_run.h"
 #include "app/serial_ports.h"
 #include "model/project.h"
@@ -130,9 +131,12 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   ports_ = new QComboBox(this);
   ports_->setObjectName("portList");
   ports_->setProperty("controlId", 1039);
-  QString stored = CLumoraApp::Instance() ? FromPath(CLumoraApp::Instance()->PortName()) : QString();
+  CLumoraApp* app = CLumoraApp::Instance();
+  bool simulated = app && app->SimulatedPanel().Running();
+  QString stored = app && !simulated ? FromPath(app->PortName()) : QString();
   ports_->addItems(PortChoices(stored));
-  int selected = ports_->findText(stored);
+  if (app) ports_->addItem(kSimulatedPanelText);
+  int selected = ports_->findText(simulated ? QString(kSimulatedPanelText) : stored);
   if (selected >= 0) ports_->setCurrentIndex(selected);
 
   start_ = new QPushButton("&Start", this);
@@ -197,8 +201,18 @@ void CCommProgDlg::OnStart() {
   context_.directConnection = direct_->isChecked();
   if (context_.selectedTarget > 4) context_.directConnection = false;
   std::string port = ToPath(ports_->currentText());
-  // The choice is remembered where it can be; a transfer does not depend on it.
-  if (CLumoraApp* app = CLumoraApp::Instance()) app->StorePort(port);
+  CLumoraApp* app = CLumoraApp::Instance();
+  if (app && ports_->currentText() == kSimulatedPanelText) {
+    QString error;
+    if (!app->SimulatedPanel().Start(context_.project, &error)) {
+      ShowMessageBox(this, error, "Simulated Panel", MessageIcon::Error);
+      return;
+    }
+    port = ToPath(app->SimulatedPanel().Path());
+  } else if (app) {
+    // The choice is remembered where it can be; a transfer does not depend on it.
+    app->StorePort(port);
+  }
   context_.portName = port;
   ports_->setEnabled(false);
   start_->setEnabled(false);

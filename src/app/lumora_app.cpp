@@ -11,6 +11,7 @@
 #include "app/main_frame.h"
 #include "editors/modal_run.h"
 #include "app/pictures.h"
+#include "app/simulated_panel.h"
 #include "link/link_speed.h"
 #include "model/project_file.h"
 #include "plc/install_dir.h"
@@ -72,10 +73,13 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
   ParseCommandLine();
   machine_ = std::make_unique<MachineSettings>();
   InstallPlatformSettings(installDirOption_, *machine_);
+  simulatedPanel_ = new CSimulatedPanel(this);
+  connect(this, &QCoreApplication::aboutToQuit, simulatedPanel_, &CSimulatedPanel::Stop);
 }
 
 CLumoraApp::~CLumoraApp() {
   delete mainFrame_.data();
+  simulatedPanel_->Stop();
   (void)discovery_.Wait();
   // Messages the discovery kept after the last event loop are not shown any more.
   removePostedEvents(this);
@@ -118,10 +122,12 @@ bool CLumoraApp::InitInstance() {
 }
 
 std::string CLumoraApp::PortName() const {
+  if (simulatedPanel_->Running()) return ToPath(simulatedPanel_->Path());
   return ConfiguredPort(*machine_);
 }
 
 bool CLumoraApp::StorePort(const std::string& port) {
+  simulatedPanel_->Stop();
   return StoreConfiguredPort(*machine_, port);
 }
 

@@ -16,6 +16,7 @@
 namespace lumora::gui {
 
 class CMainFrame;
+class CSimulatedPanel;
 
 // What the discovery thread has to say. It never waits for the user-interface thread (which may be
 // joining it): the messages are kept and shown on the user-interface thread, as soon as its event loop
@@ -79,11 +80,14 @@ class CLumoraApp : public QApplication {
   const PlcCatalogue& WaitForDiscovery() { return plc_.Wait(); }
   CMainFrame* MainFrame();
 
-  // The configured serial port: the per-user choice when the machine-wide value cannot be written,
-  // else the machine-wide "Port".
+  // The configured serial port: the simulated panel's while it is in use, else the per-user choice when
+  // the machine-wide value cannot be written, else the machine-wide "Port".
   std::string PortName() const;
-  // Stores the port choice; false when nothing could be stored.
+  // Stores the port choice, which ends the use of the simulated panel; false when nothing could be
+  // stored.
   bool StorePort(const std::string& port);
+  // Port > "Simulated Panel": runs until another port is chosen or the program ends.
+  CSimulatedPanel& SimulatedPanel() { return *simulatedPanel_; }
 
   QString newProjectPath;
   // A project to open once the welcome screen is up (--open FILE).
@@ -105,6 +109,7 @@ class CLumoraApp : public QApplication {
   DiscoveringPlcEnvironment plc_{discovery_, discoveryMessages_, ui_};
   QPointer<CMainFrame> mainFrame_;
   std::string installDirOption_;
+  CSimulatedPanel* simulatedPanel_;
 };
 
 }  // namespace lumora::gui

@@ -28,6 +28,8 @@
 #include "app/pictures.h"
 #include "app/report_printing.h"
 #include "app/serial_ports.h"
+#include "app/simulated_panel.h"
+#include "app/simulated_panel_wnd.h"
 #include "app/view_address_dlg.h"
 #include "app/welcome.h"
 #include "editors/editor_launcher.h"
@@ -148,6 +150,18 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
     label->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(label);
   }
+  simulatedIndicator_ = new QLabel(this);
+  simulatedIndicator_->setObjectName("simulatedPanelIndicator");
+  bar->insertPermanentWidget(0, simulatedIndicator_);
+  auto showSimulated = [this] {
+    CSimulatedPanel& simulated = app_.SimulatedPanel();
+    simulatedIndicator_->setText(simulated.Running()
+                                     ? "Simulated panel in use: " + simulated.Description()
+                                     : QString());
+    simulatedIndicator_->setVisible(simulated.Running());
+  };
+  connect(&app_.SimulatedPanel(), &CSimulatedPanel::changed, simulatedIndicator_, showSimulated);
+  showSimulated();
 }
 
 CMainFrame::~CMainFrame() {
@@ -306,7 +320,8 @@ void CMainFrame::FillRecentFiles() {
 
 void CMainFrame::FillPortMenu() {
   portMenu_->clear();
-  QString stored = FromPath(app_.PortName());
+  // While the simulated panel is in use, no serial port is the chosen one.
+  QString stored = app_.SimulatedPanel().Running() ? QString() : FromPath(app_.PortName());
   for (int n = 1; n <= 4; ++n) {
     QAction* action = portMenu_->addAction(QString("COM&%1").arg(n));
     action->setObjectName(QString("actionCOM%1").arg(n));
@@ -326,6 +341,10 @@ void CMainFrame::FillPortMenu() {
     connect(action, &QAction::triggered, this, [this, path] { OnPortChosen(path); });
   }
   portMenu_->addSeparator();
+  QAction* simulated = portMenu_->addAction("&Simulated Panel", this, &CMainFrame::OnSimulatedPanel);
+  simulated->setObjectName("actionSimulatedPanel");
+  simulated->setCheckable(true);
+  simulated->setChecked(app_.SimulatedPanel().Running());
   QAction* other = portMenu_->addAction(
       stored.startsWith('/') && !std::any_of(devices.begin(), devices.end(),
                                              [&](const SerialDevice& d) { return d.path == stored; })
@@ -339,8 +358,27 @@ void CMainFrame::OnPortChosen(const QString& port) {
   app_.StorePort(ToPath(port));
 }
 
+CSimulatedPanelWnd* CMainFrame::SimulatedPanelWindow() const {
+  return simulatedPanelWnd_.data();
+}
+
+void CMainFrame::OnSimulatedPanel() {
+  CLumoraView* view = ActiveView();
+  QString error;
+  if (!app_.SimulatedPanel().Start(view ? &view->Document()->Project() : nullptr, &error)) {
+    ShowMessageBox(this, error, "Simulated Panel", MessageIcon::Error);
+    return;
+  }
+  if (!simulatedPanelWnd_) {
+    simulatedPanelWnd_ = new CSimulatedPanelWnd(app_.SimulatedPanel(), this);
+    simulatedPanelWnd_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  simulatedPanelWnd_->show();
+  simulatedPanelWnd_->raise();
+}
+
 void CMainFrame::OnOtherPort() {
-  QString stored = FromPath(app_.PortName());
+  QString stored = app_.SimulatedPanel().Running() ? QString() : FromPath(app_.PortName());
   QInputDialog input(this);
   input.setWindowTitle("Serial port");
   input.setLabelText("Device path of the serial port (for example /dev/ttyUSB0):");

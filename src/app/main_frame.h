@@ -18,6 +18,7 @@ namespace lumora::gui {
 class CLumoraApp;
 class CLumoraDoc;
 class CLumoraView;
+class CSimulatedPanelWnd;
 class CWelcomeFrame;
 
 class CChildFrame : public QMdiSubWindow {
@@ -75,10 +76,14 @@ class CMainFrame : public QMainWindow {
   void SavePlacement();
   void UpdateMenus();
   QMenu* PortMenu() const { return portMenu_; }
+  // The "Simulated Panel" window, once it was opened.
+  CSimulatedPanelWnd* SimulatedPanelWindow() const;
 
  public slots:
   void OnPortChosen(const QString& port);
   void OnOtherPort();
+  // Port > "Simulated Panel": the simulator for the active project becomes the port; its window opens.
+  void OnSimulatedPanel();
   void OnHelpTopics();
 
  protected:
@@ -106,6 +111,8 @@ class CMainFrame : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QLabel* capsIndicator_ = nullptr;
+  QLabel* simulatedIndicator_ = nullptr;
+  QPointer<CSimulatedPanelWnd> simulatedPanelWnd_;
   bool maximized_ = false;
   QRect normalRect_{125, 47, 600, 414};
   int multiPanel_ = 0;

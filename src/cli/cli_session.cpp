@@ -41,6 +41,7 @@ const std::vector<CommandSpec>& Commands() {
       {"check", "load a project and check its PLC addresses", {"FILE.lmx"}, {}, {}},
       {"save-as", "write a project in the current format", {"IN.lmx", "OUT.lmx"}, {}, {}},
       {"show", "list panels, messages and addresses", {"FILE.lmx"}, {}, {}},
+      {"diff", "list the differences of two project files", {"A.lmx", "B.lmx"}, {}, {}},
       {"write", "write a project to the panel(s)", {"FILE.lmx"}, {"--target"}, {"--direct"}},
       {"read", "read the project from the panel(s)", {"OUT.lmx"}, {}, {}},
       {"verify", "compare the panel(s) with a project", {"FILE.lmx"}, {}, {"--diff"}},

@@ -1,27 +1,80 @@
-// lumora check | save-as | show
+// lumora check | save-as | show | diff
 
 #include <cstdio>
 
 #include "cli/cli_session.h"
 #include "model/editing_rules.h"
 #include "model/project.h"
+#include "model/project_compare.h"
 #include "model/project_file.h"
 #include "model/project_summary.h"
+#include "plc/address_conversion.h"
+#include "plc/plc_manager.h"
 #include "transfer/operations.h"
 
 namespace lumora::cli {
 
+namespace {
+
+// diff: 0 the same, 1 different, 2 when a file cannot be compared at all (so that 1 always means
+// "different", as with diff(1)).
+int Diff(Session& session) {
+  const Arguments& args = session.Args();
+  TQMProject first;
+  TQMProject second;
+  for (auto [path, project] : {std::pair{&args.positional[0], &first}, {&args.positional[1], &second}}) {
+    if (!session.OpenProject(*path, *project)) return kExitUsage;
+    // A file holds an address as its text; its PLC library encodes it, and the encodings are compared.
+    if (!project->ReloadPlcLibrary(project->plcSettings.libraryName)) {
+      std::fprintf(stderr, "%s: %s\n", path->c_str(), kP005Text);
+      return kExitUsage;
+    }
+    TQMPlcManager manager(project->plcLibrary.get(), session.Ui());
+    RevalidateAddresses(*project, manager);
+  }
+  std::vector<std::string> lines;
+  std::string portText = args.Value("--port");
+  if (portText.empty()) {
+    lines = DescribeDifferences(first, second, {"only in the first", "only in the second"});
+  } else {
+    if (portText.size() != 1 || portText[0] < '1' || portText[0] > '5') {
+      std::fprintf(stderr, "lumora: --port takes a port number 1 to 5\n");
+      return kExitUsage;
+    }
+    int port = portText[0] - '0';
+    const TQMPanel* a = first.FindPanel(port);
+    const TQMPanel* b = second.FindPanel(port);
+    if (!a && !b) {
+      std::fprintf(stderr, "lumora: neither project has a panel on port %d\n", port);
+      return kExitUsage;
+    }
+    if (a && b) {
+      lines = DescribePanelDifferences(*a, *b);
+    } else {
+      const TQMPanel& only = a ? *a : *b;
+      lines.push_back("Port " + std::to_string(port) + " (" + only.ModelText() + "): only in the " +
+                      (a ? "first" : "second"));
+    }
+  }
+  for (const std::string& line : lines)
+    std::printf("%s\n", PrintableText(line).c_str());
+  return lines.empty() ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
 bool IsFileCommand(const std::string& command) {
-  return command == "check" || command == "save-as" || command == "show";
+  return command == "check" || command == "save-as" || command == "show" || command == "diff";
 }
 
 int RunFileCommand(Session& session) {
   const Arguments& args = session.Args();
-  size_t wanted = args.command == "save-as" ? 2 : 1;
+  size_t wanted = args.command == "save-as" || args.command == "diff" ? 2 : 1;
   if (args.positional.size() != wanted) {
     PrintUsage(args.command);
     return kExitUsage;
   }
+  if (args.command == "diff") return Diff(session);
   TQMProject project;
   if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
 

@@ -36,6 +36,14 @@ void PrintUsage(const std::string& command) {
         "usage: lumora show FILE.lmx\n\n"
         "Lists the panels, their messages and every PLC address with its access.\n\n%s",
         global);
+  } else if (command == "diff") {
+    std::printf(
+        "usage: lumora diff A.lmx B.lmx [--port N]\n\n"
+        "Lists what differs between two project files, one line per difference, A's value first:\n"
+        "  Port 1 (QM210), message 3, text: \"OLD\" / \"NEW\"\n"
+        "Messages are matched by number. --port N compares only the panels on multiplexer port N.\n"
+        "Exit status: 0 the same, 1 different, 2 usage error or a file that cannot be read.\n\n%s",
+        global);
   } else if (command == "write") {
     std::printf(
         "usage: lumora write FILE.lmx [--target panel1..panel5|multiplexer|project] [--direct]\n\n"
@@ -107,6 +115,7 @@ void PrintUsage(const std::string& command) {
         "  check FILE.lmx           load a project and check its PLC addresses\n"
         "  save-as IN.lmx OUT.lmx   write a project in the current format\n"
         "  show FILE.lmx            list panels, messages and addresses\n"
+        "  diff A.lmx B.lmx         list the differences of two project files\n"
         "  write FILE.lmx           write a project to the panel(s)\n"
         "  read OUT.lmx             read the project from the panel(s)\n"
         "  verify FILE.lmx          compare the panel(s) with a project\n"

@@ -42,7 +42,8 @@ std::string Trim(const std::string& text) {
 // collects every difference. Either way `Same()` tells the outcome.
 class Walker {
  public:
-  explicit Walker(std::vector<std::string>* lines) : lines_(lines) {}
+  explicit Walker(std::vector<std::string>* lines, DifferenceSides sides = {})
+      : lines_(lines), sides_(std::move(sides)) {}
 
   bool Same() const { return same_; }
   bool Done() const { return !same_ && !lines_; }
@@ -98,6 +99,7 @@ class Walker {
 
  private:
   std::vector<std::string>* lines_;
+  DifferenceSides sides_;
   bool same_ = true;
 };
 
@@ -206,7 +208,7 @@ void Walker::Project(const TQMProject& a, const TQMProject& b) {
     if (Done()) return;
     const TQMPanel* counterpart = nthOnPort(b, panel->port, seenInA[panel->port]++);
     if (!counterpart) {
-      Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not in the panel");
+      Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): " + sides_.onlyInFirst);
       continue;
     }
     Panel(*panel, *counterpart);
@@ -215,16 +217,24 @@ void Walker::Project(const TQMProject& a, const TQMProject& b) {
   for (const auto& panel : b.panels) {
     if (Done()) return;
     if (!nthOnPort(a, panel->port, seenInB[panel->port]++))
-      Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): not on the PC");
+      Differs("Port " + std::to_string(panel->port) + " (" + panel->ModelText() + "): " + sides_.onlyInSecond);
   }
 }
 
 }  // namespace
 
-std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMProject& inPanel) {
+std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMProject& inPanel,
+                                             const DifferenceSides& sides) {
+  std::vector<std::string> lines;
+  Walker walker(&lines, sides);
+  walker.Project(onPc, inPanel);
+  return lines;
+}
+
+std::vector<std::string> DescribePanelDifferences(const TQMPanel& a, const TQMPanel& b) {
   std::vector<std::string> lines;
   Walker walker(&lines);
-  walker.Project(onPc, inPanel);
+  walker.Panel(a, b);
   return lines;
 }
 

@@ -11,10 +11,20 @@ class TQMMessage;
 class TQMPanel;
 class TQMProject;
 
+// How a line names a panel that only one of the two projects has. The defaults are verify's, which compares
+// the project on the PC with the one read from the panel.
+struct DifferenceSides {
+  std::string onlyInFirst = "not in the panel";
+  std::string onlyInSecond = "not on the PC";
+};
+
 // Lines such as "Port 1 (QM210), message 3: text \"A\" / \"B\"" naming what differs, the first project's
 // value first. Messages are matched by kind (PLC or local) and number, so one missing message does not
 // make every later one differ.
-std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMProject& inPanel);
+std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMProject& inPanel,
+                                             const DifferenceSides& sides = {});
+// The same lines for two panels alone.
+std::vector<std::string> DescribePanelDifferences(const TQMPanel& a, const TQMPanel& b);
 
 bool ProjectsEqual(const TQMProject& a, const TQMProject& b);
 bool PanelsEqual(const TQMPanel& a, const TQMPanel& b);

@@ -19,8 +19,14 @@ void AddressLine(std::ostringstream& out, const std::string& label, const TQMTag
 // The display form, with bytes a terminal cannot show written as \xNN: every message is listed whole,
 // whatever bytes it holds.
 std::string ShownText(const std::string& text) {
+  return PrintableText(MessageDisplayText(text));
+}
+
+}  // namespace
+
+std::string PrintableText(std::string_view text) {
   std::string shown;
-  for (unsigned char byte : MessageDisplayText(text)) {
+  for (unsigned char byte : text) {
     if (byte >= 0x20 && byte < 0x7F) {
       shown += static_cast<char>(byte);
     } else {
@@ -32,8 +38,6 @@ std::string ShownText(const std::string& text) {
   }
   return shown;
 }
-
-}  // namespace
 
 std::string SummarizeProject(const TQMProject& project) {
   std::ostringstream out;

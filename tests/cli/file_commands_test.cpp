@@ -4,8 +4,12 @@
 #include <filesystem>
 #include <map>
 
+#include "model/project.h"
+#include "model/project_file.h"
 #include "support/install_tree.h"
+#include "support/recording_interaction.h"
 #include "support/run_process.h"
+#include "support/sample_projects.h"
 #include "support/temp_dir.h"
 
 namespace lumora {
@@ -335,6 +339,147 @@ TEST_F(FileCommandsTest, RelativeInstallDirIsMadeAbsolute) {
   ProcessResult configured = testing::RunProcess({lumora, "check", project}, environment, dir.File("inst"));
   EXPECT_EQ(configured.exitCode, 0) << configured.err;
   EXPECT_EQ(configured.err, "");
+}
+
+// Pairs of real project files that differ in one thing each, against the multiplexer sample.
+class DiffCommandTest : public FileCommandsTest {
+ protected:
+  TQMProject Sample() { return testing::MakeMultiplexerProject({&ui, nullptr}); }
+  std::string Save(TQMProject project, const std::string& name) {
+    std::string path = dir.File(name);
+    std::string error;
+    EXPECT_TRUE(SaveProjectFile(project, path, &error)) << error;
+    return path;
+  }
+  testing::RecordingInteraction ui;
+};
+
+TEST_F(DiffCommandTest, EqualProjectsPrintNothing) {
+  std::string a = Save(Sample(), "a.lmx");
+  std::string b = Save(Sample(), "b.lmx");
+  ProcessResult result = Lumora({"diff", a, b});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(Lumora({"diff", Demo(), Demo()}).exitCode, 0);
+}
+
+TEST_F(DiffCommandTest, OneLinePerDifferenceFirstFilesValueFirst) {
+  std::string base = Save(Sample(), "base.lmx");
+
+  TQMProject text = Sample();
+  text.FindPanel(2)->messages[0].text.replace(0, 8, "VACUUM  ");
+  ProcessResult result = Lumora({"diff", base, Save(text, "text.lmx")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(result.out, "Port 2 (QM210), message 1, text: \"PRESSURE 1111\" / \"VACUUM   1111\"\n");
+  EXPECT_EQ(result.err, "");
+
+  TQMProject address = Sample();
+  testing::SetTarvoAddress(address.FindPanel(2)->messages[0].data1, "V101");
+  result = Lumora({"diff", base, Save(address, "address.lmx")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(result.out,
+            "Port 2 (QM210), message 1, data 1: V100 [BCD/Int 16, 01000040] / V101 [BCD/Int 16, 01000041]\n");
+
+  // A panel of another type is one line: nothing else of the two panels compares.
+  TQMProject type = Sample();
+  type.FindPanel(5)->panelType = kPanelQM410;
+  type.multiplexer.portType[4] = kPanelQM410;
+  result = Lumora({"diff", base, Save(type, "type.lmx")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(result.out, "Port 5 (QMSV), panel type: QMSV / QM410\n");
+
+  TQMProject plc = Sample();
+  plc.plcSettings.plcAttributes.back() = 4;
+  result = Lumora({"diff", base, Save(plc, "plc.lmx")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  ASSERT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1) << result.out;
+  EXPECT_EQ(result.out.rfind("PLC, attributes: ", 0), 0u) << result.out;
+  EXPECT_NE(result.out.find("0A03 / "), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("0A04\n"), std::string::npos) << result.out;
+
+  // Each file's own value on its side; several differences give several lines.
+  result = Lumora({"diff", dir.File("text.lmx"), dir.File("plc.lmx")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 2) << result.out;
+  EXPECT_NE(result.out.find("0A03 / "), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("message 1, text: \"VACUUM   1111\" / \"PRESSURE 1111\"\n"), std::string::npos);
+}
+
+TEST_F(DiffCommandTest, MessagesAndPanelsOnOneSideOnly) {
+  std::string base = Save(Sample(), "base.lmx");
+  TQMProject fewer = Sample();
+  fewer.FindPanel(2)->messages.erase(fewer.FindPanel(2)->messages.begin());
+  fewer.multiplexer.selectedPort = 5;
+  fewer.RemoveSelectedPanel();
+  fewer.multiplexer.portType[4] = 0;
+  fewer.multiplexer.selectedPort = 2;
+  ProcessResult result = Lumora({"diff", base, Save(fewer, "fewer.lmx")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_NE(result.out.find("Port 2 (QM210), message 1: only in the first\n"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("Port 5 (QMSV): only in the first\n"), std::string::npos) << result.out;
+  // The local message 256 still pairs with its counterpart.
+  EXPECT_EQ(result.out.find("local message"), std::string::npos) << result.out;
+
+  // --port N compares only the panels on that port.
+  result = Lumora({"diff", base, dir.File("fewer.lmx"), "--port", "5"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "Port 5 (QMSV): only in the first\n");
+  result = Lumora({"diff", dir.File("fewer.lmx"), base, "--port", "2"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "Port 2 (QM210), message 1: only in the second\n");
+  TQMProject text = Sample();
+  text.FindPanel(2)->messages[0].text.replace(0, 8, "VACUUM  ");
+  EXPECT_EQ(Lumora({"diff", base, Save(text, "text.lmx"), "--port", "5"}).exitCode, 0);
+}
+
+TEST_F(DiffCommandTest, BytesATerminalCannotShowStayOnTheirLine) {
+  std::string base = Save(Sample(), "base.lmx");
+  TQMProject bell = Sample();
+  bell.FindPanel(2)->messages[1].text = "ME\aNU";
+  ProcessResult result = Lumora({"diff", base, Save(bell, "bell.lmx")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(result.out, "Port 2 (QM210), local message 256, text: \"MENU\" / \"ME\\x07NU\"\n");
+}
+
+TEST_F(DiffCommandTest, UsageErrorsAndFilesThatCannotBeRead) {
+  std::string base = Save(Sample(), "base.lmx");
+  EXPECT_EQ(Lumora({"diff", base}).exitCode, 2);
+  EXPECT_EQ(Lumora({"diff", base, base, base}).exitCode, 2);
+
+  ProcessResult missing = Lumora({"diff", base, dir.File("missing.lmx")});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("Error Z002"), std::string::npos) << missing.err;
+  ProcessResult folder = Lumora({"diff", dir.Path(), base});
+  EXPECT_EQ(folder.exitCode, 2);
+  EXPECT_NE(folder.err.find("Error Z002"), std::string::npos) << folder.err;
+  ProcessResult garbage = Lumora({"diff", base, dir.Write("garbage.lmx", "not a project\r\n")});
+  EXPECT_EQ(garbage.exitCode, 2);
+  EXPECT_NE(garbage.err.find("Error Z002"), std::string::npos) << garbage.err;
+
+  ProcessResult badPort = Lumora({"diff", base, base, "--port", "9"});
+  EXPECT_EQ(badPort.exitCode, 2);
+  EXPECT_EQ(badPort.err, "lumora: --port takes a port number 1 to 5\n");
+  ProcessResult noPanel = Lumora({"diff", base, base, "--port", "3"});
+  EXPECT_EQ(noPanel.exitCode, 2);
+  EXPECT_EQ(noPanel.err, "lumora: neither project has a panel on port 3\n");
+
+  // Without the project's PLC library the file does not load (P007, Z002), nor compare.
+  std::string bare = dir.File("bare");
+  testing::LinkStageInto(bare, false);
+  ProcessResult noLibrary = testing::RunProcess(
+      {StageDir() + "/bin/lumora", "diff", base, base, "--install-dir", bare},
+      {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")}, {"HOME", dir.Path()},
+       {"XDG_CONFIG_HOME", dir.File("config")}});
+  EXPECT_EQ(noLibrary.exitCode, 2);
+  EXPECT_EQ(noLibrary.out, "");
+  EXPECT_NE(noLibrary.err.find("Error P007"), std::string::npos) << noLibrary.err;
+
+  ProcessResult help = Lumora({"diff", "--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.out.rfind("usage: lumora diff A.lmx B.lmx [--port N]\n", 0), 0u) << help.out;
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <fstream>
 #include <optional>
+#include <thread>
 
 #include "link/commands.h"
 #include "link/link_speed.h"
@@ -336,6 +341,38 @@ TEST_F(SimulatorTest, LinkAndUsage) {
   EXPECT_EQ(testing::RunProcess({program, "--panel", "QM999"}).exitCode, 2);
   EXPECT_EQ(testing::RunProcess({program, "--mux", "7:QM210"}).exitCode, 2);
   EXPECT_EQ(testing::RunProcess({program, "--help"}).exitCode, 0);
+}
+
+// A simulator never outlives the process that started it, even one that is killed.
+TEST_F(SimulatorTest, EndsWithAParentThatIsKilled) {
+  int report[2];
+  ASSERT_EQ(::pipe(report), 0);
+  pid_t parent = ::fork();
+  if (parent == 0) {
+    SimulatorProcess sim(testing::StageDir() + "/bin/lumora-panel-sim", {"--panel", "QM210"});
+    pid_t pid = sim.Path().empty() ? -1 : sim.Pid();
+    (void)!::write(report[1], &pid, sizeof pid);
+    ::kill(::getpid(), SIGKILL);
+  }
+  ::close(report[1]);
+  pid_t sim = -1;
+  ASSERT_EQ(::read(report[0], &sim, sizeof sim), static_cast<ssize_t>(sizeof sim));
+  ::close(report[0]);
+  int status = 0;
+  ::waitpid(parent, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  ASSERT_GT(sim, 0);
+  // Ended: gone, or a zombie its new parent has not reaped yet. The limit guards against hanging only.
+  auto ended = [sim] {
+    std::string stat = TempDir::Read("/proc/" + std::to_string(sim) + "/stat");
+    if (stat.find("lumora-panel") == std::string::npos) return true;
+    size_t close = stat.rfind(')');
+    return close + 2 < stat.size() && stat[close + 2] == 'Z';
+  };
+  auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!ended() && std::chrono::steady_clock::now() < giveUp)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(ended());
 }
 
 }  // namespace
