@@ -52,7 +52,7 @@ QVariant CSetPointTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CSetPointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeadings[section]);
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return QString::fromLatin1(kHeadings[section]);
   return {};
 }
 

@@ -92,7 +92,11 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   model_ = new CSetPointTableModel(list_, this);
   ui_->messageList->setModel(model_);
   ui_->messageList->installEventFilter(this);
-  ui_->messageList->horizontalHeader()->setStretchLastSection(false);
+  // Headings wrap onto two lines so the narrow default columns still show them whole.
+  QHeaderView* header = ui_->messageList->horizontalHeader();
+  header->setDefaultAlignment(Qt::AlignCenter | Qt::TextWordWrap);
+  header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
+  header->setStretchLastSection(true);
   UserSettings settings;
   for (int column = 0; column < CSetPointTableModel::kColumnCount; ++column)
     ui_->messageList->setColumnWidth(column, settings.SetPointColumnWidth(column));
