@@ -94,7 +94,7 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   ui_->messageList->installEventFilter(this);
   // Headings wrap onto two lines so the narrow default columns still show them whole.
   QHeaderView* header = ui_->messageList->horizontalHeader();
-  header->setDefaultAlignment(Qt::AlignCenter | Qt::TextWordWrap);
+  header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
   header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
   header->setStretchLastSection(true);
   UserSettings settings;
