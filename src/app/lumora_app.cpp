@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 
 #include <QIcon>
 #include "app/lumora_doc.h"
@@ -97,6 +98,8 @@ void CLumoraApp::ParseCommandLine() {
       installDirOption_ = ToPath(args[++i]);
     } else if (args[i] == "--open" && i + 1 < args.size()) {
       openAtStart = args[++i];
+    } else if (args[i] == "--quit-after-start") {
+      quitAfterStart = true;
     }
   }
 }
@@ -112,6 +115,14 @@ bool CLumoraApp::InitInstance() {
     QString path = openAtStart;
     QTimer::singleShot(0, this, [this, path] {
       if (mainFrame_) mainFrame_->OpenDocumentFile(path);
+    });
+  }
+  if (quitAfterStart) {
+    // Queued behind the open: a message box that the open shows is ended by quit() as well.
+    QTimer::singleShot(0, this, [this] {
+      std::printf("%s\n", mainFrame_ ? qPrintable(mainFrame_->windowTitle()) : "");
+      std::fflush(stdout);
+      quit();
     });
   }
   return true;
