@@ -33,7 +33,7 @@ screenshots: build
 docs-sample: build
 	./scripts/docs-sample.sh build
 
-package: build
+package: screenshots
 	$(CMAKE) --build build --target package
 
 clean:

@@ -1,0 +1,12 @@
+# Copies the manual's pages and the screenshots into the help folder; unchanged files are left alone.
+file(MAKE_DIRECTORY ${HELP_DIR}/images)
+file(GLOB pages ${PAGES}/*.html ${PAGES}/*.css)
+foreach(page ${pages})
+  get_filename_component(name ${page} NAME)
+  file(COPY_FILE ${page} ${HELP_DIR}/${name} ONLY_IF_DIFFERENT)
+endforeach()
+file(GLOB pictures ${SCREENSHOTS}/*.png)
+foreach(picture ${pictures})
+  get_filename_component(name ${picture} NAME)
+  file(COPY_FILE ${picture} ${HELP_DIR}/images/${name} ONLY_IF_DIFFERENT)
+endforeach()
