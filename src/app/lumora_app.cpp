@@ -8,8 +8,10 @@
 #include <cstdio>
 
 #include <QIcon>
+#include "app/help_window.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
+#include "editors/help_topics.h"
 #include "editors/modal_run.h"
 #include "app/pictures.h"
 #include "link/link_speed.h"
@@ -76,6 +78,8 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CLumoraApp::~CLumoraApp() {
+  SetHelpViewer(nullptr);
+  delete CHelpWindow::Instance();
   delete mainFrame_.data();
   (void)discovery_.Wait();
   // Messages the discovery kept after the last event loop are not shown any more.
@@ -106,6 +110,7 @@ void CLumoraApp::ParseCommandLine() {
 
 bool CLumoraApp::InitInstance() {
   SetLinkSpeed(9600);
+  SetHelpViewer([](const QString& topic) { return CHelpWindow::ShowTopic(topic); });
   discovery_.Start(discoveryMessages_);
   mainFrame_ = new CMainFrame(*this);
   if (!mainFrame_) return false;

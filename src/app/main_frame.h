@@ -80,6 +80,7 @@ class CMainFrame : public QMainWindow {
   void OnPortChosen(const QString& port);
   void OnOtherPort();
   void OnHelpTopics();
+  void OnContextHelp();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

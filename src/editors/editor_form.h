@@ -18,7 +18,8 @@ QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field);
 QString AccessibleText(const QString& caption);
 // The four value types with their codes as item data.
 void FillValueTypes(QComboBox* combo);
-// Help comes with the user's manual; until then the buttons stay in place, greyed, and say so.
+// For a dialog without a page in the manual: the button stays in place, greyed, and says so. Dialogs with
+// a page use ConnectHelpButton (editors/help_topics.h).
 void DisableHelpButton(QAbstractButton* button);
 inline constexpr const char* kHelpLaterText = "The user's manual comes with a later version.";
 

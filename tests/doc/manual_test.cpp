@@ -202,12 +202,16 @@ TEST(ManualTest, EveryPictureIsOneThatTheScreenshotRunTakes) {
   EXPECT_GT(pictures, 10);
 }
 
+// Both in the contents page and in the help window's table of contents.
 TEST(ManualTest, EveryPageIsInTheContents) {
   std::string contents = Page("index.html");
+  std::string project = Page("lumora.qhp");
   for (const std::string& name : Pages()) {
     if (name != "index.html") {
       EXPECT_NE(contents.find("href=\"" + name + "\""), std::string::npos) << name;
     }
+    EXPECT_NE(project.find("<section title=\""), std::string::npos);
+    EXPECT_NE(project.find("ref=\"" + name + "\""), std::string::npos) << name << " is not in lumora.qhp";
   }
 }
 

@@ -32,7 +32,7 @@ deb="$work/out/lumora-write-utility_1.0_${arch}.deb"
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0 ] || fail "version"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6core6 libc6; do
+for library in libqt6widgets6 libqt6core6 libqt6help6 libqt6sql6-sqlite libc6; do
   grep -q "$library" <<< "$depends" || fail "Depends lacks $library"
 done
 dpkg-deb -e "$deb" "$work/control"
@@ -47,6 +47,7 @@ opt="$root/opt/lumora-utility"
 for file in bin/lumora bin/lumora-write-utility bin/lumora-panel-sim RevLabel.so CtrlLink.so \
     dll/TDL205.so dll/TDL405.so dll/MODRTU.so dll/PLANRUN.so dll/TDL205.html \
     driver/TDL205.plx driver/multiplexer.plx Firmware/QM210B3.hex Project/demo-qm210.lmx Project/demo-multiplexer.lmx \
+    help/index.html help/troubleshooting.html help/lumora.qch \
     ; do
   [ -e "$opt/$file" ] || fail "missing /opt/lumora-utility/$file"
 done
