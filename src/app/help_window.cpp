@@ -126,6 +126,8 @@ CHelpWindow::CHelpWindow(const QString& helpFile) {
   QHelpContentWidget* contents = engine_->contentWidget();
   tabs_->addTab(contents, "&Contents");
   connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::Open);
+  connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents,
+          [contents] { contents->expandToDepth(0); });
 
   auto* indexPage = new QWidget(tabs_);
   auto* lookFor = new QLineEdit(indexPage);

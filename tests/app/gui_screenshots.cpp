@@ -18,6 +18,7 @@
 #include "app/bitmap_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
+#include "app/help_window.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
@@ -26,6 +27,7 @@
 #include "app/panel_status_dlg.h"
 #include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
+#include "editors/help_topics.h"
 #include "editors/led_dlg.h"
 #include "editors/message_dlg.h"
 #include "editors/msg_general_dlg.h"
@@ -71,6 +73,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(out);
   lumora::testing::TempDir home;
   qputenv("XDG_CONFIG_HOME", home.File("config").c_str());
+  qputenv("XDG_CACHE_HOME", home.File("cache").c_str());
   lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "15"});
   std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + lumora::testing::StageDir() +
                                                        "\nPort=" + sim.Path() + "\n");
@@ -177,6 +180,13 @@ int main(int argc, char** argv) {
       messages.LocalTree()->setCurrentItem(root->child(0));
       ok = Save(&messages, out + "/24-message-editor-folder.png") && ok;
     }
+  } else {
+    ok = false;
+  }
+  // The help window at the message editor's page.
+  if (CHelpWindow::ShowTopic(kHelpMessages) && CHelpWindow::Instance()) {
+    CHelpWindow::Instance()->resize(1100, 760);
+    ok = Save(CHelpWindow::Instance(), out + "/25-help.png") && ok;
   } else {
     ok = false;
   }
