@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE ?= cmake
 
-.PHONY: run test deps build build-test bench fuzz screenshots docs-sample clean
+.PHONY: run test deps build build-test bench fuzz screenshots docs-sample package clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -32,6 +32,9 @@ screenshots: build
 
 docs-sample: build
 	./scripts/docs-sample.sh build
+
+package: screenshots
+	$(CMAKE) --build build --target package
 
 clean:
 	rm -rf build build-test build-fuzz

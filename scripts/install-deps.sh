@@ -7,6 +7,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   fonts-liberation poppler-utils xvfb xauth
+  dpkg-dev file lintian appstream desktop-file-utils
+  qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
 )
 
 missing=()

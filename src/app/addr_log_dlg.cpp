@@ -7,6 +7,7 @@
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
+#include "editors/help_topics.h"
 #include "model/file_io.h"
 #include "plc/address_conversion.h"
 #include "ui_addr_log_dlg.h"
@@ -26,10 +27,7 @@ CAddrLogDlg::CAddrLogDlg(const std::vector<std::string>& rows, QWidget* parent)
   // Each column takes a third of the list.
   ui_->logList->header()->setSectionResizeMode(QHeaderView::Stretch);
   connect(ui_->saveButton, &QPushButton::clicked, this, &CAddrLogDlg::OnSaveLog);
-  if (QPushButton* help = ui_->buttons->button(QDialogButtonBox::Help)) {
-    help->setEnabled(false);
-    help->setToolTip("The manual is not available yet");
-  }
+  ConnectHelpButton(ui_->buttons->button(QDialogButtonBox::Help), kHelpConversionLog);
 }
 
 CAddrLogDlg::~CAddrLogDlg() = default;

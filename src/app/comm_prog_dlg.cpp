@@ -20,6 +20,7 @@
 #include "app/simulated_panel.h"
 #include "editors/modal_run.h"
 #include "app/serial_ports.h"
+#include "editors/help_topics.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"
 
@@ -151,7 +152,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   start_->setDefault(true);
   connect(start_, &QPushButton::clicked, this, &CCommProgDlg::OnStart);
   connect(cancel_, &QPushButton::clicked, this, &CCommProgDlg::OnCancel);
-  connect(help_, &QPushButton::clicked, this, &CCommProgDlg::OnHelp);
+  ConnectHelpButton(help_, HelpTopic());
 
   auto* portRow = new QHBoxLayout;
   portRow->addWidget(new QLabel("Port selected:", this));
@@ -264,14 +265,14 @@ void CCommProgDlg::closeEvent(QCloseEvent* event) {
   OnCancel();
 }
 
+const char* CCommProgDlg::HelpTopic() const {
+  bool firmware =
+      context_.operation == kOperationPanelFirmware || context_.operation == kOperationMultiplexerFirmware;
+  return firmware ? kHelpFirmware : kHelpTransfer;
+}
+
 void CCommProgDlg::OnHelp() {
-  ShowMessageBox(
-      this,
-      "Choose the serial port the panel or multiplexer is connected to and press Start.\n\n"
-      "For a system with a multiplexer choose what to write: one panel, the multiplexer alone, or the "
-      "whole project. Tick the box when the chosen panel is connected to the PC directly.\n\n"
-      "Cancel stops the transfer after the current exchange; a cancelled write clears the panel.",
-      "Help", MessageIcon::Information);
+  ShowHelp(HelpTopic());
 }
 
 void CCommProgDlg::CheckLine(int line) {

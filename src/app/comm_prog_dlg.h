@@ -63,6 +63,8 @@ class CCommProgDlg : public QDialog {
   void OnStart();
   void OnCancel();
   void OnHelp();
+  // The manual's page on transfers, or on firmware upgrades.
+  const char* HelpTopic() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

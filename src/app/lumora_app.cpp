@@ -5,10 +5,13 @@
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 
 #include <QIcon>
+#include "app/help_window.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
+#include "editors/help_topics.h"
 #include "editors/modal_run.h"
 #include "app/pictures.h"
 #include "app/simulated_panel.h"
@@ -78,6 +81,8 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CLumoraApp::~CLumoraApp() {
+  SetHelpViewer(nullptr);
+  delete CHelpWindow::Instance();
   delete mainFrame_.data();
   simulatedPanel_->Stop();
   (void)discovery_.Wait();
@@ -101,12 +106,15 @@ void CLumoraApp::ParseCommandLine() {
       installDirOption_ = ToPath(args[++i]);
     } else if (args[i] == "--open" && i + 1 < args.size()) {
       openAtStart = args[++i];
+    } else if (args[i] == "--quit-after-start") {
+      quitAfterStart = true;
     }
   }
 }
 
 bool CLumoraApp::InitInstance() {
   SetLinkSpeed(9600);
+  SetHelpViewer([](const QString& topic) { return CHelpWindow::ShowTopic(topic); });
   discovery_.Start(discoveryMessages_);
   mainFrame_ = new CMainFrame(*this);
   if (!mainFrame_) return false;
@@ -116,6 +124,14 @@ bool CLumoraApp::InitInstance() {
     QString path = openAtStart;
     QTimer::singleShot(0, this, [this, path] {
       if (mainFrame_) mainFrame_->OpenDocumentFile(path);
+    });
+  }
+  if (quitAfterStart) {
+    // Queued behind the open: a message box that the open shows is ended by quit() as well.
+    QTimer::singleShot(0, this, [this] {
+      std::printf("%s\n", mainFrame_ ? qPrintable(mainFrame_->windowTitle()) : "");
+      std::fflush(stdout);
+      quit();
     });
   }
   return true;

@@ -92,6 +92,9 @@ class CLumoraApp : public QApplication {
   QString newProjectPath;
   // A project to open once the welcome screen is up (--open FILE).
   QString openAtStart;
+  // --quit-after-start: a smoke run of an installed tree; prints the main window's title and quits once
+  // start-up (and --open) is done.
+  bool quitAfterStart = false;
 
  public slots:
   void OnFileNew();

@@ -33,6 +33,7 @@
 #include "app/view_address_dlg.h"
 #include "app/welcome.h"
 #include "editors/editor_launcher.h"
+#include "editors/help_topics.h"
 #include "plc/install_dir.h"
 #include "shell/version_loader.h"
 
@@ -278,6 +279,12 @@ void CMainFrame::BuildMenus() {
   helpMenu_ = bar->addMenu("&Help");
   QAction* topics = helpMenu_->addAction("&Help Topics", this, &CMainFrame::OnHelpTopics);
   topics->setShortcut(QKeySequence("F1"));
+  // Shift+F1: the page of the screen in front (welcome screen or project).
+  auto* context = new QAction(this);
+  context->setObjectName("actionContextHelp");
+  context->setShortcut(QKeySequence("Shift+F1"));
+  connect(context, &QAction::triggered, this, &CMainFrame::OnContextHelp);
+  addAction(context);
   helpMenu_->addSeparator();
   helpMenu_->addAction("&About Lumora Write Utility...", &app_, &CLumoraApp::OnAppAbout)
       ->setObjectName("actionAbout");
@@ -390,12 +397,11 @@ void CMainFrame::OnOtherPort() {
 }
 
 void CMainFrame::OnHelpTopics() {
-  QString help = FromPath(InstallPath("help/index.html"));
-  if (QFileInfo::exists(help)) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
-    return;
-  }
-  ShowMessageBox(this, "The help file " + help + " is not installed.", "Help", MessageIcon::Information);
+  ShowHelp(kHelpContents);
+}
+
+void CMainFrame::OnContextHelp() {
+  ShowHelp(ActiveView() ? kHelpMainView : kHelpWelcome);
 }
 
 void CMainFrame::RestorePlacementAndFolders() {

@@ -85,6 +85,7 @@ class CMainFrame : public QMainWindow {
   // Port > "Simulated Panel": the simulator for the active project becomes the port; its window opens.
   void OnSimulatedPanel();
   void OnHelpTopics();
+  void OnContextHelp();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

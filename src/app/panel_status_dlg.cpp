@@ -16,6 +16,7 @@
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/pictures.h"
+#include "editors/help_topics.h"
 #include "model/codes.h"
 #include "plc/install_dir.h"
 
@@ -116,15 +117,10 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   auto* cancel = new QPushButton("Cancel", this);
   auto* help = new QPushButton("&Help", this);
+  help->setObjectName("helpButton");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
-    ShowMessageBox(
-        this,
-        "Choose the firmware file for the panel (Intel HEX) or for the multiplexer (S-record) and press "
-        "OK. The progress dialog that follows sends it.",
-        "Help", MessageIcon::Information);
-  });
+  ConnectHelpButton(help, kHelpFirmware);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);

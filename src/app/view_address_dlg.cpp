@@ -6,6 +6,7 @@
 
 #include "app/gui_interaction.h"
 #include "app/report_printing.h"
+#include "editors/help_topics.h"
 #include "model/address_list.h"
 #include "model/project.h"
 #include "shell/app_settings.h"
@@ -46,10 +47,7 @@ CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& pane
   pdf->setObjectName("pdfButton");
   ui_->bottom->insertWidget(ui_->bottom->indexOf(ui_->printButton) + 1, pdf);
   connect(pdf, &QPushButton::clicked, this, [this, &project, &panel] { ExportAddressListPdf(this, project, panel); });
-  if (QPushButton* help = ui_->buttons->button(QDialogButtonBox::Help)) {
-    help->setEnabled(false);
-    help->setToolTip("The manual is not available yet");
-  }
+  ConnectHelpButton(ui_->buttons->button(QDialogButtonBox::Help), kHelpAddressDatabase);
 }
 
 CViewAddressDlg::~CViewAddressDlg() = default;

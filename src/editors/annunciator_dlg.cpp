@@ -5,6 +5,7 @@
 
 #include "editors/address_field.h"
 #include "editors/editor_form.h"
+#include "editors/help_topics.h"
 #include "lumora_plc_api.h"
 #include "model/project.h"
 #include "plc/plc_manager.h"
@@ -41,7 +42,7 @@ CAnnunciatorDlg::CAnnunciatorDlg(TQMProject& project, const FieldFactory& makeFi
       project_(project),
       word_(project.CurrentPanel()->annunciatorWord) {
   ui_->setupUi(this);
-  DisableHelpButton(ui_->buttons->button(QDialogButtonBox::Help));
+  ConnectHelpButton(ui_->buttons->button(QDialogButtonBox::Help), kHelpAnnunciator);
   ui_->entryLabel->setText(entryCaption);
   entry_ = makeField(ui_->entryField->parentWidget());
   InstallField(ui_->entryField, ui_->entryLabel, entry_->Widget());

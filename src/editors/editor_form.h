@@ -30,7 +30,8 @@ QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field);
 QString AccessibleText(const QString& caption);
 // The four value types with their codes as item data.
 void FillValueTypes(QComboBox* combo);
-// Help comes with the user's manual; until then the buttons stay in place, greyed, and say so.
+// For a dialog without a page in the manual: the button stays in place, greyed, and says so. Dialogs with
+// a page use ConnectHelpButton (editors/help_topics.h).
 void DisableHelpButton(QAbstractButton* button);
 // Calls `slot` when the user changes an address field (a typed edit or a picked tag name).
 void ConnectFieldEdited(QWidget* field, QObject* context, std::function<void()> slot);

@@ -5,6 +5,7 @@
 
 #include "editors/address_field.h"
 #include "editors/editor_form.h"
+#include "editors/help_topics.h"
 #include "lumora_plc_api.h"
 #include "model/project.h"
 #include "plc/plc_manager.h"
@@ -33,7 +34,7 @@ CLedDlg::CLedDlg(TQMProject& project, const FieldFactory& makeField, QWidget* pa
       record_(CurrentPanelOf(project).buttonLeds),
       saved_(record_) {
   ui_->setupUi(this);
-  DisableHelpButton(ui_->buttons->button(QDialogButtonBox::Help));
+  ConnectHelpButton(ui_->buttons->button(QDialogButtonBox::Help), kHelpButtonsLeds);
 
   CLedCombo* leds[] = {ui_->ledCombo1, ui_->ledCombo2, ui_->ledCombo3, ui_->ledCombo4, ui_->ledCombo5};
   CButtonCombo* keys[] = {ui_->buttonCombo1, ui_->buttonCombo2, ui_->buttonCombo3, ui_->buttonCombo4,

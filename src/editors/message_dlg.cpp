@@ -15,6 +15,7 @@
 
 #include "editors/editor_form.h"
 #include "editors/editor_launcher.h"
+#include "editors/help_topics.h"
 #include "editors/ins_msg_dlg.h"
 #include "editors/modal_run.h"
 #include "editors/panel_preview.h"
@@ -80,8 +81,7 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   preview_->setAccessibleName("Message Preview");
   preview_->SetPanelType(panel_->panelType);
   ui_->previewHost->addWidget(preview_);
-  ui_->helpButton->setEnabled(false);
-  ui_->helpButton->setToolTip("The user's manual comes with a later version.");
+  ConnectHelpButton(ui_->helpButton, kHelpMessages);
 
   connect(ui_->plcList, &QListWidget::currentRowChanged, this, &CMessageDlg::OnPlcRowChanged);
   connect(ui_->localTree, &QTreeWidget::currentItemChanged, this,

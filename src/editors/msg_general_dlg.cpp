@@ -8,6 +8,8 @@
 
 #include "editors/address_field.h"
 #include "editors/editor_form.h"
+#include "editors/help_topics.h"
+#include "editors/plc_help.h"
 #include "lumora_plc_api.h"
 #include "model/interaction.h"
 #include "model/project.h"
@@ -36,8 +38,8 @@ CMsgGeneralDlg::CMsgGeneralDlg(TQMPanel& panel, const FieldFactory& makeField, c
                                QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::MsgGeneralDlg>()), panel_(panel), project_(*panel.project) {
   ui_->setupUi(this);
-  DisableHelpButton(ui_->buttons->button(QDialogButtonBox::Help));
-  DisableHelpButton(ui_->formatHelpButton);
+  ConnectHelpButton(ui_->buttons->button(QDialogButtonBox::Help), kHelpSystemAddresses);
+  connect(ui_->formatHelpButton, &QPushButton::clicked, this, [this] { OpenPlcAddressHelp(project_); });
   ui_->addressHeading->setText(addressHeading);
   ui_->plcName->setText(QString::fromLatin1(project_.plcSettings.plcName.c_str()));
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "editors/help_topics.h"
 #include "model/interaction.h"
 #include "model/project.h"
 #include "plc/install_dir.h"
@@ -23,7 +24,8 @@ bool OpenPlcAddressHelp(const TQMProject& project) {
   }
   QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
   url.setFragment(QString::number(details.integers[0]));
-  return QDesktopServices::openUrl(url);
+  // In the manual's viewer when the program has one, else in the desktop's browser.
+  return ShowHelp(url.toString()) || QDesktopServices::openUrl(url);
 }
 
 }  // namespace lumora::gui

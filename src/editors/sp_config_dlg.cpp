@@ -10,9 +10,11 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QTableView>
 
 #include "editors/editor_form.h"
+#include "editors/help_topics.h"
 #include "editors/panel_preview.h"
 #include "editors/plc_help.h"
 #include "editors/set_point_table_model.h"
@@ -153,6 +155,10 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   for (QRadioButton* beeper : {ui_->beeperYes, ui_->beeperNo})
     connect(beeper, &QRadioButton::clicked, this, [this] { beeperChanged_ = true; });
   connect(ui_->plcHelpButton, &QPushButton::clicked, this, [this] { OpenPlcAddressHelp(project_); });
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [] { ShowHelp(kHelpSetPoint); });
+  setProperty("helpTopic", QString(kHelpSetPoint));
   connect(ui_->okButton, &QPushButton::clicked, this, &CSPConfigDlg::accept);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CSPConfigDlg::reject);
 

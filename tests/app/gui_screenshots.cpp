@@ -19,6 +19,7 @@
 #include "app/bitmap_dlg.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
+#include "app/help_window.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
@@ -27,6 +28,7 @@
 #include "app/panel_status_dlg.h"
 #include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
+#include "editors/help_topics.h"
 #include "editors/led_dlg.h"
 #include "editors/message_dlg.h"
 #include "editors/msg_general_dlg.h"
@@ -73,6 +75,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(out);
   lumora::testing::TempDir home;
   qputenv("XDG_CONFIG_HOME", home.File("config").c_str());
+  qputenv("XDG_CACHE_HOME", home.File("cache").c_str());
   lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "15"});
   std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + lumora::testing::StageDir() +
                                                        "\nPort=" + sim.Path() + "\n");
@@ -208,7 +211,14 @@ int main(int argc, char** argv) {
     CPLCSPConfigDlg setPoints(panelEditors, frame);
     setPoints.show();
     setPoints.MessageList()->selectRow(1);
-    ok = Save(&setPoints, out + "/25-set-point-config.png") && ok;
+    ok = Save(&setPoints, out + "/26-set-point-config.png") && ok;
+  } else {
+    ok = false;
+  }
+  // The help window at the message editor's page.
+  if (CHelpWindow::ShowTopic(kHelpMessages) && CHelpWindow::Instance()) {
+    CHelpWindow::Instance()->resize(1100, 760);
+    ok = Save(CHelpWindow::Instance(), out + "/25-help.png") && ok;
   } else {
     ok = false;
   }

@@ -85,8 +85,8 @@ TEST_F(AnnunciatorDlgTest, TheEntryIsLabelledPerVariantAndShowsTheStoredWord) {
   EXPECT_EQ(Edit(plc)->accessibleName(), QString("PLC Read Word (Bits)"));
   EXPECT_EQ(Edit(plc)->text(), QString("V2002"));
   QAbstractButton* help = Buttons(plc)->button(QDialogButtonBox::Help);
-  EXPECT_FALSE(help->isEnabled());
-  EXPECT_EQ(help->toolTip(), QString("The user's manual comes with a later version."));
+  EXPECT_TRUE(help->isEnabled());
+  EXPECT_EQ(help->property("helpTopic").toString(), QString("annunciator.html"));
 
   MakeTagProject(kPanelQM210K);
   Panel().annunciatorWord.tagName = "LAMPS";

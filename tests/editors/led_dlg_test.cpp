@@ -78,8 +78,8 @@ TEST_F(LedDlgTest, OpensWithTheRecordsModesAndAddressesAndNamesEveryField) {
   EXPECT_EQ(dialog.findChild<QGroupBox*>("buttonGroup")->title(), QString("Button Action"));
   EXPECT_EQ(dialog.findChild<CConnectorFrame*>("ledArea")->ConnectorCount(), 5);
   QAbstractButton* help = Buttons(dialog)->button(QDialogButtonBox::Help);
-  EXPECT_FALSE(help->isEnabled());
-  EXPECT_EQ(help->toolTip(), QString("The user's manual comes with a later version."));
+  EXPECT_TRUE(help->isEnabled());
+  EXPECT_EQ(help->property("helpTopic").toString(), QString("buttons-leds.html"));
 }
 
 TEST_F(LedDlgTest, TabWalksTheLedsTheirWordTheKeysAndTheirWord) {

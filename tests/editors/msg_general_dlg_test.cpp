@@ -78,9 +78,10 @@ TEST_F(MsgGeneralDlgTest, OpensWithThePanelsSettingsAndNamesEveryField) {
   EXPECT_EQ(Child<QComboBox>(dialog, "line2Type")->accessibleName(), QString("Line Two data type"));
   auto* formatHelp = Child<QPushButton>(dialog, "formatHelpButton");
   EXPECT_EQ(formatHelp->text(), QString("  Help  for          PLC          &Address        Format"));
-  EXPECT_FALSE(formatHelp->isEnabled());
-  EXPECT_EQ(formatHelp->toolTip(), QString("The user's manual comes with a later version."));
-  EXPECT_FALSE(Buttons(dialog)->button(QDialogButtonBox::Help)->isEnabled());
+  EXPECT_TRUE(formatHelp->isEnabled());
+  QAbstractButton* help = Buttons(dialog)->button(QDialogButtonBox::Help);
+  EXPECT_TRUE(help->isEnabled());
+  EXPECT_EQ(help->property("helpTopic").toString(), QString("system-addresses.html"));
   // A QM210K uses two lines and the passwords.
   EXPECT_TRUE(Line(dialog, 2)->isEnabled());
   EXPECT_FALSE(Line(dialog, 3)->isEnabled());
