@@ -94,10 +94,10 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   model_ = new CSetPointTableModel(list_, this);
   ui_->messageList->setModel(model_);
   ui_->messageList->installEventFilter(this);
-  // Headings wrap onto two lines so the narrow default columns still show them whole.
+  // Headings wrap (up to three lines) so the narrow default columns still show them whole.
   QHeaderView* header = ui_->messageList->horizontalHeader();
   header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
-  header->setMinimumHeight(2 * header->fontMetrics().height() + 8);
+  header->setMinimumHeight(3 * header->fontMetrics().height() + 8);
   header->setStretchLastSection(true);
   UserSettings settings;
   for (int column = 0; column < CSetPointTableModel::kColumnCount; ++column)
