@@ -1,5 +1,6 @@
 #include "app/report.h"
 
+#include <QFile>
 #include <QPainter>
 
 #include "app/report_painter.h"
@@ -10,7 +11,7 @@ namespace lumora::gui {
 TQMReport::TQMReport(const TQMProject& project, const QString& documentPath, const QPaintDevice& device,
                      bool landscape, bool colour)
     : device_(device),
-      layout_(project, documentPath.toLatin1().toStdString(), DescribeDevice(device, landscape, colour),
+      layout_(project, QFile::encodeName(documentPath).toStdString(), DescribeDevice(device, landscape, colour),
               DeviceTextMeasure(device)) {}
 
 TQMReport::~TQMReport() = default;

@@ -1,5 +1,6 @@
 #include "app/report_painter.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -89,7 +90,8 @@ void PaintReportPage(QPainter& painter, const QPaintDevice& device, const Report
         if (item.text.empty()) break;
         painter.setFont(MakeFont(item.font));
         painter.setPen(Colour(item.colour));
-        QString text = QString::fromLatin1(item.text.data(), static_cast<qsizetype>(item.text.size()));
+        QByteArray bytes(item.text.data(), static_cast<qsizetype>(item.text.size()));
+        QString text = item.fileName ? QFile::decodeName(bytes) : QString::fromLatin1(bytes);
         int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip |
                     (item.centred ? Qt::AlignHCenter : Qt::AlignLeft);
         if (!item.vertical) {

@@ -1,5 +1,7 @@
 #include "app/report_pdf.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -7,6 +9,7 @@
 
 #include "app/report_painter.h"
 #include "model/address_list_layout.h"
+#include "model/file_io.h"
 #include "model/project.h"
 #include "model/report_layout.h"
 
@@ -16,20 +19,34 @@ namespace {
 // A printer's usual unprintable border: the report's own margins lie inside it.
 constexpr double kPaperMarginMm = 6.35;
 
-std::unique_ptr<QPdfWriter> OpenWriter(const QString& file, const PdfSettings& settings, const QString& title) {
-  auto writer = std::make_unique<QPdfWriter>(file);
-  writer->setCreator(QStringLiteral("Lumora Write Utility"));
-  writer->setTitle(title);
-  writer->setPageLayout(QPageLayout(QPageSize(settings.paper),
-                                    settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                    QMarginsF(kPaperMarginMm, kPaperMarginMm, kPaperMarginMm, kPaperMarginMm),
-                                    QPageLayout::Millimeter));
-  return writer;
+QString PathError(const QString& file, const std::string& reason) {
+  return QStringLiteral("%1: %2").arg(file, QString::fromLocal8Bit(reason.c_str()));
 }
 
-// Pages firstPage..lastPage of a layout that has PageCount() and Page(n).
+// The document is made in memory and then written as a whole, so that a failed or killed run never leaves
+// half a PDF (or an empty file) where the old one was.
+class PdfDocument {
+ public:
+  PdfDocument(const PdfSettings& settings, const QString& title) : writer_(&buffer_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_.setCreator(QStringLiteral("Lumora Write Utility"));
+    writer_.setTitle(title);
+    writer_.setPageLayout(QPageLayout(QPageSize(settings.paper),
+                                      settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(kPaperMarginMm, kPaperMarginMm, kPaperMarginMm, kPaperMarginMm),
+                                      QPageLayout::Millimeter));
+  }
+  QPdfWriter& Writer() { return writer_; }
+  const QByteArray& Bytes() const { return buffer_.data(); }
+
+ private:
+  QBuffer buffer_;
+  QPdfWriter writer_;
+};
+
+// Pages firstPage..lastPage of a layout that has PageCount() and Page(n), then the file.
 template <typename Layout>
-PdfOutcome WritePages(QPdfWriter& writer, Layout& layout, const PdfSettings& settings, const QString& file) {
+PdfOutcome WritePages(PdfDocument& document, Layout& layout, const PdfSettings& settings, const QString& file) {
   PdfOutcome outcome;
   outcome.pageCount = layout.PageCount();
   int first = std::max(1, settings.firstPage);
@@ -38,17 +55,25 @@ PdfOutcome WritePages(QPdfWriter& writer, Layout& layout, const PdfSettings& set
     outcome.error = QStringLiteral("The document has %1 page(s): there is no page %2").arg(outcome.pageCount).arg(first);
     return outcome;
   }
+  QPdfWriter& writer = document.Writer();
   QPainter painter;
   if (!painter.begin(&writer)) {
     outcome.error = QStringLiteral("Cannot write %1").arg(file);
     return outcome;
   }
+  int written = 0;
   for (int page = first; page <= last; ++page) {
     if (page > first) writer.newPage();
     PaintReportPage(painter, writer, layout.Page(page));
-    ++outcome.pagesWritten;
+    ++written;
   }
   painter.end();
+  std::string reason;
+  if (!WriteFileAtomically(QFile::encodeName(file).toStdString(), document.Bytes().toStdString(), &reason)) {
+    outcome.error = PathError(file, reason);
+    return outcome;
+  }
+  outcome.pagesWritten = written;
   return outcome;
 }
 
@@ -58,20 +83,33 @@ QPageSize::PageSizeId LocalePaper() {
   return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
+QString CheckPdfTarget(const QString& file) {
+  std::string reason;
+  if (CheckOutputFile(QFile::encodeName(file).toStdString(), &reason)) return {};
+  return PathError(file, reason);
+}
+
 PdfOutcome WriteReportPdf(const TQMProject& project, const QString& documentPath, const QString& file,
                           const PdfSettings& settings) {
-  std::unique_ptr<QPdfWriter> writer = OpenWriter(file, settings, QStringLiteral("Project Documentation"));
-  ReportLayout layout(project, documentPath.toLatin1().toStdString(),
-                      DescribeDevice(*writer, settings.landscape, settings.colour), DeviceTextMeasure(*writer));
-  return WritePages(*writer, layout, settings, file);
+  PdfOutcome outcome;
+  outcome.error = CheckPdfTarget(file);
+  if (!outcome.error.isEmpty()) return outcome;
+  PdfDocument document(settings, QStringLiteral("Project Documentation"));
+  ReportLayout layout(project, QFile::encodeName(documentPath).toStdString(),
+                      DescribeDevice(document.Writer(), settings.landscape, settings.colour),
+                      DeviceTextMeasure(document.Writer()));
+  return WritePages(document, layout, settings, file);
 }
 
 PdfOutcome WriteAddressListPdf(const TQMProject& project, const TQMPanel& panel, const QString& file,
                                const PdfSettings& settings) {
-  std::unique_ptr<QPdfWriter> writer = OpenWriter(file, settings, QStringLiteral("PLC Addresses"));
-  AddressListLayout layout(project, panel, DescribeDevice(*writer, settings.landscape, settings.colour),
-                           DeviceTextMeasure(*writer));
-  return WritePages(*writer, layout, settings, file);
+  PdfOutcome outcome;
+  outcome.error = CheckPdfTarget(file);
+  if (!outcome.error.isEmpty()) return outcome;
+  PdfDocument document(settings, QStringLiteral("PLC Addresses"));
+  AddressListLayout layout(project, panel, DescribeDevice(document.Writer(), settings.landscape, settings.colour),
+                           DeviceTextMeasure(document.Writer()));
+  return WritePages(document, layout, settings, file);
 }
 
 }  // namespace lumora::gui

@@ -26,9 +26,13 @@ struct PdfOutcome {
   int pageCount = 0;  // of the whole document
 };
 
+// Empty when a PDF can be written to `file`; else "FILE: reason" (a folder, a FIFO, a read-only file...).
+QString CheckPdfTarget(const QString& file);
+
 // A4, or Letter where the locale measures in US units.
 QPageSize::PageSizeId LocalePaper();
 
+// Both write the whole file or nothing: the old file stays when anything fails.
 PdfOutcome WriteReportPdf(const TQMProject& project, const QString& documentPath, const QString& file,
                           const PdfSettings& settings);
 PdfOutcome WriteAddressListPdf(const TQMProject& project, const TQMPanel& panel, const QString& file,

@@ -1,11 +1,10 @@
 #include "cli/cli_session.h"
 
-#include <sys/stat.h>
-
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
 
+#include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
@@ -41,24 +40,24 @@ const std::vector<CommandSpec>& Commands() {
       {"check", "load a project and check its PLC addresses", {"FILE.lmx"}, {}, {}},
       {"save-as", "write a project in the current format", {"IN.lmx", "OUT.lmx"}, {}, {}},
       {"show", "list panels, messages and addresses", {"FILE.lmx"}, {}, {}},
-      {"diff", "list the differences of two project files", {"A.lmx", "B.lmx"}, {}, {}},
+      {"diff", "list the differences of two project files", {"A.lmx", "B.lmx"}, {"--port"}, {}},
       {"write", "write a project to the panel(s)", {"FILE.lmx"}, {"--target"}, {"--direct"}},
       {"read", "read the project from the panel(s)", {"OUT.lmx"}, {}, {}},
       {"verify", "compare the panel(s) with a project", {"FILE.lmx"}, {}, {"--diff"}},
       {"info", "show the connected unit", {}, {"--project"}, {}},
       {"clear", "clear the panel(s)", {}, {"--project"}, {}},
       {"firmware", "upgrade firmware", {"FILE"}, {"--project"}, {"--multiplexer"}},
-      {"export", "write one panel as a single-panel project", {"FILE.lmx", "OUT.lmx"}, {}, {}},
+      {"export", "write one panel as a single-panel project", {"FILE.lmx", "OUT.lmx"}, {"--port"}, {}},
       {"import",
        "put a panel of another project in place of one",
        {"FILE.lmx", "FROM.lmx"},
-       {"--from-port", "-o,--output"},
+       {"--from-port", "--port", "-o,--output"},
        {}},
-      {"addresses", "list the PLC addresses of a panel", {"FILE.lmx"}, {"--pdf", "--paper"}, {"--csv"}},
+      {"addresses", "list the PLC addresses of a panel", {"FILE.lmx"}, {"--port", "--pdf", "--paper"}, {"--csv"}},
       {"report",
        "write the project documentation as a PDF file",
        {"FILE.lmx"},
-       {"-o,--output", "--pages", "--paper"},
+       {"--port", "-o,--output", "--pages", "--paper"},
        {"--mono", "--landscape"}},
       {"convert-plc",
        "change a project's PLC, converting or clearing its addresses",
@@ -81,21 +80,6 @@ std::string StartUp(const Arguments& arguments, const MachineSettings& machine, 
   return version;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat statA {};
-  struct stat statB {};
-  bool hasA = ::stat(a.c_str(), &statA) == 0;
-  bool hasB = ::stat(b.c_str(), &statB) == 0;
-  if (hasA && hasB) return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
-  if (hasA || hasB) return false;
-  // Neither exists yet (an output file): compare where they would be created.
-  std::error_code errorA;
-  std::error_code errorB;
-  auto pathA = std::filesystem::weakly_canonical(std::filesystem::absolute(a), errorA);
-  auto pathB = std::filesystem::weakly_canonical(std::filesystem::absolute(b), errorB);
-  return !errorA && !errorB && pathA == pathB;
-}
-
 }  // namespace
 
 std::string LoadVersion(const Arguments& arguments) {
@@ -104,17 +88,64 @@ std::string LoadVersion(const Arguments& arguments) {
   return StartUp(arguments, machine, ui);
 }
 
-bool CheckLogFile(const Arguments& arguments) {
-  std::string log = arguments.Value("--log");
-  if (log.empty()) return true;
-  std::vector<std::string> files = arguments.positional;
-  for (const char* option : {"--project", "--map", "--backup", "-o,--output", "--pdf"}) {
-    if (!arguments.Value(option).empty()) files.push_back(arguments.Value(option));
+namespace {
+
+struct NamedFile {
+  std::string option;  // as the user wrote it: an option or the argument's place holder
+  std::string path;
+  bool edited = false;  // the project import and convert-plc change, which -o may name
+};
+
+// What a command reads and what it writes. The project that import and convert-plc change is an input that
+// -o may name: saving it over itself is what those commands do by default.
+void CommandFiles(const Arguments& arguments, std::vector<NamedFile>& inputs, std::vector<NamedFile>& outputs) {
+  const std::string& command = arguments.command;
+  const std::vector<std::string>& positional = arguments.positional;
+  auto add = [](std::vector<NamedFile>& list, const std::string& option, const std::string& path,
+                bool edited = false) {
+    if (!path.empty()) list.push_back({option, path, edited});
+  };
+  for (const char* option : {"--project", "--map"})
+    add(inputs, option, arguments.Value(option));
+  add(outputs, "--log", arguments.Value("--log"));
+  add(outputs, "--backup", arguments.Value("--backup"));
+  add(outputs, "--pdf", arguments.Value("--pdf"));
+  add(outputs, "-o", arguments.Value("-o,--output"));
+  const CommandSpec* spec = nullptr;
+  for (const CommandSpec& candidate : Commands()) {
+    if (command == candidate.name) spec = &candidate;
   }
-  for (const std::string& file : files) {
-    if (SameFile(log, file)) {
-      std::fprintf(stderr, "lumora: --log %s is the same file as %s; choose another file for the log\n",
-                   log.c_str(), file.c_str());
+  if (!spec) return;
+  for (size_t i = 0; i < positional.size() && i < spec->positional.size(); ++i) {
+    bool edited = i == 0 && (command == "import" || command == "convert-plc");
+    bool written = command == "read" || ((command == "save-as" || command == "export") && i == 1);
+    if (written) {
+      add(outputs, spec->positional[i], positional[i]);
+    } else {
+      add(inputs, spec->positional[i], positional[i], edited);
+    }
+  }
+}
+
+}  // namespace
+
+bool CheckCommandFiles(const Arguments& arguments) {
+  std::vector<NamedFile> inputs;
+  std::vector<NamedFile> outputs;
+  CommandFiles(arguments, inputs, outputs);
+  for (size_t o = 0; o < outputs.size(); ++o) {
+    const NamedFile& output = outputs[o];
+    std::vector<NamedFile> others = inputs;
+    others.insert(others.end(), outputs.begin() + static_cast<std::ptrdiff_t>(o) + 1, outputs.end());
+    for (const NamedFile& other : others) {
+      if ((output.option == "-o" && other.edited) || !SameFile(output.path, other.path)) continue;
+      if (output.option == "--log") {
+        std::fprintf(stderr, "lumora: --log %s is the same file as %s; choose another file for the log\n",
+                     output.path.c_str(), other.path.c_str());
+      } else {
+        std::fprintf(stderr, "lumora: %s %s is the same file as %s %s; choose another output file\n",
+                     output.option.c_str(), output.path.c_str(), other.option.c_str(), other.path.c_str());
+      }
       return false;
     }
   }
@@ -150,7 +181,10 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
       command->add_option(spec.positional[i], positional[c][i])->required();
     for (const char* name : spec.valueOptions) {
       std::string key = std::string(spec.name) + " " + name;
-      valueOptions.push_back({name, key, command->add_option(name, values[key])});
+      // After the command's name its own --port (a multiplexer port) takes the option; before it, or after
+      // a command without one, --port is the serial port.
+      std::string stored = std::string(name) == "--port" ? kPanelPortOption : name;
+      valueOptions.push_back({stored, key, command->add_option(name, values[key])});
     }
     for (const char* name : spec.flagOptions)
       flagOptions.emplace_back(name, command->add_flag(name));
@@ -191,6 +225,10 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
   for (const auto& [name, option] : flagOptions) {
     if (option->count() != 0) arguments.flags.insert(name);
   }
+  if (arguments.HasValue("--port") && arguments.Value("--port").empty()) {
+    std::fprintf(stderr, "lumora: --port needs a serial port name\n");
+    return kExitUsage;
+  }
   if (arguments.command.empty() && !arguments.Has("--version")) {
     std::fprintf(stderr, "lumora: a command is required\n");
     PrintUsage("");
@@ -201,7 +239,9 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
 
 Session::Session(const Arguments& arguments) : arguments_(arguments) {
   if (arguments_.values.count("--backup")) ui_.backupPath = arguments_.Value("--backup");
-  if (arguments_.values.count("--map")) ui_.mapPath = arguments_.Value("--map");
+  // A project links its map by the path it is given: one relative to here would break from any other folder.
+  if (arguments_.HasValue("--map") && !arguments_.Value("--map").empty())
+    ui_.mapPath = std::filesystem::absolute(arguments_.Value("--map")).lexically_normal().string();
   version_ = StartUp(arguments_, machine_, ui_);
   catalogue_.Discover(ui_);
   environment_ = std::make_unique<InstalledPlcEnvironment>(catalogue_, ui_);
@@ -221,6 +261,26 @@ bool Session::PrepareAddresses(TQMProject& project) {
   }
   TQMPlcManager manager(project.plcLibrary.get(), ui_);
   return RevalidateAddresses(project, manager) == 0;
+}
+
+int ChosenPort(const Arguments& arguments, const char* option, int selected) {
+  if (!arguments.HasValue(option)) return selected;
+  std::string text = arguments.Value(option);
+  if (text.size() != 1 || text[0] < '1' || text[0] > '5') {
+    std::fprintf(stderr, "lumora: %s takes a port number 1 to 5\n", std::string(option) == kPanelPortOption ? "--port" : option);
+    return -1;
+  }
+  return text[0] - '0';
+}
+
+int ChosenPanelPort(const Arguments& arguments, const TQMProject& project) {
+  int port = ChosenPort(arguments, kPanelPortOption, project.multiplexer.selectedPort);
+  if (port < 0) return -1;
+  if (project.systemType != 1 && port != 1) {
+    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
+    return -1;
+  }
+  return project.systemType == 1 ? port : 1;
 }
 
 bool SaveResult(Session& session, TQMProject& project, std::string& out) {

@@ -21,6 +21,10 @@ namespace lumora::cli {
 
 enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
+// Where Arguments keeps the multiplexer port that export, import, addresses, report and diff take as their
+// own --port N; "--port" itself is always the serial port.
+inline constexpr const char* kPanelPortOption = "--port N";
+
 struct Arguments {
   std::string command;
   std::vector<std::string> positional;
@@ -28,6 +32,7 @@ struct Arguments {
   std::set<std::string> flags;
 
   bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+  bool HasValue(const std::string& option) const { return values.count(option) != 0; }
   std::string Value(const std::string& option) const {
     auto it = values.find(option);
     return it == values.end() ? std::string() : it->second;
@@ -38,8 +43,9 @@ struct Arguments {
 std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments);
 // The version line of `--version`, loaded as a session loads it.
 std::string LoadVersion(const Arguments& arguments);
-// Refuses a communication log that is one of the command's own files (usage error).
-bool CheckLogFile(const Arguments& arguments);
+// Refuses (usage error, with a line saying why) a file the command would write that is also one of its
+// inputs or another of its outputs: a report over its project, a log over the project it writes.
+bool CheckCommandFiles(const Arguments& arguments);
 
 class Session {
  public:
@@ -65,6 +71,12 @@ class Session {
   std::unique_ptr<InstalledPlcEnvironment> environment_;
   std::string version_;
 };
+
+// The port 1..5 an option names, or `selected` when it is not given; -1 after a usage error was printed.
+int ChosenPort(const Arguments& arguments, const char* option, int selected);
+// The panel port of the command's --port N (default: the project's selected port): 1 for a single-panel
+// project, where any other port is a usage error; -1 after a usage error was printed.
+int ChosenPanelPort(const Arguments& arguments, const TQMProject& project);
 
 // Saves a changed project to -o OUT, or over its own file (the first argument); `out` names where.
 bool SaveResult(Session& session, TQMProject& project, std::string& out);

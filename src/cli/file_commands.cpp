@@ -33,15 +33,11 @@ int Diff(Session& session) {
     RevalidateAddresses(*project, manager);
   }
   std::vector<std::string> lines;
-  std::string portText = args.Value("--port");
-  if (portText.empty()) {
+  int port = ChosenPort(args, kPanelPortOption, 0);
+  if (port < 0) return kExitUsage;
+  if (port == 0) {
     lines = DescribeDifferences(first, second, {"only in the first", "only in the second"});
   } else {
-    if (portText.size() != 1 || portText[0] < '1' || portText[0] > '5') {
-      std::fprintf(stderr, "lumora: --port takes a port number 1 to 5\n");
-      return kExitUsage;
-    }
-    int port = portText[0] - '0';
     const TQMPanel* a = first.FindPanel(port);
     const TQMPanel* b = second.FindPanel(port);
     if (!a && !b) {

@@ -14,7 +14,9 @@ void PrintUsage(const std::string& command) {
       "  --install-dir DIR   the install tree (dll/, driver/, Firmware/); default: LUMORA_INSTALL_DIR,\n"
       "                      the machine-wide \"Install Dir\", or the folder above this program's bin/\n"
       "  --port NAME         serial port: COM1..COM4 or a device path such as /dev/ttyUSB0\n"
-      "                      (default: the machine-wide \"Port\")\n"
+      "                      (default: the machine-wide \"Port\"). Before the command's name --port is\n"
+      "                      always the serial port; after it, export, import, addresses, report and\n"
+      "                      diff take --port N as their multiplexer port 1 to 5\n"
       "  --log FILE          write the communication log to FILE\n"
       "  --backup FILE       answer yes to the backup offer of an old project file, copying it to FILE\n"
       "  --map FILE          the tag map to use when a project's linked map has moved\n"
@@ -142,7 +144,7 @@ int main(int argc, char** argv) {
     std::printf("%s\n", LoadVersion(arguments).c_str());
     return kExitOk;
   }
-  if (!CheckLogFile(arguments)) return kExitUsage;
+  if (!CheckCommandFiles(arguments)) return kExitUsage;
   Session session(arguments);
   if (IsFileCommand(arguments.command)) return RunFileCommand(session);
   if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);

@@ -14,34 +14,11 @@
 namespace lumora::cli {
 namespace {
 
-// A multiplexer port number 1..5 from an option; 0 when it is not one.
-int PortNumber(const std::string& text) {
-  if (text.size() != 1 || text[0] < '1' || text[0] > '5') return 0;
-  return text[0] - '0';
-}
-
-// The port an option names, or the project's selected port; -1 after a usage error was printed.
-int ChosenPort(const Session& session, const char* option, int selected) {
-  std::string text = session.Args().Value(option);
-  if (text.empty()) return selected;
-  int port = PortNumber(text);
-  if (port == 0) {
-    std::fprintf(stderr, "lumora: %s takes a port number 1 to 5\n", option);
-    return -1;
-  }
-  return port;
-}
-
 // Makes the port --port names (default: the selected one) the project's selected port; -1 after a usage
 // error was printed.
 int SelectPort(const Session& session, TQMProject& project) {
-  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
-  if (port < 0) return -1;
-  if (project.systemType != 1 && port != 1) {
-    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
-    return -1;
-  }
-  project.multiplexer.selectedPort = port;
+  int port = ChosenPanelPort(session.Args(), project);
+  if (port > 0) project.multiplexer.selectedPort = port;
   return port;
 }
 
@@ -87,13 +64,14 @@ int Import(Session& session) {
 
   int sourcePort = 0;
   if (loaded.systemType == 1) {
-    sourcePort = PortNumber(args.Value("--from-port"));
+    sourcePort = ChosenPort(args, "--from-port", 0);
+    if (sourcePort < 0) return kExitUsage;
     if (sourcePort == 0 || !loaded.FindPanel(sourcePort)) {
       std::fprintf(stderr, "lumora: %s is a multi-panel project: --from-port names one of its ports (%s)\n",
                    args.positional[1].c_str(), ConfiguredPorts(loaded).c_str());
       return kExitUsage;
     }
-  } else if (!args.Value("--from-port").empty()) {
+  } else if (args.HasValue("--from-port")) {
     std::fprintf(stderr, "lumora: %s holds one panel: --from-port does not apply\n",
                  args.positional[1].c_str());
     return kExitUsage;
@@ -123,9 +101,13 @@ int Addresses(Session& session) {
   const Arguments& args = session.Args();
   TQMProject project;
   if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
-  int port = ChosenPort(session, "--port", project.multiplexer.selectedPort);
+  int port = ChosenPanelPort(args, project);
   if (port < 0) return kExitUsage;
-  const TQMPanel* panel = project.FindPanel(project.systemType == 1 ? port : 1);
+  if (args.HasValue("--paper") && !args.HasValue("--pdf")) {
+    std::fprintf(stderr, "lumora: --paper goes with --pdf\n");
+    return kExitUsage;
+  }
+  const TQMPanel* panel = project.FindPanel(port);
   if (!panel) {
     std::fprintf(stderr, "Port %d has no panel (configured ports: %s)\n", port,
                  ConfiguredPorts(project).c_str());

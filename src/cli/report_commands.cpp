@@ -9,7 +9,9 @@
 
 #include "app/report_pdf.h"
 #include "cli/cli_session.h"
+#include "model/editing_rules.h"
 #include "model/project.h"
+#include "model/project_summary.h"
 
 namespace lumora::cli {
 namespace {
@@ -63,6 +65,29 @@ bool ReadSettings(const Arguments& args, gui::PdfSettings& settings) {
   return true;
 }
 
+// A project whose panels or texts no panel could hold (a text far beyond any line, characters a panel
+// cannot show, an unknown panel type) is refused before any page is laid out: laying it out would take long
+// and print nonsense. Limits of a write (address count, value limits) are documented as they are.
+bool Printable(const TQMProject& project) {
+  bool printable = true;
+  for (const ProjectProblem& problem : ValidateProject(project)) {
+    switch (problem.violation.rule) {
+      case Rule::RoomForMessage:
+      case Rule::MessageLength:
+      case Rule::Character:
+      case Rule::Level:
+      case Rule::PanelType:
+      case Rule::PanelPort:
+        std::fprintf(stderr, "%s\n", PrintableText(problem.Line()).c_str());
+        printable = false;
+        break;
+      default:
+        break;
+    }
+  }
+  return printable;
+}
+
 int Written(const gui::PdfOutcome& outcome, const gui::PdfSettings& settings, const std::string& out) {
   if (!outcome.error.isEmpty()) {
     std::fprintf(stderr, "%s\n", outcome.error.toLocal8Bit().constData());
@@ -91,20 +116,9 @@ int RunReportCommand(Session& session) {
   if (!ReadSettings(args, settings)) return kExitUsage;
   TQMProject project;
   if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
-  int port = project.multiplexer.selectedPort;
-  if (!args.Value("--port").empty()) {
-    std::string text = args.Value("--port");
-    if (text.size() != 1 || text[0] < '1' || text[0] > '5') {
-      std::fprintf(stderr, "lumora: --port takes a port number 1 to 5\n");
-      return kExitUsage;
-    }
-    port = text[0] - '0';
-    if (project.systemType != 1 && port != 1) {
-      std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
-      return kExitUsage;
-    }
-  }
-  if (project.systemType != 1) port = 1;
+  if (!Printable(project)) return kExitFailed;
+  int port = ChosenPanelPort(args, project);
+  if (port < 0) return kExitUsage;
   if (!project.FindPanel(port)) {
     std::fprintf(stderr, "Port %d has no panel\n", port);
     return kExitFailed;
@@ -124,6 +138,7 @@ int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& pan
     project.fileName = std::filesystem::absolute(args.positional[0]).lexically_normal().string();
   gui::PdfSettings settings;
   if (!ReadSettings(args, settings)) return kExitUsage;
+  if (!Printable(project)) return kExitFailed;
   std::unique_ptr<QGuiApplication> gui = StartGui();
   std::string out = args.Value("--pdf");
   gui::PdfOutcome outcome = gui::WriteAddressListPdf(project, panel, QString::fromLocal8Bit(out.c_str()), settings);

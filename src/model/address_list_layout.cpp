@@ -85,6 +85,7 @@ ReportPage AddressListLayout::Page(int number) const {
       for (const auto& [label, value] : heading_) {
         page.items.push_back(TextItem(kMargin + 30, y, kMargin + 300, y + kLineHeight, label, kBody));
         page.items.push_back(TextItem(kMargin + 300, y, width_ - kMargin, y + kLineHeight, value, kBody));
+        page.items.back().fileName = &value == &heading_.front().second;
         y += kLineHeight;
       }
     }

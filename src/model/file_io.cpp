@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <utility>
 #include <vector>
@@ -130,19 +131,6 @@ void CopyOwnerAndMode(int fd, const struct stat& existing) {
   (void)::fchmod(fd, existing.st_mode & 07777);
 }
 
-class FdCloser {
- public:
-  explicit FdCloser(int fd) : fd_(fd) {}
-  ~FdCloser() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FdCloser(const FdCloser&) = delete;
-  FdCloser& operator=(const FdCloser&) = delete;
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 // ------------------------------------------------------------------------------------------- reading
@@ -215,29 +203,78 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string* 
 
 // ------------------------------------------------------------------------------------------- writing
 
-bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error,
-                         TempFileKind temp) {
+namespace {
+
+// Where a write to `path` would land and whether it may: the folder opened, the final name after links, and
+// the file it would replace (if any). Nothing is created.
+struct OutputTarget {
+  int dirFd = -1;
+  std::string name;
+  bool exists = false;
+  struct stat existing {};
+  OutputTarget() = default;
+  OutputTarget(const OutputTarget&) = delete;
+  OutputTarget& operator=(const OutputTarget&) = delete;
+  ~OutputTarget() {
+    if (dirFd >= 0) ::close(dirFd);
+  }
+};
+
+bool OpenOutputTarget(const std::string& path, OutputTarget& out, std::string* error) {
   std::string target;
   if (!ResolveLinks(path, target, error)) return false;
   auto [folder, name] = SplitFolder(target);
   if (name.empty() || name == "." || name == "..") return Fail(error, kNotRegular);
 
-  int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd < 0) return FailErrno(error, errno);
-  FdCloser closeDir(dirFd);
-
-  struct stat existing {};
-  bool exists = ::fstatat(dirFd, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
-  if (!exists && errno != ENOENT) return FailErrno(error, errno);
-  if (exists) {
-    if (!S_ISREG(existing.st_mode)) return Fail(error, kNotRegular);
+  out.dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (out.dirFd < 0) return FailErrno(error, errno);
+  out.name = name;
+  out.exists = ::fstatat(out.dirFd, name.c_str(), &out.existing, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!out.exists && errno != ENOENT) return FailErrno(error, errno);
+  if (out.exists) {
+    if (S_ISDIR(out.existing.st_mode)) return FailErrno(error, EISDIR);
+    if (!S_ISREG(out.existing.st_mode)) return Fail(error, kNotRegular);
     // The owner's write bit counts for everyone: root passes every access check, yet a file its owner
     // has made read-only must not be replaced behind their back.
-    if ((existing.st_mode & S_IWUSR) == 0) return Fail(error, kReadOnly);
-    if (::faccessat(dirFd, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0 && errno == EACCES) {
+    if ((out.existing.st_mode & S_IWUSR) == 0) return Fail(error, kReadOnly);
+    if (::faccessat(out.dirFd, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0 && errno == EACCES) {
       return Fail(error, kReadOnly);
     }
   }
+  if (::faccessat(out.dirFd, ".", W_OK, AT_EACCESS) != 0) return FailErrno(error, errno);
+  return true;
+}
+
+}  // namespace
+
+bool CheckOutputFile(const std::string& path, std::string* error) {
+  OutputTarget target;
+  return OpenOutputTarget(path, target, error);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat infoA {};
+  struct stat infoB {};
+  bool hasA = ::stat(a.c_str(), &infoA) == 0;
+  bool hasB = ::stat(b.c_str(), &infoB) == 0;
+  if (hasA && hasB) return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+  if (hasA || hasB) return false;
+  // Neither exists yet (two outputs): the same once links and folders are resolved.
+  std::error_code errorA;
+  std::error_code errorB;
+  auto pathA = std::filesystem::weakly_canonical(std::filesystem::absolute(a), errorA);
+  auto pathB = std::filesystem::weakly_canonical(std::filesystem::absolute(b), errorB);
+  return !errorA && !errorB && pathA == pathB;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error,
+                         TempFileKind temp) {
+  OutputTarget target;
+  if (!OpenOutputTarget(path, target, error)) return false;
+  int dirFd = target.dirFd;
+  const std::string& name = target.name;
+  bool exists = target.exists;
+  const struct stat& existing = target.existing;
 
   // An unnamed file cannot be left behind by a kill; it gets a name only once it is complete.
   std::string tempName;

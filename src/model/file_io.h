@@ -49,6 +49,14 @@ enum class TempFileKind { Unnamed, Named };
 bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string* error = nullptr,
                          TempFileKind temp = TempFileKind::Unnamed);
 
+// Whether WriteFileAtomically could replace or create `path`, without writing anything: the same refusals
+// and texts, so that a long job (a report) is refused before it starts and never blocks on a FIFO.
+bool CheckOutputFile(const std::string& path, std::string* error = nullptr);
+
+// Whether two paths name one file (same device and inode, after links). Two paths neither of which exists
+// are the same when they resolve to the same place.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The part of a path after its last separator ("/" or, for paths written on Windows, "\").
 std::string FileNamePart(const std::string& path);
 std::string FolderPart(const std::string& path);

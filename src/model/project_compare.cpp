@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "model/file_io.h"
 #include "model/message_text.h"
 #include "model/project.h"
 
@@ -25,25 +26,32 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
   return text.empty() ? "-" : text;
 }
 
-std::string TagText(const TQMTag& tag) {
-  if (tag.IsEmpty()) return "no address";
+std::string TagText(const TQMTag& tag, CompareScope scope) {
   std::ostringstream out;
+  if (scope == CompareScope::File && !tag.tagName.empty()) out << "tag " << Quote(tag.tagName) << " ";
+  if (tag.IsEmpty()) {
+    out << "no address";
+    // A file keeps the value type of an empty address too.
+    if (scope == CompareScope::File) out << " [" << ValueTypeText(tag.valueType) << "]";
+    return out.str();
+  }
   out << tag.address << " [" << ValueTypeText(tag.valueType) << ", " << Hex(tag.encodedAddress) << "]";
   return out.str();
 }
 
-std::string Trim(const std::string& text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+// A file holds an address as its text with the tag name; the panel holds what the PLC library encoded.
+bool SameTag(const TQMTag& a, const TQMTag& b, CompareScope scope) {
+  if (scope == CompareScope::Panel) return a.Equals(b);
+  return a.address == b.address && a.tagName == b.tagName && a.valueType == b.valueType &&
+         a.encodedAddress == b.encodedAddress;
 }
 
 // Walks two records side by side. Without a line list it stops at the first difference; with one it
 // collects every difference. Either way `Same()` tells the outcome.
 class Walker {
  public:
-  explicit Walker(std::vector<std::string>* lines, DifferenceSides sides = {})
-      : lines_(lines), sides_(std::move(sides)) {}
+  explicit Walker(std::vector<std::string>* lines, CompareScope scope, DifferenceSides sides = {})
+      : lines_(lines), scope_(scope), sides_(std::move(sides)) {}
 
   bool Same() const { return same_; }
   bool Done() const { return !same_ && !lines_; }
@@ -60,8 +68,11 @@ class Walker {
     Differs(out.str());
   }
   void Tag(const std::string& where, const std::string& field, const TQMTag& a, const TQMTag& b) {
-    if (Done() || a.Equals(b)) return;
-    Differs(where + field + ": " + TagText(a) + " / " + TagText(b));
+    if (Done() || SameTag(a, b, scope_)) return;
+    Differs(where + field + ": " + TagText(a, scope_) + " / " + TagText(b, scope_));
+  }
+  void Text(const std::string& where, const std::string& field, const std::string& a, const std::string& b) {
+    if (!Done() && a != b) Differs(where + field + ": " + Quote(a) + " / " + Quote(b));
   }
   void ReadWriteTag(const std::string& where, const std::string& field, const TQMReadWriteTag& a,
                     const TQMReadWriteTag& b) {
@@ -99,6 +110,7 @@ class Walker {
 
  private:
   std::vector<std::string>* lines_;
+  CompareScope scope_;
   DifferenceSides sides_;
   bool same_ = true;
 };
@@ -111,11 +123,16 @@ void Walker::Message(const std::string& where, const TQMMessage& a, const TQMMes
   Value(where, "PLC message", a.isPlcMessage, b.isPlcMessage);
   for (size_t i = 0; i < 3; ++i)
     Value(where, "leading zeroes " + std::to_string(i + 1), a.leadingZeros[i], b.leadingZeros[i]);
-  if (!Done() && Trim(a.text) != Trim(b.text))
-    Differs(where + "text: " + Quote(a.text) + " / " + Quote(b.text));
-  if (a.HasDataItem(1)) ReadWriteTag(where, "data 1", a.data1, b.data1);
-  if (a.HasDataItem(2)) Tag(where, "data 2", a.data2, b.data2);
-  if (a.HasDataItem(3)) Tag(where, "data 3", a.data3, b.data3);
+  // Every character counts: leading and trailing spaces place the text on the display.
+  Text(where, "text", a.text, b.text);
+  // The data items either side stores (a file keeps an item only while its text has the marker).
+  auto stored = [&](int item) {
+    return a.IsSetPointPanel() || b.IsSetPointPanel() || (item == 1 && (a.hasSetPoint || b.hasSetPoint)) ||
+           MessageHasDataItem(a.text, item) || MessageHasDataItem(b.text, item);
+  };
+  if (stored(1)) ReadWriteTag(where, "data 1", a.data1, b.data1);
+  if (stored(2)) Tag(where, "data 2", a.data2, b.data2);
+  if (stored(3)) Tag(where, "data 3", a.data3, b.data3);
 }
 
 std::string MessageName(const TQMMessage& message) {
@@ -183,14 +200,34 @@ void Walker::Panel(const TQMPanel& a, const TQMPanel& b) {
   Value(where, "beeper", a.beeperEnabled, b.beeperEnabled);
   Value(where, "PLC message delay", a.plcMessageDelay, b.plcMessageDelay);
   Value(where, "cursor on PLC message", a.cursorOnPlcMessage, b.cursorOnPlcMessage);
-  for (size_t i = 0; i < static_cast<size_t>(std::min(a.LineCount(), 4)); ++i)
+  // The panel has a register per display line; the file keeps all four.
+  size_t lines = scope_ == CompareScope::File ? a.lineRegisters.size() : static_cast<size_t>(std::min(a.LineCount(), 4));
+  for (size_t i = 0; i < lines; ++i)
     Tag(where, "line " + std::to_string(i + 1) + " register", a.lineRegisters[i], b.lineRegisters[i]);
   if (a.IsKeypadPanel()) Tag(where, "annunciator word", a.annunciatorWord, b.annunciatorWord);
 }
 
 void Walker::Project(const TQMProject& a, const TQMProject& b) {
   Value("", "system type", a.systemType, b.systemType);
+  if (scope_ == CompareScope::File && (a.systemType == 1 || b.systemType == 1)) {
+    for (size_t i = 0; i < a.multiplexer.portType.size(); ++i) {
+      std::string field = "port " + std::to_string(i + 1) + " panel type";
+      int32_t typeA = a.multiplexer.portType[i];
+      int32_t typeB = b.multiplexer.portType[i];
+      if (PanelModelText(typeA) != PanelModelText(typeB)) {
+        Value("Multiplexer, ", field, PanelModelText(typeA), PanelModelText(typeB));
+      } else {
+        Value("Multiplexer, ", field, typeA, typeB);
+      }
+    }
+    Value("Multiplexer, ", "selected port", a.multiplexer.selectedPort, b.multiplexer.selectedPort);
+  }
   Value("PLC, ", "name", a.plcSettings.plcName, b.plcSettings.plcName);
+  if (scope_ == CompareScope::File) {
+    Text("PLC, ", "library", FileNamePart(a.plcSettings.libraryName), FileNamePart(b.plcSettings.libraryName));
+    Value("", "tag map linked", a.tagMapLinked, b.tagMapLinked);
+    if (a.tagMapLinked || b.tagMapLinked) Text("", "tag map", a.tagMapPath, b.tagMapPath);
+  }
   Value("PLC, ", "address size", a.plcSettings.addressSize, b.plcSettings.addressSize);
   if (!Done() && a.plcSettings.plcAttributes != b.plcSettings.plcAttributes) {
     Differs("PLC, attributes: " + Hex(a.plcSettings.plcAttributes) + " / " +
@@ -224,34 +261,34 @@ void Walker::Project(const TQMProject& a, const TQMProject& b) {
 }  // namespace
 
 std::vector<std::string> DescribeDifferences(const TQMProject& onPc, const TQMProject& inPanel,
-                                             const DifferenceSides& sides) {
+                                             const DifferenceSides& sides, CompareScope scope) {
   std::vector<std::string> lines;
-  Walker walker(&lines, sides);
+  Walker walker(&lines, scope, sides);
   walker.Project(onPc, inPanel);
   return lines;
 }
 
 std::vector<std::string> DescribePanelDifferences(const TQMPanel& a, const TQMPanel& b) {
   std::vector<std::string> lines;
-  Walker walker(&lines);
+  Walker walker(&lines, CompareScope::File);
   walker.Panel(a, b);
   return lines;
 }
 
-bool ProjectsEqual(const TQMProject& a, const TQMProject& b) {
-  Walker walker(nullptr);
+bool ProjectsEqual(const TQMProject& a, const TQMProject& b, CompareScope scope) {
+  Walker walker(nullptr, scope);
   walker.Project(a, b);
   return walker.Same();
 }
 
 bool PanelsEqual(const TQMPanel& a, const TQMPanel& b) {
-  Walker walker(nullptr);
+  Walker walker(nullptr, CompareScope::File);
   walker.Panel(a, b);
   return walker.Same();
 }
 
 bool MessagesEqual(const TQMMessage& a, const TQMMessage& b) {
-  Walker walker(nullptr);
+  Walker walker(nullptr, CompareScope::File);
   walker.Message("", a, b);
   return walker.Same();
 }

@@ -1,6 +1,7 @@
 // The writing half of the project file format: the save operations of every record and the file's
 // overall layout. Every value is one line; the reader follows the same order.
 
+#include "model/file_io.h"
 #include "model/message_lines.h"
 #include "model/message_text.h"
 #include "model/project.h"
@@ -88,7 +89,8 @@ void TQMPanel::Save(LineWriter& file) const {
 
 void TQMPlcSettings::Save(LineWriter& file) const {
   file.Line(plcName);
-  file.Line(libraryName);
+  // The file names the library; where it is installed is the reading program's business.
+  file.Line(FileNamePart(libraryName));
   file.Int(addressSize);
   file.Int(static_cast<long long>(plcAttributes.size()));
   for (uint8_t byte : plcAttributes)

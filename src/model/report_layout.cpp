@@ -243,6 +243,7 @@ void ReportLayout::AddProjectPage(ReportPage& page) const {
     y += 30;
   };
   line("FileName : ", documentPath_);
+  page.items.back().fileName = true;
   line("SystemType : ", multiPanel ? "Multiple Panel System" : "Single Panel System");
   if (panel_ && !multiPanel) line("PanelType : ", panel_->ModelText());
   if (panel_ && panel_->UsesButtons()) {

@@ -32,7 +32,8 @@ struct ReportItem {
   int top = 0;
   int right = 0;
   int bottom = 0;
-  std::string text;  // single-byte (Latin-1), as the project holds it
+  std::string text;  // single-byte (Latin-1), as the project holds it; a file name as the system names it
+  bool fileName = false;  // `text` is a path in the locale's encoding, not Latin-1
   ReportFont font;
   ReportColour colour = ReportColour::Black;
   bool centred = false;

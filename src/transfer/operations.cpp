@@ -6,6 +6,7 @@
 #include "link/comm_log.h"
 #include "link/link_speed.h"
 #include "model/project.h"
+#include "model/project_compare.h"
 #include "plc/plc_manager.h"
 #include "transfer/panel_information.h"
 
@@ -79,7 +80,8 @@ bool ReadSucceeded(const TransferContext& context, const TQMProject& read) {
 }
 
 bool AdoptReadProject(const TQMProject& current, TQMProject& read) {
-  if (read.Equals(current)) return false;
+  // Nothing new came from the panel: the project keeps its address texts, tag names and tag map.
+  if (ProjectsEqual(read, current, CompareScope::Panel)) return false;
   read.multiplexer.selectedPort = 1;
   read.fileName = current.fileName;
   return true;

@@ -157,9 +157,10 @@ std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project
 
 VerifyResult CompareWithPanel(const TQMProject& onPc, const TQMProject& readFromPanel) {
   VerifyResult result;
-  result.same = onPc.Equals(readFromPanel);
+  // The panel holds encoded addresses, not their texts or tag names: those are compared as the panel has them.
+  result.same = ProjectsEqual(onPc, readFromPanel, CompareScope::Panel);
   result.text = result.same ? kVerifySameText : kVerifyDifferentText;
-  if (!result.same) result.differences = DescribeDifferences(onPc, readFromPanel);
+  if (!result.same) result.differences = DescribeDifferences(onPc, readFromPanel, {}, CompareScope::Panel);
   return result;
 }
 

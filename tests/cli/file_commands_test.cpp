@@ -56,6 +56,61 @@ TEST_F(FileCommandsTest, CheckAcceptsTheDemoProjects) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
 }
 
+TEST_F(FileCommandsTest, AnOutputThatIsOneOfTheInputsIsAUsageErrorAndChangesNothing) {
+  std::string single = dir.Write("p.lmx", testing::ReadAll(Demo()));
+  std::string multi = dir.Write("m.lmx", testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx"));
+  std::string link = dir.File("link.lmx");
+  std::filesystem::create_symlink(single, link);
+  const std::vector<std::vector<std::string>> commands = {
+      {"report", single, "-o", single},
+      {"report", single, "-o", link},
+      {"addresses", single, "--pdf", single},
+      {"addresses", single, "--pdf", link},
+      {"export", multi, multi, "--port", "2"},
+      {"save-as", single, link},
+      {"import", single, multi, "--from-port", "5", "-o", multi},
+      {"write", single, "--log", link},
+      {"read", single, "--log", single},
+      {"check", single, "--backup", link},
+      {"diff", single, multi, "--log", multi},
+      {"report", single, "-o", dir.File("same.pdf"), "--log", dir.File("same.pdf")},
+  };
+  for (const std::vector<std::string>& command : commands) {
+    ProcessResult result = Lumora(command);
+    EXPECT_EQ(result.exitCode, 2) << command[0] << " " << command[2] << "\n" << result.out << result.err;
+    EXPECT_NE(result.err.find(" is the same file as "), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(testing::ReadAll(single), testing::ReadAll(Demo()));
+  EXPECT_EQ(testing::ReadAll(multi), testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx"));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("same.pdf")));
+  // Import and convert-plc change their first file: saving it there is what they do without -o.
+  ProcessResult inPlace = Lumora({"import", single, dir.Write("q.lmx", testing::ReadAll(Demo())), "-o", link});
+  EXPECT_EQ(inPlace.exitCode, 0) << inPlace.err;
+}
+
+TEST_F(FileCommandsTest, PortBeforeTheCommandIsTheSerialPortAfterItTheCommandsOwn) {
+  std::string multi = StageDir() + "/Project/demo-multiplexer.lmx";
+  // A serial port named before the command leaves the command's own --port free.
+  ProcessResult diff = Lumora({"--port", "COM1", "diff", multi, multi, "--port", "5"});
+  EXPECT_EQ(diff.exitCode, 0) << diff.err;
+  ProcessResult exported = Lumora({"--port", "COM1", "export", multi, dir.File("five.lmx"), "--port", "5"});
+  EXPECT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_EQ(Lumora({"--port", "COM1", "diff", multi, multi}).exitCode, 0);
+  const std::vector<std::vector<std::string>> usageErrors = {
+      {"--port", "", "check", Demo()},
+      {"diff", multi, multi, "--port", ""},
+      {"addresses", Demo(), "--port", "3"},
+      {"addresses", Demo(), "--paper", "a4"},
+      {"export", multi, dir.File("x.lmx"), "--port", "COM1"},
+  };
+  for (const std::vector<std::string>& command : usageErrors) {
+    ProcessResult result = Lumora(command);
+    EXPECT_EQ(result.exitCode, 2) << command[0] << " " << command[1] << "\n" << result.err;
+  }
+  ProcessResult help = Lumora({"--help"});
+  EXPECT_NE(help.out.find("Before the command's name --port is"), std::string::npos);
+}
+
 TEST_F(FileCommandsTest, CheckRefusesWhatAPanelCannotHoldAndShowListsItAll) {
   // The first message's text gets a NUL byte and grows beyond the 20 characters of its line.
   std::string text = testing::ReadAll(Demo());
@@ -160,17 +215,8 @@ TEST_F(FileCommandsTest, SaveAsWritesTheCurrentFormat) {
   std::string out = dir.File("copy.lmx");
   ProcessResult result = Lumora({"save-as", Demo(), out});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  std::vector<std::string> original = CrLfLines(testing::ReadAll(Demo()));
-  std::vector<std::string> copy = CrLfLines(testing::ReadAll(out));
-  ASSERT_EQ(copy.size(), original.size());
-  size_t differing = 0;
-  for (size_t i = 0; i < copy.size(); ++i) {
-    if (copy[i] != original[i]) {
-      ++differing;
-      EXPECT_EQ(copy[i], StageDir() + "/dll/TDL205.so");  // the catalogue names the library
-    }
-  }
-  EXPECT_EQ(differing, 1u);
+  // The file names its PLC library, not where this machine installed it: the copy is the same file.
+  EXPECT_EQ(testing::ReadAll(out), testing::ReadAll(Demo()));
   EXPECT_EQ(Lumora({"save-as", Demo(), dir.File("no/folder/x.lmx")}).exitCode, 1);
 }
 
@@ -381,13 +427,14 @@ TEST_F(DiffCommandTest, OneLinePerDifferenceFirstFilesValueFirst) {
   EXPECT_EQ(result.out,
             "Port 2 (QM210), message 1, data 1: V100 [BCD/Int 16, 01000040] / V101 [BCD/Int 16, 01000041]\n");
 
-  // A panel of another type is one line: nothing else of the two panels compares.
+  // A panel of another type is one line of the panel (nothing else of the two panels compares) besides the
+  // multiplexer's port table.
   TQMProject type = Sample();
   type.FindPanel(5)->panelType = kPanelQM410;
   type.multiplexer.portType[4] = kPanelQM410;
   result = Lumora({"diff", base, Save(type, "type.lmx")});
   EXPECT_EQ(result.exitCode, 1) << result.err;
-  EXPECT_EQ(result.out, "Port 5 (QMSV), panel type: QMSV / QM410\n");
+  EXPECT_EQ(result.out, "Multiplexer, port 5 panel type: QMSV / QM410\nPort 5 (QMSV), panel type: QMSV / QM410\n");
 
   TQMProject plc = Sample();
   plc.plcSettings.plcAttributes.back() = 4;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <regex>
 
@@ -375,9 +377,70 @@ TEST_F(ReportCommandTest, PaperOrientationAndUsageErrors) {
   EXPECT_EQ(beyond.exitCode, 1);
   EXPECT_NE(beyond.err.find("The document has 3 page(s): there is no page 7"), std::string::npos) << beyond.err;
   EXPECT_FALSE(std::filesystem::exists(pdf));
-  ProcessResult unwritable = Lumora({"report", Demo(), "-o", dir.File("missing/x.pdf")});
-  EXPECT_EQ(unwritable.exitCode, 1);
-  EXPECT_NE(unwritable.err.find("Cannot write"), std::string::npos) << unwritable.err;
+}
+
+TEST_F(ReportCommandTest, APdfIsWrittenWholeOrNotAtAll) {
+  std::string old = dir.Write("old.pdf", "OLD");
+  std::string readOnly = dir.Write("read-only.pdf", "KEEP");
+  ::chmod(readOnly.c_str(), 0444);
+  std::string fifo = dir.File("fifo.pdf");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  struct Case {
+    std::string out;
+    std::string reason;
+  };
+  const std::vector<Case> refused = {
+      {dir.File("missing/x.pdf"), "No such file or directory"},
+      {dir.Path(), "Is a directory"},
+      {fifo, "not a regular file"},  // refused at once, never opened
+      {"/dev/full", "not a regular file"},
+      {readOnly, "the file is read-only"},
+  };
+  for (const Case& target : refused) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"report", Demo(), "-o", target.out},
+                                          {"addresses", Demo(), "--pdf", target.out}}) {
+      ProcessResult result = Lumora(args);
+      EXPECT_EQ(result.exitCode, 1) << args[0] << " " << target.out;
+      EXPECT_EQ(result.err, target.out + ": " + target.reason + "\n") << args[0];
+      EXPECT_EQ(result.out, "");
+    }
+  }
+  EXPECT_EQ(testing::ReadAll(readOnly), "KEEP");
+
+  // A report over an older file replaces it with a complete document.
+  ProcessResult replaced = Lumora({"report", Demo(), "-o", old});
+  ASSERT_EQ(replaced.exitCode, 0) << replaced.err;
+  std::string bytes = testing::ReadAll(old);
+  EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(bytes.find("%%EOF", bytes.size() - 8), std::string::npos);
+  EXPECT_EQ(Pages(Words(old)), 3);
+}
+
+TEST_F(ReportCommandTest, AFileNameOutsideAsciiPrintsAsTheSystemNamesIt) {
+  std::string project = dir.Write("Prüfstand Höhe.lmx", testing::ReadAll(Demo()));
+  std::vector<Word> words = Report(project);
+  const Word* name = Find(words, 1, "FileName");
+  ASSERT_TRUE(name);
+  EXPECT_EQ(LineOf(words, *name), "FileName : " + project);
+  std::string pdf = dir.File("addresses.pdf");
+  ASSERT_EQ(Lumora({"addresses", project, "--pdf", pdf}).exitCode, 0);
+  words = Words(pdf);
+  name = Find(words, 1, "Name");
+  ASSERT_TRUE(name);
+  EXPECT_EQ(LineOf(words, *name), "Project Name : " + project);
+}
+
+TEST_F(ReportCommandTest, AProjectTheRulesRefuseIsNotLaidOut) {
+  std::string text = testing::ReadAll(Demo());
+  size_t start = text.find("TANK LEVEL");
+  ASSERT_NE(start, std::string::npos);
+  text.replace(start, 10, std::string(10 << 20, 'A'));
+  std::string project = dir.Write("huge.lmx", text);
+  std::string pdf = dir.File("huge.pdf");
+  ProcessResult result = Lumora({"report", project, "-o", pdf});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("Port 1 (QM210), message 1: Error Z005"), std::string::npos) << result.err.substr(0, 300);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 TEST_F(ReportCommandTest, AddressListAsPdf) {

@@ -264,7 +264,7 @@ TEST(WriteFileAtomicallyTest, RefusesWhatIsNotARegularFileOrFolder) {
   fs::create_directory(dir.File("plant.lmx"));
   std::string error;
   EXPECT_FALSE(WriteFileAtomically(dir.File("plant.lmx"), "new", &error));
-  EXPECT_EQ(error, kNotRegular);
+  EXPECT_EQ(error, std::strerror(EISDIR));
   EXPECT_TRUE(fs::is_directory(dir.File("plant.lmx")));
   EXPECT_FALSE(WriteFileAtomically(dir.File("no/such/folder/plant.lmx"), "new", &error));
   EXPECT_EQ(error, std::strerror(ENOENT));

@@ -156,14 +156,19 @@ TEST_F(ProjectModelTest, TagEqualityComparesEncodingNotText) {
   EXPECT_TRUE(emptyA.Equals(emptyB));
 }
 
-TEST_F(ProjectModelTest, MessageEqualityIgnoresSurroundingSpacesAndAbsentItems) {
+TEST_F(ProjectModelTest, MessageEqualitySeesEverySpaceAndIgnoresAbsentItems) {
   TQMProject project(Services());
   TQMPanel panel(&project, kPanelQM210);
   TQMMessage a = panel.NewMessage(), b = panel.NewMessage();
-  a.text = "  HELLO ";
+  a.text = "HELLO";
   b.text = "HELLO";
-  SetTarvoAddress(b.data2, "V5");  // data item 2 is not in the text
+  SetTarvoAddress(b.data2, "V5");  // data item 2 is not in the text, so no file keeps it
   EXPECT_TRUE(a.Equals(b));
+  for (const char* shifted : {" HELLO", "HELLO ", "HEL LO"}) {
+    b.text = shifted;
+    EXPECT_FALSE(a.Equals(b)) << shifted;
+  }
+  b.text = a.text;
   b.leadingZeros[2] = true;
   EXPECT_FALSE(a.Equals(b));
 }
@@ -356,8 +361,6 @@ TEST_F(ProjectModelTest, ProjectEqualityAndDifferencesAgree) {
   EXPECT_TRUE(a.Equals(b));
   EXPECT_TRUE(DescribeDifferences(a, b).empty());
 
-  b.FindPanel(2)->messages[0].text += "  ";
-  EXPECT_TRUE(a.Equals(b));
   b.FindPanel(2)->messages[0].data1.encodedAddress[3] = 0x77;
   EXPECT_FALSE(a.Equals(b));
   auto lines = DescribeDifferences(a, b);
