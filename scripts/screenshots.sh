@@ -8,3 +8,6 @@ mkdir -p "$out"
 command -v xvfb-run > /dev/null || { echo "screenshots need xvfb (apt-get install xvfb xauth)"; exit 1; }
 xvfb-run -a -s "-screen 0 1400x900x24" "$build/tests/gui_screenshots" "$out"
 ls -1 "$out"
+# The manual shows these pictures: every build and package stages the committed copies.
+cp "$out"/*.png doc/manual/images/
+echo "copied to doc/manual/images/ (commit them with the change they show)"

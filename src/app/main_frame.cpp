@@ -133,12 +133,9 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
     ExecModal(dialog);
   });
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (auto* child = qobject_cast<CChildFrame*>(window)) {
-      SetMultiPanel(child->Document()->Project().systemType);
-      setWindowTitle(QString("%1 - %2").arg(kApplicationTitle, child->Document()->Title()));
-    } else {
-      setWindowTitle(kApplicationTitle);
-    }
+    // The title stays the program's: a maximized project window adds " - [its name]" itself and follows
+    // the name when the project is saved under another.
+    if (auto* child = qobject_cast<CChildFrame*>(window)) SetMultiPanel(child->Document()->Project().systemType);
     UpdateMenus();
   });
   BuildMenus();
@@ -262,7 +259,7 @@ void CMainFrame::BuildMenus() {
   statusBarAction->setChecked(true);
   connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-  portMenu_ = bar->addMenu("&Port");
+  portMenu_ = bar->addMenu("P&ort");  // Alt+P opens the Panel menu
   portMenu_->setObjectName("portMenu");
   portMenu_->setToolTipsVisible(true);
   connect(portMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillPortMenu);

@@ -214,10 +214,12 @@ bool TQMProjectHelper::ReadTags(UnitSession& unit, std::vector<TQMTag>& target, 
   };
   bool tooMany = false;
   bool tooShort = false;
+  bool noTable = false;
   std::optional<std::vector<uint8_t>> image =
       unit.ReadDump<TQMTagResp>(kCmdReadTags, [&](const std::vector<uint8_t>& data) {
         if (data.size() < 3) {
           tooShort = true;
+          noTable = data.empty();
           return false;
         }
         size_t count = static_cast<size_t>((data[0] << 8) | data[1]);
@@ -225,6 +227,11 @@ bool TQMProjectHelper::ReadTags(UnitSession& unit, std::vector<TQMTag>& target, 
         tooMany = count > limit || (data.size() - 3) / recordSize > limit;
         return !tooMany;
       });
+  if (noTable) {
+    report_.Ui().ShowMessage(kPanelHoldsNoProjectText, "", MessageIcon::Exclamation);
+    report_.Error(kPanelHoldsNoProjectText, true);
+    return false;
+  }
   if (tooShort) return failDecode();
   if (tooMany) {
     report_.Error(kT006Text);

@@ -23,6 +23,9 @@ inline constexpr const char* kZ004Text = "Error Z004: Unable to open the PLC dri
 inline constexpr const char* kZ008Text = "Error Z008:  Invalid Device Type";
 inline constexpr const char* kT006Text = "Error T006:  Error in reading PLC Addresses";
 inline constexpr const char* kTagListRebuildText = "Error in rebuilding the tag list";
+// A cleared panel, or one never written, answers the tag dump with no table at all.
+inline constexpr const char* kPanelHoldsNoProjectText =
+    "The panel holds no project: it was cleared or has never been written.";
 inline constexpr const char* kEnsureConnectedText =
     "Please ensure all panels are connected to the multiplexer and click OK.";
 inline constexpr const char* kInvalidRevisionText = "Not a valid firmware revision number";

@@ -137,6 +137,7 @@ class GuiTest : public GuiTestBase {
     QVERIFY(view);
     QCOMPARE(view->Document()->PathName(), path);
     QVERIFY(!view->Document()->IsModified());
+    QCOMPARE(Frame()->windowTitle(), QString("Lumora Write Utility - [created.lmx]"));  // not "Lumora1"
 
     TQMProject loaded({&App()->Ui(), &App()->Plc()});
     QVERIFY(OpenProjectFile(loaded, path.toStdString()));

@@ -108,6 +108,13 @@ TEST_F(TransferCommandsTest, AnErrorTheWorkerShowedIsPrintedOnce) {
   ProcessResult read = Lumora({"read", dir.File("out.lmx"), "--port", sim.Path()});
   EXPECT_EQ(read.exitCode, 1);
   EXPECT_EQ(read.err, "Error in rebuilding the tag list\n");
+
+  // A panel that was never written says so, and no file is made.
+  Simulator fresh({"--panel", "QM210"});
+  ProcessResult empty = Lumora({"read", dir.File("empty.lmx"), "--port", fresh.Path()});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_EQ(empty.err, "The panel holds no project: it was cleared or has never been written.\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("empty.lmx")));
 }
 
 TEST_F(TransferCommandsTest, MultiplexerProjectThroughTheCli) {

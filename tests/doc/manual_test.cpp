@@ -186,7 +186,8 @@ TEST(ManualTest, EveryLinkLeadsToAPageAndPlaceThatExist) {
   }
 }
 
-// Pictures come from the screenshot run, so a page may show only a picture that run takes.
+// Pictures come from the screenshot run (committed under doc/manual/images), so a page may show only a
+// picture that run takes, and the staged manual has each of them.
 TEST(ManualTest, EveryPictureIsOneThatTheScreenshotRunTakes) {
   std::string screenshots = TempDir::Read(kSourceDir + "/tests/app/gui_screenshots.cpp");
   const std::regex picture("src=\"images/([^\"]+)\"");
@@ -197,6 +198,9 @@ TEST(ManualTest, EveryPictureIsOneThatTheScreenshotRunTakes) {
       ++pictures;
       EXPECT_NE(screenshots.find("\"/" + (*it)[1].str() + "\""), std::string::npos)
           << name << " shows " << (*it)[1] << ", which no screenshot produces";
+      // Every build stages the committed pictures: a manual without them reads as broken.
+      EXPECT_TRUE(fs::is_regular_file(kManualDir + "/images/" + (*it)[1].str()))
+          << name << " shows " << (*it)[1] << ", which the staged manual lacks";
     }
   }
   EXPECT_GT(pictures, 10);
