@@ -10,6 +10,7 @@
 
 #include "app/gui_interaction.h"
 #include "editors/modal_run.h"
+#include "model/file_io.h"
 #include "model/message_text.h"
 #include "plc/plan_n_run.h"
 
@@ -70,8 +71,13 @@ void CLog::OnSaveLog() {
   prompt.overwritePrompt = true;
   std::optional<QString> path = AskSaveFile(this, prompt);
   if (!path) return;
-  QFile file(*path);
-  if (file.open(QIODevice::WriteOnly)) file.write(text_.toLatin1());
+  std::string reason;
+  if (!WriteFileAtomically(QFile::encodeName(*path).toStdString(), text_.toLatin1().toStdString(), &reason)) {
+    // The dialog stays open, so the log can be saved elsewhere.
+    ShowMessageBox(this, QString("%1: %2").arg(*path, QString::fromLocal8Bit(reason.c_str())), "Save Log",
+                   MessageIcon::Error);
+    return;
+  }
   accept();
 }
 
