@@ -58,7 +58,9 @@ class TQMXComm {
   using Clock = std::chrono::steady_clock;
   // Reads and logs whatever is waiting: it answers an earlier packet, never the next one.
   void DiscardStaleInput();
-  void DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay);
+  // After a reply to a repeated packet whose first copy went unanswered: true when another reply
+  // follows, which makes both replies late ones (read into the communication log).
+  bool LateReplyFollows(Clock::duration firstReplyDelay);
 
   int fd_ = -1;
   uint8_t buffer_[104] = {};
@@ -66,6 +68,7 @@ class TQMXComm {
   std::string device_;
   int openErrno_ = 0;
   bool gone_ = false;
+  uint64_t bytesRead_ = 0;
   LinkTimeouts timeouts_;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "link/comm_log.h"
 #include "link/commands.h"
 #include "link/link_speed.h"
 #include "link/link_timeouts.h"
@@ -321,23 +322,40 @@ TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
             "ERROR On COM Port. Error T007: Unknown access type specified for PLC Address.");
 }
 
-TEST_F(TransferTest, RepliesLaterThanTheTimeOutNeverAnswerTheNextCommand) {
-  // Every reply comes after the byte time-out: each command is sent twice, and the answer to the
-  // second copy is still on its way when the first copy's late answer has been taken.
-  LinkTimeouts quick = DefaultLinkTimeouts();
-  quick.readConstantMs = 100;
-  ScopedLinkTimeouts shortWaits(quick);
-  Simulator sim({"--panel", "QM210", "--reply-delay", "180"});
-  SetLinkSpeed(9600);
-  TQMXComm link(sim.Path(), nullptr);
-  ASSERT_TRUE(link.ok);
-  for (int round = 0; round < 3; ++round) {
-    TQMStatusIdCmd status;
-    std::unique_ptr<TQMXResp> answer = link.Transact(status);
-    EXPECT_NE(dynamic_cast<TQMStatusIdResp*>(answer.get()), nullptr) << "round " << round;
-    TQMClrMemCmd clear;
-    answer = link.Transact(clear);
-    EXPECT_NE(dynamic_cast<TQMStdResp*>(answer.get()), nullptr) << "round " << round;
+TEST_F(TransferTest, AUnitThatAnswersAfterTheTimeOutEndsTheWriteWithTheTimeOutText) {
+  // The standard waits: one delay just above a byte's time-out, one well inside the retry's. Each packet
+  // is answered, late; neither answer may be taken for the repeated packet's or a later command's.
+  ScopedLinkTimeouts standard(DefaultLinkTimeouts());
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  for (std::string delay : {"2600", "3000"}) {
+    SCOPED_TRACE(delay);
+    std::string trace = dir.File("trace-" + delay + ".txt");
+    std::string log = dir.File("Write-" + delay + ".txt");
+    Simulator sim({"--panel", "QM210", "--reply-delay", delay, "--trace", trace});
+    ASSERT_FALSE(sim.Path().empty());
+    SetLinkSpeed(9600);
+    OpenCommLog(log);
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    CloseCommLog();
+    sim.Stop();
+    EXPECT_EQ(sink.Errors(), std::vector<std::string>{"ERROR On COM Port. " + TQMErrorResp(2).GetErrorText()});
+    EXPECT_FALSE(finished);
+    // The status request and its repetition, both answered; the write went no further.
+    std::vector<std::string> in = TraceLines(trace, "IN ");
+    ASSERT_EQ(in.size(), 2u);
+    EXPECT_EQ(in[0], "IN  aa 06 10 01 12 b8 65");
+    EXPECT_EQ(in[1], in[0]);
+    std::vector<std::string> out = TraceLines(trace, "OUT ");
+    ASSERT_EQ(out.size(), 2u);
+    // Both late replies are in the communication log, named as such.
+    std::string text = Trace(log);
+    std::string reply = out[0].substr(4);
+    size_t first = text.find(reply);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find(reply, first + 1), std::string::npos) << text;
+    EXPECT_NE(text.find("-- late replies: the unit answers after the time-out\n"), std::string::npos) << text;
   }
 }
 
