@@ -604,6 +604,45 @@ TEST_F(TransferTest, PanelInformationAndClear) {
   EXPECT_EQ(none.errorText, "Error C003: Error opening port");
 }
 
+TEST_F(TransferTest, ClearingAMultiplexerSystemClearsEveryPort) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  // The project to clear with lists port 2 only; the panel on port 5 is on the line all the same.
+  TQMProject portTwoOnly = project;
+  portTwoOnly.multiplexer.ClearPort(5);
+  portTwoOnly.multiplexer.selectedPort = 2;
+  struct Case {
+    const char* name;
+    std::vector<std::string> emptyPorts;  // simulator options for ports without a panel
+  };
+  const Case cases[] = {{"empty ports are silent", {}}, {"empty ports answer error 3", {"--empty-port-std"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::remove(StateFile().c_str());
+    std::vector<std::string> options = {"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()};
+    options.insert(options.end(), c.emptyPorts.begin(), c.emptyPorts.end());
+    Simulator sim(options);
+    ASSERT_TRUE(RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject).Errors().empty());
+    RecordingSink sink;
+    TransferContext context(&portTwoOnly, kOperationWrite, &ui, &sink);
+    context.portName = sim.Path();
+    EXPECT_TRUE(ClearPanelMemory(context));
+    EXPECT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+    EXPECT_EQ(ui.Texts().back(), "Panel(s) memory cleared");
+    sim.Stop();
+    EXPECT_TRUE(StoredMessages(StateFile(), 2).empty());
+    EXPECT_TRUE(StoredMessages(StateFile(), 5).empty());
+    // The write ends on the multiplexer's port; the clear takes the multiplexer, then ports 1 to 5 in
+    // turn, then the multiplexer again.
+    std::string switched;
+    for (const std::string& line : TraceLines(TraceFile(), "IN  aa 07 10 01 c1 "))
+      switched += line.substr(20, 1);
+    ASSERT_GE(switched.size(), 8u);
+    EXPECT_EQ(switched.substr(switched.size() - 8), "00123450");
+    ExpectNoViolations();
+  }
+}
+
 TEST_F(TransferTest, ConnectionTestFindsPanelOrMultiplexer) {
   {
     Simulator sim({"--panel", "QMSV"});
