@@ -1,7 +1,9 @@
 #include "link/serial_link.h"
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/file.h>
 #include <termios.h>
 #include <unistd.h>
@@ -103,7 +105,30 @@ void TQMXComm::Open(const std::string& portName) {
     errorText = kC004Text;
     return;
   }
+  RequestLowLatency();
   ::tcflush(fd_, TCIFLUSH);
+}
+
+void TQMXComm::RequestLowLatency() {
+  // USB serial adapters hold short replies back until their latency timer runs out (16 ms on the common
+  // chips), which adds up over the thousand exchanges of a write. Ports whose driver knows no such
+  // setting (pseudo-terminals, many on-board UARTs) refuse the request; they are used as they are.
+  serial_struct serial{};
+  if (::ioctl(fd_, TIOCGSERIAL, &serial) != 0 || (serial.flags & ASYNC_LOW_LATENCY)) return;
+  serial.flags |= ASYNC_LOW_LATENCY;
+  if (::ioctl(fd_, TIOCSSERIAL, &serial) != 0) return;
+  restoreLatency_ = true;
+  CommLogNote("low latency requested from the serial driver of " + device_);
+}
+
+void TQMXComm::RestoreLatency() {
+  if (!restoreLatency_) return;
+  restoreLatency_ = false;
+  serial_struct serial{};
+  if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
+    serial.flags &= ~ASYNC_LOW_LATENCY;  // it was off before Open()
+    ::ioctl(fd_, TIOCSSERIAL, &serial);
+  }
 }
 
 bool TQMXComm::Configure() {
@@ -320,6 +345,7 @@ bool TQMXComm::LateReplyFollows(Clock::duration firstReplyDelay) {
 
 bool TQMXComm::Close() {
   if (fd_ < 0) return true;
+  if (!gone_) RestoreLatency();
   ::flock(fd_, LOCK_UN);
   bool closed = ::close(fd_) == 0;
   fd_ = -1;
