@@ -76,7 +76,7 @@ void TQMExec::Read(std::string_view fileText) {
       return;
     }
     // A damaged record must not pass for data: only digits, exactly as many as the count asks for.
-    int count, high, low, type;
+    int count = 0, high = 0, low = 0, type = 0;
     if (!std::all_of(line.begin() + 1, line.end(), IsHexDigit) || !ByteAt(line, 1, count) ||
         line.size() != 11 + 2 * static_cast<size_t>(count)) {
       valid_ = false;
@@ -129,6 +129,14 @@ void TQMExec::Read(std::string_view fileText) {
   }
   // An end record alone would erase a panel and load nothing.
   if (!sawData) valid_ = false;
+  // Records after the end record would be left out of the image: a file with more than one end (two
+  // files joined, or one cut into another) is not loaded in part. Blank lines and a DOS end-of-file
+  // mark may follow.
+  while (valid_ && !file.AtEnd()) {
+    std::string rest = file.Line();
+    if (!std::all_of(rest.begin(), rest.end(), [](char c) { return c == ' ' || c == '\t' || c == '\x1A'; }))
+      valid_ = false;
+  }
 }
 
 TQMMuxExec::TQMMuxExec(std::string_view fileText, int startAddress) : expectedAddress_(startAddress) {
@@ -138,8 +146,10 @@ TQMMuxExec::TQMMuxExec(std::string_view fileText, int startAddress) : expectedAd
 
 void TQMMuxExec::Read(std::string_view fileText) {
   LineReader file(fileText);
-  // A file cut short at a line end would otherwise pass: the last record must be a termination record.
-  bool terminated = false;
+  // A file cut short at a line end would otherwise pass: the data records must be followed by a
+  // termination record (S7, S8, S9) or by a count record (S5, S6) that counts every one of them.
+  bool ended = false;
+  long dataRecords = 0;
   while (!file.AtEnd()) {
     std::string line = file.Line();
     if (line.empty()) continue;
@@ -160,16 +170,30 @@ void TQMMuxExec::Read(std::string_view fileText) {
         valid_ = false;
         return;
       }
-      terminated = true;  // its start address is not part of the image
+      ended = true;  // its start address is not part of the image
       continue;
     }
-    terminated = false;
-    if (type == '0' || type == '4' || type == '5' || type == '6') continue;  // header and count records
+    if (type == '5' || type == '6') {
+      // The count sits in the address field; a count that differs from the data records read so far
+      // says that records were lost or added.
+      if (!ParseSRecord(line, type == '5' ? 2 : 3, address, data) || address != dataRecords) {
+        valid_ = false;
+        return;
+      }
+      ended = true;
+      continue;
+    }
+    if (type == '0' || type == '4') {  // header and reserved records
+      ended = false;
+      continue;
+    }
+    ended = false;
     int addressBytes = type == '1' ? 2 : type == '2' ? 3 : type == '3' ? 4 : 0;
     if (addressBytes == 0 || !ParseSRecord(line, addressBytes, address, data)) {
       valid_ = false;
       return;
     }
+    ++dataRecords;
     if (expectedAddress_ == 0x10000 && address != 0x10000) {
       valid_ = false;
       return;
@@ -186,7 +210,7 @@ void TQMMuxExec::Read(std::string_view fileText) {
     }
     image_.insert(image_.end(), data.begin(), data.end());
   }
-  if (!terminated) valid_ = false;
+  if (!ended) valid_ = false;
 }
 
 }  // namespace lumora

@@ -14,7 +14,8 @@ inline constexpr size_t kMaxImageSize = 16u * 1024 * 1024;
 
 // Reads records up to the end record. Start address records and zero extended addresses are skipped; any
 // other extended address, an unknown record type, a character that is no hex digit, a record whose length
-// does not match its count, and a file without data bytes make the file invalid.
+// does not match its count, a file without data bytes and anything but blank lines after the end record
+// make the file invalid.
 class TQMExec {
  public:
   // Reads the whole file text; `base` is the address of the image's first byte.
@@ -31,8 +32,9 @@ class TQMExec {
   bool valid_ = true;
 };
 
-// Reads S1 to S3 data records to the end of the file; the last record must be a termination record (S7,
-// S8 or S9), so that a file cut short is invalid.
+// Reads S1 to S3 data records to the end of the file. The data records must be followed by a termination
+// record (S7, S8 or S9) or by a count record (S5, S6) whose count is the number of data records before it,
+// so that a file cut short is invalid; a count record with any other count makes the file invalid too.
 class TQMMuxExec {
  public:
   TQMMuxExec(std::string_view fileText, int startAddress);

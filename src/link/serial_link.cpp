@@ -1,7 +1,9 @@
 #include "link/serial_link.h"
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/file.h>
 #include <termios.h>
 #include <unistd.h>
@@ -103,7 +105,30 @@ void TQMXComm::Open(const std::string& portName) {
     errorText = kC004Text;
     return;
   }
+  RequestLowLatency();
   ::tcflush(fd_, TCIFLUSH);
+}
+
+void TQMXComm::RequestLowLatency() {
+  // USB serial adapters hold short replies back until their latency timer runs out (16 ms on the common
+  // chips), which adds up over the thousand exchanges of a write. Ports whose driver knows no such
+  // setting (pseudo-terminals, many on-board UARTs) refuse the request; they are used as they are.
+  serial_struct serial{};
+  if (::ioctl(fd_, TIOCGSERIAL, &serial) != 0 || (serial.flags & ASYNC_LOW_LATENCY)) return;
+  serial.flags |= ASYNC_LOW_LATENCY;
+  if (::ioctl(fd_, TIOCSSERIAL, &serial) != 0) return;
+  restoreLatency_ = true;
+  CommLogNote("low latency requested from the serial driver of " + device_);
+}
+
+void TQMXComm::RestoreLatency() {
+  if (!restoreLatency_) return;
+  restoreLatency_ = false;
+  serial_struct serial{};
+  if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
+    serial.flags &= ~ASYNC_LOW_LATENCY;  // it was off before Open()
+    ::ioctl(fd_, TIOCSSERIAL, &serial);
+  }
 }
 
 bool TQMXComm::Configure() {
@@ -190,6 +215,7 @@ int TQMXComm::ReadByte() {
     ssize_t n = ::read(fd_, &byte, 1);
     if (n == 1) {
       CommLogByte(byte);
+      ++bytesRead_;
       return byte;
     }
     // An I/O error, or nothing to read after a hang-up (unplugged adapter, closed terminal): waiting again
@@ -257,17 +283,23 @@ std::unique_ptr<TQMXResp> TQMXComm::Transact(TQMXCmd& command) {
     return std::make_unique<TQMErrorResp>(8);
   }
   Clock::time_point firstSent{};
-  bool firstTimedOut = false;
+  bool firstUnanswered = false;
   for (int attempt = 1;; ++attempt) {
     DiscardStaleInput();
     CommLogHeader("I said:\n");
-    Clock::time_point sent = Clock::now();
-    if (attempt == 1) firstSent = sent;
+    if (attempt == 1) firstSent = Clock::now();
     SendPacket(command.Packet());
+    uint64_t before = bytesRead_;
     const uint8_t* packet = ReceivePacket();
     std::unique_ptr<TQMXResp> response = MakeResponse(packet, linkError, project_);
-    if (attempt == 1) firstTimedOut = linkError == kLinkTimeout;
-    if (attempt == 2 && packet && firstTimedOut && !gone_) DiscardLateReply(sent, Clock::now() - firstSent);
+    // Not a byte came back: the unit may have lost the packet, or it may still be working on it.
+    if (attempt == 1) firstUnanswered = linkError == kLinkTimeout && bytesRead_ == before;
+    if (attempt == 2 && packet && firstUnanswered && !gone_ && LateReplyFollows(Clock::now() - firstSent)) {
+      // The reply was the late answer to the first packet, and the repeated packet was answered as late:
+      // the unit answers after the time-out, and neither reply may stand for the other packet.
+      linkError = kLinkTimeout;
+      return MakeResponse(nullptr, linkError, project_);
+    }
     if (attempt == 2 || gone_ || !dynamic_cast<TQMErrorResp*>(response.get())) return response;
   }
 }
@@ -284,31 +316,36 @@ void TQMXComm::DiscardStaleInput() {
   }
 }
 
-void TQMXComm::DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay) {
-  // The first packet went unanswered in time, and the retry got a reply. When that reply was the late
-  // answer to the first packet, the answer to the retry follows about as long after the retry: wait for
-  // it and drop it, so the next command cannot take it for its own. Once such a reply has come and the
-  // line is quiet again, the wait ends.
-  CommLogNote("waiting for a late reply");
-  auto deadline = retrySent + firstReplyDelay + std::chrono::milliseconds(5 * timeouts_.readIntervalMs + 50);
-  bool received = false;
+bool TQMXComm::LateReplyFollows(Clock::duration firstReplyDelay) {
+  // The first packet went unanswered, and a reply came while the repeated packet waited for its own. Either
+  // the unit lost the first packet and answered the repeated one, or the reply is the late answer to the
+  // first packet. A unit that answers that late answers the repeated packet as late again: at most the
+  // first reply's delay after that reply (a unit that takes packets one at a time). Nothing in that time
+  // means the reply was the repeated packet's own.
+  CommLogNote("a reply after a time-out: waiting whether the repeated packet is answered as late");
+  int interval = timeouts_.readIntervalMs;
+  auto deadline = Clock::now() + firstReplyDelay + std::chrono::milliseconds(5 * interval + 50);
+  int received = 0;
   for (;;) {
     uint8_t byte = 0;
-    while (::read(fd_, &byte, 1) == 1) {
+    while (received < 2 * (kMaxReplyLength + 1) && ::read(fd_, &byte, 1) == 1) {
       CommLogByte(byte);
-      received = true;
+      ++received;
     }
-    int left = MillisecondsLeft(deadline);
-    if (left <= 0) return;
-    int wait = received ? std::min(left, 2 * timeouts_.readIntervalMs + 10) : left;
-    Wait outcome = WaitFor(fd_, POLLIN, wait);
-    if (outcome == Wait::HungUp) return;
-    if (outcome == Wait::TimedOut && received) return;
+    if (received >= 2 * (kMaxReplyLength + 1)) break;
+    // Once a reply has begun, it is read until the line is quiet again.
+    int left = received ? 2 * interval + 10 : MillisecondsLeft(deadline);
+    if (left <= 0) break;
+    Wait outcome = WaitFor(fd_, POLLIN, left);
+    if (outcome == Wait::HungUp || (outcome == Wait::TimedOut && received)) break;
   }
+  if (received) CommLogNote("late replies: the unit answers after the time-out");
+  return received > 0;
 }
 
 bool TQMXComm::Close() {
   if (fd_ < 0) return true;
+  if (!gone_) RestoreLatency();
   ::flock(fd_, LOCK_UN);
   bool closed = ::close(fd_) == 0;
   fd_ = -1;

@@ -58,7 +58,12 @@ class TQMXComm {
   using Clock = std::chrono::steady_clock;
   // Reads and logs whatever is waiting: it answers an earlier packet, never the next one.
   void DiscardStaleInput();
-  void DiscardLateReply(Clock::time_point retrySent, Clock::duration firstReplyDelay);
+  // Asks the driver for low latency where it has the setting; Close() puts back what it was.
+  void RequestLowLatency();
+  void RestoreLatency();
+  // After a reply to a repeated packet whose first copy went unanswered: true when another reply
+  // follows, which makes both replies late ones (read into the communication log).
+  bool LateReplyFollows(Clock::duration firstReplyDelay);
 
   int fd_ = -1;
   uint8_t buffer_[104] = {};
@@ -66,6 +71,8 @@ class TQMXComm {
   std::string device_;
   int openErrno_ = 0;
   bool gone_ = false;
+  uint64_t bytesRead_ = 0;
+  bool restoreLatency_ = false;  // low latency was off and has been asked for: Close() turns it off
   LinkTimeouts timeouts_;
 };
 

@@ -84,12 +84,35 @@ bool UnitSession::ClearMemory() {
 
 bool UnitSession::ClearAllUnits() {
   if (!SwitchPort(0) || !ClearMemory()) return false;
+  // Every port, not only the project's: the whole system is cleared, a panel the project does not list
+  // too. A port without a panel does not answer and is passed over.
+  bool refused = false;
   for (int port = 1; port <= 5; ++port) {
-    // Only the ports that hold a panel: an empty port never answers a clear.
-    if (!project_.multiplexer.HasPanel(port)) continue;
-    if (SwitchPort(port)) ClearMemory();
+    report_.SetTargetPort(port);
+    CommLogNote("Switch Port " + std::to_string(port));
+    TQMSwitchPrtCmd switchPort(port);
+    std::unique_ptr<TQMXResp> response = link_.Transact(switchPort);
+    if (!dynamic_cast<TQMStdResp*>(response.get())) {
+      CommLogNote("no answer");
+      continue;
+    }
+    CommLogNote("Clear Memory");
+    TQMClrMemCmd clear;
+    response = link_.Transact(clear);
+    auto* answer = dynamic_cast<TQMStdResp*>(response.get());
+    if (!answer) {
+      CommLogNote("no panel answers");
+    } else if (answer->ErrorCode() != 0 && project_.multiplexer.HasPanel(port)) {
+      // A panel of the project that refuses is reported; what answers for a port the project leaves
+      // empty is only noted.
+      report_.Error(answer->GetErrorText());
+      refused = true;
+    } else if (answer->ErrorCode() != 0) {
+      CommLogNote(answer->GetErrorText());
+    }
   }
-  return SwitchPort(0);
+  report_.SetTargetPort(0);
+  return SwitchPort(0) && !refused;
 }
 
 bool UnitSession::TestAllPanelsConnected() {

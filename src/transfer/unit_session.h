@@ -42,7 +42,9 @@ class UnitSession {
   // The multiplexer's status, checked to be a multiplexer.
   std::unique_ptr<TQMStatusResp> MultiplexerStatus();
   bool ClearMemory();
-  // Clears the multiplexer and every port that holds a panel, then returns to the multiplexer's port.
+  // Clears the multiplexer and then the unit behind each of its ports 1 to 5, passing over a port that
+  // does not answer, and returns to the multiplexer's port. False when the multiplexer cannot be cleared,
+  // a panel of the project refuses, or the last switch fails.
   bool ClearAllUnits();
   // Every configured panel answers behind its port with the configured type; the project's selected
   // port is kept.

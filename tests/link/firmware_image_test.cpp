@@ -179,24 +179,89 @@ TEST(SRecordTest, MalformedRecords) {
   EXPECT_TRUE(TQMMuxExec("; a comment\r\n" + good + kS9, 0x10000).IsValid());
 }
 
-TEST(SRecordTest, RecordsEndWithATerminationRecord) {
-  std::string header = "S00600004844521B\r\n";
-  std::string data = SRecord('2', 0x10000, 3, Bytes(32, 1)) + SRecord('2', 0x10020, 3, Bytes(32, 33));
-  for (const std::string& end : {std::string("S70500000000FA\r\n"), std::string("S804000000FB\r\n"), kS9}) {
-    TQMMuxExec exec(header + data + end + "\r\n; trailing comment\r\n", 0x10000);
-    ASSERT_TRUE(exec.IsValid()) << end;
-    EXPECT_EQ(exec.GetImage().size(), 64u);
+// Data records of `records` x `size` bytes from `address` on, as tools write them one after the other.
+std::string HexData(int address, int records, int size) {
+  std::string text;
+  for (int i = 0; i < records; ++i)
+    text += HexRecord(address + i * size, 0, Bytes(size, static_cast<uint8_t>(i)));
+  return text;
+}
+std::string SData(long address, int records, int size) {
+  std::string text;
+  for (int i = 0; i < records; ++i)
+    text += SRecord('2', address + i * size, 3, Bytes(size, static_cast<uint8_t>(i)));
+  return text;
+}
+
+// How a file ends decides whether it is loaded at all: a file cut short, or one with records beyond its
+// end, is never loaded in part.
+TEST(FirmwareFileTest, FilesAreLoadedWholeOrNotAtAll) {
+  const std::string header = "S00600004844521B\r\n";
+  const std::string data = SData(0x10000, 2, 32);
+  // The way srec_cat writes a file when no execution start address is given: a header, data records of
+  // the narrowest address width that holds them, a count record and no termination record; LF endings.
+  auto srecCatFile = [](int lost) {
+    std::string text = "S00600004844521B\n";
+    for (int i = 0; i < 4; ++i) {
+      std::string record = SRecord('2', 0x10000 + i * 32, 3, Bytes(32, static_cast<uint8_t>(i * 32)));
+      if (i != lost) text += record.substr(0, record.size() - 2) + "\n";
+    }
+    return text + SRecord('5', 4, 2, {}).substr(0, 10) + "\n";
+  };
+  const std::string srecCat = srecCatFile(-1);
+  struct Case {
+    const char* name;
+    bool intelHex;
+    std::string text;
+    size_t imageSize;  // 0: invalid
+  };
+  const Case cases[] = {
+      {"end record last", true, HexData(0, 5, 32) + kEnd, 160},
+      {"blank lines and a DOS end mark after the end record", true, HexData(0, 5, 32) + kEnd + "\r\n \r\n\x1A", 160},
+      {"data records after the end record", true, HexData(0, 5, 32) + kEnd + HexData(160, 375, 32) + kEnd, 0},
+      {"a second end record", true, HexData(0, 5, 32) + kEnd + kEnd, 0},
+      {"text after the end record", true, HexData(0, 5, 32) + kEnd + "garbage\r\n", 0},
+
+      {"S7 termination", false, header + data + "S70500000000FA\r\n", 64},
+      {"S8 termination", false, header + data + "S804000000FB\r\n", 64},
+      {"S9 termination, then blank and comment lines", false, header + data + kS9 + "\r\n; end\r\n", 64},
+      {"srec_cat without a start address", false, srecCat, 128},
+      {"count record, then termination", false, header + data + SRecord('5', 2, 2, {}) + kS9, 64},
+      {"24-bit count record", false, header + data + SRecord('6', 2, 3, {}), 64},
+      {"a count of the records so far, more data and the full count", false,
+       SData(0x10000, 1, 32) + SRecord('5', 1, 2, {}) + SRecord('2', 0x10020, 3, Bytes(32, 1)) +
+           SRecord('5', 2, 2, {}),
+       64},
+      {"cut before the end", false, header + data, 0},
+      {"cut between data records", false, header + SData(0x10000, 1, 32), 0},
+      {"empty file", false, "", 0},
+      {"count one short", false, header + data + SRecord('5', 1, 2, {}), 0},
+      {"count one too many", false, header + data + SRecord('5', 3, 2, {}), 0},
+      {"wrong count before a termination record", false, header + data + SRecord('5', 3, 2, {}) + kS9, 0},
+      {"srec_cat file with a record lost", false, srecCatFile(2), 0},
+      {"data after the count record", false, SData(0x10000, 1, 32) + SRecord('5', 1, 2, {}) +
+                                                 SRecord('2', 0x10020, 3, Bytes(32, 1)),
+       0},
+      {"termination record in the middle", false, header + kS9 + data, 0},
+      {"damaged termination record", false, header + data + "S9030000FD\r\n", 0},
+      {"termination record without its fields", false, header + data + "S9\r\n", 0},
+      {"damaged count record", false, header + data + "S5030002FB\r\n", 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<uint8_t> image;
+    bool valid = false;
+    if (c.intelHex) {
+      TQMExec exec(c.text, 0);
+      valid = exec.IsValid();
+      image = exec.GetImage();
+    } else {
+      TQMMuxExec exec(c.text, 0x10000);
+      valid = exec.IsValid();
+      image = exec.GetImage();
+    }
+    EXPECT_EQ(valid, c.imageSize > 0) << c.name;
+    EXPECT_EQ(image.size(), c.imageSize) << c.name;
   }
-  // Cut at a line end: before the termination record, or between two data records.
-  TQMMuxExec cut(header + data, 0x10000);
-  EXPECT_FALSE(cut.IsValid());
-  EXPECT_TRUE(cut.GetImage().empty());
-  EXPECT_FALSE(TQMMuxExec(header + SRecord('2', 0x10000, 3, Bytes(32, 1)), 0x10000).IsValid());
-  EXPECT_FALSE(TQMMuxExec("", 0x10000).IsValid());
-  // A termination record in the middle does not end the file's records, and a damaged one does not count.
-  EXPECT_FALSE(TQMMuxExec(header + kS9 + data, 0x10000).IsValid());
-  EXPECT_FALSE(TQMMuxExec(header + data + "S9030000FD\r\n", 0x10000).IsValid());
-  EXPECT_FALSE(TQMMuxExec(header + data + "S9\r\n", 0x10000).IsValid());
 }
 
 TEST(SRecordTest, NonHexDigitsAreRefusedEvenWhenTheChecksumFits) {

@@ -294,6 +294,34 @@ TEST(SerialLinkTest, OpenFailuresAndExclusiveAccess) {
   EXPECT_EQ(file.errorText, "Error C004: Error in setting communication attributes");
 }
 
+TEST(SerialLinkTest, PortsWithoutALatencySettingAreUsedAsTheyAre) {
+  // A pseudo-terminal has no low-latency setting: opening, exchanging and closing work as before, and
+  // the communication log holds the exchanges only.
+  TempDir dir;
+  std::string path = dir.File("Write.txt");
+  PtyPeer peer([](const Bytes&) { return kOk; });
+  OpenCommLog(path);
+  TQMXComm link(peer.Path(), nullptr);
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(link.ok) << link.errorText;
+    TQMClrMemCmd clear;
+    std::string failure;
+    EXPECT_TRUE(IsGoodStdResponse(link.Transact(clear).get(), failure)) << failure;
+    EXPECT_TRUE(link.Close());
+    link.Open(peer.Path());
+  }
+  CommLogNote("done");
+  CloseCommLog();
+  std::string exchange = "I said:\naa 06 10 01 0b a0 e6 \nPanel said:\n";
+  for (uint8_t byte : kOk) {
+    char pair[4];
+    std::snprintf(pair, sizeof pair, "%02x ", byte);
+    exchange += pair;
+  }
+  exchange += "\n";
+  EXPECT_EQ(TempDir::Read(path), exchange + exchange + "-- done\n");
+}
+
 TEST(SerialLinkTest, ComPortNamesMapToDevices) {
   SetComPortDevices({"/dev/a", "/dev/b", "/dev/c", "/dev/d"});
   EXPECT_EQ(ResolvePortDevice("COM3"), "/dev/c");

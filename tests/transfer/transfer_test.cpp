@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "link/comm_log.h"
 #include "link/commands.h"
 #include "link/link_speed.h"
 #include "link/link_timeouts.h"
@@ -321,23 +322,40 @@ TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
             "ERROR On COM Port. Error T007: Unknown access type specified for PLC Address.");
 }
 
-TEST_F(TransferTest, RepliesLaterThanTheTimeOutNeverAnswerTheNextCommand) {
-  // Every reply comes after the byte time-out: each command is sent twice, and the answer to the
-  // second copy is still on its way when the first copy's late answer has been taken.
-  LinkTimeouts quick = DefaultLinkTimeouts();
-  quick.readConstantMs = 100;
-  ScopedLinkTimeouts shortWaits(quick);
-  Simulator sim({"--panel", "QM210", "--reply-delay", "180"});
-  SetLinkSpeed(9600);
-  TQMXComm link(sim.Path(), nullptr);
-  ASSERT_TRUE(link.ok);
-  for (int round = 0; round < 3; ++round) {
-    TQMStatusIdCmd status;
-    std::unique_ptr<TQMXResp> answer = link.Transact(status);
-    EXPECT_NE(dynamic_cast<TQMStatusIdResp*>(answer.get()), nullptr) << "round " << round;
-    TQMClrMemCmd clear;
-    answer = link.Transact(clear);
-    EXPECT_NE(dynamic_cast<TQMStdResp*>(answer.get()), nullptr) << "round " << round;
+TEST_F(TransferTest, AUnitThatAnswersAfterTheTimeOutEndsTheWriteWithTheTimeOutText) {
+  // The standard waits: one delay just above a byte's time-out, one well inside the retry's. Each packet
+  // is answered, late; neither answer may be taken for the repeated packet's or a later command's.
+  ScopedLinkTimeouts standard(DefaultLinkTimeouts());
+  TQMProject project(Services());
+  ASSERT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+  Prepare(project);
+  for (std::string delay : {"2600", "3000"}) {
+    SCOPED_TRACE(delay);
+    std::string trace = dir.File("trace-" + delay + ".txt");
+    std::string log = dir.File("Write-" + delay + ".txt");
+    Simulator sim({"--panel", "QM210", "--reply-delay", delay, "--trace", trace});
+    ASSERT_FALSE(sim.Path().empty());
+    SetLinkSpeed(9600);
+    OpenCommLog(log);
+    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    CloseCommLog();
+    sim.Stop();
+    EXPECT_EQ(sink.Errors(), std::vector<std::string>{"ERROR On COM Port. " + TQMErrorResp(2).GetErrorText()});
+    EXPECT_FALSE(finished);
+    // The status request and its repetition, both answered; the write went no further.
+    std::vector<std::string> in = TraceLines(trace, "IN ");
+    ASSERT_EQ(in.size(), 2u);
+    EXPECT_EQ(in[0], "IN  aa 06 10 01 12 b8 65");
+    EXPECT_EQ(in[1], in[0]);
+    std::vector<std::string> out = TraceLines(trace, "OUT ");
+    ASSERT_EQ(out.size(), 2u);
+    // Both late replies are in the communication log, named as such.
+    std::string text = Trace(log);
+    std::string reply = out[0].substr(4);
+    size_t first = text.find(reply);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find(reply, first + 1), std::string::npos) << text;
+    EXPECT_NE(text.find("-- late replies: the unit answers after the time-out\n"), std::string::npos) << text;
   }
 }
 
@@ -584,6 +602,45 @@ TEST_F(TransferTest, PanelInformationAndClear) {
 
   ConnectionTestResult none = RunConnectionTest(dir.File("no-port"));
   EXPECT_EQ(none.errorText, "Error C003: Error opening port");
+}
+
+TEST_F(TransferTest, ClearingAMultiplexerSystemClearsEveryPort) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  // The project to clear with lists port 2 only; the panel on port 5 is on the line all the same.
+  TQMProject portTwoOnly = project;
+  portTwoOnly.multiplexer.ClearPort(5);
+  portTwoOnly.multiplexer.selectedPort = 2;
+  struct Case {
+    const char* name;
+    std::vector<std::string> emptyPorts;  // simulator options for ports without a panel
+  };
+  const Case cases[] = {{"empty ports are silent", {}}, {"empty ports answer error 3", {"--empty-port-std"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::remove(StateFile().c_str());
+    std::vector<std::string> options = {"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()};
+    options.insert(options.end(), c.emptyPorts.begin(), c.emptyPorts.end());
+    Simulator sim(options);
+    ASSERT_TRUE(RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject).Errors().empty());
+    RecordingSink sink;
+    TransferContext context(&portTwoOnly, kOperationWrite, &ui, &sink);
+    context.portName = sim.Path();
+    EXPECT_TRUE(ClearPanelMemory(context));
+    EXPECT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
+    EXPECT_EQ(ui.Texts().back(), "Panel(s) memory cleared");
+    sim.Stop();
+    EXPECT_TRUE(StoredMessages(StateFile(), 2).empty());
+    EXPECT_TRUE(StoredMessages(StateFile(), 5).empty());
+    // The write ends on the multiplexer's port; the clear takes the multiplexer, then ports 1 to 5 in
+    // turn, then the multiplexer again.
+    std::string switched;
+    for (const std::string& line : TraceLines(TraceFile(), "IN  aa 07 10 01 c1 "))
+      switched += line.substr(20, 1);
+    ASSERT_GE(switched.size(), 8u);
+    EXPECT_EQ(switched.substr(switched.size() - 8), "00123450");
+    ExpectNoViolations();
+  }
 }
 
 TEST_F(TransferTest, ConnectionTestFindsPanelOrMultiplexer) {

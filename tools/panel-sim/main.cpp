@@ -23,9 +23,9 @@ namespace {
 
 using namespace panel_sim;
 
-volatile bool gStop = false;
+volatile std::sig_atomic_t gStop = 0;
 void OnSignal(int) {
-  gStop = true;
+  gStop = 1;
 }
 
 void Usage() {

@@ -108,7 +108,7 @@ void Server::Violation(const std::string& text) {
   Trace("VIOLATION " + text);
 }
 
-void Server::Serve(const volatile bool& stop, double maxSeconds) {
+void Server::Serve(const volatile std::sig_atomic_t& stop, double maxSeconds) {
   auto started = Clock::now();
   Bytes pending;
   auto lastByte = Clock::now();

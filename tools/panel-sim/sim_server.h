@@ -2,6 +2,7 @@
 // The simulator's side of the serial line: a pseudo-terminal, packet framing, the multiplexer's port
 // routing, fault injection, throttling to the wire's speed and the trace.
 
+#include <csignal>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -42,7 +43,7 @@ class Server {
   void SetTrace(FILE* trace) { trace_ = trace; }
   void SetStatePath(const std::string& path) { statePath_ = path; }
   // Serves until `stop` is set or `maxSeconds` passed (0 = no limit).
-  void Serve(const volatile bool& stop, double maxSeconds);
+  void Serve(const volatile std::sig_atomic_t& stop, double maxSeconds);
   void SaveState();
   void LoadState();
 
