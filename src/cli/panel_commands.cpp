@@ -102,7 +102,12 @@ int Import(Session& session) {
   if (port < 0) return kExitUsage;
 
   session.Ui().yes = true;  // the clearing question
-  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort);
+  std::vector<ProjectProblem> problems;
+  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
+  if (outcome == ImportOutcome::Refused) {
+    std::fprintf(stderr, "%s\n", ImportRefusedText(args.positional[1], problems).c_str());
+    return kExitFailed;
+  }
   if (outcome == ImportOutcome::Unchanged) {
     std::printf("The panel on port %d is the same as the imported one: nothing changed\n", port);
     return kExitOk;
