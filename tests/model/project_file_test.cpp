@@ -540,7 +540,51 @@ TEST_F(ProjectFileTest, LinkedTagMapIsReadAndAMissingOneIsAskedFor) {
   ui.messages.clear();
   TQMProject unreadable(Services());
   EXPECT_FALSE(LoadText(unreadable, text));
-  EXPECT_EQ(ui.messages.back().text, "Error T005: Unable to open map file " + dir.File("nowhere.map"));
+  EXPECT_EQ(ui.messages.back().text,
+            "Error T005: Unable to open map file " + dir.File("nowhere.map") + "\nNo such file or directory");
+}
+
+// A file that cannot be read, is no text or holds no entry is no map: it is never linked, and the
+// message names the file and the reason.
+TEST_F(ProjectFileTest, FilesThatAreNoTagMapsAreRefusedWithTheirReason) {
+  std::string random;
+  for (int i = 0; i < 4096; ++i)
+    random += static_cast<char>((i * 7919 + 13) % 256);
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {dir.Write("empty.map", ""), "no tag entries in it"},
+           {dir.Write("headers.map", "Plan & Run export\r\nsecond header\r\nSHORT,V1\r\n"),
+            "no tag entries in it"},
+           {dir.Write("random.map", random), "not a text file (it holds NUL bytes)"},
+           {dir.Path(), "not a regular file"},
+           {"/dev/zero", "not a regular file"},
+           {dir.File("missing.map"), "No such file or directory"},
+       }) {
+    TagMapTable textPanels;
+    textPanels.header1 = "kept";
+    TagMapTable setPoints;
+    ui.messages.clear();
+    EXPECT_FALSE(ReadTagMapFile(c.path, textPanels, setPoints, ui)) << c.path;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error T005: Unable to open map file " + c.path + "\n" + c.reason);
+    EXPECT_EQ(textPanels.header1, "kept");
+
+    // Linked to such a file, a project asks for the map as for a missing one.
+    TQMProject project(Services());
+    project.plcSettings.SetHeader(31, 2);
+    project.PutPanel(TQMPanel(&project, kPanelQM210));
+    project.tagMapLinked = true;
+    project.tagMapPath = c.path;
+    ui.messages.clear();
+    ui.answers.push_back(Answer::Cancel);
+    TQMProject loaded(Services());
+    EXPECT_FALSE(LoadText(loaded, SaveToText(project))) << c.path;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Error T004: Unable to open tag map file : " + c.path, 0), 0u);
+  }
 }
 
 TEST_F(ProjectFileTest, TagMapEntryKinds) {
