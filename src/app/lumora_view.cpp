@@ -822,7 +822,11 @@ void CLumoraView::OnImportConfiguration() {
     sourcePort = dialog.SelectedPort();
   }
   TQMProject& project = doc_->Project();
-  if (ImportPanel(project, loaded, sourcePort) != ImportOutcome::Imported) return;
+  std::vector<ProjectProblem> problems;
+  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
+  if (outcome == ImportOutcome::Refused)
+    ShowMessageBox(this, FromPath(ImportRefusedText(*path, problems)), "", MessageIcon::Error);
+  if (outcome != ImportOutcome::Imported) return;
   // The project keeps its PLC: its library's address size, and the imported addresses encoded by it.
   if (project.plcLibrary) {
     TQMPlcManager manager(project.plcLibrary.get(), app->Ui());

@@ -60,7 +60,11 @@ int Import(Session& session) {
   // The imported panel keeps this project's PLC: its addresses are encoded by this project's library,
   // which also makes the comparison with the panel being replaced meaningful.
   loaded.plcSettings = project.plcSettings;
-  if (!session.PrepareAddresses(loaded)) return kExitFailed;
+  if (!session.PrepareAddresses(loaded)) {
+    std::fprintf(stderr, "%s: its PLC addresses do not all fit %s, the PLC of %s\n",
+                 args.positional[1].c_str(), project.plcSettings.plcName.c_str(), args.positional[0].c_str());
+    return kExitFailed;
+  }
 
   int sourcePort = 0;
   if (loaded.systemType == 1) {
@@ -80,7 +84,12 @@ int Import(Session& session) {
   if (port < 0) return kExitUsage;
 
   session.Ui().yes = true;  // the clearing question
-  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort);
+  std::vector<ProjectProblem> problems;
+  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
+  if (outcome == ImportOutcome::Refused) {
+    std::fprintf(stderr, "%s\n", ImportRefusedText(args.positional[1], problems).c_str());
+    return kExitFailed;
+  }
   if (outcome == ImportOutcome::Unchanged) {
     std::printf("The panel on port %d is the same as the imported one: nothing changed\n", port);
     return kExitOk;

@@ -122,16 +122,56 @@ void CheckMessageNumbers(ProblemList& problems, const std::string& where, const 
   }
 }
 
-void CheckPanel(ProblemList& problems, const TQMProject& project, const TQMPanel& panel) {
-  std::string where = "Port " + std::to_string(panel.port) + " (" + panel.ModelText() + ")";
+std::string PanelName(const TQMPanel& panel) {
+  return "Port " + std::to_string(panel.port) + " (" + panel.ModelText() + ")";
+}
+
+std::string MessageName(const std::string& where, const TQMMessage& message) {
+  return where + (message.isPlcMessage != 0 ? ", message " : ", local message ") +
+         std::to_string(message.number);
+}
+
+// A tag name is one line of the file and a text the editors show: no control characters in it.
+void CheckTagName(ProblemList& problems, const std::string& where, const TQMTag& tag, const char* role) {
+  for (unsigned char byte : tag.tagName) {
+    if (byte < 0x20 || byte == 0x7F) {
+      char text[160];
+      std::snprintf(text, sizeof text, "The tag name of %s holds a control character (0x%02X)", role, byte);
+      problems.Add(where, Violation(Rule::TagName, text));
+      return;
+    }
+  }
+}
+
+// Every tag the file keeps for the panel.
+void CheckTagNames(ProblemList& problems, const std::string& where, const TQMPanel& panel) {
+  if (!panel.IsSetPointPanel()) {
+    CheckTagName(problems, where, panel.buttonLeds.ledWord, "the LED word");
+    CheckTagName(problems, where, panel.buttonLeds.buttonWord, "the button word");
+    if (panel.IsKeypadPanel()) CheckTagName(problems, where, panel.annunciatorWord, "the annunciator word");
+  }
+  static const char* const kLines[] = {"the line 1 register", "the line 2 register", "the line 3 register",
+                                       "the line 4 register"};
+  for (size_t line = 0; line < panel.lineRegisters.size(); ++line)
+    CheckTagName(problems, where, panel.lineRegisters[line], kLines[line]);
+  CheckTagName(problems, where, panel.passwordRegister, "the password register");
+  for (const TQMMessage& message : panel.messages) {
+    std::string name = MessageName(where, message);
+    if (message.HasDataItem(1)) {
+      CheckTagName(problems, name, message.data1, "data item 1");
+      if (message.data1.variableDecimal)
+        CheckTagName(problems, name, message.data1.decimalPointTag, "the decimal point of data item 1");
+    }
+    if (message.HasDataItem(2)) CheckTagName(problems, name, message.data2, "data item 2");
+    if (message.HasDataItem(3)) CheckTagName(problems, name, message.data3, "data item 3");
+  }
+}
+
+void CheckPanel(ProblemList& problems, const TQMPanel& panel) {
+  std::string where = PanelName(panel);
   if (panel.panelType < kPanelQM210 || panel.panelType > kPanelQMSV) {
     problems.Add(where, Violation(Rule::PanelType, Printf("Unknown panel type %d", panel.panelType)));
     return;
-  }
-  if (project.systemType == 1 && panel.port >= 1 && panel.port <= 5 &&
-      project.multiplexer.portType[static_cast<size_t>(panel.port - 1)] != panel.panelType) {
-    problems.Add(where,
-                 Violation(Rule::PanelType, "The panel type differs from the multiplexer's port table"));
   }
   if (static_cast<int>(panel.messages.size()) > kMaxMessagesPerPanel) {
     problems.Add(where, Violation(Rule::RoomForMessage, M001Text()));
@@ -140,11 +180,11 @@ void CheckPanel(ProblemList& problems, const TQMProject& project, const TQMPanel
     problems.Add(where, Violation(Rule::AddressLimit, kT001Text));
   CheckMessageNumbers(problems, where, panel);
   for (const TQMMessage& message : panel.messages) {
-    std::string name = where + (message.isPlcMessage != 0 ? ", message " : ", local message ") +
-                       std::to_string(message.number);
+    std::string name = MessageName(where, message);
     CheckMessageText(problems, name, panel, message);
     CheckDataItemOne(problems, name, panel, message);
   }
+  CheckTagNames(problems, where, panel);
 }
 
 }  // namespace
@@ -212,14 +252,27 @@ std::vector<ProjectProblem> ValidateProject(const TQMProject& project, int plcAd
   }
   std::set<int> ports;
   for (const auto& panel : project.panels) {
-    std::string where = "Port " + std::to_string(panel->port) + " (" + panel->ModelText() + ")";
+    std::string where = PanelName(*panel);
     bool portOk = project.systemType == 1 ? panel->port >= 1 && panel->port <= 5 : panel->port == 1;
     if (!portOk)
       problems.Add(where, Violation(Rule::PanelPort, Printf("Port %d is out of range", panel->port)));
     if (!ports.insert(panel->port).second)
       problems.Add(where, Violation(Rule::PanelPort, Printf("Two panels are on port %d", panel->port)));
-    CheckPanel(problems, project, *panel);
+    bool knownType = panel->panelType >= kPanelQM210 && panel->panelType <= kPanelQMSV;
+    if (knownType && project.systemType == 1 && panel->port >= 1 && panel->port <= 5 &&
+        project.multiplexer.portType[static_cast<size_t>(panel->port - 1)] != panel->panelType) {
+      problems.Add(where,
+                   Violation(Rule::PanelType, "The panel type differs from the multiplexer's port table"));
+    }
+    CheckPanel(problems, *panel);
   }
+  return result;
+}
+
+std::vector<ProjectProblem> ValidatePanel(const TQMPanel& panel) {
+  std::vector<ProjectProblem> result;
+  ProblemList problems(result);
+  CheckPanel(problems, panel);
   return result;
 }
 

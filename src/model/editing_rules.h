@@ -11,7 +11,8 @@ namespace lumora {
 
 inline constexpr const char* kM002Text =
     "Error M002:  Invalid message number or this message number has already been configured";
-inline constexpr const char* kM003Text = "Error M003: Cannot add a message with message number greater than 256.";
+inline constexpr const char* kM003Text =
+    "Error M003: Cannot add a message with message number greater than 256.";
 inline constexpr const char* kM005Text = "Error M005: Message number is out of range";
 inline constexpr const char* kT001Text = "Error T001: PLC Address count exceeds maximum limit";
 inline constexpr const char* kT003Text = "Error T003: The value entered is invalid";
@@ -38,6 +39,7 @@ enum class Rule {
   PanelType,         // a known panel type, matching the multiplexer table
   PanelPort,         // port 1 for a single panel, 1..5 and unique behind a multiplexer
   AddressSize,       // the stored address size is the PLC's
+  TagName,           // a tag name without control characters
 };
 
 struct RuleViolation {
@@ -67,6 +69,11 @@ struct ProjectProblem {
   RuleViolation violation;
   std::string Line() const { return where.empty() ? violation.text : where + ": " + violation.text; }
 };
+
+// The rules a panel keeps on its own, wherever it is put: its type, its messages and their texts, numbers,
+// levels and limits, and its tag names. What depends on its place in a project (its port, the
+// multiplexer's table, the PLC's address size) is left to `ValidateProject`.
+std::vector<ProjectProblem> ValidatePanel(const TQMPanel& panel);
 
 // Every rule above over the whole project. `plcAddressSize` is the loaded PLC library's encoded address
 // size (0 when unknown). An empty list means the project may be written.

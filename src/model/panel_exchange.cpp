@@ -23,7 +23,8 @@ int FirstConfiguredPort(const TQMProject& loaded) {
   return 0;
 }
 
-ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort) {
+ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort,
+                          std::vector<ProjectProblem>* problems) {
   const TQMPanel* source = nullptr;
   if (loaded.systemType == 1) {
     source = loaded.FindPanel(sourcePort);
@@ -31,6 +32,14 @@ ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sou
   } else {
     if (loaded.panels.empty()) return ImportOutcome::NoPanelOnPort;
     source = loaded.panels.front().get();
+  }
+  // A file can hold what no editor lets a panel have; such a panel would make the project unwritable.
+  std::vector<ProjectProblem> found = ValidatePanel(*source);
+  if (!found.empty()) {
+    if (problems) *problems = std::move(found);
+    return ImportOutcome::Refused;
+  }
+  if (loaded.systemType != 1) {
     const TQMPanel* edited = current.CurrentPanel();
     if (edited && edited->Equals(*source)) return ImportOutcome::Unchanged;
   }
@@ -54,6 +63,13 @@ ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sou
   }
   current.modified = true;
   return ImportOutcome::Imported;
+}
+
+std::string ImportRefusedText(const std::string& path, const std::vector<ProjectProblem>& problems) {
+  std::string text = "The panel in " + path + " breaks the project rules and was not imported:";
+  for (const ProjectProblem& problem : problems)
+    text += "\n" + problem.Line();
+  return text;
 }
 
 }  // namespace lumora

@@ -4,6 +4,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+#include "model/editing_rules.h"
 
 namespace lumora {
 
@@ -25,12 +28,18 @@ enum class ImportOutcome {
   Unchanged,      // a single-panel source equal to the panel being edited
   Declined,       // No to the clearing question
   NoPanelOnPort,  // a multi-panel source without a panel on the chosen port
+  Refused,        // the source panel breaks the rules every project keeps; nothing changed
 };
 
 // Puts the panel of `loaded` (its one panel, or the one on `sourcePort` of a multi-panel project) in place
 // of `current`'s selected panel. Asks the clearing question through `current`'s interaction when the
 // selected port has a panel. The PLC settings of `loaded` are not taken over; the caller validates the
-// addresses against `current`'s PLC.
-ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort);
+// addresses against `current`'s PLC. A source panel that breaks the rules of `ValidatePanel` is refused
+// before anything is asked or changed, with its problems in `problems`.
+ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort,
+                          std::vector<ProjectProblem>* problems = nullptr);
+
+// What a refused import shows: the file, then one line per problem.
+std::string ImportRefusedText(const std::string& path, const std::vector<ProjectProblem>& problems);
 
 }  // namespace lumora

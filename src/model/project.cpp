@@ -142,11 +142,8 @@ void TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
 
 bool TQMProject::LoadTagMap() {
   Interaction& ui = services.Ui();
-  std::string text;
-  if (ReadWholeFile(tagMapPath, text)) {
-    ParseTagMap(text, tagMapPath, textPanelTagMap, setPointTagMap);
-    return true;
-  }
+  // A linked map that is empty or not a map is as good as missing: the user is asked for the map.
+  if (ReadTagMap(tagMapPath, textPanelTagMap, setPointTagMap, nullptr)) return true;
   char message[1400];
   std::snprintf(message, sizeof message,
                 "Error T004: Unable to open tag map file : %s\nPlease choose the map file",

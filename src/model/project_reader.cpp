@@ -3,7 +3,10 @@
 
 #include "model/project_reader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "model/message_lines.h"
 #include "model/message_text.h"
@@ -13,14 +16,53 @@
 namespace lumora {
 namespace {
 
-// Loading stops without a message of its own (the document then shows Z002).
-struct LoadRejected {
-  const char* reason;
+// Loading stops without a message of its own (the document then shows Z002). A std::exception, so that
+// the editors' paste, which reads messages through the same code, stops on it too.
+class LoadRejected : public std::exception {
+ public:
+  explicit LoadRejected(std::string reason) : reason_(std::move(reason)) {}
+  const char* what() const noexcept override { return reason_.c_str(); }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 // Beyond these a file cannot be a project: no panel holds more messages, no PLC more attribute bytes.
 constexpr int kMaxMessagesInFile = 512;
 constexpr int kMaxAttributeBytesInFile = 65536 + 32;
+
+// A line quoted in a reason: short, and without bytes a terminal would act on.
+std::string Quoted(std::string text) {
+  if (text.size() > 24) text = text.substr(0, 21) + "...";
+  for (char& c : text) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte > 0x7E) c = '?';
+  }
+  return "\"" + text + "\"";
+}
+
+// The file ended before `what`: names the first line that is missing.
+[[noreturn]] void ThrowMissing(const LineReader& file, const std::string& what) {
+  throw LoadRejected("the file ends early: line " + std::to_string(file.FirstMissingLine()) + " (" + what +
+                     ") is missing");
+}
+
+// A value stored in a narrower field than the file's numbers: the whole line must be a number within the
+// field's range. The lenient rule would wrap "300" into a byte as 44 and read "abc" as 0.
+long long RangedNumber(LineReader& file, long long lowest, long long highest, const std::string& what) {
+  std::string line = file.Line();
+  if (file.PastEnd()) {
+    if (file.FirstMissingLine() == file.LineNumber()) ThrowMissing(file, what);
+    return std::clamp(0LL, lowest, highest);  // the file ended earlier: the caller names where
+  }
+  std::optional<long long> value = ParseStrictNumber(line);
+  if (!value || *value < lowest || *value > highest) {
+    throw LoadRejected("line " + std::to_string(file.LineNumber()) + ": " + what + " is " + Quoted(line) +
+                       ", not a number from " + std::to_string(lowest) + " to " + std::to_string(highest));
+  }
+  return *value;
+}
 
 std::string P007Text(int manufacturer, int model) {
   char text[200];
@@ -33,17 +75,23 @@ std::string P007Text(int manufacturer, int model) {
 
 void ReadPlcSettings(LineReader& file, TQMProject& project) {
   TQMPlcSettings& settings = project.plcSettings;
+  size_t firstLine = file.LineNumber() + 1;
   settings.plcName = file.Line();
   settings.libraryName = file.Line();
   settings.addressSize = file.Int();
   int byteCount = file.Int();
-  if (byteCount > kMaxAttributeBytesInFile) throw LoadRejected{"too many PLC attribute bytes"};
+  if (file.PastEnd()) {
+    static const char* const kHeaderLines[] = {"the PLC name", "the PLC library name", "the address size",
+                                               "the number of PLC attribute bytes"};
+    ThrowMissing(file, kHeaderLines[std::min<size_t>(file.FirstMissingLine() - firstLine, 3)]);
+  }
+  if (byteCount > kMaxAttributeBytesInFile) throw LoadRejected("too many PLC attribute bytes");
   settings.plcAttributes.clear();
-  for (int i = 0; i < byteCount; ++i)
-    settings.plcAttributes.push_back(static_cast<uint8_t>(file.Int()));
-  if (settings.plcAttributes.size() < 2) throw LoadRejected{"the PLC attributes cannot name a PLC"};
-  // Everything up to here is required: a file cut short must not load with zeros in its place.
-  if (file.PastEnd()) throw LoadRejected{"the file ends early"};
+  for (int i = 0; i < byteCount; ++i) {
+    std::string what = "PLC attribute byte " + std::to_string(i + 1) + " of " + std::to_string(byteCount);
+    settings.plcAttributes.push_back(static_cast<uint8_t>(RangedNumber(file, 0, 255, what)));
+  }
+  if (settings.plcAttributes.size() < 2) throw LoadRejected("the PLC attributes cannot name a PLC");
   int manufacturer = settings.plcAttributes[0];
   int model = settings.plcAttributes[1];
   PlcCatalogueEntry entry;
@@ -55,33 +103,38 @@ void ReadPlcSettings(LineReader& file, TQMProject& project) {
 
 void ReadBody(LineReader& file, TQMProject& project, int version) {
   project.systemType = file.Int();
-  if (project.systemType != 0 && project.systemType != 1) throw LoadRejected{"unknown system type"};
+  if (file.PastEnd()) ThrowMissing(file, "the system type");
+  if (project.systemType != 0 && project.systemType != 1) throw LoadRejected("unknown system type");
   project.multiplexer = TQMMultiplexer{};
   if (project.systemType == 1) {
     for (int32_t& type : project.multiplexer.portType) {
       type = file.Int();
-      if (type < 0 || type > 5) throw LoadRejected{"a multiplexer port type is out of range"};
+      if (type < 0 || type > 5) throw LoadRejected("a multiplexer port type is out of range");
     }
     project.multiplexer.selectedPort = file.Int();
+    if (file.PastEnd()) ThrowMissing(file, "the multiplexer table");
     if (project.multiplexer.selectedPort < 0 || project.multiplexer.selectedPort > 5)
-      throw LoadRejected{"the selected multiplexer port is out of range"};
+      throw LoadRejected("the selected multiplexer port is out of range");
   }
   int count = file.Int();
+  if (file.PastEnd()) ThrowMissing(file, "the number of panels");
   if (project.systemType == 0 ? count != 1 : count != project.multiplexer.ConfiguredPortCount())
-    throw LoadRejected{"the panel count does not match the system"};
+    throw LoadRejected("the panel count does not match the system");
   project.panels.clear();
   for (int i = 0; i < count; ++i) {
     auto panel = std::make_unique<TQMPanel>(&project, kPanelQM210);
     panel->Load(file, version);
+    if (file.PastEnd())
+      ThrowMissing(file, "in panel " + std::to_string(i + 1) + " of " + std::to_string(count));
     project.panels.push_back(std::move(panel));
   }
   ReadPlcSettings(file, project);
   // The tag-map flag ends every file; a linked file names its map on one more line.
   project.tagMapLinked = file.Int() == 1;
-  if (file.PastEnd()) throw LoadRejected{"the file ends early"};
+  if (file.PastEnd()) ThrowMissing(file, "the tag-map flag");
   if (project.tagMapLinked) {
     project.tagMapPath = file.Line();
-    if (file.PastEnd()) throw LoadRejected{"the file ends early"};
+    if (file.PastEnd()) ThrowMissing(file, "the tag map's path");
   }
 }
 
@@ -93,7 +146,8 @@ void ReadMessageLines(LineReader& file, TQMMessage& message, bool withLeadingZer
   message.isPlcMessage = file.Int();
   if (message.isPlcMessage == 0) {
     message.isFolder = file.Int();
-    message.level = static_cast<int16_t>(file.Int());
+    message.level = static_cast<int16_t>(RangedNumber(
+        file, INT16_MIN, INT16_MAX, "the menu level of message " + std::to_string(message.number)));
   }
   bool setPoint = message.IsSetPointPanel();
   if (setPoint || MessageHasDataItem(message.text, 1)) {
@@ -140,7 +194,8 @@ void TQMReadWriteTag::Load(LineReader& file) {
   if (variableDecimal) {
     decimalPointTag.Load(file);
   } else {
-    fixedDecimals = static_cast<int16_t>(file.Int());
+    fixedDecimals =
+        static_cast<int16_t>(RangedNumber(file, INT16_MIN, INT16_MAX, "a number of fixed decimals"));
   }
   limitsEnabled = file.BoolNonZero();
   if (limitsEnabled) {
@@ -165,7 +220,7 @@ void TQMPanel::Load(LineReader& file, int formatVersion) {
   beeperEnabled = file.BoolExactlyOne();
   firstLocalNumber = file.Int();
   int count = file.Int();
-  if (count > kMaxMessagesInFile) throw LoadRejected{"too many messages"};
+  if (count > kMaxMessagesInFile) throw LoadRejected("too many messages");
   messages.clear();
   for (int i = 0; i < count; ++i) {
     TQMMessage message(project, this);
@@ -187,7 +242,7 @@ void TQMPanel::Load(LineReader& file, int formatVersion) {
   for (TQMTag& tag : lineRegisters)
     tag.Load(file);
   passwordRegister.Load(file);
-  localPassword = file.Unsigned();
+  localPassword = static_cast<uint32_t>(RangedNumber(file, 0, UINT32_MAX, "the local password"));
   if (formatVersion >= 1) {
     plcMessageDelay = file.BoolExactlyOne();
     cursorOnPlcMessage = file.BoolExactlyOne();
@@ -213,7 +268,7 @@ ProjectReadResult ReadProject(LineReader& file, TQMProject& project) {
     result.errorText = error.Text();
     result.errorCaption = error.Caption();
   } catch (const LoadRejected& rejected) {
-    result.failureReason = rejected.reason;
+    result.failureReason = rejected.Reason();
   }
   return result;
 }

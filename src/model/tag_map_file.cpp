@@ -39,16 +39,33 @@ void ParseTagMap(std::string_view text, const std::string& path, TagMapTable& te
   setPointTable = std::move(table);
 }
 
+bool ReadTagMap(const std::string& path, TagMapTable& textPanelTable, TagMapTable& setPointTable,
+                std::string* reason) {
+  std::string text;
+  if (!ReadWholeFile(path, text, reason)) return false;
+  auto fail = [reason](const char* why) {
+    if (reason) *reason = why;
+    return false;
+  };
+  if (text.find('\0') != std::string::npos) return fail("not a text file (it holds NUL bytes)");
+  TagMapTable textPanels;
+  TagMapTable setPoints;
+  ParseTagMap(text, path, textPanels, setPoints);
+  if (textPanels.entries.empty()) return fail("no tag entries in it");
+  textPanelTable = std::move(textPanels);
+  setPointTable = std::move(setPoints);
+  return true;
+}
+
 bool ReadTagMapFile(const std::string& path, TagMapTable& textPanelTable, TagMapTable& setPointTable,
                     Interaction& interaction) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
+  std::string reason;
+  if (!ReadTagMap(path, textPanelTable, setPointTable, &reason)) {
     char message[1200];
     std::snprintf(message, sizeof message, "Error T005: Unable to open map file %s", path.c_str());
-    interaction.ShowMessage(message, "", MessageIcon::Error);
+    interaction.ShowMessage(std::string(message) + "\n" + reason, "", MessageIcon::Error);
     return false;
   }
-  ParseTagMap(text, path, textPanelTable, setPointTable);
   return true;
 }
 

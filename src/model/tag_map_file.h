@@ -23,8 +23,12 @@ struct TagMapTable {
 // four comma-separated fields.
 int TagMapEntryKind(std::string_view line);
 
-// Reads a map file into both tables (entries of kind 5 and 7). Shows "Error T005" and returns false when
-// the file cannot be opened.
+// Reads a map file into both tables (entries of kind 5 and 7). A file that cannot be read, is not text
+// (it holds NUL bytes) or holds no entry is no map: false with the reason, and the tables are untouched.
+bool ReadTagMap(const std::string& path, TagMapTable& textPanelTable, TagMapTable& setPointTable,
+                std::string* reason);
+
+// `ReadTagMap`, showing "Error T005" with the reason on a line of its own when it fails.
 bool ReadTagMapFile(const std::string& path, TagMapTable& textPanelTable, TagMapTable& setPointTable,
                     Interaction& interaction);
 // The same from text already in memory.

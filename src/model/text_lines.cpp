@@ -18,7 +18,9 @@ void LineWriter::Unsigned(uint32_t value) {
 }
 
 std::string LineReader::Line() {
+  ++lineNumber_;
   if (pos_ >= text_.size()) {
+    if (!pastEnd_) firstMissingLine_ = lineNumber_;
     pastEnd_ = true;
     return {};
   }
@@ -58,6 +60,22 @@ long long ParseLenientNumber(std::string_view text) {
     if (value > (1LL << 40)) break;  // far beyond any stored value; stop before overflow
   }
   return negative ? -value : value;
+}
+
+std::optional<long long> ParseStrictNumber(std::string_view text) {
+  size_t begin = text.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) return std::nullopt;
+  size_t end = text.find_last_not_of(" \t");
+  std::string_view number = text.substr(begin, end - begin + 1);
+  size_t i = number[0] == '-' || number[0] == '+' ? 1 : 0;
+  if (i == number.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < number.size(); ++i) {
+    if (number[i] < '0' || number[i] > '9') return std::nullopt;
+    value = value * 10 + (number[i] - '0');
+    if (value > (1LL << 40)) return std::nullopt;  // far beyond any stored value
+  }
+  return number[0] == '-' ? -value : value;
 }
 
 int ParseLenientInt(std::string_view text) {

@@ -2,6 +2,7 @@
 // Line-oriented reading and writing of the project's single-byte text format.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,10 +37,16 @@ class LineReader {
   void Rewind() {
     pos_ = 0;
     pastEnd_ = false;
+    lineNumber_ = 0;
+    firstMissingLine_ = 0;
   }
   bool AtEnd() const { return pos_ >= text_.size(); }
   // A line was asked for after the last one: the text ended before its reader was done.
   bool PastEnd() const { return pastEnd_; }
+  // The 1-based number of the line read last (counting lines asked for past the end).
+  size_t LineNumber() const { return lineNumber_; }
+  // The number of the first line that was asked for but missing; 0 while none was.
+  size_t FirstMissingLine() const { return firstMissingLine_; }
   size_t Position() const { return pos_; }
   std::string_view Rest() const { return text_.substr(pos_ < text_.size() ? pos_ : text_.size()); }
 
@@ -47,7 +54,13 @@ class LineReader {
   std::string_view text_;
   size_t pos_ = 0;
   bool pastEnd_ = false;
+  size_t lineNumber_ = 0;
+  size_t firstMissingLine_ = 0;
 };
+
+// A whole line that is a decimal number (optional sign, digits, blanks around): its value, or nothing for
+// any other text. Unlike the lenient rule, "abc" and "7x" are not numbers here.
+std::optional<long long> ParseStrictNumber(std::string_view text);
 
 // The lenient number rule of the file format, shared by every reader.
 long long ParseLenientNumber(std::string_view text);

@@ -123,6 +123,8 @@ class SimulatedPanelTest : public GuiTestBase {
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QString("Simulated Panel"));
+    // Nothing written yet: no memory to show, which is not a file that cannot be read.
+    QTRY_COMPARE(window->DisplayText(), QString("no panel memory yet"));
 
     // Write the demo project: the progress dialog offers the simulated panel.
     QString offered;

@@ -185,6 +185,45 @@ TEST_F(FileCommandsTest, ImportPutsAnotherProjectsPanelInPlace) {
   EXPECT_EQ(testing::ReadAll(file), original);
 }
 
+// What check refuses, import refuses too: the project file is left as it was and the problems are named.
+TEST_F(FileCommandsTest, ImportRefusesAPanelThatCheckRefuses) {
+  std::string demo = testing::ReadAll(Demo());
+  std::string file = dir.Write("plant.lmx", demo);
+  struct Case {
+    std::string from;
+    std::string to;
+    std::string problem;
+  };
+  const std::string message1 = "Port 1 (QM210), message 1: ";
+  for (const Case& c : std::vector<Case>{
+           {"TANK LEVEL", std::string(300, 'A'),
+            message1 + "Error Z005:  The Maximum message length has exceeded."},
+           {"TANK LEVEL", std::string("TANK\0LEVEL", 10),
+            message1 + "The message text holds a character the panel cannot show (0x00)"},
+           {"KRV1\r\n0\r\n1\r\n1\r\n", "KRV1\r\n0\r\n1\r\n99\r\n", "Port 1 (NULL): Unknown panel type 99"},
+           {"9\r\n1\r\nTANK LEVEL", "9\r\n99999\r\nTANK LEVEL",
+            "Port 1 (QM210), message 99999: Message number 99999 is outside 1 to 256"},
+           {"V2000\t\r\n", "V2000\tTANK\x01LEVEL\r\n",
+            message1 + "The tag name of data item 1 holds a control character (0x01)"},
+       }) {
+    std::string text = demo;
+    size_t at = text.find(c.from);
+    ASSERT_NE(at, std::string::npos) << c.from;
+    text.replace(at, c.from.size(), c.to);
+    std::string bad = dir.Write("bad.lmx", text);
+    ProcessResult check = Lumora({"check", bad});
+    EXPECT_EQ(check.exitCode, 1) << c.problem;
+    EXPECT_NE(check.err.find(c.problem + "\n"), std::string::npos) << check.err;
+    ProcessResult imported = Lumora({"import", file, bad});
+    EXPECT_EQ(imported.exitCode, 1) << c.problem;
+    EXPECT_NE(imported.err.find("The panel in " + bad + " breaks the project rules and was not imported:\n"),
+              std::string::npos)
+        << imported.err;
+    EXPECT_NE(imported.err.find(c.problem + "\n"), std::string::npos) << imported.err;
+    EXPECT_EQ(testing::ReadAll(file), demo) << c.problem;
+  }
+}
+
 TEST_F(FileCommandsTest, AddressesListsThePanelsAddresses) {
   ProcessResult text = Lumora({"addresses", Demo()});
   ASSERT_EQ(text.exitCode, 0) << text.err;

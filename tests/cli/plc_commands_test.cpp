@@ -159,5 +159,52 @@ TEST_F(ConvertPlcTest, UnknownPlcAndMissingOptionsAreUsageErrors) {
   EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err;
 }
 
+// Addresses of another PLC that an import brings in are refused naming the file they came from.
+TEST_F(ConvertPlcTest, ImportedAddressesOfAnotherPlcNameTheirFile) {
+  std::string file = Demo();
+  std::string original = testing::ReadAll(file);
+  std::string modbus = dir.Write("modbus.lmx", original);
+  ASSERT_EQ(Lumora({"convert-plc", modbus, "--plc", "Modbus RTU", "--force"}).exitCode, 0);
+  std::string text = testing::ReadAll(modbus);
+  size_t cleared = text.find("\r\n\t\r\n");
+  ASSERT_NE(cleared, std::string::npos);
+  text.replace(cleared, 5, "\r\n40001\t\r\n");
+  dir.Write("modbus.lmx", text);
+  ASSERT_EQ(Lumora({"check", modbus}).exitCode, 0);
+
+  ProcessResult imported = Lumora({"import", file, modbus});
+  EXPECT_EQ(imported.exitCode, 1);
+  EXPECT_NE(imported.err.find("Invalid address \"40001\""), std::string::npos) << imported.err;
+  EXPECT_NE(imported.err.find(modbus + ": its PLC addresses do not all fit Tarvo DL-205, the PLC of " + file),
+            std::string::npos)
+      << imported.err;
+  EXPECT_EQ(testing::ReadAll(file), original);
+}
+
+// A --map that is no map is never linked: the command names the file and the reason and changes nothing.
+TEST_F(ConvertPlcTest, AMapThatIsNoMapIsRefusedWithItsReason) {
+  std::string file = Demo();
+  std::string original = testing::ReadAll(file);
+  std::string bytes("PK\x03\x04\0\0,5,7,\xFF\xFE", 14);
+  struct Case {
+    std::string map;
+    std::string reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {dir.Write("empty.map", ""), "no tag entries in it"},
+           {dir.Write("bytes.map", bytes), "not a text file (it holds NUL bytes)"},
+           {dir.Path(), "not a regular file"},
+           {"/dev/zero", "not a regular file"},
+           {dir.File("missing.map"), "No such file or directory"},
+       }) {
+    ProcessResult result = Lumora({"convert-plc", file, "--plc", "Plan & Run", "--force", "--map", c.map});
+    EXPECT_EQ(result.exitCode, 1) << c.map;
+    EXPECT_NE(result.err.find("Error T005: Unable to open map file " + c.map + "\n" + c.reason + "\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(testing::ReadAll(file), original) << c.map;
+  }
+}
+
 }  // namespace
 }  // namespace lumora

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "model/editing_rules.h"
 #include "model/project.h"
 #include "support/fake_plc_environment.h"
 #include "support/recording_interaction.h"
@@ -88,6 +91,51 @@ TEST_F(PanelExchangeTest, ASingleProjectTakesTheOnePanelOnPortOne) {
   EXPECT_EQ(current.Panel(0).port, 1);
   EXPECT_EQ(current.Panel(0).panelType, kPanelQM210);
   EXPECT_EQ(current.multiplexer.portType[0], kPanelQM210);
+}
+
+// A panel that breaks the rules every project keeps is refused whole, before the clearing question, and
+// the project is left exactly as it was.
+TEST_F(PanelExchangeTest, APanelBreakingTheRulesIsRefusedWithItsProblems) {
+  struct Case {
+    const char* name;
+    std::function<void(TQMPanel&)> spoil;
+    std::string problem;
+  };
+  const std::string where = "Port 1 (QM210K), message 1: ";
+  for (const Case& c : std::vector<Case>{
+           {"300-character text", [](TQMPanel& p) { p.messages[0].text = std::string(300, 'A'); },
+            where + kZ005Text},
+           {"NUL in a text", [](TQMPanel& p) { p.messages[0].text = std::string("TANK\0LEVEL", 10); },
+            where + "The message text holds a character the panel cannot show (0x00)"},
+           {"panel type 99", [](TQMPanel& p) { p.panelType = 99; }, "Port 1 (NULL): Unknown panel type 99"},
+           {"message number 99999", [](TQMPanel& p) { p.messages[0].number = 99999; },
+            "Port 1 (QM210K), message 99999: Message number 99999 is outside 1 to 256"},
+           {"tab in a tag name", [](TQMPanel& p) { p.messages[1].data3.tagName = "MOTOR\tSPEED"; },
+            "Port 1 (QM210K), message 3: The tag name of data item 3 holds a control character (0x09)"},
+           {"escape in a register's tag name",
+            [](TQMPanel& p) { p.passwordRegister.tagName = "PASS\x1B[2J"; },
+            "Port 1 (QM210K): The tag name of the password register holds a control character (0x1B)"},
+       }) {
+    TQMProject current = testing::MakeMultiplexerProject(Services());
+    current.multiplexer.selectedPort = 2;
+    TQMProject before(current);
+    TQMProject loaded = testing::MakeKeypadProject(Services());
+    c.spoil(loaded.Panel(0));
+    std::vector<ProjectProblem> problems;
+    EXPECT_EQ(ImportPanel(current, loaded, 0, &problems), ImportOutcome::Refused) << c.name;
+    std::vector<std::string> lines;
+    for (const ProjectProblem& problem : problems)
+      lines.push_back(problem.Line());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), c.problem), lines.end())
+        << c.name << ": " << lines.size();
+    EXPECT_TRUE(current.Equals(before)) << c.name;
+    EXPECT_FALSE(current.modified);
+  }
+  EXPECT_TRUE(ui.Texts().empty());  // not even the question
+  std::vector<ProjectProblem> problems{{"Port 1 (NULL)", {Rule::PanelType, "Unknown panel type 99"}}};
+  EXPECT_EQ(ImportRefusedText("/tmp/bad.lmx", problems),
+            "The panel in /tmp/bad.lmx breaks the project rules and was not imported:\n"
+            "Port 1 (NULL): Unknown panel type 99");
 }
 
 }  // namespace

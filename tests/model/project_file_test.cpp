@@ -321,6 +321,83 @@ TEST_F(ProjectFileTest, AbsurdCountsAndShortAttributeBlocksAreInvalid) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// Values stored in fields narrower than the file's numbers, and files cut short: never loaded with a
+// wrapped or made-up value, and the reason names the line.
+TEST_F(ProjectFileTest, BadNarrowValuesAndMissingLinesNameTheLine) {
+  std::vector<std::string> lines = Lines(SaveToText(testing::MakeKeypadProject(Services())));
+  auto at = [&lines](const std::string& text) {
+    return static_cast<size_t>(std::find(lines.begin(), lines.end(), text) - lines.begin());
+  };
+  size_t flag = lines.size() - 1;
+  size_t firstByte = flag - 39;
+  size_t level = at("LIMIT \xFF\xFF\xFF\xFF\xFF") + 3;
+  ASSERT_EQ(lines[level], "1");
+  size_t decimals = at("SPEED \xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF \xFD\xFD") + 4;
+  ASSERT_EQ(lines[decimals], "2");
+  size_t password = at("4321");
+  ASSERT_LT(password, lines.size());
+  auto line = [](size_t index) { return "line " + std::to_string(index + 1); };
+
+  struct Changed {
+    size_t index;
+    std::string value;
+    std::string reason;
+  };
+  for (const Changed& c : std::vector<Changed>{
+           {firstByte, "300",
+            line(firstByte) + ": PLC attribute byte 1 of 39 is \"300\", not a number from 0 to 255"},
+           {firstByte + 1, "-7",
+            line(firstByte + 1) + ": PLC attribute byte 2 of 39 is \"-7\", not a number from 0 to 255"},
+           {firstByte + 5, "abc",
+            line(firstByte + 5) + ": PLC attribute byte 6 of 39 is \"abc\", not a number from 0 to 255"},
+           {firstByte + 38, "12x",
+            line(firstByte + 38) + ": PLC attribute byte 39 of 39 is \"12x\", not a number from 0 to 255"},
+           {level, "65537",
+            line(level) + ": the menu level of message 255 is \"65537\", not a number from -32768 to 32767"},
+           {decimals, "-40000",
+            line(decimals) + ": a number of fixed decimals is \"-40000\", not a number from -32768 to 32767"},
+           {password, "-7",
+            line(password) + ": the local password is \"-7\", not a number from 0 to 4294967295"},
+       }) {
+    std::vector<std::string> changed = lines;
+    changed[c.index] = c.value;
+    TQMProject project(Services());
+    std::string text = JoinCrLf(changed);
+    LineReader reader(text);
+    std::string reason;
+    EXPECT_FALSE(project.Load(reader, &reason)) << c.value;
+    EXPECT_EQ(reason, c.reason);
+  }
+
+  size_t panelEnd = firstByte - 4;
+  struct Cut {
+    size_t keep;
+    std::string reason;
+  };
+  auto missing = [](size_t keep, const std::string& what) {
+    return "the file ends early: line " + std::to_string(keep + 1) + " (" + what + ") is missing";
+  };
+  for (const Cut& c : std::vector<Cut>{
+           {1, missing(1, "the system type")},
+           {2, missing(2, "the number of panels")},
+           {40, missing(40, "in panel 1 of 1")},
+           {panelEnd + 2, missing(panelEnd + 2, "the address size")},
+           {panelEnd + 3, missing(panelEnd + 3, "the number of PLC attribute bytes")},
+           {panelEnd + 4, missing(panelEnd + 4, "PLC attribute byte 1 of 39")},
+           {flag - 1, missing(flag - 1, "PLC attribute byte 39 of 39")},
+           {flag, missing(flag, "the tag-map flag")},
+       }) {
+    TQMProject project(Services());
+    std::string text =
+        JoinCrLf(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(c.keep)));
+    LineReader reader(text);
+    std::string reason;
+    EXPECT_FALSE(project.Load(reader, &reason)) << c.keep;
+    EXPECT_EQ(reason, c.reason);
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(ProjectFileTest, ValueAndAccessTypeErrorsShowTheirTexts) {
   TQMProject source = testing::MakeKeypadProject(Services());
   std::vector<std::string> lines = Lines(SaveToText(source));
@@ -463,7 +540,51 @@ TEST_F(ProjectFileTest, LinkedTagMapIsReadAndAMissingOneIsAskedFor) {
   ui.messages.clear();
   TQMProject unreadable(Services());
   EXPECT_FALSE(LoadText(unreadable, text));
-  EXPECT_EQ(ui.messages.back().text, "Error T005: Unable to open map file " + dir.File("nowhere.map"));
+  EXPECT_EQ(ui.messages.back().text,
+            "Error T005: Unable to open map file " + dir.File("nowhere.map") + "\nNo such file or directory");
+}
+
+// A file that cannot be read, is no text or holds no entry is no map: it is never linked, and the
+// message names the file and the reason.
+TEST_F(ProjectFileTest, FilesThatAreNoTagMapsAreRefusedWithTheirReason) {
+  std::string random;
+  for (int i = 0; i < 4096; ++i)
+    random += static_cast<char>((i * 7919 + 13) % 256);
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {dir.Write("empty.map", ""), "no tag entries in it"},
+           {dir.Write("headers.map", "Plan & Run export\r\nsecond header\r\nSHORT,V1\r\n"),
+            "no tag entries in it"},
+           {dir.Write("random.map", random), "not a text file (it holds NUL bytes)"},
+           {dir.Path(), "not a regular file"},
+           {"/dev/zero", "not a regular file"},
+           {dir.File("missing.map"), "No such file or directory"},
+       }) {
+    TagMapTable textPanels;
+    textPanels.header1 = "kept";
+    TagMapTable setPoints;
+    ui.messages.clear();
+    EXPECT_FALSE(ReadTagMapFile(c.path, textPanels, setPoints, ui)) << c.path;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error T005: Unable to open map file " + c.path + "\n" + c.reason);
+    EXPECT_EQ(textPanels.header1, "kept");
+
+    // Linked to such a file, a project asks for the map as for a missing one.
+    TQMProject project(Services());
+    project.plcSettings.SetHeader(31, 2);
+    project.PutPanel(TQMPanel(&project, kPanelQM210));
+    project.tagMapLinked = true;
+    project.tagMapPath = c.path;
+    ui.messages.clear();
+    ui.answers.push_back(Answer::Cancel);
+    TQMProject loaded(Services());
+    EXPECT_FALSE(LoadText(loaded, SaveToText(project))) << c.path;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Error T004: Unable to open tag map file : " + c.path, 0), 0u);
+  }
 }
 
 TEST_F(ProjectFileTest, TagMapEntryKinds) {

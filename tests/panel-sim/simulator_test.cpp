@@ -324,6 +324,31 @@ TEST_F(SimulatorTest, StatePersistsAndDisplayRendersAMessage) {
   EXPECT_EQ(missing.exitCode, 1);
 }
 
+// A state file the simulator cannot write would let a write succeed and keep nothing: it does not start.
+// Before the first write there is no memory to show, which is no error reading it.
+TEST_F(SimulatorTest, StateThatCannotBeKeptIsRefusedAtStart) {
+  std::string program = testing::StageDir() + "/bin/lumora-panel-sim";
+  std::string file = dir.Write("plain-file", "x");
+  for (const std::string& state : {dir.File("no-such-folder/state.json"), file + "/state.json", dir.Path(),
+                                   std::string("/proc/state.json")}) {
+    testing::ProcessResult started =
+        testing::RunProcess({program, "--panel", "QM210", "--state", state, "--max-seconds", "5"});
+    EXPECT_EQ(started.exitCode, 2) << state;
+    EXPECT_EQ(started.out, "") << state;  // no pseudo-terminal was offered
+    EXPECT_EQ(started.err.rfind("lumora-panel-sim: cannot keep the panel memory in " + state + ": ", 0), 0u)
+        << started.err;
+    EXPECT_GT(started.err.size(),
+              ("lumora-panel-sim: cannot keep the panel memory in " + state + ": \n").size())
+        << started.err;
+  }
+  EXPECT_EQ(TempDir::Read(file), "x");
+
+  testing::ProcessResult fresh =
+      testing::RunProcess({program, "display", "--state", dir.File("state.json"), "--show", "1"});
+  EXPECT_EQ(fresh.exitCode, 1);
+  EXPECT_EQ(fresh.err, "lumora-panel-sim: no panel memory yet\n");
+}
+
 TEST_F(SimulatorTest, LinkAndUsage) {
   std::string link = dir.File("COM1");
   {

@@ -241,6 +241,12 @@ int main(int argc, char** argv) {
   Server server(std::move(units), faults);
   server.SetTrace(trace);
   server.SetStatePath(statePath);
+  // A simulator that cannot keep what it is sent would accept a write and lose it.
+  if (std::string why; !server.CanWriteState(why)) {
+    std::fprintf(stderr, "lumora-panel-sim: cannot keep the panel memory in %s: %s\n", statePath.c_str(),
+                 why.c_str());
+    return 2;
+  }
   server.LoadState();
   std::string error;
   std::string path = server.Open(error);

@@ -1,6 +1,7 @@
 #include "sim_display.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
@@ -85,7 +86,12 @@ std::vector<std::string> RenderMessage(int unitType, const std::vector<unsigned 
 std::string RenderStoredMessage(const std::string& statePath, int port, int number, std::string& error) {
   QFile file(QString::fromStdString(statePath));
   if (!file.open(QIODevice::ReadOnly)) {
-    error = "cannot read " + statePath;
+    // The simulator writes its state file at the first change of a unit's memory.
+    if (!QFileInfo::exists(file.fileName())) {
+      error = "no panel memory yet";
+    } else {
+      error = "cannot read " + statePath + ": " + file.errorString().toLocal8Bit().toStdString();
+    }
     return "";
   }
   QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -276,9 +277,28 @@ void Server::SaveState() {
     root[QString::number(port)] = object;
   }
   QSaveFile file(QString::fromStdString(statePath_));
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-  file.commit();
+  bool saved = file.open(QIODevice::WriteOnly);
+  if (saved) {
+    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    saved = file.commit();
+  }
+  // The start-up check makes this rare (a full disk, a folder removed meanwhile); it must not go unseen.
+  if (!saved) {
+    std::fprintf(stderr, "lumora-panel-sim: cannot save the panel memory to %s: %s\n", statePath_.c_str(),
+                 file.errorString().toLocal8Bit().constData());
+  }
+}
+
+bool Server::CanWriteState(std::string& error) const {
+  if (statePath_.empty()) return true;
+  // The same way as every save: a new file beside the old one, here dropped instead of renamed.
+  QSaveFile probe(QString::fromStdString(statePath_));
+  if (!probe.open(QIODevice::WriteOnly)) {
+    error = probe.errorString().toLocal8Bit().toStdString();
+    return false;
+  }
+  probe.cancelWriting();
+  return true;
 }
 
 void Server::LoadState() {

@@ -42,6 +42,9 @@ class Server {
   std::string Open(std::string& error);
   void SetTrace(FILE* trace) { trace_ = trace; }
   void SetStatePath(const std::string& path) { statePath_ = path; }
+  // Whether the state file can be written where it is named (its folder exists and takes a new file, and
+  // an existing file may be replaced); `error` says why not.
+  bool CanWriteState(std::string& error) const;
   // Serves until `stop` is set or `maxSeconds` passed (0 = no limit).
   void Serve(const volatile std::sig_atomic_t& stop, double maxSeconds);
   void SaveState();
