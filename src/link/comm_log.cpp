@@ -1,5 +1,9 @@
 #include "link/comm_log.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <mutex>
 
@@ -30,7 +34,19 @@ void OpenCommLog(const std::string& path) {
   CommLog& log = Log();
   std::lock_guard lock(log.mutex);
   if (log.file) std::fclose(log.file);
-  log.file = std::fopen(path.c_str(), "w");
+  log.file = nullptr;
+  // The log is written as the exchange goes, so that a transfer that hangs or is killed still leaves it.
+  // Opening without blocking: a FIFO nobody reads fails at once (ENXIO) instead of holding the transfer.
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  log.file = ::fdopen(fd, "w");
+  if (!log.file) {
+    int code = errno;
+    ::close(fd);
+    errno = code;
+  }
 }
 
 void CloseCommLog() {

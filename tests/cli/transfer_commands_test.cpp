@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstring>
@@ -203,6 +204,12 @@ TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsRep
   EXPECT_NE(info.out.find("Text Panel Model:    QM210\n"), std::string::npos);
   EXPECT_EQ(info.err, "lumora: warning: cannot open the communication log " + unopenable +
                           ": No such file or directory\n");
+  // A FIFO nobody reads would hold the transfer for ever: it is passed over at once.
+  std::string fifo = dir.File("log.fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  info = Lumora({"info", "--port", sim.Path(), "--log", fifo});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_EQ(info.err, "lumora: warning: cannot open the communication log " + fifo + ": " + std::strerror(ENXIO) + "\n");
 }
 
 // Ctrl+C, SIGTERM (a service stop) and SIGHUP (a closed terminal) cancel a write, which clears the panel.
