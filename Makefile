@@ -33,7 +33,7 @@ screenshots: build
 docs-sample: build
 	./scripts/docs-sample.sh build
 
-package: screenshots
+package: build
 	$(CMAKE) --build build --target package
 
 clean:

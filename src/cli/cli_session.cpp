@@ -97,7 +97,8 @@ struct NamedFile {
 };
 
 // What a command reads and what it writes. The project that import and convert-plc change is an input that
-// -o may name: saving it over itself is what those commands do by default.
+// their output may name: saving it over itself is what they do by default, and save-as may write a file
+// anew in the current format in its place (the whole project is read before anything is written).
 void CommandFiles(const Arguments& arguments, std::vector<NamedFile>& inputs, std::vector<NamedFile>& outputs) {
   const std::string& command = arguments.command;
   const std::vector<std::string>& positional = arguments.positional;
@@ -117,7 +118,7 @@ void CommandFiles(const Arguments& arguments, std::vector<NamedFile>& inputs, st
   }
   if (!spec) return;
   for (size_t i = 0; i < positional.size() && i < spec->positional.size(); ++i) {
-    bool edited = i == 0 && (command == "import" || command == "convert-plc");
+    bool edited = i == 0 && (command == "import" || command == "convert-plc" || command == "save-as");
     bool written = command == "read" || ((command == "save-as" || command == "export") && i == 1);
     if (written) {
       add(outputs, spec->positional[i], positional[i]);
@@ -138,7 +139,8 @@ bool CheckCommandFiles(const Arguments& arguments) {
     std::vector<NamedFile> others = inputs;
     others.insert(others.end(), outputs.begin() + static_cast<std::ptrdiff_t>(o) + 1, outputs.end());
     for (const NamedFile& other : others) {
-      if ((output.option == "-o" && other.edited) || !SameFile(output.path, other.path)) continue;
+      bool replacesEdited = other.edited && (output.option == "-o" || output.option == "OUT.lmx");
+      if (replacesEdited || !SameFile(output.path, other.path)) continue;
       if (output.option == "--log") {
         std::fprintf(stderr, "lumora: --log %s is the same file as %s; choose another file for the log\n",
                      output.path.c_str(), other.path.c_str());

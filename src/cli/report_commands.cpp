@@ -67,7 +67,8 @@ bool ReadSettings(const Arguments& args, gui::PdfSettings& settings) {
 
 // A project whose panels or texts no panel could hold (a text far beyond any line, characters a panel
 // cannot show, an unknown panel type) is refused before any page is laid out: laying it out would take long
-// and print nonsense. Limits of a write (address count, value limits) are documented as they are.
+// and print nonsense. The other rules (address count, value limits, numbering) only stop a write: such a
+// project is printed as it is.
 bool Printable(const TQMProject& project) {
   bool printable = true;
   for (const ProjectProblem& problem : ValidateProject(project)) {

@@ -12,6 +12,7 @@
 
 #include "cli/cli_session.h"
 #include "link/responses.h"
+#include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_file.h"
 #include "shell/version_loader.h"
@@ -222,6 +223,12 @@ bool ReadFromPanel(Session& session, TQMProject& project) {
 int Read(Session& session) {
   const Arguments& args = session.Args();
   if (args.positional.size() != 1) return PrintUsage("read"), kExitUsage;
+  // A read takes minutes: a file it could not be saved to is refused before it starts.
+  std::string refused;
+  if (!CheckOutputFile(args.positional[0], &refused)) {
+    std::fprintf(stderr, "%s: %s\n", args.positional[0].c_str(), refused.c_str());
+    return kExitFailed;
+  }
   auto log = OpenLog(session, true);
   TQMProject project;
   if (!ReadFromPanel(session, project)) return kExitFailed;

@@ -1,6 +1,7 @@
 #include "link/comm_log.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -37,6 +38,12 @@ void OpenCommLog(const std::string& path) {
   log.file = nullptr;
   // The log is written as the exchange goes, so that a transfer that hangs or is killed still leaves it.
   // Opening without blocking: a FIFO nobody reads fails at once (ENXIO) instead of holding the transfer.
+  // A file its owner made read-only is not overwritten, even by a user who could.
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) {
+    errno = EACCES;
+    return;
+  }
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
   if (fd < 0) return;
   int flags = ::fcntl(fd, F_GETFL);

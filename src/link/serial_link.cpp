@@ -346,6 +346,7 @@ bool TQMXComm::LateReplyFollows(Clock::duration firstReplyDelay) {
 bool TQMXComm::Close() {
   if (fd_ < 0) return true;
   if (!gone_) RestoreLatency();
+  restoreLatency_ = false;
   ::flock(fd_, LOCK_UN);
   bool closed = ::close(fd_) == 0;
   fd_ = -1;

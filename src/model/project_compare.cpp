@@ -123,8 +123,14 @@ void Walker::Message(const std::string& where, const TQMMessage& a, const TQMMes
   Value(where, "PLC message", a.isPlcMessage, b.isPlcMessage);
   for (size_t i = 0; i < 3; ++i)
     Value(where, "leading zeroes " + std::to_string(i + 1), a.leadingZeros[i], b.leadingZeros[i]);
-  // Every character counts: leading and trailing spaces place the text on the display.
-  Text(where, "text", a.text, b.text);
+  // Every character counts: leading spaces place the text on the display. A panel fills its line with
+  // spaces and gives the text back without them, so spaces at the end are a file's alone.
+  if (scope_ == CompareScope::Panel) {
+    auto shown = [](const std::string& text) { return text.substr(0, text.find_last_not_of(' ') + 1); };
+    if (!Done() && shown(a.text) != shown(b.text)) Differs(where + "text: " + Quote(a.text) + " / " + Quote(b.text));
+  } else {
+    Text(where, "text", a.text, b.text);
+  }
   // The data items either side stores (a file keeps an item only while its text has the marker).
   auto stored = [&](int item) {
     return a.IsSetPointPanel() || b.IsSetPointPanel() || (item == 1 && (a.hasSetPoint || b.hasSetPoint)) ||

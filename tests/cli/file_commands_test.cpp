@@ -67,7 +67,7 @@ TEST_F(FileCommandsTest, AnOutputThatIsOneOfTheInputsIsAUsageErrorAndChangesNoth
       {"addresses", single, "--pdf", single},
       {"addresses", single, "--pdf", link},
       {"export", multi, multi, "--port", "2"},
-      {"save-as", single, link},
+      {"save-as", single, multi, "--backup", multi},
       {"import", single, multi, "--from-port", "5", "-o", multi},
       {"write", single, "--log", link},
       {"read", single, "--log", single},
@@ -83,9 +83,13 @@ TEST_F(FileCommandsTest, AnOutputThatIsOneOfTheInputsIsAUsageErrorAndChangesNoth
   EXPECT_EQ(testing::ReadAll(single), testing::ReadAll(Demo()));
   EXPECT_EQ(testing::ReadAll(multi), testing::ReadAll(StageDir() + "/Project/demo-multiplexer.lmx"));
   EXPECT_FALSE(std::filesystem::exists(dir.File("same.pdf")));
-  // Import and convert-plc change their first file: saving it there is what they do without -o.
+  // Import and convert-plc change their first file: saving it there is what they do without -o; save-as
+  // may write a file anew in its place.
   ProcessResult inPlace = Lumora({"import", single, dir.Write("q.lmx", testing::ReadAll(Demo())), "-o", link});
   EXPECT_EQ(inPlace.exitCode, 0) << inPlace.err;
+  ProcessResult rewritten = Lumora({"save-as", single, link});
+  EXPECT_EQ(rewritten.exitCode, 0) << rewritten.err;
+  EXPECT_EQ(testing::ReadAll(single), testing::ReadAll(Demo()));
 }
 
 TEST_F(FileCommandsTest, PortBeforeTheCommandIsTheSerialPortAfterItTheCommandsOwn) {

@@ -15,7 +15,9 @@
 #include "support/run_process.h"
 #include "support/sample_projects.h"
 #include "support/transfer_fixture.h"
+#include "transfer/operations.h"
 #include "transfer/panel_information.h"
+#include "transfer/progress_reporter.h"
 #include "transfer/project_helper.h"
 #include "transfer/tag_table.h"
 #include "transfer/transfer_texts.h"
@@ -285,6 +287,53 @@ TEST_F(TransferTest, FailedMultiplexerWriteKeepsTheSelectedPort) {
   RecordingSink panelOnly = RunOperation(project, kOperationWrite, sim.Path(), 1);
   EXPECT_FALSE(panelOnly.Errors().empty());
   EXPECT_EQ(project.multiplexer.selectedPort, 5);
+}
+
+TEST_F(TransferTest, AReadBringingSomethingNewReplacesTheProjectAtPortOne) {
+  TQMProject project = testing::MakeMultiplexerProject(Services());
+  Prepare(project);
+  project.fileName = "plant.lmx";
+  project.FindPanel(5)->messages[0].text = "FILL LEVEL  ";  // the panel keeps no spaces at the end
+  Simulator sim({"--mux", "2:QM210,5:QMSV", "--empty-port-std"});
+  ASSERT_TRUE(RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject).Errors().empty());
+
+  // The same as the panels hold: the project keeps what the panels do not (names, tag map, its port).
+  TQMProject same = ReadProject();
+  ASSERT_TRUE(RunOperation(same, kOperationRead, sim.Path()).Errors().empty());
+  EXPECT_FALSE(AdoptReadProject(project, same));
+  EXPECT_TRUE(CompareWithPanel(project, same).same);
+
+  // Anything else: the read project takes the document's name and shows the first port.
+  TQMProject changed(project);
+  changed.FindPanel(2)->messages[0].text += "!";
+  changed.multiplexer.selectedPort = 2;
+  TQMProject read = ReadProject();
+  ASSERT_TRUE(RunOperation(read, kOperationRead, sim.Path()).Errors().empty());
+  ASSERT_NE(read.multiplexer.selectedPort, 1);  // the read ended on the last panel
+  EXPECT_TRUE(AdoptReadProject(changed, read));
+  EXPECT_EQ(read.multiplexer.selectedPort, 1);
+  EXPECT_EQ(read.fileName, "plant.lmx");
+}
+
+TEST(ProgressReporterTest, AWritesPercentageIsTheShareOfItsBytesSent) {
+  struct Case {
+    int64_t total;
+    std::vector<int64_t> sends;
+    int percent;
+  };
+  const std::vector<Case> cases = {
+      {400, {100}, 25}, {400, {100, 100}, 50}, {3, {1}, 33}, {3, {2}, 66},
+      {1000, {999}, 99}, {400, {400}, 100}, {400, {300, 300}, 100},  // never beyond the whole
+      {0, {50}, 0},                                                // nothing to count: no share
+  };
+  for (const Case& c : cases) {
+    TransferContext context(nullptr, kOperationWrite, nullptr, nullptr);
+    ProgressReporter report(context);
+    report.StartCounting(c.total);
+    for (int64_t bytes : c.sends)
+      report.CountSent(bytes);
+    EXPECT_EQ(report.Percent(), c.percent) << c.total << " bytes";
+  }
 }
 
 TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
