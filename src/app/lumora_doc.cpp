@@ -6,6 +6,7 @@
 #include "app/gui_interaction.h"
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
+#include "app/project_change_command.h"
 #include "editors/modal_run.h"
 #include "model/project_file.h"
 #include "plc/plan_n_run.h"
@@ -26,7 +27,9 @@ bool ConfirmConversion(const std::vector<std::string>& log, const std::string& m
 CLumoraDoc::CLumoraDoc(CLumoraApp& app, QObject* parent)
     : QObject(parent),
       app_(app),
-      project_(std::make_unique<TQMProject>(CoreServices{&app.Ui(), &app.Plc()})) {}
+      project_(std::make_unique<TQMProject>(CoreServices{&app.Ui(), &app.Plc()})) {
+  connect(&undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
 
 CLumoraDoc::~CLumoraDoc() = default;
 
@@ -34,6 +37,18 @@ void CLumoraDoc::ReplaceProject(std::unique_ptr<TQMProject> project) {
   project_ = std::move(project);
   project_->services = {&app_.Ui(), &app_.Plc()};
   emit projectReplaced();
+}
+
+std::unique_ptr<TQMProject> CLumoraDoc::Snapshot() const {
+  return std::make_unique<TQMProject>(*project_);
+}
+
+void CLumoraDoc::RecordChange(const QString& text, std::unique_ptr<TQMProject> before) {
+  undoStack_.push(new ProjectChangeCommand(*this, text, std::move(before), Snapshot()));
+}
+
+void CLumoraDoc::RestoreProject(const TQMProject& state) {
+  ReplaceProject(std::make_unique<TQMProject>(state));
 }
 
 bool CLumoraDoc::OnOpenDocument(const QString& path) {
@@ -47,8 +62,8 @@ bool CLumoraDoc::OnOpenDocument(const QString& path) {
     if (!converted) return false;
   }
   project_ = std::move(project);
+  undoStack_.clear();
   SetPathName(path);
-  SetModifiedFlag(false);
   return true;
 }
 
@@ -59,7 +74,7 @@ bool CLumoraDoc::OnSaveDocument(const QString& path) {
     return false;
   }
   SetPathName(path);
-  SetModifiedFlag(false);
+  MarkClean();
   return true;
 }
 
@@ -74,7 +89,7 @@ bool CLumoraDoc::DoFileSave() {
 }
 
 bool CLumoraDoc::SaveModified() {
-  if (!modified_) return true;
+  if (!IsModified()) return true;
   Answer answer = ShowMessageBox(nullptr, QString("Save changes to %1?").arg(Title()), "",
                                  MessageIcon::Exclamation, MessageButtons::YesNoCancel, Answer::Yes);
   if (answer == Answer::Cancel) return false;
@@ -91,12 +106,6 @@ void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
 
 QString CLumoraDoc::Title() const {
   return path_.isEmpty() ? QString("Lumora1") : QFileInfo(path_).fileName();
-}
-
-void CLumoraDoc::SetModifiedFlag(bool modified) {
-  if (modified_ == modified) return;
-  modified_ = modified;
-  emit modifiedChanged(modified);
 }
 
 }  // namespace lumora::gui

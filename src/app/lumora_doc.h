@@ -1,8 +1,10 @@
 #pragma once
-// CLumoraDoc: one open project. Owns its TQMProject; opens and saves the .lmx file.
+// CLumoraDoc: one open project. Owns its TQMProject and the undo stack of its changes; opens and saves the
+// .lmx file. The document is modified exactly while its undo stack is away from the state last saved.
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <memory>
 
 #include "model/project.h"
@@ -19,8 +21,16 @@ class CLumoraDoc : public QObject {
   ~CLumoraDoc() override;
 
   TQMProject& Project() { return *project_; }
-  // A read replaces the project; the old one is destroyed.
+  // Puts `project` in place of the document's (the old one is destroyed) and tells the views.
   void ReplaceProject(std::unique_ptr<TQMProject> project);
+
+  // A copy of the project as it is now: take one before changing the project, for RecordChange.
+  std::unique_ptr<TQMProject> Snapshot() const;
+  // Makes what was changed since `before` one step of the undo stack, named `text` ("Change PLC").
+  void RecordChange(const QString& text, std::unique_ptr<TQMProject> before);
+  // Puts a copy of `state` in place of the project (undo and redo).
+  void RestoreProject(const TQMProject& state);
+  QUndoStack& UndoStack() { return undoStack_; }
 
   // Opens the file: Z002 on failure, the backup offer, the tag-map conversion of a linked project.
   bool OnOpenDocument(const QString& path);
@@ -34,8 +44,9 @@ class CLumoraDoc : public QObject {
   const QString& PathName() const { return path_; }
   void SetPathName(const QString& path, bool addToRecentFiles = true);
   QString Title() const;
-  bool IsModified() const { return modified_; }
-  void SetModifiedFlag(bool modified = true);
+  bool IsModified() const { return !undoStack_.isClean(); }
+  // The project as it is counts as saved (after a save, or when the user chose not to save on closing).
+  void MarkClean() { undoStack_.setClean(); }
   // Set at construction, cleared by opening a file: the main view tells new projects from opened ones.
   bool IsNewDocument() const { return newDocument_; }
 
@@ -48,7 +59,7 @@ class CLumoraDoc : public QObject {
   CLumoraApp& app_;
   std::unique_ptr<TQMProject> project_;
   QString path_;
-  bool modified_ = false;
+  QUndoStack undoStack_;
   bool newDocument_ = true;
 };
 

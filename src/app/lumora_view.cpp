@@ -205,8 +205,8 @@ void CLumoraView::RefreshWorkingCopy() {
   workingCopy_ = std::make_unique<TQMProject>(doc_->Project());
 }
 
-void CLumoraView::ConfirmedChange() {
-  doc_->SetModifiedFlag(true);
+void CLumoraView::ConfirmedChange(const QString& text, std::unique_ptr<TQMProject> before) {
+  doc_->RecordChange(text, std::move(before));
   freshProject_ = false;
 }
 
@@ -486,6 +486,7 @@ void CLumoraView::OnSetFile() {
 
 void CLumoraView::OnSinglePanelSystem() {
   SetLinkSpeed(9600);
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   SystemKindChange change = SwitchToSinglePanel(doc_->Project());
   if (change == SystemKindChange::Declined) {
     ApplySystemKind();
@@ -501,13 +502,14 @@ void CLumoraView::OnSinglePanelSystem() {
   panelType_ = kPanelQM210;
   RefreshWorkingCopy();
   RewritePortLabels();
-  ConfirmedChange();
+  ConfirmedChange("Single Panel System", std::move(before));
   ApplyPanelType(panelType_);
   ApplySystemKind();
 }
 
 void CLumoraView::OnMultiPanelSystem() {
   SetLinkSpeed(38400);
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   if (SwitchToMultiPanel(doc_->Project()) != SystemKindChange::Changed) {
     ApplySystemKind();
     return;
@@ -519,7 +521,7 @@ void CLumoraView::OnMultiPanelSystem() {
   ApplyPanelType(panelType_);
   RefreshWorkingCopy();
   RewritePortLabels();
-  ConfirmedChange();
+  ConfirmedChange("Multi-Panel System", std::move(before));
 }
 
 void CLumoraView::OnSelectPanel() {
@@ -527,13 +529,14 @@ void CLumoraView::OnSelectPanel() {
   if (ExecModal(dialog) != QDialog::Accepted) return;
   int chosen = dialog.SelectedType();
   TQMProject& project = doc_->Project();
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   project.multiplexer.selectedPort = systemKind_ == 1 ? selectedPort_ : 1;
   if (ChangePanelType(project, chosen) != PanelTypeChange::Changed) return;
   panelType_ = chosen;
   ApplyPanelType(panelType_);
   RefreshWorkingCopy();
   RewritePortLabels();
-  ConfirmedChange();
+  ConfirmedChange("Change Panel Type", std::move(before));
 }
 
 void CLumoraView::OnPlcSelected(int comboIndex) {
@@ -548,6 +551,7 @@ void CLumoraView::OnPlcSelected(int comboIndex) {
   };
   if (position < 0 || static_cast<size_t>(position) >= entries.size()) return reselect();
   TQMProject& project = doc_->Project();
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   PlcChangeOptions options;
   options.fresh = freshProject_;
   options.editAttributes = [](TQMPlcManager& plc, TQMPlcSettings& settings) {
@@ -563,7 +567,7 @@ void CLumoraView::OnPlcSelected(int comboIndex) {
   plcIndex_ = position;
   UpdateTagMapLabel();
   RefreshWorkingCopy();
-  ConfirmedChange();
+  ConfirmedChange("Change PLC", std::move(before));
 }
 
 void CLumoraView::OnCommunicationSetup() {
@@ -571,13 +575,18 @@ void CLumoraView::OnCommunicationSetup() {
   TQMProject& project = doc_->Project();
   TQMPlcManager manager(project.plcLibrary.get(), CLumoraApp::Instance()->Ui());
   bool multiPanel = project.systemType == 1;
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   if (multiPanel) manager.SetApplicationType(1);
-  if (manager.EditAttributes(project.plcSettings) == AttributeEdit::Changed) ConfirmedChange();
+  if (manager.EditAttributes(project.plcSettings) == AttributeEdit::Changed) {
+    RefreshWorkingCopy();
+    ConfirmedChange("Change PLC Communication", std::move(before));
+  }
   if (multiPanel) manager.SetApplicationType(2);
 }
 
 void CLumoraView::OnChangeTagMap() {
   TQMProject& project = doc_->Project();
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   TagMapTable textPanels = project.textPanelTagMap;
   TagMapTable setPoints = project.setPointTagMap;
   std::string mapPath = project.tagMapPath;
@@ -611,7 +620,7 @@ void CLumoraView::OnChangeTagMap() {
     apply.Run();
   }
   RefreshWorkingCopy();
-  ConfirmedChange();
+  ConfirmedChange("Change Tag Map", std::move(before));
 }
 
 void CLumoraView::OnPortClicked(int port) {
@@ -647,10 +656,11 @@ void CLumoraView::LaunchEditor(EditorKind kind) {
   TQMProject& project = doc_->Project();
   bool needsPanel = kind != EditorKind::ButtonsLeds;
   if (systemKind_ == 1 && needsPanel && !project.FindPanel(selectedPort_)) return;
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   EditorOutcome outcome = CEditorLauncher::Launch(kind, project, this);
   if (MarksDocumentModified(kind, outcome)) {
     RefreshWorkingCopy();
-    ConfirmedChange();
+    ConfirmedChange(FromLatin1(EditorCommandText(kind)), std::move(before));
   }
 }
 
@@ -706,8 +716,9 @@ void CLumoraView::OnRead() {
   }
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(this);
   if (read && AdoptReadProject(doc_->Project(), *read)) {
+    std::unique_ptr<TQMProject> before = doc_->Snapshot();
     doc_->ReplaceProject(std::move(read));  // refreshes the view
-    doc_->SetModifiedFlag(true);
+    ConfirmedChange("Read Project", std::move(before));
   }
 }
 
@@ -822,6 +833,7 @@ void CLumoraView::OnImportConfiguration() {
     sourcePort = dialog.SelectedPort();
   }
   TQMProject& project = doc_->Project();
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   std::vector<ProjectProblem> problems;
   ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
   if (outcome == ImportOutcome::Refused)
@@ -841,18 +853,19 @@ void CLumoraView::OnImportConfiguration() {
   ApplyPanelType(panelType_);
   RefreshWorkingCopy();
   RewritePortLabels();
-  ConfirmedChange();
+  ConfirmedChange("Import Configuration", std::move(before));
 }
 
 void CLumoraView::OnDeletePanel() {
   TQMProject& project = doc_->Project();
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   project.multiplexer.selectedPort = selectedPort_;
   if (!DeleteSelectedPanel(project)) return;
   RefreshWorkingCopy();
   panelType_ = kPanelNone;
   RewritePortLabels();
   ApplyPanelType(panelType_);
-  ConfirmedChange();
+  ConfirmedChange("Delete Panel", std::move(before));
 }
 
 void CLumoraView::OnConnectionStatus() {
@@ -888,13 +901,18 @@ void CLumoraView::OnAddressDatabase() {
   TQMProject& project = doc_->Project();
   const TQMPanel* panel = project.CurrentPanel();
   if (!panel) return;
+  std::unique_ptr<TQMProject> before = doc_->Snapshot();
+  bool wasModified = project.modified;
+  project.modified = false;
   CViewAddressDlg dialog(project, *panel, CLumoraApp::Instance()->User(), this);
   dialog.SetEditHandler([&project, &dialog] { CEditorLauncher::Launch(EditorKind::GeneralSettings, project, &dialog); });
   ExecModal(dialog);
   // The dialog's edit button reaches the editors: their changes count like the editors' own.
-  if (project.modified && !doc_->IsModified()) {
+  bool changed = project.modified;
+  project.modified = project.modified || wasModified;
+  if (changed) {
     RefreshWorkingCopy();
-    ConfirmedChange();
+    ConfirmedChange(FromLatin1(EditorCommandText(EditorKind::GeneralSettings)), std::move(before));
   }
 }
 

@@ -91,7 +91,8 @@ class CLumoraView : public QWidget {
   void PlacePictureButtons();
   void ShowPortMenu(int port, const QPoint& globalPosition);
   void LaunchEditor(EditorKind kind);
-  void ConfirmedChange();
+  // The project was changed since `before`: one undoable step named `text`.
+  void ConfirmedChange(const QString& text, std::unique_ptr<TQMProject> before);
   void Firmware(bool multiplexer);
   void RefreshWorkingCopy();
 

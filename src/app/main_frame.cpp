@@ -135,7 +135,9 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     // The title stays the program's: a maximized project window adds " - [its name]" itself and follows
     // the name when the project is saved under another.
-    if (auto* child = qobject_cast<CChildFrame*>(window)) SetMultiPanel(child->Document()->Project().systemType);
+    auto* child = qobject_cast<CChildFrame*>(window);
+    if (child) SetMultiPanel(child->Document()->Project().systemType);
+    undoGroup_->setActiveStack(child ? &child->Document()->UndoStack() : nullptr);
     UpdateMenus();
   });
   BuildMenus();
@@ -219,6 +221,18 @@ void CMainFrame::BuildMenus() {
   connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles);
   FillRecentFiles();
 
+  // Undo and redo of the project in front: "Undo Change PLC", Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y.
+  editMenu_ = bar->addMenu("&Edit");
+  undoGroup_ = new QUndoGroup(this);
+  QAction* undo = undoGroup_->createUndoAction(this, "&Undo");
+  undo->setObjectName("actionUndo");
+  undo->setShortcuts(QKeySequence::Undo);
+  QAction* redo = undoGroup_->createRedoAction(this, "&Redo");
+  redo->setObjectName("actionRedo");
+  redo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  editMenu_->addAction(undo);
+  editMenu_->addAction(redo);
+
   panelMenu_ = bar->addMenu("&Panel");
   auto viewCommand = [this](const char* text, void (CLumoraView::*command)()) {
     QAction* action = panelMenu_->addAction(text, this, [this, command] {
@@ -291,6 +305,7 @@ void CMainFrame::BuildMenus() {
 void CMainFrame::UpdateMenus() {
   bool project = ActiveView() != nullptr;
   panelMenu_->menuAction()->setVisible(project);
+  editMenu_->menuAction()->setVisible(project);
   windowMenu_->menuAction()->setVisible(project);
   closeAction_->setVisible(project);
   for (QAction* action : fileMenu_->actions()) {
@@ -440,6 +455,7 @@ CChildFrame* CMainFrame::CreateProjectFrame(CLumoraDoc* doc) {
     delete welcome_.data();
   }
   auto* frame = new CChildFrame(doc);
+  undoGroup_->addStack(&doc->UndoStack());
   mdi_->addSubWindow(frame);
   frame->showMaximized();
   mdi_->setActiveSubWindow(frame);
@@ -547,7 +563,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   SavePlacement();
   for (CLumoraDoc* doc : Documents())
-    doc->SetModifiedFlag(false);
+    doc->MarkClean();
   mdi_->closeAllSubWindows();
   event->accept();
 }

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QRect>
+#include <QUndoGroup>
 
 class QAction;
 class QLabel;
@@ -103,6 +104,9 @@ class CMainFrame : public QMainWindow {
   QMdiArea* mdi_;
   QPointer<CWelcomeFrame> welcome_;
   QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  // The undo stacks of the open projects; the active project's stack drives Edit > Undo and Redo.
+  QUndoGroup* undoGroup_ = nullptr;
   QMenu* panelMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QMenu* portMenu_ = nullptr;

@@ -55,6 +55,22 @@ bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome) {
   return outcome.projectModified;
 }
 
+const char* EditorCommandText(EditorKind kind) {
+  switch (kind) {
+    case EditorKind::Messages:
+      return "Edit Messages";
+    case EditorKind::SetPoints:
+      return "Edit Set Points";
+    case EditorKind::ButtonsLeds:
+      return "Edit Buttons / LEDs";
+    case EditorKind::Annunciator:
+      return "Edit Annunciator";
+    case EditorKind::GeneralSettings:
+      break;
+  }
+  return "Edit Panel System PLC Addresses";
+}
+
 bool CEditorLauncher::Available(EditorKind kind) {
   switch (kind) {
     case EditorKind::Messages:

@@ -30,6 +30,8 @@ struct EditorOutcome {
 // Whether the document is marked modified (and the fresh-project flag cleared) after an editor: the
 // buttons/LEDs and annunciator editors on OK, the others when they left the project modified.
 bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome);
+// The name of an editor's session as one step of the undo history: "Edit Messages".
+const char* EditorCommandText(EditorKind kind);
 
 // The address database dialog lives with the application; the editors reach it through this viewer.
 using AddressDatabaseViewer = std::function<void(const TQMProject&, const TQMPanel&, QWidget* parent)>;

@@ -147,7 +147,9 @@ class GuiTest : public GuiTestBase {
     QVERIFY(App()->User().RecentFiles().front() == path.toStdString());
 
     // Closing the last project window brings the welcome screen back; a modified one asks first.
-    view->Document()->SetModifiedFlag(true);
+    std::unique_ptr<TQMProject> before = view->Document()->Snapshot();
+    view->Document()->Project().Panel(0).beeperEnabled = false;
+    view->Document()->RecordChange("Edit Messages", std::move(before));
     gRecorder.Clear();
     gRecorder.answer = Answer::No;  // "Save changes?" No
     Frame()->MdiArea()->activeSubWindow()->close();

@@ -3,6 +3,7 @@
 // map, against real PLC libraries.
 
 #include <QAccessible>
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -34,6 +35,7 @@
 #include "model/codes.h"
 #include "model/panel_type_change.h"
 #include "model/system_kind.h"
+#include "model/text_lines.h"
 #include "transfer/operations.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/simulator.h"
@@ -347,6 +349,90 @@ class LumoraViewTest : public GuiTestBase {
     ChoosePlc(view, "Modbus RTU");
     QVERIFY(!doc->Project().tagMapLinked);
     QVERIFY(!Child<QLabel>(view, "tagMapLabel")->isVisibleTo(view));
+    CloseAll();
+  }
+
+  // Every change of the main view is one step of the undo history: undone it gives back the saved bytes
+  // of the project before it, redone those after it, and the view shows the project it has.
+  void undoAndRedoGiveBackEveryStateByteForByte() {
+    CLumoraView* view = Open("undo.lmx", "demo-multiplexer.lmx");
+    QVERIFY(view);
+    CLumoraDoc* doc = view->Document();
+    auto saved = [doc] {
+      LineWriter writer;
+      doc->Project().Save(writer);
+      return writer.Text();
+    };
+    auto* undo = Frame()->findChild<QAction*>("actionUndo");
+    auto* redo = Frame()->findChild<QAction*>("actionRedo");
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(undo->shortcuts().contains(QKeySequence("Ctrl+Z")));
+    QVERIFY(redo->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")) && redo->shortcuts().contains(QKeySequence("Ctrl+Y")));
+
+    struct Step {
+      QString text;
+      std::string before;
+      std::string after;
+      int panelType;  // the view's, after the step
+      QString plc;
+    };
+    std::vector<Step> steps;
+    auto run = [&](const QString& text, const std::function<void()>& change) {
+      Step step{text, saved(), {}, 0, {}};
+      change();
+      step.after = saved();
+      step.panelType = view->PanelType();
+      step.plc = Child<QComboBox>(view, "plcCombo")->currentText();
+      QVERIFY2(step.after != step.before, qPrintable(text));
+      QCOMPARE(undo->text(), "&Undo " + text);
+      steps.push_back(step);
+    };
+    QTest::mouseClick(view->PortLabel(5), Qt::LeftButton);
+    run("Change Panel Type", [&] {
+      QPointer<QTimer> chooser = OnNextDialog<CBitmapDlg>([](CBitmapDlg* dialog) {
+        dialog->findChild<QListWidget*>("modelList")->setCurrentRow(3);  // QM410
+        dialog->accept();
+      });
+      view->OnSelectPanel();
+      delete chooser.data();
+    });
+    run("Change PLC", [&] {
+      QPointer<QTimer> accept = OnAttributeEditor([](QDialog* dialog) { dialog->accept(); });
+      QPointer<QTimer> log = OnNextDialog<CAddrLogDlg>([](CAddrLogDlg* dialog) { dialog->accept(); });
+      ChoosePlc(view, "Tarvo DL-405");
+      delete accept.data();
+      delete log.data();
+    });
+    QTest::mouseClick(view->PortLabel(2), Qt::LeftButton);
+    run("Delete Panel", [&] { view->OnDeletePanel(); });
+    run("Single Panel System", [&] { view->OnSinglePanelSystem(); });
+    QVERIFY(doc->IsModified());
+
+    for (size_t i = steps.size(); i-- > 0;) {
+      undo->trigger();
+      QCOMPARE(saved(), steps[i].before);
+    }
+    QVERIFY(!doc->IsModified());  // back where the file was opened
+    QCOMPARE(view->SystemKind(), 1);
+    QCOMPARE(Child<QComboBox>(view, "plcCombo")->currentText(), QString("Tarvo DL-205"));
+    QCOMPARE(view->PortLabel(5)->text(), QString("QMSV\nPort5"));
+    for (const Step& step : steps) {
+      QCOMPARE(redo->text(), "&Redo " + step.text);
+      redo->trigger();
+      QCOMPARE(saved(), step.after);
+      QCOMPARE(view->PanelType(), step.panelType);
+      QCOMPARE(Child<QComboBox>(view, "plcCombo")->currentText(), step.plc);
+    }
+    QCOMPARE(view->SystemKind(), 0);
+
+    // Saved, the project is modified again only away from the saved step.
+    QVERIFY(doc->OnSaveDocument(doc->PathName()));
+    QVERIFY(!doc->IsModified());
+    undo->trigger();
+    QVERIFY(doc->IsModified());
+    redo->trigger();
+    QVERIFY(!doc->IsModified());
     CloseAll();
   }
 
