@@ -3,6 +3,8 @@
 // map, against real PLC libraries.
 
 #include <QAccessible>
+#include <cstdint>
+#include <random>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -35,6 +37,8 @@
 #include "model/codes.h"
 #include "model/panel_type_change.h"
 #include "model/system_kind.h"
+#include "model/panel_exchange.h"
+#include "model/project_file.h"
 #include "model/text_lines.h"
 #include "transfer/operations.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
@@ -433,6 +437,72 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(doc->IsModified());
     redo->trigger();
     QVERIFY(!doc->IsModified());
+    CloseAll();
+  }
+
+  // 1,000 random changes, undos, redos and saves: the project always saves as the state the history is at,
+  // and is modified exactly away from the state last saved.
+  void randomHistoryAlwaysGivesBackTheExactState() {
+    CLumoraView* view = Open("history.lmx", "demo-multiplexer.lmx");
+    QVERIFY(view);
+    CLumoraDoc* doc = view->Document();
+    TQMProject imported(CoreServices{&App()->Ui(), &App()->Plc()});
+    QVERIFY(OpenProjectFile(imported, lumora::testing::StageDir() + "/Project/demo-qm210.lmx"));
+    auto saved = [doc] {
+      LineWriter writer;
+      doc->Project().Save(writer);
+      return writer.Text();
+    };
+    std::mt19937 random(2026);
+    auto pick = [&random](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+    // Changes as the editors and the view make them; every question answered Yes.
+    const std::vector<std::function<void(TQMProject&)>> changes = {
+        [&](TQMProject& p) { ChangePanelType(p, 1 + pick(5)); },
+        [&](TQMProject& p) { p.systemType == 1 ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
+        [&](TQMProject& p) { DeleteSelectedPanel(p); },
+        [&](TQMProject& p) { ImportPanel(p, imported, 0); },
+        [&](TQMProject& p) {
+          if (TQMPanel* panel = p.CurrentPanel(); panel && !panel->messages.empty())
+            panel->messages[static_cast<size_t>(pick(static_cast<int>(panel->messages.size())))].text =
+                "TEXT " + std::to_string(pick(1000));
+        },
+        [&](TQMProject& p) {
+          if (TQMPanel* panel = p.CurrentPanel()) panel->localPassword = static_cast<uint32_t>(pick(10000));
+        },
+    };
+    gRecorder.yesNo.clear();
+    std::vector<std::string> states = {saved()};
+    size_t at = 0;
+    size_t savedAt = 0;
+    auto* undo = Frame()->findChild<QAction*>("actionUndo");
+    auto* redo = Frame()->findChild<QAction*>("actionRedo");
+    for (int op = 0; op < 1000; ++op) {
+      int what = pick(10);
+      if (what < 5) {
+        TQMProject& project = doc->Project();
+        std::unique_ptr<TQMProject> before = doc->Snapshot();
+        std::string was = saved();
+        if (project.systemType == 1) project.multiplexer.selectedPort = 1 + pick(5);
+        changes[static_cast<size_t>(pick(static_cast<int>(changes.size())))](project);
+        if (saved() == was) continue;  // nothing changed: no step
+        doc->RecordChange("Change", std::move(before));
+        states.resize(at + 1);
+        if (savedAt > at) savedAt = SIZE_MAX;  // the saved state is gone from the history
+        states.push_back(saved());
+        ++at;
+      } else if (what < 8 && at > 0) {
+        undo->trigger();
+        --at;
+      } else if (what < 9 && at + 1 < states.size()) {
+        redo->trigger();
+        ++at;
+      } else if (what == 9) {
+        QVERIFY(doc->OnSaveDocument(doc->PathName()));
+        savedAt = at;
+      }
+      QCOMPARE(saved(), states[at]);
+      QCOMPARE(doc->IsModified(), at != savedAt);
+    }
     CloseAll();
   }
 
