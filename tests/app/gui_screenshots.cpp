@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -99,6 +101,23 @@ int main(int argc, char** argv) {
   CLumoraDoc* doc = frame->OpenDocumentFile(
       QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-qm210.lmx"));
   ok = doc && Save(frame, out + "/2-project.png") && ok;
+
+  // The Edit menu after a change: it names the step it undoes. The change is undone afterwards.
+  if (doc) {
+    std::unique_ptr<TQMProject> before = doc->Snapshot();
+    doc->Project().Panel(0).beeperEnabled = !doc->Project().Panel(0).beeperEnabled;
+    doc->RecordChange("Edit Messages", std::move(before));
+    QMenu* edit = nullptr;
+    for (QAction* action : frame->menuBar()->actions()) {
+      if (action->text() == "&Edit") edit = action->menu();
+    }
+    if (edit) {
+      edit->popup(frame->mapToGlobal(QPoint(40, 20)));
+      ok = Save(edit, out + "/27-edit-menu.png") && ok;
+      edit->hide();
+    }
+    doc->UndoStack().undo();
+  }
 
   CLumoraView* view = frame->ActiveView();
   if (view) {
