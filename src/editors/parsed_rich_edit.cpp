@@ -43,6 +43,14 @@ int CaretAfterPlacing(const std::string& before, int caret, const std::string& a
   return position;
 }
 
+bool IsUndoKey(const QKeyEvent& event) {
+  return event.matches(QKeySequence::Undo);
+}
+
+bool IsRedoKey(const QKeyEvent& event) {
+  return event.matches(QKeySequence::Redo) || (event.key() == Qt::Key_Y && event.modifiers() == Qt::ControlModifier);
+}
+
 // Ctrl+1..3 and F5..F7: the data item the key inserts, 0 for other keys.
 int DataKeyItem(const QKeyEvent& event) {
   const int key = event.key();
@@ -82,6 +90,8 @@ QColor DataItemColor(int item) {
 
 CParsedRichEdit::CParsedRichEdit(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
+  // The control is rebuilt from the model text after each change, so its own history would not match:
+  // undo and redo keep states of the model text (UndoEdit, RedoEdit).
   setUndoRedoEnabled(false);
   setTabChangesFocus(true);
   setLineWrapMode(QTextEdit::NoWrap);
@@ -97,6 +107,7 @@ CParsedRichEdit::CParsedRichEdit(QWidget* parent) : QTextEdit(parent) {
 }
 
 void CParsedRichEdit::SetModelText(const std::string& text) {
+  ForgetEdits();
   model_ = text;
   Render(std::min(textCursor().position(), static_cast<int>(model_.size())));
   for (int item = 1; item <= 3; ++item) {
@@ -134,6 +145,7 @@ bool CParsedRichEdit::SetDecimalPoint(bool on) {
     text = RemoveDecimalPoint(text);
   }
   if (text == model_) return true;
+  ForgetEdits();
   int caret = CaretAfterPlacing(model_, textCursor().position(), text);
   model_ = text;
   Render(caret);
@@ -149,6 +161,7 @@ bool CParsedRichEdit::InsertDataPosition(int item) {
   unsigned char marker = DataItemMarker(item);
   if (marker == 0 || !dataAllowed_ || Length() >= maxLength_ || DataItemWidth(model_, item) >= kMaxItemPositions)
     return false;
+  BeginEdit(EditKind::Other);
   QTextCharFormat format;
   format.setForeground(DataItemColor(item));
   QTextCursor cursor = textCursor();
@@ -180,10 +193,14 @@ QSize CParsedRichEdit::minimumSizeHint() const {
 }
 
 bool CParsedRichEdit::event(QEvent* event) {
-  // The data keys belong to the text while it has the focus, whatever shortcuts the dialog holds.
-  if (event->type() == QEvent::ShortcutOverride && DataKeyItem(*static_cast<QKeyEvent*>(event)) != 0) {
-    event->accept();
-    return true;
+  // The data keys and undo/redo belong to the text while it has the focus, whatever shortcuts the dialog
+  // holds.
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (DataKeyItem(key) != 0 || IsUndoKey(key) || IsRedoKey(key)) {
+      event->accept();
+      return true;
+    }
   }
   return QTextEdit::event(event);
 }
@@ -203,6 +220,14 @@ void CParsedRichEdit::keyPressEvent(QKeyEvent* event) {
   }
   if (event->matches(QKeySequence::SelectAll)) {
     selectAll();
+    return;
+  }
+  if (IsUndoKey(*event)) {
+    UndoEdit();
+    return;
+  }
+  if (IsRedoKey(*event)) {
+    RedoEdit();
     return;
   }
   if (int item = DataKeyItem(*event); item != 0) {
@@ -304,6 +329,7 @@ void CParsedRichEdit::InsertPlain(const QString& text) {
   int selected = cursor.selectionEnd() - cursor.selectionStart();
   int room = maxLength_ - (Length() - selected);
   if (text.isEmpty() || room <= 0) return;
+  BeginEdit(text.size() == 1 && selected == 0 ? EditKind::Typing : EditKind::Other);
   changing_ = true;
   cursor.insertText(text.left(room), QTextCharFormat());
   changing_ = false;
@@ -318,6 +344,7 @@ void CParsedRichEdit::DeleteAtCaret(bool backwards) {
     cursor.movePosition(backwards ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter,
                         QTextCursor::KeepAnchor);
   }
+  BeginEdit(EditKind::Other);
   changing_ = true;
   cursor.removeSelectedText();
   changing_ = false;
@@ -382,6 +409,57 @@ void CParsedRichEdit::Render(int caret) {
   changing_ = false;
 }
 
+void CParsedRichEdit::BeginEdit(EditKind kind) {
+  editStart_ = {model_, textCursor().selectionStart()};
+  // Characters typed one after another, each where the last one ended, are one step.
+  bool continues = kind == EditKind::Typing && lastEdit_ == EditKind::Typing && !undo_.empty() &&
+                   textCursor().position() == typingEnd_;
+  lastEdit_ = kind;
+  if (continues) return;
+  undo_.push_back(editStart_);
+  redo_.clear();
+}
+
+void CParsedRichEdit::ForgetEdits() {
+  undo_.clear();
+  redo_.clear();
+  lastEdit_ = EditKind::Other;
+}
+
+void CParsedRichEdit::UndoEdit() {
+  // A step that changed nothing (a refused key) is passed over.
+  while (!undo_.empty() && undo_.back().text == model_) undo_.pop_back();
+  if (undo_.empty()) return;
+  redo_.push_back({model_, textCursor().position()});
+  TextState state = undo_.back();
+  undo_.pop_back();
+  RestoreState(state);
+}
+
+void CParsedRichEdit::RedoEdit() {
+  if (redo_.empty()) return;
+  undo_.push_back({model_, textCursor().position()});
+  TextState state = redo_.back();
+  redo_.pop_back();
+  RestoreState(state);
+}
+
+void CParsedRichEdit::RestoreState(const TextState& state) {
+  lastEdit_ = EditKind::Other;
+  const std::string before = model_;
+  model_ = state.text;
+  Render(state.caret);
+  // The dialog hears of items and the decimal point as when the user makes the same change.
+  for (int item = 1; item <= 3; ++item) {
+    bool had = MessageHasDataItem(before, item);
+    bool has = MessageHasDataItem(model_, item);
+    if (had != has) emit itemPresenceChanged(item, has);
+  }
+  if (HasDecimalPoint(before) && !HasDecimalPoint(model_)) emit decimalPointRemoved();
+  emit lengthChanged(Length());
+  emit edited();
+}
+
 void CParsedRichEdit::Reconcile(bool byUser) {
   reconcilePending_ = false;
   const std::string before = model_;
@@ -389,6 +467,9 @@ void CParsedRichEdit::Reconcile(bool byUser) {
   std::string placed = PlaceDecimalPoint(text);
   model_ = placed;
   if (placed != text) Render(CaretAfterPlacing(text, textCursor().position(), placed));
+  if (lastEdit_ == EditKind::Typing) typingEnd_ = textCursor().position();
+  // The decimal point is the dialog's to set: once a change took it away, nothing before comes back here.
+  if (HasDecimalPoint(before) && !HasDecimalPoint(model_)) ForgetEdits();
   for (int item = 1; item <= 3; ++item) {
     if (MessageHasDataItem(before, item) && !MessageHasDataItem(model_, item)) emit itemPresenceChanged(item, false);
   }

@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QTextEdit>
 #include <string>
+#include <vector>
 
 namespace lumora::gui {
 
@@ -66,6 +67,22 @@ class CParsedRichEdit : public QTextEdit {
   QMimeData* createMimeDataFromSelection() const override;
 
  private:
+  // What a user's change was, so that a run of typed characters undoes as one step.
+  enum class EditKind { Typing, Other };
+  struct TextState {
+    std::string text;
+    int caret = 0;
+  };
+  // Every change of the user goes through here first: it remembers the text to undo to.
+  void BeginEdit(EditKind kind);
+  // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y: the text before (after) the last change, with what the dialog must
+  // hear about data items that came or went.
+  void UndoEdit();
+  void RedoEdit();
+  void RestoreState(const TextState& state);
+  // The dialog set the text or the decimal point: changes before that cannot be taken back here.
+  void ForgetEdits();
+
   void InsertPlain(const QString& text);
   void DeleteAtCaret(bool backwards);
   void CutSelection();
@@ -82,6 +99,11 @@ class CParsedRichEdit : public QTextEdit {
   // Set while this class changes the control itself; other changes are reconciled afterwards.
   bool changing_ = false;
   bool reconcilePending_ = false;
+  std::vector<TextState> undo_;
+  std::vector<TextState> redo_;
+  TextState editStart_;
+  EditKind lastEdit_ = EditKind::Other;
+  int typingEnd_ = -1;  // where the caret stood after the last typed character
 };
 
 }  // namespace lumora::gui

@@ -111,8 +111,8 @@ TEST_F(ParsedRichEditTest, DataKeysInsertColouredPositionsAndTellTheDialog) {
     EXPECT_TRUE(items.at(i).at(1).toBool());
   }
   EXPECT_EQ(edits.size(), 8);
-  // Other Ctrl keys change nothing.
-  for (Qt::Key key : {Qt::Key_B, Qt::Key_Z, Qt::Key_Y, Qt::Key_4, Qt::Key_Left})
+  // Other Ctrl keys change nothing (Ctrl+Z and Ctrl+Y are undo and redo).
+  for (Qt::Key key : {Qt::Key_B, Qt::Key_4, Qt::Key_Left})
     Press(key, Qt::ControlModifier);
   EXPECT_EQ(edit.ModelText(), "A" + k1 + k1 + k2 + k2 + k3 + k3 + "Z");
   EXPECT_EQ(edits.size(), 8);
@@ -393,6 +393,45 @@ TEST_F(ParsedRichEditTest, AChangeMadeBehindItsBackIsSettledAfterwards) {
   EXPECT_FALSE(items.at(0).at(1).toBool());
   EXPECT_EQ(pointGone.size(), 1);
   EXPECT_EQ(edits.size(), 1);
+}
+
+TEST_F(ParsedRichEditTest, UndoTakesBackTheLastTypingStepAndRedoMakesItAgain) {
+  QSignalSpy presence(&edit, &CParsedRichEdit::itemPresenceChanged);
+  Type("TANK ");
+  Press(Qt::Key_F5, Qt::NoModifier, 3);  // three positions of item 1: one step each
+  Type(" %");
+  Press(Qt::Key_Left, Qt::NoModifier, 2);
+  Press(Qt::Key_Backspace);  // the last position of item 1 goes
+  ASSERT_EQ(edit.ModelText(), "TANK " + k1 + k1 + " %");
+  const std::vector<std::string> steps = {
+      "TANK " + k1 + k1 + k1 + " %",  // before the backspace
+      "TANK " + k1 + k1 + k1,         // before " %", typed in one go
+      "TANK " + k1 + k1,
+      "TANK " + k1,
+      "TANK ",  // before the first position
+      "",       // before "TANK ", typed in one go
+  };
+  for (const std::string& text : steps) {
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit.ModelText(), text);
+  }
+  Press(Qt::Key_Z, Qt::ControlModifier);  // nothing more to undo
+  EXPECT_EQ(edit.ModelText(), "");
+  // Item 1 went with its last position, and the dialog heard it.
+  ASSERT_FALSE(presence.isEmpty());
+  EXPECT_EQ(presence.last(), (QList<QVariant>{1, false}));
+  for (size_t i = steps.size() - 1; i-- > 0;) {
+    Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(edit.ModelText(), steps[i]);
+  }
+  Press(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(edit.ModelText(), "TANK " + k1 + k1 + " %");
+  EXPECT_EQ(presence.last(), (QList<QVariant>{1, true}));
+
+  // The dialog setting the text or the decimal point starts a new history.
+  edit.SetModelText("PUMP");
+  Press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(edit.ModelText(), "PUMP");
 }
 
 TEST_F(ParsedRichEditTest, AssistiveToolsReadTheShownText) {
