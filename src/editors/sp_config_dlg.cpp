@@ -415,7 +415,6 @@ bool CSPConfigDlg::AcceptEdit() {
     ui_->numberBox->setFocus(Qt::OtherFocusReason);
     return false;
   }
-  editChanged_ = false;
 
   // The limits, against the largest value of the data type on this panel.
   const int valueType = SetPointTypeFromPosition(ui_->typeBox->currentIndex());
@@ -485,6 +484,7 @@ bool CSPConfigDlg::AcceptEdit() {
   }
 
   SetPointList::Stored stored = list_.Store(message);
+  editChanged_ = false;  // only now: a refused edit stays pending for OK, Cancel and the next selection
   if (stored.appended) {
     model_->RowAppended();
     ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(number)), number);

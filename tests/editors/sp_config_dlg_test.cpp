@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include "editor_fixture.h"
+#include "editors/editor_form.h"
 #include "editors/editor_launcher.h"
 #include "editors/panel_preview.h"
 #include "editors/plannrun_combo.h"
@@ -280,6 +281,35 @@ TEST_F(SPConfigDlgTest, RefusedAddressesKeepTheEditAndFocusTheirField) {
   EXPECT_EQ(dialog.WorkingList().At(0).data1.fixedDecimals, 3);
   EXPECT_FALSE(dialog.WorkingList().At(0).data1.variableDecimal);
   EXPECT_TRUE(dialog.WorkingList().At(0).data1.decimalPointTag.IsEmpty());
+}
+
+TEST_F(SPConfigDlgTest, ARefusedAcceptLeavesTheEditPendingForOkAndCancel) {
+  AddTwo();
+  const std::string before = Saved();
+  CPLCSPConfigDlg dialog(project);
+  ShowActive(dialog);
+  ClickRow(dialog, 0);
+  QTest::keyClicks(Edit(dialog, "descriptionEdit"), "X");
+  QLineEdit* maximum = Edit(dialog, "maxEdit");
+  Retype(maximum, "10000");
+  QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
+  EXPECT_TRUE(dialog.EditChanged());
+  EXPECT_EQ(QApplication::focusWidget(), maximum);
+
+  // OK refuses the same edit again and stays; nothing reaches the panel.
+  size_t shown = ui.messages.size();
+  QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(ui.messages.size(), shown + 1);
+  EXPECT_TRUE(dialog.EditChanged());
+  EXPECT_EQ(Saved(), before);
+
+  // Cancel asks about the pending edit.
+  ui.answers = {Answer::No};
+  QTest::mouseClick(Button(dialog, "cancelButton"), Qt::LeftButton);
+  EXPECT_EQ(ui.messages.back().text, kSaveMessagesQuestion);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(Saved(), before);
 }
 
 TEST_F(SPConfigDlgTest, NumbersOutsideTheRangeAreRefused) {
