@@ -18,18 +18,18 @@
 #include "editors/panel_preview.h"
 #include "editors/plc_help.h"
 #include "editors/set_point_table_model.h"
-#include "lumora_plc_api.h"
+#include "model/clipboard_form.h"
 #include "model/editing_rules.h"
 #include "model/interaction.h"
 #include "model/project.h"
-#include "plc/plc_manager.h"
+#include "model/set_point_edit.h"
+#include "plc/plc_address_check.h"
 #include "shell/app_settings.h"
 #include "ui_sp_config_dlg.h"
 
 namespace lumora::gui {
 namespace {
 
-constexpr const char* kNotAnIntegerText = "Please enter an integer.";
 constexpr int kDataTypePositions = 4;
 
 QString Latin1(const std::string& text) {
@@ -44,13 +44,6 @@ std::string Bytes(const QString& text) {
 // The largest value the data-type box writes into the maximum entry.
 QString LargestValueText(int valueType) {
   return QString::number(ValueTypeMaxValue(kPanelQMSV, valueType));
-}
-
-std::optional<long long> ReadInteger(const QLineEdit* edit) {
-  bool ok = false;
-  long long value = edit->text().trimmed().toLongLong(&ok);
-  if (!ok) return std::nullopt;
-  return value;
 }
 
 }  // namespace
@@ -385,106 +378,43 @@ void CSPConfigDlg::UpdateButtons() {
 }
 
 void CSPConfigDlg::UpdatePreview() {
-  if (!preview_) return;
-  TQMMessage shown;
-  shown.hasSetPoint = true;
-  shown.text = Bytes(ui_->descriptionEdit->text());
-  std::optional<long long> maximum = ReadInteger(ui_->maxEdit);
-  shown.data1.maxValue = static_cast<int32_t>(std::clamp<long long>(maximum.value_or(0), 0, 99999999));
-  int decimal = ui_->decimalBox->currentIndex();
-  shown.data1.variableDecimal = decimal == kVariableDecimalPosition;
-  shown.data1.fixedDecimals = static_cast<int16_t>(decimal >= 1 && decimal < kVariableDecimalPosition ? decimal : -1);
-  preview_->ShowMessage(shown);
+  if (preview_) preview_->ShowMessage(SetPointPreview(ReadFields()));
 }
 
 // -------------------------------------------------------------------------------------------- the edit
 
-bool CSPConfigDlg::ValidateInto(TQMTag& tag, Field field, int access) {
-  TQMPlcManager manager(project_.plcLibrary.get(), Ui());
-  if (!manager.ValidateTag(tag, access, KeepsAddressText(), project_.plcSettings.addressSize)) {
-    fields_[field]->Widget()->setFocus(Qt::OtherFocusReason);
-    return false;
-  }
-  return true;
+SetPointFields CSPConfigDlg::ReadFields() const {
+  SetPointFields typed;
+  typed.number = currentNumber_;
+  typed.description = Bytes(ui_->descriptionEdit->text());
+  typed.minimum = Bytes(ui_->minEdit->text());
+  typed.maximum = Bytes(ui_->maxEdit->text());
+  typed.typePosition = ui_->typeBox->currentIndex();
+  typed.readOnly = ui_->displayBox->currentIndex() == kReadOnly;
+  typed.decimalPosition = ui_->decimalBox->currentIndex();
+  typed.valueEntry = fields_[SetPointAddress]->Reference();
+  typed.decimalEntry = fields_[DecimalPointAddress]->Reference();
+  return typed;
 }
 
 bool CSPConfigDlg::AcceptEdit() {
-  const int number = currentNumber_;
-  if (number < 1 || number > kMaxMessagesPerPanel) {
-    Ui().ShowMessage(kM004Text, "", MessageIcon::Exclamation);
-    ui_->numberBox->setFocus(Qt::OtherFocusReason);
+  PlcAddressCheck check(project_, KeepsAddressText());
+  SetPointEdit edit = EditSetPoint(ReadFields(), list_, panel_, check);
+  if (!edit.Accepted()) {
+    // The edit stays pending: OK, Cancel and the next selection still ask about it.
+    if (!edit.refusal.text.empty()) Ui().ShowMessage(edit.refusal.text, "", edit.refusal.icon);
+    QWidget* refused[] = {ui_->numberBox, ui_->minEdit, ui_->maxEdit, fields_[SetPointAddress]->Widget(),
+                          fields_[DecimalPointAddress]->Widget()};
+    QWidget* field = refused[static_cast<int>(edit.refused)];
+    field->setFocus(Qt::OtherFocusReason);
+    if (edit.refused == SetPointField::Minimum || edit.refused == SetPointField::Maximum)
+      static_cast<QLineEdit*>(field)->selectAll();
     return false;
   }
 
-  // The limits, against the largest value of the data type on this panel.
-  const int valueType = SetPointTypeFromPosition(ui_->typeBox->currentIndex());
-  std::optional<long long> minimum = ReadInteger(ui_->minEdit);
-  std::optional<long long> maximum = ReadInteger(ui_->maxEdit);
-  for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit}) {
-    if (!ReadInteger(edit)) {
-      Ui().ShowMessage(kNotAnIntegerText, "", MessageIcon::Exclamation);
-      edit->setFocus(Qt::OtherFocusReason);
-      edit->selectAll();
-      return false;
-    }
-  }
-  if (std::optional<LimitProblem> problem = CheckSetPointLimits(panel_.panelType, valueType, *minimum, *maximum)) {
-    Ui().ShowMessage(problem->text, "", MessageIcon::Exclamation);
-    QLineEdit* edit = problem->onMaximum ? ui_->maxEdit : ui_->minEdit;
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    return false;
-  }
-
-  // The set-point address, with the access of the display method.
-  const bool readOnly = ui_->displayBox->currentIndex() == 1;
-  int existing = list_.IndexOf(number);
-  TQMMessage message = existing >= 0 ? list_.At(existing) : TQMMessage(&project_, &panel_);
-  TQMReadWriteTag& data = message.data1;
-  TQMTag value(&project_);
-  value.valueType = valueType;
-  value.SetEntry(fields_[SetPointAddress]->Reference());
-  if (!ValidateInto(value, SetPointAddress, readOnly ? LUMORA_ACCESS_READ : LUMORA_ACCESS_READ_WRITE)) return false;
-
-  // The decimal point: none, fixed, or placed by the PLC through its own address.
-  const int decimal = ui_->decimalBox->currentIndex();
-  const std::string decimalText = Bytes(ui_->decimalBox->currentText().toLower());
-  TQMTag decimalTag(&project_);
-  if (decimalText == "variable") {
-    decimalTag.valueType = kBcd16;
-    decimalTag.SetEntry(fields_[DecimalPointAddress]->Reference());
-    if (!ValidateInto(decimalTag, DecimalPointAddress, LUMORA_ACCESS_READ_WRITE)) return false;
-  }
-
-  message.number = number;
-  message.text = Bytes(ui_->descriptionEdit->text()).substr(0, kSetPointDescriptionLength);
-  message.hasSetPoint = true;
-  data.encodedAddress = value.encodedAddress;
-  data.addressAccess = value.addressAccess;
-  data.valueType = valueType;
-  data.address = value.address;
-  data.tagName = value.tagName;
-  data.passwordProtected = false;
-  data.limitsEnabled = true;
-  data.maxValue = static_cast<int32_t>(*maximum);
-  data.minValue = static_cast<int32_t>(*minimum);
-  data.accessType = readOnly ? kReadOnly : kReadWrite;
-  if (decimalText == "none") {
-    data.fixedDecimals = -1;
-    data.variableDecimal = false;
-  } else if (decimalText == "variable") {
-    // A fixed position left from before would reach the panel along with the PLC's.
-    data.fixedDecimals = -1;
-    data.variableDecimal = true;
-    data.decimalPointTag = decimalTag;
-  } else {
-    data.fixedDecimals = static_cast<int16_t>(decimal);
-    data.variableDecimal = false;
-    data.decimalPointTag.Reset();
-  }
-
-  SetPointList::Stored stored = list_.Store(message);
-  editChanged_ = false;  // only now: a refused edit stays pending for OK, Cancel and the next selection
+  const int number = edit.message->number;
+  SetPointList::Stored stored = list_.Store(*edit.message);
+  editChanged_ = false;
   if (stored.appended) {
     model_->RowAppended();
     ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(number)), number);
@@ -493,6 +423,7 @@ bool CSPConfigDlg::AcceptEdit() {
   } else {
     model_->RowChanged(stored.index);
   }
+  const TQMReadWriteTag& data = list_.At(stored.index).data1;
   fields_[SetPointAddress]->SetReference(data.tagName, data.address);
   fields_[DecimalPointAddress]->SetReference(data.decimalPointTag.tagName, data.decimalPointTag.address);
   RefreshTotal();
@@ -555,34 +486,13 @@ void CSPConfigDlg::OnPaste() {
   }
 
   QByteArray bytes = data->data(kSetPointClipboardFormat);
-  std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
-  if (size_t end = text.find('\0'); end != std::string::npos) text.resize(end);
-  TQMMessage message(&project_, &panel_);
-  message.text = "New";
-  try {
-    message.LoadFrom(text);
-  } catch (const std::exception&) {
-    message = TQMMessage(&project_, &panel_);
-    message.text = "New";
-  }
-  message.SetOwners(&project_, &panel_);
+  TQMMessage message =
+      ReadClipboardMessage(std::string(bytes.constData(), static_cast<size_t>(bytes.size())), &project_, &panel_);
   message.number = *number;
   if (message.text.size() > kSetPointDescriptionLength) message.text.resize(kSetPointDescriptionLength);
-  if (message.hasSetPoint) {
-    // Addresses the project's PLC does not accept are dropped; the others are encoded again.
-    SilentInteraction quiet;
-    TQMPlcManager manager(project_.plcLibrary.get(), quiet);
-    int addressSize = project_.plcSettings.addressSize;
-    TQMReadWriteTag& value = message.data1;
-    if (!value.IsEmpty() && !manager.ValidateTag(value, LibraryAccess(value.accessType), KeepsAddressText(), addressSize))
-      ClearAddress(value);
-    if (value.variableDecimal) {
-      value.decimalPointTag.valueType = kBcd16;
-      if (!value.decimalPointTag.IsEmpty() &&
-          !manager.ValidateTag(value.decimalPointTag, LUMORA_ACCESS_READ, KeepsAddressText(), addressSize))
-        ClearAddress(value.decimalPointTag);
-    }
-  }
+  // Addresses the project's PLC does not accept are dropped; the others are encoded again.
+  PlcAddressCheck check(project_, KeepsAddressText());
+  RecheckPastedAddresses(message, check);
   SetPointList::Stored stored = list_.Store(message);
   model_->RowAppended();
   ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(*number)), *number);
@@ -640,27 +550,20 @@ bool CSPConfigDlg::eventFilter(QObject* watched, QEvent* event) {
 
 bool CSPConfigDlg::StoreAll() {
   // Everything is checked before the panel changes, so a refusal leaves the project as it was.
+  SetPointSetup setup;
+  setup.selecting = ui_->selectionCheck->isChecked();
+  setup.selectionTypePosition = ui_->selectionTypeBox->currentIndex();
+  setup.selectionEntry = fields_[SelectionAddress]->Reference();
+  setup.beeper = ui_->beeperYes->isChecked();
   TQMTag selection(&project_);
-  if (ui_->selectionCheck->isChecked()) {
-    selection.valueType = ui_->selectionTypeBox->currentIndex() == 1 ? kBinary16 : kBcd16;
-    selection.SetEntry(fields_[SelectionAddress]->Reference());
-    if (!ValidateInto(selection, SelectionAddress, LUMORA_ACCESS_READ)) return false;
+  PlcAddressCheck check(project_, KeepsAddressText());
+  if (std::optional<AddressRefusal> refusal = CheckSelectionRegister(setup, selection, check)) {
+    if (!refusal->text.empty()) Ui().ShowMessage(refusal->text, "", refusal->icon);
+    fields_[SelectionAddress]->Widget()->setFocus(Qt::OtherFocusReason);
+    return false;
   }
   if (editChanged_ && !AcceptEdit()) return false;
-
-  TQMTag& reg = panel_.lineRegisters[0];
-  if (ui_->selectionCheck->isChecked()) {
-    reg.encodedAddress = selection.encodedAddress;
-    reg.addressAccess = selection.addressAccess;
-    reg.address = selection.address;
-    reg.tagName = selection.tagName;
-    reg.valueType = selection.valueType;
-  } else {
-    reg.Reset();
-  }
-  list_.StoreInto(panel_);
-  panel_.beeperEnabled = ui_->beeperYes->isChecked();
-  project_.modified = true;
+  StoreSetPointPanel(panel_, list_, selection, setup.beeper);
   SaveColumnWidths();
   return true;
 }

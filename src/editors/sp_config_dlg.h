@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "editors/address_field.h"
+#include "model/set_point_edit.h"
 #include "model/set_point_list.h"
 
 class QTableView;
@@ -93,8 +94,8 @@ class CSPConfigDlg : public QDialog {
   void ShowListMenu(const QPoint& position);
   void UpdateButtons();
   void UpdatePreview();
-  // Validates "tag\taddress" into `tag` (value type set by the caller); an empty address is taken as is.
-  bool ValidateInto(TQMTag& tag, Field field, int access);
+  // What the message's fields hold, as the editing rules take them.
+  SetPointFields ReadFields() const;
   // OK's three steps: the message-selection register, the pending edit, the panel; false stays.
   bool StoreAll();
   void SaveColumnWidths();
