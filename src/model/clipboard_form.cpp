@@ -37,6 +37,13 @@ void TQMMessage::LoadFrom(std::string& text) {
   text.erase(0, std::min(reader.Position(), text.size()));
 }
 
+std::string ClipboardText(const TQMMessage& message) {
+  std::string text;
+  message.AppendTo(text);
+  text.push_back('\0');
+  return text;
+}
+
 TQMMessage ReadClipboardMessage(std::string text, TQMProject* project, TQMPanel* panel) {
   if (size_t end = text.find('\0'); end != std::string::npos) text.resize(end);
   TQMMessage message(project, panel);

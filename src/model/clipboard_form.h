@@ -11,6 +11,9 @@ class TQMMessage;
 class TQMPanel;
 class TQMProject;
 
+// `message`'s file lines with a terminating zero, as the set-point list copies it.
+std::string ClipboardText(const TQMMessage& message);
+
 // A message read from clipboard text up to its terminating zero, owned by `project` and `panel`. Text
 // the line reader gives up on leaves an empty message with the description "New".
 TQMMessage ReadClipboardMessage(std::string text, TQMProject* project, TQMPanel* panel);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <string_view>
 
+#include "model/clipboard_form.h"
 #include "model/codes.h"
 #include "model/panel.h"
 #include "model/project.h"
@@ -24,6 +26,12 @@ std::optional<long long> ReadInteger(const std::string& text) {
   return value;
 }
 
+// The address of an entry "tag\taddress" (without a tab, all of it).
+std::string_view AddressPart(std::string_view entry) {
+  size_t tab = entry.find('\t');
+  return tab == std::string_view::npos ? entry : entry.substr(tab + 1);
+}
+
 SetPointEdit Refuse(SetPointField field, AddressRefusal refusal) {
   SetPointEdit edit;
   edit.refused = field;
@@ -41,6 +49,33 @@ DecimalMode DecimalModeAt(int position) {
   if (position == 0) return DecimalMode::None;
   if (position == kVariableDecimalPosition) return DecimalMode::Variable;
   return DecimalMode::Fixed;
+}
+
+bool SetPointFields::Blank() const {
+  return description.empty() && AddressPart(valueEntry).empty() && AddressPart(decimalEntry).empty();
+}
+
+SetPointFields ClearedSetPointFields(int number) {
+  SetPointFields fields;
+  fields.number = number;
+  fields.minimum = "0";
+  fields.maximum = std::to_string(ValueTypeMaxValue(kPanelQMSV, SetPointTypeFromPosition(0)));
+  return fields;
+}
+
+SetPointFields SetPointFieldsOf(const TQMMessage& message) {
+  const TQMReadWriteTag& data = message.data1;
+  SetPointFields fields;
+  fields.number = message.number;
+  fields.description = message.text.substr(0, kSetPointDescriptionLength);
+  fields.minimum = std::to_string(data.minValue);
+  fields.maximum = std::to_string(data.maxValue);
+  fields.typePosition = SetPointPositionFromType(data.valueType);
+  fields.readOnly = data.accessType == kReadOnly;
+  fields.decimalPosition = DecimalBoxPosition(data);
+  fields.valueEntry = data.tagName + "\t" + data.address;
+  fields.decimalEntry = data.decimalPointTag.tagName + "\t" + data.decimalPointTag.address;
+  return fields;
 }
 
 SetPointEdit EditSetPoint(const SetPointFields& fields, const SetPointList& list, TQMPanel& panel,
@@ -109,6 +144,17 @@ SetPointEdit EditSetPoint(const SetPointFields& fields, const SetPointList& list
       break;
   }
   return edit;
+}
+
+std::optional<TQMMessage> PasteSetPoint(const std::string& clipboardText, const SetPointList& list,
+                                        std::optional<int> afterNumber, TQMPanel& panel, AddressCheck& check) {
+  std::optional<int> number = list.PasteNumber(afterNumber);
+  if (!number) return std::nullopt;
+  TQMMessage message = ReadClipboardMessage(clipboardText, panel.project, &panel);
+  message.number = *number;
+  if (message.text.size() > kSetPointDescriptionLength) message.text.resize(kSetPointDescriptionLength);
+  RecheckPastedAddresses(message, check);
+  return message;
 }
 
 TQMMessage SetPointPreview(const SetPointFields& fields) {

@@ -31,7 +31,15 @@ struct SetPointFields {
   int decimalPosition = 0;
   std::string valueEntry;  // address entries: tag name, a tab, address
   std::string decimalEntry;
+  // No description and no address typed.
+  bool Blank() const;
 };
+
+// The fields of a new number: description and addresses empty, "Read/Write", BCD 16 with its limits 0 to
+// 9999, no decimal point.
+SetPointFields ClearedSetPointFields(int number);
+// The fields showing `message` (a description cut to 16 characters).
+SetPointFields SetPointFieldsOf(const TQMMessage& message);
 
 enum class SetPointField { Number, Minimum, Maximum, ValueAddress, DecimalAddress };
 
@@ -47,6 +55,12 @@ struct SetPointEdit {
 // address (read/write, BCD 16). An accepted edit starts from the list's message of that number, if any.
 SetPointEdit EditSetPoint(const SetPointFields& fields, const SetPointList& list, TQMPanel& panel,
                           AddressCheck& check);
+
+// A set point pasted from clipboard text: the first free number above `afterNumber` (see
+// SetPointList::PasteNumber), the description cut to 16 characters, the addresses checked again. Nothing
+// when no number is free (M003).
+std::optional<TQMMessage> PasteSetPoint(const std::string& clipboardText, const SetPointList& list,
+                                        std::optional<int> afterNumber, TQMPanel& panel, AddressCheck& check);
 
 // What the preview shows while the fields are edited: the description and the maximum (0 when it is
 // not a number, at most 99999999) with the chosen decimal point.

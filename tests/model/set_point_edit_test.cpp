@@ -153,6 +153,43 @@ TEST_F(SetPointEditTest, AnAcceptedEditIsTheMessageToStore) {
   EXPECT_TRUE(edit.message->data1.decimalPointTag.IsEmpty());
 }
 
+TEST_F(SetPointEditTest, TheFieldsOfAStoredMessageAcceptItUnchanged) {
+  SetPointFields fields = Typed();
+  fields.typePosition = 2;
+  fields.maximum = "60000";
+  fields.decimalPosition = kVariableDecimalPosition;
+  fields.decimalEntry = "\tV2001";
+  const TQMMessage stored = *Edit(fields).message;
+  SetPointEdit again = Edit(SetPointFieldsOf(stored));
+  ASSERT_TRUE(again.Accepted()) << again.refusal.text;
+  EXPECT_TRUE(again.message->data1.Equals(stored.data1));
+  EXPECT_EQ(again.message->text, stored.text);
+
+  // A new number starts blank, with the limits of BCD 16, and is accepted as it is.
+  SetPointFields cleared = ClearedSetPointFields(12);
+  EXPECT_TRUE(cleared.Blank());
+  EXPECT_EQ(cleared.maximum, "9999");
+  ASSERT_TRUE(Edit(cleared).Accepted());
+  EXPECT_TRUE(Edit(cleared).message->data1.IsEmpty());
+  EXPECT_FALSE(fields.Blank());
+}
+
+TEST_F(SetPointEditTest, APasteTakesTheNextFreeNumberAndAShortDescription) {
+  TQMMessage copied = *Edit(Typed()).message;
+  copied.text = "A DESCRIPTION OF 20 C";
+  const std::string text = ClipboardText(copied);
+  list.Store(copied);  // 7
+  PlcAddressCheck check(project, false);
+  std::optional<TQMMessage> pasted = PasteSetPoint(text, list, 7, Panel(), check);
+  ASSERT_TRUE(pasted);
+  EXPECT_EQ(pasted->number, 8);
+  EXPECT_EQ(pasted->text, "A DESCRIPTION OF");
+  EXPECT_EQ(pasted->data1.address, "V2000");
+  copied.number = 256;
+  list.Store(copied);
+  EXPECT_FALSE(PasteSetPoint(text, list, 256, Panel(), check));
+}
+
 TEST_F(SetPointEditTest, APastedMessageKeepsOnlyTheAddressesThePlcTakes) {
   TQMMessage copied(&project, &Panel());
   copied.number = 9;
