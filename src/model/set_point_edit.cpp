@@ -46,9 +46,8 @@ SetPointEdit Refuse(SetPointField field, std::string text) {
 }  // namespace
 
 DecimalMode DecimalModeAt(int position) {
-  if (position == 0) return DecimalMode::None;
   if (position == kVariableDecimalPosition) return DecimalMode::Variable;
-  return DecimalMode::Fixed;
+  return position >= 1 && position < kVariableDecimalPosition ? DecimalMode::Fixed : DecimalMode::None;
 }
 
 bool SetPointFields::Blank() const {
@@ -164,8 +163,7 @@ TQMMessage SetPointPreview(const SetPointFields& fields) {
   shown.data1.maxValue = static_cast<int32_t>(std::clamp<long long>(ReadInteger(fields.maximum).value_or(0), 0, 99999999));
   const DecimalMode decimal = DecimalModeAt(fields.decimalPosition);
   shown.data1.variableDecimal = decimal == DecimalMode::Variable;
-  shown.data1.fixedDecimals = static_cast<int16_t>(
-      decimal == DecimalMode::Fixed && fields.decimalPosition > 0 ? fields.decimalPosition : -1);
+  shown.data1.fixedDecimals = static_cast<int16_t>(decimal == DecimalMode::Fixed ? fields.decimalPosition : -1);
   return shown;
 }
 

@@ -17,7 +17,7 @@ class TQMPanel;
 
 inline constexpr const char* kNotAnIntegerText = "Please enter an integer.";
 
-// The decimal-point box positions: none, fixed 1..7, variable.
+// The decimal-point box positions: none (0, and any position outside the box), fixed 1..7, variable.
 enum class DecimalMode { None, Fixed, Variable };
 DecimalMode DecimalModeAt(int position);
 

@@ -151,6 +151,10 @@ TEST_F(SetPointEditTest, AnAcceptedEditIsTheMessageToStore) {
   EXPECT_EQ(edit.message->data1.fixedDecimals, 2);
   EXPECT_FALSE(edit.message->data1.variableDecimal);
   EXPECT_TRUE(edit.message->data1.decimalPointTag.IsEmpty());
+  for (int outside : {-1, 9}) {
+    fields.decimalPosition = outside;
+    EXPECT_EQ(Edit(fields).message->data1.fixedDecimals, -1) << outside;
+  }
 }
 
 TEST_F(SetPointEditTest, TheFieldsOfAStoredMessageAcceptItUnchanged) {
