@@ -21,10 +21,12 @@
 #include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
 #include "editors/plc_help.h"
+#include "model/clipboard_form.h"
 #include "model/codes.h"
 #include "model/interaction.h"
 #include "model/load_error.h"
 #include "model/message_text.h"
+#include "plc/plc_address_check.h"
 #include "plc/plc_manager.h"
 #include "ui_message_dlg.h"
 
@@ -671,16 +673,8 @@ void CMessageDlg::Paste(Kind into) {
     message.text = "New";
   }
   // Addresses the project's PLC does not accept are dropped quietly; the others are encoded again.
-  SilentInteraction quiet;
-  TQMPlcManager manager(project_.plcLibrary.get(), quiet);
-  auto revalidate = [&](TQMTag& tag, int access) {
-    if (!tag.IsEmpty() && !manager.ValidateTag(tag, access, true, project_.plcSettings.addressSize))
-      ClearAddress(tag);
-  };
-  revalidate(message.data1, LibraryAccess(message.data1.accessType));
-  revalidate(message.data1.decimalPointTag, LUMORA_ACCESS_READ);
-  revalidate(message.data2, LUMORA_ACCESS_READ);
-  revalidate(message.data3, LUMORA_ACCESS_READ);
+  PlcAddressCheck check(project_, true);
+  RecheckPastedAddresses(message, check);
   ListEdit added;
   if (into == Kind::Plc) {
     added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);

@@ -1,6 +1,10 @@
 #include "editors/set_point_table_model.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include "model/set_point_list.h"
+#include "shell/app_settings.h"
 
 namespace lumora::gui {
 namespace {
@@ -70,6 +74,22 @@ void CSetPointTableModel::RowRemoved(int row) {
   beginRemoveRows({}, row, row);
   --rows_;
   endRemoveRows();
+}
+
+void CSetPointTableModel::ShowIn(QTableView* view) {
+  view->setModel(this);
+  // Headings wrap (up to three lines) so the narrow default columns still show them whole.
+  QHeaderView* header = view->horizontalHeader();
+  header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
+  header->setMinimumHeight(3 * header->fontMetrics().height() + 8);
+  header->setStretchLastSection(true);
+  UserSettings settings;
+  for (int column = 0; column < kColumnCount; ++column) view->setColumnWidth(column, settings.SetPointColumnWidth(column));
+}
+
+void CSetPointTableModel::SaveColumnWidths(const QTableView* view) {
+  UserSettings settings;
+  for (int column = 0; column < kColumnCount; ++column) settings.SetSetPointColumnWidth(column, view->columnWidth(column));
 }
 
 }  // namespace lumora::gui

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+class QTableView;
+
 namespace lumora {
 class SetPointList;
 }
@@ -22,6 +24,11 @@ class CSetPointTableModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  // Puts the model into `view` with wrapping headings and the user's column widths.
+  void ShowIn(QTableView* view);
+  // Keeps `view`'s column widths in the user's settings.
+  static void SaveColumnWidths(const QTableView* view);
 
   // The list changed under the model: a row rewritten, appended or removed.
   void RowChanged(int row);

