@@ -87,6 +87,35 @@ TEST_F(MessageListEditTest, LimitsOfTheNumbersAndTheMessageCount) {
   EXPECT_EQ(lists.AddLocal(-1, false, Text("New")).problem->text, M001Text());
 }
 
+// A PLC message number may reach up to the first number the local items take (256 minus their count),
+// never that number itself or anything above.
+TEST_F(MessageListEditTest, APlcNumberReachesUpToTheLocalItems) {
+  struct Case {
+    int locals;
+    int number;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {0, 256, true}, {0, 257, false}, {0, 0, false},   {10, 246, true},
+      {10, 247, false}, {255, 1, true}, {255, 2, false}, {1, 255, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.locals << " local items, number " << c.number);
+    TQMPanel target(&project, kPanelQM210);
+    TQMMessage plc = Text("P");
+    plc.isPlcMessage = 1;
+    plc.number = 1;
+    target.messages.push_back(plc);
+    for (int i = 0; i < c.locals; ++i) target.messages.push_back(Text("L"));
+    MessageListEdit lists(target);
+    RuleCheck check = lists.CheckNumber(0, c.number);
+    EXPECT_EQ(!check.has_value(), c.accepted);
+    if (check) {
+      EXPECT_EQ(check->text, kM002Text);
+    }
+  }
+}
+
 TEST_F(MessageListEditTest, LocalItemsFollowTheMenuLevels) {
   MessageListEdit lists(panel);
   ASSERT_TRUE(lists.AddLocal(-1, true, Text("SETTINGS")).Done());   // 0: folder, level 0
