@@ -29,6 +29,14 @@ TQMMessage& MessageListEdit::Local(int index) {
   return panel_.messages[static_cast<size_t>(LocalStart() + index)];
 }
 
+const TQMMessage& MessageListEdit::Plc(int index) const {
+  return panel_.messages[static_cast<size_t>(index)];
+}
+
+const TQMMessage& MessageListEdit::Local(int index) const {
+  return panel_.messages[static_cast<size_t>(LocalStart() + index)];
+}
+
 int MessageListEdit::HighestPlcNumber() const {
   int count = PlcCount();
   return count == 0 ? 0 : panel_.messages[static_cast<size_t>(count - 1)].number;

@@ -41,6 +41,9 @@ class MessageListEdit {
   int LocalCount() const;
   TQMMessage& Plc(int index);
   TQMMessage& Local(int index);
+  const TQMMessage& Plc(int index) const;
+  const TQMMessage& Local(int index) const;
+  const TQMPanel& Panel() const { return panel_; }
   int HighestPlcNumber() const;
   // "Total Number of messages (Of 256)": the highest PLC number plus the local items.
   int Total() const { return HighestPlcNumber() + LocalCount(); }
