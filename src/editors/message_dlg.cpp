@@ -25,6 +25,7 @@
 #include "model/interaction.h"
 #include "model/load_error.h"
 #include "model/message_text.h"
+#include "plc/address_check.h"
 #include "plc/plc_manager.h"
 #include "ui_message_dlg.h"
 
@@ -36,10 +37,6 @@ QString FromBytes(const std::string& text) {
 }
 
 constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
-constexpr const char* kNumberCaution =
-    "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be sent "
-    "as \"blank\" messages\nwhen the program is transferred to the panel. Blank messages will be\ncounted as "
-    "part of the maximum allowable messages (256 total)\n\nProceed?";
 
 }  // namespace
 
@@ -382,125 +379,67 @@ void CMessageDlg::OnType1Changed(int) {
   SetPending();
 }
 
+MessageForm CMessageDlg::ReadForm() const {
+  MessageForm form;
+  form.text = ui_->messageText->ModelText();
+  form.number = ui_->numberEdit->text().toStdString();
+  form.minimum = ui_->minEdit->text().toStdString();
+  form.maximum = ui_->maxEdit->text().toStdString();
+  form.valueTypes = {ui_->type1Combo->currentData().toInt(), ui_->type2Combo->currentData().toInt(),
+                     ui_->type3Combo->currentData().toInt()};
+  form.readOnly = ui_->access1Combo->currentIndex() == 1;
+  form.passwordProtected = ui_->passwordCheck->isChecked();
+  form.plcPassword = ui_->plcPasswordRadio->isChecked();
+  form.variableDecimal = ui_->decimalCheck->isChecked();
+  form.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
+                       ui_->leading3Check->isChecked()};
+  for (size_t i = 0; i < fields_.size(); ++i) form.references[i] = fields_[i]->Reference();
+  return form;
+}
+
+QWidget* CMessageDlg::FieldWidget(MessageField field) const {
+  switch (field) {
+    case MessageField::Minimum: return ui_->minEdit;
+    case MessageField::Maximum: return ui_->maxEdit;
+    case MessageField::Number: return ui_->numberEdit;
+    case MessageField::Address1: return fields_[0]->Widget();
+    case MessageField::Address2: return fields_[1]->Widget();
+    case MessageField::Address3: return fields_[2]->Widget();
+    case MessageField::DecimalAddress: return fields_[3]->Widget();
+    default: return ui_->messageText;
+  }
+}
+
 bool CMessageDlg::ApplyEdit() {
   TQMMessage* current = Current();
   if (!current) return true;
-  TQMMessage edited = *current;
-  bool folder = current->isFolder != 0;
-  int type1 = ui_->type1Combo->currentData().toInt();
-
-  // Limits of data item 1.
-  if (!folder) {
-    qlonglong largest = panel_->MaxValue(type1);
-    bool minOk = false;
-    bool maxOk = false;
-    qlonglong minimum = ui_->minEdit->text().toLongLong(&minOk);
-    qlonglong maximum = ui_->maxEdit->text().toLongLong(&maxOk);
-    if (!minOk || minimum < 0 || minimum > largest) {
-      Ui().ShowMessage(kT003Text, "", MessageIcon::Exclamation);
-      ui_->minEdit->setFocus();
-      return false;
-    }
-    if (!maxOk || maximum < minimum || maximum > largest) {
-      Ui().ShowMessage(kT003Text, "", MessageIcon::Exclamation);
-      ui_->maxEdit->setFocus();
-      return false;
-    }
-    edited.data1.minValue = static_cast<int32_t>(minimum);
-    edited.data1.maxValue = static_cast<int32_t>(maximum);
+  bool plc = current_.kind == Kind::Plc;
+  MessageForm form = ReadForm();
+  PlcAddressCheck addresses(project_.plcLibrary.get(), working_.tagMapLinked, project_.plcSettings.addressSize);
+  MessageEditResult result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses);
+  if (result.outcome == MessageEditResult::Outcome::AskNumberChange) {
+    bool take = Ui().Ask(kNumberChangeCaution, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) ==
+                Answer::Yes;
+    result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses,
+                              take ? NumberChange::Take : NumberChange::Keep);
+  }
+  if (result.numberShown) ui_->numberEdit->setText(QString::number(*result.numberShown));
+  if (!result.Accepted()) {
+    if (!result.notice.text.empty()) Ui().ShowMessage(result.notice.text, "", result.notice.icon);
+    FieldWidget(result.focus)->setFocus();
+    return false;
   }
 
-  // The number of a PLC message.
   int number = current->number;
-  if (current_.kind == Kind::Plc) {
-    bool ok = false;
-    int typed = ui_->numberEdit->text().toInt(&ok);
-    if (!ok || lists_->CheckNumber(current_.index, typed)) {
-      Ui().ShowMessage(kM002Text, "", MessageIcon::Error);
-      ui_->numberEdit->setText(QString::number(current->number));
-      ui_->numberEdit->setFocus();
-      return false;
-    }
-    if (typed != number) {
-      if (Ui().Ask(kNumberCaution, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) == Answer::Yes)
-        number = typed;
-      else
-        ui_->numberEdit->setText(QString::number(current->number));
-    }
-  }
-
-  // The text, and the widths of its data items.
-  edited.text = ui_->messageText->ModelText();
-  const int types[] = {type1, ui_->type2Combo->currentData().toInt(), ui_->type3Combo->currentData().toInt()};
-  if (!folder) {
-    for (int item = 1; item <= 3; ++item) {
-      if (RuleCheck width = CheckDataItemWidth(edited.text, item, types[item - 1])) {
-        Ui().ShowMessage(width->text, "", MessageIcon::Exclamation);
-        ui_->messageText->setFocus();
-        return false;
-      }
-    }
-  }
-  edited.data1.valueType = type1;
-  edited.data2.valueType = types[1];
-  edited.data3.valueType = types[2];
-  edited.data1.accessType = ui_->access1Combo->currentIndex() == 1 ? kReadOnly : kReadWrite;
-  edited.data1.passwordProtected = !folder && ui_->passwordCheck->isChecked();
-  edited.data1.useLocalPassword = !ui_->plcPasswordRadio->isChecked();
-  edited.data1.variableDecimal =
-      !folder && ui_->decimalCheck->isChecked() && edited.text.find('\xFC') != std::string::npos;
-  edited.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
-                         ui_->leading3Check->isChecked()};
-
-  // The addresses of the items present; the others are cleared.
-  TQMTag* tags[] = {&edited.data1, &edited.data2, &edited.data3};
-  for (int item = 1; item <= 3; ++item) {
-    bool present = !folder && (edited.HasDataItem(item) || (item == 1 && edited.data1.passwordProtected));
-    if (present) {
-      tags[item - 1]->SetEntry(fields_[static_cast<size_t>(item - 1)]->Reference());
-    } else {
-      ClearAddress(*tags[item - 1]);
-    }
-  }
-  if (edited.data1.variableDecimal) {
-    edited.data1.decimalPointTag.SetEntry(fields_[3]->Reference());
-  } else {
-    ClearAddress(edited.data1.decimalPointTag);
-  }
-  if (panel_->AddressCount() - current->AddressCount() + edited.AddressCount() > kMaxAddressesPerPanel) {
-    Ui().ShowMessage(kT001Text, "", MessageIcon::Information);
-    ui_->messageText->setFocus();
-    return false;
-  }
-
-  // Each address through the PLC library, in item order.
-  TQMPlcManager manager(project_.plcLibrary.get(), Ui());
-  bool keepText = working_.tagMapLinked;
-  int addressSize = project_.plcSettings.addressSize;
-  for (int item = 1; item <= 3; ++item) {
-    TQMTag& tag = *tags[item - 1];
-    if (tag.IsEmpty()) continue;
-    int access = item == 1 ? LibraryAccess(edited.data1.accessType) : LUMORA_ACCESS_READ;
-    if (!manager.ValidateTag(tag, access, keepText, addressSize)) {
-      fields_[static_cast<size_t>(item - 1)]->Widget()->setFocus();
-      return false;
-    }
-  }
-  if (!edited.data1.decimalPointTag.IsEmpty() &&
-      !manager.ValidateTag(edited.data1.decimalPointTag, LUMORA_ACCESS_READ, keepText, addressSize)) {
-    fields_[3]->Widget()->setFocus();
-    return false;
-  }
-
-  edited.SetOwners(&working_, panel_);
-  *current = edited;
+  *current = std::move(result.message);
+  current->SetOwners(&working_, panel_);
   if (number != current->number) {
-    current_.index = lists_->Renumber(current_.index, number);
+    current_.index = lists_->Renumber(current_.index, current->number);
     FillPlcList();
     moving_ = true;
     ui_->plcList->setCurrentRow(current_.index);
     moving_ = false;
-  } else if (current_.kind == Kind::Plc) {
+  } else if (plc) {
     ui_->plcList->item(current_.index)
         ->setText(QString("%1: %2")
                       .arg(current->number, 3, 10, QChar('0'))

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "editors/address_field.h"
+#include "model/message_edit.h"
 #include "model/message_list_edit.h"
 #include "model/project.h"
 
@@ -97,6 +98,8 @@ class CMessageDlg : public QDialog {
   bool StoreAndClose();
   void Paste(Kind into);
   void FocusAfterApply();
+  MessageForm ReadForm() const;
+  QWidget* FieldWidget(MessageField field) const;
   // The panel's display showing the message as edited so far.
   void UpdatePreview();
   Interaction& Ui() const;
