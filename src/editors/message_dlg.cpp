@@ -463,19 +463,41 @@ void CMessageDlg::FocusAfterApply() {
 
 // ------------------------------------------------------------------------------------- list operations
 
-void CMessageDlg::OnAddPlc() {
-  if (!LeaveCurrent()) return;
+TQMMessage CMessageDlg::NewMessage() {
   TQMMessage message(&working_, panel_);
   message.text = "New";
-  ListEdit added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);
-  if (!added.Done()) {
-    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
+  return message;
+}
+
+void CMessageDlg::ShowChange(const ListEdit& edit, Kind kind) {
+  if (!edit.Done()) {
+    Ui().ShowMessage(edit.problem->text, "", MessageIcon::Information);
     return;
   }
+  ShowLists(kind, {kind, edit.index});
+}
+
+void CMessageDlg::ShowLists(Kind changed, Selection next) {
   messagesModified_ = true;
-  FillPlcList();
+  if (changed == Kind::Plc) FillPlcList(); else FillTree();
   RefreshTotal();
-  ShowSelection({Kind::Plc, added.index});
+  ShowSelection(next);
+}
+
+void CMessageDlg::RemoveCurrent() {
+  if (current_.kind == Kind::Plc) {
+    int next = lists_->RemovePlc(current_.index);
+    ShowLists(Kind::Plc, next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
+  } else {
+    int index = current_.index;
+    lists_->RemoveLocal(index);
+    ShowLists(Kind::Local, {Kind::Local, std::min(index, lists_->LocalCount()) - 1});
+  }
+}
+
+void CMessageDlg::OnAddPlc() {
+  if (!LeaveCurrent()) return;
+  ShowChange(lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, NewMessage()), Kind::Plc);
 }
 
 void CMessageDlg::OnInsertPlc() {
@@ -488,75 +510,35 @@ void CMessageDlg::OnInsertPlc() {
     if (ExecModal(ask) != QDialog::Accepted) return;
     number = ask.Number();
   }
-  TQMMessage message(&working_, panel_);
-  message.text = "New";
-  ListEdit inserted = lists_->InsertPlc(current_.index, number, message);
-  if (!inserted.Done()) {
-    Ui().ShowMessage(inserted.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  FillPlcList();
-  RefreshTotal();
-  ShowSelection({Kind::Plc, inserted.index});
+  ShowChange(lists_->InsertPlc(current_.index, number, NewMessage()), Kind::Plc);
 }
 
 void CMessageDlg::OnDeletePlc() {
   if (current_.kind != Kind::Plc || current_.index < 0 || !LeaveCurrent()) return;
-  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) != Answer::Yes)
-    return;
-  int next = lists_->RemovePlc(current_.index);
-  messagesModified_ = true;
-  FillPlcList();
-  RefreshTotal();
-  ShowSelection(next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
+  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) == Answer::Yes)
+    RemoveCurrent();
 }
 
 void CMessageDlg::OnAddLocal(bool folder) {
   if (!LeaveCurrent()) return;
   int selected = current_.kind == Kind::Local ? current_.index : -1;
   LocalOffer offer = lists_->Offer(selected);
-  if (!(folder ? offer.newFolder : offer.newMessage)) return;
-  TQMMessage message(&working_, panel_);
-  message.text = "New";
-  ListEdit added = lists_->AddLocal(selected, folder, message);
-  if (!added.Done()) {
-    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  FillTree();
-  RefreshTotal();
-  ShowSelection({Kind::Local, added.index});
+  if (folder ? offer.newFolder : offer.newMessage)
+    ShowChange(lists_->AddLocal(selected, folder, NewMessage()), Kind::Local);
 }
 
 void CMessageDlg::OnInsertLocal(bool folder) {
   if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
   LocalOffer offer = lists_->Offer(current_.index);
-  if (!(folder ? offer.insertFolder : offer.insertMessage)) return;
-  TQMMessage message(&working_, panel_);
-  message.text = "New";
-  ListEdit inserted = lists_->InsertLocal(current_.index, folder, message);
-  if (!inserted.Done()) {
-    Ui().ShowMessage(inserted.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  FillTree();
-  RefreshTotal();
-  ShowSelection({Kind::Local, inserted.index});
+  if (folder ? offer.insertFolder : offer.insertMessage)
+    ShowChange(lists_->InsertLocal(current_.index, folder, NewMessage()), Kind::Local);
 }
 
 void CMessageDlg::OnDeleteLocal() {
   if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
   const char* question = lists_->HasChildren(current_.index) ? kDeleteWithChildrenQuestion : kDeleteQuestion;
-  if (Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) != Answer::Yes) return;
-  int index = current_.index;
-  lists_->RemoveLocal(index);
-  messagesModified_ = true;
-  FillTree();
-  RefreshTotal();
-  ShowSelection({Kind::Local, std::min(index, lists_->LocalCount()) - 1});
+  if (Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) == Answer::Yes)
+    RemoveCurrent();
 }
 
 // ------------------------------------------------------------------------------------------- clipboard
@@ -573,23 +555,9 @@ void CMessageDlg::OnCopy() {
 
 void CMessageDlg::OnCut() {
   TQMMessage* message = Current();
-  if (!message || message->isFolder) return;
-  if (!LeaveCurrent()) return;
+  if (!message || message->isFolder || !LeaveCurrent()) return;
   OnCopy();
-  if (current_.kind == Kind::Plc) {
-    int next = lists_->RemovePlc(current_.index);
-    FillPlcList();
-    RefreshTotal();
-    messagesModified_ = true;
-    ShowSelection(next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
-  } else {
-    int index = current_.index;
-    lists_->RemoveLocal(index);
-    FillTree();
-    RefreshTotal();
-    messagesModified_ = true;
-    ShowSelection({Kind::Local, std::min(index, lists_->LocalCount()) - 1});
-  }
+  RemoveCurrent();
 }
 
 void CMessageDlg::OnPaste() {
@@ -606,8 +574,7 @@ void CMessageDlg::Paste(Kind into) {
   try {
     message.LoadFrom(text);
   } catch (const std::exception&) {
-    message = TQMMessage(&working_, panel_);
-    message.text = "New";
+    message = NewMessage();
   }
   // Addresses the project's PLC does not accept are dropped quietly; the others are encoded again.
   SilentInteraction quiet;
@@ -620,26 +587,10 @@ void CMessageDlg::Paste(Kind into) {
   revalidate(message.data1.decimalPointTag, LUMORA_ACCESS_READ);
   revalidate(message.data2, LUMORA_ACCESS_READ);
   revalidate(message.data3, LUMORA_ACCESS_READ);
-  ListEdit added;
-  if (into == Kind::Plc) {
-    added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);
-  } else {
-    // Into the selected folder, or beside the selected message.
-    int parent = current_.kind == Kind::Local ? current_.index : -1;
-    if (parent >= 0 && lists_->Local(parent).isFolder == 0) {
-      int level = lists_->Local(parent).level;
-      while (parent >= 0 && lists_->Local(parent).level >= level) --parent;
-    }
-    added = lists_->AddLocal(parent, false, message);
-  }
-  if (!added.Done()) {
-    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  if (into == Kind::Plc) FillPlcList(); else FillTree();
-  RefreshTotal();
-  ShowSelection({into, added.index});
+  int selected = current_.kind == into ? current_.index : -1;
+  ShowChange(into == Kind::Plc ? lists_->AddPlc(selected, message)
+                               : lists_->AddLocal(lists_->FolderFor(selected), false, message),
+             into);
 }
 
 void CMessageDlg::ShowListMenu(const QPoint& position) {

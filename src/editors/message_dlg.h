@@ -96,6 +96,12 @@ class CMessageDlg : public QDialog {
   void ShowListMenu(const QPoint& position);
   void ShowTreeMenu(const QPoint& position);
   bool StoreAndClose();
+  TQMMessage NewMessage();
+  // A list change: its problem shown, or the changed list refilled and `edit`'s item selected.
+  void ShowChange(const ListEdit& edit, Kind kind);
+  void ShowLists(Kind changed, Selection next);
+  // Removes the selected message (and what lies below it) without asking.
+  void RemoveCurrent();
   void Paste(Kind into);
   void FocusAfterApply();
   MessageForm ReadForm() const;

@@ -220,6 +220,15 @@ ListEdit MessageListEdit::InsertLocal(int selected, bool folder, TQMMessage mess
   return PutLocal(selected, level, folder, std::move(message));
 }
 
+int MessageListEdit::FolderFor(int selected) const {
+  if (selected < 0 || selected >= LocalCount()) return -1;
+  if (Local(selected).isFolder != 0) return selected;
+  int level = Local(selected).level;
+  int parent = selected;
+  while (parent >= 0 && Local(parent).level >= level) --parent;
+  return parent;
+}
+
 int MessageListEdit::RemoveLocal(int index) {
   int count = LocalCount();
   if (index < 0 || index >= count) return 0;

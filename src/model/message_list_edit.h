@@ -71,6 +71,9 @@ class MessageListEdit {
   ListEdit AddLocal(int selected, bool folder, TQMMessage message);
   // Insert message/folder: just before the selected item, at its level.
   ListEdit InsertLocal(int selected, bool folder, TQMMessage message);
+  // The folder a message pasted at the selected item goes into: the selected folder, or the folder
+  // holding the selected message (-1: the root).
+  int FolderFor(int selected) const;
   // Removes the item and everything below it; the number of items removed.
   int RemoveLocal(int index);
 

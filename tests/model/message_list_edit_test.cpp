@@ -141,6 +141,11 @@ TEST_F(MessageListEditTest, LocalItemsFollowTheMenuLevels) {
   EXPECT_FALSE(offer.insertFolder);
   EXPECT_TRUE(offer.insertMessage);
   EXPECT_TRUE(offer.cutCopy);
+  // A paste at a message goes into the folder holding it; at a folder, into that folder.
+  EXPECT_EQ(lists.FolderFor(4), 3);
+  EXPECT_EQ(lists.FolderFor(3), 3);
+  EXPECT_EQ(lists.FolderFor(1), 0);
+  EXPECT_EQ(lists.FolderFor(5), -1);
   offer = lists.Offer(-1);  // the root
   EXPECT_FALSE(offer.remove);
   EXPECT_FALSE(offer.insertMessage);
