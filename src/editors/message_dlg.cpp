@@ -308,28 +308,7 @@ void CMessageDlg::LoadMessage() {
     int chars = panel_->CharsPerMessage();
     ui_->messageText->SetMaxLength(message->isFolder ? chars - 1 : chars);
     ui_->messageText->SetDataAllowed(data);
-    ui_->messageText->SetModelText(message->text);
-    ui_->numberEdit->setText(plc ? QString::number(message->number) : QString());
-    const TQMReadWriteTag& item1 = message->data1;
-    ui_->type1Combo->setCurrentIndex(std::max(0, ui_->type1Combo->findData(item1.valueType)));
-    ui_->minEdit->setText(QString::number(item1.minValue));
-    ui_->maxEdit->setText(QString::number(item1.maxValue));
-    ui_->access1Combo->setCurrentIndex(item1.accessType == kReadOnly ? 1 : 0);
-    ui_->passwordCheck->setChecked(item1.passwordProtected);
-    ui_->localPasswordRadio->setChecked(item1.useLocalPassword);
-    ui_->plcPasswordRadio->setChecked(!item1.useLocalPassword);
-    ui_->decimalCheck->setChecked(item1.variableDecimal);
-    ui_->type2Combo->setCurrentIndex(std::max(0, ui_->type2Combo->findData(message->data2.valueType)));
-    ui_->type3Combo->setCurrentIndex(std::max(0, ui_->type3Combo->findData(message->data3.valueType)));
-    ui_->access2Combo->setCurrentIndex(0);
-    ui_->access3Combo->setCurrentIndex(0);
-    ui_->leading1Check->setChecked(message->leadingZeros[0]);
-    ui_->leading2Check->setChecked(message->leadingZeros[1]);
-    ui_->leading3Check->setChecked(message->leadingZeros[2]);
-    fields_[0]->SetReference(item1.tagName, item1.address);
-    fields_[1]->SetReference(message->data2.tagName, message->data2.address);
-    fields_[2]->SetReference(message->data3.tagName, message->data3.address);
-    fields_[3]->SetReference(item1.decimalPointTag.tagName, item1.decimalPointTag.address);
+    ShowForm(FormOf(*message), plc);
   }
   ui_->lengthLabel->setText(QString("Message length: %1").arg(ui_->messageText->Length()));
   type1_ = ui_->type1Combo->currentData().toInt();
@@ -370,13 +349,33 @@ void CMessageDlg::OnDecimalToggled(bool on) {
 void CMessageDlg::OnType1Changed(int) {
   if (loading_) return;
   int type = ui_->type1Combo->currentData().toInt();
-  // A maximum at the old type's ceiling follows the type.
-  bool ok = false;
-  qlonglong maximum = ui_->maxEdit->text().toLongLong(&ok);
-  if (ok && maximum >= static_cast<qlonglong>(panel_->MaxValue(type1_)))
-    ui_->maxEdit->setText(QString::number(panel_->MaxValue(type)));
+  std::string maximum = MaximumForType(*panel_, ui_->maxEdit->text().toStdString(), type1_, type);
+  ui_->maxEdit->setText(QString::fromStdString(maximum));
   type1_ = type;
   SetPending();
+}
+
+void CMessageDlg::ShowForm(const MessageForm& form, bool plc) {
+  ui_->messageText->SetModelText(form.text);
+  ui_->numberEdit->setText(plc ? QString::fromStdString(form.number) : QString());
+  QComboBox* types[] = {ui_->type1Combo, ui_->type2Combo, ui_->type3Combo};
+  for (size_t i = 0; i < 3; ++i) types[i]->setCurrentIndex(std::max(0, types[i]->findData(form.valueTypes[i])));
+  ui_->minEdit->setText(QString::fromStdString(form.minimum));
+  ui_->maxEdit->setText(QString::fromStdString(form.maximum));
+  ui_->access1Combo->setCurrentIndex(form.readOnly ? 1 : 0);
+  ui_->access2Combo->setCurrentIndex(0);
+  ui_->access3Combo->setCurrentIndex(0);
+  ui_->passwordCheck->setChecked(form.passwordProtected);
+  ui_->localPasswordRadio->setChecked(!form.plcPassword);
+  ui_->plcPasswordRadio->setChecked(form.plcPassword);
+  ui_->decimalCheck->setChecked(form.variableDecimal);
+  QCheckBox* leading[] = {ui_->leading1Check, ui_->leading2Check, ui_->leading3Check};
+  for (size_t i = 0; i < 3; ++i) leading[i]->setChecked(form.leadingZeros[i]);
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    std::string tagName, address;
+    SplitReference(form.references[i], tagName, address);
+    fields_[i]->SetReference(tagName, address);
+  }
 }
 
 MessageForm CMessageDlg::ReadForm() const {

@@ -105,6 +105,7 @@ class CMessageDlg : public QDialog {
   void Paste(Kind into);
   void FocusAfterApply();
   MessageForm ReadForm() const;
+  void ShowForm(const MessageForm& form, bool plc);
   QWidget* FieldWidget(MessageField field) const;
   // The panel's display showing the message as edited so far.
   void UpdatePreview();

@@ -39,6 +39,31 @@ MessageEditResult Refuse(MessageField focus, std::string text, MessageIcon icon)
 
 }  // namespace
 
+MessageForm FormOf(const TQMMessage& message) {
+  const TQMReadWriteTag& item1 = message.data1;
+  MessageForm form;
+  form.text = message.text;
+  form.number = std::to_string(message.number);
+  form.minimum = std::to_string(item1.minValue);
+  form.maximum = std::to_string(item1.maxValue);
+  form.valueTypes = {item1.valueType, message.data2.valueType, message.data3.valueType};
+  form.readOnly = item1.accessType == kReadOnly;
+  form.passwordProtected = item1.passwordProtected;
+  form.plcPassword = !item1.useLocalPassword;
+  form.variableDecimal = item1.variableDecimal;
+  form.leadingZeros = message.leadingZeros;
+  form.references = {item1.tagName + "\t" + item1.address, message.data2.tagName + "\t" + message.data2.address,
+                     message.data3.tagName + "\t" + message.data3.address,
+                     item1.decimalPointTag.tagName + "\t" + item1.decimalPointTag.address};
+  return form;
+}
+
+std::string MaximumForType(const TQMPanel& panel, const std::string& maximum, int oldType, int newType) {
+  auto value = FieldNumber<long long>(maximum);
+  if (value && *value >= static_cast<long long>(panel.MaxValue(oldType))) return std::to_string(panel.MaxValue(newType));
+  return maximum;
+}
+
 MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int index, const MessageForm& form,
                                    AddressCheck& addresses, NumberChange change) {
   const TQMPanel& panel = lists.Panel();

@@ -14,6 +14,7 @@
 namespace lumora {
 
 class MessageListEdit;
+class TQMPanel;
 
 inline constexpr const char* kNumberChangeCaution =
     "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be sent "
@@ -64,6 +65,13 @@ struct MessageEditResult {
   std::optional<int> numberShown;           // the number the number field shows again
   bool Accepted() const { return outcome == Outcome::Accepted; }
 };
+
+// The form showing `message` as it is; applying it unchanged gives the message back.
+MessageForm FormOf(const TQMMessage& message);
+
+// Data item 1's maximum after its type changes from `oldType` to `newType`: a maximum at the old type's
+// largest value becomes the new type's largest; any other stays as typed.
+std::string MaximumForType(const TQMPanel& panel, const std::string& maximum, int oldType, int newType);
 
 // Applies `form` to the PLC message (`plc`) or local item at `index` of `lists`. AskNumberChange means
 // the number changed and the caution must be answered first: call again with the answer.

@@ -157,6 +157,35 @@ TEST_F(MessageEditTest, ANewNumberIsTakenOnlyAfterTheCaution) {
   EXPECT_TRUE(Apply(false, 0).Accepted());
 }
 
+TEST_F(MessageEditTest, TheFormOfAMessageAppliesBackToTheSameMessage) {
+  form.text = "LEVEL \xFF\xFF\xFF\xFC \xFE\xFD";
+  form.valueTypes = {kBinary16, kBcd32, kBcd16};
+  form.minimum = "10";
+  form.maximum = "500";
+  form.variableDecimal = form.passwordProtected = form.plcPassword = true;
+  form.leadingZeros = {true, true, false};
+  MessageEditResult first = Apply();
+  ASSERT_TRUE(first.Accepted()) << first.notice.text;
+  panel.messages[0] = first.message;
+  form = FormOf(first.message);
+  MessageEditResult again = Apply();
+  ASSERT_TRUE(again.Accepted()) << again.notice.text;
+  EXPECT_TRUE(again.message.Equals(first.message));
+}
+
+TEST_F(MessageEditTest, AMaximumAtItsTypesLargestFollowsTheType) {
+  struct Case {
+    const char* maximum;
+    int from, to;
+    const char* after;
+  };
+  const Case cases[] = {{"9999", kBcd16, kBinary16, "65535"}, {"65535", kBinary16, kBcd16, "9999"},
+                        {"70000", kBinary16, kBcd32, "99999999"}, {"500", kBcd16, kBinary16, "500"},
+                        {"", kBcd16, kBinary16, ""}};
+  for (const Case& c : cases)
+    EXPECT_EQ(MaximumForType(panel, c.maximum, c.from, c.to), c.after) << c.maximum << " " << c.from;
+}
+
 TEST_F(MessageEditTest, AFolderKeepsNoLimitsNorAddresses) {
   panel.messages.back().isFolder = 1;
   form.text = "SETTINGS";
