@@ -172,11 +172,8 @@ void CMessageDlg::FillLists() {
 void CMessageDlg::FillPlcList() {
   QSignalBlocker quiet(ui_->plcList);
   ui_->plcList->clear();
-  for (int i = 0; i < lists_->PlcCount(); ++i) {
-    const TQMMessage& message = lists_->Plc(i);
-    ui_->plcList->addItem(
-        QString("%1: %2").arg(message.number, 3, 10, QChar('0')).arg(FromBytes(MessageDisplayText(message.text))));
-  }
+  for (int i = 0; i < lists_->PlcCount(); ++i)
+    ui_->plcList->addItem(FromBytes(MessageListEdit::PlcLine(lists_->Plc(i))));
 }
 
 void CMessageDlg::FillTree() {
@@ -185,19 +182,18 @@ void CMessageDlg::FillTree() {
   auto* root = new QTreeWidgetItem(ui_->localTree, {"Local Messages"});
   root->setData(0, Qt::UserRole, -1);
   root->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
-  // Each item goes under the nearest item before it one level up.
   const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
   const QIcon messageIcon = style()->standardIcon(QStyle::SP_FileIcon);
-  std::vector<QTreeWidgetItem*> parents{root};
+  std::vector<QTreeWidgetItem*> items;
+  std::vector<int> parents = lists_->MenuParents();
   for (int i = 0; i < lists_->LocalCount(); ++i) {
     const TQMMessage& message = lists_->Local(i);
-    size_t depth = static_cast<size_t>(std::clamp<int>(message.level, 0, kDeepestLocalLevel)) + 1;
-    if (depth > parents.size()) depth = parents.size();
-    auto* item = new QTreeWidgetItem(parents[depth - 1], {FromBytes(MessageDisplayText(message.text))});
+    int parent = parents[static_cast<size_t>(i)];
+    auto* item = new QTreeWidgetItem(parent < 0 ? root : items[static_cast<size_t>(parent)],
+                                     {FromBytes(MessageDisplayText(message.text))});
     item->setData(0, Qt::UserRole, i);
     item->setIcon(0, message.isFolder ? folderIcon : messageIcon);
-    parents.resize(depth);
-    parents.push_back(item);
+    items.push_back(item);
   }
   ui_->localTree->expandAll();
 }
@@ -439,10 +435,7 @@ bool CMessageDlg::ApplyEdit() {
     ui_->plcList->setCurrentRow(current_.index);
     moving_ = false;
   } else if (plc) {
-    ui_->plcList->item(current_.index)
-        ->setText(QString("%1: %2")
-                      .arg(current->number, 3, 10, QChar('0'))
-                      .arg(FromBytes(MessageDisplayText(current->text))));
+    ui_->plcList->item(current_.index)->setText(FromBytes(MessageListEdit::PlcLine(*current)));
   } else if (QTreeWidgetItem* item = ui_->localTree->currentItem()) {
     item->setText(0, FromBytes(MessageDisplayText(current->text)));
   }

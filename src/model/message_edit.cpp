@@ -52,7 +52,8 @@ MessageForm FormOf(const TQMMessage& message) {
   form.plcPassword = !item1.useLocalPassword;
   form.variableDecimal = item1.variableDecimal;
   form.leadingZeros = message.leadingZeros;
-  form.references = {item1.tagName + "\t" + item1.address, message.data2.tagName + "\t" + message.data2.address,
+  form.references = {item1.tagName + "\t" + item1.address,
+                     message.data2.tagName + "\t" + message.data2.address,
                      message.data3.tagName + "\t" + message.data3.address,
                      item1.decimalPointTag.tagName + "\t" + item1.decimalPointTag.address};
   return form;
@@ -60,7 +61,8 @@ MessageForm FormOf(const TQMMessage& message) {
 
 std::string MaximumForType(const TQMPanel& panel, const std::string& maximum, int oldType, int newType) {
   auto value = FieldNumber<long long>(maximum);
-  if (value && *value >= static_cast<long long>(panel.MaxValue(oldType))) return std::to_string(panel.MaxValue(newType));
+  if (value && *value >= static_cast<long long>(panel.MaxValue(oldType)))
+    return std::to_string(panel.MaxValue(newType));
   return maximum;
 }
 
@@ -116,7 +118,8 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
   edited.text = form.text;
   if (!folder) {
     for (int item = 1; item <= 3; ++item) {
-      if (RuleCheck width = CheckDataItemWidth(edited.text, item, form.valueTypes[static_cast<size_t>(item - 1)]))
+      if (RuleCheck width =
+              CheckDataItemWidth(edited.text, item, form.valueTypes[static_cast<size_t>(item - 1)]))
         return refuse(MessageField::Text, width->text, MessageIcon::Exclamation);
     }
   }
@@ -126,7 +129,8 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
   edited.data1.accessType = form.readOnly ? kReadOnly : kReadWrite;
   edited.data1.passwordProtected = !folder && form.passwordProtected;
   edited.data1.useLocalPassword = !form.plcPassword;
-  edited.data1.variableDecimal = !folder && form.variableDecimal && edited.text.find('\xFC') != std::string::npos;
+  edited.data1.variableDecimal =
+      !folder && form.variableDecimal && edited.text.find('\xFC') != std::string::npos;
   edited.leadingZeros = form.leadingZeros;
 
   // The addresses of the items present; the others are forgotten.

@@ -17,7 +17,8 @@ class MessageListEdit;
 class TQMPanel;
 
 inline constexpr const char* kNumberChangeCaution =
-    "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be sent "
+    "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be "
+    "sent "
     "as \"blank\" messages\nwhen the program is transferred to the panel. Blank messages will be\ncounted as "
     "part of the maximum allowable messages (256 total)\n\nProceed?";
 
@@ -51,7 +52,17 @@ struct MessageForm {
   std::array<std::string, 4> references;
 };
 
-enum class MessageField { None, Minimum, Maximum, Number, Text, Address1, Address2, Address3, DecimalAddress };
+enum class MessageField {
+  None,
+  Minimum,
+  Maximum,
+  Number,
+  Text,
+  Address1,
+  Address2,
+  Address3,
+  DecimalAddress
+};
 
 // The answer to the number-change caution: not asked yet, Yes, No.
 enum class NumberChange { Ask, Take, Keep };
@@ -59,7 +70,7 @@ enum class NumberChange { Ask, Take, Keep };
 struct MessageEditResult {
   enum class Outcome { Accepted, Refused, AskNumberChange };
   Outcome outcome = Outcome::Refused;
-  TQMMessage message;                      // Accepted: the message as edited, with the number it keeps
+  TQMMessage message;                       // Accepted: the message as edited, with the number it keeps
   MessageField focus = MessageField::None;  // Refused: the field that gets the focus
   Notice notice;                            // Refused: what the system says
   std::optional<int> numberShown;           // the number the number field shows again

@@ -1,7 +1,9 @@
 #include "model/message_list_edit.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "model/message_text.h"
 #include "model/panel.h"
 
 namespace lumora {
@@ -158,6 +160,25 @@ int MessageListEdit::Renumber(int index, int number) {
   for (int i = 0; i < PlcCount(); ++i)
     if (panel_.messages[static_cast<size_t>(i)].number == number) return i;
   return index;
+}
+
+std::string MessageListEdit::PlcLine(const TQMMessage& message) {
+  char number[16];
+  std::snprintf(number, sizeof number, "%03d: ", message.number);
+  return number + MessageDisplayText(message.text);
+}
+
+std::vector<int> MessageListEdit::MenuParents() const {
+  std::vector<int> parents;
+  std::vector<int> open{-1};  // the items a following item can hang from, by depth
+  for (int i = 0; i < LocalCount(); ++i) {
+    size_t depth = static_cast<size_t>(std::clamp<int>(Local(i).level, 0, kDeepestLocalLevel)) + 1;
+    depth = std::min(depth, open.size());
+    parents.push_back(open[depth - 1]);
+    open.resize(depth);
+    open.push_back(i);
+  }
+  return parents;
 }
 
 LocalOffer MessageListEdit::Offer(int selected) const {

@@ -4,7 +4,9 @@
 // layout and the panel's limits; Finish numbers the local items for the panel.
 
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "model/editing_rules.h"
 #include "model/message.h"
@@ -64,6 +66,11 @@ class MessageListEdit {
   RuleCheck CheckNumber(int index, int number) const;
   // Gives a PLC message a new number; its index after re-sorting.
   int Renumber(int index, int number);
+
+  // "%03d: %s": the PLC list's line for a message, its number and display text.
+  static std::string PlcLine(const TQMMessage& message);
+  // Each local item's parent in the menu tree (-1: the root): the nearest item before it one level up.
+  std::vector<int> MenuParents() const;
 
   LocalOffer Offer(int selected) const;
   bool HasChildren(int index) const;

@@ -7,7 +7,8 @@ PlcAddressCheck::PlcAddressCheck(const PlcModule* library, bool keepText, int ad
 
 std::optional<Notice> PlcAddressCheck::Check(TQMTag& tag, bool readWrite) {
   said_.notice.reset();
-  if (manager_.ValidateTag(tag, readWrite ? LUMORA_ACCESS_READ_WRITE : LUMORA_ACCESS_READ, keepText_, addressSize_))
+  if (manager_.ValidateTag(tag, readWrite ? LUMORA_ACCESS_READ_WRITE : LUMORA_ACCESS_READ, keepText_,
+                           addressSize_))
     return std::nullopt;
   return said_.notice.value_or(Notice{});
 }

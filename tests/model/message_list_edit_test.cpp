@@ -35,6 +35,7 @@ TEST_F(MessageListEditTest, AddingTakesTheNextFreeNumberAfterTheSelection) {
   MessageListEdit lists(panel);
   ASSERT_EQ(lists.PlcCount(), 3);
   EXPECT_EQ(lists.Plc(2).number, 5);  // sorted
+  EXPECT_EQ(MessageListEdit::PlcLine(lists.Plc(2)), "005: M5");
   ListEdit added = lists.AddPlc(1, Text("New"));
   ASSERT_TRUE(added.Done());
   EXPECT_EQ(lists.Plc(added.index).number, 3);
@@ -141,6 +142,7 @@ TEST_F(MessageListEditTest, LocalItemsFollowTheMenuLevels) {
   EXPECT_FALSE(offer.insertFolder);
   EXPECT_TRUE(offer.insertMessage);
   EXPECT_TRUE(offer.cutCopy);
+  EXPECT_EQ(lists.MenuParents(), (std::vector<int>{-1, 0, 0, 2, 3, -1}));
   // A paste at a message goes into the folder holding it; at a folder, into that folder.
   EXPECT_EQ(lists.FolderFor(4), 3);
   EXPECT_EQ(lists.FolderFor(3), 3);
