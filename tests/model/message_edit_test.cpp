@@ -62,73 +62,43 @@ TEST_F(MessageEditTest, TheFirstRefusedFieldGetsTheFocusAndTheSystemsText) {
     Field focus;
     std::string text;  // the library's own text when `library`
   };
+  // clang-format off
   const Case cases[] = {
       {"minimum below 0", [](MessageForm& f) { f.minimum = "-1"; }, Field::Minimum, kT003Text},
       {"minimum not a number", [](MessageForm& f) { f.minimum = "1x"; }, Field::Minimum, kT003Text},
-      {"minimum above the type's largest", [](MessageForm& f) { f.minimum = f.maximum = "10000"; },
-       Field::Minimum, kT003Text},
-      {"maximum below the minimum",
-       [](MessageForm& f) {
-         f.minimum = "5";
-         f.maximum = "4";
-       },
-       Field::Maximum, kT003Text},
+      {"minimum above the largest", [](MessageForm& f) { f.minimum = f.maximum = "10000"; }, Field::Minimum,
+       kT003Text},
+      {"maximum below the minimum", [](MessageForm& f) { f.minimum = "5"; f.maximum = "4"; }, Field::Maximum,
+       kT003Text},
       {"maximum empty", [](MessageForm& f) { f.maximum = ""; }, Field::Maximum, kT003Text},
       {"maximum above BCD 16", [](MessageForm& f) { f.maximum = "10000"; }, Field::Maximum, kT003Text},
-      {"limits before the number",
-       [](MessageForm& f) {
-         f.maximum = "";
-         f.number = "2";
-       },
-       Field::Maximum, kT003Text},
+      {"limits before the number", [](MessageForm& f) { f.maximum = ""; f.number = "2"; }, Field::Maximum,
+       kT003Text},
       {"number taken", [](MessageForm& f) { f.number = "2"; }, Field::Number, kM002Text},
       {"number 0", [](MessageForm& f) { f.number = "0"; }, Field::Number, kM002Text},
       {"number on the local items", [](MessageForm& f) { f.number = "256"; }, Field::Number, kM002Text},
       {"number not a number", [](MessageForm& f) { f.number = "x"; }, Field::Number, kM002Text},
       {"six positions for 16 bits", [](MessageForm& f) { f.text = "LEVEL \xFF\xFF\xFF\xFF\xFF\xFF"; },
        Field::Text, "Maximum 5  \"DATA SET 1\" can be defined with selected data type"},
-      {"width before addresses",
-       [](MessageForm& f) {
-         f.text += "\xFE\xFE\xFE\xFE\xFE\xFE";
-         f.references[0] = "\tV8";
-       },
+      {"width before addresses", [](MessageForm& f) { f.text += "\xFE\xFE\xFE\xFE\xFE\xFE"; f.references[0] = "\tV8"; },
        Field::Text, "Maximum 5  \"DATA SET 2\" can be defined with selected data type"},
       {"item 1's address", [](MessageForm& f) { f.references[0] = "\tV8"; }, Field::Address1, library},
       {"read-only address read/write", [](MessageForm& f) { f.references[0] = "\tV7400"; }, Field::Address1,
        "Error T002: Invalid Access Type"},
-      {"item 1 before item 2",
-       [](MessageForm& f) {
-         f.text += "\xFE";
-         f.references[0] = f.references[1] = "\tV8";
-       },
+      {"item 1 before item 2", [](MessageForm& f) { f.text += "\xFE"; f.references[0] = f.references[1] = "\tV8"; },
        Field::Address1, library},
-      {"item 2's address",
-       [](MessageForm& f) {
-         f.text += "\xFE";
-         f.references[1] = "\tX10";
-       },
-       Field::Address2, "Error Z007: Discrete addresses are not allowed here."},
-      {"item 3's address",
-       [](MessageForm& f) {
-         f.text += "\xFD";
-         f.references[2] = "\tV8";
-       },
-       Field::Address3, library},
+      {"item 2's address", [](MessageForm& f) { f.text += "\xFE"; f.references[1] = "\tX10"; }, Field::Address2,
+       "Error Z007: Discrete addresses are not allowed here."},
+      {"item 3's address", [](MessageForm& f) { f.text += "\xFD"; f.references[2] = "\tV8"; }, Field::Address3,
+       library},
       {"decimal point's address",
-       [](MessageForm& f) {
-         f.text += "\xFC";
-         f.variableDecimal = true;
-         f.references[3] = "\tV8";
-       },
+       [](MessageForm& f) { f.text += "\xFC"; f.variableDecimal = true; f.references[3] = "\tV8"; },
        Field::DecimalAddress, library},
       {"password without the marker",
-       [](MessageForm& f) {
-         f.text = "LEVEL";
-         f.passwordProtected = true;
-         f.references[0] = "\tV8";
-       },
+       [](MessageForm& f) { f.text = "LEVEL"; f.passwordProtected = true; f.references[0] = "\tV8"; },
        Field::Address1, library},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rule);
     MessageForm saved = form;
