@@ -38,10 +38,6 @@ QString FromBytes(const std::string& text) {
 }
 
 constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
-constexpr const char* kNumberCaution =
-    "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be sent "
-    "as \"blank\" messages\nwhen the program is transferred to the panel. Blank messages will be\ncounted as "
-    "part of the maximum allowable messages (256 total)\n\nProceed?";
 
 }  // namespace
 
@@ -177,11 +173,8 @@ void CMessageDlg::FillLists() {
 void CMessageDlg::FillPlcList() {
   QSignalBlocker quiet(ui_->plcList);
   ui_->plcList->clear();
-  for (int i = 0; i < lists_->PlcCount(); ++i) {
-    const TQMMessage& message = lists_->Plc(i);
-    ui_->plcList->addItem(
-        QString("%1: %2").arg(message.number, 3, 10, QChar('0')).arg(FromBytes(MessageDisplayText(message.text))));
-  }
+  for (int i = 0; i < lists_->PlcCount(); ++i)
+    ui_->plcList->addItem(FromBytes(MessageListEdit::PlcLine(lists_->Plc(i))));
 }
 
 void CMessageDlg::FillTree() {
@@ -190,19 +183,18 @@ void CMessageDlg::FillTree() {
   auto* root = new QTreeWidgetItem(ui_->localTree, {"Local Messages"});
   root->setData(0, Qt::UserRole, -1);
   root->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
-  // Each item goes under the nearest item before it one level up.
   const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
   const QIcon messageIcon = style()->standardIcon(QStyle::SP_FileIcon);
-  std::vector<QTreeWidgetItem*> parents{root};
+  std::vector<QTreeWidgetItem*> items;
+  std::vector<int> parents = lists_->MenuParents();
   for (int i = 0; i < lists_->LocalCount(); ++i) {
     const TQMMessage& message = lists_->Local(i);
-    size_t depth = static_cast<size_t>(std::clamp<int>(message.level, 0, kDeepestLocalLevel)) + 1;
-    if (depth > parents.size()) depth = parents.size();
-    auto* item = new QTreeWidgetItem(parents[depth - 1], {FromBytes(MessageDisplayText(message.text))});
+    int parent = parents[static_cast<size_t>(i)];
+    auto* item = new QTreeWidgetItem(parent < 0 ? root : items[static_cast<size_t>(parent)],
+                                     {FromBytes(MessageDisplayText(message.text))});
     item->setData(0, Qt::UserRole, i);
     item->setIcon(0, message.isFolder ? folderIcon : messageIcon);
-    parents.resize(depth);
-    parents.push_back(item);
+    items.push_back(item);
   }
   ui_->localTree->expandAll();
 }
@@ -313,28 +305,7 @@ void CMessageDlg::LoadMessage() {
     int chars = panel_->CharsPerMessage();
     ui_->messageText->SetMaxLength(message->isFolder ? chars - 1 : chars);
     ui_->messageText->SetDataAllowed(data);
-    ui_->messageText->SetModelText(message->text);
-    ui_->numberEdit->setText(plc ? QString::number(message->number) : QString());
-    const TQMReadWriteTag& item1 = message->data1;
-    ui_->type1Combo->setCurrentIndex(std::max(0, ui_->type1Combo->findData(item1.valueType)));
-    ui_->minEdit->setText(QString::number(item1.minValue));
-    ui_->maxEdit->setText(QString::number(item1.maxValue));
-    ui_->access1Combo->setCurrentIndex(item1.accessType == kReadOnly ? 1 : 0);
-    ui_->passwordCheck->setChecked(item1.passwordProtected);
-    ui_->localPasswordRadio->setChecked(item1.useLocalPassword);
-    ui_->plcPasswordRadio->setChecked(!item1.useLocalPassword);
-    ui_->decimalCheck->setChecked(item1.variableDecimal);
-    ui_->type2Combo->setCurrentIndex(std::max(0, ui_->type2Combo->findData(message->data2.valueType)));
-    ui_->type3Combo->setCurrentIndex(std::max(0, ui_->type3Combo->findData(message->data3.valueType)));
-    ui_->access2Combo->setCurrentIndex(0);
-    ui_->access3Combo->setCurrentIndex(0);
-    ui_->leading1Check->setChecked(message->leadingZeros[0]);
-    ui_->leading2Check->setChecked(message->leadingZeros[1]);
-    ui_->leading3Check->setChecked(message->leadingZeros[2]);
-    fields_[0]->SetReference(item1.tagName, item1.address);
-    fields_[1]->SetReference(message->data2.tagName, message->data2.address);
-    fields_[2]->SetReference(message->data3.tagName, message->data3.address);
-    fields_[3]->SetReference(item1.decimalPointTag.tagName, item1.decimalPointTag.address);
+    ShowForm(FormOf(*message), plc);
   }
   ui_->lengthLabel->setText(QString("Message length: %1").arg(ui_->messageText->Length()));
   type1_ = ui_->type1Combo->currentData().toInt();
@@ -375,138 +346,97 @@ void CMessageDlg::OnDecimalToggled(bool on) {
 void CMessageDlg::OnType1Changed(int) {
   if (loading_) return;
   int type = ui_->type1Combo->currentData().toInt();
-  // A maximum at the old type's ceiling follows the type.
-  bool ok = false;
-  qlonglong maximum = ui_->maxEdit->text().toLongLong(&ok);
-  if (ok && maximum >= static_cast<qlonglong>(panel_->MaxValue(type1_)))
-    ui_->maxEdit->setText(QString::number(panel_->MaxValue(type)));
+  std::string maximum = MaximumForType(*panel_, ui_->maxEdit->text().toStdString(), type1_, type);
+  ui_->maxEdit->setText(QString::fromStdString(maximum));
   type1_ = type;
   SetPending();
+}
+
+void CMessageDlg::ShowForm(const MessageForm& form, bool plc) {
+  ui_->messageText->SetModelText(form.text);
+  ui_->numberEdit->setText(plc ? QString::fromStdString(form.number) : QString());
+  QComboBox* types[] = {ui_->type1Combo, ui_->type2Combo, ui_->type3Combo};
+  for (size_t i = 0; i < 3; ++i) types[i]->setCurrentIndex(std::max(0, types[i]->findData(form.valueTypes[i])));
+  ui_->minEdit->setText(QString::fromStdString(form.minimum));
+  ui_->maxEdit->setText(QString::fromStdString(form.maximum));
+  ui_->access1Combo->setCurrentIndex(form.readOnly ? 1 : 0);
+  ui_->access2Combo->setCurrentIndex(0);
+  ui_->access3Combo->setCurrentIndex(0);
+  ui_->passwordCheck->setChecked(form.passwordProtected);
+  ui_->localPasswordRadio->setChecked(!form.plcPassword);
+  ui_->plcPasswordRadio->setChecked(form.plcPassword);
+  ui_->decimalCheck->setChecked(form.variableDecimal);
+  QCheckBox* leading[] = {ui_->leading1Check, ui_->leading2Check, ui_->leading3Check};
+  for (size_t i = 0; i < 3; ++i) leading[i]->setChecked(form.leadingZeros[i]);
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    std::string tagName, address;
+    SplitReference(form.references[i], tagName, address);
+    fields_[i]->SetReference(tagName, address);
+  }
+}
+
+MessageForm CMessageDlg::ReadForm() const {
+  MessageForm form;
+  form.text = ui_->messageText->ModelText();
+  form.number = ui_->numberEdit->text().toStdString();
+  form.minimum = ui_->minEdit->text().toStdString();
+  form.maximum = ui_->maxEdit->text().toStdString();
+  form.valueTypes = {ui_->type1Combo->currentData().toInt(), ui_->type2Combo->currentData().toInt(),
+                     ui_->type3Combo->currentData().toInt()};
+  form.readOnly = ui_->access1Combo->currentIndex() == 1;
+  form.passwordProtected = ui_->passwordCheck->isChecked();
+  form.plcPassword = ui_->plcPasswordRadio->isChecked();
+  form.variableDecimal = ui_->decimalCheck->isChecked();
+  form.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
+                       ui_->leading3Check->isChecked()};
+  for (size_t i = 0; i < fields_.size(); ++i) form.references[i] = fields_[i]->Reference();
+  return form;
+}
+
+QWidget* CMessageDlg::FieldWidget(MessageField field) const {
+  switch (field) {
+    case MessageField::Minimum: return ui_->minEdit;
+    case MessageField::Maximum: return ui_->maxEdit;
+    case MessageField::Number: return ui_->numberEdit;
+    case MessageField::Address1: return fields_[0]->Widget();
+    case MessageField::Address2: return fields_[1]->Widget();
+    case MessageField::Address3: return fields_[2]->Widget();
+    case MessageField::DecimalAddress: return fields_[3]->Widget();
+    default: return ui_->messageText;
+  }
 }
 
 bool CMessageDlg::ApplyEdit() {
   TQMMessage* current = Current();
   if (!current) return true;
-  TQMMessage edited = *current;
-  bool folder = current->isFolder != 0;
-  int type1 = ui_->type1Combo->currentData().toInt();
-
-  // Limits of data item 1.
-  if (!folder) {
-    qlonglong largest = panel_->MaxValue(type1);
-    bool minOk = false;
-    bool maxOk = false;
-    qlonglong minimum = ui_->minEdit->text().toLongLong(&minOk);
-    qlonglong maximum = ui_->maxEdit->text().toLongLong(&maxOk);
-    if (!minOk || minimum < 0 || minimum > largest) {
-      Ui().ShowMessage(kT003Text, "", MessageIcon::Exclamation);
-      ui_->minEdit->setFocus();
-      return false;
-    }
-    if (!maxOk || maximum < minimum || maximum > largest) {
-      Ui().ShowMessage(kT003Text, "", MessageIcon::Exclamation);
-      ui_->maxEdit->setFocus();
-      return false;
-    }
-    edited.data1.minValue = static_cast<int32_t>(minimum);
-    edited.data1.maxValue = static_cast<int32_t>(maximum);
+  bool plc = current_.kind == Kind::Plc;
+  MessageForm form = ReadForm();
+  PlcAddressCheck addresses(project_, working_.tagMapLinked);
+  MessageEditResult result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses);
+  if (result.outcome == MessageEditResult::Outcome::AskNumberChange) {
+    bool take = Ui().Ask(kNumberChangeCaution, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) ==
+                Answer::Yes;
+    result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses,
+                              take ? NumberChange::Take : NumberChange::Keep);
+  }
+  if (result.numberShown) ui_->numberEdit->setText(QString::number(*result.numberShown));
+  if (!result.Accepted()) {
+    if (!result.notice.text.empty()) Ui().ShowMessage(result.notice.text, "", result.notice.icon);
+    FieldWidget(result.focus)->setFocus();
+    return false;
   }
 
-  // The number of a PLC message.
   int number = current->number;
-  if (current_.kind == Kind::Plc) {
-    bool ok = false;
-    int typed = ui_->numberEdit->text().toInt(&ok);
-    if (!ok || lists_->CheckNumber(current_.index, typed)) {
-      Ui().ShowMessage(kM002Text, "", MessageIcon::Error);
-      ui_->numberEdit->setText(QString::number(current->number));
-      ui_->numberEdit->setFocus();
-      return false;
-    }
-    if (typed != number) {
-      if (Ui().Ask(kNumberCaution, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) == Answer::Yes)
-        number = typed;
-      else
-        ui_->numberEdit->setText(QString::number(current->number));
-    }
-  }
-
-  // The text, and the widths of its data items.
-  edited.text = ui_->messageText->ModelText();
-  const int types[] = {type1, ui_->type2Combo->currentData().toInt(), ui_->type3Combo->currentData().toInt()};
-  if (!folder) {
-    for (int item = 1; item <= 3; ++item) {
-      if (RuleCheck width = CheckDataItemWidth(edited.text, item, types[item - 1])) {
-        Ui().ShowMessage(width->text, "", MessageIcon::Exclamation);
-        ui_->messageText->setFocus();
-        return false;
-      }
-    }
-  }
-  edited.data1.valueType = type1;
-  edited.data2.valueType = types[1];
-  edited.data3.valueType = types[2];
-  edited.data1.accessType = ui_->access1Combo->currentIndex() == 1 ? kReadOnly : kReadWrite;
-  edited.data1.passwordProtected = !folder && ui_->passwordCheck->isChecked();
-  edited.data1.useLocalPassword = !ui_->plcPasswordRadio->isChecked();
-  edited.data1.variableDecimal =
-      !folder && ui_->decimalCheck->isChecked() && edited.text.find('\xFC') != std::string::npos;
-  edited.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
-                         ui_->leading3Check->isChecked()};
-
-  // The addresses of the items present; the others are cleared.
-  TQMTag* tags[] = {&edited.data1, &edited.data2, &edited.data3};
-  for (int item = 1; item <= 3; ++item) {
-    bool present = !folder && (edited.HasDataItem(item) || (item == 1 && edited.data1.passwordProtected));
-    if (present) {
-      tags[item - 1]->SetEntry(fields_[static_cast<size_t>(item - 1)]->Reference());
-    } else {
-      ClearAddress(*tags[item - 1]);
-    }
-  }
-  if (edited.data1.variableDecimal) {
-    edited.data1.decimalPointTag.SetEntry(fields_[3]->Reference());
-  } else {
-    ClearAddress(edited.data1.decimalPointTag);
-  }
-  if (panel_->AddressCount() - current->AddressCount() + edited.AddressCount() > kMaxAddressesPerPanel) {
-    Ui().ShowMessage(kT001Text, "", MessageIcon::Information);
-    ui_->messageText->setFocus();
-    return false;
-  }
-
-  // Each address through the PLC library, in item order.
-  TQMPlcManager manager(project_.plcLibrary.get(), Ui());
-  bool keepText = working_.tagMapLinked;
-  int addressSize = project_.plcSettings.addressSize;
-  for (int item = 1; item <= 3; ++item) {
-    TQMTag& tag = *tags[item - 1];
-    if (tag.IsEmpty()) continue;
-    int access = item == 1 ? LibraryAccess(edited.data1.accessType) : LUMORA_ACCESS_READ;
-    if (!manager.ValidateTag(tag, access, keepText, addressSize)) {
-      fields_[static_cast<size_t>(item - 1)]->Widget()->setFocus();
-      return false;
-    }
-  }
-  if (!edited.data1.decimalPointTag.IsEmpty() &&
-      !manager.ValidateTag(edited.data1.decimalPointTag, LUMORA_ACCESS_READ, keepText, addressSize)) {
-    fields_[3]->Widget()->setFocus();
-    return false;
-  }
-
-  edited.SetOwners(&working_, panel_);
-  *current = edited;
+  *current = std::move(result.message);
+  current->SetOwners(&working_, panel_);
   if (number != current->number) {
-    current_.index = lists_->Renumber(current_.index, number);
+    current_.index = lists_->Renumber(current_.index, current->number);
     FillPlcList();
     moving_ = true;
     ui_->plcList->setCurrentRow(current_.index);
     moving_ = false;
-  } else if (current_.kind == Kind::Plc) {
-    ui_->plcList->item(current_.index)
-        ->setText(QString("%1: %2")
-                      .arg(current->number, 3, 10, QChar('0'))
-                      .arg(FromBytes(MessageDisplayText(current->text))));
+  } else if (plc) {
+    ui_->plcList->item(current_.index)->setText(FromBytes(MessageListEdit::PlcLine(*current)));
   } else if (QTreeWidgetItem* item = ui_->localTree->currentItem()) {
     item->setText(0, FromBytes(MessageDisplayText(current->text)));
   }
@@ -526,19 +456,41 @@ void CMessageDlg::FocusAfterApply() {
 
 // ------------------------------------------------------------------------------------- list operations
 
-void CMessageDlg::OnAddPlc() {
-  if (!LeaveCurrent()) return;
+TQMMessage CMessageDlg::NewMessage() {
   TQMMessage message(&working_, panel_);
   message.text = "New";
-  ListEdit added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);
-  if (!added.Done()) {
-    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
+  return message;
+}
+
+void CMessageDlg::ShowChange(const ListEdit& edit, Kind kind) {
+  if (!edit.Done()) {
+    Ui().ShowMessage(edit.problem->text, "", MessageIcon::Information);
     return;
   }
+  ShowLists(kind, {kind, edit.index});
+}
+
+void CMessageDlg::ShowLists(Kind changed, Selection next) {
   messagesModified_ = true;
-  FillPlcList();
+  if (changed == Kind::Plc) FillPlcList(); else FillTree();
   RefreshTotal();
-  ShowSelection({Kind::Plc, added.index});
+  ShowSelection(next);
+}
+
+void CMessageDlg::RemoveCurrent() {
+  if (current_.kind == Kind::Plc) {
+    int next = lists_->RemovePlc(current_.index);
+    ShowLists(Kind::Plc, next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
+  } else {
+    int index = current_.index;
+    lists_->RemoveLocal(index);
+    ShowLists(Kind::Local, {Kind::Local, std::min(index, lists_->LocalCount()) - 1});
+  }
+}
+
+void CMessageDlg::OnAddPlc() {
+  if (!LeaveCurrent()) return;
+  ShowChange(lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, NewMessage()), Kind::Plc);
 }
 
 void CMessageDlg::OnInsertPlc() {
@@ -551,75 +503,35 @@ void CMessageDlg::OnInsertPlc() {
     if (ExecModal(ask) != QDialog::Accepted) return;
     number = ask.Number();
   }
-  TQMMessage message(&working_, panel_);
-  message.text = "New";
-  ListEdit inserted = lists_->InsertPlc(current_.index, number, message);
-  if (!inserted.Done()) {
-    Ui().ShowMessage(inserted.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  FillPlcList();
-  RefreshTotal();
-  ShowSelection({Kind::Plc, inserted.index});
+  ShowChange(lists_->InsertPlc(current_.index, number, NewMessage()), Kind::Plc);
 }
 
 void CMessageDlg::OnDeletePlc() {
   if (current_.kind != Kind::Plc || current_.index < 0 || !LeaveCurrent()) return;
-  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) != Answer::Yes)
-    return;
-  int next = lists_->RemovePlc(current_.index);
-  messagesModified_ = true;
-  FillPlcList();
-  RefreshTotal();
-  ShowSelection(next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
+  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) == Answer::Yes)
+    RemoveCurrent();
 }
 
 void CMessageDlg::OnAddLocal(bool folder) {
   if (!LeaveCurrent()) return;
   int selected = current_.kind == Kind::Local ? current_.index : -1;
   LocalOffer offer = lists_->Offer(selected);
-  if (!(folder ? offer.newFolder : offer.newMessage)) return;
-  TQMMessage message(&working_, panel_);
-  message.text = "New";
-  ListEdit added = lists_->AddLocal(selected, folder, message);
-  if (!added.Done()) {
-    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  FillTree();
-  RefreshTotal();
-  ShowSelection({Kind::Local, added.index});
+  if (folder ? offer.newFolder : offer.newMessage)
+    ShowChange(lists_->AddLocal(selected, folder, NewMessage()), Kind::Local);
 }
 
 void CMessageDlg::OnInsertLocal(bool folder) {
   if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
   LocalOffer offer = lists_->Offer(current_.index);
-  if (!(folder ? offer.insertFolder : offer.insertMessage)) return;
-  TQMMessage message(&working_, panel_);
-  message.text = "New";
-  ListEdit inserted = lists_->InsertLocal(current_.index, folder, message);
-  if (!inserted.Done()) {
-    Ui().ShowMessage(inserted.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  FillTree();
-  RefreshTotal();
-  ShowSelection({Kind::Local, inserted.index});
+  if (folder ? offer.insertFolder : offer.insertMessage)
+    ShowChange(lists_->InsertLocal(current_.index, folder, NewMessage()), Kind::Local);
 }
 
 void CMessageDlg::OnDeleteLocal() {
   if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
   const char* question = lists_->HasChildren(current_.index) ? kDeleteWithChildrenQuestion : kDeleteQuestion;
-  if (Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) != Answer::Yes) return;
-  int index = current_.index;
-  lists_->RemoveLocal(index);
-  messagesModified_ = true;
-  FillTree();
-  RefreshTotal();
-  ShowSelection({Kind::Local, std::min(index, lists_->LocalCount()) - 1});
+  if (Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) == Answer::Yes)
+    RemoveCurrent();
 }
 
 // ------------------------------------------------------------------------------------------- clipboard
@@ -636,23 +548,9 @@ void CMessageDlg::OnCopy() {
 
 void CMessageDlg::OnCut() {
   TQMMessage* message = Current();
-  if (!message || message->isFolder) return;
-  if (!LeaveCurrent()) return;
+  if (!message || message->isFolder || !LeaveCurrent()) return;
   OnCopy();
-  if (current_.kind == Kind::Plc) {
-    int next = lists_->RemovePlc(current_.index);
-    FillPlcList();
-    RefreshTotal();
-    messagesModified_ = true;
-    ShowSelection(next >= 0 ? Selection{Kind::Plc, next} : Selection{Kind::Local, -1});
-  } else {
-    int index = current_.index;
-    lists_->RemoveLocal(index);
-    FillTree();
-    RefreshTotal();
-    messagesModified_ = true;
-    ShowSelection({Kind::Local, std::min(index, lists_->LocalCount()) - 1});
-  }
+  RemoveCurrent();
 }
 
 void CMessageDlg::OnPaste() {
@@ -669,32 +567,15 @@ void CMessageDlg::Paste(Kind into) {
   try {
     message.LoadFrom(text);
   } catch (const std::exception&) {
-    message = TQMMessage(&working_, panel_);
-    message.text = "New";
+    message = NewMessage();
   }
   // Addresses the project's PLC does not accept are dropped quietly; the others are encoded again.
   PlcAddressCheck check(project_, true);
   RecheckPastedAddresses(message, check);
-  ListEdit added;
-  if (into == Kind::Plc) {
-    added = lists_->AddPlc(current_.kind == Kind::Plc ? current_.index : -1, message);
-  } else {
-    // Into the selected folder, or beside the selected message.
-    int parent = current_.kind == Kind::Local ? current_.index : -1;
-    if (parent >= 0 && lists_->Local(parent).isFolder == 0) {
-      int level = lists_->Local(parent).level;
-      while (parent >= 0 && lists_->Local(parent).level >= level) --parent;
-    }
-    added = lists_->AddLocal(parent, false, message);
-  }
-  if (!added.Done()) {
-    Ui().ShowMessage(added.problem->text, "", MessageIcon::Information);
-    return;
-  }
-  messagesModified_ = true;
-  if (into == Kind::Plc) FillPlcList(); else FillTree();
-  RefreshTotal();
-  ShowSelection({into, added.index});
+  int selected = current_.kind == into ? current_.index : -1;
+  ShowChange(into == Kind::Plc ? lists_->AddPlc(selected, message)
+                               : lists_->AddLocal(lists_->FolderFor(selected), false, message),
+             into);
 }
 
 void CMessageDlg::ShowListMenu(const QPoint& position) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "editors/address_field.h"
+#include "model/message_edit.h"
 #include "model/message_list_edit.h"
 #include "model/project.h"
 
@@ -95,8 +96,17 @@ class CMessageDlg : public QDialog {
   void ShowListMenu(const QPoint& position);
   void ShowTreeMenu(const QPoint& position);
   bool StoreAndClose();
+  TQMMessage NewMessage();
+  // A list change: its problem shown, or the changed list refilled and `edit`'s item selected.
+  void ShowChange(const ListEdit& edit, Kind kind);
+  void ShowLists(Kind changed, Selection next);
+  // Removes the selected message (and what lies below it) without asking.
+  void RemoveCurrent();
   void Paste(Kind into);
   void FocusAfterApply();
+  MessageForm ReadForm() const;
+  void ShowForm(const MessageForm& form, bool plc);
+  QWidget* FieldWidget(MessageField field) const;
   // The panel's display showing the message as edited so far.
   void UpdatePreview();
   Interaction& Ui() const;

@@ -1,7 +1,9 @@
 #include "model/message_list_edit.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "model/message_text.h"
 #include "model/panel.h"
 
 namespace lumora {
@@ -26,6 +28,14 @@ TQMMessage& MessageListEdit::Plc(int index) {
 }
 
 TQMMessage& MessageListEdit::Local(int index) {
+  return panel_.messages[static_cast<size_t>(LocalStart() + index)];
+}
+
+const TQMMessage& MessageListEdit::Plc(int index) const {
+  return panel_.messages[static_cast<size_t>(index)];
+}
+
+const TQMMessage& MessageListEdit::Local(int index) const {
   return panel_.messages[static_cast<size_t>(LocalStart() + index)];
 }
 
@@ -152,6 +162,25 @@ int MessageListEdit::Renumber(int index, int number) {
   return index;
 }
 
+std::string MessageListEdit::PlcLine(const TQMMessage& message) {
+  char number[16];
+  std::snprintf(number, sizeof number, "%03d: ", message.number);
+  return number + MessageDisplayText(message.text);
+}
+
+std::vector<int> MessageListEdit::MenuParents() const {
+  std::vector<int> parents;
+  std::vector<int> open{-1};  // the items a following item can hang from, by depth
+  for (int i = 0; i < LocalCount(); ++i) {
+    size_t depth = static_cast<size_t>(std::clamp<int>(Local(i).level, 0, kDeepestLocalLevel)) + 1;
+    depth = std::min(depth, open.size());
+    parents.push_back(open[depth - 1]);
+    open.resize(depth);
+    open.push_back(i);
+  }
+  return parents;
+}
+
 LocalOffer MessageListEdit::Offer(int selected) const {
   LocalOffer offer;
   if (selected < 0 || selected >= LocalCount()) {
@@ -210,6 +239,15 @@ ListEdit MessageListEdit::InsertLocal(int selected, bool folder, TQMMessage mess
   if (folder && level >= kDeepestLocalLevel)
     return ListEdit{-1, RuleViolation{Rule::Level, "The menu cannot go deeper here"}};
   return PutLocal(selected, level, folder, std::move(message));
+}
+
+int MessageListEdit::FolderFor(int selected) const {
+  if (selected < 0 || selected >= LocalCount()) return -1;
+  if (Local(selected).isFolder != 0) return selected;
+  int level = Local(selected).level;
+  int parent = selected;
+  while (parent >= 0 && Local(parent).level >= level) --parent;
+  return parent;
 }
 
 int MessageListEdit::RemoveLocal(int index) {

@@ -4,7 +4,9 @@
 // layout and the panel's limits; Finish numbers the local items for the panel.
 
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "model/editing_rules.h"
 #include "model/message.h"
@@ -41,6 +43,9 @@ class MessageListEdit {
   int LocalCount() const;
   TQMMessage& Plc(int index);
   TQMMessage& Local(int index);
+  const TQMMessage& Plc(int index) const;
+  const TQMMessage& Local(int index) const;
+  const TQMPanel& Panel() const { return panel_; }
   int HighestPlcNumber() const;
   // "Total Number of messages (Of 256)": the highest PLC number plus the local items.
   int Total() const { return HighestPlcNumber() + LocalCount(); }
@@ -62,12 +67,20 @@ class MessageListEdit {
   // Gives a PLC message a new number; its index after re-sorting.
   int Renumber(int index, int number);
 
+  // "%03d: %s": the PLC list's line for a message, its number and display text.
+  static std::string PlcLine(const TQMMessage& message);
+  // Each local item's parent in the menu tree (-1: the root): the nearest item before it one level up.
+  std::vector<int> MenuParents() const;
+
   LocalOffer Offer(int selected) const;
   bool HasChildren(int index) const;
   // New message/folder: the last child of the selected folder (or of the root).
   ListEdit AddLocal(int selected, bool folder, TQMMessage message);
   // Insert message/folder: just before the selected item, at its level.
   ListEdit InsertLocal(int selected, bool folder, TQMMessage message);
+  // The folder a message pasted at the selected item goes into: the selected folder, or the folder
+  // holding the selected message (-1: the root).
+  int FolderFor(int selected) const;
   // Removes the item and everything below it; the number of items removed.
   int RemoveLocal(int index);
 

@@ -5,7 +5,10 @@
 namespace lumora {
 
 PlcAddressCheck::PlcAddressCheck(const TQMProject& project, bool keepText)
-    : manager_(project.plcLibrary.get(), heard_), keepText_(keepText), addressSize_(project.plcSettings.addressSize) {}
+    : PlcAddressCheck(project.plcLibrary.get(), keepText, project.plcSettings.addressSize) {}
+
+PlcAddressCheck::PlcAddressCheck(const PlcModule* library, bool keepText, int addressSize)
+    : manager_(library, heard_), keepText_(keepText), addressSize_(addressSize) {}
 
 std::optional<AddressRefusal> PlcAddressCheck::Check(TQMTag& tag, AddressAccess access) {
   heard_.last = AddressRefusal{};

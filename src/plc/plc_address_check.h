@@ -13,6 +13,7 @@ class PlcAddressCheck : public AddressCheck {
  public:
   // `keepText`: accepted addresses stay as entered (tag names) instead of becoming the library's text.
   PlcAddressCheck(const TQMProject& project, bool keepText);
+  PlcAddressCheck(const PlcModule* library, bool keepText, int addressSize);
 
   std::optional<AddressRefusal> Check(TQMTag& tag, AddressAccess access) override;
 

@@ -211,9 +211,9 @@ TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsRep
   EXPECT_EQ(info.exitCode, 0) << info.err;
   EXPECT_EQ(info.err, "lumora: warning: cannot open the communication log " + fifo + ": " + std::strerror(ENXIO) + "\n");
   // A read that could not be saved is refused before the panel is asked for anything.
-  ProcessResult read = Lumora({"read", fifo, "--port", sim.Path()});
-  EXPECT_EQ(read.exitCode, 1);
-  EXPECT_EQ(read.err, fifo + ": not a regular file\n");
+  ProcessResult refused = Lumora({"read", fifo, "--port", sim.Path()});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err, fifo + ": not a regular file\n");
 }
 
 // Ctrl+C, SIGTERM (a service stop) and SIGHUP (a closed terminal) cancel a write, which clears the panel.

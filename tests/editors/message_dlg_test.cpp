@@ -215,6 +215,30 @@ TEST_F(MessageDlgTest, CopyAndPasteCarryTheMessagesFileLines) {
   EXPECT_FALSE(pasted.data1.encodedAddress.empty());
 }
 
+TEST_F(MessageDlgTest, CutInTheTreeRemovesWithoutAskingAndPasteBringsItBack) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  auto locals = [&dialog] {
+    int count = 0;
+    for (const TQMMessage& message : dialog.WorkingPanel().messages) count += message.isPlcMessage == 0;
+    return count;
+  };
+  int before = locals();
+  QTreeWidgetItemIterator it(dialog.LocalTree());
+  while (*it && (*it)->childCount() > 0) ++it;  // the first item without children: a message
+  ASSERT_TRUE(*it);
+  QString text = (*it)->text(0);
+  dialog.LocalTree()->setCurrentItem(*it);
+  dialog.LocalTree()->setFocus();
+  QTest::keySequence(dialog.LocalTree(), QKeySequence::Cut);
+  EXPECT_EQ(locals(), before - 1);
+  EXPECT_TRUE(ui.messages.empty());
+  QTest::keySequence(dialog.LocalTree(), QKeySequence::Paste);
+  EXPECT_EQ(locals(), before);
+  ASSERT_TRUE(dialog.LocalTree()->currentItem());
+  EXPECT_EQ(dialog.LocalTree()->currentItem()->text(0), text);
+}
+
 TEST_F(MessageDlgTest, ThePreviewFollowsTheTyping) {
   CPLCMessageDlg dialog(project);
   Show(dialog);

@@ -35,6 +35,7 @@ TEST_F(MessageListEditTest, AddingTakesTheNextFreeNumberAfterTheSelection) {
   MessageListEdit lists(panel);
   ASSERT_EQ(lists.PlcCount(), 3);
   EXPECT_EQ(lists.Plc(2).number, 5);  // sorted
+  EXPECT_EQ(MessageListEdit::PlcLine(lists.Plc(2)), "005: M5");
   ListEdit added = lists.AddPlc(1, Text("New"));
   ASSERT_TRUE(added.Done());
   EXPECT_EQ(lists.Plc(added.index).number, 3);
@@ -87,6 +88,35 @@ TEST_F(MessageListEditTest, LimitsOfTheNumbersAndTheMessageCount) {
   EXPECT_EQ(lists.AddLocal(-1, false, Text("New")).problem->text, M001Text());
 }
 
+// A PLC message number may reach up to the first number the local items take (256 minus their count),
+// never that number itself or anything above.
+TEST_F(MessageListEditTest, APlcNumberReachesUpToTheLocalItems) {
+  struct Case {
+    int locals;
+    int number;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {0, 256, true}, {0, 257, false}, {0, 0, false},   {10, 246, true},
+      {10, 247, false}, {255, 1, true}, {255, 2, false}, {1, 255, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.locals << " local items, number " << c.number);
+    TQMPanel target(&project, kPanelQM210);
+    TQMMessage plc = Text("P");
+    plc.isPlcMessage = 1;
+    plc.number = 1;
+    target.messages.push_back(plc);
+    for (int i = 0; i < c.locals; ++i) target.messages.push_back(Text("L"));
+    MessageListEdit lists(target);
+    RuleCheck check = lists.CheckNumber(0, c.number);
+    EXPECT_EQ(!check.has_value(), c.accepted);
+    if (check) {
+      EXPECT_EQ(check->text, kM002Text);
+    }
+  }
+}
+
 TEST_F(MessageListEditTest, LocalItemsFollowTheMenuLevels) {
   MessageListEdit lists(panel);
   ASSERT_TRUE(lists.AddLocal(-1, true, Text("SETTINGS")).Done());   // 0: folder, level 0
@@ -112,6 +142,12 @@ TEST_F(MessageListEditTest, LocalItemsFollowTheMenuLevels) {
   EXPECT_FALSE(offer.insertFolder);
   EXPECT_TRUE(offer.insertMessage);
   EXPECT_TRUE(offer.cutCopy);
+  EXPECT_EQ(lists.MenuParents(), (std::vector<int>{-1, 0, 0, 2, 3, -1}));
+  // A paste at a message goes into the folder holding it; at a folder, into that folder.
+  EXPECT_EQ(lists.FolderFor(4), 3);
+  EXPECT_EQ(lists.FolderFor(3), 3);
+  EXPECT_EQ(lists.FolderFor(1), 0);
+  EXPECT_EQ(lists.FolderFor(5), -1);
   offer = lists.Offer(-1);  // the root
   EXPECT_FALSE(offer.remove);
   EXPECT_FALSE(offer.insertMessage);
