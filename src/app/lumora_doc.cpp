@@ -44,11 +44,14 @@ std::unique_ptr<TQMProject> CLumoraDoc::Snapshot() const {
 }
 
 void CLumoraDoc::RecordChange(const QString& text, std::unique_ptr<TQMProject> before) {
-  undoStack_.push(new ProjectChangeCommand(*this, text, std::move(before), Snapshot()));
+  std::shared_ptr<const ProjectState> was = ProjectState::Capture(*before, state_.get());
+  state_ = ProjectState::Capture(*project_, was.get());
+  undoStack_.push(new ProjectChangeCommand(*this, text, std::move(was), state_));
 }
 
-void CLumoraDoc::RestoreProject(const TQMProject& state) {
-  ReplaceProject(std::make_unique<TQMProject>(state));
+void CLumoraDoc::RestoreState(const std::shared_ptr<const ProjectState>& state) {
+  state_ = state;
+  ReplaceProject(state->Make({&app_.Ui(), &app_.Plc()}));
 }
 
 bool CLumoraDoc::OnOpenDocument(const QString& path) {
@@ -63,6 +66,7 @@ bool CLumoraDoc::OnOpenDocument(const QString& path) {
   }
   project_ = std::move(project);
   undoStack_.clear();
+  state_.reset();
   SetPathName(path);
   return true;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/project.h"
+#include "model/project_state.h"
 
 namespace lumora::gui {
 
@@ -28,8 +29,8 @@ class CLumoraDoc : public QObject {
   std::unique_ptr<TQMProject> Snapshot() const;
   // Makes what was changed since `before` one step of the undo stack, named `text` ("Change PLC").
   void RecordChange(const QString& text, std::unique_ptr<TQMProject> before);
-  // Puts a copy of `state` in place of the project (undo and redo).
-  void RestoreProject(const TQMProject& state);
+  // Puts a project made from `state` in place of the document's (undo and redo).
+  void RestoreState(const std::shared_ptr<const ProjectState>& state);
   QUndoStack& UndoStack() { return undoStack_; }
 
   // Opens the file: Z002 on failure, the backup offer, the tag-map conversion of a linked project.
@@ -60,6 +61,8 @@ class CLumoraDoc : public QObject {
   std::unique_ptr<TQMProject> project_;
   QString path_;
   QUndoStack undoStack_;
+  // The project as the last step recorded or restored it: the next step shares its unchanged panels.
+  std::shared_ptr<const ProjectState> state_;
   bool newDocument_ = true;
 };
 

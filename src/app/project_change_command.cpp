@@ -5,11 +5,12 @@
 namespace lumora::gui {
 
 ProjectChangeCommand::ProjectChangeCommand(CLumoraDoc& doc, const QString& text,
-                                           std::unique_ptr<TQMProject> before, std::unique_ptr<TQMProject> after)
+                                           std::shared_ptr<const ProjectState> before,
+                                           std::shared_ptr<const ProjectState> after)
     : QUndoCommand(text), doc_(doc), before_(std::move(before)), after_(std::move(after)) {}
 
 void ProjectChangeCommand::undo() {
-  doc_.RestoreProject(*before_);
+  doc_.RestoreState(before_);
 }
 
 void ProjectChangeCommand::redo() {
@@ -18,7 +19,7 @@ void ProjectChangeCommand::redo() {
     pushed_ = true;
     return;
   }
-  doc_.RestoreProject(*after_);
+  doc_.RestoreState(after_);
 }
 
 }  // namespace lumora::gui

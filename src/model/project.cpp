@@ -76,17 +76,24 @@ TQMProject::~TQMProject() {
 }
 
 void TQMProject::CopyFrom(const TQMProject& other) {
+  panels.clear();
+  for (const auto& source : other.panels)
+    AddPanelCopy(*source);
+  CopySettingsFrom(other);
+}
+
+void TQMProject::AddPanelCopy(const TQMPanel& source) {
+  // A copy is exact: a type-compatible copy would drop values the type does not use, and a copy must
+  // write, save and compare like its original.
+  auto panel = std::make_unique<TQMPanel>(this, source.panelType);
+  panel->Assign(source);
+  panels.push_back(std::move(panel));
+}
+
+void TQMProject::CopySettingsFrom(const TQMProject& other) {
   systemType = other.systemType;
   plcSettings = other.plcSettings;
   fileName = other.fileName;
-  panels.clear();
-  for (const auto& source : other.panels) {
-    // A copy is exact: a type-compatible copy would drop values the type does not use, and a copy must
-    // write, save and compare like its original.
-    auto panel = std::make_unique<TQMPanel>(this, source->panelType);
-    panel->Assign(*source);
-    panels.push_back(std::move(panel));
-  }
   multiplexer = other.multiplexer;
   plcLibrary.reset();
   if (services.plc && !plcSettings.libraryName.empty()) {

@@ -75,6 +75,10 @@ class TQMProject {
   void ClearAllAddresses();
   void ForEachTag(const std::function<void(TQMTag&)>& fn);
   bool ReloadPlcLibrary(const std::string& path);
+  // Everything but the panels, as a copy takes it (the PLC library is loaded when the project has services).
+  void CopySettingsFrom(const TQMProject& other);
+  // Appends an exact copy of `source`, owned by this project.
+  void AddPanelCopy(const TQMPanel& source);
   bool Equals(const TQMProject& other) const;
   // The tag-map table that applies to a panel of the given type.
   const TagMapTable& TagMapFor(int panelType) const;
