@@ -7,10 +7,13 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <malloc.h>
+
 #include <filesystem>
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
+#include "app/lumora_doc.h"
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
 #include "model/project_file.h"
@@ -46,6 +49,44 @@ void BM_OpenMaximalMultiplexerProjectIntoTheView(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenMaximalMultiplexerProjectIntoTheView)->Unit(benchmark::kMillisecond);
+
+// The bytes the heap has handed out (0 where a sanitizer's allocator answers instead).
+double HeapBytes() {
+  return static_cast<double>(mallinfo2().uordblks);
+}
+
+// An editor's OK on one panel of the maximal project, undone and redone (the view refreshed each time):
+// one iteration is an undo and a redo. And what 100 such steps add to the heap.
+void BM_UndoAndRedoAnEditorSessionOnTheMaximalProject(benchmark::State& state) {
+  CMainFrame* frame = CLumoraApp::Instance()->MainFrame();
+  CLumoraDoc* doc = frame->OpenDocumentFile(gProjectPath);
+  if (!doc || !frame->ActiveView()) {
+    state.SkipWithError("the project did not open");
+    return;
+  }
+  QApplication::processEvents();
+  auto editMessages = [doc](int step) {
+    std::unique_ptr<TQMProject> before = doc->Snapshot();
+    TQMPanel& panel = doc->Project().Panel(static_cast<size_t>(step % 5));
+    panel.messages[static_cast<size_t>(step % 256)].text = "STEP " + std::to_string(step);
+    doc->RecordChange("Edit Messages", std::move(before));
+  };
+  double heap = HeapBytes();
+  for (int step = 0; step < 100; ++step)
+    editMessages(step);
+  state.counters["MiB for 100 steps"] = (HeapBytes() - heap) / (1 << 20);
+  for (auto _ : state) {
+    doc->UndoStack().undo();
+    QApplication::processEvents();
+    doc->UndoStack().redo();
+    QApplication::processEvents();
+  }
+  doc->MarkClean();
+  frame->MdiArea()->closeAllSubWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+}
+BENCHMARK(BM_UndoAndRedoAnEditorSessionOnTheMaximalProject)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
