@@ -6,17 +6,16 @@
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QStyle>
-#include <QTreeWidget>
-#include <vector>
+#include <QTreeView>
 
 #include "editors/editor_form.h"
 #include "editors/editor_launcher.h"
 #include "editors/help_topics.h"
 #include "editors/ins_msg_dlg.h"
+#include "editors/message_list_model.h"
 #include "editors/modal_run.h"
 #include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
@@ -33,10 +32,6 @@
 namespace lumora::gui {
 namespace {
 
-QString FromBytes(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
 
 }  // namespace
@@ -49,6 +44,10 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   if (!panel_ && !working_.panels.empty()) panel_ = working_.panels.front().get();
   if (!panel_) panel_ = &working_.AddPanel(kPanelQM210, 1);
   lists_ = std::make_unique<MessageListEdit>(*panel_);
+  plcModel_ = new PlcMessageModel(*lists_, this);
+  menuModel_ = new LocalMenuModel(*lists_, this);
+  ui_->plcList->setModel(plcModel_);
+  ui_->localTree->setModel(menuModel_);
 
   // The address fields of the variant: typed addresses or tag names.
   QLayout* hosts[] = {ui_->address1Host, ui_->address2Host, ui_->address3Host, ui_->decimalHost};
@@ -81,9 +80,10 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   ui_->previewHost->addWidget(preview_);
   ConnectHelpButton(ui_->helpButton, kHelpMessages);
 
-  connect(ui_->plcList, &QListWidget::currentRowChanged, this, &CMessageDlg::OnPlcRowChanged);
-  connect(ui_->localTree, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { OnTreeItemChanged(item); });
+  connect(ui_->plcList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& index) { OnPlcRowChanged(index.isValid() ? index.row() : -1); });
+  connect(ui_->localTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &CMessageDlg::OnLocalChanged);
   connect(ui_->addPlcButton, &QPushButton::clicked, this, &CMessageDlg::OnAddPlc);
   connect(ui_->insertPlcButton, &QPushButton::clicked, this, &CMessageDlg::OnInsertPlc);
   connect(ui_->deletePlcButton, &QPushButton::clicked, this, &CMessageDlg::OnDeletePlc);
@@ -138,17 +138,18 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   connect(ui_->plcList, &QWidget::customContextMenuRequested, this, &CMessageDlg::ShowListMenu);
   connect(ui_->localTree, &QWidget::customContextMenuRequested, this, &CMessageDlg::ShowTreeMenu);
 
-  FillLists();
+  ui_->localTree->expandAll();
+  RefreshTotal();
   ShowSelection(lists_->PlcCount() > 0 ? Selection{Kind::Plc, 0} : Selection{Kind::Local, -1});
   ui_->localTree->setFocus();
 }
 
 CMessageDlg::~CMessageDlg() = default;
 
-QListWidget* CMessageDlg::PlcList() const {
+QListView* CMessageDlg::PlcList() const {
   return ui_->plcList;
 }
-QTreeWidget* CMessageDlg::LocalTree() const {
+QTreeView* CMessageDlg::LocalTree() const {
   return ui_->localTree;
 }
 CParsedRichEdit* CMessageDlg::MessageText() const {
@@ -164,38 +165,12 @@ Interaction& CMessageDlg::Ui() const {
 
 // ------------------------------------------------------------------------------------------------ lists
 
-void CMessageDlg::FillLists() {
-  FillPlcList();
-  FillTree();
-  RefreshTotal();
-}
-
 void CMessageDlg::FillPlcList() {
-  QSignalBlocker quiet(ui_->plcList);
-  ui_->plcList->clear();
-  for (int i = 0; i < lists_->PlcCount(); ++i)
-    ui_->plcList->addItem(FromBytes(MessageListEdit::PlcLine(lists_->Plc(i))));
+  plcModel_->Reload();
 }
 
 void CMessageDlg::FillTree() {
-  QSignalBlocker quiet(ui_->localTree);
-  ui_->localTree->clear();
-  auto* root = new QTreeWidgetItem(ui_->localTree, {"Local Messages"});
-  root->setData(0, Qt::UserRole, -1);
-  root->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
-  const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
-  const QIcon messageIcon = style()->standardIcon(QStyle::SP_FileIcon);
-  std::vector<QTreeWidgetItem*> items;
-  std::vector<int> parents = lists_->MenuParents();
-  for (int i = 0; i < lists_->LocalCount(); ++i) {
-    const TQMMessage& message = lists_->Local(i);
-    int parent = parents[static_cast<size_t>(i)];
-    auto* item = new QTreeWidgetItem(parent < 0 ? root : items[static_cast<size_t>(parent)],
-                                     {FromBytes(MessageDisplayText(message.text))});
-    item->setData(0, Qt::UserRole, i);
-    item->setIcon(0, message.isFolder ? folderIcon : messageIcon);
-    items.push_back(item);
-  }
+  menuModel_->Reload();
   ui_->localTree->expandAll();
 }
 
@@ -227,19 +202,13 @@ void CMessageDlg::ShowSelection(Selection selection) {
   current_ = selection;
   moving_ = true;
   if (selection.kind == Kind::Plc) {
-    ui_->localTree->setCurrentItem(nullptr);
+    ui_->localTree->setCurrentIndex({});
     ui_->localTree->clearSelection();
-    ui_->plcList->setCurrentRow(selection.index);
+    ui_->plcList->setCurrentIndex(plcModel_->index(selection.index));
   } else {
-    ui_->plcList->setCurrentRow(-1);
+    ui_->plcList->setCurrentIndex({});
     ui_->plcList->clearSelection();
-    QTreeWidgetItemIterator it(ui_->localTree);
-    for (; *it; ++it) {
-      if ((*it)->data(0, Qt::UserRole).toInt() == selection.index) {
-        ui_->localTree->setCurrentItem(*it);
-        break;
-      }
-    }
+    ui_->localTree->setCurrentIndex(menuModel_->IndexOf(selection.index));
   }
   moving_ = false;
   LoadMessage();
@@ -270,9 +239,9 @@ void CMessageDlg::OnPlcRowChanged(int row) {
   ShowSelection({Kind::Plc, row});
 }
 
-void CMessageDlg::OnTreeItemChanged(QTreeWidgetItem* item) {
-  if (moving_ || !item) return;
-  int index = item->data(0, Qt::UserRole).toInt();
+void CMessageDlg::OnLocalChanged(const QModelIndex& item) {
+  if (moving_ || !item.isValid()) return;
+  int index = menuModel_->LocalIndex(item);
   if (current_.kind == Kind::Local && current_.index == index) return;
   Selection previous = current_;
   if (!LeaveCurrent()) {
@@ -433,12 +402,12 @@ bool CMessageDlg::ApplyEdit() {
     current_.index = lists_->Renumber(current_.index, current->number);
     FillPlcList();
     moving_ = true;
-    ui_->plcList->setCurrentRow(current_.index);
+    ui_->plcList->setCurrentIndex(plcModel_->index(current_.index));
     moving_ = false;
   } else if (plc) {
-    ui_->plcList->item(current_.index)->setText(FromBytes(MessageListEdit::PlcLine(*current)));
-  } else if (QTreeWidgetItem* item = ui_->localTree->currentItem()) {
-    item->setText(0, FromBytes(MessageDisplayText(current->text)));
+    plcModel_->Changed(current_.index);
+  } else {
+    menuModel_->Changed(current_.index);
   }
   RefreshTotal();
   UpdateButtons();

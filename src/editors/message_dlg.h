@@ -16,9 +16,9 @@
 
 class QAbstractButton;
 class QComboBox;
-class QListWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QListView;
+class QModelIndex;
+class QTreeView;
 
 namespace Ui {
 class MessageDlg;
@@ -28,6 +28,8 @@ namespace lumora::gui {
 
 class CPanelPreview;
 class CParsedRichEdit;
+class LocalMenuModel;
+class PlcMessageModel;
 
 inline constexpr const char* kMessageClipboardFormat = "application/x-lumora";
 
@@ -39,8 +41,8 @@ class CMessageDlg : public QDialog {
 
   ~CMessageDlg() override;
 
-  QListWidget* PlcList() const;
-  QTreeWidget* LocalTree() const;
+  QListView* PlcList() const;
+  QTreeView* LocalTree() const;
   CParsedRichEdit* MessageText() const;
   CPanelPreview* Preview() const { return preview_; }
   CAddressField& AddressField(int item) const;  // 1..3, 4 the decimal point address
@@ -77,7 +79,6 @@ class CMessageDlg : public QDialog {
     int index = -1;
   };
 
-  void FillLists();
   void FillPlcList();
   void FillTree();
   void RefreshTotal();
@@ -89,7 +90,7 @@ class CMessageDlg : public QDialog {
   bool LeaveCurrent();
   TQMMessage* Current();
   void OnPlcRowChanged(int row);
-  void OnTreeItemChanged(QTreeWidgetItem* item);
+  void OnLocalChanged(const QModelIndex& index);
   void SetPending();
   void OnDecimalToggled(bool on);
   void OnType1Changed(int index);
@@ -116,6 +117,8 @@ class CMessageDlg : public QDialog {
   TQMProject working_;
   TQMPanel* panel_;
   std::unique_ptr<MessageListEdit> lists_;
+  PlcMessageModel* plcModel_ = nullptr;
+  LocalMenuModel* menuModel_ = nullptr;
   std::array<std::unique_ptr<CAddressField>, 4> fields_;
   CPanelPreview* preview_ = nullptr;
   Selection current_;
