@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "editors/address_field.h"
+#include "editors/message_fields.h"
 #include "model/message_edit.h"
 #include "model/message_list_edit.h"
 #include "model/project.h"
@@ -17,7 +17,6 @@
 class QAbstractButton;
 class QComboBox;
 class QListView;
-class QModelIndex;
 class QTreeView;
 
 namespace Ui {
@@ -26,6 +25,7 @@ class MessageDlg;
 
 namespace lumora::gui {
 
+class CMessageFields;
 class CPanelPreview;
 class CParsedRichEdit;
 class LocalMenuModel;
@@ -37,7 +37,7 @@ class CMessageDlg : public QDialog {
   Q_OBJECT
 
  public:
-  using FieldFactory = std::function<std::unique_ptr<CAddressField>(QWidget* parent)>;
+  using FieldFactory = AddressFieldFactory;
 
   ~CMessageDlg() override;
 
@@ -79,24 +79,20 @@ class CMessageDlg : public QDialog {
     int index = -1;
   };
 
-  void FillPlcList();
+  // The local menu shown again after its items changed.
   void FillTree();
   void RefreshTotal();
   void UpdateButtons();
   void ShowSelection(Selection selection);
   void LoadMessage();
-  void ClearFields();
   // The question before the selection moves on from an unapplied edit; false keeps the old selection.
   bool LeaveCurrent();
   TQMMessage* Current();
-  void OnPlcRowChanged(int row);
-  void OnLocalChanged(const QModelIndex& index);
+  // The user moved the selection in one of the lists.
+  void Select(Selection next);
   void SetPending();
-  void OnDecimalToggled(bool on);
-  void OnType1Changed(int index);
   void ShowListMenu(const QPoint& position);
   void ShowTreeMenu(const QPoint& position);
-  bool StoreAndClose();
   TQMMessage NewMessage();
   // A list change: its problem shown, or the changed list refilled and `edit`'s item selected.
   void ShowChange(const ListEdit& edit, Kind kind);
@@ -105,9 +101,6 @@ class CMessageDlg : public QDialog {
   void RemoveCurrent();
   void Paste(Kind into);
   void FocusAfterApply();
-  MessageForm ReadForm() const;
-  void ShowForm(const MessageForm& form, bool plc);
-  QWidget* FieldWidget(MessageField field) const;
   // The panel's display showing the message as edited so far.
   void UpdatePreview();
   Interaction& Ui() const;
@@ -119,10 +112,9 @@ class CMessageDlg : public QDialog {
   std::unique_ptr<MessageListEdit> lists_;
   PlcMessageModel* plcModel_ = nullptr;
   LocalMenuModel* menuModel_ = nullptr;
-  std::array<std::unique_ptr<CAddressField>, 4> fields_;
+  CMessageFields* fields_ = nullptr;
   CPanelPreview* preview_ = nullptr;
   Selection current_;
-  int type1_ = 0;  // data item 1's type before the last change
   bool editPending_ = false;
   bool messagesModified_ = false;
   bool loading_ = false;

@@ -55,9 +55,9 @@ class LocalMenuModel : public QAbstractItemModel {
   void Build();
 
   const MessageListEdit& lists_;
-  std::vector<int> parents_;                 // per local item: its parent's local index (kRoot: top)
-  std::vector<int> rows_;                    // per local item: its row under its parent
-  std::vector<std::vector<int>> children_;   // per node: the local indices below it, in menu order
+  std::vector<int> parents_;                // per local item: its parent's local index (kRoot: top)
+  std::vector<int> rows_;                   // per local item: its row under its parent
+  std::vector<std::vector<int>> children_;  // per node: the local indices below it, in menu order
 };
 
 }  // namespace lumora::gui
