@@ -5,8 +5,6 @@
 // CPLCMessageDlg types PLC addresses, CPNRMessageDlg picks tag names from the project's tag map.
 
 #include <QDialog>
-#include <array>
-#include <functional>
 #include <memory>
 
 #include "editors/message_fields.h"
@@ -14,8 +12,6 @@
 #include "model/message_list_edit.h"
 #include "model/project.h"
 
-class QAbstractButton;
-class QComboBox;
 class QListView;
 class QTreeView;
 
@@ -25,7 +21,6 @@ class MessageDlg;
 
 namespace lumora::gui {
 
-class CMessageFields;
 class CPanelPreview;
 class CParsedRichEdit;
 class LocalMenuModel;
