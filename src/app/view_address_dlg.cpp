@@ -1,5 +1,6 @@
 #include "app/view_address_dlg.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -20,10 +21,52 @@ constexpr int kDefaultWidths[] = {50, 130, 130, 110, 90, 80};
 
 }  // namespace
 
+// The message addresses of the panel, one row each, in the columns of the printed list.
+class AddressTableModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetRows(std::vector<AddressRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 6; }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    const AddressRow& row = rows_[static_cast<size_t>(index.row())];
+    switch (index.column()) {
+      case 0: return QString::number(row.item);
+      case 1: return FromLatin1(row.address);
+      case 2: return FromLatin1(row.usedIn);
+      case 3: return FromLatin1(row.function);
+      case 4: return FromLatin1(row.access);
+      default: return FromLatin1(row.password);
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    static const char* const kTitles[] = {"Item", "Address", "Used in Message #", "Function", "Access Type",
+                                          "Password"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6) return {};
+    return QString(kTitles[section]);
+  }
+
+ private:
+  std::vector<AddressRow> rows_;
+};
+
 CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& panel, UserSettings& settings,
                                  QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ViewAddressDlg>()), settings_(settings), panel_(panel) {
   ui_->setupUi(this);
+  rows_ = new AddressTableModel(this);
+  ui_->addressList->setModel(rows_);
   ui_->plcLabel->setText(FromLatin1(project.plcSettings.plcName));
   ui_->projectLabel->setText(FromPath(project.fileName));
   ui_->totalValue->setText(QString::asprintf("%3d", static_cast<int>(panel.messages.size())));
@@ -59,7 +102,6 @@ void CViewAddressDlg::SetEditHandler(std::function<void()> edit) {
 
 void CViewAddressDlg::Fill() {
   while (ui_->systemForm->rowCount() > 0) ui_->systemForm->removeRow(0);
-  ui_->addressList->clear();
   // The system addresses, greyed as the panel's fixed registers.
   for (const SystemAddress& address : ListSystemAddresses(panel_)) {
     auto* label = new QLabel(FromLatin1(address.label), ui_->systemGroup);
@@ -69,11 +111,7 @@ void CViewAddressDlg::Fill() {
     ui_->systemForm->addRow(label, value);
   }
 
-  for (const AddressRow& row : ListMessageAddresses(panel_)) {
-    new QTreeWidgetItem(ui_->addressList,
-                        {QString::number(row.item), FromLatin1(row.address), FromLatin1(row.usedIn),
-                         FromLatin1(row.function), FromLatin1(row.access), FromLatin1(row.password)});
-  }
+  rows_->SetRows(ListMessageAddresses(panel_));
 }
 
 void CViewAddressDlg::done(int result) {

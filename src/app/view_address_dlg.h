@@ -18,6 +18,8 @@ class UserSettings;
 
 namespace lumora::gui {
 
+class AddressTableModel;
+
 class CViewAddressDlg : public QDialog {
   Q_OBJECT
 
@@ -40,6 +42,7 @@ class CViewAddressDlg : public QDialog {
   std::unique_ptr<Ui::ViewAddressDlg> ui_;
   UserSettings& settings_;
   const TQMPanel& panel_;
+  AddressTableModel* rows_ = nullptr;
   std::function<void()> edit_;
 };
 

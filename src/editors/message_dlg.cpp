@@ -2,21 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QIntValidator>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMimeData>
-#include <QStyle>
-#include <QTreeWidget>
-#include <vector>
+#include <QTreeView>
 
 #include "editors/editor_form.h"
 #include "editors/editor_launcher.h"
 #include "editors/help_topics.h"
 #include "editors/ins_msg_dlg.h"
+#include "editors/message_list_model.h"
 #include "editors/modal_run.h"
 #include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
@@ -25,7 +21,6 @@
 #include "model/codes.h"
 #include "model/interaction.h"
 #include "model/load_error.h"
-#include "model/message_text.h"
 #include "plc/plc_address_check.h"
 #include "plc/plc_manager.h"
 #include "ui_message_dlg.h"
@@ -33,11 +28,12 @@
 namespace lumora::gui {
 namespace {
 
-QString FromBytes(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
+
+bool ClipboardHasMessage() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  return data && data->hasFormat(kMessageClipboardFormat);
+}
 
 }  // namespace
 
@@ -49,31 +45,12 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   if (!panel_ && !working_.panels.empty()) panel_ = working_.panels.front().get();
   if (!panel_) panel_ = &working_.AddPanel(kPanelQM210, 1);
   lists_ = std::make_unique<MessageListEdit>(*panel_);
+  plcModel_ = new PlcMessageModel(*lists_, this);
+  menuModel_ = new LocalMenuModel(*lists_, this);
+  ui_->plcList->setModel(plcModel_);
+  ui_->localTree->setModel(menuModel_);
 
-  // The address fields of the variant: typed addresses or tag names.
-  QLayout* hosts[] = {ui_->address1Host, ui_->address2Host, ui_->address3Host, ui_->decimalHost};
-  QLabel* labels[] = {ui_->address1Label, ui_->address2Label, ui_->address3Label, ui_->decimalAddressLabel};
-  for (size_t i = 0; i < fields_.size(); ++i) {
-    fields_[i] = makeField(this);
-    hosts[i]->addWidget(fields_[i]->Widget());
-    labels[i]->setBuddy(fields_[i]->Widget());
-    if (fields_[i]->AddressKind() == 1 && i < 3) labels[i]->setText("Tag Name:");
-    fields_[i]->Widget()->installEventFilter(this);
-    if (auto* edit = qobject_cast<QLineEdit*>(fields_[i]->Widget()))
-      connect(edit, &QLineEdit::textEdited, this, &CMessageDlg::SetPending);
-    if (auto* combo = qobject_cast<QComboBox*>(fields_[i]->Widget()))
-      connect(combo, &QComboBox::currentIndexChanged, this, &CMessageDlg::SetPending);
-  }
-  for (QComboBox* combo : {ui_->type1Combo, ui_->type2Combo, ui_->type3Combo}) {
-    for (int type = kBcd16; type <= kBinary32; ++type) combo->addItem(ValueTypeText(type), type);
-  }
-  ui_->numberEdit->setValidator(new QIntValidator(0, 999, this));
-  ui_->minEdit->setValidator(new QIntValidator(0, 2147483647, this));
-  ui_->maxEdit->setValidator(new QIntValidator(0, 2147483647, this));
-  QFont mono("Liberation Mono");
-  mono.setStyleHint(QFont::Monospace);
-  mono.setPointSize(12);
-  ui_->messageText->setFont(mono);
+  fields_ = new CMessageFields(*ui_, *panel_, makeField, Ui(), this);
   preview_ = new CPanelPreview(this);
   preview_->setObjectName("messagePreview");
   preview_->setAccessibleName("Message Preview");
@@ -81,9 +58,14 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   ui_->previewHost->addWidget(preview_);
   ConnectHelpButton(ui_->helpButton, kHelpMessages);
 
-  connect(ui_->plcList, &QListWidget::currentRowChanged, this, &CMessageDlg::OnPlcRowChanged);
-  connect(ui_->localTree, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { OnTreeItemChanged(item); });
+  connect(ui_->plcList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& index) {
+            if (index.isValid()) Select({Kind::Plc, index.row()});
+          });
+  connect(ui_->localTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& index) {
+            if (index.isValid()) Select({Kind::Local, menuModel_->LocalIndex(index)});
+          });
   connect(ui_->addPlcButton, &QPushButton::clicked, this, &CMessageDlg::OnAddPlc);
   connect(ui_->insertPlcButton, &QPushButton::clicked, this, &CMessageDlg::OnInsertPlc);
   connect(ui_->deletePlcButton, &QPushButton::clicked, this, &CMessageDlg::OnDeletePlc);
@@ -100,37 +82,14 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   connect(ui_->okButton, &QPushButton::clicked, this, &CMessageDlg::accept);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CMessageDlg::reject);
 
-  connect(ui_->messageText, &CParsedRichEdit::edited, this, &CMessageDlg::SetPending);
-  connect(ui_->messageText, &CParsedRichEdit::edited, this, &CMessageDlg::UpdatePreview);
-  for (QCheckBox* box : {ui_->leading1Check, ui_->leading2Check, ui_->leading3Check, ui_->decimalCheck})
-    connect(box, &QCheckBox::toggled, this, &CMessageDlg::UpdatePreview);
-  connect(ui_->messageText, &CParsedRichEdit::lengthChanged, this,
-          [this](int length) { ui_->lengthLabel->setText(QString("Message length: %1").arg(length)); });
+  connect(fields_, &CMessageFields::edited, this, &CMessageDlg::SetPending);
+  connect(fields_, &CMessageFields::shownChanged, this, &CMessageDlg::UpdatePreview);
   connect(ui_->messageText, &CParsedRichEdit::enterPressed, this, [this] {
     if (ApplyEdit()) FocusAfterApply();
   });
-  connect(ui_->messageText, &CParsedRichEdit::decimalPointRemoved, this, [this] {
-    QSignalBlocker quiet(ui_->decimalCheck);
-    ui_->decimalCheck->setChecked(false);
-  });
-  connect(ui_->decimalCheck, &QCheckBox::toggled, this, &CMessageDlg::OnDecimalToggled);
-  connect(ui_->type1Combo, &QComboBox::currentIndexChanged, this, &CMessageDlg::OnType1Changed);
-  for (QComboBox* combo : {ui_->type2Combo, ui_->type3Combo, ui_->access1Combo, ui_->access2Combo,
-                           ui_->access3Combo})
-    connect(combo, &QComboBox::currentIndexChanged, this, &CMessageDlg::SetPending);
-  for (QLineEdit* edit : {ui_->numberEdit, ui_->minEdit, ui_->maxEdit})
-    connect(edit, &QLineEdit::textEdited, this, &CMessageDlg::SetPending);
-  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-           ui_->passwordCheck, ui_->localPasswordRadio, ui_->plcPasswordRadio, ui_->leading1Check,
-           ui_->leading2Check, ui_->leading3Check})
-    connect(button, &QAbstractButton::toggled, this, &CMessageDlg::SetPending);
 
-  // Enter in the lists and the property controls is routed by the dialog (see eventFilter).
-  for (QWidget* widget : std::initializer_list<QWidget*>{
-           ui_->plcList, ui_->localTree, ui_->numberEdit, ui_->minEdit, ui_->maxEdit, ui_->type1Combo,
-           ui_->type2Combo, ui_->type3Combo, ui_->access1Combo, ui_->access2Combo, ui_->access3Combo,
-           ui_->passwordCheck, ui_->localPasswordRadio, ui_->plcPasswordRadio, ui_->decimalCheck,
-           ui_->leading1Check, ui_->leading2Check, ui_->leading3Check, ui_->acceptButton})
+  // Keys in the lists and Enter in the fields are routed by the dialog (see eventFilter).
+  for (QWidget* widget : std::initializer_list<QWidget*>{ui_->plcList, ui_->localTree, ui_->acceptButton})
     widget->installEventFilter(this);
 
   ui_->plcList->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -138,24 +97,25 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   connect(ui_->plcList, &QWidget::customContextMenuRequested, this, &CMessageDlg::ShowListMenu);
   connect(ui_->localTree, &QWidget::customContextMenuRequested, this, &CMessageDlg::ShowTreeMenu);
 
-  FillLists();
+  ui_->localTree->expandAll();
+  RefreshTotal();
   ShowSelection(lists_->PlcCount() > 0 ? Selection{Kind::Plc, 0} : Selection{Kind::Local, -1});
   ui_->localTree->setFocus();
 }
 
 CMessageDlg::~CMessageDlg() = default;
 
-QListWidget* CMessageDlg::PlcList() const {
+QListView* CMessageDlg::PlcList() const {
   return ui_->plcList;
 }
-QTreeWidget* CMessageDlg::LocalTree() const {
+QTreeView* CMessageDlg::LocalTree() const {
   return ui_->localTree;
 }
 CParsedRichEdit* CMessageDlg::MessageText() const {
   return ui_->messageText;
 }
 CAddressField& CMessageDlg::AddressField(int item) const {
-  return *fields_[static_cast<size_t>(std::clamp(item, 1, 4) - 1)];
+  return fields_->AddressField(item);
 }
 
 Interaction& CMessageDlg::Ui() const {
@@ -164,38 +124,8 @@ Interaction& CMessageDlg::Ui() const {
 
 // ------------------------------------------------------------------------------------------------ lists
 
-void CMessageDlg::FillLists() {
-  FillPlcList();
-  FillTree();
-  RefreshTotal();
-}
-
-void CMessageDlg::FillPlcList() {
-  QSignalBlocker quiet(ui_->plcList);
-  ui_->plcList->clear();
-  for (int i = 0; i < lists_->PlcCount(); ++i)
-    ui_->plcList->addItem(FromBytes(MessageListEdit::PlcLine(lists_->Plc(i))));
-}
-
 void CMessageDlg::FillTree() {
-  QSignalBlocker quiet(ui_->localTree);
-  ui_->localTree->clear();
-  auto* root = new QTreeWidgetItem(ui_->localTree, {"Local Messages"});
-  root->setData(0, Qt::UserRole, -1);
-  root->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
-  const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
-  const QIcon messageIcon = style()->standardIcon(QStyle::SP_FileIcon);
-  std::vector<QTreeWidgetItem*> items;
-  std::vector<int> parents = lists_->MenuParents();
-  for (int i = 0; i < lists_->LocalCount(); ++i) {
-    const TQMMessage& message = lists_->Local(i);
-    int parent = parents[static_cast<size_t>(i)];
-    auto* item = new QTreeWidgetItem(parent < 0 ? root : items[static_cast<size_t>(parent)],
-                                     {FromBytes(MessageDisplayText(message.text))});
-    item->setData(0, Qt::UserRole, i);
-    item->setIcon(0, message.isFolder ? folderIcon : messageIcon);
-    items.push_back(item);
-  }
+  menuModel_->Reload();
   ui_->localTree->expandAll();
 }
 
@@ -227,19 +157,13 @@ void CMessageDlg::ShowSelection(Selection selection) {
   current_ = selection;
   moving_ = true;
   if (selection.kind == Kind::Plc) {
-    ui_->localTree->setCurrentItem(nullptr);
+    ui_->localTree->setCurrentIndex({});
     ui_->localTree->clearSelection();
-    ui_->plcList->setCurrentRow(selection.index);
+    ui_->plcList->setCurrentIndex(plcModel_->index(selection.index));
   } else {
-    ui_->plcList->setCurrentRow(-1);
+    ui_->plcList->setCurrentIndex({});
     ui_->plcList->clearSelection();
-    QTreeWidgetItemIterator it(ui_->localTree);
-    for (; *it; ++it) {
-      if ((*it)->data(0, Qt::UserRole).toInt() == selection.index) {
-        ui_->localTree->setCurrentItem(*it);
-        break;
-      }
-    }
+    ui_->localTree->setCurrentIndex(menuModel_->IndexOf(selection.index));
   }
   moving_ = false;
   LoadMessage();
@@ -259,158 +183,39 @@ bool CMessageDlg::LeaveCurrent() {
   }
 }
 
-void CMessageDlg::OnPlcRowChanged(int row) {
-  if (moving_ || row < 0) return;
-  if (current_.kind == Kind::Plc && current_.index == row) return;
+void CMessageDlg::Select(Selection next) {
+  if (moving_ || (current_.kind == next.kind && current_.index == next.index)) return;
   Selection previous = current_;
-  if (!LeaveCurrent()) {
-    ShowSelection(previous);
-    return;
-  }
-  ShowSelection({Kind::Plc, row});
-}
-
-void CMessageDlg::OnTreeItemChanged(QTreeWidgetItem* item) {
-  if (moving_ || !item) return;
-  int index = item->data(0, Qt::UserRole).toInt();
-  if (current_.kind == Kind::Local && current_.index == index) return;
-  Selection previous = current_;
-  if (!LeaveCurrent()) {
-    ShowSelection(previous);
-    return;
-  }
-  ShowSelection({Kind::Local, index});
+  ShowSelection(LeaveCurrent() ? next : previous);
 }
 
 // ----------------------------------------------------------------------------------------- the message
 
-void CMessageDlg::ClearFields() {
-  ui_->messageText->SetModelText("");
-  ui_->numberEdit->clear();
-  for (auto& field : fields_) field->SetReference("", "");
-}
-
 void CMessageDlg::LoadMessage() {
   loading_ = true;
-  TQMMessage* message = Current();
-  bool plc = current_.kind == Kind::Plc;
-  ui_->messageText->setEnabled(message != nullptr);
-  ui_->acceptButton->setEnabled(message != nullptr);
-  ui_->numberEdit->setEnabled(message && plc);
-  bool data = message && message->isFolder == 0 && IsTextPanelType(panel_->panelType);
-  for (QWidget* group : {ui_->data1Group, ui_->data2Group, ui_->data3Group}) group->setEnabled(data);
-  if (!message) {
-    ClearFields();
-  } else {
-    int chars = panel_->CharsPerMessage();
-    ui_->messageText->SetMaxLength(message->isFolder ? chars - 1 : chars);
-    ui_->messageText->SetDataAllowed(data);
-    ShowForm(FormOf(*message), plc);
-  }
-  ui_->lengthLabel->setText(QString("Message length: %1").arg(ui_->messageText->Length()));
-  type1_ = ui_->type1Combo->currentData().toInt();
+  fields_->Load(Current(), current_.kind == Kind::Plc);
+  ui_->acceptButton->setEnabled(Current() != nullptr);
   loading_ = false;
   editPending_ = false;
   UpdatePreview();
 }
 
 void CMessageDlg::UpdatePreview() {
-  TQMMessage* current = Current();
-  if (!current) {
+  if (const TQMMessage* current = Current())
+    preview_->ShowMessage(fields_->Shown(*current));
+  else
     preview_->SetLines({});
-    return;
-  }
-  TQMMessage shown = *current;
-  shown.text = ui_->messageText->ModelText();
-  shown.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
-                        ui_->leading3Check->isChecked()};
-  shown.data1.variableDecimal = ui_->decimalCheck->isChecked();
-  preview_->ShowMessage(shown);
 }
 
 void CMessageDlg::SetPending() {
   if (!loading_) editPending_ = true;
 }
 
-void CMessageDlg::OnDecimalToggled(bool on) {
-  if (loading_) return;
-  if (!ui_->messageText->SetDecimalPoint(on)) {
-    QSignalBlocker quiet(ui_->decimalCheck);
-    ui_->decimalCheck->setChecked(false);
-    Ui().ShowMessage(kZ005Text, "", MessageIcon::Exclamation);
-    return;
-  }
-  SetPending();
-}
-
-void CMessageDlg::OnType1Changed(int) {
-  if (loading_) return;
-  int type = ui_->type1Combo->currentData().toInt();
-  std::string maximum = MaximumForType(*panel_, ui_->maxEdit->text().toStdString(), type1_, type);
-  ui_->maxEdit->setText(QString::fromStdString(maximum));
-  type1_ = type;
-  SetPending();
-}
-
-void CMessageDlg::ShowForm(const MessageForm& form, bool plc) {
-  ui_->messageText->SetModelText(form.text);
-  ui_->numberEdit->setText(plc ? QString::fromStdString(form.number) : QString());
-  QComboBox* types[] = {ui_->type1Combo, ui_->type2Combo, ui_->type3Combo};
-  for (size_t i = 0; i < 3; ++i) types[i]->setCurrentIndex(std::max(0, types[i]->findData(form.valueTypes[i])));
-  ui_->minEdit->setText(QString::fromStdString(form.minimum));
-  ui_->maxEdit->setText(QString::fromStdString(form.maximum));
-  ui_->access1Combo->setCurrentIndex(form.readOnly ? 1 : 0);
-  ui_->access2Combo->setCurrentIndex(0);
-  ui_->access3Combo->setCurrentIndex(0);
-  ui_->passwordCheck->setChecked(form.passwordProtected);
-  ui_->localPasswordRadio->setChecked(!form.plcPassword);
-  ui_->plcPasswordRadio->setChecked(form.plcPassword);
-  ui_->decimalCheck->setChecked(form.variableDecimal);
-  QCheckBox* leading[] = {ui_->leading1Check, ui_->leading2Check, ui_->leading3Check};
-  for (size_t i = 0; i < 3; ++i) leading[i]->setChecked(form.leadingZeros[i]);
-  for (size_t i = 0; i < fields_.size(); ++i) {
-    std::string tagName, address;
-    SplitReference(form.references[i], tagName, address);
-    fields_[i]->SetReference(tagName, address);
-  }
-}
-
-MessageForm CMessageDlg::ReadForm() const {
-  MessageForm form;
-  form.text = ui_->messageText->ModelText();
-  form.number = ui_->numberEdit->text().toStdString();
-  form.minimum = ui_->minEdit->text().toStdString();
-  form.maximum = ui_->maxEdit->text().toStdString();
-  form.valueTypes = {ui_->type1Combo->currentData().toInt(), ui_->type2Combo->currentData().toInt(),
-                     ui_->type3Combo->currentData().toInt()};
-  form.readOnly = ui_->access1Combo->currentIndex() == 1;
-  form.passwordProtected = ui_->passwordCheck->isChecked();
-  form.plcPassword = ui_->plcPasswordRadio->isChecked();
-  form.variableDecimal = ui_->decimalCheck->isChecked();
-  form.leadingZeros = {ui_->leading1Check->isChecked(), ui_->leading2Check->isChecked(),
-                       ui_->leading3Check->isChecked()};
-  for (size_t i = 0; i < fields_.size(); ++i) form.references[i] = fields_[i]->Reference();
-  return form;
-}
-
-QWidget* CMessageDlg::FieldWidget(MessageField field) const {
-  switch (field) {
-    case MessageField::Minimum: return ui_->minEdit;
-    case MessageField::Maximum: return ui_->maxEdit;
-    case MessageField::Number: return ui_->numberEdit;
-    case MessageField::Address1: return fields_[0]->Widget();
-    case MessageField::Address2: return fields_[1]->Widget();
-    case MessageField::Address3: return fields_[2]->Widget();
-    case MessageField::DecimalAddress: return fields_[3]->Widget();
-    default: return ui_->messageText;
-  }
-}
-
 bool CMessageDlg::ApplyEdit() {
   TQMMessage* current = Current();
   if (!current) return true;
   bool plc = current_.kind == Kind::Plc;
-  MessageForm form = ReadForm();
+  MessageForm form = fields_->Read();
   PlcAddressCheck addresses(project_, working_.tagMapLinked);
   MessageEditResult result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses);
   if (result.outcome == MessageEditResult::Outcome::AskNumberChange) {
@@ -422,7 +227,7 @@ bool CMessageDlg::ApplyEdit() {
   if (result.numberShown) ui_->numberEdit->setText(QString::number(*result.numberShown));
   if (!result.Accepted()) {
     if (!result.notice.text.empty()) Ui().ShowMessage(result.notice.text, "", result.notice.icon);
-    FieldWidget(result.focus)->setFocus();
+    fields_->Widget(result.focus)->setFocus();
     return false;
   }
 
@@ -431,14 +236,14 @@ bool CMessageDlg::ApplyEdit() {
   current->SetOwners(&working_, panel_);
   if (number != current->number) {
     current_.index = lists_->Renumber(current_.index, current->number);
-    FillPlcList();
+    plcModel_->Reload();
     moving_ = true;
-    ui_->plcList->setCurrentRow(current_.index);
+    ui_->plcList->setCurrentIndex(plcModel_->index(current_.index));
     moving_ = false;
   } else if (plc) {
-    ui_->plcList->item(current_.index)->setText(FromBytes(MessageListEdit::PlcLine(*current)));
-  } else if (QTreeWidgetItem* item = ui_->localTree->currentItem()) {
-    item->setText(0, FromBytes(MessageDisplayText(current->text)));
+    plcModel_->Changed(current_.index);
+  } else {
+    menuModel_->Changed(current_.index);
   }
   RefreshTotal();
   UpdateButtons();
@@ -472,7 +277,7 @@ void CMessageDlg::ShowChange(const ListEdit& edit, Kind kind) {
 
 void CMessageDlg::ShowLists(Kind changed, Selection next) {
   messagesModified_ = true;
-  if (changed == Kind::Plc) FillPlcList(); else FillTree();
+  if (changed == Kind::Plc) plcModel_->Reload(); else FillTree();
   RefreshTotal();
   ShowSelection(next);
 }
@@ -558,17 +363,9 @@ void CMessageDlg::OnPaste() {
 }
 
 void CMessageDlg::Paste(Kind into) {
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  if (!data || !data->hasFormat(kMessageClipboardFormat)) return;
-  if (!LeaveCurrent()) return;
-  QByteArray bytes = data->data(kMessageClipboardFormat);
-  TQMMessage message(&working_, panel_);
-  std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
-  try {
-    message.LoadFrom(text);
-  } catch (const std::exception&) {
-    message = NewMessage();
-  }
+  if (!ClipboardHasMessage() || !LeaveCurrent() || !ClipboardHasMessage()) return;  // again after asking
+  QByteArray bytes = QApplication::clipboard()->mimeData()->data(kMessageClipboardFormat);
+  TQMMessage message = ReadClipboardMessage(bytes.toStdString(), &working_, panel_);
   // Addresses the project's PLC does not accept are dropped quietly; the others are encoded again.
   PlcAddressCheck check(project_, true);
   RecheckPastedAddresses(message, check);
@@ -582,15 +379,13 @@ void CMessageDlg::ShowListMenu(const QPoint& position) {
   QMenu menu(this);
   menu.setObjectName("listMenu");
   bool plc = current_.kind == Kind::Plc && current_.index >= 0;
-  bool canPaste = QApplication::clipboard()->mimeData() &&
-                  QApplication::clipboard()->mimeData()->hasFormat(kMessageClipboardFormat);
   menu.addAction("New &Message", this, &CMessageDlg::OnAddPlc);
   menu.addAction("&Insert Message", this, &CMessageDlg::OnInsertPlc)->setEnabled(ui_->insertPlcButton->isEnabled());
   menu.addAction("&Delete", this, &CMessageDlg::OnDeletePlc)->setEnabled(plc);
   menu.addSeparator();
   menu.addAction("&Cut ", this, &CMessageDlg::OnCut)->setEnabled(plc);
   menu.addAction("C&opy", this, &CMessageDlg::OnCopy)->setEnabled(plc);
-  menu.addAction("&Paste", this, [this] { Paste(Kind::Plc); })->setEnabled(canPaste);
+  menu.addAction("&Paste", this, [this] { Paste(Kind::Plc); })->setEnabled(ClipboardHasMessage());
   menu.exec(ui_->plcList->viewport()->mapToGlobal(position));
 }
 
@@ -598,8 +393,6 @@ void CMessageDlg::ShowTreeMenu(const QPoint& position) {
   QMenu menu(this);
   menu.setObjectName("treeMenu");
   LocalOffer offer = lists_->Offer(current_.kind == Kind::Local ? current_.index : -1);
-  bool canPaste = QApplication::clipboard()->mimeData() &&
-                  QApplication::clipboard()->mimeData()->hasFormat(kMessageClipboardFormat);
   menu.addAction("New &Message", this, [this] { OnAddLocal(false); })->setEnabled(offer.newMessage);
   menu.addAction("New &Folder", this, [this] { OnAddLocal(true); })->setEnabled(offer.newFolder);
   menu.addAction("Insert M&essage", this, [this] { OnInsertLocal(false); })->setEnabled(offer.insertMessage);
@@ -608,7 +401,7 @@ void CMessageDlg::ShowTreeMenu(const QPoint& position) {
   menu.addSeparator();
   menu.addAction("&Cut ", this, &CMessageDlg::OnCut)->setEnabled(offer.cutCopy);
   menu.addAction("C&opy", this, &CMessageDlg::OnCopy)->setEnabled(offer.cutCopy);
-  menu.addAction("&Paste", this, [this] { Paste(Kind::Local); })->setEnabled(canPaste);
+  menu.addAction("&Paste", this, [this] { Paste(Kind::Local); })->setEnabled(ClipboardHasMessage());
   menu.exec(ui_->localTree->viewport()->mapToGlobal(position));
 }
 
@@ -619,7 +412,8 @@ void CMessageDlg::OnAddressDatabase() {
 
 // --------------------------------------------------------------------------------------------- leaving
 
-bool CMessageDlg::StoreAndClose() {
+void CMessageDlg::accept() {
+  if (Current() && !ApplyEdit()) return;
   lists_->Finish();
   TQMPanel* target = project_.FindPanel(panel_->port);
   if (!target && !project_.panels.empty()) target = project_.panels.front().get();
@@ -629,12 +423,6 @@ bool CMessageDlg::StoreAndClose() {
   }
   project_.modified = true;
   QDialog::accept();
-  return true;
-}
-
-void CMessageDlg::accept() {
-  if (Current() && !ApplyEdit()) return;
-  StoreAndClose();
 }
 
 void CMessageDlg::reject() {

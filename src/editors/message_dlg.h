@@ -5,20 +5,15 @@
 // CPLCMessageDlg types PLC addresses, CPNRMessageDlg picks tag names from the project's tag map.
 
 #include <QDialog>
-#include <array>
-#include <functional>
 #include <memory>
 
-#include "editors/address_field.h"
+#include "editors/message_fields.h"
 #include "model/message_edit.h"
 #include "model/message_list_edit.h"
 #include "model/project.h"
 
-class QAbstractButton;
-class QComboBox;
-class QListWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QListView;
+class QTreeView;
 
 namespace Ui {
 class MessageDlg;
@@ -28,6 +23,8 @@ namespace lumora::gui {
 
 class CPanelPreview;
 class CParsedRichEdit;
+class LocalMenuModel;
+class PlcMessageModel;
 
 inline constexpr const char* kMessageClipboardFormat = "application/x-lumora";
 
@@ -35,12 +32,12 @@ class CMessageDlg : public QDialog {
   Q_OBJECT
 
  public:
-  using FieldFactory = std::function<std::unique_ptr<CAddressField>(QWidget* parent)>;
+  using FieldFactory = AddressFieldFactory;
 
   ~CMessageDlg() override;
 
-  QListWidget* PlcList() const;
-  QTreeWidget* LocalTree() const;
+  QListView* PlcList() const;
+  QTreeView* LocalTree() const;
   CParsedRichEdit* MessageText() const;
   CPanelPreview* Preview() const { return preview_; }
   CAddressField& AddressField(int item) const;  // 1..3, 4 the decimal point address
@@ -77,25 +74,20 @@ class CMessageDlg : public QDialog {
     int index = -1;
   };
 
-  void FillLists();
-  void FillPlcList();
+  // The local menu shown again after its items changed.
   void FillTree();
   void RefreshTotal();
   void UpdateButtons();
   void ShowSelection(Selection selection);
   void LoadMessage();
-  void ClearFields();
   // The question before the selection moves on from an unapplied edit; false keeps the old selection.
   bool LeaveCurrent();
   TQMMessage* Current();
-  void OnPlcRowChanged(int row);
-  void OnTreeItemChanged(QTreeWidgetItem* item);
+  // The user moved the selection in one of the lists.
+  void Select(Selection next);
   void SetPending();
-  void OnDecimalToggled(bool on);
-  void OnType1Changed(int index);
   void ShowListMenu(const QPoint& position);
   void ShowTreeMenu(const QPoint& position);
-  bool StoreAndClose();
   TQMMessage NewMessage();
   // A list change: its problem shown, or the changed list refilled and `edit`'s item selected.
   void ShowChange(const ListEdit& edit, Kind kind);
@@ -104,9 +96,6 @@ class CMessageDlg : public QDialog {
   void RemoveCurrent();
   void Paste(Kind into);
   void FocusAfterApply();
-  MessageForm ReadForm() const;
-  void ShowForm(const MessageForm& form, bool plc);
-  QWidget* FieldWidget(MessageField field) const;
   // The panel's display showing the message as edited so far.
   void UpdatePreview();
   Interaction& Ui() const;
@@ -116,10 +105,11 @@ class CMessageDlg : public QDialog {
   TQMProject working_;
   TQMPanel* panel_;
   std::unique_ptr<MessageListEdit> lists_;
-  std::array<std::unique_ptr<CAddressField>, 4> fields_;
+  PlcMessageModel* plcModel_ = nullptr;
+  LocalMenuModel* menuModel_ = nullptr;
+  CMessageFields* fields_ = nullptr;
   CPanelPreview* preview_ = nullptr;
   Selection current_;
-  int type1_ = 0;  // data item 1's type before the last change
   bool editPending_ = false;
   bool messagesModified_ = false;
   bool loading_ = false;

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdio>
 
 #include "app/addr_log_dlg.h"
@@ -195,10 +195,11 @@ int main(int argc, char** argv) {
     panelEditors.ReloadPlcLibrary(panelEditors.plcSettings.libraryName);
     CPLCMessageDlg messages(panelEditors, frame);
     messages.show();
-    messages.PlcList()->setCurrentRow(2);
+    messages.PlcList()->setCurrentIndex(messages.PlcList()->model()->index(2, 0));
     ok = Save(&messages, out + "/23-message-editor.png") && ok;
-    if (QTreeWidgetItem* root = messages.LocalTree()->topLevelItem(0); root && root->childCount() > 0) {
-      messages.LocalTree()->setCurrentItem(root->child(0));
+    const QAbstractItemModel* menu = messages.LocalTree()->model();
+    if (QModelIndex root = menu->index(0, 0); menu->rowCount(root) > 0) {
+      messages.LocalTree()->setCurrentIndex(menu->index(0, 0, root));
       ok = Save(&messages, out + "/24-message-editor-folder.png") && ok;
     }
     // The set-point configuration: the same project made a set-point panel with three set points.

@@ -529,11 +529,12 @@ class GuiTest : public GuiTestBase {
     {
       CViewAddressDlg dialog(*project, panel, App()->User(), Frame());
       QCOMPARE(dialog.windowTitle(), QString("View PLC addresses"));
-      auto* list = dialog.findChild<QTreeWidget*>("addressList");
+      auto* list = dialog.findChild<QTreeView*>("addressList");
       QVERIFY(list);
-      QCOMPARE(list->topLevelItemCount(), 8);
-      QCOMPARE(list->topLevelItem(3)->text(3), QString("Decimal Point"));
-      QCOMPARE(list->topLevelItem(6)->text(2), QString("Local"));
+      const QAbstractItemModel* rows = list->model();
+      QCOMPARE(rows->rowCount(), 8);
+      QCOMPARE(rows->index(3, 3).data().toString(), QString("Decimal Point"));
+      QCOMPARE(rows->index(6, 2).data().toString(), QString("Local"));
       QCOMPARE(dialog.findChild<QLineEdit*>("totalValue")->text(), QString("  9"));
       QVERIFY(dialog.findChild<QLabel*>("plcLabel")->text().contains("Tarvo DL-205"));
       QVERIFY(!dialog.findChild<QPushButton*>("editButton")->isHidden());
@@ -542,7 +543,7 @@ class GuiTest : public GuiTestBase {
     }
     // The widths come back the next time.
     CViewAddressDlg again(*project, panel, App()->User(), Frame());
-    QCOMPARE(again.findChild<QTreeWidget*>("addressList")->columnWidth(1), 177);
+    QCOMPARE(again.findChild<QTreeView*>("addressList")->columnWidth(1), 177);
   }
 
   void conversionLogListsAndSavesItsRows() {

@@ -8,11 +8,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
@@ -50,7 +50,16 @@ class MessageDlgTest : public ::testing::Test {
   static T* Child(QWidget* dialog, const char* name) {
     return dialog->findChild<T*>(name);
   }
-  static QString Row(CMessageDlg& dialog, int row) { return dialog.PlcList()->item(row)->text(); }
+  static QString Row(CMessageDlg& dialog, int row) {
+    return dialog.PlcList()->model()->index(row, 0).data().toString();
+  }
+  static void SelectRow(CMessageDlg& dialog, int row) {
+    dialog.PlcList()->setCurrentIndex(dialog.PlcList()->model()->index(row, 0));
+  }
+  static int CurrentRow(CMessageDlg& dialog) { return dialog.PlcList()->currentIndex().row(); }
+  static QString CurrentLocal(CMessageDlg& dialog) {
+    return dialog.LocalTree()->currentIndex().data().toString();
+  }
   static void Show(QWidget& dialog) {
     dialog.show();
     dialog.activateWindow();
@@ -69,14 +78,15 @@ class MessageDlgTest : public ::testing::Test {
 TEST_F(MessageDlgTest, OpensOnTheFirstPlcMessageWithTheListsFilled) {
   CPLCMessageDlg dialog(project);
   EXPECT_EQ(dialog.windowTitle(), QString("Message edit"));
-  ASSERT_EQ(dialog.PlcList()->count(), 5);
+  ASSERT_EQ(dialog.PlcList()->model()->rowCount(), 5);
   EXPECT_EQ(Row(dialog, 0), QString("001: TANK LEVEL  1111 %"));
-  EXPECT_EQ(dialog.PlcList()->currentRow(), 0);
+  EXPECT_EQ(CurrentRow(dialog), 0);
   EXPECT_EQ(dialog.MessageText()->ModelText(), project.Panel(0).messages[0].text);
-  QTreeWidgetItem* root = dialog.LocalTree()->topLevelItem(0);
-  ASSERT_NE(root, nullptr);
-  EXPECT_EQ(root->text(0), QString("Local Messages"));
-  EXPECT_GT(root->childCount(), 0);
+  const QAbstractItemModel* menu = dialog.LocalTree()->model();
+  QModelIndex root = menu->index(0, 0);
+  ASSERT_EQ(menu->rowCount(), 1);
+  EXPECT_EQ(root.data().toString(), QString("Local Messages"));
+  EXPECT_GT(menu->rowCount(root), 0);
   EXPECT_EQ(dialog.PlcList()->accessibleName(), QString("PLC Messages"));
   EXPECT_EQ(dialog.LocalTree()->accessibleName(), QString("Local Messages"));
   EXPECT_EQ(dialog.MessageText()->accessibleName(), QString("Message Text"));
@@ -90,13 +100,13 @@ TEST_F(MessageDlgTest, AddAndInsertNumberThePlcMessages) {
   CPLCMessageDlg dialog(project);
   Show(dialog);
   // 1, 2, 3, 5, 6: after 2 the next free number is 4.
-  dialog.PlcList()->setCurrentRow(1);
+  SelectRow(dialog, 1);
   QTest::mouseClick(Child<QPushButton>(&dialog, "addPlcButton"), Qt::LeftButton);
   EXPECT_EQ(Row(dialog, 3), QString("004: New"));
-  EXPECT_EQ(dialog.PlcList()->currentRow(), 3);
+  EXPECT_EQ(CurrentRow(dialog), 3);
   EXPECT_TRUE(dialog.MessagesModified());
   // Before 6 with 5 in front: no free number, not offered.
-  dialog.PlcList()->setCurrentRow(5);
+  SelectRow(dialog, 5);
   EXPECT_FALSE(Child<QPushButton>(&dialog, "insertPlcButton")->isEnabled());
   EXPECT_EQ(Child<QLineEdit>(&dialog, "totalValue")->text().trimmed().toInt(), 6 + 4);
 }
@@ -104,7 +114,7 @@ TEST_F(MessageDlgTest, AddAndInsertNumberThePlcMessages) {
 TEST_F(MessageDlgTest, TypingAndEnterApplyTheEdit) {
   CPLCMessageDlg dialog(project);
   Show(dialog);
-  dialog.PlcList()->setCurrentRow(1);  // 002: PUMP SPEED 1111 RPM
+  SelectRow(dialog, 1);  // 002: PUMP SPEED 1111 RPM
   CParsedRichEdit* text = dialog.MessageText();
   text->setFocus();
   QTest::keyClick(text, Qt::Key_End);
@@ -122,7 +132,7 @@ TEST_F(MessageDlgTest, TypingAndEnterApplyTheEdit) {
 TEST_F(MessageDlgTest, ANumberAlreadyUsedIsRefusedAndPutBack) {
   CPLCMessageDlg dialog(project);
   Show(dialog);
-  dialog.PlcList()->setCurrentRow(1);
+  SelectRow(dialog, 1);
   auto* number = Child<QLineEdit>(&dialog, "numberEdit");
   number->setFocus();
   number->selectAll();
@@ -145,12 +155,12 @@ TEST_F(MessageDlgTest, LeavingAnEditAsksFirst) {
   QTest::keyClicks(dialog.MessageText(), "X");
   ASSERT_TRUE(dialog.EditPending());
   ui.answers.push_back(Answer::Cancel);
-  dialog.PlcList()->setCurrentRow(2);
-  EXPECT_EQ(dialog.PlcList()->currentRow(), 0);  // Cancel keeps the message
+  SelectRow(dialog, 2);
+  EXPECT_EQ(CurrentRow(dialog), 0);  // Cancel keeps the message
   EXPECT_EQ(ui.Texts().back(), "You have made changes to the current message. Do you want to save them?");
   ui.answers.push_back(Answer::No);
-  dialog.PlcList()->setCurrentRow(2);
-  EXPECT_EQ(dialog.PlcList()->currentRow(), 2);
+  SelectRow(dialog, 2);
+  EXPECT_EQ(CurrentRow(dialog), 2);
   EXPECT_FALSE(dialog.EditPending());
   EXPECT_EQ(Row(dialog, 0), QString("001: TANK LEVEL  1111 %"));  // discarded
 }
@@ -174,7 +184,7 @@ TEST_F(MessageDlgTest, OkNumbersTheLocalItemsFromTheTop) {
   CPLCMessageDlg dialog(project);
   Show(dialog);
   // A new folder at the root, a message in it.
-  dialog.LocalTree()->setCurrentItem(dialog.LocalTree()->topLevelItem(0));
+  dialog.LocalTree()->setCurrentIndex(dialog.LocalTree()->model()->index(0, 0));
   QTest::mouseClick(Child<QPushButton>(&dialog, "addFolderButton"), Qt::LeftButton);
   EXPECT_EQ(dialog.MessageText()->MaxLength(), 19);  // a folder: one character less
   QTest::mouseClick(Child<QPushButton>(&dialog, "addLocalButton"), Qt::LeftButton);
@@ -205,9 +215,9 @@ TEST_F(MessageDlgTest, CopyAndPasteCarryTheMessagesFileLines) {
   std::string expected;
   project.Panel(0).messages[0].AppendTo(expected);
   EXPECT_EQ(data->data(kMessageClipboardFormat).toStdString(), expected);
-  dialog.PlcList()->setCurrentRow(4);  // 006
+  SelectRow(dialog, 4);  // 006
   QTest::keySequence(dialog.PlcList(), QKeySequence::Paste);
-  ASSERT_EQ(dialog.PlcList()->count(), 6);
+  ASSERT_EQ(dialog.PlcList()->model()->rowCount(), 6);
   EXPECT_EQ(Row(dialog, 5), QString("007: TANK LEVEL  1111 %"));
   // The pasted address went through the library again.
   const TQMMessage& pasted = dialog.WorkingPanel().messages[5];
@@ -224,19 +234,20 @@ TEST_F(MessageDlgTest, CutInTheTreeRemovesWithoutAskingAndPasteBringsItBack) {
     return count;
   };
   int before = locals();
-  QTreeWidgetItemIterator it(dialog.LocalTree());
-  while (*it && (*it)->childCount() > 0) ++it;  // the first item without children: a message
-  ASSERT_TRUE(*it);
-  QString text = (*it)->text(0);
-  dialog.LocalTree()->setCurrentItem(*it);
+  // The first item without children: a message.
+  const QAbstractItemModel* menu = dialog.LocalTree()->model();
+  QModelIndex item = menu->index(0, 0);
+  while (item.isValid() && menu->rowCount(item) > 0) item = menu->index(0, 0, item);
+  ASSERT_TRUE(item.isValid());
+  QString text = item.data().toString();
+  dialog.LocalTree()->setCurrentIndex(item);
   dialog.LocalTree()->setFocus();
   QTest::keySequence(dialog.LocalTree(), QKeySequence::Cut);
   EXPECT_EQ(locals(), before - 1);
   EXPECT_TRUE(ui.messages.empty());
   QTest::keySequence(dialog.LocalTree(), QKeySequence::Paste);
   EXPECT_EQ(locals(), before);
-  ASSERT_TRUE(dialog.LocalTree()->currentItem());
-  EXPECT_EQ(dialog.LocalTree()->currentItem()->text(0), text);
+  EXPECT_EQ(CurrentLocal(dialog), text);
 }
 
 TEST_F(MessageDlgTest, ThePreviewFollowsTheTyping) {

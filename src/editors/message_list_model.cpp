@@ -1,0 +1,120 @@
+#include "editors/message_list_model.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
+
+#include "model/message_list_edit.h"
+#include "model/message_text.h"
+
+namespace lumora::gui {
+namespace {
+
+QString FromBytes(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// -------------------------------------------------------------------------------------- PLC messages
+
+PlcMessageModel::PlcMessageModel(const MessageListEdit& lists, QObject* parent)
+    : QAbstractListModel(parent), lists_(lists) {}
+
+void PlcMessageModel::Reload() {
+  beginResetModel();
+  endResetModel();
+}
+
+void PlcMessageModel::Changed(int row) {
+  QModelIndex changed = index(row);
+  if (changed.isValid()) emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+int PlcMessageModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : lists_.PlcCount();
+}
+
+QVariant PlcMessageModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  return FromBytes(MessageListEdit::PlcLine(lists_.Plc(index.row())));
+}
+
+// ---------------------------------------------------------------------------------------- local menu
+
+LocalMenuModel::LocalMenuModel(const MessageListEdit& lists, QObject* parent)
+    : QAbstractItemModel(parent), lists_(lists) {
+  Build();
+}
+
+void LocalMenuModel::Build() {
+  parents_ = lists_.MenuParents();
+  rows_.assign(parents_.size(), 0);
+  children_.assign(parents_.size() + 1, {});
+  for (size_t i = 0; i < parents_.size(); ++i) {
+    std::vector<int>& siblings = children_[static_cast<size_t>(Node(parents_[i]))];
+    rows_[i] = static_cast<int>(siblings.size());
+    siblings.push_back(static_cast<int>(i));
+  }
+}
+
+void LocalMenuModel::Reload() {
+  beginResetModel();
+  Build();
+  endResetModel();
+}
+
+void LocalMenuModel::Changed(int local) {
+  QModelIndex changed = IndexOf(local);
+  if (changed.isValid()) emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+QModelIndex LocalMenuModel::IndexOf(int local) const {
+  if (local == kRoot) return createIndex(0, 0, quintptr{0});
+  if (local < 0 || static_cast<size_t>(local) >= rows_.size()) return {};
+  return createIndex(rows_[static_cast<size_t>(local)], 0, static_cast<quintptr>(Node(local)));
+}
+
+int LocalMenuModel::LocalIndex(const QModelIndex& index) const {
+  return index.isValid() && index.model() == this ? static_cast<int>(index.internalId()) - 1 : kRoot;
+}
+
+QModelIndex LocalMenuModel::index(int row, int column, const QModelIndex& parent) const {
+  if (column != 0 || row < 0) return {};
+  if (!parent.isValid()) return row == 0 ? IndexOf(kRoot) : QModelIndex();
+  const std::vector<int>& below = children_[static_cast<size_t>(parent.internalId())];
+  return static_cast<size_t>(row) < below.size() ? IndexOf(below[static_cast<size_t>(row)]) : QModelIndex();
+}
+
+QModelIndex LocalMenuModel::parent(const QModelIndex& child) const {
+  int local = LocalIndex(child);
+  if (local == kRoot) return {};
+  return IndexOf(parents_[static_cast<size_t>(local)]);
+}
+
+int LocalMenuModel::rowCount(const QModelIndex& parent) const {
+  if (!parent.isValid()) return 1;
+  if (parent.column() != 0) return 0;
+  return static_cast<int>(children_[static_cast<size_t>(parent.internalId())].size());
+}
+
+int LocalMenuModel::columnCount(const QModelIndex&) const {
+  return 1;
+}
+
+QVariant LocalMenuModel::data(const QModelIndex& index, int role) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  int local = LocalIndex(index);
+  if (role == Qt::DisplayRole) {
+    if (local == kRoot) return QString("Local Messages");
+    return FromBytes(MessageDisplayText(lists_.Local(local).text));
+  }
+  if (role == Qt::DecorationRole) {
+    QStyle* style = QApplication::style();
+    if (local == kRoot) return style->standardIcon(QStyle::SP_DirOpenIcon);
+    return style->standardIcon(lists_.Local(local).isFolder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+  }
+  return {};
+}
+
+}  // namespace lumora::gui

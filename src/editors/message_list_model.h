@@ -1,0 +1,63 @@
+#pragma once
+// The message editor's two lists as item models over a MessageListEdit: the PLC messages as a flat list,
+// the local items as the panel's menu tree under one top item, "Local Messages". The models only show
+// the edit; after the edit changes its lists, the dialog tells them (Reload, or one item's Changed).
+
+#include <QAbstractItemModel>
+#include <QAbstractListModel>
+#include <vector>
+
+namespace lumora {
+class MessageListEdit;
+}
+
+namespace lumora::gui {
+
+// One row per PLC message, "001: TEXT" in number order.
+class PlcMessageModel : public QAbstractListModel {
+ public:
+  PlcMessageModel(const MessageListEdit& lists, QObject* parent);
+
+  void Reload();
+  void Changed(int row);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  const MessageListEdit& lists_;
+};
+
+// The local menu: the top item stands for the root (local index -1), below it each local item under
+// the folder that holds it.
+class LocalMenuModel : public QAbstractItemModel {
+ public:
+  static constexpr int kRoot = -1;
+
+  LocalMenuModel(const MessageListEdit& lists, QObject* parent);
+
+  void Reload();
+  void Changed(int local);
+  // The row of a local item (kRoot: the top item); invalid for an index the edit does not have.
+  QModelIndex IndexOf(int local) const;
+  // The local item a row shows (kRoot for the top item and for an invalid index).
+  int LocalIndex(const QModelIndex& index) const;
+
+  QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+  QModelIndex parent(const QModelIndex& child) const override;
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  // Nodes: 0 is the top item, local item i is node i + 1.
+  static int Node(int local) { return local + 1; }
+  void Build();
+
+  const MessageListEdit& lists_;
+  std::vector<int> parents_;                // per local item: its parent's local index (kRoot: top)
+  std::vector<int> rows_;                   // per local item: its row under its parent
+  std::vector<std::vector<int>> children_;  // per node: the local indices below it, in menu order
+};
+
+}  // namespace lumora::gui
