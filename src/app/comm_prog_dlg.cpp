@@ -44,7 +44,8 @@ QStringList PortChoices(const QString& stored) {
 
 CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& filePath, QWidget* parent)
     : QDialog(parent),
-      context_(&project, operation, CLumoraApp::Instance() ? &CLumoraApp::Instance()->Ui() : nullptr, &sink_),
+      prompts_(this),
+      context_(&project, operation, CLumoraApp::Instance() ? &prompts_ : nullptr, &sink_),
       multiplexerProject_(project.systemType == 1) {
   qRegisterMetaType<lumora::TransferEvent>("lumora::TransferEvent");
   setObjectName("commProgDlg");
@@ -175,10 +176,11 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
 }
 
 CCommProgDlg::~CCommProgDlg() {
-  if (context_.workerThread.joinable()) {
-    context_.cancelRequested = true;
-    context_.workerThread.join();
-  }
+  // No event loop runs from here on: a worker waiting for an answer from this thread gets none (as if
+  // its box were closed), sees the cancel and ends; only then is it joined.
+  context_.cancelRequested = true;
+  prompts_.ReleaseWaiters();
+  if (context_.workerThread.joinable()) context_.workerThread.join();
 }
 
 QString CCommProgDlg::LineText(int line) const {
