@@ -23,6 +23,7 @@
 #include "editors/help_topics.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"
+#include "transfer/transfer_worker.h"
 
 namespace lumora::gui {
 namespace {
@@ -224,17 +225,8 @@ void CCommProgDlg::OnStart() {
 }
 
 void CCommProgDlg::StartWorker() {
-  // As StartTransfer, and the worker's last act is to signal its end, which the waits below finish on.
-  if (context_.workerRunning.load()) return;
-  if (context_.workerThread.joinable()) context_.workerThread.join();
-  context_.cancelRequested = false;
-  context_.finished = false;
-  context_.workerRunning = true;
-  context_.workerThread = std::thread([this] {
-    RunTransfer(context_);
-    context_.workerRunning = false;
-    emit sink_.workerEnded();
-  });
+  // The worker's last act is to signal its end, which the waits below finish on.
+  StartTransfer(context_, [this] { emit sink_.workerEnded(); });
 }
 
 void CCommProgDlg::WaitForWorker() {

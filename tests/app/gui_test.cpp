@@ -47,6 +47,7 @@
 #include "support/temp_dir.h"
 #include "support/transfer_fixture.h"
 #include "transfer/panel_information.h"
+#include "transfer/transfer_worker.h"
 #include "gui_harness.h"
 
 // The main view's own tests (lumora_view_test.cpp), run after these in the same application.

@@ -42,6 +42,7 @@
 #include "model/project_file.h"
 #include "model/text_lines.h"
 #include "transfer/operations.h"
+#include "transfer/transfer_worker.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/simulator.h"
 #include "support/transfer_fixture.h"
