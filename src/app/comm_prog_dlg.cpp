@@ -23,6 +23,7 @@
 #include "editors/help_topics.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"
+#include "transfer/transfer_worker.h"
 
 namespace lumora::gui {
 namespace {
@@ -44,7 +45,8 @@ QStringList PortChoices(const QString& stored) {
 
 CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& filePath, QWidget* parent)
     : QDialog(parent),
-      context_(&project, operation, CLumoraApp::Instance() ? &CLumoraApp::Instance()->Ui() : nullptr, &sink_),
+      prompts_(this),
+      context_(&project, operation, CLumoraApp::Instance() ? &prompts_ : nullptr, &sink_),
       multiplexerProject_(project.systemType == 1) {
   qRegisterMetaType<lumora::TransferEvent>("lumora::TransferEvent");
   setObjectName("commProgDlg");
@@ -175,10 +177,11 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
 }
 
 CCommProgDlg::~CCommProgDlg() {
-  if (context_.workerThread.joinable()) {
-    context_.cancelRequested = true;
-    context_.workerThread.join();
-  }
+  // No event loop runs from here on: a worker waiting for an answer from this thread gets none (as if
+  // its box were closed), sees the cancel and ends; only then is it joined.
+  context_.cancelRequested = true;
+  prompts_.ReleaseWaiters();
+  if (context_.workerThread.joinable()) context_.workerThread.join();
 }
 
 QString CCommProgDlg::LineText(int line) const {
@@ -222,17 +225,8 @@ void CCommProgDlg::OnStart() {
 }
 
 void CCommProgDlg::StartWorker() {
-  // As StartTransfer, and the worker's last act is to signal its end, which the waits below finish on.
-  if (context_.workerRunning.load()) return;
-  if (context_.workerThread.joinable()) context_.workerThread.join();
-  context_.cancelRequested = false;
-  context_.finished = false;
-  context_.workerRunning = true;
-  context_.workerThread = std::thread([this] {
-    RunTransfer(context_);
-    context_.workerRunning = false;
-    emit sink_.workerEnded();
-  });
+  // The worker's last act is to signal its end, which the waits below finish on.
+  StartTransfer(context_, [this] { emit sink_.workerEnded(); });
 }
 
 void CCommProgDlg::WaitForWorker() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "app/gui_interaction.h"
 #include "transfer/transfer_context.h"
 
 class QButtonGroup;
@@ -81,6 +82,8 @@ class CCommProgDlg : public QDialog {
   void WaitForWorker();
 
   QtTransferSink sink_;
+  // The worker's prompts; released before the worker is joined.
+  GuiInteraction prompts_;
   TransferContext context_;
   std::array<QLabel*, 6> lines_{};
   std::array<QLabel*, 6> marks_{};

@@ -7,6 +7,8 @@
 #include <QMetaObject>
 #include <QStringList>
 #include <QThread>
+#include <condition_variable>
+#include <memory>
 #include <mutex>
 
 #include "editors/modal_run.h"
@@ -28,17 +30,54 @@ FileDialogHook CurrentFileHook() {
   return gFileDialogHook;
 }
 
-// Runs `fn` on the user-interface thread and waits for it. The caller must not hold up the
+}  // namespace
+
+// Lets a thread waiting for an answer from the user-interface thread go without one.
+struct PromptGate {
+  std::mutex mutex;
+  std::condition_variable answered;
+  bool released = false;
+};
+
+namespace {
+
+// Runs `fn` on the user-interface thread and waits for it, or until `gate` is released: then the caller
+// gets `withoutAnswer`, and `fn`, should it still run, answers nobody (so it holds what it uses by value).
+// Without an application the answer is `withoutApplication`. The caller must not hold up the
 // user-interface thread meanwhile (it runs an event loop while any worker may ask).
 template <typename Result, typename Fn>
-Result OnUiThread(Fn fn, Result withoutApplication) {
+Result OnUiThread(Fn fn, Result withoutApplication, Result withoutAnswer,
+                  const std::shared_ptr<PromptGate>& gate) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app) return withoutApplication;
   if (QThread::currentThread() == app->thread()) return fn();
-  Result result = withoutApplication;
+  struct Pending {
+    bool done = false;
+    Result result;
+  };
+  auto pending = std::make_shared<Pending>(Pending{false, withoutAnswer});
+  std::shared_ptr<PromptGate> waitOn = gate ? gate : std::make_shared<PromptGate>();
+  {
+    std::lock_guard lock(waitOn->mutex);
+    if (waitOn->released) return withoutAnswer;
+  }
   QMetaObject::invokeMethod(
-      app, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
-  return result;
+      app,
+      [fn = std::move(fn), pending, waitOn]() mutable {
+        {
+          std::lock_guard lock(waitOn->mutex);
+          if (waitOn->released) return;
+        }
+        Result result = fn();
+        std::lock_guard lock(waitOn->mutex);
+        pending->result = std::move(result);
+        pending->done = true;
+        waitOn->answered.notify_all();
+      },
+      Qt::QueuedConnection);
+  std::unique_lock lock(waitOn->mutex);
+  waitOn->answered.wait(lock, [&] { return pending->done || waitOn->released; });
+  return pending->done ? pending->result : withoutAnswer;
 }
 
 // The answer of a box closed without a button (Escape, or the application closing).
@@ -140,9 +179,10 @@ QString QtFilter(const std::string& filter) {
 
 namespace {
 
-Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request) {
+Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request,
+               const std::shared_ptr<PromptGate>& gate = nullptr) {
   return OnUiThread<Answer>(
-      [&] {
+      [parent, request] {
         // While the application closes no new box comes up.
         if (ExitPending()) return EscapeAnswer(request.buttons);
         ModalScope scope;
@@ -168,7 +208,7 @@ Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request) {
         int button = box.exec();
         return box.clickedButton() ? FromButton(button) : EscapeAnswer(request.buttons);
       },
-      request.defaultAnswer);
+      request.defaultAnswer, EscapeAnswer(request.buttons), gate);
 }
 
 }  // namespace
@@ -184,9 +224,10 @@ Answer ShowMessageBox(QWidget* parent, const QString& text, const QString& capti
 
 namespace {
 
-std::optional<QString> AskFile(QPointer<QWidget> parent, const FilePrompt& prompt, bool save) {
+std::optional<QString> AskFile(QPointer<QWidget> parent, const FilePrompt& prompt, bool save,
+                               const std::shared_ptr<PromptGate>& gate = nullptr) {
   return OnUiThread<std::optional<QString>>(
-      [&]() -> std::optional<QString> {
+      [parent, prompt, save]() -> std::optional<QString> {
         if (ExitPending()) return std::nullopt;
         ModalScope scope;
         if (FileDialogHook hook = CurrentFileHook()) return hook(prompt, save);
@@ -200,7 +241,7 @@ std::optional<QString> AskFile(QPointer<QWidget> parent, const FilePrompt& promp
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().first();
       },
-      std::optional<QString>());
+      std::optional<QString>(), std::optional<QString>(), gate);
 }
 
 }  // namespace
@@ -212,6 +253,16 @@ std::optional<QString> AskSaveFile(QWidget* parent, const FilePrompt& prompt) {
   return AskFile(parent, prompt, true);
 }
 
+GuiInteraction::GuiInteraction(QWidget* parent) : parent_(parent), gate_(std::make_shared<PromptGate>()) {}
+
+GuiInteraction::~GuiInteraction() = default;
+
+void GuiInteraction::ReleaseWaiters() {
+  std::lock_guard lock(gate_->mutex);
+  gate_->released = true;
+  gate_->answered.notify_all();
+}
+
 void GuiInteraction::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
   Ask(text, caption, MessageButtons::Ok, icon, Answer::Ok);
 }
@@ -219,18 +270,18 @@ void GuiInteraction::ShowMessage(const std::string& text, const std::string& cap
 Answer GuiInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon, Answer defaultAnswer) {
   QString title = caption.empty() ? QString::fromLatin1(kApplicationTitle) : FromLatin1(caption);
-  return ShowBox(parent_,
-                 MessageBoxRequest{FromLatin1(text), title, icon, buttons, defaultAnswer, QString()});
+  return ShowBox(parent_, MessageBoxRequest{FromLatin1(text), title, icon, buttons, defaultAnswer, QString()},
+                 gate_);
 }
 
 std::optional<std::string> GuiInteraction::PromptOpenFile(const FilePrompt& prompt) {
-  auto path = AskFile(parent_, prompt, false);
+  auto path = AskFile(parent_, prompt, false, gate_);
   if (!path) return std::nullopt;
   return ToPath(*path);
 }
 
 std::optional<std::string> GuiInteraction::PromptSaveFile(const FilePrompt& prompt) {
-  auto path = AskFile(parent_, prompt, true);
+  auto path = AskFile(parent_, prompt, true, gate_);
   if (!path) return std::nullopt;
   return ToPath(*path);
 }

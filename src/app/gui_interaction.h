@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "model/interaction.h"
@@ -38,9 +39,14 @@ using FileDialogHook = std::function<std::optional<QString>(const FilePrompt&, b
 void SetMessageBoxHook(MessageBoxHook hook);
 void SetFileDialogHook(FileDialogHook hook);
 
+struct PromptGate;
+
 class GuiInteraction : public Interaction {
  public:
-  explicit GuiInteraction(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit GuiInteraction(QWidget* parent = nullptr);
+  ~GuiInteraction() override;
+  GuiInteraction(const GuiInteraction&) = delete;
+  GuiInteraction& operator=(const GuiInteraction&) = delete;
   // Call on the user-interface thread.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -50,8 +56,14 @@ class GuiInteraction : public Interaction {
   std::optional<std::string> PromptOpenFile(const FilePrompt& prompt) override;
   std::optional<std::string> PromptSaveFile(const FilePrompt& prompt) override;
 
+  // From now on, a prompt made from another thread through this object returns at once, as if its box
+  // were closed without a button (a file prompt: no file), and so does any such prompt still waiting.
+  // Whoever waits for that thread calls this first. Call on the user-interface thread.
+  void ReleaseWaiters();
+
  private:
   QPointer<QWidget> parent_;
+  std::shared_ptr<PromptGate> gate_;
 };
 
 // Texts of the project file and the panel are single bytes: Latin-1 both ways, whatever the locale.

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -704,8 +705,20 @@ void CLumoraView::OnWrite() {
     ShowMessageBox(this, FromLatin1(InvalidProjectText(check.problems)), "", MessageIcon::Error);
     return;
   }
-  CCommProgDlg dialog(project, kOperationWrite, QString(), this);
-  ExecModal(dialog);
+  RunTransferDialog(kOperationWrite, QString());
+}
+
+void CLumoraView::RunTransferDialog(int operation, const QString& filePath) {
+  // The worker gets a copy of its own: the document's project stays with this thread, which paints it.
+  // What the transfer changed that the document keeps (the selected port) is applied once it has ended.
+  TQMProject working(doc_->Project());
+  QPointer<CLumoraView> self(this);
+  {
+    CCommProgDlg dialog(working, operation, filePath, this);
+    ExecModal(dialog);
+  }
+  if (!self) return;
+  doc_->Project().multiplexer.selectedPort = working.multiplexer.selectedPort;
 }
 
 void CLumoraView::OnRead() {
@@ -772,10 +785,8 @@ void CLumoraView::Firmware(bool multiplexer) {
   CUpgdeFirmDlg choose(this);
   ApplyLinkSpeed(doc_->Project(), multiplexer);
   if (ExecModal(choose) == QDialog::Accepted && !choose.FilePath().isEmpty()) {
-    CCommProgDlg dialog(doc_->Project(),
-                        multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
-                        choose.FilePath(), this);
-    ExecModal(dialog);
+    RunTransferDialog(multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware,
+                      choose.FilePath());
   }
 }
 

@@ -94,6 +94,8 @@ class CLumoraView : public QWidget {
   // The project was changed since `before`: one undoable step named `text`.
   void ConfirmedChange(const QString& text, std::unique_ptr<TQMProject> before);
   void Firmware(bool multiplexer);
+  // Runs the progress dialog for a write or firmware operation on a copy of the document's project.
+  void RunTransferDialog(int operation, const QString& filePath);
   void RefreshWorkingCopy();
 
   CLumoraDoc* doc_;

@@ -90,8 +90,10 @@ bool CSimulatedPanel::Start(const TQMProject* project, QString* error) {
   arguments.push_back(ToPath(statePath_));
   process_ = std::make_unique<SimulatorProcess>(ToPath(program), arguments);
   if (!Running()) {
+    QString reason = QString::fromStdString(process_->Error());
     process_.reset();
-    if (error) *error = "The panel simulator " + program + " did not start.";
+    if (error)
+      *error = "The panel simulator " + program + " did not start." + (reason.isEmpty() ? "" : " " + reason);
     emit changed();
     return false;
   }

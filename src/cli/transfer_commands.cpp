@@ -20,6 +20,7 @@
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_texts.h"
+#include "transfer/transfer_worker.h"
 
 namespace lumora::cli {
 namespace {

@@ -1,19 +1,71 @@
 #include "link/simulator_process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <chrono>
 
 namespace lumora {
 
-SimulatorProcess::SimulatorProcess(const std::string& program, const std::vector<std::string>& options) {
+namespace {
+
+// Reads one line from `fd` within `timeout`; false with `error` set when none came (or it never ended).
+bool ReadFirstLine(int fd, std::chrono::milliseconds timeout, std::string& line, std::string& error) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + timeout;
+  constexpr std::size_t kLongestLine = 512;
+  for (;;) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) {
+      error = "The panel simulator did not report its port within " +
+              (timeout.count() % 1000 == 0 ? std::to_string(timeout.count() / 1000) + " seconds."
+                                           : std::to_string(timeout.count()) + " milliseconds.");
+      return false;
+    }
+    pollfd wait{fd, POLLIN, 0};
+    int ready = ::poll(&wait, 1, static_cast<int>(left.count()));
+    if (ready < 0) {
+      if (errno == EINTR) continue;
+      error = "The panel simulator's output cannot be read.";
+      return false;
+    }
+    if (ready == 0) continue;
+    char chunk[128];
+    ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0) {
+      if (errno == EINTR || errno == EAGAIN) continue;
+      error = "The panel simulator's output cannot be read.";
+      return false;
+    }
+    if (got == 0) {
+      error = "The panel simulator ended without reporting its port.";
+      return false;
+    }
+    for (ssize_t i = 0; i < got; ++i) {
+      if (chunk[i] == '\n') return true;
+      line.push_back(chunk[i]);
+    }
+    if (line.size() > kLongestLine) {
+      error = "The panel simulator reported no valid port.";
+      return false;
+    }
+  }
+}
+
+}  // namespace
+
+SimulatorProcess::SimulatorProcess(const std::string& program, const std::vector<std::string>& options,
+                                   std::chrono::milliseconds startTimeout) {
   int out[2];
-  if (::pipe2(out, O_CLOEXEC) != 0) return;
+  if (::pipe2(out, O_CLOEXEC) != 0) {
+    error_ = "The panel simulator cannot be started.";
+    return;
+  }
   // Everything the child needs is prepared before the fork: after it, only async-signal-safe calls.
   std::vector<char*> args{const_cast<char*>(program.c_str())};
   for (const std::string& option : options)
@@ -32,20 +84,26 @@ SimulatorProcess::SimulatorProcess(const std::string& program, const std::vector
   ::close(out[1]);
   if (pid_ < 0) {
     ::close(out[0]);
+    error_ = "The panel simulator cannot be started.";
     return;
   }
-  FILE* output = ::fdopen(out[0], "r");
-  char line[512] = {};
-  if (output && std::fgets(line, sizeof line, output)) {
-    path_ = line;
-    while (!path_.empty() && (path_.back() == '\n' || path_.back() == '\r'))
-      path_.pop_back();
+  // The first line is the pseudo-terminal's path; a simulator that stays silent must not hang the caller.
+  std::string line;
+  bool gotLine = ReadFirstLine(out[0], startTimeout, line, error_);
+  ::close(out[0]);
+  while (!line.empty() && line.back() == '\r')
+    line.pop_back();
+  if (gotLine && line.empty()) {
+    gotLine = false;
+    error_ = "The panel simulator reported no valid port.";
   }
-  if (output) {
-    std::fclose(output);
-  } else {
-    ::close(out[0]);
+  if (!gotLine) {
+    // Nothing to save from a simulator that never came up: it is killed, not asked to stop.
+    ::kill(pid_, SIGKILL);
+    Stop();
+    return;
   }
+  path_ = line;
 }
 
 SimulatorProcess::~SimulatorProcess() {

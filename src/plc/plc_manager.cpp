@@ -1,15 +1,16 @@
 #include "plc/plc_manager.h"
 
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "model/codes.h"
+#include "model/file_io.h"
 #include "model/interaction.h"
 #include "model/project.h"
 #include "plc/install_dir.h"
@@ -18,32 +19,31 @@
 namespace lumora {
 namespace {
 
-// Where the attribute exchange file goes: temp.atr in the install folder, or a private temporary file
-// when the installation is read-only.
+// The attribute exchange file: temp.atr in a private folder of its own, so that copies of the program
+// running side by side never share it; the folder and the file go when the exchange is over.
 class AttributeExchangeFile {
  public:
   AttributeExchangeFile() {
-    path_ = InstallPath("temp.atr");
-    int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd >= 0) {
-      ::close(fd);
-      return;
-    }
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumora-temp-XXXXXX.atr").string();
-    fd = ::mkstemps(pattern.data(), 4);
-    if (fd >= 0) {
-      ::close(fd);
-      path_ = pattern;
-      private_ = true;
-    }
+    std::error_code error;
+    std::string pattern = (std::filesystem::temp_directory_path(error) / "lumora-atr-XXXXXX").string();
+    if (error || ::mkdtemp(pattern.data()) == nullptr) return;
+    dir_ = pattern;
+    path_ = dir_ + "/temp.atr";
   }
+  ~AttributeExchangeFile() {
+    if (dir_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  AttributeExchangeFile(const AttributeExchangeFile&) = delete;
+  AttributeExchangeFile& operator=(const AttributeExchangeFile&) = delete;
+
+  // "" when no private folder could be made.
   const std::string& Path() const { return path_; }
-  bool IsPrivate() const { return private_; }
-  void Remove() const { ::unlink(path_.c_str()); }
 
  private:
+  std::string dir_;
   std::string path_;
-  bool private_ = false;
 };
 
 bool AccessAllowed(int requested, int accessKind) {
@@ -62,10 +62,7 @@ bool AccessAllowed(int requested, int accessKind) {
 }  // namespace
 
 bool WriteAttributeFile(const std::string& path, const std::vector<uint8_t>& block) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
-  return static_cast<bool>(out);
+  return WriteFileAtomically(path, std::string(block.begin(), block.end()));
 }
 
 std::vector<uint8_t> ReadAttributeFile(const std::string& path) {
@@ -164,16 +161,17 @@ std::string TQMPlcManager::DriverFilePath(DriverKind kind) const {
 bool TQMPlcManager::CreateDefaultAttributes(TQMPlcSettings& settings) {
   if (!library_ || !library_->createAttributes) return false;
   AttributeExchangeFile file;
+  if (file.Path().empty()) return false;
   bool ok = library_->createAttributes(file.Path().c_str()) != 0;
   if (ok) settings.plcAttributes = ReadAttributeFile(file.Path());
-  file.Remove();
   return ok;
 }
 
 AttributeEdit TQMPlcManager::EditAttributes(TQMPlcSettings& settings) {
   if (!library_ || !library_->launchObject) return AttributeEdit::Failed;
   AttributeExchangeFile file;
-  if (!WriteAttributeFile(file.Path(), settings.plcAttributes)) return AttributeEdit::Failed;
+  if (file.Path().empty() || !WriteAttributeFile(file.Path(), settings.plcAttributes))
+    return AttributeEdit::Failed;
   bool accepted = library_->launchObject(file.Path().c_str()) != 0;
   AttributeEdit result = AttributeEdit::Failed;
   if (accepted) {
@@ -184,7 +182,6 @@ AttributeEdit TQMPlcManager::EditAttributes(TQMPlcSettings& settings) {
       result = AttributeEdit::Changed;
     }
   }
-  if (file.IsPrivate()) file.Remove();
   return result;
 }
 

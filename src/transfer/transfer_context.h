@@ -116,11 +116,4 @@ struct TransferContext {
   std::string statusText;
 };
 
-// Starts the worker for the context's operation. Returns false when a worker is still running.
-bool StartTransfer(TransferContext& context);
-// Sets the cancel flag and waits until the worker has ended.
-void CancelTransfer(TransferContext& context);
-// The worker's body, run on the calling thread (the CLI and tests may use it directly).
-void RunTransfer(TransferContext& context);
-
 }  // namespace lumora

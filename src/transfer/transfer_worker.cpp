@@ -1,5 +1,7 @@
 // The worker thread's life: start, cooperative cancel, and the dispatch to the operation's sequence.
 
+#include "transfer/transfer_worker.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -11,15 +13,16 @@
 
 namespace lumora {
 
-bool StartTransfer(TransferContext& context) {
+bool StartTransfer(TransferContext& context, std::function<void()> onEnded) {
   if (context.workerRunning.load()) return false;
   if (context.workerThread.joinable()) context.workerThread.join();
   context.cancelRequested = false;
   context.finished = false;
   context.workerRunning = true;
-  context.workerThread = std::thread([&context] {
+  context.workerThread = std::thread([&context, onEnded = std::move(onEnded)] {
     RunTransfer(context);
     context.workerRunning = false;
+    if (onEnded) onEnded();
   });
   return true;
 }

@@ -47,6 +47,7 @@
 #include "support/temp_dir.h"
 #include "support/transfer_fixture.h"
 #include "transfer/panel_information.h"
+#include "transfer/transfer_worker.h"
 #include "gui_harness.h"
 
 // The main view's own tests (lumora_view_test.cpp), run after these in the same application.
@@ -243,6 +244,28 @@ class GuiTest : public GuiTestBase {
     QVERIFY(dialog.Finished());
     QVERIFY(dialog.isVisible());
     dialog.close();
+  }
+
+  void closingWhileAWorkerPromptWaits() {
+    // The worker's older-firmware box is up (its thread waits for the answer) when the dialog goes: the
+    // dialog must not join a worker that waits for it.
+    std::unique_ptr<TQMProject> project = DemoProject();
+    lumora::testing::Simulator sim({"--panel", "QM210", "--firmware", "A.1"});
+    QPointer<CCommProgDlg> dialog = new CCommProgDlg(*project, kOperationWrite, QString(), Frame());
+    dialog->show();
+    SelectPort(*dialog, sim.Path());
+    QString closedUnder;
+    SetMessageBoxHook([&](const MessageBoxRequest& request) {
+      if (dialog && request.text.contains("A.1")) {
+        closedUnder = request.text;
+        delete dialog.data();
+      }
+      return request.defaultAnswer;
+    });
+    QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    InstallRecorderHooks();
+    QVERIFY(!closedUnder.isEmpty());
   }
 
   void radioAndCheckBoxRules() {

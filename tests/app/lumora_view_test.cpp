@@ -27,6 +27,7 @@
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
 #include "app/multiplexer_diagram.h"
+#include "app/panel_status_dlg.h"
 #include "app/port_static.h"
 #include "editors/annunciator_dlg.h"
 #include "editors/led_dlg.h"
@@ -41,6 +42,7 @@
 #include "model/project_file.h"
 #include "model/text_lines.h"
 #include "transfer/operations.h"
+#include "transfer/transfer_worker.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/simulator.h"
 #include "support/transfer_fixture.h"
@@ -654,6 +656,39 @@ class LumoraViewTest : public GuiTestBase {
                qPrintable(gRecorder.Texts().join("|")));
       CloseAll();
     }
+  }
+
+  // Write and firmware run on a copy of the document's project: the worker never touches the project the
+  // window paints.
+  void transfersRunOnACopyOfTheProject() {
+    CLumoraView* view = Open("transfer-copy.lmx");
+    QVERIFY(view);
+    struct Case {
+      const char* name;
+      std::function<void()> run;
+    };
+    const std::vector<Case> cases = {
+        {"write", [view] { view->OnWrite(); }},
+        {"panel firmware", [view] { view->OnPanelFirmware(); }},
+        {"multiplexer firmware", [view] { view->OnMultiplexerFirmware(); }},
+    };
+    for (const Case& c : cases) {
+      const TQMProject* workerProject = nullptr;
+      QPointer<QTimer> choose = OnNextDialog<CUpgdeFirmDlg>([](CUpgdeFirmDlg* dialog) {
+        dialog->SetFilePath("firmware.hex");
+        dialog->accept();
+      });
+      QPointer<QTimer> progress = OnNextDialog<CCommProgDlg>([&workerProject](CCommProgDlg* dialog) {
+        workerProject = dialog->Context().project;
+        dialog->CancelButton()->click();
+      });
+      c.run();
+      delete choose.data();
+      delete progress.data();
+      QVERIFY2(workerProject, c.name);
+      QVERIFY2(workerProject != &view->Document()->Project(), c.name);
+    }
+    CloseAll();
   }
 
   // The address database's edit button opens the panel's address editor and shows its changes.

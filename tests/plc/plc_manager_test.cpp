@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "model/project.h"
@@ -132,34 +133,40 @@ TEST_F(PlcManagerTest, DetailsAndDriverPaths) {
   EXPECT_EQ(none.DriverFilePath(DriverKind::PanelBehindMultiplexer), "");
 }
 
-TEST_F(PlcManagerTest, DefaultAttributesGoThroughTheExchangeFile) {
+// The exchange file is private to the call (never in the install folder, which running copies share) and
+// gone afterwards, whether the installation is writable or not.
+TEST_F(PlcManagerTest, AttributeExchangeFileIsPrivateAndRemoved) {
+  struct Case {
+    std::string library;
+    std::string installSubFolder;  // a folder that does not exist stands for a read-only installation
+    std::size_t specificBytes;
+  };
+  const std::vector<Case> cases = {
+      {"TDL205", "", 7},
+      {"MODRTU", "/no-such-folder", 6},
+  };
   TempDir dir;
   testing::LinkStageInto(dir.Path(), true);
-  ScopedInstallDir scoped(dir.Path());
-  TQMPlcManager2 plc(Library("TDL205"), ui);
-  TQMPlcSettings settings;
-  ASSERT_TRUE(plc.CreateDefaultAttributes(settings));
-  ASSERT_EQ(settings.plcAttributes.size(), 32u + 7u);
-  EXPECT_EQ(settings.ManufacturerId(), 31);
-  EXPECT_EQ(settings.ModelId(), 2);
-  EXPECT_EQ(std::vector<uint8_t>(settings.plcAttributes.begin() + 32, settings.plcAttributes.end()),
-            (std::vector<uint8_t>{7, 0, 1, 3, 1, 10, 3}));
-  EXPECT_FALSE(std::filesystem::exists(dir.File("temp.atr")));
-
-  // Without a GUI the editor accepts the block unchanged; the exchange file stays in the install folder.
-  EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Unchanged);
-  EXPECT_EQ(ReadAttributeFile(dir.File("temp.atr")), settings.plcAttributes);
-}
-
-TEST_F(PlcManagerTest, ReadOnlyInstallationUsesAPrivateExchangeFile) {
-  TempDir dir;
-  testing::LinkStageInto(dir.Path(), true);
-  ScopedInstallDir readOnly(dir.Path() + "/no-such-folder");
-  TQMPlcManager2 plc(Library("MODRTU"), ui);
-  TQMPlcSettings settings;
-  ASSERT_TRUE(plc.CreateDefaultAttributes(settings));
-  EXPECT_EQ(settings.plcAttributes.size(), 32u + 6u);
-  EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Unchanged);
+  TempDir temp;  // the temporary folder while the cases run
+  struct ScopedTmpDir {
+    explicit ScopedTmpDir(const std::string& path) : old(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
+      ::setenv("TMPDIR", path.c_str(), 1);
+    }
+    ~ScopedTmpDir() { old.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", old.c_str(), 1); }
+    std::string old;
+  } scopedTmp(temp.Path());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.library);
+    ScopedInstallDir scoped(dir.Path() + c.installSubFolder);
+    TQMPlcManager2 plc(Library(c.library), ui);
+    TQMPlcSettings settings;
+    ASSERT_TRUE(plc.CreateDefaultAttributes(settings));
+    EXPECT_EQ(settings.plcAttributes.size(), 32u + c.specificBytes);
+    // Without a GUI the editor accepts the block unchanged.
+    EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Unchanged);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("temp.atr")));
+    EXPECT_TRUE(std::filesystem::is_empty(temp.Path()));
+  }
 }
 
 TEST_F(PlcManagerTest, CompareMapStringsOrdersByAreaThenNumber) {

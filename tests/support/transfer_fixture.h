@@ -23,6 +23,7 @@
 #include "support/simulator.h"
 #include "support/temp_dir.h"
 #include "transfer/transfer_context.h"
+#include "transfer/transfer_worker.h"
 
 namespace lumora::testing {
 

@@ -21,6 +21,7 @@
 #include "transfer/project_helper.h"
 #include "transfer/tag_table.h"
 #include "transfer/transfer_texts.h"
+#include "transfer/transfer_worker.h"
 
 namespace lumora {
 namespace {
