@@ -66,6 +66,7 @@ CAnnunciatorDlg::CAnnunciatorDlg(TQMProject& project, const FieldFactory& makeFi
       box->setAccessibleName(QString("LAMP %1 %2").arg(lamp).arg(kStateNames[state]));
     }
   }
+  entry_->SetReference(word_.tagName, word_.address);
 }
 
 CAnnunciatorDlg::~CAnnunciatorDlg() = default;
@@ -80,38 +81,27 @@ QLabel* CAnnunciatorDlg::LampBox(int lamp, int state) const {
 
 void CAnnunciatorDlg::accept() {
   TQMTag candidate(&project_);
-  candidate.SetEntry(GetEntryText());
+  candidate.SetEntry(entry_->Reference());
   candidate.valueType = kBinary16;
   TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
-  if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, KeepsEnteredText(), project_.plcSettings.addressSize)) {
-    FocusEntry();
+  // A picked tag name stays as picked; a typed address becomes the library's rebuilt form.
+  bool keepText = entry_->AddressKind() == 1;
+  if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, keepText, project_.plcSettings.addressSize)) {
+    entry_->Widget()->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(entry_->Widget())) edit->selectAll();
     return;
   }
   word_.encodedAddress = candidate.encodedAddress;
   word_.addressAccess = candidate.addressAccess;
   word_.address = candidate.address;
   word_.tagName = candidate.tagName;
-  LoadEntry(word_);
+  entry_->SetReference(word_.tagName, word_.address);
   QDialog::accept();
 }
 
 CPLCAnnunciatorDlg::CPLCAnnunciatorDlg(TQMProject& project, QWidget* parent)
     : CAnnunciatorDlg(project, [](QWidget* holder) { return CAddressField::CreateTyped(holder); },
-                      "&PLC Read Word (Bits) :", parent) {
-  LoadEntry(Word());
-}
-
-std::string CPLCAnnunciatorDlg::GetEntryText() const {
-  return Entry().Reference();
-}
-void CPLCAnnunciatorDlg::LoadEntry(const TQMTag& word) {
-  Entry().SetReference(word.tagName, word.address);
-}
-void CPLCAnnunciatorDlg::FocusEntry() {
-  auto* edit = qobject_cast<QLineEdit*>(Entry().Widget());
-  edit->setFocus(Qt::OtherFocusReason);
-  edit->selectAll();
-}
+                      "&PLC Read Word (Bits) :", parent) {}
 
 CPNRAnnunciatorDlg::CPNRAnnunciatorDlg(TQMProject& project, QWidget* parent)
     : CAnnunciatorDlg(project,
@@ -119,18 +109,6 @@ CPNRAnnunciatorDlg::CPNRAnnunciatorDlg(TQMProject& project, QWidget* parent)
                         return CAddressField::CreateTagPicker(
                             project.TagMapFor(project.CurrentPanel()->panelType), holder);
                       },
-                      "&Annunciator (Bit Read) Tag Name :", parent) {
-  LoadEntry(Word());
-}
-
-std::string CPNRAnnunciatorDlg::GetEntryText() const {
-  return Entry().Reference();
-}
-void CPNRAnnunciatorDlg::LoadEntry(const TQMTag& word) {
-  Entry().SetReference(word.tagName, word.address);
-}
-void CPNRAnnunciatorDlg::FocusEntry() {
-  Entry().Widget()->setFocus(Qt::OtherFocusReason);
-}
+                      "&Annunciator (Bit Read) Tag Name :", parent) {}
 
 }  // namespace lumora::gui

@@ -41,19 +41,9 @@ class CAnnunciatorDlg : public QDialog {
 
  protected:
   using FieldFactory = std::function<std::unique_ptr<CAddressField>(QWidget* parent)>;
-  // The project's current panel must exist. Variants load the entry themselves (LoadEntry).
+  // The project's current panel must exist.
   CAnnunciatorDlg(TQMProject& project, const FieldFactory& makeField, const QString& entryCaption,
                   QWidget* parent);
-
-  // The entry in address-entry form ("tag\taddress").
-  virtual std::string GetEntryText() const = 0;
-  virtual void LoadEntry(const TQMTag& word) = 0;
-  virtual void FocusEntry() = 0;
-  // True: an accepted text stays as entered; false: it becomes the library's rebuilt form.
-  virtual bool KeepsEnteredText() const = 0;
-
-  CAddressField& Entry() const { return *entry_; }
-  TQMTag& Word() const { return word_; }
 
  private:
   std::unique_ptr<Ui::AnnunciatorDlg> ui_;
@@ -63,32 +53,20 @@ class CAnnunciatorDlg : public QDialog {
   std::array<std::array<QString, 4>, 3> captions_;
 };
 
-// Typed PLC address, labelled "&PLC Read Word (Bits) :".
+// The two ways to open the editor: a typed PLC address, labelled "&PLC Read Word (Bits) :", or a tag name
+// from the project's tag map, labelled "&Annunciator (Bit Read) Tag Name :".
 class CPLCAnnunciatorDlg : public CAnnunciatorDlg {
   Q_OBJECT
 
  public:
-  CPLCAnnunciatorDlg(TQMProject& project, QWidget* parent = nullptr);
-
- protected:
-  std::string GetEntryText() const override;
-  void LoadEntry(const TQMTag& word) override;
-  void FocusEntry() override;
-  bool KeepsEnteredText() const override { return false; }
+  explicit CPLCAnnunciatorDlg(TQMProject& project, QWidget* parent = nullptr);
 };
 
-// Tag name from the project's tag map, labelled "&Annunciator (Bit Read) Tag Name :".
 class CPNRAnnunciatorDlg : public CAnnunciatorDlg {
   Q_OBJECT
 
  public:
-  CPNRAnnunciatorDlg(TQMProject& project, QWidget* parent = nullptr);
-
- protected:
-  std::string GetEntryText() const override;
-  void LoadEntry(const TQMTag& word) override;
-  void FocusEntry() override;
-  bool KeepsEnteredText() const override { return true; }
+  explicit CPNRAnnunciatorDlg(TQMProject& project, QWidget* parent = nullptr);
 };
 
 }  // namespace lumora::gui

@@ -20,6 +20,7 @@ TQMPanel& CurrentPanelOf(TQMProject& project) {
   return *project.CurrentPanel();
 }
 
+// A typed address is selected whole, ready to be typed over; a tag picker just takes the focus.
 void FocusAndSelect(QWidget* field) {
   field->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
@@ -66,7 +67,7 @@ bool CLedDlg::StoreWord(const std::string& entry, int access, TQMTag& word) {
   candidate.SetEntry(entry);
   candidate.valueType = kBinary16;
   TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
-  bool keepText = LedField().AddressKind() != 0;
+  bool keepText = ledField_->AddressKind() != 0;
   if (!plc.ValidateTag(candidate, access, keepText, project_.plcSettings.addressSize)) return false;
   word.encodedAddress = candidate.encodedAddress;
   word.addressAccess = candidate.addressAccess;
@@ -76,13 +77,13 @@ bool CLedDlg::StoreWord(const std::string& entry, int access, TQMTag& word) {
 }
 
 void CLedDlg::accept() {
-  if (!StoreWord(GetLedWordText(), LUMORA_ACCESS_READ, record_.ledWord)) {
-    FocusLedWord();
+  if (!StoreWord(ledField_->Reference(), LUMORA_ACCESS_READ, record_.ledWord)) {
+    FocusAndSelect(ledField_->Widget());
     return;
   }
   ledField_->SetReference(record_.ledWord.tagName, record_.ledWord.address);
-  if (!StoreWord(GetButtonWordText(), LUMORA_ACCESS_READ_WRITE, record_.buttonWord)) {
-    FocusButtonWord();
+  if (!StoreWord(buttonField_->Reference(), LUMORA_ACCESS_READ_WRITE, record_.buttonWord)) {
+    FocusAndSelect(buttonField_->Widget());
     return;
   }
   buttonField_->SetReference(record_.buttonWord.tagName, record_.buttonWord.address);
@@ -100,19 +101,6 @@ void CLedDlg::reject() {
 CPLCLedDlg::CPLCLedDlg(TQMProject& project, QWidget* parent)
     : CLedDlg(project, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, parent) {}
 
-std::string CPLCLedDlg::GetLedWordText() const {
-  return LedField().Reference();
-}
-std::string CPLCLedDlg::GetButtonWordText() const {
-  return ButtonField().Reference();
-}
-void CPLCLedDlg::FocusLedWord() {
-  FocusAndSelect(LedField().Widget());
-}
-void CPLCLedDlg::FocusButtonWord() {
-  FocusAndSelect(ButtonField().Widget());
-}
-
 CPNRLedDlg::CPNRLedDlg(TQMProject& project, QWidget* parent)
     : CLedDlg(project,
               [&project](QWidget* holder) {
@@ -120,18 +108,5 @@ CPNRLedDlg::CPNRLedDlg(TQMProject& project, QWidget* parent)
                                                       holder);
               },
               parent) {}
-
-std::string CPNRLedDlg::GetLedWordText() const {
-  return LedField().Reference();
-}
-std::string CPNRLedDlg::GetButtonWordText() const {
-  return ButtonField().Reference();
-}
-void CPNRLedDlg::FocusLedWord() {
-  LedField().Widget()->setFocus(Qt::OtherFocusReason);
-}
-void CPNRLedDlg::FocusButtonWord() {
-  ButtonField().Widget()->setFocus(Qt::OtherFocusReason);
-}
 
 }  // namespace lumora::gui

@@ -36,15 +36,6 @@ class CLedDlg : public QDialog {
   // The project's current panel must exist.
   CLedDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent);
 
-  // "tag\taddress" of the LED word and of the button word.
-  virtual std::string GetLedWordText() const = 0;
-  virtual std::string GetButtonWordText() const = 0;
-  virtual void FocusLedWord() = 0;
-  virtual void FocusButtonWord() = 0;
-
-  CAddressField& LedField() const { return *ledField_; }
-  CAddressField& ButtonField() const { return *buttonField_; }
-
  private:
   // Validates `entry` as a word of value type 1 and stores it into `word`; false when refused.
   bool StoreWord(const std::string& entry, int access, TQMTag& word);
@@ -57,32 +48,20 @@ class CLedDlg : public QDialog {
   std::unique_ptr<CAddressField> buttonField_;
 };
 
-// Typed PLC addresses; accepted ones are shown as the library rebuilds them.
+// The two ways to open the editor: typed PLC addresses (accepted ones shown as the library rebuilds them),
+// or tag names picked from the project's Plan & Run tag map.
 class CPLCLedDlg : public CLedDlg {
   Q_OBJECT
 
  public:
-  CPLCLedDlg(TQMProject& project, QWidget* parent = nullptr);
-
- protected:
-  std::string GetLedWordText() const override;
-  std::string GetButtonWordText() const override;
-  void FocusLedWord() override;
-  void FocusButtonWord() override;
+  explicit CPLCLedDlg(TQMProject& project, QWidget* parent = nullptr);
 };
 
-// Tag names picked from the project's Plan & Run tag map.
 class CPNRLedDlg : public CLedDlg {
   Q_OBJECT
 
  public:
-  CPNRLedDlg(TQMProject& project, QWidget* parent = nullptr);
-
- protected:
-  std::string GetLedWordText() const override;
-  std::string GetButtonWordText() const override;
-  void FocusLedWord() override;
-  void FocusButtonWord() override;
+  explicit CPNRLedDlg(TQMProject& project, QWidget* parent = nullptr);
 };
 
 }  // namespace lumora::gui

@@ -66,13 +66,10 @@ CMsgGeneralDlg::CMsgGeneralDlg(TQMPanel& panel, const FieldFactory& makeField, c
   ui_->beeperCheck->setChecked(panel_.beeperEnabled);
   ui_->delayCheck->setChecked(panel_.plcMessageDelay);
   ui_->cursorCheck->setChecked(panel_.cursorOnPlcMessage);
+  DisableUnused();
 }
 
 CMsgGeneralDlg::~CMsgGeneralDlg() = default;
-
-QLabel* CMsgGeneralDlg::PasswordRegisterLabel() const {
-  return ui_->passwordRegisterLabel;
-}
 
 void CMsgGeneralDlg::DisableUnused() {
   QLabel* labels[] = {ui_->line1Label, ui_->line2Label, ui_->line3Label, ui_->line4Label};
@@ -87,6 +84,11 @@ void CMsgGeneralDlg::DisableUnused() {
                                                           ui_->passwordTypeLabel, ui_->passwordType}) {
       widget->setEnabled(false);
     }
+  }
+  // A typed password register is greyed too where the model has no keypad; a tag picker stays open.
+  if (!panel_.IsKeypadPanel() && passwordField_->AddressKind() == 0) {
+    passwordField_->Widget()->setEnabled(false);
+    ui_->passwordRegisterLabel->setEnabled(false);
   }
 }
 
@@ -110,7 +112,9 @@ bool CMsgGeneralDlg::StoreRegister(const std::string& reference, int valueType, 
   candidate.SetEntry(reference);
   candidate.valueType = valueType;
   TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
-  if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, AddressKind() != 0, project_.plcSettings.addressSize)) {
+  // A picked tag name stays as picked; a typed address becomes the library's rebuilt form.
+  bool keepText = passwordField_->AddressKind() != 0;
+  if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, keepText, project_.plcSettings.addressSize)) {
     return false;
   }
   tag.encodedAddress = candidate.encodedAddress;
@@ -130,14 +134,15 @@ void CMsgGeneralDlg::accept() {
   for (int line = 1; line <= 4; ++line) {
     size_t i = static_cast<size_t>(line - 1);
     TQMTag& tag = panel_.lineRegisters[i];
-    if (!StoreRegister(LineReference(line), lineTypes_[i]->currentData().toInt(), tag)) {
-      FocusLine(line);
+    if (!StoreRegister(lineFields_[i]->Reference(), lineTypes_[i]->currentData().toInt(), tag)) {
+      FocusAndSelect(lineFields_[i]->Widget());
       return;
     }
     lineFields_[i]->SetReference(tag.tagName, tag.address);
   }
-  if (!StoreRegister(PasswordReference(), ui_->passwordType->currentData().toInt(), panel_.passwordRegister)) {
-    FocusPassword();
+  if (!StoreRegister(passwordField_->Reference(), ui_->passwordType->currentData().toInt(),
+                     panel_.passwordRegister)) {
+    FocusAndSelect(passwordField_->Widget());
     return;
   }
   passwordField_->SetReference(panel_.passwordRegister.tagName, panel_.passwordRegister.address);
@@ -147,50 +152,13 @@ void CMsgGeneralDlg::accept() {
 
 CPLCGeneralDlg::CPLCGeneralDlg(TQMPanel& panel, QWidget* parent)
     : CMsgGeneralDlg(panel, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, "Address",
-                     parent) {
-  DisableUnused();
-}
-
-std::string CPLCGeneralDlg::LineReference(int line) const {
-  return LineField(line).Reference();
-}
-std::string CPLCGeneralDlg::PasswordReference() const {
-  return PasswordField().Reference();
-}
-void CPLCGeneralDlg::FocusPassword() {
-  FocusAndSelect(PasswordField().Widget());
-}
-void CPLCGeneralDlg::FocusLine(int line) {
-  FocusAndSelect(LineField(line).Widget());
-}
-void CPLCGeneralDlg::DisableUnused() {
-  CMsgGeneralDlg::DisableUnused();
-  if (!Panel().IsKeypadPanel()) {
-    PasswordField().Widget()->setEnabled(false);
-    PasswordRegisterLabel()->setEnabled(false);
-  }
-}
+                     parent) {}
 
 CPNRGeneralDlg::CPNRGeneralDlg(TQMPanel& panel, QWidget* parent)
     : CMsgGeneralDlg(panel,
                      [&panel](QWidget* holder) {
                        return CAddressField::CreateTagPicker(panel.project->TagMapFor(panel.panelType), holder);
                      },
-                     "Tag Name", parent) {
-  DisableUnused();
-}
-
-std::string CPNRGeneralDlg::LineReference(int line) const {
-  return LineField(line).Reference();
-}
-std::string CPNRGeneralDlg::PasswordReference() const {
-  return PasswordField().Reference();
-}
-void CPNRGeneralDlg::FocusPassword() {
-  PasswordField().Widget()->setFocus(Qt::OtherFocusReason);
-}
-void CPNRGeneralDlg::FocusLine(int line) {
-  LineField(line).Widget()->setFocus(Qt::OtherFocusReason);
-}
+                     "Tag Name", parent) {}
 
 }  // namespace lumora::gui

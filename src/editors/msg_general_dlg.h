@@ -39,22 +39,9 @@ class CMsgGeneralDlg : public QDialog {
   // `panel` belongs to a project (its back-reference is set).
   CMsgGeneralDlg(TQMPanel& panel, const FieldFactory& makeField, const QString& addressHeading, QWidget* parent);
 
-  // "tag\taddress" of line 1..4 and of the password register.
-  virtual std::string LineReference(int line) const = 0;
-  virtual std::string PasswordReference() const = 0;
-  virtual void FocusPassword() = 0;
-  virtual void FocusLine(int line) = 0;
-  // Greys what the panel model does not use.
-  virtual void DisableUnused();
-  // Address kind for validation: 0 typed (the library's text is kept), 1 tag name (kept as picked).
-  virtual int AddressKind() const = 0;
-
-  CAddressField& LineField(int line) const { return *lineFields_[static_cast<size_t>(line - 1)]; }
-  CAddressField& PasswordField() const { return *passwordField_; }
-  QLabel* PasswordRegisterLabel() const;
-  TQMPanel& Panel() const { return panel_; }
-
  private:
+  // Greys what the panel model does not use.
+  void DisableUnused();
   // Validates `reference` read-only as `valueType` and stores it into `tag`; false when refused.
   bool StoreRegister(const std::string& reference, int valueType, TQMTag& tag);
   bool ReadLocalPassword();
@@ -67,35 +54,20 @@ class CMsgGeneralDlg : public QDialog {
   std::unique_ptr<CAddressField> passwordField_;
 };
 
-// Typed PLC addresses in edit boxes.
+// The two ways to open the editor: typed PLC addresses in edit boxes, or tag names from the project's
+// Plan & Run tag map.
 class CPLCGeneralDlg : public CMsgGeneralDlg {
   Q_OBJECT
 
  public:
-  CPLCGeneralDlg(TQMPanel& panel, QWidget* parent = nullptr);
-
- protected:
-  std::string LineReference(int line) const override;
-  std::string PasswordReference() const override;
-  void FocusPassword() override;
-  void FocusLine(int line) override;
-  void DisableUnused() override;
-  int AddressKind() const override { return 0; }
+  explicit CPLCGeneralDlg(TQMPanel& panel, QWidget* parent = nullptr);
 };
 
-// Tag names from the project's Plan & Run tag map.
 class CPNRGeneralDlg : public CMsgGeneralDlg {
   Q_OBJECT
 
  public:
-  CPNRGeneralDlg(TQMPanel& panel, QWidget* parent = nullptr);
-
- protected:
-  std::string LineReference(int line) const override;
-  std::string PasswordReference() const override;
-  void FocusPassword() override;
-  void FocusLine(int line) override;
-  int AddressKind() const override { return 1; }
+  explicit CPNRGeneralDlg(TQMPanel& panel, QWidget* parent = nullptr);
 };
 
 }  // namespace lumora::gui

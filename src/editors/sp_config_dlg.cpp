@@ -41,6 +41,8 @@ std::string Bytes(const QString& text) {
 
 }  // namespace
 
+bool CSPConfigDlg::KeepsAddressText() const { return fields_[0]->AddressKind() == 1; }
+
 CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::SPConfigDlg>()),
@@ -480,18 +482,16 @@ void CSPConfigDlg::reject() {
   QDialog::reject();
 }
 
-// ------------------------------------------------------------------------------------------- variants
-
+// ---------------------------------------------------------------- the two ways to open it (address kinds)
 CPLCSPConfigDlg::CPLCSPConfigDlg(TQMProject& project, QWidget* parent)
     : CSPConfigDlg(project, [](QWidget* host) { return CAddressField::CreateTyped(host); }, parent) {
   setObjectName("plcSPConfigDlg");
 }
 
 CPNRSPConfigDlg::CPNRSPConfigDlg(TQMProject& project, QWidget* parent)
-    : CSPConfigDlg(
-          project,
-          [&project](QWidget* host) { return CAddressField::CreateTagPicker(project.TagMapFor(kPanelQMSV), host); },
-          parent) {
+    : CSPConfigDlg(project,
+                   [&project](QWidget* h) { return CAddressField::CreateTagPicker(project.TagMapFor(kPanelQMSV), h); },
+                   parent) {
   setObjectName("pnrSPConfigDlg");
 }
 

@@ -66,8 +66,8 @@ class CSPConfigDlg : public QDialog {
 
  protected:
   CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent);
-  // Whether an accepted address stays as entered (tag names) or becomes the library's own text.
-  virtual bool KeepsAddressText() const = 0;
+  // Whether an accepted address stays as entered (tag names picked) or becomes the library's own text.
+  bool KeepsAddressText() const;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -115,15 +115,13 @@ class CSPConfigDlg : public QDialog {
   bool asking_ = false;   // the save question is open
 };
 
+// The two ways to open the editor: typed PLC addresses, or tag names from the project's tag map.
 class CPLCSPConfigDlg : public CSPConfigDlg {
   Q_OBJECT
 
  public:
   // The project's selected panel is the set-point panel to edit.
   explicit CPLCSPConfigDlg(TQMProject& project, QWidget* parent = nullptr);
-
- protected:
-  bool KeepsAddressText() const override { return false; }
 };
 
 class CPNRSPConfigDlg : public CSPConfigDlg {
@@ -131,9 +129,6 @@ class CPNRSPConfigDlg : public CSPConfigDlg {
 
  public:
   explicit CPNRSPConfigDlg(TQMProject& project, QWidget* parent = nullptr);
-
- protected:
-  bool KeepsAddressText() const override { return true; }
 };
 
 }  // namespace lumora::gui

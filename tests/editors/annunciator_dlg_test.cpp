@@ -29,24 +29,6 @@ class AnnunciatorDlgTest : public EditorFixture {
   }
 };
 
-// The base with an entry that hands over a fixed text, as a variant might.
-class FixedEntryDlg : public CAnnunciatorDlg {
- public:
-  FixedEntryDlg(TQMProject& project, std::string text)
-      : CAnnunciatorDlg(project, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, "&Entry:",
-                        nullptr),
-        text_(std::move(text)) {}
-
- protected:
-  std::string GetEntryText() const override { return text_; }
-  void LoadEntry(const TQMTag&) override {}
-  void FocusEntry() override {}
-  bool KeepsEnteredText() const override { return false; }
-
- private:
-  std::string text_;
-};
-
 TEST_F(AnnunciatorDlgTest, EachLampShowsItsOwnTwoBitsInTheFourColours) {
   CPLCAnnunciatorDlg dialog(project);
   EXPECT_EQ(dialog.windowTitle(), QString("Annunciator Setup"));
@@ -128,8 +110,10 @@ TEST_F(AnnunciatorDlgTest, AnEmptyEntryIsAcceptedWithoutTheLibrary) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(AnnunciatorDlgTest, ATextWithoutATabIsAllAddress) {
-  FixedEntryDlg dialog(project, "v2004");
+TEST_F(AnnunciatorDlgTest, ATypedAddressIsStoredAsTheLibraryWritesIt) {
+  CPLCAnnunciatorDlg dialog(project);
+  ShowActive(dialog);
+  Retype(Edit(dialog), "v2004");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(Panel().annunciatorWord.tagName, "");
