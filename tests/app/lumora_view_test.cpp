@@ -39,6 +39,7 @@
 #include "model/panel_type_change.h"
 #include "model/system_kind.h"
 #include "model/panel_exchange.h"
+#include "plc/plc_change.h"
 #include "model/project_file.h"
 #include "model/text_lines.h"
 #include "transfer/operations.h"
@@ -442,8 +443,9 @@ class LumoraViewTest : public GuiTestBase {
     CloseAll();
   }
 
-  // 1,000 random changes, undos, redos and saves: the project always saves as the state the history is at,
-  // and is modified exactly away from the state last saved.
+  // 1,000 random changes (editor results, panel type, system kind, PLC, delete, import), undos, redos and
+  // saves: the project always saves as the state the history is at, and is modified exactly away from the
+  // state last saved.
   void randomHistoryAlwaysGivesBackTheExactState() {
     CLumoraView* view = Open("history.lmx", "demo-multiplexer.lmx");
     QVERIFY(view);
@@ -457,8 +459,15 @@ class LumoraViewTest : public GuiTestBase {
     };
     std::mt19937 random(2026);
     auto pick = [&random](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
-    // Changes as the editors and the view make them; every question answered Yes.
+    // Changes as the editors and the view make them; every question answered Yes, attributes as proposed.
+    std::vector<PlcCatalogueEntry> plcs;
+    for (const PlcCatalogueEntry& entry : App()->WaitForDiscovery().Entries()) {
+      if (entry.name != "Plan & Run") plcs.push_back(entry);  // that one asks for a tag map file
+    }
     const std::vector<std::function<void(TQMProject&)>> changes = {
+        [&](TQMProject& p) {
+          ChangeProjectPlc(p, plcs[static_cast<size_t>(pick(static_cast<int>(plcs.size())))], App()->Ui(), {});
+        },
         [&](TQMProject& p) { ChangePanelType(p, 1 + pick(5)); },
         [&](TQMProject& p) { p.systemType == 1 ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
         [&](TQMProject& p) { DeleteSelectedPanel(p); },
