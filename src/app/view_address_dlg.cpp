@@ -107,7 +107,9 @@ void CViewAddressDlg::Fill() {
     auto* label = new QLabel(FromLatin1(address.label), ui_->systemGroup);
     auto* value = new QLabel(FromLatin1(address.value), ui_->systemGroup);
     label->setEnabled(false);
+    // Named by its caption; what it shows is its description, so assistive tools read both.
     value->setAccessibleName(label->text());
+    value->setAccessibleDescription(value->text());
     ui_->systemForm->addRow(label, value);
   }
 

@@ -64,6 +64,7 @@ CAnnunciatorDlg::CAnnunciatorDlg(TQMProject& project, const FieldFactory& makeFi
       palette.setColor(QPalette::WindowText, Qt::black);
       box->setPalette(palette);
       box->setAccessibleName(QString("LAMP %1 %2").arg(lamp).arg(kStateNames[state]));
+      box->setAccessibleDescription(caption.mid(1).replace('\n', " / "));  // the two bits it shows
     }
   }
   entry_->SetReference(word_.tagName, word_.address);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -561,6 +562,13 @@ class GuiTest : public GuiTestBase {
       QCOMPARE(dialog.findChild<QLineEdit*>("totalValue")->text(), QString("  9"));
       QVERIFY(dialog.findChild<QLabel*>("plcLabel")->text().contains("Tarvo DL-205"));
       QVERIFY(!dialog.findChild<QPushButton*>("editButton")->isHidden());
+      // A system address reads as its caption with the address it shows.
+      QStringList read;
+      for (QLabel* value : dialog.findChild<QGroupBox*>("systemGroup")->findChildren<QLabel*>()) {
+        if (!value->accessibleDescription().isEmpty())
+          read << value->accessibleName() + "=" + value->accessibleDescription();
+      }
+      QVERIFY2(read.contains("Bit Read (LED's)=V2100"), qPrintable(read.join("|")));
       list->setColumnWidth(1, 177);
       dialog.accept();
     }

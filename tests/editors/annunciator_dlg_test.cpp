@@ -55,6 +55,7 @@ TEST_F(AnnunciatorDlgTest, EachLampShowsItsOwnTwoBitsInTheFourColours) {
       EXPECT_EQ(box->palette().color(QPalette::Window), colours[state]);
       EXPECT_TRUE(box->autoFillBackground());
       EXPECT_FALSE(box->accessibleName().isEmpty());
+      EXPECT_EQ(box->accessibleDescription(), text.replace('\n', " / "));  // what the box shows
     }
   }
 }
