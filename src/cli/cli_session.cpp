@@ -33,6 +33,7 @@ struct CommandSpec {
   std::vector<const char*> positional;
   std::vector<const char*> valueOptions;
   std::vector<const char*> flagOptions;
+  std::vector<const char*> optionalPositional = {};
 };
 
 const std::vector<CommandSpec>& Commands() {
@@ -59,6 +60,12 @@ const std::vector<CommandSpec>& Commands() {
        {"FILE.lmx"},
        {"--port", "-o,--output", "--pages", "--paper"},
        {"--mono", "--landscape"}},
+      {"messages",
+       "a panel's messages as a CSV table: export, or import in their place",
+       {"ACTION", "FILE.lmx"},
+       {"--port", "-o,--output"},
+       {},
+       {"IN.csv"}},
       {"convert-plc",
        "change a project's PLC, converting or clearing its addresses",
        {"FILE.lmx"},
@@ -117,13 +124,17 @@ void CommandFiles(const Arguments& arguments, std::vector<NamedFile>& inputs, st
     if (command == candidate.name) spec = &candidate;
   }
   if (!spec) return;
-  for (size_t i = 0; i < positional.size() && i < spec->positional.size(); ++i) {
-    bool edited = i == 0 && (command == "import" || command == "convert-plc" || command == "save-as");
+  std::vector<const char*> names = spec->positional;
+  names.insert(names.end(), spec->optionalPositional.begin(), spec->optionalPositional.end());
+  for (size_t i = 0; i < positional.size() && i < names.size(); ++i) {
+    if (command == "messages" && i == 0) continue;  // the action
+    bool edited = (i == 0 && (command == "import" || command == "convert-plc" || command == "save-as")) ||
+                  (command == "messages" && i == 1 && positional[0] == "import");
     bool written = command == "read" || ((command == "save-as" || command == "export") && i == 1);
     if (written) {
-      add(outputs, spec->positional[i], positional[i]);
+      add(outputs, names[i], positional[i]);
     } else {
-      add(inputs, spec->positional[i], positional[i], edited);
+      add(inputs, names[i], positional[i], edited);
     }
   }
 }
@@ -178,9 +189,11 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
   for (size_t c = 0; c < Commands().size(); ++c) {
     const CommandSpec& spec = Commands()[c];
     CLI::App* command = app.add_subcommand(spec.name, spec.description);
-    positional[c].resize(spec.positional.size());
+    positional[c].resize(spec.positional.size() + spec.optionalPositional.size());
     for (size_t i = 0; i < spec.positional.size(); ++i)
       command->add_option(spec.positional[i], positional[c][i])->required();
+    for (size_t i = 0; i < spec.optionalPositional.size(); ++i)
+      command->add_option(spec.optionalPositional[i], positional[c][spec.positional.size() + i]);
     for (const char* name : spec.valueOptions) {
       std::string key = std::string(spec.name) + " " + name;
       // After the command's name its own --port (a multiplexer port) takes the option; before it, or after
@@ -285,9 +298,9 @@ int ChosenPanelPort(const Arguments& arguments, const TQMProject& project) {
   return project.systemType == 1 ? port : 1;
 }
 
-bool SaveResult(Session& session, TQMProject& project, std::string& out) {
+bool SaveResult(Session& session, TQMProject& project, std::string& out, const std::string& file) {
   out = session.Args().Value("-o,--output");
-  if (out.empty()) out = session.Args().positional[0];
+  if (out.empty()) out = file.empty() ? session.Args().positional[0] : file;
   std::string error;
   if (SaveProjectFile(project, out, &error)) return true;
   std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());

@@ -78,13 +78,16 @@ int ChosenPort(const Arguments& arguments, const char* option, int selected);
 // project, where any other port is a usage error; -1 after a usage error was printed.
 int ChosenPanelPort(const Arguments& arguments, const TQMProject& project);
 
-// Saves a changed project to -o OUT, or over its own file (the first argument); `out` names where.
-bool SaveResult(Session& session, TQMProject& project, std::string& out);
+// Saves a changed project to -o OUT, or over its own file (`file`, default: the first argument); `out`
+// names where.
+bool SaveResult(Session& session, TQMProject& project, std::string& out, const std::string& file = "");
 
 int RunFileCommand(Session& session);
 int RunPanelCommand(Session& session);
 bool IsPanelCommand(const std::string& command);
 int RunPlcCommand(Session& session);
+int RunMessageCommand(Session& session);
+bool IsMessageCommand(const std::string& command);
 bool IsPlcCommand(const std::string& command);
 int RunTransferCommand(Session& session);
 bool IsReportCommand(const std::string& command);

@@ -97,6 +97,17 @@ void PrintUsage(const std::string& command) {
         "printed: page 1 with the project's settings, then the messages. --pages prints a page or a range\n"
         "(3-4, 2-); --mono prints in black only; the paper defaults to the locale's (A4 or Letter).\n\n%s",
         global);
+  } else if (command == "messages") {
+    std::printf(
+        "usage: lumora messages export FILE.lmx [--port N] [-o OUT.csv]\n"
+        "       lumora messages import FILE.lmx IN.csv [--port N] [-o OUT.lmx]\n\n"
+        "export writes the messages of the panel on port N (default: the project's selected port) as a CSV\n"
+        "table (RFC 4180, UTF-8, one row per message) to OUT.csv or the standard output. import replaces\n"
+        "that panel's messages with the rows of IN.csv, checked with the project's rules and its PLC, and\n"
+        "saves the project to OUT.lmx (default: FILE.lmx); any problem is one line FILE:ROW:COLUMN: reason,\n"
+        "and nothing is written. A text writes N positions of data item K as {K:N}, the PLC-controlled\n"
+        "decimal point as {.} and the character { as {{.\n\n%s",
+        global);
   } else if (command == "convert-plc") {
     std::printf(
         "usage: lumora convert-plc FILE.lmx --plc NAME [-o OUT.lmx] [--force] [--map FILE.map]\n\n"
@@ -128,6 +139,7 @@ void PrintUsage(const std::string& command) {
         "  import FILE.lmx FROM.lmx put a panel of another project in place of one\n"
         "  addresses FILE.lmx       list the PLC addresses of a panel\n"
         "  report FILE.lmx -o PDF   write the project documentation as a PDF file\n"
+        "  messages export|import  a panel's messages as a CSV table, out and back in\n"
         "  convert-plc FILE.lmx     change a project's PLC (--plc NAME)\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
@@ -149,6 +161,7 @@ int main(int argc, char** argv) {
   if (IsFileCommand(arguments.command)) return RunFileCommand(session);
   if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);
   if (IsPlcCommand(arguments.command)) return RunPlcCommand(session);
+  if (IsMessageCommand(arguments.command)) return RunMessageCommand(session);
   if (IsReportCommand(arguments.command)) return RunReportCommand(session);
   return RunTransferCommand(session);
 }

@@ -1,21 +1,9 @@
 #include "model/address_list.h"
 
+#include "model/csv_table.h"
 #include "model/project.h"
 
 namespace lumora {
-namespace {
-
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-}  // namespace
 
 std::vector<AddressRow> ListMessageAddresses(const TQMPanel& panel) {
   std::vector<AddressRow> rows;

@@ -269,6 +269,10 @@ std::vector<ProjectProblem> ValidateProject(const TQMProject& project, int plcAd
   return result;
 }
 
+std::string MessageProblemPlace(const TQMPanel& panel, const TQMMessage& message) {
+  return MessageName(PanelName(panel), message);
+}
+
 std::vector<ProjectProblem> ValidatePanel(const TQMPanel& panel) {
   std::vector<ProjectProblem> result;
   ProblemList problems(result);

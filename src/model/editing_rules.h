@@ -75,6 +75,9 @@ struct ProjectProblem {
 // multiplexer's table, the PLC's address size) is left to `ValidateProject`.
 std::vector<ProjectProblem> ValidatePanel(const TQMPanel& panel);
 
+// The `where` of ValidatePanel's problems about one message of the panel.
+std::string MessageProblemPlace(const TQMPanel& panel, const TQMMessage& message);
+
 // Every rule above over the whole project. `plcAddressSize` is the loaded PLC library's encoded address
 // size (0 when unknown). An empty list means the project may be written.
 std::vector<ProjectProblem> ValidateProject(const TQMProject& project, int plcAddressSize = 0);

@@ -1,0 +1,675 @@
+#include "model/message_csv.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "model/address_check.h"
+#include "model/csv_table.h"
+#include "model/editing_rules.h"
+#include "model/message_list_edit.h"
+#include "model/message_text.h"
+#include "model/panel.h"
+
+namespace lumora {
+
+const std::vector<std::string> kMessageCsvColumns = {
+    "Kind",          "Number",        "Level",          "Folder",
+    "Text",          "Item1 Address", "Item1 Tag",      "Item1 Type",
+    "Item1 Access",  "Item1 Limits",  "Item1 Min",      "Item1 Max",
+    "Item1 Password", "Item1 Decimal", "Item1 Decimal Address", "Item1 Leading Zeros",
+    "Item2 Address", "Item2 Tag",     "Item2 Type",     "Item2 Leading Zeros",
+    "Item3 Address", "Item3 Tag",     "Item3 Type",     "Item3 Leading Zeros"};
+
+const std::vector<std::string> kMessageCsvExtraColumns = {"Item1 Decimal Tag", "Item1 Decimal Type"};
+
+namespace {
+
+enum Column : size_t {
+  kKind,
+  kNumber,
+  kLevel,
+  kFolder,
+  kText,
+  kAddress1,
+  kTag1,
+  kType1,
+  kAccess1,
+  kLimits1,
+  kMin1,
+  kMax1,
+  kPassword1,
+  kDecimal1,
+  kDecimalAddress1,
+  kLeadingZeros1,
+  kAddress2,
+  kTag2,
+  kType2,
+  kLeadingZeros2,
+  kAddress3,
+  kTag3,
+  kType3,
+  kLeadingZeros3,
+  kDecimalTag1,
+  kDecimalType1,
+  kColumnCount
+};
+
+const std::string& ColumnName(size_t column) {
+  return column < kMessageCsvColumns.size() ? kMessageCsvColumns[column]
+                                            : kMessageCsvExtraColumns[column - kMessageCsvColumns.size()];
+}
+
+// The columns of data item 2 and 3: address, tag, type, leading zeros.
+constexpr Column kItemColumns[3][4] = {{kAddress1, kTag1, kType1, kLeadingZeros1},
+                                       {kAddress2, kTag2, kType2, kLeadingZeros2},
+                                       {kAddress3, kTag3, kType3, kLeadingZeros3}};
+
+const char* kAccessTexts[] = {"Read/Write", "Read only", "Write only"};
+
+std::string YesNo(bool value) {
+  return value ? "yes" : "no";
+}
+
+std::string DecimalText(const TQMReadWriteTag& tag) {
+  if (tag.variableDecimal) return "Variable";
+  if (tag.fixedDecimals == -1) return "none";
+  return "Fixed - " + std::to_string(tag.fixedDecimals);
+}
+
+std::string PasswordText(const TQMReadWriteTag& tag) {
+  if (!tag.passwordProtected) return "none";
+  return tag.useLocalPassword ? "Local" : "PLC";
+}
+
+std::string AccessText(int accessType) {
+  if (accessType >= 0 && accessType < 3) return kAccessTexts[accessType];
+  return std::to_string(accessType);
+}
+
+// Data item 1's lines are in the file for every set-point panel message, else when the text has it.
+bool HoldsItemOne(const TQMPanel& panel, const TQMMessage& message) {
+  return panel.IsSetPointPanel() || MessageHasDataItem(message.text, 1);
+}
+
+std::vector<std::string> ExportRow(const TQMPanel& panel, const TQMMessage& message) {
+  std::vector<std::string> row(kColumnCount);
+  const bool plc = message.isPlcMessage != 0;
+  if (panel.IsSetPointPanel() && message.hasSetPoint)
+    row[kKind] = "SetPoint";
+  else
+    row[kKind] = plc ? "PLC" : "Local";
+  row[kNumber] = std::to_string(message.number);
+  row[kLevel] = plc ? "" : std::to_string(message.level);
+  row[kFolder] = YesNo(!plc && message.isFolder != 0);
+  row[kText] = MessageTextToCsv(message.text);
+  for (int item = 1; item <= 3; ++item) {
+    const TQMTag& tag = item == 1 ? message.data1 : item == 2 ? message.data2 : message.data3;
+    const Column* columns = kItemColumns[item - 1];
+    bool present = item == 1 ? HoldsItemOne(panel, message) : MessageHasDataItem(message.text, item);
+    bool zeros = message.leadingZeros[static_cast<size_t>(item - 1)];
+    // Leading zeros are kept for every item, present or not.
+    row[columns[3]] = present || zeros ? YesNo(zeros) : "";
+    if (!present) continue;
+    row[columns[0]] = tag.address;
+    row[columns[1]] = tag.tagName;
+    row[columns[2]] = ValueTypeText(tag.valueType);
+  }
+  if (HoldsItemOne(panel, message)) {
+    const TQMReadWriteTag& data = message.data1;
+    row[kAccess1] = AccessText(data.accessType);
+    row[kLimits1] = YesNo(data.limitsEnabled);
+    if (data.limitsEnabled) {
+      row[kMin1] = std::to_string(data.minValue);
+      row[kMax1] = std::to_string(data.maxValue);
+    }
+    row[kPassword1] = PasswordText(data);
+    row[kDecimal1] = DecimalText(data);
+    if (data.variableDecimal) {
+      row[kDecimalAddress1] = data.decimalPointTag.address;
+      row[kDecimalTag1] = data.decimalPointTag.tagName;
+      row[kDecimalType1] = ValueTypeText(data.decimalPointTag.valueType);
+    }
+  }
+  return row;
+}
+
+template <typename T>
+std::optional<T> WholeNumber(const std::string& cell) {
+  size_t first = cell.find_first_not_of(' ');
+  size_t last = cell.find_last_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  if (cell[first] == '+') ++first;
+  if (first > last) return std::nullopt;
+  T value{};
+  const char* end = cell.data() + last + 1;
+  auto [stop, error] = std::from_chars(cell.data() + first, end, value);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+bool SameWord(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+// One table row being read into a message of the panel.
+class RowReader {
+ public:
+  RowReader(const TQMPanel& panel, const CsvTable::Record& record, const std::vector<size_t>& columnOf,
+            std::vector<CsvProblem>& problems)
+      : panel_(panel), record_(record), problems_(problems) {
+    for (size_t i = 0; i < columnOf.size(); ++i) cells_[columnOf[i]] = record.fields[i];
+  }
+
+  const std::string& Cell(Column column) const {
+    static const std::string kEmpty;
+    auto it = cells_.find(column);
+    return it == cells_.end() ? kEmpty : it->second;
+  }
+
+  void Problem(Column column, std::string reason) {
+    problems_.push_back(CsvProblem{record_.row, ColumnName(column), std::move(reason)});
+    ok_ = false;
+  }
+  bool Ok() const { return ok_; }
+  int Row() const { return record_.row; }
+
+  std::optional<bool> Flag(Column column, bool emptyMeans) {
+    const std::string& cell = Cell(column);
+    if (cell.empty()) return emptyMeans;
+    if (SameWord(cell, "yes")) return true;
+    if (SameWord(cell, "no")) return false;
+    Problem(column, "\"" + cell + "\" is not yes or no");
+    return std::nullopt;
+  }
+
+  std::optional<int> ValueType(Column column) {
+    const std::string& cell = Cell(column);
+    for (int type = kBcd16; type <= kBinary32; ++type) {
+      if (SameWord(cell, ValueTypeText(type))) return type;
+    }
+    Problem(column, cell.empty() ? "the data item needs a data type"
+                                 : "\"" + cell + "\" is not BCD/Int 16, Binary/Int 16, BCD/Int 32 or Binary/Int 32");
+    return std::nullopt;
+  }
+
+  // An address or tag name becomes one line of the project file.
+  void NoControlCharacters(Column column) {
+    for (unsigned char c : Cell(column)) {
+      if (c < 0x20 || c == 0x7F) {
+        char reason[64];
+        std::snprintf(reason, sizeof reason, "holds a control character (0x%02X)", c);
+        Problem(column, reason);
+        return;
+      }
+    }
+  }
+
+  void MustBeEmpty(std::initializer_list<Column> columns, const std::string& why) {
+    for (Column column : columns) {
+      if (!Cell(column).empty()) {
+        Problem(column, why);
+        return;
+      }
+    }
+  }
+
+ private:
+  const TQMPanel& panel_;
+  const CsvTable::Record& record_;
+  std::vector<CsvProblem>& problems_;
+  std::map<size_t, std::string> cells_;
+  bool ok_ = true;
+};
+
+struct ReadRow {
+  int row = 0;
+  TQMMessage message;
+};
+
+void ReadKindAndPlace(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
+  const std::string& kind = reader.Cell(kKind);
+  const bool setPointPanel = panel.IsSetPointPanel();
+  if (setPointPanel && SameWord(kind, "SetPoint")) {
+    message.isPlcMessage = 1;
+    message.hasSetPoint = true;
+  } else if (SameWord(kind, "PLC")) {
+    message.isPlcMessage = 1;
+  } else if (!setPointPanel && SameWord(kind, "Local")) {
+    message.isPlcMessage = 0;
+  } else {
+    reader.Problem(kKind, "unknown kind \"" + kind + "\": " +
+                              (setPointPanel ? "SetPoint or PLC on a QMSV" : "PLC or Local"));
+    return;
+  }
+
+  if (message.isPlcMessage != 0) {
+    auto number = WholeNumber<int>(reader.Cell(kNumber));
+    if (!number || *number < 1 || *number > kMaxMessagesPerPanel)
+      reader.Problem(kNumber, "message number \"" + reader.Cell(kNumber) + "\" is not 1 to 256");
+    else
+      message.number = *number;
+    const std::string& level = reader.Cell(kLevel);
+    if (!level.empty() && WholeNumber<int>(level) != 0) reader.Problem(kLevel, "a PLC message has no menu level");
+    if (reader.Flag(kFolder, false).value_or(false)) reader.Problem(kFolder, "only local items can be folders");
+    return;
+  }
+  // A local item's number is its place in the menu; the column is written for reference only.
+  auto level = WholeNumber<int>(reader.Cell(kLevel));
+  if (!level || *level < 0 || *level > kDeepestLocalLevel) {
+    reader.Problem(kLevel, "level \"" + reader.Cell(kLevel) + "\" is not 0 to 3");
+  } else {
+    message.level = static_cast<int16_t>(*level);
+  }
+  std::optional<bool> folder = reader.Flag(kFolder, false);
+  message.isFolder = folder.value_or(false) ? 1 : 0;
+  if (message.isFolder != 0 && level && *level >= kDeepestLocalLevel)
+    reader.Problem(kFolder, "a folder stands at levels 0 to 2");
+}
+
+void ReadText(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
+  std::string reason = MessageTextFromCsv(reader.Cell(kText), message.text);
+  if (!reason.empty()) {
+    reader.Problem(kText, reason);
+    return;
+  }
+  const bool folder = message.isPlcMessage == 0 && message.isFolder != 0;
+  const bool hasMarkers = std::any_of(message.text.begin(), message.text.end(), [](char c) {
+    return static_cast<unsigned char>(c) >= kMarkerDecimalPoint;
+  });
+  if (hasMarkers && panel.IsSetPointPanel()) {
+    reader.Problem(kText, "a set-point text holds no data positions");
+    return;
+  }
+  if (hasMarkers && folder) {
+    reader.Problem(kText, "a folder holds no data items");
+    return;
+  }
+  int limit = MessageLengthLimit(panel.panelType, folder);
+  int length = static_cast<int>(message.text.size());
+  if (length > limit) {
+    reader.Problem(kText, "the text takes " + std::to_string(length) + " positions, the " +
+                              (folder ? "folder's line holds " : "line holds ") + std::to_string(limit));
+    return;
+  }
+  size_t points = std::count(message.text.begin(), message.text.end(), static_cast<char>(kMarkerDecimalPoint));
+  if (points > 1 || (points == 1 && PlaceDecimalPoint(message.text) != message.text))
+    reader.Problem(kText, "{.} stands once, right after the last position of data item 1");
+}
+
+void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
+  TQMReadWriteTag& data = message.data1;
+  const std::string& access = reader.Cell(kAccess1);
+  bool known = false;
+  for (int type = kReadWrite; type <= kWriteOnly; ++type) {
+    if (SameWord(access, kAccessTexts[type])) {
+      data.accessType = type;
+      known = true;
+    }
+  }
+  if (!known) reader.Problem(kAccess1, "\"" + access + "\" is not Read/Write, Read only or Write only");
+
+  std::optional<bool> limits = reader.Flag(kLimits1, true);
+  data.limitsEnabled = limits.value_or(true);
+  // The file keeps the limits as 32-bit signed numbers.
+  const long long largest = std::min<long long>(panel.MaxValue(data.valueType), INT32_MAX);
+  auto minimum = WholeNumber<long long>(reader.Cell(kMin1));
+  auto maximum = WholeNumber<long long>(reader.Cell(kMax1));
+  const std::string range = " to " + std::to_string(largest);
+  if (data.limitsEnabled || !reader.Cell(kMin1).empty()) {
+    if (!minimum || *minimum < 0 || *minimum > largest)
+      reader.Problem(kMin1, "the minimum is a whole number from 0" + range);
+    else
+      data.minValue = static_cast<int32_t>(*minimum);
+  }
+  if (data.limitsEnabled || !reader.Cell(kMax1).empty()) {
+    long long lowest = minimum && *minimum >= 0 ? *minimum : 0;
+    if (!maximum || *maximum < lowest || *maximum > largest)
+      reader.Problem(kMax1, "the maximum is a whole number from " + std::to_string(lowest) + range);
+    else
+      data.maxValue = static_cast<int32_t>(*maximum);
+  }
+
+  const std::string& password = reader.Cell(kPassword1);
+  if (password.empty() || SameWord(password, "none")) {
+    data.passwordProtected = false;
+  } else if (SameWord(password, "Local") || SameWord(password, "PLC")) {
+    data.passwordProtected = true;
+    data.useLocalPassword = SameWord(password, "Local");
+  } else {
+    reader.Problem(kPassword1, "\"" + password + "\" is not none, Local or PLC");
+  }
+
+  const std::string& decimal = reader.Cell(kDecimal1);
+  const std::string fixed = "Fixed - ";
+  data.variableDecimal = false;
+  data.fixedDecimals = -1;
+  std::optional<int> places;
+  if (decimal.size() > fixed.size() && SameWord(decimal.substr(0, fixed.size()), fixed))
+    places = WholeNumber<int>(decimal.substr(fixed.size()));
+  if (SameWord(decimal, "Variable")) {
+    data.variableDecimal = true;
+  } else if (places && *places >= 0 && *places <= 7) {
+    data.fixedDecimals = static_cast<int16_t>(*places);
+  } else if (!decimal.empty() && !SameWord(decimal, "none")) {
+    reader.Problem(kDecimal1, "\"" + decimal + "\" is not none, Fixed - 1 to Fixed - 7 or Variable");
+  }
+  bool textHasPoint = message.text.find(static_cast<char>(kMarkerDecimalPoint)) != std::string::npos;
+  if (data.variableDecimal && !panel.IsSetPointPanel() && !textHasPoint)
+    reader.Problem(kDecimal1, "a PLC-controlled decimal point needs its position {.} in the text");
+  if (data.variableDecimal) {
+    data.decimalPointTag.address = reader.Cell(kDecimalAddress1);
+    data.decimalPointTag.tagName = reader.Cell(kDecimalTag1);
+    reader.NoControlCharacters(kDecimalAddress1);
+    reader.NoControlCharacters(kDecimalTag1);
+    data.decimalPointTag.valueType = kBcd16;
+    if (!reader.Cell(kDecimalType1).empty()) {
+      if (auto decimalType = reader.ValueType(kDecimalType1)) data.decimalPointTag.valueType = *decimalType;
+    }
+  } else {
+    reader.MustBeEmpty({kDecimalAddress1, kDecimalTag1, kDecimalType1},
+                       "only a Variable decimal point has an address");
+  }
+}
+
+void ReadItems(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
+  for (int item = 1; item <= 3; ++item) {
+    const Column* columns = kItemColumns[item - 1];
+    std::optional<bool> zeros = reader.Flag(columns[3], false);
+    message.leadingZeros[static_cast<size_t>(item - 1)] = zeros.value_or(false);
+    bool present = item == 1 ? HoldsItemOne(panel, message) : MessageHasDataItem(message.text, item);
+    const std::string absent = "data item " + std::to_string(item) + " is not in the text";
+    if (!present) {
+      reader.MustBeEmpty({columns[0], columns[1], columns[2]}, absent);
+      if (item == 1)
+        reader.MustBeEmpty({kAccess1, kLimits1, kMin1, kMax1, kPassword1, kDecimal1, kDecimalAddress1,
+                            kDecimalTag1, kDecimalType1},
+                           absent);
+      continue;
+    }
+    TQMTag& tag = item == 1 ? message.data1 : item == 2 ? message.data2 : message.data3;
+    tag.address = reader.Cell(columns[0]);
+    tag.tagName = reader.Cell(columns[1]);
+    reader.NoControlCharacters(columns[0]);
+    reader.NoControlCharacters(columns[1]);
+    std::optional<int> type = reader.ValueType(columns[2]);
+    if (!type) continue;
+    tag.valueType = *type;
+    if (RuleCheck width = CheckDataItemWidth(message.text, item, *type)) reader.Problem(kText, width->text);
+  }
+  if (HoldsItemOne(panel, message)) ReadItemOneOptions(reader, panel, message);
+}
+
+void CheckAddresses(RowReader& reader, const TQMPanel& panel, TQMMessage& message, AddressCheck& addresses) {
+  TQMReadWriteTag& data = message.data1;
+  struct Entry {
+    TQMTag* tag;
+    bool present;
+    AddressAccess access;
+    Column column;
+  };
+  const bool readWrite = data.accessType != kReadOnly;
+  const Entry entries[] = {
+      {&data, HoldsItemOne(panel, message), readWrite ? AddressAccess::ReadWrite : AddressAccess::Read,
+       kAddress1},
+      {&message.data2, MessageHasDataItem(message.text, 2), AddressAccess::Read, kAddress2},
+      {&message.data3, MessageHasDataItem(message.text, 3), AddressAccess::Read, kAddress3},
+      {&data.decimalPointTag, HoldsItemOne(panel, message) && data.variableDecimal,
+       panel.IsSetPointPanel() ? AddressAccess::ReadWrite : AddressAccess::Read, kDecimalAddress1},
+  };
+  for (const Entry& entry : entries) {
+    if (!entry.present || entry.tag->IsEmpty()) continue;
+    if (std::optional<AddressRefusal> refused = addresses.Check(*entry.tag, entry.access)) {
+      std::string reason = OneLine(refused->text);
+      reader.Problem(entry.column, reason.empty() ? "the PLC does not take \"" + entry.tag->address + "\""
+                                                  : reason);
+    }
+  }
+}
+
+// The menu's shape: a first item at level 0, each item at most one level below the one before it, and only
+// below a folder.
+void CheckMenu(const std::vector<ReadRow>& rows, std::vector<CsvProblem>& problems) {
+  const ReadRow* previous = nullptr;
+  for (const ReadRow& row : rows) {
+    const TQMMessage& item = row.message;
+    if (item.isPlcMessage != 0) continue;
+    int parentLevel = previous ? previous->message.level : -1;
+    if (item.level > parentLevel + 1) {
+      problems.push_back({row.row, "Level",
+                          "level " + std::to_string(item.level) +
+                              (previous ? " follows level " + std::to_string(parentLevel) + " on row " +
+                                              std::to_string(previous->row)
+                                        : " starts the menu, which begins at level 0") +
+                              ": the menu goes one level deeper at a time"});
+    } else if (previous && item.level == parentLevel + 1 && previous->message.isFolder == 0) {
+      problems.push_back({row.row, "Level",
+                          "level " + std::to_string(item.level) + " needs a folder above it; row " +
+                              std::to_string(previous->row) + " is a message"});
+    }
+    previous = &row;
+  }
+}
+
+void CheckNumbers(const TQMPanel& panel, const std::vector<ReadRow>& rows, std::vector<CsvProblem>& problems) {
+  std::map<int, int> rowOfNumber;
+  int locals = 0;
+  for (const ReadRow& row : rows) locals += row.message.isPlcMessage == 0 ? 1 : 0;
+  if (rows.size() > static_cast<size_t>(kMaxMessagesPerPanel)) {
+    problems.push_back({rows[kMaxMessagesPerPanel].row, "Kind", "a panel holds at most 256 messages"});
+  }
+  for (const ReadRow& row : rows) {
+    const TQMMessage& message = row.message;
+    if (message.isPlcMessage == 0) continue;
+    auto [it, fresh] = rowOfNumber.emplace(message.number, row.row);
+    if (!fresh) {
+      problems.push_back({row.row, "Number", "message number " + std::to_string(message.number) +
+                                                 " is also on row " + std::to_string(it->second)});
+    } else if (!panel.IsSetPointPanel() && message.number > kMaxMessagesPerPanel - locals) {
+      problems.push_back({row.row, "Number", "message number " + std::to_string(message.number) +
+                                                 " is above the " + std::to_string(kMaxMessagesPerPanel - locals) +
+                                                 " the " + std::to_string(locals) + " local items leave"});
+    }
+  }
+}
+
+}  // namespace
+
+std::string MessageTextToCsv(std::string_view text) {
+  std::string cell;
+  for (size_t i = 0; i < text.size();) {
+    unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (byte == kMarkerDecimalPoint) {
+      cell += "{.}";
+      ++i;
+    } else if (byte >= kMarkerData3) {
+      size_t run = 1;
+      while (i + run < text.size() && text[i + run] == text[i]) ++run;
+      int item = byte == kMarkerData1 ? 1 : byte == kMarkerData2 ? 2 : 3;
+      cell += "{" + std::to_string(item) + ":" + std::to_string(run) + "}";
+      i += run;
+    } else {
+      cell += byte == '{' ? "{{" : std::string(1, static_cast<char>(byte));
+      ++i;
+    }
+  }
+  return cell;
+}
+
+std::string MessageTextFromCsv(std::string_view cell, std::string& text) {
+  text.clear();
+  for (size_t i = 0; i < cell.size();) {
+    unsigned char c = static_cast<unsigned char>(cell[i]);
+    if (c < 0x20 || c > 0x7E) {
+      char reason[96];
+      std::snprintf(reason, sizeof reason, "the panel cannot show the character 0x%02X (only printable ASCII)", c);
+      return reason;
+    }
+    if (c != '{') {
+      text += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (cell.substr(i, 2) == "{{") {
+      text += '{';
+      i += 2;
+      continue;
+    }
+    size_t close = cell.find('}', i);
+    if (close == std::string_view::npos) return "an unclosed { (write {{ for the character itself)";
+    std::string_view token = cell.substr(i, close - i + 1);
+    if (token == "{.}") {
+      text += static_cast<char>(kMarkerDecimalPoint);
+    } else {
+      // {K:N}: N positions of data item K.
+      int item = 0;
+      int count = 0;
+      bool shaped = token.size() >= 5 && token[2] == ':';
+      if (shaped) {
+        auto [stop, error] = std::from_chars(token.data() + 1, token.data() + 2, item);
+        auto [stop2, error2] = std::from_chars(token.data() + 3, token.data() + token.size() - 1, count);
+        shaped = error == std::errc() && error2 == std::errc() && stop2 == token.data() + token.size() - 1 &&
+                 token.size() <= 6;  // at most 99 positions
+      }
+      if (!shaped) return std::string(token) + " is not {K:N}, {.} or {{";
+      if (item < 1 || item > 3) return std::string(token) + ": data items are 1 to 3";
+      if (count < 1) return std::string(token) + ": a data item takes at least one position";
+      text.append(static_cast<size_t>(count), static_cast<char>(DataItemMarker(item)));
+    }
+    i = close + 1;
+  }
+  return "";
+}
+
+std::string ExportMessagesCsv(const TQMPanel& panel) {
+  std::vector<std::string> header = kMessageCsvColumns;
+  header.insert(header.end(), kMessageCsvExtraColumns.begin(), kMessageCsvExtraColumns.end());
+  std::string csv = CsvRecord(header);
+  for (const TQMMessage& message : panel.messages) csv += CsvRecord(ExportRow(panel, message));
+  return csv;
+}
+
+std::string CsvProblemLine(const std::string& file, const CsvProblem& problem) {
+  return file + ":" + std::to_string(problem.row) + ":" + problem.column + ": " + problem.reason;
+}
+
+std::vector<CsvProblem> ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressCheck& addresses) {
+  std::vector<CsvProblem> problems;
+  CsvTable table;
+  CsvSyntaxError syntax;
+  if (!ReadCsvTable(csv, table, syntax)) {
+    size_t field = static_cast<size_t>(syntax.field);
+    problems.push_back({syntax.row, field < kColumnCount ? ColumnName(field) : "Kind", syntax.reason});
+    return problems;
+  }
+  if (table.records.empty()) {
+    problems.push_back({1, "Kind", "the header row is missing"});
+    return problems;
+  }
+
+  // The header: the fixed columns in their order, then any of the extra ones, each once.
+  const CsvTable::Record& header = table.records.front();
+  std::vector<size_t> columnOf;
+  for (size_t i = 0; i < kMessageCsvColumns.size(); ++i) {
+    if (i >= header.fields.size() || header.fields[i] != kMessageCsvColumns[i]) {
+      problems.push_back({header.row, kMessageCsvColumns[i],
+                          "the header row needs \"" + kMessageCsvColumns[i] + "\" here" +
+                              (i < header.fields.size() ? ", not \"" + header.fields[i] + "\"" : "")});
+      return problems;
+    }
+    columnOf.push_back(i);
+  }
+  for (size_t i = kMessageCsvColumns.size(); i < header.fields.size(); ++i) {
+    auto known = std::find(kMessageCsvExtraColumns.begin(), kMessageCsvExtraColumns.end(), header.fields[i]);
+    size_t column = kMessageCsvColumns.size() + static_cast<size_t>(known - kMessageCsvExtraColumns.begin());
+    if (known == kMessageCsvExtraColumns.end() ||
+        std::find(columnOf.begin(), columnOf.end(), column) != columnOf.end()) {
+      problems.push_back({header.row, header.fields[i], "unknown or repeated column"});
+      return problems;
+    }
+    columnOf.push_back(column);
+  }
+
+  TQMPanel result(panel);
+  std::vector<ReadRow> rows;
+  for (size_t r = 1; r < table.records.size(); ++r) {
+    const CsvTable::Record& record = table.records[r];
+    if (record.fields.size() != header.fields.size()) {
+      size_t at = std::min(record.fields.size(), header.fields.size() - 1);
+      problems.push_back({record.row, ColumnName(columnOf[at]),
+                          "the row has " + std::to_string(record.fields.size()) + " fields, the header " +
+                              std::to_string(header.fields.size())});
+      continue;
+    }
+    RowReader reader(result, record, columnOf, problems);
+    TQMMessage message = result.NewMessage();
+    ReadKindAndPlace(reader, result, message);
+    if (reader.Ok()) ReadText(reader, result, message);
+    if (reader.Ok()) ReadItems(reader, result, message);
+    if (reader.Ok()) CheckAddresses(reader, result, message, addresses);
+    if (reader.Ok()) rows.push_back({record.row, std::move(message)});
+  }
+  if (!problems.empty()) return problems;
+
+  CheckNumbers(result, rows, problems);
+  CheckMenu(rows, problems);
+  if (!problems.empty()) return problems;
+
+  result.messages.clear();
+  for (ReadRow& row : rows) {
+    if (RuleCheck room = CheckAddressLimit(result, row.message)) {
+      problems.push_back({row.row, "Item1 Address", room->text});
+      return problems;
+    }
+    result.messages.push_back(row.message);
+  }
+  if (result.IsSetPointPanel()) {
+    std::stable_sort(result.messages.begin(), result.messages.end(),
+                     [](const TQMMessage& a, const TQMMessage& b) { return a.number < b.number; });
+    result.firstLocalNumber = result.messages.empty() ? 0 : result.messages.front().number;
+  } else {
+    MessageListEdit(result).Finish();
+  }
+  result.ReseatBackReferences();
+
+  // Whatever the project rules still find about a message is named by its row. PLC messages are sorted
+  // by their (unique) numbers, local items keep the order of their rows.
+  std::map<std::string, int> rowOfPlace;
+  std::map<int, int> rowOfNumber;
+  std::vector<int> localRows;
+  for (const ReadRow& row : rows) {
+    if (row.message.isPlcMessage != 0)
+      rowOfNumber[row.message.number] = row.row;
+    else
+      localRows.push_back(row.row);
+  }
+  size_t local = 0;
+  for (const TQMMessage& message : result.messages) {
+    int row = message.isPlcMessage != 0 ? rowOfNumber[message.number] : localRows[local++];
+    rowOfPlace[MessageProblemPlace(result, message)] = row;
+  }
+  for (const ProjectProblem& problem : ValidatePanel(result)) {
+    auto it = rowOfPlace.find(problem.where);
+    if (it != rowOfPlace.end()) problems.push_back({it->second, "Kind", OneLine(problem.violation.text)});
+  }
+  if (!problems.empty()) return problems;
+
+  panel.messages = std::move(result.messages);
+  panel.firstLocalNumber = result.firstLocalNumber;
+  panel.ReseatBackReferences();
+  return problems;
+}
+
+}  // namespace lumora
