@@ -13,6 +13,7 @@
 #include "editors/help_topics.h"
 #include "editors/ins_msg_dlg.h"
 #include "editors/message_list_model.h"
+#include "editors/message_table_files.h"
 #include "editors/modal_run.h"
 #include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
@@ -79,6 +80,8 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   });
   connect(ui_->addressDbButton, &QPushButton::clicked, this, &CMessageDlg::OnAddressDatabase);
   connect(ui_->plcHelpButton, &QPushButton::clicked, this, [this] { OpenPlcAddressHelp(project_); });
+  connect(ui_->exportCsvButton, &QPushButton::clicked, this, &CMessageDlg::OnExportCsv);
+  connect(ui_->importCsvButton, &QPushButton::clicked, this, &CMessageDlg::OnImportCsv);
   connect(ui_->okButton, &QPushButton::clicked, this, &CMessageDlg::accept);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CMessageDlg::reject);
 
@@ -494,6 +497,21 @@ CPNRMessageDlg::CPNRMessageDlg(TQMProject& project, QWidget* parent)
           },
           parent) {
   setObjectName("pnrMessageDlg");
+}
+
+void CMessageDlg::OnExportCsv() {
+  if (!LeaveCurrent()) return;
+  TQMPanel numbered(*panel_);
+  MessageListEdit(numbered).Finish();
+  ExportMessageTable(Ui(), numbered, project_.fileName);
+}
+
+void CMessageDlg::OnImportCsv() {
+  if (!LeaveCurrent()) return;
+  PlcAddressCheck addresses(project_, working_.tagMapLinked);
+  if (!ImportMessageTable(Ui(), *panel_, project_.fileName, addresses)) return;
+  plcModel_->Reload();
+  ShowLists(Kind::Local, lists_->PlcCount() > 0 ? Selection{Kind::Plc, 0} : Selection{Kind::Local, -1});
 }
 
 }  // namespace lumora::gui

@@ -61,6 +61,9 @@ class CMessageDlg : public QDialog {
   // Algorithm of "&Press to accept Message edit": false when the edit was refused.
   bool ApplyEdit();
   void OnAddressDatabase();
+  // The working list as a CSV table, and a table in its place.
+  void OnExportCsv();
+  void OnImportCsv();
 
  protected:
   CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* parent);

@@ -92,4 +92,10 @@ void CSetPointTableModel::SaveColumnWidths(const QTableView* view) {
   for (int column = 0; column < kColumnCount; ++column) settings.SetSetPointColumnWidth(column, view->columnWidth(column));
 }
 
+void CSetPointTableModel::Reload() {
+  beginResetModel();
+  rows_ = list_.Count();
+  endResetModel();
+}
+
 }  // namespace lumora::gui

@@ -34,6 +34,8 @@ class CSetPointTableModel : public QAbstractTableModel {
   void RowChanged(int row);
   void RowAppended();
   void RowRemoved(int row);
+  // The whole list was replaced.
+  void Reload();
 
  private:
   const SetPointList& list_;

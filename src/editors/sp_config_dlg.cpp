@@ -16,6 +16,7 @@
 #include "editors/help_topics.h"
 #include "editors/panel_preview.h"
 #include "editors/plc_help.h"
+#include "editors/message_table_files.h"
 #include "editors/set_point_table_model.h"
 #include "model/clipboard_form.h"
 #include "model/editing_rules.h"
@@ -137,6 +138,8 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   help->setContext(Qt::WindowShortcut);
   connect(help, &QShortcut::activated, this, [] { ShowHelp(kHelpSetPoint); });
   setProperty("helpTopic", QString(kHelpSetPoint));
+  connect(ui_->exportCsvButton, &QPushButton::clicked, this, &CSPConfigDlg::OnExportCsv);
+  connect(ui_->importCsvButton, &QPushButton::clicked, this, &CSPConfigDlg::OnImportCsv);
   connect(ui_->okButton, &QPushButton::clicked, this, &CSPConfigDlg::accept);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CSPConfigDlg::reject);
 
@@ -493,6 +496,29 @@ CPNRSPConfigDlg::CPNRSPConfigDlg(TQMProject& project, QWidget* parent)
                    [&project](QWidget* h) { return CAddressField::CreateTagPicker(project.TagMapFor(kPanelQMSV), h); },
                    parent) {
   setObjectName("pnrSPConfigDlg");
+}
+
+void CSPConfigDlg::OnExportCsv() {
+  if (!LeaveCurrentEdit()) return;
+  TQMPanel panel(panel_);
+  list_.StoreInto(panel);
+  ExportMessageTable(Ui(), panel, project_.fileName);
+}
+
+void CSPConfigDlg::OnImportCsv() {
+  if (!LeaveCurrentEdit()) return;
+  TQMPanel panel(panel_);
+  list_.StoreInto(panel);
+  PlcAddressCheck check(project_, KeepsAddressText());
+  if (!ImportMessageTable(Ui(), panel, project_.fileName, check)) return;
+  list_ = SetPointList(panel);
+  model_->Reload();
+  FillList();
+  ShowFields(ClearedSetPointFields(0));
+  currentNumber_ = 0;
+  ShowNumber(0);
+  SelectRow(-1);
+  listChanged_ = true;
 }
 
 }  // namespace lumora::gui

@@ -63,6 +63,9 @@ class CSPConfigDlg : public QDialog {
   void OnCopy();
   void OnCut();
   void OnPaste();
+  // The working list as a CSV table, and a table in its place.
+  void OnExportCsv();
+  void OnImportCsv();
 
  protected:
   CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent);

@@ -279,5 +279,36 @@ TEST_F(MessageDlgTest, ARefusedAddressKeepsTheEditAndFocusesItsField) {
   EXPECT_EQ(dialog.WorkingPanel().messages[0].data1.address, project.Panel(0).messages[0].data1.address);
 }
 
+TEST_F(MessageDlgTest, ACsvTableGoesOutAndComesBackInPlaceOfTheWorkingList) {
+  CPLCMessageDlg dialog(project);
+  Show(dialog);
+  const std::string before = Saved(project);
+  const std::string table = dir.File("messages.csv");
+  ui.saveFiles = {table};
+  QTest::mouseClick(Child<QPushButton>(&dialog, "exportCsvButton"), Qt::LeftButton);
+  std::string csv = lumora::testing::TempDir::Read(table);
+  ASSERT_NE(csv.find("\r\nPLC,1,,no,TANK LEVEL  {1:4} %,V2000,"), std::string::npos) << csv;
+
+  // A refused table is listed row by row and changes nothing.
+  std::string bad = csv;
+  bad.replace(bad.find("PLC,2,"), 6, "PLC,1,");
+  ui.openFiles = {dir.Write("bad.csv", bad)};
+  QTest::mouseClick(Child<QPushButton>(&dialog, "importCsvButton"), Qt::LeftButton);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("\nRow 3, Number: message number 1 is also on row 2"), std::string::npos)
+      << ui.messages[0].text;
+  EXPECT_FALSE(dialog.MessagesModified());
+
+  // A good one replaces the working list; OK then changes the project.
+  csv.replace(csv.find("TANK LEVEL "), 11, "TANK VOLUME");
+  ui.openFiles = {dir.Write("good.csv", csv)};
+  QTest::mouseClick(Child<QPushButton>(&dialog, "importCsvButton"), Qt::LeftButton);
+  EXPECT_EQ(Row(dialog, 0), QString("001: TANK VOLUME 1111 %"));
+  EXPECT_TRUE(dialog.MessagesModified());
+  EXPECT_EQ(Saved(project), before);
+  dialog.accept();
+  EXPECT_EQ(project.Panel(0).messages[0].text, "TANK VOLUME \xFF\xFF\xFF\xFF %");
+}
+
 }  // namespace
 }  // namespace lumora::gui

@@ -580,5 +580,27 @@ TEST_F(SPConfigDlgTest, TheMessagesLauncherOpensTheSetPointConfiguration) {
   EXPECT_TRUE(CEditorLauncher::Available(EditorKind::SetPoints));
 }
 
+TEST_F(SPConfigDlgTest, ACsvTableGoesOutAndComesBackInPlaceOfTheWorkingList) {
+  AddTwo();
+  CPLCSPConfigDlg dialog(project);
+  const std::string before = Saved();
+  const std::string table = temp.File("set-points.csv");
+  ui.saveFiles = {table};
+  QTest::mouseClick(Button(dialog, "exportCsvButton"), Qt::LeftButton);
+  std::string csv = testing::TempDir::Read(table);
+  ASSERT_NE(csv.find("\r\nSetPoint,2,,no,LINE SPEED,,,Binary/Int 32,Read only,yes,0,9999,none,Fixed - 2,"),
+            std::string::npos)
+      << csv;
+  csv.replace(csv.find("SetPoint,5,"), 11, "SetPoint,7,");
+  ui.openFiles = {temp.Write("in.csv", csv)};
+  QTest::mouseClick(Button(dialog, "importCsvButton"), Qt::LeftButton);
+  EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+  ASSERT_EQ(dialog.MessageList()->model()->rowCount(), 2);
+  EXPECT_EQ(Cell(dialog, 1, 0), QString("007"));
+  EXPECT_EQ(Saved(), before);
+  dialog.accept();
+  EXPECT_EQ(Panel().messages[1].number, 7);
+}
+
 }  // namespace
 }  // namespace lumora::gui
