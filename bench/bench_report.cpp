@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <filesystem>
 
-#include "app/report_pdf.h"
 #include "model/project.h"
+#include "report/report_pdf.h"
 #include "support/sample_projects.h"
 #include "support/temp_dir.h"
 
@@ -20,10 +20,10 @@ void BM_ReportPdfOfAFullKeypadPanel(benchmark::State& state) {
   project.multiplexer.selectedPort = 3;  // the QM210K
   testing::TempDir dir;
   QString file = QString::fromStdString(dir.File("report.pdf"));
-  gui::PdfSettings settings;
-  gui::PdfOutcome outcome;
+  PdfSettings settings;
+  PdfOutcome outcome;
   for (auto _ : state) {
-    outcome = gui::WriteReportPdf(project, "/projects/plant.lmx", file, settings);
+    outcome = WriteReportPdf(project, "/projects/plant.lmx", file, settings);
     if (!outcome.error.isEmpty()) state.SkipWithError(outcome.error.toStdString().c_str());
   }
   state.counters["pages"] = outcome.pagesWritten;

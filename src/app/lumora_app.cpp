@@ -15,12 +15,12 @@
 #include "editors/modal_run.h"
 #include "app/pictures.h"
 #include "app/simulated_panel.h"
-#include "link/link_speed.h"
 #include "model/project_file.h"
 #include "plc/install_dir.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
 #include "shell/version_loader.h"
+#include "transfer/operations.h"
 
 namespace lumora::gui {
 
@@ -113,7 +113,7 @@ void CLumoraApp::ParseCommandLine() {
 }
 
 bool CLumoraApp::InitInstance() {
-  SetLinkSpeed(9600);
+  ApplySystemLinkSpeed(false);
   SetHelpViewer([](const QString& topic) { return CHelpWindow::ShowTopic(topic); });
   discovery_.Start(discoveryMessages_);
   mainFrame_ = new CMainFrame(*this);

@@ -33,8 +33,6 @@
 #include "app/port_static.h"
 #include "app/report_printing.h"
 #include "app/view_address_dlg.h"
-#include "link/link_speed.h"
-#include "link/responses.h"
 #include "model/codes.h"
 #include "model/panel_exchange.h"
 #include "model/panel_type_change.h"
@@ -239,7 +237,7 @@ bool CLumoraView::OnInitialUpdate() {
   TQMProject& project = doc_->Project();
   if (doc_->IsNewDocument()) {
     project.PutPanel(TQMPanel(&project, kPanelQM210));
-    SetLinkSpeed(9600);
+    ApplySystemLinkSpeed(false);
     RefreshWorkingCopy();
   } else {
     RefreshWorkingCopy();
@@ -486,7 +484,7 @@ void CLumoraView::OnSetFile() {
 }
 
 void CLumoraView::OnSinglePanelSystem() {
-  SetLinkSpeed(9600);
+  ApplySystemLinkSpeed(false);
   std::unique_ptr<TQMProject> before = doc_->Snapshot();
   SystemKindChange change = SwitchToSinglePanel(doc_->Project());
   if (change == SystemKindChange::Declined) {
@@ -509,7 +507,7 @@ void CLumoraView::OnSinglePanelSystem() {
 }
 
 void CLumoraView::OnMultiPanelSystem() {
-  SetLinkSpeed(38400);
+  ApplySystemLinkSpeed(true);
   std::unique_ptr<TQMProject> before = doc_->Snapshot();
   if (SwitchToMultiPanel(doc_->Project()) != SystemKindChange::Changed) {
     ApplySystemKind();
@@ -766,17 +764,15 @@ void CLumoraView::OnInformation() {
   ViewErrorSink sink;
   TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
   context.portName = app->PortName();
-  int mode = 1;
   bool multiplexer = working.systemType == 1;
-  std::unique_ptr<TQMStatusResp> status = RunOffUiThread([&] {
-    if (!multiplexer) return QueryUnitInformation(context, mode);
+  std::optional<UnitInformation> info = RunOffUiThread([&] {
+    if (!multiplexer) return QueryUnitInformation(context);
     // The selected panel, through the multiplexer.
-    mode = 0;
     return QuerySelectedPanelInformation(context);
   });
   sink.ShowErrors(this);
-  if (!status) return;
-  CPanelStatusDlg dialog(DescribeUnit(*status, false, mode, app->Ui()), this);
+  if (!info) return;
+  CPanelStatusDlg dialog(*info, this);
   ExecModal(dialog);
 }
 
@@ -887,12 +883,10 @@ void CLumoraView::OnConnectionStatus() {
   TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
   context.portName = app->PortName();
   ApplyLinkSpeed(working);
-  bool multiplexer = working.systemType == 1;
-  int mode = 1;
-  std::unique_ptr<TQMStatusResp> status = RunOffUiThread([&] { return QueryUnitInformation(context, mode); });
+  std::optional<UnitInformation> info = RunOffUiThread([&] { return QueryUnitInformation(context); });
   sink.ShowErrors(this);
-  if (!status) return;
-  CPanelStatusDlg dialog(DescribeUnit(*status, multiplexer, mode, app->Ui()), this);
+  if (!info) return;
+  CPanelStatusDlg dialog(*info, this);
   ExecModal(dialog);
 }
 

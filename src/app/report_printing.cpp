@@ -10,11 +10,11 @@
 
 #include "app/gui_interaction.h"
 #include "editors/modal_run.h"
-#include "app/report.h"
-#include "app/report_painter.h"
-#include "app/report_pdf.h"
-#include "model/address_list_layout.h"
 #include "model/project.h"
+#include "report/address_list_layout.h"
+#include "report/report.h"
+#include "report/report_painter.h"
+#include "report/report_pdf.h"
 
 namespace lumora::gui {
 namespace {

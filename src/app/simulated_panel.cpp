@@ -8,10 +8,10 @@
 #include <QStandardPaths>
 
 #include "app/gui_interaction.h"
-#include "link/simulator_process.h"
 #include "model/codes.h"
 #include "model/project.h"
 #include "plc/install_dir.h"
+#include "transfer/simulated_port.h"
 
 namespace lumora::gui {
 

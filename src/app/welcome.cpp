@@ -13,7 +13,6 @@
 #include "editors/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
-#include "link/responses.h"
 #include "shell/version_loader.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_texts.h"
@@ -122,15 +121,14 @@ void CWelcomView::OnConnect() {
   CLumoraApp* app = CLumoraApp::Instance();
   if (!app) return;
   std::string port = app->PortName();
-  ConnectionTestResult result = RunOffUiThread([&] { return RunConnectionTest(port); });
-  if (!result.status) {
+  ConnectionTestResult result = RunOffUiThread([&] { return RunConnectionTest(port, app->Ui()); });
+  if (!result.unit) {
     QString text = FromLatin1(result.errorText);
     if (!result.hint.empty()) text += "\n\n" + FromLatin1(result.hint);
     ShowMessageBox(this, text, "", MessageIcon::Exclamation);
     return;
   }
-  UnitInformation info = DescribeUnit(*result.status, result.multiplexer, 1, app->Ui());
-  CPanelStatusDlg dialog(info, this);
+  CPanelStatusDlg dialog(*result.unit, this);
   ExecModal(dialog);
 }
 

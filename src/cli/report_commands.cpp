@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "app/report_pdf.h"
 #include "cli/cli_session.h"
 #include "model/editing_rules.h"
 #include "model/project.h"
 #include "model/project_summary.h"
+#include "report/report_pdf.h"
 
 namespace lumora::cli {
 namespace {
@@ -45,8 +45,8 @@ bool ParsePages(const std::string& text, int& first, int& last) {
 }
 
 // The settings the options name; false after a usage error was printed.
-bool ReadSettings(const Arguments& args, gui::PdfSettings& settings) {
-  settings.paper = gui::LocalePaper();
+bool ReadSettings(const Arguments& args, PdfSettings& settings) {
+  settings.paper = LocalePaper();
   std::string paper = args.Value("--paper");
   if (paper == "a4" || paper == "A4") {
     settings.paper = QPageSize::A4;
@@ -89,7 +89,7 @@ bool Printable(const TQMProject& project) {
   return printable;
 }
 
-int Written(const gui::PdfOutcome& outcome, const gui::PdfSettings& settings, const std::string& out) {
+int Written(const PdfOutcome& outcome, const PdfSettings& settings, const std::string& out) {
   if (!outcome.error.isEmpty()) {
     std::fprintf(stderr, "%s\n", outcome.error.toLocal8Bit().constData());
     return kExitFailed;
@@ -113,7 +113,7 @@ int RunReportCommand(Session& session) {
     std::fprintf(stderr, "lumora: report needs -o OUT.pdf\nRun 'lumora report --help' for usage.\n");
     return kExitUsage;
   }
-  gui::PdfSettings settings;
+  PdfSettings settings;
   if (!ReadSettings(args, settings)) return kExitUsage;
   TQMProject project;
   if (!session.OpenProject(args.positional[0], project)) return kExitFailed;
@@ -127,8 +127,8 @@ int RunReportCommand(Session& session) {
   project.multiplexer.selectedPort = port;
   std::unique_ptr<QGuiApplication> gui = StartGui();
   std::string path = std::filesystem::absolute(args.positional[0]).lexically_normal().string();
-  gui::PdfOutcome outcome =
-      gui::WriteReportPdf(project, QString::fromLocal8Bit(path.c_str()), QString::fromLocal8Bit(out.c_str()), settings);
+  PdfOutcome outcome =
+      WriteReportPdf(project, QString::fromLocal8Bit(path.c_str()), QString::fromLocal8Bit(out.c_str()), settings);
   return Written(outcome, settings, out);
 }
 
@@ -137,12 +137,12 @@ int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& pan
   // The project is named as the program names an opened one: by its path.
   if (project.fileName.empty())
     project.fileName = std::filesystem::absolute(args.positional[0]).lexically_normal().string();
-  gui::PdfSettings settings;
+  PdfSettings settings;
   if (!ReadSettings(args, settings)) return kExitUsage;
   if (!Printable(project)) return kExitFailed;
   std::unique_ptr<QGuiApplication> gui = StartGui();
   std::string out = args.Value("--pdf");
-  gui::PdfOutcome outcome = gui::WriteAddressListPdf(project, panel, QString::fromLocal8Bit(out.c_str()), settings);
+  PdfOutcome outcome = WriteAddressListPdf(project, panel, QString::fromLocal8Bit(out.c_str()), settings);
   return Written(outcome, settings, out);
 }
 

@@ -11,7 +11,6 @@
 #include <mutex>
 
 #include "cli/cli_session.h"
-#include "link/responses.h"
 #include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_file.h"
@@ -274,13 +273,13 @@ int Info(Session& session) {
   auto log = OpenLog(session, false);
   std::string projectPath = args.Value("--project");
   if (projectPath.empty()) {
-    ConnectionTestResult result = RunConnectionTest(PortName(session));
-    if (!result.status) {
+    ConnectionTestResult result = RunConnectionTest(PortName(session), session.Ui());
+    if (!result.unit) {
       std::fprintf(stderr, "%s\n", result.errorText.c_str());
       if (!result.hint.empty()) std::fprintf(stderr, "%s\n", result.hint.c_str());
       return kExitFailed;
     }
-    PrintInformation(DescribeUnit(*result.status, result.multiplexer, 1, session.Ui()));
+    PrintInformation(*result.unit);
     return kExitOk;
   }
   TQMProject project;
@@ -288,10 +287,9 @@ int Info(Session& session) {
   ConsoleSink sink(kOperationRead);
   TransferContext context(&project, kOperationRead, &session.Ui(), &sink);
   context.portName = PortName(session);
-  int mode = 1;
-  std::unique_ptr<TQMStatusResp> status = QueryUnitInformation(context, mode);
-  if (!status) return kExitFailed;
-  PrintInformation(DescribeUnit(*status, project.systemType == 1, mode, session.Ui()));
+  std::optional<UnitInformation> info = QueryUnitInformation(context);
+  if (!info) return kExitFailed;
+  PrintInformation(*info);
   return kExitOk;
 }
 

@@ -20,6 +20,10 @@ void ApplyLinkSpeed(const TQMProject& project, bool multiplexerFirmware) {
   SetLinkSpeed(LinkSpeedFor(project, multiplexerFirmware));
 }
 
+void ApplySystemLinkSpeed(bool multiplexerSystem) {
+  SetLinkSpeed(multiplexerSystem ? 38400 : 9600);
+}
+
 CommLogScope::CommLogScope(const std::string& path, const std::string& version, bool versionLine)
     : path_(path) {
   if (path_.empty()) return;

@@ -19,6 +19,9 @@ struct CoreServices;
 // 38400 bit/s for a multiplexer system (and the multiplexer's firmware), 9600 otherwise.
 int LinkSpeedFor(const TQMProject& project, bool multiplexerFirmware = false);
 void ApplyLinkSpeed(const TQMProject& project, bool multiplexerFirmware = false);
+// The speed of a system kind before a project says so: at start, and when the user switches between a
+// single panel and a multiplexer system.
+void ApplySystemLinkSpeed(bool multiplexerSystem);
 
 // The communication log for the length of one operation. An empty path keeps no log. `versionLine`
 // writes "-- Program version: <version>" first.

@@ -91,29 +91,41 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
   return info;
 }
 
-std::unique_ptr<TQMStatusResp> QueryUnitInformation(TransferContext& context, int& driverNameMode) {
+std::optional<UnitInformation> QueryUnitInformation(TransferContext& context) {
   TQMProject& project = *context.project;
-  driverNameMode = 1;
-  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
-  if (!link) return nullptr;
-  ProgressReporter report(context);
-  UnitSession unit(*link, report, project);
-  if (project.systemType == 1) return unit.MultiplexerStatus();
-  return unit.StatusIdCheck(kC001Text);
+  bool multiplexer = project.systemType == 1;
+  std::unique_ptr<TQMStatusResp> status;
+  {
+    std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+    if (!link) return std::nullopt;
+    ProgressReporter report(context);
+    UnitSession unit(*link, report, project);
+    if (multiplexer) {
+      status = unit.MultiplexerStatus();
+    } else {
+      status = unit.StatusIdCheck(kC001Text);
+    }
+  }
+  // The port is closed before the driver is looked up among the PLC libraries.
+  if (!status) return std::nullopt;
+  return DescribeUnit(*status, multiplexer, 1, UiOf(context));
 }
 
-std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& context) {
+std::optional<UnitInformation> QuerySelectedPanelInformation(TransferContext& context) {
   TQMProject& project = *context.project;
   int port = project.multiplexer.selectedPort;
-  if (!project.multiplexer.HasPanel(port) || !project.FindPanel(port)) return nullptr;
-  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
-  if (!link) return nullptr;
-  ProgressReporter report(context);
-  UnitSession unit(*link, report, project);
+  if (!project.multiplexer.HasPanel(port) || !project.FindPanel(port)) return std::nullopt;
   std::unique_ptr<TQMStatusIdResp> answer;
-  if (unit.SwitchPort(0) && unit.SwitchPort(port)) answer = unit.StatusIdCheck(kC001Text);
-  unit.SwitchPort(0);
-  return answer;
+  {
+    std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+    if (!link) return std::nullopt;
+    ProgressReporter report(context);
+    UnitSession unit(*link, report, project);
+    if (unit.SwitchPort(0) && unit.SwitchPort(port)) answer = unit.StatusIdCheck(kC001Text);
+    unit.SwitchPort(0);
+  }
+  if (!answer) return std::nullopt;
+  return DescribeUnit(*answer, false, 0, UiOf(context));
 }
 
 bool ClearPanelMemory(TransferContext& context) {

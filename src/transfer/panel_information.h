@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "transfer/transfer_context.h"
+#include "transfer/unit_information.h"
 
 namespace lumora {
 
@@ -23,29 +24,18 @@ inline constexpr const char* kVerifySameText =
 inline constexpr const char* kVerifyDifferentText =
     "Project file on PC is different from\nproject loaded in the panel";
 
-// What the panel information dialog shows.
-struct UnitInformation {
-  int unitType = 0;
-  bool multiplexer = false;
-  std::string modelText;
-  std::string attributesText;
-  std::string firmwareRevision;
-  std::string memorySize;
-  std::string driverName;
-  std::string driverRevision;
-};
-
 const char* UnitAttributesText(int unitType);
 // Driver-name mode 1 shows the PLC library's name for the ids, mode 0 "Multiplexer".
 UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int driverNameMode,
                              Interaction& interaction);
 
-// The connected panel (single-panel project) or multiplexer (multiplexer project); null when an error
-// was reported. The context's project, port name and interaction are used.
-std::unique_ptr<TQMStatusResp> QueryUnitInformation(TransferContext& context, int& driverNameMode);
-// The selected panel of a multiplexer project, through the multiplexer; null when the selected port has
-// no panel or an error was reported.
-std::unique_ptr<TQMStatusResp> QuerySelectedPanelInformation(TransferContext& context);
+// The connected panel (single-panel project) or multiplexer (multiplexer project); nothing when an error
+// was reported. The context's project, port name and interaction are used; the driver is named after the
+// PLC library with its ids.
+std::optional<UnitInformation> QueryUnitInformation(TransferContext& context);
+// The selected panel of a multiplexer project, through the multiplexer (its driver shows as "Multiplexer");
+// nothing when the selected port has no panel or an error was reported.
+std::optional<UnitInformation> QuerySelectedPanelInformation(TransferContext& context);
 // Clears the one panel, or the multiplexer and every panel behind it.
 bool ClearPanelMemory(TransferContext& context);
 // The multiplexer and the panels behind it are the configured ones.

@@ -6,6 +6,7 @@
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "link/serial_link.h"
+#include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 
 namespace lumora {
@@ -93,7 +94,7 @@ std::string SuccessText(int step, bool multiplexerProject) {
   return "";
 }
 
-ConnectionTestResult RunConnectionTest(const std::string& portName) {
+ConnectionTestResult RunConnectionTest(const std::string& portName, Interaction& interaction) {
   ConnectionTestResult result;
   std::unique_ptr<TQMXResp> response;
   {
@@ -105,31 +106,31 @@ ConnectionTestResult RunConnectionTest(const std::string& portName) {
     }
     TQMStatusIdCmd status;
     response = link.Transact(status);
-    if (auto* panel = dynamic_cast<TQMStatusIdResp*>(response.get())) {
-      response.release();
-      result.status.reset(panel);
-      return result;
-    }
   }
-  SetLinkSpeed(38400);
-  TQMXComm link(portName, nullptr);
-  if (!link.ok) {
-    result.errorText = link.errorText;
-    result.hint = link.OpenHint();
+  // The port is closed before the driver is looked up among the PLC libraries.
+  if (auto* panel = dynamic_cast<TQMStatusIdResp*>(response.get())) {
+    result.unit = DescribeUnit(*panel, false, 1, interaction);
     return result;
   }
-  TQMSwitchPrtCmd toMultiplexer(0);
-  response = link.Transact(toMultiplexer);
-  if (dynamic_cast<TQMStdResp*>(response.get())) {
-    // The multiplexer listens on its own port now; its status answers the question.
-    TQMStatusIdCmd status;
-    response = link.Transact(status);
-    if (auto* multiplexer = dynamic_cast<TQMMuxStatusIdResp*>(response.get())) {
-      response.release();
-      result.status.reset(multiplexer);
-      result.multiplexer = true;
+  SetLinkSpeed(38400);
+  {
+    TQMXComm link(portName, nullptr);
+    if (!link.ok) {
+      result.errorText = link.errorText;
+      result.hint = link.OpenHint();
       return result;
     }
+    TQMSwitchPrtCmd toMultiplexer(0);
+    response = link.Transact(toMultiplexer);
+    if (dynamic_cast<TQMStdResp*>(response.get())) {
+      // The multiplexer listens on its own port now; its status answers the question.
+      TQMStatusIdCmd status;
+      response = link.Transact(status);
+    }
+  }
+  if (auto* multiplexer = dynamic_cast<TQMMuxStatusIdResp*>(response.get())) {
+    result.unit = DescribeUnit(*multiplexer, true, 1, interaction);
+    return result;
   }
   auto* error = dynamic_cast<TQMErrorResp*>(response.get());
   result.errorText =

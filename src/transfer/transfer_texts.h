@@ -3,13 +3,14 @@
 // messages, and the welcome screen's connection test.
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <string>
+
+#include "transfer/unit_information.h"
 
 namespace lumora {
 
 class Interaction;
-class TQMStatusResp;
 
 inline constexpr const char* kC001Text =
     "Error C001: The panel connected to the PC is different from the configured one";
@@ -49,12 +50,12 @@ std::string SuccessText(int step, bool multiplexerProject);
 
 // What a connection test found: a panel, the multiplexer, or nothing (the error text).
 struct ConnectionTestResult {
-  std::unique_ptr<TQMStatusResp> status;
-  bool multiplexer = false;
+  std::optional<UnitInformation> unit;
   std::string errorText;  // shown as it is, in a plain message box
   std::string hint;       // one line on a serial port that could not be opened
 };
-// A panel at the current link speed, else a multiplexer at 38400 bit/s.
-ConnectionTestResult RunConnectionTest(const std::string& portName);
+// A panel at the current link speed, else a multiplexer at 38400 bit/s. `interaction` hears what the
+// PLC libraries say while the panel's driver is looked up by its ids.
+ConnectionTestResult RunConnectionTest(const std::string& portName, Interaction& interaction);
 
 }  // namespace lumora

@@ -35,7 +35,6 @@
 #include "editors/message_dlg.h"
 #include "editors/msg_general_dlg.h"
 #include "editors/sp_config_dlg.h"
-#include "link/responses.h"
 #include "model/panel_exchange.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
@@ -135,10 +134,9 @@ int main(int argc, char** argv) {
 
     TransferContext context(&view->Document()->Project(), kOperationRead, &app.Ui(), nullptr);
     context.portName = sim.Path();
-    int mode = 1;
-    std::unique_ptr<TQMStatusResp> status = QueryUnitInformation(context, mode);
-    if (status) {
-      CPanelStatusDlg info(DescribeUnit(*status, false, mode, app.Ui()), frame);
+    std::optional<UnitInformation> unit = QueryUnitInformation(context);
+    if (unit) {
+      CPanelStatusDlg info(*unit, frame);
       info.show();
       ok = Save(&info, out + "/4-panel-information.png") && ok;
     } else {

@@ -35,7 +35,6 @@
 #include "app/panel_status_dlg.h"
 #include "app/view_address_dlg.h"
 #include "app/welcome.h"
-#include "link/responses.h"
 #include "model/message_text.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
@@ -301,10 +300,9 @@ class GuiTest : public GuiTestBase {
     lumora::testing::RecordingSink sink;
     TransferContext context(project.get(), kOperationRead, &App()->Ui(), &sink);
     context.portName = sim.Path();
-    int mode = 1;
-    std::unique_ptr<TQMStatusResp> status = QueryUnitInformation(context, mode);
-    QVERIFY(status);
-    CPanelStatusDlg dialog(DescribeUnit(*status, false, mode, App()->Ui()), Frame());
+    std::optional<UnitInformation> info = QueryUnitInformation(context);
+    QVERIFY(info);
+    CPanelStatusDlg dialog(*info, Frame());
     QCOMPARE(dialog.findChild<QLabel*>("driverName")->text(), QString("No driver available on panel."));
     QCOMPARE(dialog.findChild<QLabel*>("driverRevision")->text(), QString());
     QCOMPARE(dialog.findChild<QLabel*>("modelText")->text(), QString("QM210"));

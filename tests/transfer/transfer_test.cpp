@@ -606,10 +606,9 @@ TEST_F(TransferTest, PanelFirmwareUpgrade) {
   // The panel now reports the new revision.
   TransferContext context(&project, kOperationRead, &ui, &sink);
   context.portName = sim.Path();
-  int mode = 0;
-  auto status = QueryUnitInformation(context, mode);
-  ASSERT_NE(status, nullptr);
-  EXPECT_EQ(status->GetFirmwareText(), "B.3");
+  std::optional<UnitInformation> info = QueryUnitInformation(context);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->firmwareRevision, "B.3");
   sim.Stop();
   ExpectNoViolations();
 
@@ -628,29 +627,26 @@ TEST_F(TransferTest, PanelInformationAndClear) {
   RecordingSink sink;
   TransferContext context(&project, kOperationRead, &ui, &sink);
   context.portName = sim.Path();
-  int mode = 0;
-  auto status = QueryUnitInformation(context, mode);
-  ASSERT_NE(status, nullptr);
-  UnitInformation info = DescribeUnit(*status, false, mode, ui);
-  EXPECT_EQ(info.modelText, "QM210");
-  EXPECT_EQ(info.driverName, "No driver available on panel.");
-  EXPECT_EQ(info.driverRevision, "");
-  EXPECT_EQ(info.memorySize, "  32 KB");
+  std::optional<UnitInformation> info = QueryUnitInformation(context);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->modelText, "QM210");
+  EXPECT_EQ(info->driverName, "No driver available on panel.");
+  EXPECT_EQ(info->driverRevision, "");
+  EXPECT_EQ(info->memorySize, "  32 KB");
 
   RecordingSink written = RunOperation(project, kOperationWrite, sim.Path());
   ASSERT_TRUE(written.Errors().empty());
-  status = QueryUnitInformation(context, mode);
-  ASSERT_NE(status, nullptr);
-  info = DescribeUnit(*status, false, mode, ui);
-  EXPECT_EQ(info.driverName, "Tarvo DL-205");
-  EXPECT_EQ(info.driverRevision, "A");
+  info = QueryUnitInformation(context);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->driverName, "Tarvo DL-205");
+  EXPECT_EQ(info->driverRevision, "A");
 
   EXPECT_TRUE(ClearPanelMemory(context));
   EXPECT_EQ(ui.Texts().back(), "Panel(s) memory cleared");
   sim.Stop();
   EXPECT_TRUE(StoredMessages(StateFile()).empty());
 
-  ConnectionTestResult none = RunConnectionTest(dir.File("no-port"));
+  ConnectionTestResult none = RunConnectionTest(dir.File("no-port"), ui);
   EXPECT_EQ(none.errorText, "Error C003: Error opening port");
 }
 
@@ -697,17 +693,17 @@ TEST_F(TransferTest, ConnectionTestFindsPanelOrMultiplexer) {
   {
     Simulator sim({"--panel", "QMSV"});
     SetLinkSpeed(9600);
-    ConnectionTestResult result = RunConnectionTest(sim.Path());
-    ASSERT_NE(result.status, nullptr) << result.errorText;
-    EXPECT_FALSE(result.multiplexer);
-    EXPECT_EQ(result.status->GetPanelModel(), kPanelQMSV);
+    ConnectionTestResult result = RunConnectionTest(sim.Path(), ui);
+    ASSERT_TRUE(result.unit) << result.errorText;
+    EXPECT_FALSE(result.unit->multiplexer);
+    EXPECT_EQ(result.unit->unitType, kPanelQMSV);
   }
   {
     Simulator sim({"--mux", "1:QM210", "--baud-check"});
     SetLinkSpeed(9600);
-    ConnectionTestResult result = RunConnectionTest(sim.Path());
-    ASSERT_NE(result.status, nullptr) << result.errorText;
-    EXPECT_TRUE(result.multiplexer);
+    ConnectionTestResult result = RunConnectionTest(sim.Path(), ui);
+    ASSERT_TRUE(result.unit) << result.errorText;
+    EXPECT_TRUE(result.unit->multiplexer);
     EXPECT_EQ(LinkSpeed(), 38400);
     SetLinkSpeed(9600);
   }

@@ -1,12 +1,12 @@
-#include "app/report.h"
+#include "report/report.h"
 
 #include <QFile>
 #include <QPainter>
 
-#include "app/report_painter.h"
+#include "report/report_painter.h"
 #include "model/project.h"
 
-namespace lumora::gui {
+namespace lumora {
 
 TQMReport::TQMReport(const TQMProject& project, const QString& documentPath, const QPaintDevice& device,
                      bool landscape, bool colour)
@@ -20,4 +20,4 @@ void TQMReport::PrintPage(QPainter& painter, int page) {
   PaintReportPage(painter, device_, layout_.Page(page));
 }
 
-}  // namespace lumora::gui
+}  // namespace lumora

@@ -1,4 +1,4 @@
-#include "model/address_list_layout.h"
+#include "report/address_list_layout.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/report_painter.h"
+#include "report/report_painter.h"
 
 #include <QFile>
 #include <QFont>
@@ -8,7 +8,7 @@
 #include <memory>
 #include <tuple>
 
-namespace lumora::gui {
+namespace lumora {
 namespace {
 
 QFont MakeFont(const ReportFont& font) {
@@ -111,4 +111,4 @@ void PaintReportPage(QPainter& painter, const QPaintDevice& device, const Report
   }
 }
 
-}  // namespace lumora::gui
+}  // namespace lumora

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/address_list.h"
-#include "model/report_page.h"
+#include "report/report_page.h"
 
 namespace lumora {
 

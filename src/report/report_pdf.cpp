@@ -1,4 +1,4 @@
-#include "app/report_pdf.h"
+#include "report/report_pdf.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -7,13 +7,13 @@
 #include <QPdfWriter>
 #include <memory>
 
-#include "app/report_painter.h"
-#include "model/address_list_layout.h"
 #include "model/file_io.h"
 #include "model/project.h"
-#include "model/report_layout.h"
+#include "report/address_list_layout.h"
+#include "report/report_layout.h"
+#include "report/report_painter.h"
 
-namespace lumora::gui {
+namespace lumora {
 namespace {
 
 // A printer's usual unprintable border: the report's own margins lie inside it.
@@ -112,4 +112,4 @@ PdfOutcome WriteAddressListPdf(const TQMProject& project, const TQMPanel& panel,
   return WritePages(document, layout, settings, file);
 }
 
-}  // namespace lumora::gui
+}  // namespace lumora

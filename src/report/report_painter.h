@@ -4,9 +4,9 @@
 
 #include <QPainter>
 
-#include "model/report_page.h"
+#include "report/report_page.h"
 
-namespace lumora::gui {
+namespace lumora {
 
 // The device's printable area, with the orientation and colour the caller chose.
 ReportDevice DescribeDevice(const QPaintDevice& device, bool landscape, bool colour);
@@ -15,4 +15,4 @@ TextMeasure DeviceTextMeasure(const QPaintDevice& device);
 // Draws the page's items; the painter must be active on `device` without a transformation.
 void PaintReportPage(QPainter& painter, const QPaintDevice& device, const ReportPage& page);
 
-}  // namespace lumora::gui
+}  // namespace lumora

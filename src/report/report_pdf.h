@@ -6,11 +6,9 @@
 #include <QString>
 
 namespace lumora {
+
 class TQMPanel;
 class TQMProject;
-}  // namespace lumora
-
-namespace lumora::gui {
 
 struct PdfSettings {
   QPageSize::PageSizeId paper = QPageSize::A4;
@@ -38,4 +36,4 @@ PdfOutcome WriteReportPdf(const TQMProject& project, const QString& documentPath
 PdfOutcome WriteAddressListPdf(const TQMProject& project, const TQMPanel& panel, const QString& file,
                                const PdfSettings& settings);
 
-}  // namespace lumora::gui
+}  // namespace lumora

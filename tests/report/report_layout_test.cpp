@@ -1,4 +1,4 @@
-#include "model/report_layout.h"
+#include "report/report_layout.h"
 
 #include <gtest/gtest.h>
 

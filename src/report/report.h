@@ -4,16 +4,14 @@
 
 #include <QString>
 
-#include "model/report_layout.h"
+#include "report/report_layout.h"
 
 class QPainter;
 class QPaintDevice;
 
 namespace lumora {
-class TQMProject;
-}
 
-namespace lumora::gui {
+class TQMProject;
 
 class TQMReport {
  public:
@@ -31,4 +29,4 @@ class TQMReport {
   ReportLayout layout_;
 };
 
-}  // namespace lumora::gui
+}  // namespace lumora

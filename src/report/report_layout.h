@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/report_page.h"
+#include "report/report_page.h"
 
 namespace lumora {
 
