@@ -24,6 +24,14 @@ QString AccessibleText(const QString& caption) {
   return text.trimmed();
 }
 
+void NameByHiddenLabel(QWidget* field, const QString& name) {
+  auto* label = new QLabel(name, field->parentWidget());
+  label->setObjectName(field->objectName() + "Name");
+  label->setBuddy(field);
+  label->hide();
+  field->setAccessibleName(name);
+}
+
 void FillValueTypes(QComboBox* combo) {
   combo->clear();
   for (int type : {kBcd16, kBinary16, kBcd32, kBinary32})

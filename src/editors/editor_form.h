@@ -28,6 +28,9 @@ inline constexpr const char* kDeleteQuestion = "Delete current message?";
 QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field);
 // A caption as a screen reader should say it: no mnemonic, no trailing colon, one line.
 QString AccessibleText(const QString& caption);
+// Names a field that has no caption of its own for assistive tools. On Linux a combo box is named only by
+// the label whose buddy it is, so the field gets a hidden label.
+void NameByHiddenLabel(QWidget* field, const QString& name);
 // The four value types with their codes as item data.
 void FillValueTypes(QComboBox* combo);
 // For a dialog without a page in the manual: the button stays in place, greyed, and says so. Dialogs with

@@ -1,6 +1,8 @@
 #include "editors/led_dlg.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <utility>
 #include <QPushButton>
 
 #include "editors/address_field.h"
@@ -40,9 +42,16 @@ CLedDlg::CLedDlg(TQMProject& project, const FieldFactory& makeField, QWidget* pa
   CLedCombo* leds[] = {ui_->ledCombo1, ui_->ledCombo2, ui_->ledCombo3, ui_->ledCombo4, ui_->ledCombo5};
   CButtonCombo* keys[] = {ui_->buttonCombo1, ui_->buttonCombo2, ui_->buttonCombo3, ui_->buttonCombo4,
                           ui_->buttonCombo5};
+  QLabel* ledLabels[] = {ui_->led1Label, ui_->led2Label, ui_->led3Label, ui_->led4Label, ui_->led5Label};
+  QLabel* keyLabels[] = {ui_->key1Label, ui_->key2Label, ui_->key3Label, ui_->key4Label, ui_->key5Label};
   for (int i = 0; i < 5; ++i) {
     leds[i]->Attach(i + 1, record_);
     keys[i]->Attach(i + 1, record_);
+    // The row's caption ("LED 1", "F1") names its combo box for assistive tools.
+    for (auto [label, combo] : {std::pair<QLabel*, QComboBox*>{ledLabels[i], leds[i]}, {keyLabels[i], keys[i]}}) {
+      label->setBuddy(combo);
+      label->setAccessibleName(combo->accessibleName());
+    }
   }
 
   ledField_ = makeField(ui_->ledWordField->parentWidget());

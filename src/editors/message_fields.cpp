@@ -4,6 +4,7 @@
 #include <QIntValidator>
 #include <QLineEdit>
 #include <algorithm>
+#include <array>
 
 #include "editors/editor_form.h"
 #include "editors/parsed_rich_edit.h"
@@ -34,6 +35,21 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
     if (auto* combo = qobject_cast<QComboBox*>(fields_[i]->Widget()))
       connect(combo, &QComboBox::currentIndexChanged, this, &CMessageFields::edited);
   }
+  // The data items' groups repeat their captions; assistive tools name each field with its item.
+  const std::array<std::array<QWidget*, 4>, 3> itemFields = {{
+      {ui_.type1Label, ui_.access1Label, ui_.leading1Check, fields_[0]->Widget()},
+      {ui_.type2Label, ui_.access2Label, ui_.leading2Check, fields_[1]->Widget()},
+      {ui_.type3Label, ui_.access3Label, ui_.leading3Check, fields_[2]->Widget()},
+  }};
+  for (size_t item = 0; item < itemFields.size(); ++item) {
+    const QString prefix = QString("Data %1 ").arg(item + 1);
+    QLabel* addressLabel = item == 0 ? ui_.address1Label : item == 1 ? ui_.address2Label : ui_.address3Label;
+    for (QWidget* widget : itemFields[item]) {
+      QString caption = widget == itemFields[item][3] ? addressLabel->text() : widget->property("text").toString();
+      widget->setAccessibleName(prefix + AccessibleText(caption));
+    }
+  }
+  fields_[3]->Widget()->setAccessibleName("Decimal Point " + AccessibleText(ui_.decimalAddressLabel->text()));
   for (QComboBox* combo : {ui_.type1Combo, ui_.type2Combo, ui_.type3Combo}) {
     for (int type = kBcd16; type <= kBinary32; ++type)
       combo->addItem(ValueTypeText(type), type);

@@ -53,6 +53,8 @@ CMsgGeneralDlg::CMsgGeneralDlg(TQMPanel& panel, const FieldFactory& makeField, c
     lineFields_[i]->SetReference(tag.tagName, tag.address);
     FillValueTypes(lineTypes_[i]);
     SelectType(lineTypes_[i], tag.valueType);
+    // The column heading stands above all four: each box gets its line's name.
+    NameByHiddenLabel(lineTypes_[i], AccessibleText(labels[i]->text()) + " data type");
   }
   passwordField_ = makeField(ui_->passwordRegisterField->parentWidget());
   InstallField(ui_->passwordRegisterField, ui_->passwordRegisterLabel, passwordField_->Widget());
