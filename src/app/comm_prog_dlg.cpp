@@ -47,7 +47,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
     : QDialog(parent),
       prompts_(this),
       context_(&project, operation, CLumoraApp::Instance() ? &prompts_ : nullptr, &sink_),
-      multiplexerProject_(project.systemType == 1) {
+      multiplexerProject_(project.IsMultiPanel()) {
   qRegisterMetaType<lumora::TransferEvent>("lumora::TransferEvent");
   setObjectName("commProgDlg");
   if (!filePath.isEmpty()) context_.filePath = ToPath(filePath);

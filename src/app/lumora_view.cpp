@@ -215,7 +215,7 @@ void CLumoraView::ConfirmedChange(const QString& text, std::unique_ptr<TQMProjec
 void CLumoraView::Refresh() {
   TQMProject& project = doc_->Project();
   RefreshWorkingCopy();
-  systemKind_ = project.systemType == 1 ? 1 : 0;
+  systemKind_ = project.IsMultiPanel() ? 1 : 0;
   ApplyLinkSpeed(project);
   if (systemKind_ == 1) {
     selectedPort_ = std::clamp(project.multiplexer.selectedPort, 1, 5);
@@ -243,7 +243,7 @@ bool CLumoraView::OnInitialUpdate() {
     RefreshWorkingCopy();
   } else {
     RefreshWorkingCopy();
-    systemKind_ = project.systemType == 1 ? 1 : 0;
+    systemKind_ = project.IsMultiPanel() ? 1 : 0;
     ApplyLinkSpeed(project);
     if (systemKind_ == 1) {
       selectedPort_ = std::clamp(project.multiplexer.selectedPort, 1, 5);
@@ -575,7 +575,7 @@ void CLumoraView::OnCommunicationSetup() {
   LibraryDirectoryScope directory;
   TQMProject& project = doc_->Project();
   TQMPlcManager manager(project.plcLibrary.get(), CLumoraApp::Instance()->Ui());
-  bool multiPanel = project.systemType == 1;
+  bool multiPanel = project.IsMultiPanel();
   std::unique_ptr<TQMProject> before = doc_->Snapshot();
   if (multiPanel) manager.SetApplicationType(1);
   if (manager.EditAttributes(project.plcSettings) == AttributeEdit::Changed) {
@@ -738,7 +738,7 @@ void CLumoraView::OnRead() {
 void CLumoraView::OnVerify() {
   ApplyLinkSpeed(doc_->Project());
   TQMProject& project = doc_->Project();
-  if (project.systemType == 1) {
+  if (project.IsMultiPanel()) {
     TQMProject working(project);
     ViewErrorSink sink;
     TransferContext context(&working, kOperationRead, &CLumoraApp::Instance()->Ui(), &sink);
@@ -767,7 +767,7 @@ void CLumoraView::OnInformation() {
   TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
   context.portName = app->PortName();
   int mode = 1;
-  bool multiplexer = working.systemType == 1;
+  bool multiplexer = working.IsMultiPanel();
   std::unique_ptr<TQMStatusResp> status = RunOffUiThread([&] {
     if (!multiplexer) return QueryUnitInformation(context, mode);
     // The selected panel, through the multiplexer.
@@ -800,7 +800,7 @@ void CLumoraView::OnMultiplexerFirmware() {
 void CLumoraView::OnClearMemory() {
   CLumoraApp* app = CLumoraApp::Instance();
   TQMProject working(doc_->Project());
-  QString question = working.systemType == 1
+  QString question = working.IsMultiPanel()
                          ? "This command will clear the panel(s). Do you want to continue?"
                          : "This command will clear the panel. Do you want to continue?";
   if (ShowMessageBox(this, question, "", MessageIcon::Question, MessageButtons::YesNo, Answer::No) !=
@@ -838,7 +838,7 @@ void CLumoraView::OnImportConfiguration() {
   TQMProject loaded(CoreServices{&app->Ui(), &app->Plc()});
   if (!OpenProjectFile(loaded, *path)) return;  // the load has shown why
   int sourcePort = 0;
-  if (loaded.systemType == 1) {
+  if (loaded.IsMultiPanel()) {
     CMultipanelImportDlg dialog(ImportPortTexts(loaded), this);
     if (ExecModal(dialog) != QDialog::Accepted) return;
     sourcePort = dialog.SelectedPort();
@@ -887,7 +887,7 @@ void CLumoraView::OnConnectionStatus() {
   TransferContext context(&working, kOperationRead, &app->Ui(), &sink);
   context.portName = app->PortName();
   ApplyLinkSpeed(working);
-  bool multiplexer = working.systemType == 1;
+  bool multiplexer = working.IsMultiPanel();
   int mode = 1;
   std::unique_ptr<TQMStatusResp> status = RunOffUiThread([&] { return QueryUnitInformation(context, mode); });
   sink.ShowErrors(this);

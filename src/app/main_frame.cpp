@@ -136,7 +136,7 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
     // The title stays the program's: a maximized project window adds " - [its name]" itself and follows
     // the name when the project is saved under another.
     auto* child = qobject_cast<CChildFrame*>(window);
-    if (child) SetMultiPanel(child->Document()->Project().systemType);
+    if (child) SetMultiPanel(child->Document()->Project().IsMultiPanel());
     undoGroup_->setActiveStack(child ? &child->Document()->UndoStack() : nullptr);
     UpdateMenus();
   });

@@ -208,7 +208,7 @@ int Write(Session& session) {
   context.directConnection = target <= 4 && args.Has("--direct");
   TransferRun run = RunWithConsole(context, sink);
   if (!run.succeeded) return kExitFailed;
-  std::printf("%s\n", SuccessText(kStepWriteFinished, project.systemType == 1).c_str());
+  std::printf("%s\n", SuccessText(kStepWriteFinished, project.IsMultiPanel()).c_str());
   return kExitOk;
 }
 
@@ -239,7 +239,7 @@ int Read(Session& session) {
     std::fprintf(stderr, "%s: %s\n", args.positional[0].c_str(), error.c_str());
     return kExitFailed;
   }
-  std::printf("%s\n", SuccessText(kStepReadFinished, project.systemType == 1).c_str());
+  std::printf("%s\n", SuccessText(kStepReadFinished, project.IsMultiPanel()).c_str());
   return kExitOk;
 }
 
@@ -249,7 +249,7 @@ int Verify(Session& session) {
   TQMProject onPc;
   if (!LoadForTransfer(session, args.positional[0], onPc)) return kExitFailed;
   ApplyLinkSpeed(onPc);
-  if (onPc.systemType == 1) {
+  if (onPc.IsMultiPanel()) {
     ConsoleSink sink(kOperationRead);
     TQMProject working(onPc);
     TransferContext context(&working, kOperationRead, &session.Ui(), &sink);
@@ -291,7 +291,7 @@ int Info(Session& session) {
   int mode = 1;
   std::unique_ptr<TQMStatusResp> status = QueryUnitInformation(context, mode);
   if (!status) return kExitFailed;
-  PrintInformation(DescribeUnit(*status, project.systemType == 1, mode, session.Ui()));
+  PrintInformation(DescribeUnit(*status, project.IsMultiPanel(), mode, session.Ui()));
   return kExitOk;
 }
 

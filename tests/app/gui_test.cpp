@@ -627,13 +627,13 @@ class GuiTest : public GuiTestBase {
     QCOMPARE(view->findChild<QLabel*>("panelTypeCaption")->text(), QString("QM410"));
     // Into a multi-panel system and back: the panel stays on port 1, then the question, then one QM210.
     view->OnMultiPanelSystem();
-    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->Project().IsMultiPanel());
     QCOMPARE(doc->Project().multiplexer.portType[0], int(kPanelQM410));
     gRecorder.Clear();
     view->OnSinglePanelSystem();  // the hook answers Yes to a Yes/No question
     QCOMPARE(gRecorder.Texts().value(0),
              QString("Changes made to the MultiPanel configuration will be lost.\nDo you wish to continue?"));
-    QCOMPARE(doc->Project().systemType, 0);
+    QVERIFY(!doc->Project().IsMultiPanel());
     QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM210));
     gRecorder.answer = Answer::No;  // "Save changes?" No
     Frame()->MdiArea()->closeAllSubWindows();

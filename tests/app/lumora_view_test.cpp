@@ -165,7 +165,7 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(single->isChecked());
 
     multi->click();
-    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->Project().IsMultiPanel());
     QVERIFY(doc->IsModified());
     QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te Project"));
     QCOMPARE(Child<QPushButton>(view, "readButton")->text(), QString("&Read from\n Multiplexer"));
@@ -179,12 +179,12 @@ class LumoraViewTest : public GuiTestBase {
     gRecorder.yesNo = {Answer::No};
     single->click();
     QCOMPARE(gRecorder.Texts().value(0), QString::fromLatin1(kLeaveMultiPanelQuestion));
-    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->Project().IsMultiPanel());
     QVERIFY(multi->isChecked());
     QVERIFY(!single->isChecked());
     // Yes: one default QM210.
     single->click();
-    QCOMPARE(doc->Project().systemType, 0);
+    QVERIFY(!doc->Project().IsMultiPanel());
     QCOMPARE(doc->Project().PanelCount(), size_t{1});
     QVERIFY(doc->Project().Panel(0).messages.empty());
     QVERIFY(single->isChecked());
@@ -469,7 +469,7 @@ class LumoraViewTest : public GuiTestBase {
           ChangeProjectPlc(p, plcs[static_cast<size_t>(pick(static_cast<int>(plcs.size())))], App()->Ui(), {});
         },
         [&](TQMProject& p) { ChangePanelType(p, 1 + pick(5)); },
-        [&](TQMProject& p) { p.systemType == 1 ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
+        [&](TQMProject& p) { p.IsMultiPanel() ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
         [&](TQMProject& p) { DeleteSelectedPanel(p); },
         [&](TQMProject& p) { ImportPanel(p, imported, 0); },
         [&](TQMProject& p) {
@@ -493,7 +493,7 @@ class LumoraViewTest : public GuiTestBase {
         TQMProject& project = doc->Project();
         std::unique_ptr<TQMProject> before = doc->Snapshot();
         std::string was = saved();
-        if (project.systemType == 1) project.multiplexer.selectedPort = 1 + pick(5);
+        if (project.IsMultiPanel()) project.multiplexer.selectedPort = 1 + pick(5);
         changes[static_cast<size_t>(pick(static_cast<int>(changes.size())))](project);
         if (saved() == was) continue;  // nothing changed: no step
         doc->RecordChange("Change", std::move(before));
@@ -560,7 +560,7 @@ class LumoraViewTest : public GuiTestBase {
     gRecorder.Clear();
     view->OnRead();
     delete start.data();
-    QVERIFY2(view->Document()->Project().systemType == 1, qPrintable(gRecorder.Texts().join("|")));
+    QVERIFY2(view->Document()->Project().IsMultiPanel(), qPrintable(gRecorder.Texts().join("|")));
     QVERIFY(view->Document()->IsModified());
     QCOMPARE(view->SystemKind(), 1);
     QVERIFY(Child<QRadioButton>(view, "multiRadio")->isChecked());
