@@ -166,7 +166,7 @@ class GuiTest : public GuiTestBase {
     QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("opened.lmx")));
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
-    QCOMPARE(view->PanelType(), int(kPanelQM210));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQM210));
     QCOMPARE(view->findChild<QLabel*>("panelTypeCaption")->text(), QString("QM210"));
     QVERIFY(view->findChild<QRadioButton*>("singleRadio")->isChecked());
     QCOMPARE(view->findChild<QComboBox*>("plcCombo")->currentText(),
@@ -530,7 +530,7 @@ class GuiTest : public GuiTestBase {
     QCOMPARE(project.Panel(0).panelType, int(kPanelQMSV));
     QCOMPARE(project.multiplexer.portType[0], int(kPanelQMSV));
     QVERIFY(doc->IsModified());
-    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQMSV));
     QVERIFY(view->findChild<QLabel*>("configurePanelLabel")->isVisibleTo(view));
     QVERIFY(!view->findChild<QPushButton*>("buttonsLedsButton")->isVisibleTo(view));
 
