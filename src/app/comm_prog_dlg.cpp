@@ -18,7 +18,7 @@
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/simulated_panel.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/serial_ports.h"
 #include "editors/help_topics.h"
 #include "model/project.h"

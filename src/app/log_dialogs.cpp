@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "model/file_io.h"
 #include "model/message_text.h"
 #include "plc/plan_n_run.h"

@@ -7,7 +7,7 @@
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
 #include "app/project_change_command.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "model/project_file.h"
 #include "plc/plan_n_run.h"
 

@@ -14,7 +14,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/multipanel_import_dlg.h"
 #include "app/panel_exchanges.h"
 #include "app/pictures.h"

@@ -24,7 +24,7 @@
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/pictures.h"
 #include "app/report_printing.h"
 #include "app/serial_ports.h"

@@ -10,7 +10,7 @@
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "link/link_speed.h"
 #include "link/responses.h"

@@ -10,7 +10,7 @@
 #include "app/log_dialogs.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "model/project.h"
 #include "plc/address_conversion.h"
 #include "plc/install_dir.h"

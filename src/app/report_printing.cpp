@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/gui_interaction.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/report.h"
 #include "app/report_painter.h"
 #include "app/report_pdf.h"
