@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include <QIcon>
+#include "app/about_dlg.h"
 #include "app/help_window.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"

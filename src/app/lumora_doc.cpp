@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "app/gui_interaction.h"
-#include "app/log_dialogs.h"
+#include "app/pnr_conv_dlg.h"
 #include "app/lumora_app.h"
 #include "app/project_change_command.h"
 #include "app/modal_run.h"

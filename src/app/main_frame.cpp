@@ -6,20 +6,17 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollArea>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QUrl>
-#include <QVBoxLayout>
 
+#include "app/child_frame.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
@@ -38,87 +35,6 @@
 #include "shell/version_loader.h"
 
 namespace lumora::gui {
-namespace {
-
-int gProjectFrames = 0;
-
-}  // namespace
-
-// ------------------------------------------------------------------------------------------ child frame
-
-CChildFrame::CChildFrame(CLumoraDoc* doc, QWidget* parent) : QMdiSubWindow(parent), doc_(doc) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  view_ = new CLumoraView(doc, this);
-  // The form keeps its size; a small window scrolls it.
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName("viewScrollArea");
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidget(view_);
-  setWidget(scroll);
-  connect(doc_, &CLumoraDoc::titleChanged, this, &CChildFrame::UpdateTitle);
-  connect(doc_, &CLumoraDoc::modifiedChanged, this, &CChildFrame::UpdateTitle);
-  UpdateTitle();
-  ++gProjectFrames;
-}
-
-CChildFrame::~CChildFrame() {
-  Uncount();
-}
-
-void CChildFrame::Uncount() {
-  if (counted_) --gProjectFrames;
-  counted_ = false;
-}
-
-int CChildFrame::OpenCount() {
-  return gProjectFrames;
-}
-
-void CChildFrame::UpdateTitle() {
-  setWindowTitle(doc_->Title() + (doc_->IsModified() ? "*" : ""));
-}
-
-void CChildFrame::closeEvent(QCloseEvent* event) {
-  CMainFrame* frame = CLumoraApp::Instance() ? CLumoraApp::Instance()->MainFrame() : nullptr;
-  int views = 0;
-  if (frame) {
-    for (QMdiSubWindow* window : frame->MdiArea()->subWindowList()) {
-      if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc_) ++views;
-    }
-  }
-  // The last window of a modified project offers to save it.
-  if (views <= 1 && !doc_->SaveModified()) {
-    event->ignore();
-    return;
-  }
-  event->accept();
-  Uncount();
-  if (frame) frame->ChildFrameClosed(this);
-}
-
-// -------------------------------------------------------------------------------------------- about box
-
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setObjectName("aboutDlg");
-  setWindowTitle("About Lumora Write Utility");
-  auto* logo = new QLabel(this);
-  logo->setPixmap(LogoPicture(QSize(48, 48)));
-  auto* version =
-      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLatin1(ApplicationVersion())), this);
-  version->setObjectName("versionLabel");
-  auto* ok = new QPushButton("OK", this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* row = new QHBoxLayout;
-  row->addWidget(logo);
-  row->addWidget(version, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(row);
-  layout->addWidget(ok, 0, Qt::AlignRight);
-}
-
-// ----------------------------------------------------------------------------------------- main frame
 
 CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   setObjectName("mainFrame");

@@ -1,10 +1,7 @@
 #pragma once
-// CMainFrame: the main window with its MDI area, menus and status bar; CChildFrame: a project window;
-// CAboutDlg.
+// CMainFrame: the main window with its MDI area, menus and status bar.
 
-#include <QDialog>
 #include <QMainWindow>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QRect>
 #include <QUndoGroup>
@@ -16,39 +13,12 @@ class QMenu;
 
 namespace lumora::gui {
 
+class CChildFrame;
 class CLumoraApp;
 class CLumoraDoc;
 class CLumoraView;
 class CSimulatedPanelWnd;
 class CWelcomeFrame;
-
-class CChildFrame : public QMdiSubWindow {
-  Q_OBJECT
-
- public:
-  CChildFrame(CLumoraDoc* doc, QWidget* parent = nullptr);
-  ~CChildFrame() override;
-  CLumoraDoc* Document() const { return doc_; }
-  CLumoraView* View() const { return view_; }
-  static int OpenCount();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void UpdateTitle();
-  void Uncount();
-  CLumoraDoc* doc_;
-  CLumoraView* view_;
-  bool counted_ = true;
-};
-
-class CAboutDlg : public QDialog {
-  Q_OBJECT
-
- public:
-  explicit CAboutDlg(QWidget* parent = nullptr);
-};
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT

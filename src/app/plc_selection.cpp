@@ -7,7 +7,7 @@
 
 #include "app/addr_log_dlg.h"
 #include "app/gui_interaction.h"
-#include "app/log_dialogs.h"
+#include "app/pnr_conv_dlg.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/modal_run.h"

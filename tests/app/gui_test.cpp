@@ -23,8 +23,10 @@
 #include <functional>
 #include <mutex>
 
+#include "app/about_dlg.h"
 #include "app/addr_log_dlg.h"
 #include "app/bitmap_dlg.h"
+#include "app/child_frame.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
