@@ -14,9 +14,12 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
+
+namespace Ui {
+class CommProgDlg;
+}
 
 Q_DECLARE_METATYPE(lumora::TransferEvent)
 
@@ -54,11 +57,11 @@ class CCommProgDlg : public QDialog {
   bool LineEnabled(int line) const;
   QString StatusLine() const;
   QString PercentText() const;
-  QPushButton* StartButton() const { return start_; }
-  QPushButton* CancelButton() const { return cancel_; }
-  QComboBox* PortList() const { return ports_; }
+  QPushButton* StartButton() const;
+  QPushButton* CancelButton() const;
+  QComboBox* PortList() const;
   QRadioButton* Radio(int index) const { return radios_[static_cast<size_t>(index)]; }
-  QCheckBox* DirectConnection() const { return direct_; }
+  QCheckBox* DirectConnection() const;
 
  public slots:
   void OnStart();
@@ -81,22 +84,16 @@ class CCommProgDlg : public QDialog {
   void StartWorker();
   void WaitForWorker();
 
+  std::unique_ptr<Ui::CommProgDlg> ui_;
   QtTransferSink sink_;
   // The worker's prompts; released before the worker is joined.
   GuiInteraction prompts_;
   TransferContext context_;
   std::array<QLabel*, 6> lines_{};
   std::array<QLabel*, 6> marks_{};
-  QLabel* status_;
-  QLabel* percent_;
-  QProgressBar* bar_;
+  // Panel 1..5, Multiplexer, Write Project: their ids in the group are 0..6.
   std::array<QRadioButton*, 7> radios_{};
   QButtonGroup* radioGroup_;
-  QCheckBox* direct_;
-  QComboBox* ports_;
-  QPushButton* start_;
-  QPushButton* cancel_;
-  QPushButton* help_;
   bool closing_ = false;
   bool multiplexerProject_;
 };
