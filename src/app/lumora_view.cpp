@@ -96,6 +96,11 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
 
 CLumoraView::~CLumoraView() = default;
 
+void CLumoraView::SetUpForm(QWidget& widget) {
+  Ui::LumoraView form;
+  form.setupUi(&widget);
+}
+
 CPortStatic* CLumoraView::PortLabel(int port) const {
   return port >= 1 && port <= 5 ? ports_[static_cast<size_t>(port - 1)] : nullptr;
 }

@@ -33,6 +33,9 @@ class CLumoraView : public QWidget {
   // Fills the PLC list and the controls; false (after "Error P005") when no PLC library is available.
   bool OnInitialUpdate();
 
+  // Puts the view's form, without its behaviour, on `widget` (its size hint is the view's).
+  static void SetUpForm(QWidget& widget);
+
   CPortStatic* PortLabel(int port) const;
   QToolButton* PictureButton(EditorKind kind) const;
 

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QUndoGroup>
 
 class QAction;
@@ -30,6 +31,11 @@ class CMainFrame : public QMainWindow {
   QMdiArea* MdiArea() const { return mdi_; }
   // Window placement from the settings, the working folder, then the welcome screen.
   void RestorePlacementAndFolders();
+  // Shows the window where it was when it last closed; the first time at the size a project's main view
+  // needs (maximized when the screen is smaller).
+  void RestorePlacement();
+  // The window size that shows a project's main view whole, without scroll bars.
+  QSize SizeForMainView() const;
   void OpenWelcomeScreen();
   CWelcomeFrame* WelcomeFrame() const;
   // A project window for the document; the welcome screen goes first.
@@ -39,11 +45,9 @@ class CMainFrame : public QMainWindow {
   CLumoraView* ActiveView() const;
   QList<CLumoraDoc*> Documents() const;
   void ChildFrameClosed(CChildFrame* frame);
-  void SetMultiPanel(int multiPanel) { multiPanel_ = multiPanel; }
+  void SetMultiPanel(bool multiPanel) { multiPanel_ = multiPanel; }
 
-  // The placement the window has and would save.
-  bool Maximized() const { return maximized_; }
-  QRect NormalRect() const { return normalRect_; }
+  // Stores the window's placement and the working folder.
   void SavePlacement();
   void UpdateMenus();
   QMenu* PortMenu() const { return portMenu_; }
@@ -60,15 +64,11 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenus();
   void FillPortMenu();
   void FillRecentFiles();
-  void StoreRectIfOnScreen();
 
   CLumoraApp& app_;
   QMdiArea* mdi_;
@@ -85,13 +85,13 @@ class CMainFrame : public QMainWindow {
   QAction* closeAction_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
-  QLabel* capsIndicator_ = nullptr;
   QLabel* simulatedIndicator_ = nullptr;
   QPointer<CSimulatedPanelWnd> simulatedPanelWnd_;
-  bool maximized_ = false;
-  QRect normalRect_{125, 47, 600, 414};
-  int multiPanel_ = 0;
-  bool placementRestored_ = false;
+  bool multiPanel_ = false;
 };
+
+// Where a window that needs `needed` goes on a screen whose free area is `available`: centred there at
+// that size, or maximized (an empty rectangle) when it does not fit.
+QRect FirstPlacement(const QSize& needed, const QRect& available);
 
 }  // namespace lumora::gui

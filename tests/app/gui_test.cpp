@@ -63,27 +63,46 @@ class GuiTest : public GuiTestBase {
  private slots:
   void initTestCase() { InstallRecorderHooks(); }
 
-  void startUpCreatesFoldersAndRestoresPlacement() {
-    QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
-    user.setValue("Window/Left", 200);
-    user.setValue("Window/Top", 100);
-    user.setValue("Window/Right", 900);
-    user.setValue("Window/Bottom", 600);
-    user.sync();
+  void startUpCreatesFoldersAndPlacesTheWindow() {
+    // Nothing stored yet: the window has the size a project's main view needs, or is maximized on a
+    // screen too small for it.
     QVERIFY(App()->InitInstance());
     QVERIFY(Frame());
     QVERIFY(QDir(Install() + "/Project").exists());
     QVERIFY(QDir(Install() + "/Firmware").exists());
     QCOMPARE(QDir::currentPath(), QDir(Install() + "/Project").canonicalPath());
-    QCOMPARE(Frame()->NormalRect(), QRect(200, 100, 700, 500));
     QVERIFY(Frame()->WelcomeFrame());
     QCOMPARE(Frame()->windowTitle(), QString("Lumora Write Utility"));
+    QRect placed = FirstPlacement(Frame()->SizeForMainView(), Frame()->screen()->availableGeometry());
+    QCOMPARE(Frame()->isMaximized(), placed.isEmpty());
+    if (!placed.isEmpty()) QCOMPARE(Frame()->geometry(), placed);
 
+    // Closing stores the placement and the working folder; the next start restores the placement.
+    Frame()->showNormal();
+    Frame()->setGeometry(60, 40, 520, 400);
     Frame()->SavePlacement();
     QSettings again(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
     QCOMPARE(again.value("Settings/Path").toString(), QDir::currentPath());
-    QCOMPARE(again.value("Window/Right").toInt(), 900);
-    QCOMPARE(again.value("Window/Maximized").toInt(), 0);
+    QVERIFY(!again.value("Window/Geometry").toByteArray().isEmpty());
+    Frame()->setGeometry(0, 0, 300, 200);
+    Frame()->RestorePlacement();
+    QCOMPARE(Frame()->geometry(), QRect(60, 40, 520, 400));
+    if (!placed.isEmpty()) Frame()->setGeometry(placed);
+  }
+
+  void firstPlacementFitsTheScreenOrMaximizes() {
+    struct Case {
+      QSize needed;
+      QRect available;
+      QRect placed;  // empty: maximized
+    } cases[] = {
+        {{1000, 700}, {0, 0, 1400, 900}, {200, 100, 1000, 700}},
+        {{1000, 700}, {0, 30, 1400, 870}, {200, 115, 1000, 700}},  // below a panel at the top
+        {{1400, 900}, {0, 0, 1400, 900}, {0, 0, 1400, 900}},
+        {{1000, 700}, {0, 0, 800, 600}, {}},
+        {{1000, 700}, {0, 0, 1024, 680}, {}},  // only the height does not fit
+    };
+    for (const Case& c : cases) QCOMPARE(FirstPlacement(c.needed, c.available), c.placed);
   }
 
   void welcomeScreenOffersFourWaysIn() {
