@@ -115,14 +115,8 @@ QCheckBox* CCommProgDlg::DirectConnection() const {
 QString CCommProgDlg::LineText(int line) const {
   return lines_[static_cast<size_t>(line)]->text();
 }
-bool CCommProgDlg::LineChecked(int line) const {
-  return marks_[static_cast<size_t>(line)]->isVisibleTo(this);
-}
 bool CCommProgDlg::LineEnabled(int line) const {
   return lines_[static_cast<size_t>(line)]->isEnabled();
-}
-QString CCommProgDlg::StatusLine() const {
-  return ui_->statusLine->text();
 }
 QString CCommProgDlg::PercentText() const {
   return ui_->percentText->text();
@@ -191,10 +185,6 @@ const char* CCommProgDlg::HelpTopic() const {
   bool firmware =
       context_.operation == kOperationPanelFirmware || context_.operation == kOperationMultiplexerFirmware;
   return firmware ? kHelpFirmware : kHelpTransfer;
-}
-
-void CCommProgDlg::OnHelp() {
-  ShowHelp(HelpTopic());
 }
 
 void CCommProgDlg::CheckLine(int line) {

@@ -51,11 +51,9 @@ class CCommProgDlg : public QDialog {
 
   TransferContext& Context() { return context_; }
   bool Finished() const { return context_.finished.load(); }
-  // The texts of the checklist, status and percentage as shown (tests look at them).
+  // The checklist and the percentage as shown (tests look at them).
   QString LineText(int line) const;
-  bool LineChecked(int line) const;
   bool LineEnabled(int line) const;
-  QString StatusLine() const;
   QString PercentText() const;
   QPushButton* StartButton() const;
   QPushButton* CancelButton() const;
@@ -66,7 +64,6 @@ class CCommProgDlg : public QDialog {
  public slots:
   void OnStart();
   void OnCancel();
-  void OnHelp();
   // The manual's page on transfers, or on firmware upgrades.
   const char* HelpTopic() const;
 
