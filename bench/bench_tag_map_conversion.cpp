@@ -26,7 +26,7 @@ TQMProject LinkedProject(const std::string& mapText) {
   TQMProject project;
   ParseTagMap(mapText, "/maps/plant.map", project.textPanelTagMap, project.setPointTagMap);
   project.tagMapLinked = true;
-  project.systemType = 1;
+  project.systemType = SystemType::MultiPanel;
   project.multiplexer.portType = {1, 1, 4, 4, 1};
   int n = 0;
   for (int port = 1; port <= 5; ++port) {

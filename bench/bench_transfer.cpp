@@ -29,7 +29,7 @@ TQMProject FullPanelProject(lumora::testing::TransferFixture& fixture, bool behi
   for (uint8_t byte : {7, 0, 1, 3, 1, 10, 3})
     project.plcSettings.plcAttributes.push_back(byte);
   if (behindMultiplexer) {
-    project.systemType = 1;
+    project.systemType = SystemType::MultiPanel;
     project.multiplexer.portType = {kPanelQM410, 0, 0, 0, 0};
   }
   TQMPanel panel(&project, kPanelQM410);

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (buffer[1] < 6 || buffer[1] > 69) return 0;
   StorePacketCrc(buffer);
   TQMProject project;
-  project.systemType = selector & 1;
+  project.systemType = (selector & 1) ? SystemType::MultiPanel : SystemType::SinglePanel;
   project.AddPanel((selector & 2) ? kPanelQMSV : kPanelQM210K, 1);
   auto response = MakeResponse(buffer, 0, &project);
   if (auto* sysAttr = dynamic_cast<TQMSysAttrResp*>(response.get()))

@@ -1,38 +1,21 @@
 #include "app/comm_prog_dlg.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QEventLoop>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QThread>
-#include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/simulated_panel.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/serial_ports.h"
 #include "editors/help_topics.h"
 #include "model/project.h"
 #include "transfer/transfer_texts.h"
 #include "transfer/transfer_worker.h"
+#include "ui_comm_prog_dlg.h"
 
 namespace lumora::gui {
-namespace {
-
-constexpr int kLineIds[6] = {1283, 1284, 1029, 1275, 1285, 1276};
-constexpr int kMarkIds[6] = {1286, 1365, 1364, 1288, 1289, 1290};
-constexpr int kRadioIds[7] = {1492, 1536, 1537, 1538, 1539, 1540, 1541};
-
-}  // namespace
 
 QStringList PortChoices(const QString& stored) {
   QStringList choices = {"COM1", "COM2", "COM3", "COM4"};
@@ -45,135 +28,67 @@ QStringList PortChoices(const QString& stored) {
 
 CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& filePath, QWidget* parent)
     : QDialog(parent),
+      ui_(std::make_unique<Ui::CommProgDlg>()),
       prompts_(this),
       context_(&project, operation, CLumoraApp::Instance() ? &prompts_ : nullptr, &sink_),
-      multiplexerProject_(project.systemType == 1) {
+      multiplexerProject_(project.IsMultiPanel()) {
   qRegisterMetaType<lumora::TransferEvent>("lumora::TransferEvent");
+  ui_->setupUi(this);
   setObjectName("commProgDlg");
   if (!filePath.isEmpty()) context_.filePath = ToPath(filePath);
   connect(&sink_, &QtTransferSink::posted, this, &CCommProgDlg::OnEvent, Qt::QueuedConnection);
 
   setWindowTitle(FromLatin1(OperationTitle(operation)));
-  auto* checklist = new QGridLayout;
+  lines_ = {ui_->line1, ui_->line2, ui_->line3, ui_->line4, ui_->line5, ui_->line6};
+  marks_ = {ui_->mark1, ui_->mark2, ui_->mark3, ui_->mark4, ui_->mark5, ui_->mark6};
   std::array<std::string, 6> texts = ChecklistTexts(operation);
-  for (int i = 0; i < 6; ++i) {
-    marks_[static_cast<size_t>(i)] = new QLabel(QString::fromUtf8("\u2714"), this);
-    marks_[static_cast<size_t>(i)]->setObjectName(QString("mark%1").arg(i + 1));
-    marks_[static_cast<size_t>(i)]->setProperty("controlId", kMarkIds[i]);
-    marks_[static_cast<size_t>(i)]->setStyleSheet("color: rgb(0, 128, 0); font-weight: bold;");
-    marks_[static_cast<size_t>(i)]->setFixedWidth(18);
-    marks_[static_cast<size_t>(i)]->setVisible(false);
-    lines_[static_cast<size_t>(i)] = new QLabel(FromLatin1(texts[static_cast<size_t>(i)]), this);
-    lines_[static_cast<size_t>(i)]->setObjectName(QString("line%1").arg(i + 1));
-    lines_[static_cast<size_t>(i)]->setProperty("controlId", kLineIds[i]);
-    lines_[static_cast<size_t>(i)]->setEnabled(false);
-    checklist->addWidget(marks_[static_cast<size_t>(i)], i, 0);
-    checklist->addWidget(lines_[static_cast<size_t>(i)], i, 1);
+  bool firmware = operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    lines_[i]->setText(FromLatin1(texts[i]));
+    lines_[i]->setEnabled(firmware);
+    marks_[i]->setVisible(false);
   }
   if (operation == kOperationRead) {
-    for (int i : {0, 5}) {
-      lines_[static_cast<size_t>(i)]->hide();
-      marks_[static_cast<size_t>(i)]->hide();
+    for (size_t i : {0, 5}) {
+      lines_[i]->hide();
+      marks_[i]->hide();
     }
   }
-  if (operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware) {
-    for (int i = 0; i < 6; ++i)
-      lines_[static_cast<size_t>(i)]->setEnabled(true);
-  }
 
-  status_ = new QLabel(this);
-  status_->setObjectName("statusLine");
-  status_->setProperty("controlId", 1291);
-  status_->setMinimumWidth(360);
-  percent_ = new QLabel("0%", this);
-  percent_->setObjectName("percentText");
-  percent_->setProperty("controlId", 1270);
-  bar_ = new QProgressBar(this);
-  bar_->setObjectName("progressBar");
-  bar_->setProperty("controlId", 1271);
-  bar_->setRange(1, 100);
-  bar_->setTextVisible(false);
-
-  auto* targets = new QGroupBox(this);
-  auto* targetLayout = new QGridLayout(targets);
+  radios_ = {ui_->radioPanel1, ui_->radioPanel2,      ui_->radioPanel3,       ui_->radioPanel4,
+             ui_->radioPanel5, ui_->radioMultiplexer, ui_->radioWriteProject};
   radioGroup_ = new QButtonGroup(this);
-  static const char* kRadioTexts[7] = {"Panel 1", "Panel 2",     "Panel 3",      "Panel 4",
-                                       "Panel 5", "Multiplexer", "Write Project"};
-  for (int i = 0; i < 7; ++i) {
-    auto* radio = new QRadioButton(kRadioTexts[i], targets);
-    radio->setObjectName(i < 5 ? QString("radioPanel%1").arg(i + 1)
-                               : (i == 5 ? "radioMultiplexer" : "radioWriteProject"));
-    radio->setProperty("controlId", kRadioIds[i]);
-    radios_[static_cast<size_t>(i)] = radio;
-    radioGroup_->addButton(radio, i);
-    targetLayout->addWidget(radio, i < 5 ? i : i - 5, i < 5 ? 0 : 1);
-  }
-  direct_ = new QCheckBox("Check this box if connecting directly to a panel.", targets);
-  direct_->setObjectName("directConnection");
-  direct_->setProperty("controlId", 1542);
-  targetLayout->addWidget(direct_, 5, 0, 1, 2);
+  for (size_t i = 0; i < radios_.size(); ++i) radioGroup_->addButton(radios_[i], static_cast<int>(i));
   connect(radioGroup_, &QButtonGroup::idClicked, this, [this](int id) {
     if (id <= 4) {
-      direct_->setEnabled(true);
+      ui_->directConnection->setEnabled(true);
     } else {
-      direct_->setChecked(false);
-      direct_->setEnabled(false);
+      ui_->directConnection->setChecked(false);
+      ui_->directConnection->setEnabled(false);
     }
   });
   // In a single-panel project there is no unit to choose.
   if (!multiplexerProject_) {
     for (QRadioButton* radio : radios_)
       radio->setEnabled(false);
-    direct_->setEnabled(false);
+    ui_->directConnection->setEnabled(false);
   } else {
     for (int port = 1; port <= 5; ++port) {
       radios_[static_cast<size_t>(port - 1)]->setEnabled(project.multiplexer.HasPanel(port));
     }
   }
 
-  ports_ = new QComboBox(this);
-  ports_->setObjectName("portList");
-  ports_->setProperty("controlId", 1039);
   CLumoraApp* app = CLumoraApp::Instance();
   bool simulated = app && app->SimulatedPanel().Running();
   QString stored = app && !simulated ? FromPath(app->PortName()) : QString();
-  ports_->addItems(PortChoices(stored));
-  if (app) ports_->addItem(kSimulatedPanelText);
-  int selected = ports_->findText(simulated ? QString(kSimulatedPanelText) : stored);
-  if (selected >= 0) ports_->setCurrentIndex(selected);
+  ui_->portList->addItems(PortChoices(stored));
+  if (app) ui_->portList->addItem(kSimulatedPanelText);
+  int selected = ui_->portList->findText(simulated ? QString(kSimulatedPanelText) : stored);
+  if (selected >= 0) ui_->portList->setCurrentIndex(selected);
 
-  start_ = new QPushButton("&Start", this);
-  start_->setObjectName("startButton");
-  start_->setProperty("controlId", 1269);
-  cancel_ = new QPushButton("Cancel", this);
-  cancel_->setObjectName("cancelButton");
-  cancel_->setProperty("controlId", 2);
-  help_ = new QPushButton("&Help", this);
-  help_->setObjectName("helpButton");
-  help_->setProperty("controlId", 57670);
-  start_->setDefault(true);
-  connect(start_, &QPushButton::clicked, this, &CCommProgDlg::OnStart);
-  connect(cancel_, &QPushButton::clicked, this, &CCommProgDlg::OnCancel);
-  ConnectHelpButton(help_, HelpTopic());
-
-  auto* portRow = new QHBoxLayout;
-  portRow->addWidget(new QLabel("Port selected:", this));
-  portRow->addWidget(ports_, 1);
-  auto* progressRow = new QHBoxLayout;
-  progressRow->addWidget(bar_, 1);
-  progressRow->addWidget(percent_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(start_);
-  buttons->addWidget(cancel_);
-  buttons->addWidget(help_);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(checklist);
-  layout->addWidget(status_);
-  layout->addLayout(progressRow);
-  layout->addWidget(targets);
-  layout->addLayout(portRow);
-  layout->addLayout(buttons);
+  connect(ui_->startButton, &QPushButton::clicked, this, &CCommProgDlg::OnStart);
+  connect(ui_->cancelButton, &QPushButton::clicked, this, &CCommProgDlg::OnCancel);
+  ConnectHelpButton(ui_->helpButton, HelpTopic());
 }
 
 CCommProgDlg::~CCommProgDlg() {
@@ -184,29 +99,36 @@ CCommProgDlg::~CCommProgDlg() {
   if (context_.workerThread.joinable()) context_.workerThread.join();
 }
 
+QPushButton* CCommProgDlg::StartButton() const {
+  return ui_->startButton;
+}
+QPushButton* CCommProgDlg::CancelButton() const {
+  return ui_->cancelButton;
+}
+QComboBox* CCommProgDlg::PortList() const {
+  return ui_->portList;
+}
+QCheckBox* CCommProgDlg::DirectConnection() const {
+  return ui_->directConnection;
+}
+
 QString CCommProgDlg::LineText(int line) const {
   return lines_[static_cast<size_t>(line)]->text();
-}
-bool CCommProgDlg::LineChecked(int line) const {
-  return marks_[static_cast<size_t>(line)]->isVisibleTo(this);
 }
 bool CCommProgDlg::LineEnabled(int line) const {
   return lines_[static_cast<size_t>(line)]->isEnabled();
 }
-QString CCommProgDlg::StatusLine() const {
-  return status_->text();
-}
 QString CCommProgDlg::PercentText() const {
-  return percent_->text();
+  return ui_->percentText->text();
 }
 
 void CCommProgDlg::OnStart() {
   context_.selectedTarget = radioGroup_->checkedId();
-  context_.directConnection = direct_->isChecked();
+  context_.directConnection = ui_->directConnection->isChecked();
   if (context_.selectedTarget > 4) context_.directConnection = false;
-  std::string port = ToPath(ports_->currentText());
+  std::string port = ToPath(ui_->portList->currentText());
   CLumoraApp* app = CLumoraApp::Instance();
-  if (app && ports_->currentText() == kSimulatedPanelText) {
+  if (app && ui_->portList->currentText() == kSimulatedPanelText) {
     QString error;
     if (!app->SimulatedPanel().Start(context_.project, &error)) {
       ShowMessageBox(this, error, "Simulated Panel", MessageIcon::Error);
@@ -218,9 +140,9 @@ void CCommProgDlg::OnStart() {
     app->StorePort(port);
   }
   context_.portName = port;
-  ports_->setEnabled(false);
-  start_->setEnabled(false);
-  cancel_->setFocus();
+  ui_->portList->setEnabled(false);
+  ui_->startButton->setEnabled(false);
+  ui_->cancelButton->setFocus();
   StartWorker();
 }
 
@@ -244,7 +166,7 @@ void CCommProgDlg::WaitForWorker() {
 void CCommProgDlg::OnCancel() {
   if (closing_) return;
   closing_ = true;
-  cancel_->setEnabled(false);
+  ui_->cancelButton->setEnabled(false);
   context_.cancelRequested = true;
   WaitForWorker();
   QDialog::reject();
@@ -265,10 +187,6 @@ const char* CCommProgDlg::HelpTopic() const {
   return firmware ? kHelpFirmware : kHelpTransfer;
 }
 
-void CCommProgDlg::OnHelp() {
-  ShowHelp(HelpTopic());
-}
-
 void CCommProgDlg::CheckLine(int line) {
   marks_[static_cast<size_t>(line)]->setVisible(true);
 }
@@ -279,14 +197,14 @@ void CCommProgDlg::EnableLine(int line) {
 void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
   switch (event.message) {
     case TransferMessage::Progress: {
-      percent_->setText(QString("%1%").arg(event.percent));
-      bar_->setValue(std::clamp(event.percent, 1, 100));
+      ui_->percentText->setText(QString("%1%").arg(event.percent));
+      ui_->progressBar->setValue(std::clamp(event.percent, 1, 100));
       if (context_.operation == kOperationPanelFirmware ||
           context_.operation == kOperationMultiplexerFirmware) {
-        status_->setText(FromLatin1(event.statusText));
+        ui_->statusLine->setText(FromLatin1(event.statusText));
         if (event.finished) {
-          cancel_->setText("Close");
-          cancel_->setEnabled(true);
+          ui_->cancelButton->setText("Close");
+          ui_->cancelButton->setEnabled(true);
         }
       } else {
         ApplyStep(event.step, event);
@@ -298,8 +216,8 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
       ShowMessageBox(
           this, FromLatin1(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint),
           "", MessageIcon::Error);
-      ports_->setEnabled(true);
-      start_->setEnabled(true);
+      ui_->portList->setEnabled(true);
+      ui_->startButton->setEnabled(true);
       break;
     case TransferMessage::Cancel:
       OnCancel();
@@ -326,12 +244,12 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
       break;
     case kStepPlcAttrDone:
     case kStepReadPlcAttrDone:
-      cancel_->setText("Close");
-      cancel_->setEnabled(true);
+      ui_->cancelButton->setText("Close");
+      ui_->cancelButton->setEnabled(true);
       CheckLine(step == kStepPlcAttrDone ? 5 : 4);
       break;
     case kStepMapStart:
-      status_->clear();
+      ui_->statusLine->clear();
       EnableLine(2);
       CheckLine(multiplexer ? 0 : 1);
       break;
@@ -355,7 +273,7 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
       CheckLine(3);
       break;
     case kStepStatusText:
-      status_->setText(FromLatin1(event.statusText));
+      ui_->statusLine->setText(FromLatin1(event.statusText));
       break;
     case kStepUnitFinished:
       for (int i = 0; i < 6; ++i) {

@@ -14,9 +14,12 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
+
+namespace Ui {
+class CommProgDlg;
+}
 
 Q_DECLARE_METATYPE(lumora::TransferEvent)
 
@@ -48,22 +51,19 @@ class CCommProgDlg : public QDialog {
 
   TransferContext& Context() { return context_; }
   bool Finished() const { return context_.finished.load(); }
-  // The texts of the checklist, status and percentage as shown (tests look at them).
+  // The checklist and the percentage as shown (tests look at them).
   QString LineText(int line) const;
-  bool LineChecked(int line) const;
   bool LineEnabled(int line) const;
-  QString StatusLine() const;
   QString PercentText() const;
-  QPushButton* StartButton() const { return start_; }
-  QPushButton* CancelButton() const { return cancel_; }
-  QComboBox* PortList() const { return ports_; }
+  QPushButton* StartButton() const;
+  QPushButton* CancelButton() const;
+  QComboBox* PortList() const;
   QRadioButton* Radio(int index) const { return radios_[static_cast<size_t>(index)]; }
-  QCheckBox* DirectConnection() const { return direct_; }
+  QCheckBox* DirectConnection() const;
 
  public slots:
   void OnStart();
   void OnCancel();
-  void OnHelp();
   // The manual's page on transfers, or on firmware upgrades.
   const char* HelpTopic() const;
 
@@ -81,22 +81,16 @@ class CCommProgDlg : public QDialog {
   void StartWorker();
   void WaitForWorker();
 
+  std::unique_ptr<Ui::CommProgDlg> ui_;
   QtTransferSink sink_;
   // The worker's prompts; released before the worker is joined.
   GuiInteraction prompts_;
   TransferContext context_;
   std::array<QLabel*, 6> lines_{};
   std::array<QLabel*, 6> marks_{};
-  QLabel* status_;
-  QLabel* percent_;
-  QProgressBar* bar_;
+  // Panel 1..5, Multiplexer, Write Project: their ids in the group are 0..6.
   std::array<QRadioButton*, 7> radios_{};
   QButtonGroup* radioGroup_;
-  QCheckBox* direct_;
-  QComboBox* ports_;
-  QPushButton* start_;
-  QPushButton* cancel_;
-  QPushButton* help_;
   bool closing_ = false;
   bool multiplexerProject_;
 };

@@ -11,7 +11,7 @@
 #include <memory>
 #include <mutex>
 
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 
 namespace lumora::gui {
 namespace {

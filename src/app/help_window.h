@@ -44,7 +44,6 @@ class CHelpWindow : public QMainWindow {
   ~CHelpWindow() override;
   QHelpEngine& Engine() { return *engine_; }
   CHelpBrowser* Browser() { return browser_; }
-  QTabWidget* Tabs() { return tabs_; }
   QUrl CurrentUrl() const;
   // The bytes of a page of the manual ("" when there is no such page).
   QByteArray PageData(const QUrl& url) const;

@@ -8,11 +8,13 @@
 #include <cstdio>
 
 #include <QIcon>
+#include "app/about_dlg.h"
 #include "app/help_window.h"
 #include "app/lumora_doc.h"
 #include "app/main_frame.h"
+#include "editors/dialog_runner.h"
 #include "editors/help_topics.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/pictures.h"
 #include "app/simulated_panel.h"
 #include "model/project_file.h"
@@ -73,6 +75,8 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName("Halvrick");
   setApplicationDisplayName(kApplicationTitle);
   setWindowIcon(QIcon(LogoPicture(QSize(64, 64))));
+  // The editors' dialogs count as modal runs, which an Exit closes like the others.
+  SetDialogRunner([](QDialog& dialog) { return ExecModal(dialog); });
   ParseCommandLine();
   machine_ = std::make_unique<MachineSettings>();
   InstallPlatformSettings(installDirOption_, *machine_);
@@ -82,6 +86,7 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CLumoraApp::~CLumoraApp() {
   SetHelpViewer(nullptr);
+  SetDialogRunner(nullptr);
   delete CHelpWindow::Instance();
   delete mainFrame_.data();
   simulatedPanel_->Stop();

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 
 #include "app/gui_interaction.h"
-#include "app/log_dialogs.h"
+#include "app/pnr_conv_dlg.h"
 #include "app/lumora_app.h"
 #include "app/project_change_command.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "model/project_file.h"
 #include "plc/plan_n_run.h"
 
@@ -36,6 +36,7 @@ CLumoraDoc::~CLumoraDoc() = default;
 void CLumoraDoc::ReplaceProject(std::unique_ptr<TQMProject> project) {
   project_ = std::move(project);
   project_->services = {&app_.Ui(), &app_.Plc()};
+  freshProject_ = false;
   emit projectReplaced();
 }
 
@@ -44,6 +45,7 @@ std::unique_ptr<TQMProject> CLumoraDoc::Snapshot() const {
 }
 
 void CLumoraDoc::RecordChange(const QString& text, std::unique_ptr<TQMProject> before) {
+  freshProject_ = false;
   std::shared_ptr<const ProjectState> was = ProjectState::Capture(*before, state_.get());
   state_ = ProjectState::Capture(*project_, was.get());
   undoStack_.push(new ProjectChangeCommand(*this, text, std::move(was), state_));
@@ -56,6 +58,7 @@ void CLumoraDoc::RestoreState(const std::shared_ptr<const ProjectState>& state) 
 
 bool CLumoraDoc::OnOpenDocument(const QString& path) {
   newDocument_ = false;
+  freshProject_ = false;
   auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
   if (!OpenProjectFile(*project, ToPath(path))) return false;
   if (project->tagMapLinked) {

@@ -50,6 +50,9 @@ class CLumoraDoc : public QObject {
   void MarkClean() { undoStack_.setClean(); }
   // Set at construction, cleared by opening a file: the main view tells new projects from opened ones.
   bool IsNewDocument() const { return newDocument_; }
+  // A new project that no recorded change, read or undo has reached yet: its PLC changes without a
+  // question.
+  bool IsFreshProject() const { return freshProject_; }
 
  signals:
   void modifiedChanged(bool modified);
@@ -64,6 +67,7 @@ class CLumoraDoc : public QObject {
   // The project as the last step recorded or restored it: the next step shares its unchanged panels.
   std::shared_ptr<const ProjectState> state_;
   bool newDocument_ = true;
+  bool freshProject_ = true;
 };
 
 }  // namespace lumora::gui

@@ -2,7 +2,7 @@
 // CLumoraView: the main screen of a project window. Leads through the configuration in three numbered
 // steps (system kind; panel type and PLC; the editors), shows the multiplexer's ports, and starts every
 // exchange with the panels: write, read, verify, information, firmware upgrades and clearing memory.
-// Everything it shows lives in the document's project.
+// Everything it shows lives in the document's project; it keeps no copy of it.
 
 #include <QWidget>
 #include <array>
@@ -16,13 +16,11 @@ namespace Ui {
 class LumoraView;
 }
 
-namespace lumora {
-class TQMProject;
-}
-
 namespace lumora::gui {
 
 class CLumoraDoc;
+class CPanelExchanges;
+class CPlcSelection;
 class CPortStatic;
 
 class CLumoraView : public QWidget {
@@ -35,15 +33,15 @@ class CLumoraView : public QWidget {
   // Fills the PLC list and the controls; false (after "Error P005") when no PLC library is available.
   bool OnInitialUpdate();
 
-  int SystemKind() const { return systemKind_; }
-  int SelectedPort() const { return selectedPort_; }
-  int PanelType() const { return panelType_; }
-  bool IsFreshProject() const { return freshProject_; }
+  // Puts the view's form, without its behaviour, on `widget` (its size hint is the view's).
+  static void SetUpForm(QWidget& widget);
+
   CPortStatic* PortLabel(int port) const;
   QToolButton* PictureButton(EditorKind kind) const;
 
  public slots:
   void OnSetFile();
+  // The exchanges with the panels (panel_exchanges.h).
   void OnWrite();
   void OnRead();
   void OnVerify();
@@ -63,9 +61,6 @@ class CLumoraView : public QWidget {
   void OnSelectPanel();
   void OnSinglePanelSystem();
   void OnMultiPanelSystem();
-  void OnPlcSelected(int comboIndex);
-  void OnCommunicationSetup();
-  void OnChangeTagMap();
   void OnPortClicked(int port);
   void OnMessages();
   void OnButtonsLeds();
@@ -73,7 +68,7 @@ class CLumoraView : public QWidget {
   void OnConfigurePanelAddresses();
   void OnHelp();
   void OnExit();
-  // Everything from the project again (after Read, or when the document's project was replaced).
+  // Everything from the project again (after Read, undo, or a change of the selected port).
   void Refresh();
 
  protected:
@@ -81,22 +76,15 @@ class CLumoraView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  bool FillPlcList();
-  void SelectProjectPlc();
-  void ApplyPanelType(int panelType);
+  // The picture, launchers and captions of the selected port's panel.
+  void ApplyPanelType();
+  // The radio buttons, the multiplexer group and the captions that follow the system kind.
   void ApplySystemKind();
   void ShowPictures();
   void RewritePortLabels();
-  void UpdateTagMapLabel();
   void PlacePictureButtons();
   void ShowPortMenu(int port, const QPoint& globalPosition);
   void LaunchEditor(EditorKind kind);
-  // The project was changed since `before`: one undoable step named `text`.
-  void ConfirmedChange(const QString& text, std::unique_ptr<TQMProject> before);
-  void Firmware(bool multiplexer);
-  // Runs the progress dialog for a write or firmware operation on a copy of the document's project.
-  void RunTransferDialog(int operation, const QString& filePath);
-  void RefreshWorkingCopy();
 
   CLumoraDoc* doc_;
   std::unique_ptr<Ui::LumoraView> ui_;
@@ -104,12 +92,8 @@ class CLumoraView : public QWidget {
   QToolButton* messagesPicture_;
   QToolButton* buttonsPicture_;
   QToolButton* annunciatorPicture_;
-  std::unique_ptr<TQMProject> workingCopy_;
-  int systemKind_ = 0;
-  int selectedPort_ = 1;
-  int panelType_ = 1;
-  int plcIndex_ = 0;
-  bool freshProject_ = true;
+  CPanelExchanges* exchanges_;
+  CPlcSelection* plc_ = nullptr;
   bool ready_ = false;
 };
 

@@ -3,29 +3,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollArea>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QUrl>
-#include <QVBoxLayout>
 
+#include "app/child_frame.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
-#include "editors/modal_run.h"
-#include "app/pictures.h"
+#include "app/modal_run.h"
 #include "app/report_printing.h"
 #include "app/serial_ports.h"
 #include "app/simulated_panel.h"
@@ -35,90 +29,8 @@
 #include "editors/editor_launcher.h"
 #include "editors/help_topics.h"
 #include "plc/install_dir.h"
-#include "shell/version_loader.h"
 
 namespace lumora::gui {
-namespace {
-
-int gProjectFrames = 0;
-
-}  // namespace
-
-// ------------------------------------------------------------------------------------------ child frame
-
-CChildFrame::CChildFrame(CLumoraDoc* doc, QWidget* parent) : QMdiSubWindow(parent), doc_(doc) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  view_ = new CLumoraView(doc, this);
-  // The form keeps its size; a small window scrolls it.
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName("viewScrollArea");
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidget(view_);
-  setWidget(scroll);
-  connect(doc_, &CLumoraDoc::titleChanged, this, &CChildFrame::UpdateTitle);
-  connect(doc_, &CLumoraDoc::modifiedChanged, this, &CChildFrame::UpdateTitle);
-  UpdateTitle();
-  ++gProjectFrames;
-}
-
-CChildFrame::~CChildFrame() {
-  Uncount();
-}
-
-void CChildFrame::Uncount() {
-  if (counted_) --gProjectFrames;
-  counted_ = false;
-}
-
-int CChildFrame::OpenCount() {
-  return gProjectFrames;
-}
-
-void CChildFrame::UpdateTitle() {
-  setWindowTitle(doc_->Title() + (doc_->IsModified() ? "*" : ""));
-}
-
-void CChildFrame::closeEvent(QCloseEvent* event) {
-  CMainFrame* frame = CLumoraApp::Instance() ? CLumoraApp::Instance()->MainFrame() : nullptr;
-  int views = 0;
-  if (frame) {
-    for (QMdiSubWindow* window : frame->MdiArea()->subWindowList()) {
-      if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc_) ++views;
-    }
-  }
-  // The last window of a modified project offers to save it.
-  if (views <= 1 && !doc_->SaveModified()) {
-    event->ignore();
-    return;
-  }
-  event->accept();
-  Uncount();
-  if (frame) frame->ChildFrameClosed(this);
-}
-
-// -------------------------------------------------------------------------------------------- about box
-
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setObjectName("aboutDlg");
-  setWindowTitle("About Lumora Write Utility");
-  auto* logo = new QLabel(this);
-  logo->setPixmap(LogoPicture(QSize(48, 48)));
-  auto* version =
-      new QLabel(QString("Lumora Write Utility Version %1").arg(FromLatin1(ApplicationVersion())), this);
-  version->setObjectName("versionLabel");
-  auto* ok = new QPushButton("OK", this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* row = new QHBoxLayout;
-  row->addWidget(logo);
-  row->addWidget(version, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(row);
-  layout->addWidget(ok, 0, Qt::AlignRight);
-}
-
-// ----------------------------------------------------------------------------------------- main frame
 
 CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   setObjectName("mainFrame");
@@ -136,20 +48,13 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
     // The title stays the program's: a maximized project window adds " - [its name]" itself and follows
     // the name when the project is saved under another.
     auto* child = qobject_cast<CChildFrame*>(window);
-    if (child) SetMultiPanel(child->Document()->Project().systemType);
+    if (child) SetMultiPanel(child->Document()->Project().IsMultiPanel());
     undoGroup_->setActiveStack(child ? &child->Document()->UndoStack() : nullptr);
     UpdateMenus();
   });
   BuildMenus();
   QStatusBar* bar = statusBar();
   bar->showMessage("Ready");
-  for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-    auto* label = new QLabel(indicator, this);
-    label->setEnabled(false);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    bar->addPermanentWidget(label);
-  }
   simulatedIndicator_ = new QLabel(this);
   simulatedIndicator_->setObjectName("simulatedPanelIndicator");
   bar->insertPermanentWidget(0, simulatedIndicator_);
@@ -262,8 +167,8 @@ void CMainFrame::BuildMenus() {
   connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
     // The firmware command that does not fit the project's kind is greyed.
     for (QAction* action : panelMenu_->actions()) {
-      if (action->objectName() == "actionPanelFirmware") action->setEnabled(multiPanel_ != 1);
-      if (action->objectName() == "actionMuxFirmware") action->setEnabled(multiPanel_ == 1);
+      if (action->objectName() == "actionPanelFirmware") action->setEnabled(!multiPanel_);
+      if (action->objectName() == "actionMuxFirmware") action->setEnabled(multiPanel_);
     }
   });
 
@@ -285,7 +190,6 @@ void CMainFrame::BuildMenus() {
   });
   windowMenu_->addAction("&Cascade", mdi_, &QMdiArea::cascadeSubWindows);
   windowMenu_->addAction("&Tile", mdi_, &QMdiArea::tileSubWindows);
-  windowMenu_->addAction("&Arrange Icons", mdi_, &QMdiArea::tileSubWindows);
 
   helpMenu_ = bar->addMenu("&Help");
   QAction* topics = helpMenu_->addAction("&Help Topics", this, &CMainFrame::OnHelpTopics);
@@ -416,18 +320,46 @@ void CMainFrame::OnContextHelp() {
   ShowHelp(ActiveView() ? kHelpMainView : kHelpWelcome);
 }
 
-void CMainFrame::RestorePlacementAndFolders() {
-  UserSettings::WindowPlacement placement = app_.User().Window();
-  normalRect_ = QRect(placement.left, placement.top, placement.right - placement.left,
-                      placement.bottom - placement.top);
-  if (placement.maximized) {
-    maximized_ = true;
-    showMaximized();
-  } else {
-    setGeometry(normalRect_);
+QRect FirstPlacement(const QSize& needed, const QRect& available) {
+  if (needed.width() > available.width() || needed.height() > available.height()) return QRect();
+  QRect placed(QPoint(0, 0), needed);
+  placed.moveCenter(available.center());
+  return placed;
+}
+
+QSize CMainFrame::SizeForMainView() const {
+  // A project window fills the MDI area, maximized; the main view in it needs its size hint. Around it
+  // come the MDI area's frame, the menu bar, the status bar and the window's own frame.
+  QWidget probe;
+  CLumoraView::SetUpForm(probe);
+  QSize size = probe.sizeHint() + QSize(2 * mdi_->frameWidth(), 2 * mdi_->frameWidth());
+  size.rheight() += menuBar()->sizeHint().height();
+  if (statusBar()->isVisibleTo(this)) size.rheight() += statusBar()->sizeHint().height();
+  return size;
+}
+
+void CMainFrame::RestorePlacement() {
+  QByteArray stored = QByteArray::fromStdString(app_.User().WindowGeometry());
+  if (!stored.isEmpty() && restoreGeometry(stored)) {
     show();
+    return;
   }
-  placementRestored_ = true;
+  // The first start: the main view whole, where the screen allows it.
+  QScreen* screen = this->screen();
+  QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  QSize frame = frameGeometry().size() - geometry().size();
+  QRect placed = FirstPlacement(SizeForMainView() + frame, available);
+  if (placed.isEmpty()) {
+    showMaximized();
+    return;
+  }
+  resize(placed.size() - frame);
+  move(placed.topLeft());
+  show();
+}
+
+void CMainFrame::RestorePlacementAndFolders() {
+  RestorePlacement();
 
   std::string path = app_.User().WorkingPath();
   if (path.empty()) {
@@ -532,14 +464,8 @@ void CMainFrame::ChildFrameClosed(CChildFrame* frame) {
 }
 
 void CMainFrame::SavePlacement() {
-  UserSettings::WindowPlacement placement;
-  placement.maximized = maximized_;
-  placement.left = normalRect_.left();
-  placement.top = normalRect_.top();
-  placement.right = normalRect_.left() + normalRect_.width();
-  placement.bottom = normalRect_.top() + normalRect_.height();
-  app_.User().SetWindow(placement);
-  app_.User().SetWorkingPath(ToPath(QDir::currentPath().left(260)));
+  app_.User().SetWindowGeometry(saveGeometry().toStdString());
+  app_.User().SetWorkingPath(ToPath(QDir::currentPath()));
   app_.User().Sync();
 }
 
@@ -566,31 +492,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     doc->MarkClean();
   mdi_->closeAllSubWindows();
   event->accept();
-}
-
-void CMainFrame::StoreRectIfOnScreen() {
-  if (!placementRestored_ || isMaximized() || isMinimized()) return;
-  QScreen* screen = this->screen();
-  QRect frame = frameGeometry();
-  if (!screen || screen->availableVirtualGeometry().contains(frame)) normalRect_ = geometry();
-}
-
-void CMainFrame::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  if (!placementRestored_ || isMinimized()) return;
-  maximized_ = isMaximized();
-  if (!maximized_) normalRect_ = geometry();
-}
-
-void CMainFrame::moveEvent(QMoveEvent* event) {
-  QMainWindow::moveEvent(event);
-  StoreRectIfOnScreen();
-}
-
-void CMainFrame::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && placementRestored_ && !isMinimized())
-    maximized_ = isMaximized();
 }
 
 }  // namespace lumora::gui

@@ -1,12 +1,10 @@
 #pragma once
-// CMainFrame: the main window with its MDI area, menus and status bar; CChildFrame: a project window;
-// CAboutDlg.
+// CMainFrame: the main window with its MDI area, menus and status bar.
 
-#include <QDialog>
 #include <QMainWindow>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QUndoGroup>
 
 class QAction;
@@ -16,39 +14,12 @@ class QMenu;
 
 namespace lumora::gui {
 
+class CChildFrame;
 class CLumoraApp;
 class CLumoraDoc;
 class CLumoraView;
 class CSimulatedPanelWnd;
 class CWelcomeFrame;
-
-class CChildFrame : public QMdiSubWindow {
-  Q_OBJECT
-
- public:
-  CChildFrame(CLumoraDoc* doc, QWidget* parent = nullptr);
-  ~CChildFrame() override;
-  CLumoraDoc* Document() const { return doc_; }
-  CLumoraView* View() const { return view_; }
-  static int OpenCount();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void UpdateTitle();
-  void Uncount();
-  CLumoraDoc* doc_;
-  CLumoraView* view_;
-  bool counted_ = true;
-};
-
-class CAboutDlg : public QDialog {
-  Q_OBJECT
-
- public:
-  explicit CAboutDlg(QWidget* parent = nullptr);
-};
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -60,6 +31,11 @@ class CMainFrame : public QMainWindow {
   QMdiArea* MdiArea() const { return mdi_; }
   // Window placement from the settings, the working folder, then the welcome screen.
   void RestorePlacementAndFolders();
+  // Shows the window where it was when it last closed; the first time at the size a project's main view
+  // needs (maximized when the screen is smaller).
+  void RestorePlacement();
+  // The window size that shows a project's main view whole, without scroll bars.
+  QSize SizeForMainView() const;
   void OpenWelcomeScreen();
   CWelcomeFrame* WelcomeFrame() const;
   // A project window for the document; the welcome screen goes first.
@@ -69,11 +45,9 @@ class CMainFrame : public QMainWindow {
   CLumoraView* ActiveView() const;
   QList<CLumoraDoc*> Documents() const;
   void ChildFrameClosed(CChildFrame* frame);
-  void SetMultiPanel(int multiPanel) { multiPanel_ = multiPanel; }
+  void SetMultiPanel(bool multiPanel) { multiPanel_ = multiPanel; }
 
-  // The placement the window has and would save.
-  bool Maximized() const { return maximized_; }
-  QRect NormalRect() const { return normalRect_; }
+  // Stores the window's placement and the working folder.
   void SavePlacement();
   void UpdateMenus();
   QMenu* PortMenu() const { return portMenu_; }
@@ -90,15 +64,11 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenus();
   void FillPortMenu();
   void FillRecentFiles();
-  void StoreRectIfOnScreen();
 
   CLumoraApp& app_;
   QMdiArea* mdi_;
@@ -115,13 +85,13 @@ class CMainFrame : public QMainWindow {
   QAction* closeAction_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
-  QLabel* capsIndicator_ = nullptr;
   QLabel* simulatedIndicator_ = nullptr;
   QPointer<CSimulatedPanelWnd> simulatedPanelWnd_;
-  bool maximized_ = false;
-  QRect normalRect_{125, 47, 600, 414};
-  int multiPanel_ = 0;
-  bool placementRestored_ = false;
+  bool multiPanel_ = false;
 };
+
+// Where a window that needs `needed` goes on a screen whose free area is `available`: centred there at
+// that size, or maximized (an empty rectangle) when it does not fit.
+QRect FirstPlacement(const QSize& needed, const QRect& available);
 
 }  // namespace lumora::gui

@@ -23,10 +23,9 @@
 namespace lumora::gui {
 namespace {
 
-QLabel* Value(QWidget* parent, const std::string& text, const char* name, int id) {
+QLabel* Value(QWidget* parent, const std::string& text, const char* name) {
   auto* label = new QLabel(FromLatin1(text), parent);
   label->setObjectName(name);
-  label->setProperty("controlId", id);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -40,7 +39,6 @@ CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent)
   auto* preview = new QGroupBox("Panel Preview:", this);
   auto* picture = new QLabel(preview);
   picture->setObjectName("previewPicture");
-  picture->setProperty("controlId", 1303);
   if (info.unitType >= kPanelQM210 && info.unitType <= kPanelMultiplexer) {
     picture->setPixmap(
         UnitPicture(info.unitType, QSize(320, info.unitType == kPanelMultiplexer ? 140 : 170)));
@@ -50,16 +48,16 @@ CPanelStatusDlg::CPanelStatusDlg(const UnitInformation& info, QWidget* parent)
 
   auto* attributes = new QGroupBox("Panel Attributes: ", this);
   auto* attributesLayout = new QVBoxLayout(attributes);
-  QLabel* attributesText = Value(attributes, info.attributesText, "attributesText", 1302);
+  QLabel* attributesText = Value(attributes, info.attributesText, "attributesText");
   attributesText->setWordWrap(true);
   attributesLayout->addWidget(attributesText);
 
   auto* form = new QFormLayout;
-  form->addRow("Text Panel Model:", Value(this, info.modelText, "modelText", 1299));
-  form->addRow("Firmware Revision:", Value(this, info.firmwareRevision, "firmwareText", 1300));
-  form->addRow("Memory Size:", Value(this, info.memorySize, "memoryText", 1301));
-  form->addRow("Plc Driver:", Value(this, info.driverName, "driverName", 1305));
-  form->addRow("Plc Driver Revision:", Value(this, info.driverRevision, "driverRevision", 1304));
+  form->addRow("Text Panel Model:", Value(this, info.modelText, "modelText"));
+  form->addRow("Firmware Revision:", Value(this, info.firmwareRevision, "firmwareText"));
+  form->addRow("Memory Size:", Value(this, info.memorySize, "memoryText"));
+  form->addRow("Plc Driver:", Value(this, info.driverName, "driverName"));
+  form->addRow("Plc Driver Revision:", Value(this, info.driverRevision, "driverRevision"));
 
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
@@ -89,10 +87,8 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(QWidget* parent) : QDialog(parent) {
   auto* where = new QLabel("(Firmware will be generally stored under \\Lumora\\firmware directory)", select);
   path_ = new QLineEdit(select);
   path_->setObjectName("firmwarePath");
-  path_->setProperty("controlId", 1505);
   auto* browse = new QPushButton("&Browse...", select);
   browse->setObjectName("browseButton");
-  browse->setProperty("controlId", 1503);
   connect(browse, &QPushButton::clicked, this, &CUpgdeFirmDlg::OnBrowse);
   auto* pathRow = new QHBoxLayout;
   pathRow->addWidget(path_, 1);

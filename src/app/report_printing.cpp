@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/gui_interaction.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "model/project.h"
 #include "report/address_list_layout.h"
 #include "report/report.h"

@@ -22,7 +22,7 @@ CSimulatedPanel::~CSimulatedPanel() {
 }
 
 QStringList CSimulatedPanel::OptionsFor(const TQMProject* project) {
-  if (!project || project->systemType != 1) {
+  if (!project || !project->IsMultiPanel()) {
     int type = project && project->PanelCount() > 0 ? project->Panel(0).panelType : kPanelQM210;
     return {"--panel", QString::fromStdString(PanelModelText(type))};
   }

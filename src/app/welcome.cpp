@@ -10,7 +10,7 @@
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/main_frame.h"
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "shell/version_loader.h"

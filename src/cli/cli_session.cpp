@@ -291,11 +291,11 @@ int ChosenPort(const Arguments& arguments, const char* option, int selected) {
 int ChosenPanelPort(const Arguments& arguments, const TQMProject& project) {
   int port = ChosenPort(arguments, kPanelPortOption, project.multiplexer.selectedPort);
   if (port < 0) return -1;
-  if (project.systemType != 1 && port != 1) {
+  if (!project.IsMultiPanel() && port != 1) {
     std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
     return -1;
   }
-  return project.systemType == 1 ? port : 1;
+  return project.IsMultiPanel() ? port : 1;
 }
 
 bool SaveResult(Session& session, TQMProject& project, std::string& out, const std::string& file) {

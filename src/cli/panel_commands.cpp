@@ -67,7 +67,7 @@ int Import(Session& session) {
   }
 
   int sourcePort = 0;
-  if (loaded.systemType == 1) {
+  if (loaded.IsMultiPanel()) {
     sourcePort = ChosenPort(args, "--from-port", 0);
     if (sourcePort < 0) return kExitUsage;
     if (sourcePort == 0 || !loaded.FindPanel(sourcePort)) {

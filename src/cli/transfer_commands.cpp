@@ -207,7 +207,7 @@ int Write(Session& session) {
   context.directConnection = target <= 4 && args.Has("--direct");
   TransferRun run = RunWithConsole(context, sink);
   if (!run.succeeded) return kExitFailed;
-  std::printf("%s\n", SuccessText(kStepWriteFinished, project.systemType == 1).c_str());
+  std::printf("%s\n", SuccessText(kStepWriteFinished, project.IsMultiPanel()).c_str());
   return kExitOk;
 }
 
@@ -238,7 +238,7 @@ int Read(Session& session) {
     std::fprintf(stderr, "%s: %s\n", args.positional[0].c_str(), error.c_str());
     return kExitFailed;
   }
-  std::printf("%s\n", SuccessText(kStepReadFinished, project.systemType == 1).c_str());
+  std::printf("%s\n", SuccessText(kStepReadFinished, project.IsMultiPanel()).c_str());
   return kExitOk;
 }
 
@@ -248,7 +248,7 @@ int Verify(Session& session) {
   TQMProject onPc;
   if (!LoadForTransfer(session, args.positional[0], onPc)) return kExitFailed;
   ApplyLinkSpeed(onPc);
-  if (onPc.systemType == 1) {
+  if (onPc.IsMultiPanel()) {
     ConsoleSink sink(kOperationRead);
     TQMProject working(onPc);
     TransferContext context(&working, kOperationRead, &session.Ui(), &sink);

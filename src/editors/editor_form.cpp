@@ -1,13 +1,11 @@
 #include "editors/editor_form.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QWidget>
 
-#include "lumora_plc_api.h"
 #include "model/codes.h"
 #include "model/tag.h"
 
@@ -38,27 +36,11 @@ void FillValueTypes(QComboBox* combo) {
     combo->addItem(ValueTypeText(type), type);
 }
 
-void DisableHelpButton(QAbstractButton* button) {
-  if (!button) return;
-  button->setEnabled(false);
-  button->setToolTip(kHelpLaterText);
-}
-
 void ConnectFieldEdited(QWidget* field, QObject* context, std::function<void()> slot) {
   if (auto* edit = qobject_cast<QLineEdit*>(field))
     QObject::connect(edit, &QLineEdit::textEdited, context, [slot] { slot(); });
   else if (auto* combo = qobject_cast<QComboBox*>(field))
     QObject::connect(combo, &QComboBox::activated, context, [slot] { slot(); });
-}
-
-int LibraryAccess(int accessType) {
-  return accessType == kReadOnly ? LUMORA_ACCESS_READ : LUMORA_ACCESS_READ_WRITE;
-}
-
-void ClearAddress(TQMTag& tag) {
-  tag.address.clear();
-  tag.tagName.clear();
-  tag.encodedAddress.clear();
 }
 
 QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field) {

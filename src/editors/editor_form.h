@@ -6,15 +6,10 @@
 #include <QString>
 #include <functional>
 
-class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QObject;
 class QWidget;
-
-namespace lumora {
-class TQMTag;
-}
 
 namespace lumora::gui {
 
@@ -33,15 +28,7 @@ QString AccessibleText(const QString& caption);
 void NameByHiddenLabel(QWidget* field, const QString& name);
 // The four value types with their codes as item data.
 void FillValueTypes(QComboBox* combo);
-// For a dialog without a page in the manual: the button stays in place, greyed, and says so. Dialogs with
-// a page use ConnectHelpButton (editors/help_topics.h).
-void DisableHelpButton(QAbstractButton* button);
 // Calls `slot` when the user changes an address field (a typed edit or a picked tag name).
 void ConnectFieldEdited(QWidget* field, QObject* context, std::function<void()> slot);
-// The access a data item's access type asks of the PLC library: read only, else read/write.
-int LibraryAccess(int accessType);
-// Forgets a tag's address (text, tag name and encoding); the value type stays.
-void ClearAddress(TQMTag& tag);
-inline constexpr const char* kHelpLaterText = "The user's manual comes with a later version.";
 
 }  // namespace lumora::gui

@@ -5,7 +5,7 @@
 #include "editors/annunciator_dlg.h"
 #include "editors/led_dlg.h"
 #include "editors/message_dlg.h"
-#include "editors/modal_run.h"
+#include "editors/dialog_runner.h"
 #include "editors/msg_general_dlg.h"
 #include "editors/sp_config_dlg.h"
 #include "model/project.h"
@@ -118,7 +118,7 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
       else
         dialog = std::make_unique<CPLCMessageDlg>(project, parent);
       outcome.opened = true;
-      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
+      outcome.accepted = RunDialog(*dialog) == QDialog::Accepted;
       break;
     }
     case EditorKind::SetPoints: {
@@ -130,7 +130,7 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
       else
         dialog = std::make_unique<CPLCSPConfigDlg>(project, parent);
       outcome.opened = true;
-      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
+      outcome.accepted = RunDialog(*dialog) == QDialog::Accepted;
       break;
     }
     case EditorKind::ButtonsLeds: {
@@ -142,7 +142,7 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
         dialog = std::make_unique<CPLCLedDlg>(project, parent);
       }
       outcome.opened = true;
-      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
+      outcome.accepted = RunDialog(*dialog) == QDialog::Accepted;
       break;
     }
     case EditorKind::Annunciator: {
@@ -154,7 +154,7 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
         dialog = std::make_unique<CPLCAnnunciatorDlg>(project, parent);
       }
       outcome.opened = true;
-      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
+      outcome.accepted = RunDialog(*dialog) == QDialog::Accepted;
       break;
     }
     case EditorKind::GeneralSettings: {
@@ -167,7 +167,7 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
         dialog = std::make_unique<CPLCGeneralDlg>(*panel, parent);
       }
       outcome.opened = true;
-      outcome.accepted = ExecModal(*dialog) == QDialog::Accepted;
+      outcome.accepted = RunDialog(*dialog) == QDialog::Accepted;
       break;
     }
   }

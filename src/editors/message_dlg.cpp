@@ -13,8 +13,8 @@
 #include "editors/help_topics.h"
 #include "editors/ins_msg_dlg.h"
 #include "editors/message_list_model.h"
+#include "editors/dialog_runner.h"
 #include "editors/message_table_files.h"
-#include "editors/modal_run.h"
 #include "editors/panel_preview.h"
 #include "editors/parsed_rich_edit.h"
 #include "editors/plc_help.h"
@@ -308,7 +308,7 @@ void CMessageDlg::OnInsertPlc() {
   int number = range->second - 1;
   if (lists_->InsertAsksNumber(current_.index)) {
     CInsMsgDlg ask(range->first, range->second, Ui(), this);
-    if (ExecModal(ask) != QDialog::Accepted) return;
+    if (RunDialog(ask) != QDialog::Accepted) return;
     number = ask.Number();
   }
   ShowChange(lists_->InsertPlc(current_.index, number, NewMessage()), Kind::Plc);
@@ -429,10 +429,7 @@ void CMessageDlg::accept() {
 }
 
 void CMessageDlg::reject() {
-  if (ExitPending()) {
-    QDialog::reject();
-    return;
-  }
+  // While the program closes, the question gets its No answer at once.
   if (messagesModified_ || editPending_) {
     if (Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) ==
         Answer::Yes) {

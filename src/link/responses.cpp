@@ -31,7 +31,7 @@ void DecodeRun(std::string& text, int from, int to, unsigned char marker, bool p
 }
 
 // The smallest length byte a reply class needs to be read without running past its end.
-int RequiredLength(uint8_t code, const uint8_t* packet, const TQMPanel* panel, int systemType) {
+int RequiredLength(uint8_t code, const uint8_t* packet, const TQMPanel* panel, SystemType systemType) {
   int length = packet[1];
   switch (code) {
     case kReplyStd:
@@ -46,7 +46,7 @@ int RequiredLength(uint8_t code, const uint8_t* packet, const TQMPanel* panel, i
     case kReplyPlcAttr: {
       if (length < 8) return 8;
       int v = ReadLittleEndian16(packet + 5);
-      int start = systemType == 1 ? 9 : 7;
+      int start = systemType == SystemType::MultiPanel ? 9 : 7;
       return std::max(8, start + std::max(0, v - 4) + 1);
     }
     case kReplyMessage: {
@@ -218,7 +218,7 @@ void TQMPlcAttrResp::Decode(const uint8_t* packet, size_t size) {
   data_ = {static_cast<uint8_t>(length & 0xFF), static_cast<uint8_t>((length >> 8) & 0xFF)};
   int count = v - 4;
   if (count > 0) {
-    const uint8_t* from = packet + (systemType_ == 1 ? 9 : 7);
+    const uint8_t* from = packet + (systemType_ == SystemType::MultiPanel ? 9 : 7);
     data_.insert(data_.end(), from, from + count);
   }
 }
@@ -296,7 +296,7 @@ std::unique_ptr<TQMXResp> MakeResponse(const uint8_t* packet, int linkError, TQM
   uint8_t code = packet[4];
   size_t size = static_cast<size_t>(packet[1]) + 1;
   TQMPanel* panel = project ? project->CurrentPanel() : nullptr;
-  int systemType = project ? project->systemType : 0;
+  SystemType systemType = project ? project->systemType : SystemType::SinglePanel;
   if (packet[1] < RequiredLength(code, packet, panel, systemType)) {
     // Too short for its class: never decode stale bytes.
     return std::make_unique<TQMErrorResp>(kLinkBadLength);

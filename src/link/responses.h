@@ -139,13 +139,13 @@ class TQMSysAttrResp : public TQMXResp {
 
 class TQMPlcAttrResp : public TQMXResp {
  public:
-  explicit TQMPlcAttrResp(int systemType) : systemType_(systemType) {}
+  explicit TQMPlcAttrResp(SystemType systemType) : systemType_(systemType) {}
   void Decode(const uint8_t* packet, size_t size) override;
   // The attributes without their 32-byte header, length as before the increase, without the inner CRC.
   const std::vector<uint8_t>& GetData() const { return data_; }
 
  private:
-  int systemType_;
+  SystemType systemType_;
   std::vector<uint8_t> data_;
 };
 

@@ -253,13 +253,13 @@ std::vector<ProjectProblem> ValidateProject(const TQMProject& project, int plcAd
   std::set<int> ports;
   for (const auto& panel : project.panels) {
     std::string where = PanelName(*panel);
-    bool portOk = project.systemType == 1 ? panel->port >= 1 && panel->port <= 5 : panel->port == 1;
+    bool portOk = project.IsMultiPanel() ? panel->port >= 1 && panel->port <= 5 : panel->port == 1;
     if (!portOk)
       problems.Add(where, Violation(Rule::PanelPort, Printf("Port %d is out of range", panel->port)));
     if (!ports.insert(panel->port).second)
       problems.Add(where, Violation(Rule::PanelPort, Printf("Two panels are on port %d", panel->port)));
     bool knownType = panel->panelType >= kPanelQM210 && panel->panelType <= kPanelQMSV;
-    if (knownType && project.systemType == 1 && panel->port >= 1 && panel->port <= 5 &&
+    if (knownType && project.IsMultiPanel() && panel->port >= 1 && panel->port <= 5 &&
         project.multiplexer.portType[static_cast<size_t>(panel->port - 1)] != panel->panelType) {
       problems.Add(where,
                    Violation(Rule::PanelType, "The panel type differs from the multiplexer's port table"));

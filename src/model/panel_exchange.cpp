@@ -26,7 +26,7 @@ int FirstConfiguredPort(const TQMProject& loaded) {
 ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort,
                           std::vector<ProjectProblem>* problems) {
   const TQMPanel* source = nullptr;
-  if (loaded.systemType == 1) {
+  if (loaded.IsMultiPanel()) {
     source = loaded.FindPanel(sourcePort);
     if (!source) return ImportOutcome::NoPanelOnPort;
   } else {
@@ -39,7 +39,7 @@ ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sou
     if (problems) *problems = std::move(found);
     return ImportOutcome::Refused;
   }
-  if (loaded.systemType != 1) {
+  if (!loaded.IsMultiPanel()) {
     const TQMPanel* edited = current.CurrentPanel();
     if (edited && edited->Equals(*source)) return ImportOutcome::Unchanged;
   }
@@ -56,7 +56,7 @@ ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sou
   TQMPanel panel(&current, kPanelQM210);
   panel.Assign(*source);
   current.PutPanel(panel);
-  int storedPort = current.systemType == 1 ? port : 1;
+  int storedPort = current.IsMultiPanel() ? port : 1;
   if (TQMPanel* stored = current.FindPanel(storedPort)) {
     stored->panelType = source->panelType;
     current.multiplexer.SetPortFromPanel(*stored);

@@ -18,7 +18,7 @@ bool Confirm(TQMProject& project, const char* question) {
 }  // namespace
 
 PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
-  bool multiPanel = project.systemType == 1;
+  bool multiPanel = project.IsMultiPanel();
   int port = multiPanel ? project.multiplexer.selectedPort : 1;
   const TQMPanel* old = project.FindPanel(port);
   // The same model again changes nothing, and does not mark the project modified.

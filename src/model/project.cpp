@@ -169,15 +169,24 @@ bool TQMProject::LoadTagMap() {
   return ReadTagMapFile(tagMapPath, textPanelTagMap, setPointTagMap, ui);
 }
 
+int TQMProject::SelectedPort() const {
+  return IsMultiPanel() ? std::clamp(multiplexer.selectedPort, 1, 5) : 1;
+}
+
+int TQMProject::SelectedPanelType() const {
+  if (IsMultiPanel()) return multiplexer.portType[static_cast<size_t>(SelectedPort() - 1)];
+  return panels.empty() ? kPanelNone : panels.front()->panelType;
+}
+
 void TQMProject::PutPanel(const TQMPanel& panel) {
-  if (systemType == 0) {
+  if (!IsMultiPanel()) {
     panels.clear();
     auto copy = std::make_unique<TQMPanel>(panel);
     copy->project = this;
     copy->port = 1;
     copy->ReseatBackReferences();
     panels.push_back(std::move(copy));
-  } else if (systemType == 1) {
+  } else {
     if (TQMPanel* existing = FindPanel(multiplexer.selectedPort)) {
       existing->Assign(panel);
       existing->port = multiplexer.selectedPort;

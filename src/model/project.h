@@ -32,6 +32,10 @@ struct CoreServices {
   Interaction& Ui() const;
 };
 
+// How the panels reach the PLC: one panel directly, or up to five behind a multiplexer. The numbers are
+// the ones a project file holds.
+enum class SystemType : int32_t { SinglePanel = 0, MultiPanel = 1 };
+
 struct TQMPlcSettings {
   std::string plcName;
   std::string libraryName;
@@ -83,13 +87,18 @@ class TQMProject {
   // The tag-map table that applies to a panel of the given type.
   const TagMapTable& TagMapFor(int panelType) const;
 
+  bool IsMultiPanel() const { return systemType == SystemType::MultiPanel; }
+  // The port the project shows and edits: the multiplexer's selected port (1..5), 1 for a single panel.
+  int SelectedPort() const;
+  // The model on that port; kPanelNone for an empty multiplexer port.
+  int SelectedPanelType() const;
   size_t PanelCount() const { return panels.size(); }
   TQMPanel& Panel(size_t i) { return *panels[i]; }
   const TQMPanel& Panel(size_t i) const { return *panels[i]; }
 
   bool modified = false;
   bool tagMapLinked = false;
-  int32_t systemType = 0;
+  SystemType systemType = SystemType::SinglePanel;
   std::vector<std::unique_ptr<TQMPanel>> panels;
   TQMMultiplexer multiplexer;
   TQMPlcSettings plcSettings;

@@ -214,8 +214,8 @@ void Walker::Panel(const TQMPanel& a, const TQMPanel& b) {
 }
 
 void Walker::Project(const TQMProject& a, const TQMProject& b) {
-  Value("", "system type", a.systemType, b.systemType);
-  if (scope_ == CompareScope::File && (a.systemType == 1 || b.systemType == 1)) {
+  Value("", "system type", static_cast<int>(a.systemType), static_cast<int>(b.systemType));
+  if (scope_ == CompareScope::File && (a.IsMultiPanel() || b.IsMultiPanel())) {
     for (size_t i = 0; i < a.multiplexer.portType.size(); ++i) {
       std::string field = "port " + std::to_string(i + 1) + " panel type";
       int32_t typeA = a.multiplexer.portType[i];

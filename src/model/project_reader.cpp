@@ -102,11 +102,14 @@ void ReadPlcSettings(LineReader& file, TQMProject& project) {
 }
 
 void ReadBody(LineReader& file, TQMProject& project, int version) {
-  project.systemType = file.Int();
+  int systemType = file.Int();
   if (file.PastEnd()) ThrowMissing(file, "the system type");
-  if (project.systemType != 0 && project.systemType != 1) throw LoadRejected("unknown system type");
+  if (systemType != static_cast<int>(SystemType::SinglePanel) &&
+      systemType != static_cast<int>(SystemType::MultiPanel))
+    throw LoadRejected("unknown system type");
+  project.systemType = static_cast<SystemType>(systemType);
   project.multiplexer = TQMMultiplexer{};
-  if (project.systemType == 1) {
+  if (project.IsMultiPanel()) {
     for (int32_t& type : project.multiplexer.portType) {
       type = file.Int();
       if (type < 0 || type > 5) throw LoadRejected("a multiplexer port type is out of range");
@@ -118,7 +121,7 @@ void ReadBody(LineReader& file, TQMProject& project, int version) {
   }
   int count = file.Int();
   if (file.PastEnd()) ThrowMissing(file, "the number of panels");
-  if (project.systemType == 0 ? count != 1 : count != project.multiplexer.ConfiguredPortCount())
+  if (project.IsMultiPanel() ? count != project.multiplexer.ConfiguredPortCount() : count != 1)
     throw LoadRejected("the panel count does not match the system");
   project.panels.clear();
   for (int i = 0; i < count; ++i) {

@@ -41,7 +41,7 @@ std::string PrintableText(std::string_view text) {
 
 std::string SummarizeProject(const TQMProject& project) {
   std::ostringstream out;
-  out << (project.systemType == 1 ? "Multi-panel system" : "Single panel system") << "\n";
+  out << (project.IsMultiPanel() ? "Multi-panel system" : "Single panel system") << "\n";
   out << "PLC: " << project.plcSettings.plcName << " (manufacturer " << project.plcSettings.ManufacturerId()
       << ", model " << project.plcSettings.ModelId() << ")\n";
   if (project.tagMapLinked) out << "Tag map: " << project.tagMapPath << "\n";

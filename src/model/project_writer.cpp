@@ -99,8 +99,8 @@ void TQMPlcSettings::Save(LineWriter& file) const {
 
 void TQMProject::Save(LineWriter& file) const {
   file.Line(kProjectMarkerV1);
-  file.Int(systemType);
-  if (systemType == 1) {
+  file.Int(static_cast<int32_t>(systemType));
+  if (IsMultiPanel()) {
     for (int type : multiplexer.portType)
       file.Int(type);
     file.Int(multiplexer.selectedPort);

@@ -6,11 +6,11 @@
 namespace lumora {
 
 SystemKindChange SwitchToSinglePanel(TQMProject& project) {
-  if (project.systemType != 1) return SystemKindChange::Unchanged;
+  if (!project.IsMultiPanel()) return SystemKindChange::Unchanged;
   if (project.services.Ui().Ask(kLeaveMultiPanelQuestion, "", MessageButtons::YesNo, MessageIcon::Question,
                                 Answer::No) != Answer::Yes)
     return SystemKindChange::Declined;
-  project.systemType = 0;
+  project.systemType = SystemType::SinglePanel;
   project.panels.clear();
   project.multiplexer.Clear();
   project.multiplexer.selectedPort = 1;
@@ -21,11 +21,11 @@ SystemKindChange SwitchToSinglePanel(TQMProject& project) {
 }
 
 SystemKindChange SwitchToMultiPanel(TQMProject& project) {
-  if (project.systemType == 1) return SystemKindChange::Unchanged;
+  if (project.IsMultiPanel()) return SystemKindChange::Unchanged;
   project.multiplexer.selectedPort = 1;
   project.multiplexer.Clear();
   if (!project.panels.empty()) project.multiplexer.SetPortFromPanel(*project.panels.front());
-  project.systemType = 1;
+  project.systemType = SystemType::MultiPanel;
   project.modified = true;
   return SystemKindChange::Changed;
 }

@@ -87,7 +87,7 @@ PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& e
     settings.plcAttributes = defaults.plcAttributes;
     TakeOverPlc(settings, entry, details);
     if (options.editAttributes) {
-      bool multiplexer = project.systemType == 1;
+      bool multiplexer = project.IsMultiPanel();
       if (multiplexer) newPlc.SetApplicationType(1);
       bool accepted = options.editAttributes(newPlc, settings);
       if (multiplexer) newPlc.SetApplicationType(2);

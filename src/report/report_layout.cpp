@@ -221,7 +221,7 @@ void ReportLayout::AddFrame(ReportPage& page) const {
 }
 
 void ReportLayout::AddProjectPage(ReportPage& page) const {
-  bool multiPanel = project_.systemType == 1;
+  bool multiPanel = project_.IsMultiPanel();
   ReportItem band;
   band.kind = ReportItem::Kind::Shade;
   band.left = kMargin + 30;
@@ -374,7 +374,7 @@ void ReportLayout::AddMessagePage(ReportPage& page, size_t start, size_t end) co
   band.right = messageRight;
   band.bottom = top + 69;
   page.items.push_back(band);
-  if (project_.systemType != 1)
+  if (!project_.IsMultiPanel())
     page.items.push_back(Text(kMargin + 10, top + 8, messageRight, top + 33, "Single Panel System", kBandFont));
   page.items.push_back(Text(kMargin + 10, top + 36, messageRight, top + 61, panel_->ModelText(), kBandFont));
   page.items.push_back(Text(messageColumn.left, top + 72, messageRight, top + kTableTop,

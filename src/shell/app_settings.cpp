@@ -100,24 +100,16 @@ std::array<std::string, 4> MachineSettings::ComDevices() const {
 
 UserSettings::UserSettings() = default;
 
-UserSettings::WindowPlacement UserSettings::Window() const {
-  QSettings settings = User();
-  WindowPlacement placement;
-  placement.maximized = settings.value("Window/Maximized", 0).toInt() != 0;
-  placement.left = settings.value("Window/Left", 125).toInt();
-  placement.top = settings.value("Window/Top", 47).toInt();
-  placement.right = settings.value("Window/Right", 725).toInt();
-  placement.bottom = settings.value("Window/Bottom", 461).toInt();
-  return placement;
+std::string UserSettings::WindowGeometry() const {
+  return User().value("Window/Geometry").toByteArray().toStdString();
 }
 
-void UserSettings::SetWindow(const WindowPlacement& placement) {
+void UserSettings::SetWindowGeometry(const std::string& geometry) {
   QSettings settings = User();
-  settings.setValue("Window/Maximized", placement.maximized ? 1 : 0);
-  settings.setValue("Window/Left", placement.left);
-  settings.setValue("Window/Top", placement.top);
-  settings.setValue("Window/Right", placement.right);
-  settings.setValue("Window/Bottom", placement.bottom);
+  settings.setValue("Window/Geometry", QByteArray::fromStdString(geometry));
+  // The placement as single values, from before: no longer read.
+  for (const char* key : {"Window/Maximized", "Window/Left", "Window/Top", "Window/Right", "Window/Bottom"})
+    settings.remove(key);
 }
 
 std::string UserSettings::WorkingPath() const {

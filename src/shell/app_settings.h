@@ -34,12 +34,9 @@ class UserSettings {
  public:
   UserSettings();
 
-  struct WindowPlacement {
-    bool maximized = false;
-    int left = 125, top = 47, right = 725, bottom = 461;
-  };
-  WindowPlacement Window() const;
-  void SetWindow(const WindowPlacement& placement);
+  // The main window's placement as the window saved it ("Window"/"Geometry"); empty when none is stored.
+  std::string WindowGeometry() const;
+  void SetWindowGeometry(const std::string& geometry);
   std::string WorkingPath() const;  // "Settings"/"Path"
   void SetWorkingPath(const std::string& path);
   std::string FirmwarePath() const;  // "Settings"/"FirmwarePath"

@@ -53,7 +53,7 @@ void TQMProjectHelper::PanelFirmware() {
   }
   UnitSession unit(link, report_, p);
   link.Configure();
-  if (p.systemType == 1) {
+  if (p.IsMultiPanel()) {
     if (!unit.SwitchPort(0) || !unit.SwitchPort(p.multiplexer.selectedPort)) return;
   }
   report_.Status("Initializing the panel for downloading firmware...");
@@ -104,7 +104,7 @@ void TQMProjectHelper::PanelFirmware() {
   report_.Status("Restarting the panel...");
   TQMRestartCmd finalRestart;
   if (!unit.Exchange(finalRestart)) return;
-  if (p.systemType == 1 && !unit.SwitchPort(0)) return;
+  if (p.IsMultiPanel() && !unit.SwitchPort(0)) return;
   context_.finished = true;
   report_.Status("Downloading Completed Successfully");
 }

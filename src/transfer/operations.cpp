@@ -13,7 +13,7 @@
 namespace lumora {
 
 int LinkSpeedFor(const TQMProject& project, bool multiplexerFirmware) {
-  return multiplexerFirmware || project.systemType == 1 ? 38400 : 9600;
+  return multiplexerFirmware || project.IsMultiPanel() ? 38400 : 9600;
 }
 
 void ApplyLinkSpeed(const TQMProject& project, bool multiplexerFirmware) {

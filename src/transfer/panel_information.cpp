@@ -14,7 +14,7 @@ namespace lumora {
 namespace {
 
 void SetSpeedForProject(const TQMProject& project) {
-  SetLinkSpeed(project.systemType == 1 ? 38400 : 9600);
+  SetLinkSpeed(project.IsMultiPanel() ? 38400 : 9600);
 }
 
 Interaction& UiOf(TransferContext& context) {
@@ -93,7 +93,7 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
 
 std::optional<UnitInformation> QueryUnitInformation(TransferContext& context) {
   TQMProject& project = *context.project;
-  bool multiplexer = project.systemType == 1;
+  bool multiplexer = project.IsMultiPanel();
   std::unique_ptr<TQMStatusResp> status;
   {
     std::unique_ptr<TQMXComm> link = OpenShortLink(context);
@@ -135,7 +135,7 @@ bool ClearPanelMemory(TransferContext& context) {
   if (!link) return false;
   ProgressReporter report(context);
   UnitSession unit(*link, report, project);
-  bool cleared = project.systemType == 1 ? unit.ClearAllUnits() : unit.ClearMemory();
+  bool cleared = project.IsMultiPanel() ? unit.ClearAllUnits() : unit.ClearMemory();
   if (cleared) UiOf(context).ShowMessage(kMemoryClearedText, "", MessageIcon::Information);
   return cleared;
 }
@@ -157,7 +157,7 @@ std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project
     panel->ListUnconfigured(missing);
     return missing;
   };
-  if (project.systemType != 1) return missingOf(project.CurrentPanel());
+  if (!project.IsMultiPanel()) return missingOf(project.CurrentPanel());
   if (project.panels.empty()) return std::vector<std::string>{};
   if (project.panels.size() > 1) return std::nullopt;
   // One panel record: the lowest of ports 1 to 4 that holds it is checked.

@@ -59,7 +59,7 @@ void TQMProjectHelper::ReadEntry() {
   std::unique_ptr<TQMXResp> first = link.Transact(status);
   std::unique_ptr<TQMMuxStatusIdResp> muxAnswer;
   if (dynamic_cast<TQMStatusIdResp*>(first.get())) {
-    p.systemType = 0;
+    p.systemType = SystemType::SinglePanel;
   } else {
     SetLinkSpeed(38400);
     link.Configure();
@@ -68,11 +68,11 @@ void TQMProjectHelper::ReadEntry() {
     CommLogNote("Status ID");
     muxAnswer = unit.Request<TQMMuxStatusIdResp>(status);
     if (!muxAnswer) return;
-    p.systemType = 1;
+    p.systemType = SystemType::MultiPanel;
   }
   if (report_.Cancelled()) return;
 
-  if (p.systemType == 0) {
+  if (!p.IsMultiPanel()) {
     auto* answer = static_cast<TQMStatusIdResp*>(first.get());
     int type = answer->GetPanelModel();
     if (type == kPanelNone) {
@@ -129,7 +129,7 @@ void TQMProjectHelper::ReadEntry() {
 }
 
 bool TQMProjectHelper::ReadOnePanel(UnitSession& unit) {
-  bool indexMode = project().systemType == 1;
+  bool indexMode = project().IsMultiPanel();
   if (!ReadSystemAttributes(unit) || !ReadMessages(unit) || !ReadTags(unit, panelTagList_, indexMode) ||
       !ReadPlcAttributes(unit)) {
     return false;
@@ -205,7 +205,7 @@ bool TQMProjectHelper::ReadTags(UnitSession& unit, std::vector<TQMTag>& target, 
   TQMProject& p = project();
   CommLogNote("Read Tags");
   report_.Step(kStepReadTagsStart);
-  size_t limit = p.systemType == 1 && !indexMode ? 1500 : 300;
+  size_t limit = p.IsMultiPanel() && !indexMode ? 1500 : 300;
   auto failDecode = [this] {
     // Shown by the worker, then reported: a console prints it once.
     report_.Ui().ShowMessage(kTagListRebuildText, "", MessageIcon::Exclamation);
@@ -257,7 +257,7 @@ bool TQMProjectHelper::ReadPlcAttributes(UnitSession& unit) {
   TQMReadPlcAttrCmd command;
   std::unique_ptr<TQMPlcAttrResp> attributes = unit.Request<TQMPlcAttrResp>(command);
   if (!attributes) return false;
-  if (p.systemType != 1) {
+  if (!p.IsMultiPanel()) {
     p.plcSettings.SetHeader(p.plcSettings.ManufacturerId(), p.plcSettings.ModelId());
     const std::vector<uint8_t>& data = attributes->GetData();
     p.plcSettings.plcAttributes.insert(p.plcSettings.plcAttributes.end(), data.begin(), data.end());

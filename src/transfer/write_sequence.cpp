@@ -64,14 +64,14 @@ void TQMProjectHelper::WriteEntry() {
     report_.PlainError(InvalidProjectText(problems));
     return;
   }
-  SetLinkSpeed(p.systemType == 1 && !directConnection_ ? 38400 : 9600);
+  SetLinkSpeed(p.IsMultiPanel() && !directConnection_ ? 38400 : 9600);
   TQMXComm link(context_.portName, &p);
   if (!link.ok) {
     report_.PlainError(link.errorText, link.OpenHint());
     return;
   }
   UnitSession unit(link, report_, p);
-  if (p.systemType != 1) {
+  if (!p.IsMultiPanel()) {
     MakeCurrent(1);
     TQMPanel* panel = p.CurrentPanel();
     if (!panel) {
@@ -157,13 +157,13 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
   if (!panel) return false;
 
   std::string driverText;
-  if (!ReadDriverFile(p.systemType == 1 ? DriverKind::PanelBehindMultiplexer : DriverKind::Panel, driverText))
+  if (!ReadDriverFile(p.IsMultiPanel() ? DriverKind::PanelBehindMultiplexer : DriverKind::Panel, driverText))
     return false;
   // The tag table is made before the panel is touched: one that cannot be made leaves the panel as it is.
   TQMTagList list;
   panel->BuildTagList(list);
   std::optional<std::vector<uint8_t>> mapImage =
-      BuildMapImage(list.tags, p.plcSettings.addressSize, p.systemType == 1, muxTagList_);
+      BuildMapImage(list.tags, p.plcSettings.addressSize, p.IsMultiPanel(), muxTagList_);
   if (!mapImage) {
     report_.Error(kTagListRebuildText);
     return false;
@@ -171,7 +171,7 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
   report_.Status("Verifying panel Connected...");
   if (report_.Cancelled()) return false;
   CommLogNote("Status ID");
-  if (!unit.StatusIdCheck(p.systemType == 1 ? kMultiplexerPanelMismatchText : kC001Text)) return false;
+  if (!unit.StatusIdCheck(p.IsMultiPanel() ? kMultiplexerPanelMismatchText : kC001Text)) return false;
   CommLogNote("Clear Memory");
   if (!unit.ClearMemory()) return false;
 
@@ -307,7 +307,7 @@ bool TQMProjectHelper::WritePlcAttributes(UnitSession& unit) {
   report_.Step(kStepPlcAttrStart);
   const std::vector<uint8_t>& attributes = project().plcSettings.plcAttributes;
   bool written;
-  if (project().systemType == 1) {
+  if (project().IsMultiPanel()) {
     TQMWrtMltPnlPlcAttrCmd command(attributes);
     written = unit.Exchange(command);
   } else {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <mutex>
 
+#include "app/child_frame.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"

@@ -90,8 +90,6 @@ int main(int argc, char** argv) {
   });
   QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
   user.setValue("Settings/Path", QString::fromStdString(home.Path()));
-  user.setValue("Window/Right", 125 + 1100);
-  user.setValue("Window/Bottom", 47 + 760);
   user.sync();
   if (!app.InitInstance()) return 1;
   CMainFrame* frame = app.MainFrame();

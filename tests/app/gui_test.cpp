@@ -23,8 +23,10 @@
 #include <functional>
 #include <mutex>
 
+#include "app/about_dlg.h"
 #include "app/addr_log_dlg.h"
 #include "app/bitmap_dlg.h"
+#include "app/child_frame.h"
 #include "app/comm_prog_dlg.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
@@ -60,27 +62,46 @@ class GuiTest : public GuiTestBase {
  private slots:
   void initTestCase() { InstallRecorderHooks(); }
 
-  void startUpCreatesFoldersAndRestoresPlacement() {
-    QSettings user(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
-    user.setValue("Window/Left", 200);
-    user.setValue("Window/Top", 100);
-    user.setValue("Window/Right", 900);
-    user.setValue("Window/Bottom", 600);
-    user.sync();
+  void startUpCreatesFoldersAndPlacesTheWindow() {
+    // Nothing stored yet: the window has the size a project's main view needs, or is maximized on a
+    // screen too small for it.
     QVERIFY(App()->InitInstance());
     QVERIFY(Frame());
     QVERIFY(QDir(Install() + "/Project").exists());
     QVERIFY(QDir(Install() + "/Firmware").exists());
     QCOMPARE(QDir::currentPath(), QDir(Install() + "/Project").canonicalPath());
-    QCOMPARE(Frame()->NormalRect(), QRect(200, 100, 700, 500));
     QVERIFY(Frame()->WelcomeFrame());
     QCOMPARE(Frame()->windowTitle(), QString("Lumora Write Utility"));
+    QRect placed = FirstPlacement(Frame()->SizeForMainView(), Frame()->screen()->availableGeometry());
+    QCOMPARE(Frame()->isMaximized(), placed.isEmpty());
+    if (!placed.isEmpty()) QCOMPARE(Frame()->geometry(), placed);
 
+    // Closing stores the placement and the working folder; the next start restores the placement.
+    Frame()->showNormal();
+    Frame()->setGeometry(60, 40, 520, 400);
     Frame()->SavePlacement();
     QSettings again(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
     QCOMPARE(again.value("Settings/Path").toString(), QDir::currentPath());
-    QCOMPARE(again.value("Window/Right").toInt(), 900);
-    QCOMPARE(again.value("Window/Maximized").toInt(), 0);
+    QVERIFY(!again.value("Window/Geometry").toByteArray().isEmpty());
+    Frame()->setGeometry(0, 0, 300, 200);
+    Frame()->RestorePlacement();
+    QCOMPARE(Frame()->geometry(), QRect(60, 40, 520, 400));
+    if (!placed.isEmpty()) Frame()->setGeometry(placed);
+  }
+
+  void firstPlacementFitsTheScreenOrMaximizes() {
+    struct Case {
+      QSize needed;
+      QRect available;
+      QRect placed;  // empty: maximized
+    } cases[] = {
+        {{1000, 700}, {0, 0, 1400, 900}, {200, 100, 1000, 700}},
+        {{1000, 700}, {0, 30, 1400, 870}, {200, 115, 1000, 700}},  // below a panel at the top
+        {{1400, 900}, {0, 0, 1400, 900}, {0, 0, 1400, 900}},
+        {{1000, 700}, {0, 0, 800, 600}, {}},
+        {{1000, 700}, {0, 0, 1024, 680}, {}},  // only the height does not fit
+    };
+    for (const Case& c : cases) QCOMPARE(FirstPlacement(c.needed, c.available), c.placed);
   }
 
   void welcomeScreenOffersFourWaysIn() {
@@ -165,7 +186,7 @@ class GuiTest : public GuiTestBase {
     QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("opened.lmx")));
     CLumoraView* view = Frame()->ActiveView();
     QVERIFY(view);
-    QCOMPARE(view->PanelType(), int(kPanelQM210));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQM210));
     QCOMPARE(view->findChild<QLabel*>("panelTypeCaption")->text(), QString("QM210"));
     QVERIFY(view->findChild<QRadioButton*>("singleRadio")->isChecked());
     QCOMPARE(view->findChild<QComboBox*>("plcCombo")->currentText(),
@@ -528,7 +549,7 @@ class GuiTest : public GuiTestBase {
     QCOMPARE(project.Panel(0).panelType, int(kPanelQMSV));
     QCOMPARE(project.multiplexer.portType[0], int(kPanelQMSV));
     QVERIFY(doc->IsModified());
-    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQMSV));
     QVERIFY(view->findChild<QLabel*>("configurePanelLabel")->isVisibleTo(view));
     QVERIFY(!view->findChild<QPushButton*>("buttonsLedsButton")->isVisibleTo(view));
 
@@ -625,13 +646,13 @@ class GuiTest : public GuiTestBase {
     QCOMPARE(view->findChild<QLabel*>("panelTypeCaption")->text(), QString("QM410"));
     // Into a multi-panel system and back: the panel stays on port 1, then the question, then one QM210.
     view->OnMultiPanelSystem();
-    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->Project().IsMultiPanel());
     QCOMPARE(doc->Project().multiplexer.portType[0], int(kPanelQM410));
     gRecorder.Clear();
     view->OnSinglePanelSystem();  // the hook answers Yes to a Yes/No question
     QCOMPARE(gRecorder.Texts().value(0),
              QString("Changes made to the MultiPanel configuration will be lost.\nDo you wish to continue?"));
-    QCOMPARE(doc->Project().systemType, 0);
+    QVERIFY(!doc->Project().IsMultiPanel());
     QCOMPARE(doc->Project().Panel(0).panelType, int(kPanelQM210));
     gRecorder.answer = Answer::No;  // "Save changes?" No
     Frame()->MdiArea()->closeAllSubWindows();

@@ -95,7 +95,7 @@ class LumoraViewTest : public GuiTestBase {
     App()->OnFileNew();
     QTRY_VERIFY(Frame()->ActiveView());
     CLumoraView* view = Frame()->ActiveView();
-    QVERIFY(view->IsFreshProject());
+    QVERIFY(view->Document()->IsFreshProject());
     QCOMPARE(Child<QLabel>(view, "titleLabel")->text(), QString("Lumora Write Utility"));
     QCOMPARE(Child<QLabel>(view, "titleLabel")->font().pointSize(), 30);
     for (int step = 1; step <= 3; ++step) {
@@ -165,7 +165,7 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(single->isChecked());
 
     multi->click();
-    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->Project().IsMultiPanel());
     QVERIFY(doc->IsModified());
     QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te Project"));
     QCOMPARE(Child<QPushButton>(view, "readButton")->text(), QString("&Read from\n Multiplexer"));
@@ -179,12 +179,12 @@ class LumoraViewTest : public GuiTestBase {
     gRecorder.yesNo = {Answer::No};
     single->click();
     QCOMPARE(gRecorder.Texts().value(0), QString::fromLatin1(kLeaveMultiPanelQuestion));
-    QCOMPARE(doc->Project().systemType, 1);
+    QVERIFY(doc->Project().IsMultiPanel());
     QVERIFY(multi->isChecked());
     QVERIFY(!single->isChecked());
     // Yes: one default QM210.
     single->click();
-    QCOMPARE(doc->Project().systemType, 0);
+    QVERIFY(!doc->Project().IsMultiPanel());
     QCOMPARE(doc->Project().PanelCount(), size_t{1});
     QVERIFY(doc->Project().Panel(0).messages.empty());
     QVERIFY(single->isChecked());
@@ -214,7 +214,7 @@ class LumoraViewTest : public GuiTestBase {
     QCOMPARE(doc->Project().Panel(0).messages.size(), size_t{9});
     QVERIFY(!doc->IsModified());
     choose(4);  // answered Yes this time
-    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQMSV));
     QVERIFY(doc->Project().Panel(0).messages.empty());
     QVERIFY(!Child<QPushButton>(view, "buttonsLedsButton")->isVisibleTo(view));
     QVERIFY(!Child<QPushButton>(view, "configureAddressesButton")->isVisibleTo(view));
@@ -230,23 +230,23 @@ class LumoraViewTest : public GuiTestBase {
     CLumoraView* view = Open("ports.lmx", "demo-multiplexer.lmx");
     QVERIFY(view);
     CLumoraDoc* doc = view->Document();
-    QCOMPARE(view->SystemKind(), 1);
+    QVERIFY(view->Document()->Project().IsMultiPanel());
     QVERIFY(Child<QRadioButton>(view, "multiRadio")->isChecked());
     QCOMPARE(view->PortLabel(2)->text(), QString("QM210\nPort2"));
     QCOMPARE(view->PortLabel(5)->text(), QString("QMSV\nPort5"));
     QVERIFY(view->PortLabel(5)->HoldsPanel());
 
     QTest::mouseClick(view->PortLabel(5), Qt::LeftButton);
-    QCOMPARE(view->SelectedPort(), 5);
+    QCOMPARE(view->Document()->Project().SelectedPort(), 5);
     QCOMPARE(doc->Project().multiplexer.selectedPort, 5);
-    QCOMPARE(view->PanelType(), int(kPanelQMSV));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQMSV));
     QVERIFY(view->PortLabel(5)->IsSelected());
     QVERIFY(!view->PortLabel(2)->IsSelected());
     QVERIFY(!doc->IsModified());  // choosing a port is no change to the project
 
     // An empty port: nothing to edit, no address database.
     QTest::mouseClick(view->PortLabel(3), Qt::LeftButton);
-    QCOMPARE(view->PanelType(), int(kPanelNone));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelNone));
     QVERIFY(!Child<QPushButton>(view, "addressDatabaseButton")->isEnabled());
     QVERIFY(!view->PictureButton(EditorKind::Messages)->isVisibleTo(view));
 
@@ -262,7 +262,7 @@ class LumoraViewTest : public GuiTestBase {
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), view->PortLabel(2)->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(view->PortLabel(2), &event);
-    QCOMPARE(view->SelectedPort(), 2);
+    QCOMPARE(view->Document()->Project().SelectedPort(), 2);
     QCOMPARE(offered, QStringList({"&Select Panel", "&Delete Panel", "&Import Configuration",
                                    "&Export Configuration", "In&formation", "Upgrade &Firmware",
                                    "Connection S&tatus", "&Clear Panel Memory",
@@ -279,7 +279,7 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(!doc->Project().FindPanel(2));
     QCOMPARE(doc->Project().multiplexer.portType[1], int(kPanelNone));
     QCOMPARE(view->PortLabel(2)->text(), QString("\nPort2"));
-    QCOMPARE(view->PanelType(), int(kPanelNone));
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelNone));
     QVERIFY(doc->IsModified());
     CloseAll();
   }
@@ -296,7 +296,7 @@ class LumoraViewTest : public GuiTestBase {
     delete editor.data();
     QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
     QCOMPARE(QString::fromStdString(view->Document()->Project().plcSettings.plcName), QString("Tarvo DL-405"));
-    QVERIFY(!view->IsFreshProject());
+    QVERIFY(!view->Document()->IsFreshProject());
     QVERIFY(view->Document()->IsModified());
     CloseAll();
 
@@ -389,7 +389,7 @@ class LumoraViewTest : public GuiTestBase {
       Step step{text, saved(), {}, 0, {}};
       change();
       step.after = saved();
-      step.panelType = view->PanelType();
+      step.panelType = view->Document()->Project().SelectedPanelType();
       step.plc = Child<QComboBox>(view, "plcCombo")->currentText();
       QVERIFY2(step.after != step.before, qPrintable(text));
       QCOMPARE(undo->text(), "&Undo " + text);
@@ -421,17 +421,17 @@ class LumoraViewTest : public GuiTestBase {
       QCOMPARE(saved(), steps[i].before);
     }
     QVERIFY(!doc->IsModified());  // back where the file was opened
-    QCOMPARE(view->SystemKind(), 1);
+    QVERIFY(view->Document()->Project().IsMultiPanel());
     QCOMPARE(Child<QComboBox>(view, "plcCombo")->currentText(), QString("Tarvo DL-205"));
     QCOMPARE(view->PortLabel(5)->text(), QString("QMSV\nPort5"));
     for (const Step& step : steps) {
       QCOMPARE(redo->text(), "&Redo " + step.text);
       redo->trigger();
       QCOMPARE(saved(), step.after);
-      QCOMPARE(view->PanelType(), step.panelType);
+      QCOMPARE(view->Document()->Project().SelectedPanelType(), step.panelType);
       QCOMPARE(Child<QComboBox>(view, "plcCombo")->currentText(), step.plc);
     }
-    QCOMPARE(view->SystemKind(), 0);
+    QVERIFY(!view->Document()->Project().IsMultiPanel());
 
     // Saved, the project is modified again only away from the saved step.
     QVERIFY(doc->OnSaveDocument(doc->PathName()));
@@ -469,7 +469,7 @@ class LumoraViewTest : public GuiTestBase {
           ChangeProjectPlc(p, plcs[static_cast<size_t>(pick(static_cast<int>(plcs.size())))], App()->Ui(), {});
         },
         [&](TQMProject& p) { ChangePanelType(p, 1 + pick(5)); },
-        [&](TQMProject& p) { p.systemType == 1 ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
+        [&](TQMProject& p) { p.IsMultiPanel() ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
         [&](TQMProject& p) { DeleteSelectedPanel(p); },
         [&](TQMProject& p) { ImportPanel(p, imported, 0); },
         [&](TQMProject& p) {
@@ -493,7 +493,7 @@ class LumoraViewTest : public GuiTestBase {
         TQMProject& project = doc->Project();
         std::unique_ptr<TQMProject> before = doc->Snapshot();
         std::string was = saved();
-        if (project.systemType == 1) project.multiplexer.selectedPort = 1 + pick(5);
+        if (project.IsMultiPanel()) project.multiplexer.selectedPort = 1 + pick(5);
         changes[static_cast<size_t>(pick(static_cast<int>(changes.size())))](project);
         if (saved() == was) continue;  // nothing changed: no step
         doc->RecordChange("Change", std::move(before));
@@ -555,19 +555,19 @@ class LumoraViewTest : public GuiTestBase {
     }
     CLumoraView* view = Open("read-into.lmx");
     QVERIFY(view);
-    QCOMPARE(view->SystemKind(), 0);
+    QVERIFY(!view->Document()->Project().IsMultiPanel());
     QPointer<QTimer> start = StartNextTransfer(sim.Path());
     gRecorder.Clear();
     view->OnRead();
     delete start.data();
-    QVERIFY2(view->Document()->Project().systemType == 1, qPrintable(gRecorder.Texts().join("|")));
+    QVERIFY2(view->Document()->Project().IsMultiPanel(), qPrintable(gRecorder.Texts().join("|")));
     QVERIFY(view->Document()->IsModified());
-    QCOMPARE(view->SystemKind(), 1);
+    QVERIFY(view->Document()->Project().IsMultiPanel());
     QVERIFY(Child<QRadioButton>(view, "multiRadio")->isChecked());
     QCOMPARE(Child<QPushButton>(view, "writeButton")->text(), QString("Wri&te Project"));
     QCOMPARE(view->PortLabel(2)->text(), QString("QM210\nPort2"));
     QCOMPARE(view->PortLabel(5)->text(), QString("QMSV\nPort5"));
-    QCOMPARE(view->PanelType(), view->Document()->Project().multiplexer.portType[size_t(view->SelectedPort() - 1)]);
+    QCOMPARE(view->Document()->Project().SelectedPanelType(), view->Document()->Project().multiplexer.portType[size_t(view->Document()->Project().SelectedPort() - 1)]);
     CloseAll();
   }
 
@@ -598,9 +598,9 @@ class LumoraViewTest : public GuiTestBase {
       });
       Child<QPushButton>(view, "selectPanelTypeButton")->click();
       delete step.data();
-      QCOMPARE(QString::fromStdString(PanelModelText(view->PanelType())), QString(build.simulated));
+      QCOMPARE(QString::fromStdString(PanelModelText(view->Document()->Project().SelectedPanelType())), QString(build.simulated));
 
-      if (view->PanelType() == kPanelQMSV) {
+      if (view->Document()->Project().SelectedPanelType() == kPanelQMSV) {
         step = OnNextDialog<CSPConfigDlg>([](CSPConfigDlg* dialog) {
           dialog->NumberBox()->setEditText("7");
           dialog->OnSelect();

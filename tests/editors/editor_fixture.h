@@ -88,7 +88,7 @@ class EditorFixture : public ::testing::Test {
   InstalledPlcEnvironment environment_{catalogue_, ui};
 };
 
-// Runs `answer` once the next modal dialog is up (for runs through ExecModal); the answer must close it.
+// Runs `answer` once the next modal dialog is up (for runs through RunDialog); the answer must close it.
 inline void WhenModal(std::function<void(QDialog&)> answer) {
   QTimer::singleShot(0, [answer] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());

@@ -279,7 +279,7 @@ TEST(ResponsesTest, PlcAttributeReplies) {
   EXPECT_EQ(reply->GetData(), (Bytes{7, 0, 1, 3, 1, 10, 3}));
 
   TQMProject multi;
-  multi.systemType = 1;
+  multi.systemType = SystemType::MultiPanel;
   auto fromMux = Make(MakeReply(0xBB, {9, 0, 0xAB, 0xCD, 1, 3, 1, 10, 3}), &multi);
   EXPECT_EQ(dynamic_cast<TQMPlcAttrResp*>(fromMux.get())->GetData(), (Bytes{7, 0, 1, 3, 1, 10, 3}));
 

@@ -56,7 +56,7 @@ TEST_F(PanelExchangeTest, NoToTheClearingQuestionLeavesTheProject) {
 
 TEST_F(PanelExchangeTest, AQmsvReplacesAQm410WithItsTypeAndPortEntry) {
   TQMProject current(Services());
-  current.systemType = 1;
+  current.systemType = SystemType::MultiPanel;
   current.plcSettings.SetHeader(31, 2);
   current.multiplexer.portType = {kPanelQM210, kPanelQM410, kPanelNone, kPanelNone, kPanelNone};
   current.AddPanel(kPanelQM210, 1);

@@ -70,7 +70,7 @@ struct FieldChange {
 
 const std::vector<FieldChange>& Changes() {
   static const std::vector<FieldChange> changes = {
-      {"system type", kKeypad, kEverywhere, [](TQMProject& p) { p.systemType = 1; }},
+      {"system type", kKeypad, kEverywhere, [](TQMProject& p) { p.systemType = SystemType::MultiPanel; }},
       {"port table", kMultiplexer, kFileOnly, [](TQMProject& p) { p.multiplexer.portType[1] = kPanelQM410; }},
       {"selected port", kMultiplexer, kFileOnly, [](TQMProject& p) { p.multiplexer.selectedPort = 5; }},
       {"PLC name", kKeypad, kPanelNotLoad, [](TQMProject& p) { p.plcSettings.plcName = "Other"; }},

@@ -603,7 +603,7 @@ TEST_F(ProjectFileTest, SaveSelectedPanelWritesASinglePanelProject) {
   EXPECT_EQ(project.FindPanel(5)->port, 5);  // the export runs on a copy
   TQMProject exported(Services());
   ASSERT_TRUE(OpenProjectFile(exported, path));
-  EXPECT_EQ(exported.systemType, 0);
+  EXPECT_EQ(exported.systemType, SystemType::SinglePanel);
   ASSERT_EQ(exported.PanelCount(), 1u);
   EXPECT_EQ(exported.Panel(0).port, 1);
   EXPECT_EQ(exported.Panel(0).panelType, kPanelQMSV);

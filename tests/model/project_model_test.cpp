@@ -26,7 +26,7 @@ class ProjectModelTest : public ::testing::Test {
 TEST_F(ProjectModelTest, NewRecordsHaveTheirDefaults) {
   TQMProject project(Services());
   EXPECT_FALSE(project.modified);
-  EXPECT_EQ(project.systemType, 0);
+  EXPECT_EQ(project.systemType, SystemType::SinglePanel);
   EXPECT_TRUE(project.panels.empty());
   EXPECT_EQ(project.multiplexer.selectedPort, 1);
   EXPECT_EQ(project.multiplexer.portType, (std::array<int32_t, 5>{1, 0, 0, 0, 0}));
@@ -71,7 +71,7 @@ TEST_F(ProjectModelTest, PutPanelInSingleAndMultiPanelProjects) {
   ASSERT_EQ(project.PanelCount(), 1u);
   EXPECT_EQ(project.Panel(0).port, 1);
 
-  project.systemType = 1;
+  project.systemType = SystemType::MultiPanel;
   project.multiplexer.selectedPort = 3;
   TQMPanel other(&project, kPanelQMSV);
   project.PutPanel(other);
@@ -88,10 +88,41 @@ TEST_F(ProjectModelTest, PutPanelInSingleAndMultiPanelProjects) {
   EXPECT_EQ(project.FindPanel(3), nullptr);
   project.RemoveSelectedPanel();
   EXPECT_EQ(project.PanelCount(), 1u);
+}
 
-  project.systemType = 2;
-  project.PutPanel(panel);
-  EXPECT_EQ(project.PanelCount(), 1u);
+// The port and model a project shows: a single panel is always on port 1, a multiplexer's selected port
+// is kept within 1..5 and may be empty.
+TEST_F(ProjectModelTest, SelectedPortAndPanelType) {
+  struct Case {
+    const char* name;
+    SystemType system;
+    int storedPort;
+    int port;
+    int panelType;
+  };
+  const Case cases[] = {
+      {"single panel", SystemType::SinglePanel, 1, 1, kPanelQM410},
+      {"single panel, stray port", SystemType::SinglePanel, 4, 1, kPanelQM410},
+      {"multiplexer port with a panel", SystemType::MultiPanel, 3, 3, kPanelQMSV},
+      {"empty multiplexer port", SystemType::MultiPanel, 2, 2, kPanelNone},
+      {"port above 5", SystemType::MultiPanel, 9, 5, kPanelNone},
+      {"port 0", SystemType::MultiPanel, 0, 1, kPanelQM410},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TQMProject project(Services());
+    project.PutPanel(TQMPanel(&project, kPanelQM410));
+    project.multiplexer.SetPortFromPanel(project.Panel(0));
+    project.systemType = c.system;
+    if (c.system == SystemType::MultiPanel) {
+      project.multiplexer.selectedPort = 3;
+      project.PutPanel(TQMPanel(&project, kPanelQMSV));
+      project.multiplexer.SetPortFromPanel(*project.FindPanel(3));
+    }
+    project.multiplexer.selectedPort = c.storedPort;
+    EXPECT_EQ(project.SelectedPort(), c.port);
+    EXPECT_EQ(project.SelectedPanelType(), c.panelType);
+  }
 }
 
 TEST_F(ProjectModelTest, BackReferencesFollowCopiesAndMoves) {

@@ -29,7 +29,7 @@ TEST_F(SystemKindTest, LeavingAMultiPanelSystemAsksAndKeepsOneDefaultPanel) {
 
   ui.answers.push_back(Answer::Yes);
   ASSERT_EQ(SwitchToSinglePanel(project), SystemKindChange::Changed);
-  EXPECT_EQ(project.systemType, 0);
+  EXPECT_EQ(project.systemType, SystemType::SinglePanel);
   ASSERT_EQ(project.PanelCount(), 1u);
   EXPECT_EQ(project.Panel(0).panelType, kPanelQM210);
   EXPECT_EQ(project.Panel(0).port, 1);
@@ -51,7 +51,7 @@ TEST_F(SystemKindTest, ASinglePanelBecomesTheMultiplexersFirstPanel) {
   TQMProject project = testing::MakeKeypadProject(Services());
   size_t messages = project.Panel(0).messages.size();
   ASSERT_EQ(SwitchToMultiPanel(project), SystemKindChange::Changed);
-  EXPECT_EQ(project.systemType, 1);
+  EXPECT_EQ(project.systemType, SystemType::MultiPanel);
   EXPECT_EQ(project.multiplexer.portType, (std::array<int32_t, 5>{kPanelQM210K, 0, 0, 0, 0}));
   EXPECT_EQ(project.multiplexer.selectedPort, 1);
   EXPECT_EQ(project.Panel(0).messages.size(), messages);

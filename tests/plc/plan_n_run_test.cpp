@@ -80,7 +80,7 @@ TEST_F(PlanNRunTest, ApplyModeRenamesAndClears) {
 TEST_F(PlanNRunTest, TheCurrentPanelChoosesTheTable) {
   project.setPointTagMap.entries.clear();
   project.setPointTagMap.entries["SP_NAME"] = "V101,7,1";
-  project.systemType = 1;
+  project.systemType = SystemType::MultiPanel;
   project.multiplexer.selectedPort = 2;
   TQMPanel setPoint(&project, kPanelQMSV);
   project.PutPanel(setPoint);

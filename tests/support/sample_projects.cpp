@@ -98,7 +98,7 @@ TQMProject MakeKeypadProject(CoreServices services) {
 TQMProject MakeMultiplexerProject(CoreServices services) {
   TQMProject project(services);
   SetDefaultPlc(project);
-  project.systemType = 1;
+  project.systemType = SystemType::MultiPanel;
   project.multiplexer.portType = {0, kPanelQM210, 0, 0, kPanelQMSV};
   project.multiplexer.selectedPort = 2;
 
@@ -139,7 +139,7 @@ TQMProject MakeMultiplexerProject(CoreServices services) {
 TQMProject MakeMaximalProject(CoreServices services) {
   TQMProject project(services);
   SetDefaultPlc(project);
-  project.systemType = 1;
+  project.systemType = SystemType::MultiPanel;
   project.multiplexer.portType = {kPanelQM210, kPanelQM210G, kPanelQM210K, kPanelQM410, kPanelQM410};
   for (int port = 1; port <= 5; ++port) {
     project.multiplexer.selectedPort = port;

@@ -1,4 +1,4 @@
-#include "editors/modal_run.h"
+#include "app/modal_run.h"
 
 #include <QApplication>
 #include <QEventLoop>

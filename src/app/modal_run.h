@@ -1,7 +1,8 @@
 #pragma once
 // Modal runs on the user-interface thread: dialogs, message boxes and the waits for a panel exchange
 // that runs on a worker. The main window's Exit unwinds them from the top down before it closes, so
-// no window is destroyed under a dialog that is still running.
+// no window is destroyed under a dialog that is still running. The editors run their dialogs through
+// this too (editors/dialog_runner.h).
 
 #include <QDialog>
 #include <functional>

@@ -1,18 +1,14 @@
-#include "app/log_dialogs.h"
+#include "app/log_dlg.h"
 
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
-#include "editors/modal_run.h"
 #include "model/file_io.h"
 #include "model/message_text.h"
-#include "plc/plan_n_run.h"
 
 namespace lumora::gui {
 
@@ -79,60 +75,6 @@ void CLog::OnSaveLog() {
     return;
   }
   accept();
-}
-
-CPNRConvDlg::CPNRConvDlg(const std::vector<std::string>& log, const std::string& mapPath, QWidget* parent)
-    : QDialog(parent), log_(log) {
-  setObjectName("incompleteTagMapDialog");
-  setWindowTitle("Incomplete tag map");
-  std::vector<char> text(mapPath.size() + 400);
-  std::snprintf(text.data(), text.size(), kIncompleteTagMapFormat, mapPath.c_str());
-  auto* label = new QLabel(FromLatin1(text.data()), this);
-  label->setWordWrap(true);
-  auto* yes = new QPushButton("&Yes", this);
-  yes->setObjectName("yesButton");
-  auto* no = new QPushButton("&No", this);
-  no->setObjectName("noButton");
-  no->setDefault(true);
-  auto* details = new QPushButton("&Details...", this);
-  details->setObjectName("detailsButton");
-  connect(yes, &QPushButton::clicked, this, &QDialog::accept);
-  connect(no, &QPushButton::clicked, this, &QDialog::reject);
-  connect(details, &QPushButton::clicked, this, [this] {
-    CLog log(log_, true, this);
-    ExecModal(log);
-  });
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(details);
-  buttons->addStretch();
-  buttons->addWidget(yes);
-  buttons->addWidget(no);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
-  layout->addLayout(buttons);
-}
-
-CPanelNotConfDlg::CPanelNotConfDlg(const std::vector<std::string>& missing, QWidget* parent)
-    : QDialog(parent), missing_(missing) {
-  setObjectName("incompleteDataDialog");
-  setWindowTitle("Incomplete data");
-  auto* label = new QLabel("Panel program can not be uploaded as it has incomplete data. ", this);
-  auto* ok = new QPushButton("OK", this);
-  ok->setDefault(true);
-  auto* details = new QPushButton("&Details...", this);
-  details->setObjectName("detailsButton");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(details, &QPushButton::clicked, this, [this] {
-    CLog log(missing_, false, this);
-    ExecModal(log);
-  });
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(details);
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
-  layout->addLayout(buttons);
 }
 
 }  // namespace lumora::gui

@@ -1,0 +1,21 @@
+#pragma once
+// CPanelNotConfDlg ("Incomplete data"): a project that cannot be written yet; its Details button lists
+// what is missing.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+namespace lumora::gui {
+
+class CPanelNotConfDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CPanelNotConfDlg(const std::vector<std::string>& missing, QWidget* parent = nullptr);
+
+ private:
+  std::vector<std::string> missing_;
+};
+
+}  // namespace lumora::gui
