@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QStringList>
+#include <QTextEdit>
 #include <QThread>
 #include <condition_variable>
 #include <memory>
@@ -204,7 +205,10 @@ Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request,
             break;
         }
         box.setDefaultButton(ToButton(request.defaultAnswer));
-        if (!request.details.isEmpty()) box.setDetailedText(request.details);
+        if (!request.details.isEmpty()) {
+          box.setDetailedText(request.details);
+          if (auto* details = box.findChild<QTextEdit*>()) details->setAccessibleName("Details");
+        }
         int button = box.exec();
         return box.clickedButton() ? FromButton(button) : EscapeAnswer(request.buttons);
       },

@@ -21,6 +21,7 @@ CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent) 
   text_ = FromLatin1(MessageDisplayText(joined));
   view_ = new QTextEdit(this);
   view_->setObjectName("logText");
+  view_->setAccessibleName(windowTitle());
   view_->setReadOnly(true);
   QFont font("Courier New");
   font.setStyleHint(QFont::Monospace);

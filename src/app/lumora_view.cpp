@@ -58,7 +58,8 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(caption);
-    button->setAccessibleName(caption);
+    // The same commands stand as buttons beside the picture: these are named after their place.
+    button->setAccessibleName(caption + " on the panel picture");
     return button;
   };
   messagesPicture_ = pictureButton(Launcher::Messages, "messagesPictureButton", "Messages");

@@ -12,6 +12,7 @@
 #include "app/lumora_doc.h"
 #include "app/modal_run.h"
 #include "app/panel_status_dlg.h"
+#include "app/upgrade_firmware_dlg.h"
 #include "model/project.h"
 #include "shell/version_loader.h"
 #include "transfer/operations.h"

@@ -1,5 +1,5 @@
 #pragma once
-// CPanelStatusDlg ("Panel Information") and CUpgdeFirmDlg ("Upgrade firmware").
+// CPanelStatusDlg: "Panel Information", what the connected unit reports about itself.
 
 #include <QDialog>
 
@@ -19,21 +19,6 @@ class CPanelStatusDlg : public QDialog {
 
  private:
   UnitInformation info_;
-};
-
-class CUpgdeFirmDlg : public QDialog {
-  Q_OBJECT
-
- public:
-  explicit CUpgdeFirmDlg(QWidget* parent = nullptr);
-  QString FilePath() const;
-  void SetFilePath(const QString& path);
-
- public slots:
-  void OnBrowse();
-
- private:
-  QLineEdit* path_;
 };
 
 }  // namespace lumora::gui

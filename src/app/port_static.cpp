@@ -1,5 +1,7 @@
 #include "app/port_static.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,7 +14,48 @@ namespace lumora::gui {
 const QColor CPortStatic::kSelectedColour(225, 225, 150);
 const QColor CPortStatic::kConfiguredColour(100, 200, 100);
 
+namespace {
+
+// Assistive tools read the five port labels as radio buttons: each named as it is shown ("QM210 Port1"),
+// the selected (yellow) one checked; pressing selects the port, showMenu opens its commands.
+class PortStaticAccessible : public QAccessibleWidget {
+ public:
+  explicit PortStaticAccessible(CPortStatic* label) : QAccessibleWidget(label, QAccessible::RadioButton) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return Label()->text().simplified();
+    if (kind == QAccessible::Description) return Label()->HoldsPanel() ? QString() : QString("no panel");
+    return QAccessibleWidget::text(kind);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = Label()->IsSelected();
+    return state;
+  }
+  QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) Label()->Activate();
+    if (action == showMenuAction()) Label()->OpenMenu(Label()->mapToGlobal(Label()->rect().center()));
+  }
+
+ private:
+  CPortStatic* Label() const { return static_cast<CPortStatic*>(widget()); }
+};
+
+QAccessibleInterface* PortStaticAccessibleFactory(const QString&, QObject* object) {
+  if (auto* label = qobject_cast<CPortStatic*>(object)) return new PortStaticAccessible(label);
+  return nullptr;
+}
+
+}  // namespace
+
 CPortStatic::CPortStatic(QWidget* parent) : QLabel(parent) {
+  static const bool installed = [] {
+    QAccessible::installFactory(PortStaticAccessibleFactory);
+    return true;
+  }();
+  (void)installed;
   setAlignment(Qt::AlignCenter);
   setFrameShape(QFrame::Box);
   // Reachable from the keyboard: Space selects, the menu key opens the port's commands.
@@ -28,6 +71,20 @@ void CPortStatic::Show(int unitType, bool selected) {
   setAccessibleName(QString("Port %1").arg(port_));
   setAccessibleDescription(unitType == 0 ? QString("no panel") : text.section('\n', 0, 0));
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent checked(this, changed);
+    QAccessible::updateAccessibility(&checked);
+  }
+}
+
+void CPortStatic::OpenMenu(const QPoint& globalPosition) {
+  // The commands act on the selected port: this label becomes it first.
+  emit clicked(port_);
+  emit contextMenuRequested(port_, globalPosition);
 }
 
 void CPortStatic::mousePressEvent(QMouseEvent* event) {
@@ -40,13 +97,15 @@ void CPortStatic::keyPressEvent(QKeyEvent* event) {
     emit clicked(port_);
     return;
   }
+  if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    OpenMenu(mapToGlobal(rect().center()));
+    return;
+  }
   QLabel::keyPressEvent(event);
 }
 
 void CPortStatic::contextMenuEvent(QContextMenuEvent* event) {
-  // The commands act on the selected port: the label under the mouse becomes it first.
-  emit clicked(port_);
-  emit contextMenuRequested(port_, event->globalPos());
+  OpenMenu(event->globalPos());
   event->accept();
 }
 

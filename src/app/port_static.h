@@ -21,6 +21,9 @@ class CPortStatic : public QLabel {
   void Show(int unitType, bool selected);
   bool IsSelected() const { return selected_; }
   bool HoldsPanel() const { return unitType_ != 0; }
+  // What a click and the context menu do, for the keyboard and assistive tools too.
+  void Activate() { emit clicked(port_); }
+  void OpenMenu(const QPoint& globalPosition);
 
  signals:
   void clicked(int port);

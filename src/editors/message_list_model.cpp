@@ -109,6 +109,10 @@ QVariant LocalMenuModel::data(const QModelIndex& index, int role) const {
     if (local == kRoot) return QString("Local Messages");
     return FromBytes(MessageDisplayText(lists_.Local(local).text));
   }
+  if (role == Qt::AccessibleDescriptionRole && local != kRoot) {
+    const TQMMessage& item = lists_.Local(local);
+    return QString("%1, level %2").arg(item.isFolder ? "folder" : "message").arg(item.level);
+  }
   if (role == Qt::DecorationRole) {
     QStyle* style = QApplication::style();
     if (local == kRoot) return style->standardIcon(QStyle::SP_DirOpenIcon);

@@ -65,6 +65,7 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
 
   ui_->numberBox->setInsertPolicy(QComboBox::NoInsert);
   ui_->numberBox->lineEdit()->setMaxLength(3);
+  ui_->numberBox->lineEdit()->setAccessibleName("Select Message Number");
   ui_->numberBox->lineEdit()->installEventFilter(this);
   ui_->descriptionEdit->setMaxLength(kSetPointDescriptionLength);
   // Only what the panel's character set can show.

@@ -28,6 +28,7 @@
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
 #include "app/panel_status_dlg.h"
+#include "app/upgrade_firmware_dlg.h"
 #include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
 #include "editors/help_topics.h"

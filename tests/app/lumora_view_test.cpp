@@ -22,13 +22,20 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "app/about_dlg.h"
 #include "app/addr_log_dlg.h"
 #include "app/bitmap_dlg.h"
+#include "app/log_dlg.h"
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
+#include "app/multipanel_import_dlg.h"
 #include "app/multiplexer_diagram.h"
+#include "app/panel_not_conf_dlg.h"
 #include "app/panel_status_dlg.h"
+#include "app/upgrade_firmware_dlg.h"
+#include "app/pnr_conv_dlg.h"
 #include "app/port_static.h"
+#include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
 #include "editors/led_dlg.h"
 #include "editors/message_dlg.h"
@@ -45,6 +52,7 @@
 #include "transfer/operations.h"
 #include "transfer/transfer_worker.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
+#include "support/accessibility_walk.h"
 #include "support/simulator.h"
 #include "support/transfer_fixture.h"
 #include "gui_harness.h"
@@ -124,7 +132,7 @@ class LumoraViewTest : public GuiTestBase {
       QCOMPARE(view->PortLabel(port)->accessibleName(), QString("Port %1").arg(port));
       QCOMPARE(view->PortLabel(port)->text(), QString("\nPort%1").arg(port));  // a single panel: no ports
     }
-    QCOMPARE(view->PictureButton(EditorKind::Messages)->accessibleName(), QString("Messages"));
+    QCOMPARE(view->PictureButton(EditorKind::Messages)->accessibleName(), QString("Messages on the panel picture"));
     QSet<QString> captions;
     for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
       if (button->text().isEmpty()) continue;
@@ -267,6 +275,28 @@ class LumoraViewTest : public GuiTestBase {
                                    "&Export Configuration", "In&formation", "Upgrade &Firmware",
                                    "Connection S&tatus", "&Clear Panel Memory",
                                    "Upgrade Firmware through the &Multiplexer"}));
+
+    // From the keyboard: Shift+F10 and the menu key select the focused port and open the same menu.
+    for (auto [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, Qt::NoModifier}}) {
+      bool opened = false;
+      QTimer::singleShot(100, [&opened] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+          opened = menu->objectName() == "portContextMenu";
+          menu->close();
+        }
+      });
+      QTest::keyClick(view->PortLabel(5), key, modifiers);
+      QVERIFY(opened);
+      QCOMPARE(view->Document()->Project().SelectedPort(), 5);
+      QTest::mouseClick(view->PortLabel(2), Qt::LeftButton);
+    }
+    // Assistive tools read each port as shown, the selected (yellow) one checked.
+    QAccessibleInterface* port2 = QAccessible::queryAccessibleInterface(view->PortLabel(2));
+    QAccessibleInterface* port5 = QAccessible::queryAccessibleInterface(view->PortLabel(5));
+    QCOMPARE(port2->role(), QAccessible::RadioButton);
+    QCOMPARE(port2->text(QAccessible::Name), QString("QM210 Port2"));
+    QVERIFY(port2->state().checked);
+    QVERIFY(!port5->state().checked);
 
     // Delete Panel: No keeps it, Yes empties the port.
     gRecorder.Clear();
@@ -731,6 +761,37 @@ class LumoraViewTest : public GuiTestBase {
              QString("V2345"));
     QVERIFY(view->Document()->IsModified());
     CloseAll();
+  }
+
+  void everyWindowNamesEachControlOnce() {
+    QStringList problems;
+    auto walk = [&problems](const QString& window, QWidget* widget) {
+      widget->show();
+      for (const std::string& problem : lumora::testing::AccessibilityProblems(widget))
+        problems << window + ": " + QString::fromStdString(problem);
+    };
+    QVERIFY(Frame()->WelcomeFrame());
+    walk("welcome", Frame());
+    CLumoraView* view = Open("walk.lmx", "demo-multiplexer.lmx");
+    QVERIFY(view);
+    walk("main window", Frame());
+    const TQMProject& project = view->Document()->Project();
+    std::vector<std::pair<QString, std::unique_ptr<QDialog>>> dialogs;
+    dialogs.emplace_back("Select Panel", std::make_unique<CBitmapDlg>(kPanelQM210, Frame()));
+    dialogs.emplace_back("About", std::make_unique<CAboutDlg>(Frame()));
+    dialogs.emplace_back("conversion log", std::make_unique<CAddrLogDlg>(std::vector<std::string>{"V1\tV2\t\t"}, Frame()));
+    dialogs.emplace_back("import", std::make_unique<CMultipanelImportDlg>(std::array<std::string, 5>{"QM210"}, Frame()));
+    dialogs.emplace_back("not configured", std::make_unique<CPanelNotConfDlg>(std::vector<std::string>{"Messages"}, Frame()));
+    dialogs.emplace_back("panel information", std::make_unique<CPanelStatusDlg>(UnitInformation{}, Frame()));
+    dialogs.emplace_back("firmware", std::make_unique<CUpgdeFirmDlg>(Frame()));
+    dialogs.emplace_back("tag map log", std::make_unique<CPNRConvDlg>(std::vector<std::string>{}, "/maps/plant.map", Frame()));
+    dialogs.emplace_back("log", std::make_unique<CLog>(std::vector<std::string>{"line"}, false, Frame()));
+    dialogs.emplace_back("address database", std::make_unique<CViewAddressDlg>(project, *project.panels.front(),
+                                                                               App()->User(), Frame()));
+    for (auto& [name, dialog] : dialogs) walk(name, dialog.get());
+    dialogs.clear();
+    CloseAll();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
   void multiplexerDiagramGeometry() {
