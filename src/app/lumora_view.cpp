@@ -33,14 +33,16 @@
 #include "plc/plc_manager.h"
 #include "transfer/operations.h"
 #include "ui_lumora_view.h"
+#include "ui_multiplexer_group.h"
 
 namespace lumora::gui {
 
 CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), ui_(std::make_unique<Ui::LumoraView>()) {
-  ui_->setupUi(this);
+    : QWidget(parent), doc_(doc), ui_(std::make_unique<Ui::LumoraView>()),
+      mux_(std::make_unique<Ui::MultiplexerGroup>()) {
+  SetUpForms(*this, *ui_, *mux_);
   setObjectName("lumoraView");
-  ports_ = {ui_->portLabel1, ui_->portLabel2, ui_->portLabel3, ui_->portLabel4, ui_->portLabel5};
+  ports_ = {mux_->portLabel1, mux_->portLabel2, mux_->portLabel3, mux_->portLabel4, mux_->portLabel5};
   for (int port = 1; port <= 5; ++port) {
     CPortStatic* label = ports_[static_cast<size_t>(port - 1)];
     label->SetPort(port);
@@ -96,9 +98,20 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
 
 CLumoraView::~CLumoraView() = default;
 
+void CLumoraView::SetUpForms(QWidget& widget, Ui::LumoraView& form, Ui::MultiplexerGroup& mux) {
+  form.setupUi(&widget);
+  auto* group = new QWidget(form.multiplexerGroup);
+  mux.setupUi(group);
+  form.multiplexerHost->addWidget(group);
+  // The ports come after the editors' buttons and before the address database, as they stand.
+  QWidget::setTabOrder(form.configureAddressesButton, mux.portLabel1);
+  QWidget::setTabOrder(mux.portLabel5, form.addressDatabaseButton);
+}
+
 void CLumoraView::SetUpForm(QWidget& widget) {
   Ui::LumoraView form;
-  form.setupUi(&widget);
+  Ui::MultiplexerGroup mux;
+  SetUpForms(widget, form, mux);
 }
 
 CPortStatic* CLumoraView::PortLabel(int port) const {
@@ -227,8 +240,8 @@ void CLumoraView::ShowPictures() {
   bool multiPanel = doc_->Project().IsMultiPanel();
   // A single panel connects to the PLC directly: the multiplexer is shown greyed.
   QPixmap multiplexer = UnitPicture(kPanelMultiplexer, QSize(100, 240));
-  ui_->muxPicture->setPixmap(multiPanel ? multiplexer : QIcon(multiplexer).pixmap(multiplexer.size(), QIcon::Disabled));
-  ui_->plcPicture->setPixmap(PlcPicture(QSize(120, 70)));
+  mux_->muxPicture->setPixmap(multiPanel ? multiplexer : QIcon(multiplexer).pixmap(multiplexer.size(), QIcon::Disabled));
+  mux_->plcPicture->setPixmap(PlcPicture(QSize(120, 70)));
 }
 
 void CLumoraView::RewritePortLabels() {
@@ -261,7 +274,7 @@ void CLumoraView::resizeEvent(QResizeEvent* event) {
 }
 
 void CLumoraView::paintEvent(QPaintEvent*) {
-  if (ready_) PaintViewDiagram(*this, *ui_, doc_->Project().IsMultiPanel());
+  if (ready_) PaintViewDiagram(*this, *ui_, *mux_, doc_->Project().IsMultiPanel());
 }
 
 void CLumoraView::OnSetFile() {

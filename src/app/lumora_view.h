@@ -14,6 +14,7 @@ class QToolButton;
 
 namespace Ui {
 class LumoraView;
+class MultiplexerGroup;
 }
 
 namespace lumora::gui {
@@ -76,6 +77,8 @@ class CLumoraView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The view's form on `widget` with the multi-panel group's form in its place.
+  static void SetUpForms(QWidget& widget, Ui::LumoraView& form, Ui::MultiplexerGroup& mux);
   // The picture, launchers and captions of the selected port's panel.
   void ApplyPanelType();
   // The radio buttons, the multiplexer group and the captions that follow the system kind.
@@ -88,6 +91,7 @@ class CLumoraView : public QWidget {
 
   CLumoraDoc* doc_;
   std::unique_ptr<Ui::LumoraView> ui_;
+  std::unique_ptr<Ui::MultiplexerGroup> mux_;  // the multi-panel system's group, a form of its own
   std::array<CPortStatic*, 5> ports_{};
   QToolButton* messagesPicture_;
   QToolButton* buttonsPicture_;

@@ -8,6 +8,7 @@
 #include "app/multiplexer_diagram.h"
 #include "app/port_static.h"
 #include "ui_lumora_view.h"
+#include "ui_multiplexer_group.h"
 
 namespace lumora::gui {
 namespace {
@@ -42,14 +43,14 @@ QRectF PictureIn(const QLabel* label, const QWidget* ancestor) {
 
 }  // namespace
 
-void PaintViewDiagram(QWidget& view, const Ui::LumoraView& ui, bool multiPanel) {
+void PaintViewDiagram(QWidget& view, const Ui::LumoraView& ui, const Ui::MultiplexerGroup& mux, bool multiPanel) {
   QPainter painter(&view);
   painter.setRenderHint(QPainter::Antialiasing);
   DiagramGeometry geometry;
-  geometry.multiplexer = PictureIn(ui.muxPicture, &view);
-  const QWidget* ports[] = {ui.portLabel1, ui.portLabel2, ui.portLabel3, ui.portLabel4, ui.portLabel5};
+  geometry.multiplexer = PictureIn(mux.muxPicture, &view);
+  const QWidget* ports[] = {mux.portLabel1, mux.portLabel2, mux.portLabel3, mux.portLabel4, mux.portLabel5};
   for (size_t i = 0; i < geometry.ports.size(); ++i) geometry.ports[i] = RectIn(ports[i], &view);
-  geometry.plc = PictureIn(ui.plcPicture, &view);
+  geometry.plc = PictureIn(mux.plcPicture, &view);
   geometry.multiPanelRadio = RectIn(ui.multiRadio, &view);
   geometry.multiplexerGroup = RectIn(ui.multiplexerGroup, &view);
   for (const DiagramConnector& connector : MultiplexerConnectors(geometry, multiPanel)) {

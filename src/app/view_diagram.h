@@ -6,11 +6,12 @@ class QWidget;
 
 namespace Ui {
 class LumoraView;
+class MultiplexerGroup;
 }
 
 namespace lumora::gui {
 
 // Paints on `view`, whose form `ui` is; call it from the view's paint event.
-void PaintViewDiagram(QWidget& view, const Ui::LumoraView& ui, bool multiPanel);
+void PaintViewDiagram(QWidget& view, const Ui::LumoraView& ui, const Ui::MultiplexerGroup& mux, bool multiPanel);
 
 }  // namespace lumora::gui

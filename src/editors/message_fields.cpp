@@ -13,6 +13,7 @@
 #include "model/interaction.h"
 #include "model/message.h"
 #include "model/project.h"
+#include "ui_data_items.h"
 #include "ui_message_dlg.h"
 
 namespace lumora::gui {
@@ -20,10 +21,16 @@ namespace lumora::gui {
 CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
                                const AddressFieldFactory& makeField, Interaction& interaction,
                                QWidget* dialog)
-    : QObject(dialog), ui_(ui), panel_(panel), interaction_(interaction) {
+    : QObject(dialog), ui_(ui), items_(std::make_unique<Ui::DataItems>()), panel_(panel), interaction_(interaction) {
+  auto* itemsWidget = new QWidget(dialog);
+  items_->setupUi(itemsWidget);
+  ui_.dataItemsHost->addWidget(itemsWidget);
+  // The items follow the message number in the tab order, and the accept button follows them.
+  QWidget::setTabOrder(ui_.numberEdit, items_->type1Combo);
+  QWidget::setTabOrder(items_->leading3Check, ui_.acceptButton);
   // The address fields of the variant: typed addresses or tag names.
-  QLayout* hosts[] = {ui_.address1Host, ui_.address2Host, ui_.address3Host, ui_.decimalHost};
-  QLabel* labels[] = {ui_.address1Label, ui_.address2Label, ui_.address3Label, ui_.decimalAddressLabel};
+  QLayout* hosts[] = {items_->address1Host, items_->address2Host, items_->address3Host, items_->decimalHost};
+  QLabel* labels[] = {items_->address1Label, items_->address2Label, items_->address3Label, items_->decimalAddressLabel};
   for (size_t i = 0; i < fields_.size(); ++i) {
     fields_[i] = makeField(dialog);
     hosts[i]->addWidget(fields_[i]->Widget());
@@ -37,26 +44,26 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
   }
   // The data items' groups repeat their captions; assistive tools name each field with its item.
   const std::array<std::array<QWidget*, 4>, 3> itemFields = {{
-      {ui_.type1Label, ui_.access1Label, ui_.leading1Check, fields_[0]->Widget()},
-      {ui_.type2Label, ui_.access2Label, ui_.leading2Check, fields_[1]->Widget()},
-      {ui_.type3Label, ui_.access3Label, ui_.leading3Check, fields_[2]->Widget()},
+      {items_->type1Label, items_->access1Label, items_->leading1Check, fields_[0]->Widget()},
+      {items_->type2Label, items_->access2Label, items_->leading2Check, fields_[1]->Widget()},
+      {items_->type3Label, items_->access3Label, items_->leading3Check, fields_[2]->Widget()},
   }};
   for (size_t item = 0; item < itemFields.size(); ++item) {
     const QString prefix = QString("Data %1 ").arg(item + 1);
-    QLabel* addressLabel = item == 0 ? ui_.address1Label : item == 1 ? ui_.address2Label : ui_.address3Label;
+    QLabel* addressLabel = item == 0 ? items_->address1Label : item == 1 ? items_->address2Label : items_->address3Label;
     for (QWidget* widget : itemFields[item]) {
       QString caption = widget == itemFields[item][3] ? addressLabel->text() : widget->property("text").toString();
       widget->setAccessibleName(prefix + AccessibleText(caption));
     }
   }
-  fields_[3]->Widget()->setAccessibleName("Decimal Point " + AccessibleText(ui_.decimalAddressLabel->text()));
-  for (QComboBox* combo : {ui_.type1Combo, ui_.type2Combo, ui_.type3Combo}) {
+  fields_[3]->Widget()->setAccessibleName("Decimal Point " + AccessibleText(items_->decimalAddressLabel->text()));
+  for (QComboBox* combo : {items_->type1Combo, items_->type2Combo, items_->type3Combo}) {
     for (int type = kBcd16; type <= kBinary32; ++type)
       combo->addItem(ValueTypeText(type), type);
   }
   ui_.numberEdit->setValidator(new QIntValidator(0, 999, this));
-  ui_.minEdit->setValidator(new QIntValidator(0, 2147483647, this));
-  ui_.maxEdit->setValidator(new QIntValidator(0, 2147483647, this));
+  items_->minEdit->setValidator(new QIntValidator(0, 2147483647, this));
+  items_->maxEdit->setValidator(new QIntValidator(0, 2147483647, this));
   QFont mono("Liberation Mono");
   mono.setStyleHint(QFont::Monospace);
   mono.setPointSize(12);
@@ -64,30 +71,30 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
 
   connect(ui_.messageText, &CParsedRichEdit::edited, this, &CMessageFields::edited);
   connect(ui_.messageText, &CParsedRichEdit::edited, this, &CMessageFields::shownChanged);
-  for (QCheckBox* box : {ui_.leading1Check, ui_.leading2Check, ui_.leading3Check, ui_.decimalCheck})
+  for (QCheckBox* box : {items_->leading1Check, items_->leading2Check, items_->leading3Check, items_->decimalCheck})
     connect(box, &QCheckBox::toggled, this, &CMessageFields::shownChanged);
   connect(ui_.messageText, &CParsedRichEdit::lengthChanged, this,
           [this](int length) { ui_.lengthLabel->setText(QString("Message length: %1").arg(length)); });
   connect(ui_.messageText, &CParsedRichEdit::decimalPointRemoved, this, [this] {
-    QSignalBlocker quiet(ui_.decimalCheck);
-    ui_.decimalCheck->setChecked(false);
+    QSignalBlocker quiet(items_->decimalCheck);
+    items_->decimalCheck->setChecked(false);
   });
-  connect(ui_.decimalCheck, &QCheckBox::toggled, this, &CMessageFields::OnDecimalToggled);
-  connect(ui_.type1Combo, &QComboBox::currentIndexChanged, this, &CMessageFields::OnType1Changed);
+  connect(items_->decimalCheck, &QCheckBox::toggled, this, &CMessageFields::OnDecimalToggled);
+  connect(items_->type1Combo, &QComboBox::currentIndexChanged, this, &CMessageFields::OnType1Changed);
   for (QComboBox* combo :
-       {ui_.type2Combo, ui_.type3Combo, ui_.access1Combo, ui_.access2Combo, ui_.access3Combo})
+       {items_->type2Combo, items_->type3Combo, items_->access1Combo, items_->access2Combo, items_->access3Combo})
     connect(combo, &QComboBox::currentIndexChanged, this, &CMessageFields::edited);
-  for (QLineEdit* edit : {ui_.numberEdit, ui_.minEdit, ui_.maxEdit})
+  for (QLineEdit* edit : {ui_.numberEdit, items_->minEdit, items_->maxEdit})
     connect(edit, &QLineEdit::textEdited, this, &CMessageFields::edited);
   for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-           ui_.passwordCheck, ui_.localPasswordRadio, ui_.plcPasswordRadio, ui_.leading1Check,
-           ui_.leading2Check, ui_.leading3Check})
+           items_->passwordCheck, items_->localPasswordRadio, items_->plcPasswordRadio, items_->leading1Check,
+           items_->leading2Check, items_->leading3Check})
     connect(button, &QAbstractButton::toggled, this, &CMessageFields::edited);
 
   for (QWidget* widget : std::initializer_list<QWidget*>{
-           ui_.numberEdit, ui_.minEdit, ui_.maxEdit, ui_.type1Combo, ui_.type2Combo, ui_.type3Combo,
-           ui_.access1Combo, ui_.access2Combo, ui_.access3Combo, ui_.passwordCheck, ui_.localPasswordRadio,
-           ui_.plcPasswordRadio, ui_.decimalCheck, ui_.leading1Check, ui_.leading2Check, ui_.leading3Check})
+           ui_.numberEdit, items_->minEdit, items_->maxEdit, items_->type1Combo, items_->type2Combo, items_->type3Combo,
+           items_->access1Combo, items_->access2Combo, items_->access3Combo, items_->passwordCheck, items_->localPasswordRadio,
+           items_->plcPasswordRadio, items_->decimalCheck, items_->leading1Check, items_->leading2Check, items_->leading3Check})
     widget->installEventFilter(dialog);
 }
 
@@ -102,7 +109,7 @@ void CMessageFields::Load(const TQMMessage* message, bool plc) {
   ui_.messageText->setEnabled(message != nullptr);
   ui_.numberEdit->setEnabled(message && plc);
   bool data = message && message->isFolder == 0 && IsTextPanelType(panel_.panelType);
-  for (QWidget* group : {ui_.data1Group, ui_.data2Group, ui_.data3Group})
+  for (QWidget* group : {items_->data1Group, items_->data2Group, items_->data3Group})
     group->setEnabled(data);
   if (!message) {
     Clear();
@@ -113,7 +120,7 @@ void CMessageFields::Load(const TQMMessage* message, bool plc) {
     Show(FormOf(*message), plc);
   }
   ui_.lengthLabel->setText(QString("Message length: %1").arg(ui_.messageText->Length()));
-  type1_ = ui_.type1Combo->currentData().toInt();
+  type1_ = items_->type1Combo->currentData().toInt();
   showing_ = false;
 }
 
@@ -127,19 +134,19 @@ void CMessageFields::Clear() {
 void CMessageFields::Show(const MessageForm& form, bool plc) {
   ui_.messageText->SetModelText(form.text);
   ui_.numberEdit->setText(plc ? QString::fromStdString(form.number) : QString());
-  QComboBox* types[] = {ui_.type1Combo, ui_.type2Combo, ui_.type3Combo};
+  QComboBox* types[] = {items_->type1Combo, items_->type2Combo, items_->type3Combo};
   for (size_t i = 0; i < 3; ++i)
     types[i]->setCurrentIndex(std::max(0, types[i]->findData(form.valueTypes[i])));
-  ui_.minEdit->setText(QString::fromStdString(form.minimum));
-  ui_.maxEdit->setText(QString::fromStdString(form.maximum));
-  ui_.access1Combo->setCurrentIndex(form.readOnly ? 1 : 0);
-  ui_.access2Combo->setCurrentIndex(0);
-  ui_.access3Combo->setCurrentIndex(0);
-  ui_.passwordCheck->setChecked(form.passwordProtected);
-  ui_.localPasswordRadio->setChecked(!form.plcPassword);
-  ui_.plcPasswordRadio->setChecked(form.plcPassword);
-  ui_.decimalCheck->setChecked(form.variableDecimal);
-  QCheckBox* leading[] = {ui_.leading1Check, ui_.leading2Check, ui_.leading3Check};
+  items_->minEdit->setText(QString::fromStdString(form.minimum));
+  items_->maxEdit->setText(QString::fromStdString(form.maximum));
+  items_->access1Combo->setCurrentIndex(form.readOnly ? 1 : 0);
+  items_->access2Combo->setCurrentIndex(0);
+  items_->access3Combo->setCurrentIndex(0);
+  items_->passwordCheck->setChecked(form.passwordProtected);
+  items_->localPasswordRadio->setChecked(!form.plcPassword);
+  items_->plcPasswordRadio->setChecked(form.plcPassword);
+  items_->decimalCheck->setChecked(form.variableDecimal);
+  QCheckBox* leading[] = {items_->leading1Check, items_->leading2Check, items_->leading3Check};
   for (size_t i = 0; i < 3; ++i)
     leading[i]->setChecked(form.leadingZeros[i]);
   for (size_t i = 0; i < fields_.size(); ++i) {
@@ -153,16 +160,16 @@ MessageForm CMessageFields::Read() const {
   MessageForm form;
   form.text = ui_.messageText->ModelText();
   form.number = ui_.numberEdit->text().toStdString();
-  form.minimum = ui_.minEdit->text().toStdString();
-  form.maximum = ui_.maxEdit->text().toStdString();
-  form.valueTypes = {ui_.type1Combo->currentData().toInt(), ui_.type2Combo->currentData().toInt(),
-                     ui_.type3Combo->currentData().toInt()};
-  form.readOnly = ui_.access1Combo->currentIndex() == 1;
-  form.passwordProtected = ui_.passwordCheck->isChecked();
-  form.plcPassword = ui_.plcPasswordRadio->isChecked();
-  form.variableDecimal = ui_.decimalCheck->isChecked();
-  form.leadingZeros = {ui_.leading1Check->isChecked(), ui_.leading2Check->isChecked(),
-                       ui_.leading3Check->isChecked()};
+  form.minimum = items_->minEdit->text().toStdString();
+  form.maximum = items_->maxEdit->text().toStdString();
+  form.valueTypes = {items_->type1Combo->currentData().toInt(), items_->type2Combo->currentData().toInt(),
+                     items_->type3Combo->currentData().toInt()};
+  form.readOnly = items_->access1Combo->currentIndex() == 1;
+  form.passwordProtected = items_->passwordCheck->isChecked();
+  form.plcPassword = items_->plcPasswordRadio->isChecked();
+  form.variableDecimal = items_->decimalCheck->isChecked();
+  form.leadingZeros = {items_->leading1Check->isChecked(), items_->leading2Check->isChecked(),
+                       items_->leading3Check->isChecked()};
   for (size_t i = 0; i < fields_.size(); ++i)
     form.references[i] = fields_[i]->Reference();
   return form;
@@ -171,9 +178,9 @@ MessageForm CMessageFields::Read() const {
 QWidget* CMessageFields::Widget(MessageField field) const {
   switch (field) {
     case MessageField::Minimum:
-      return ui_.minEdit;
+      return items_->minEdit;
     case MessageField::Maximum:
-      return ui_.maxEdit;
+      return items_->maxEdit;
     case MessageField::Number:
       return ui_.numberEdit;
     case MessageField::Address1:
@@ -192,17 +199,17 @@ QWidget* CMessageFields::Widget(MessageField field) const {
 TQMMessage CMessageFields::Shown(const TQMMessage& message) const {
   TQMMessage shown = message;
   shown.text = ui_.messageText->ModelText();
-  shown.leadingZeros = {ui_.leading1Check->isChecked(), ui_.leading2Check->isChecked(),
-                        ui_.leading3Check->isChecked()};
-  shown.data1.variableDecimal = ui_.decimalCheck->isChecked();
+  shown.leadingZeros = {items_->leading1Check->isChecked(), items_->leading2Check->isChecked(),
+                        items_->leading3Check->isChecked()};
+  shown.data1.variableDecimal = items_->decimalCheck->isChecked();
   return shown;
 }
 
 void CMessageFields::OnDecimalToggled(bool on) {
   if (showing_) return;
   if (!ui_.messageText->SetDecimalPoint(on)) {
-    QSignalBlocker quiet(ui_.decimalCheck);
-    ui_.decimalCheck->setChecked(false);
+    QSignalBlocker quiet(items_->decimalCheck);
+    items_->decimalCheck->setChecked(false);
     interaction_.ShowMessage(kZ005Text, "", MessageIcon::Exclamation);
     return;
   }
@@ -211,9 +218,9 @@ void CMessageFields::OnDecimalToggled(bool on) {
 
 void CMessageFields::OnType1Changed() {
   if (showing_) return;
-  int type = ui_.type1Combo->currentData().toInt();
-  std::string maximum = MaximumForType(panel_, ui_.maxEdit->text().toStdString(), type1_, type);
-  ui_.maxEdit->setText(QString::fromStdString(maximum));
+  int type = items_->type1Combo->currentData().toInt();
+  std::string maximum = MaximumForType(panel_, items_->maxEdit->text().toStdString(), type1_, type);
+  items_->maxEdit->setText(QString::fromStdString(maximum));
   type1_ = type;
   emit edited();
 }

@@ -12,6 +12,7 @@
 #include "model/message_edit.h"
 
 namespace Ui {
+class DataItems;
 class MessageDlg;
 }
 
@@ -56,6 +57,8 @@ class CMessageFields : public QObject {
   void OnType1Changed();
 
   Ui::MessageDlg& ui_;
+  // The three data items' groups, a form of their own in the dialog's host row.
+  std::unique_ptr<Ui::DataItems> items_;
   const TQMPanel& panel_;
   Interaction& interaction_;
   std::array<std::unique_ptr<CAddressField>, 4> fields_;
