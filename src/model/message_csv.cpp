@@ -1,6 +1,7 @@
 #include "model/message_csv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -63,7 +64,7 @@ const std::string& ColumnName(size_t column) {
                                             : kMessageCsvExtraColumns[column - kMessageCsvColumns.size()];
 }
 
-// The columns of data item 2 and 3: address, tag, type, leading zeros.
+// Each data item's address, tag, type and leading-zeros columns.
 constexpr Column kItemColumns[3][4] = {{kAddress1, kTag1, kType1, kLeadingZeros1},
                                        {kAddress2, kTag2, kType2, kLeadingZeros2},
                                        {kAddress3, kTag3, kType3, kLeadingZeros3}};
@@ -167,9 +168,8 @@ std::string OneLine(std::string text) {
 // One table row being read into a message of the panel.
 class RowReader {
  public:
-  RowReader(const TQMPanel& panel, const CsvTable::Record& record, const std::vector<size_t>& columnOf,
-            std::vector<CsvProblem>& problems)
-      : panel_(panel), record_(record), problems_(problems) {
+  RowReader(const CsvTable::Record& record, const std::vector<size_t>& columnOf, std::vector<CsvProblem>& problems)
+      : record_(record), problems_(problems) {
     for (size_t i = 0; i < columnOf.size(); ++i) cells_[columnOf[i]] = record.fields[i];
   }
 
@@ -184,7 +184,6 @@ class RowReader {
     ok_ = false;
   }
   bool Ok() const { return ok_; }
-  int Row() const { return record_.row; }
 
   std::optional<bool> Flag(Column column, bool emptyMeans) {
     const std::string& cell = Cell(column);
@@ -227,7 +226,6 @@ class RowReader {
   }
 
  private:
-  const TQMPanel& panel_;
   const CsvTable::Record& record_;
   std::vector<CsvProblem>& problems_;
   std::map<size_t, std::string> cells_;
@@ -613,7 +611,7 @@ std::vector<CsvProblem> ImportMessagesCsv(std::string_view csv, TQMPanel& panel,
                               std::to_string(header.fields.size())});
       continue;
     }
-    RowReader reader(result, record, columnOf, problems);
+    RowReader reader(record, columnOf, problems);
     TQMMessage message = result.NewMessage();
     ReadKindAndPlace(reader, result, message);
     if (reader.Ok()) ReadText(reader, result, message);
