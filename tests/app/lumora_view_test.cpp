@@ -776,7 +776,9 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(view);
     walk("main window", Frame());
     const TQMProject& project = view->Document()->Project();
+    TQMProject working(project);
     std::vector<std::pair<QString, std::unique_ptr<QDialog>>> dialogs;
+    dialogs.emplace_back("Write", std::make_unique<CCommProgDlg>(working, kOperationWrite, QString(), Frame()));
     dialogs.emplace_back("Select Panel", std::make_unique<CBitmapDlg>(kPanelQM210, Frame()));
     dialogs.emplace_back("About", std::make_unique<CAboutDlg>(Frame()));
     dialogs.emplace_back("conversion log", std::make_unique<CAddrLogDlg>(std::vector<std::string>{"V1\tV2\t\t"}, Frame()));
