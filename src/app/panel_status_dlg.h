@@ -2,11 +2,13 @@
 // CPanelStatusDlg: "Panel Information", what the connected unit reports about itself.
 
 #include <QDialog>
+#include <memory>
 
-#include "transfer/panel_information.h"
+#include "transfer/unit_information.h"
 
-class QLabel;
-class QLineEdit;
+namespace Ui {
+class PanelStatusDlg;
+}
 
 namespace lumora::gui {
 
@@ -15,9 +17,11 @@ class CPanelStatusDlg : public QDialog {
 
  public:
   explicit CPanelStatusDlg(const UnitInformation& info, QWidget* parent = nullptr);
+  ~CPanelStatusDlg() override;
   const UnitInformation& Information() const { return info_; }
 
  private:
+  std::unique_ptr<Ui::PanelStatusDlg> ui_;
   UnitInformation info_;
 };
 

@@ -2,8 +2,11 @@
 // CUpgdeFirmDlg: "Upgrade firmware", the choice of the firmware file to send.
 
 #include <QDialog>
+#include <memory>
 
-class QLineEdit;
+namespace Ui {
+class UpgradeFirmwareDlg;
+}
 
 namespace lumora::gui {
 
@@ -12,6 +15,7 @@ class CUpgdeFirmDlg : public QDialog {
 
  public:
   explicit CUpgdeFirmDlg(QWidget* parent = nullptr);
+  ~CUpgdeFirmDlg() override;
   QString FilePath() const;
   void SetFilePath(const QString& path);
 
@@ -19,7 +23,7 @@ class CUpgdeFirmDlg : public QDialog {
   void OnBrowse();
 
  private:
-  QLineEdit* path_;
+  std::unique_ptr<Ui::UpgradeFirmwareDlg> ui_;
 };
 
 }  // namespace lumora::gui
