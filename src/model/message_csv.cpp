@@ -14,6 +14,7 @@
 #include "model/message_list_edit.h"
 #include "model/message_text.h"
 #include "model/panel.h"
+#include "model/whole_number.h"
 
 namespace lumora {
 
@@ -138,20 +139,6 @@ std::vector<std::string> ExportRow(const TQMPanel& panel, const TQMMessage& mess
   return row;
 }
 
-template <typename T>
-std::optional<T> WholeNumber(const std::string& cell) {
-  size_t first = cell.find_first_not_of(' ');
-  size_t last = cell.find_last_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  if (cell[first] == '+') ++first;
-  if (first > last) return std::nullopt;
-  T value{};
-  const char* end = cell.data() + last + 1;
-  auto [stop, error] = std::from_chars(cell.data() + first, end, value);
-  if (error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
-
 bool SameWord(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
@@ -254,18 +241,18 @@ void ReadKindAndPlace(RowReader& reader, const TQMPanel& panel, TQMMessage& mess
   }
 
   if (message.isPlcMessage != 0) {
-    auto number = WholeNumber<int>(reader.Cell(kNumber));
+    auto number = ParseWholeNumber<int>(reader.Cell(kNumber));
     if (!number || *number < 1 || *number > kMaxMessagesPerPanel)
       reader.Problem(kNumber, "message number \"" + reader.Cell(kNumber) + "\" is not 1 to 256");
     else
       message.number = *number;
     const std::string& level = reader.Cell(kLevel);
-    if (!level.empty() && WholeNumber<int>(level) != 0) reader.Problem(kLevel, "a PLC message has no menu level");
+    if (!level.empty() && ParseWholeNumber<int>(level) != 0) reader.Problem(kLevel, "a PLC message has no menu level");
     if (reader.Flag(kFolder, false).value_or(false)) reader.Problem(kFolder, "only local items can be folders");
     return;
   }
   // A local item's number is its place in the menu; the column is written for reference only.
-  auto level = WholeNumber<int>(reader.Cell(kLevel));
+  auto level = ParseWholeNumber<int>(reader.Cell(kLevel));
   if (!level || *level < 0 || *level > kDeepestLocalLevel) {
     reader.Problem(kLevel, "level \"" + reader.Cell(kLevel) + "\" is not 0 to 3");
   } else {
@@ -323,8 +310,8 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
   data.limitsEnabled = limits.value_or(true);
   // The file keeps the limits as 32-bit signed numbers.
   const long long largest = std::min<long long>(panel.MaxValue(data.valueType), INT32_MAX);
-  auto minimum = WholeNumber<long long>(reader.Cell(kMin1));
-  auto maximum = WholeNumber<long long>(reader.Cell(kMax1));
+  auto minimum = ParseWholeNumber<long long>(reader.Cell(kMin1));
+  auto maximum = ParseWholeNumber<long long>(reader.Cell(kMax1));
   const std::string range = " to " + std::to_string(largest);
   if (data.limitsEnabled || !reader.Cell(kMin1).empty()) {
     if (!minimum || *minimum < 0 || *minimum > largest)
@@ -356,7 +343,7 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
   data.fixedDecimals = -1;
   std::optional<int> places;
   if (decimal.size() > fixed.size() && SameWord(decimal.substr(0, fixed.size()), fixed))
-    places = WholeNumber<int>(decimal.substr(fixed.size()));
+    places = ParseWholeNumber<int>(decimal.substr(fixed.size()));
   if (SameWord(decimal, "Variable")) {
     data.variableDecimal = true;
   } else if (places && *places >= 0 && *places <= 7) {

@@ -1,28 +1,12 @@
 #include "model/message_edit.h"
 
-#include <charconv>
-
 #include "model/editing_rules.h"
 #include "model/message_list_edit.h"
 #include "model/panel.h"
+#include "model/whole_number.h"
 
 namespace lumora {
 namespace {
-
-// A whole number as a field holds it: blanks around it and a leading '+' allowed, nothing else.
-template <typename T>
-std::optional<T> FieldNumber(const std::string& field) {
-  size_t first = field.find_first_not_of(" \t");
-  size_t last = field.find_last_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  if (field[first] == '+') ++first;
-  if (first > last) return std::nullopt;
-  T value{};
-  const char* end = field.data() + last + 1;
-  auto [stop, error] = std::from_chars(field.data() + first, end, value);
-  if (error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
 
 void ForgetAddress(TQMTag& tag) {
   tag.address.clear();
@@ -60,7 +44,7 @@ MessageForm FormOf(const TQMMessage& message) {
 }
 
 std::string MaximumForType(const TQMPanel& panel, const std::string& maximum, int oldType, int newType) {
-  auto value = FieldNumber<long long>(maximum);
+  auto value = ParseWholeNumber<long long>(maximum);
   if (value && *value >= static_cast<long long>(panel.MaxValue(oldType)))
     return std::to_string(panel.MaxValue(newType));
   return maximum;
@@ -76,8 +60,8 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
   // Data item 1's limits: 0 <= minimum <= maximum <= the largest value of its type.
   if (!folder) {
     const long long largest = panel.MaxValue(form.valueTypes[0]);
-    auto minimum = FieldNumber<long long>(form.minimum);
-    auto maximum = FieldNumber<long long>(form.maximum);
+    auto minimum = ParseWholeNumber<long long>(form.minimum);
+    auto maximum = ParseWholeNumber<long long>(form.maximum);
     if (!minimum || *minimum < 0 || *minimum > largest)
       return Refuse(MessageField::Minimum, kT003Text, MessageIcon::Exclamation);
     if (!maximum || *maximum < *minimum || *maximum > largest)
@@ -89,7 +73,7 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
   // A PLC message's number: free, and below the numbers the local items take; a change is confirmed.
   std::optional<int> numberShown;
   if (plc) {
-    auto typed = FieldNumber<int>(form.number);
+    auto typed = ParseWholeNumber<int>(form.number);
     if (!typed || lists.CheckNumber(index, *typed)) {
       MessageEditResult refused = Refuse(MessageField::Number, kM002Text, MessageIcon::Error);
       refused.numberShown = current.number;

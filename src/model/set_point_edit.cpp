@@ -1,8 +1,6 @@
 #include "model/set_point_edit.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <string_view>
 
 #include "model/clipboard_form.h"
@@ -10,21 +8,10 @@
 #include "model/panel.h"
 #include "model/project.h"
 #include "model/set_point_list.h"
+#include "model/whole_number.h"
 
 namespace lumora {
 namespace {
-
-// A whole decimal integer, blanks around it allowed.
-std::optional<long long> ReadInteger(const std::string& text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-  if (begin < end && text[begin] == '+') ++begin;
-  long long value = 0;
-  auto [stop, error] = std::from_chars(text.data() + begin, text.data() + end, value);
-  if (begin == end || error != std::errc() || stop != text.data() + end) return std::nullopt;
-  return value;
-}
 
 // The address of an entry "tag\taddress" (without a tab, all of it).
 std::string_view AddressPart(std::string_view entry) {
@@ -84,9 +71,9 @@ SetPointEdit EditSetPoint(const SetPointFields& fields, const SetPointList& list
 
   // The limits, against the largest value of the data type on this panel.
   const int valueType = SetPointTypeFromPosition(fields.typePosition);
-  const std::optional<long long> minimum = ReadInteger(fields.minimum);
+  const std::optional<long long> minimum = ParseWholeNumber<long long>(fields.minimum);
   if (!minimum) return Refuse(SetPointField::Minimum, kNotAnIntegerText);
-  const std::optional<long long> maximum = ReadInteger(fields.maximum);
+  const std::optional<long long> maximum = ParseWholeNumber<long long>(fields.maximum);
   if (!maximum) return Refuse(SetPointField::Maximum, kNotAnIntegerText);
   if (std::optional<LimitProblem> problem = CheckSetPointLimits(panel.panelType, valueType, *minimum, *maximum))
     return Refuse(problem->onMaximum ? SetPointField::Maximum : SetPointField::Minimum, problem->text);
@@ -160,7 +147,7 @@ TQMMessage SetPointPreview(const SetPointFields& fields) {
   TQMMessage shown;
   shown.hasSetPoint = true;
   shown.text = fields.description;
-  shown.data1.maxValue = static_cast<int32_t>(std::clamp<long long>(ReadInteger(fields.maximum).value_or(0), 0, 99999999));
+  shown.data1.maxValue = static_cast<int32_t>(std::clamp<long long>(ParseWholeNumber<long long>(fields.maximum).value_or(0), 0, 99999999));
   const DecimalMode decimal = DecimalModeAt(fields.decimalPosition);
   shown.data1.variableDecimal = decimal == DecimalMode::Variable;
   shown.data1.fixedDecimals = static_cast<int16_t>(decimal == DecimalMode::Fixed ? fields.decimalPosition : -1);
