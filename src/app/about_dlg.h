@@ -2,6 +2,11 @@
 // CAboutDlg: "About Lumora Write Utility", with the program's version.
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class AboutDlg;
+}
 
 namespace lumora::gui {
 
@@ -10,6 +15,10 @@ class CAboutDlg : public QDialog {
 
  public:
   explicit CAboutDlg(QWidget* parent = nullptr);
+  ~CAboutDlg() override;
+
+ private:
+  std::unique_ptr<Ui::AboutDlg> ui_;
 };
 
 }  // namespace lumora::gui

@@ -1,35 +1,33 @@
 #include "app/log_dlg.h"
 
 #include <QFile>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 #include "app/gui_interaction.h"
 #include "model/file_io.h"
 #include "model/message_text.h"
+#include "ui_log_dlg.h"
 
 namespace lumora::gui {
 
-CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent) : QDialog(parent) {
-  setObjectName("logDialog");
+CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::LogDlg>()) {
+  ui_->setupUi(this);
   setWindowTitle(tagMap ? "Plan & Run conversion log" : "Unable to download");
   std::string joined;
   for (const std::string& line : lines)
     joined += line;
   text_ = FromLatin1(MessageDisplayText(joined));
-  view_ = new QTextEdit(this);
-  view_->setObjectName("logText");
-  view_->setAccessibleName(windowTitle());
-  view_->setReadOnly(true);
+  QTextEdit* view = ui_->logText;
+  view->setAccessibleName(windowTitle());
   QFont font("Courier New");
   font.setStyleHint(QFont::Monospace);
   font.setPixelSize(13);
-  view_->setFont(font);
-  view_->setPlainText(text_);
+  view->setFont(font);
+  view->setPlainText(text_);
   if (!tagMap) {
-    QTextCursor cursor(view_->document());
+    QTextCursor cursor(view->document());
     for (int i = 0; i < static_cast<int>(joined.size()); ++i) {
       unsigned char byte = static_cast<unsigned char>(joined[static_cast<size_t>(i)]);
       QColor colour;
@@ -44,21 +42,11 @@ CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent) 
       cursor.mergeCharFormat(format);
     }
   }
-  auto* save = new QPushButton("&Save log...", this);
-  save->setObjectName("saveLogButton");
-  auto* ok = new QPushButton("OK", this);
-  ok->setDefault(true);
-  connect(save, &QPushButton::clicked, this, &CLog::OnSaveLog);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(save);
-  buttons->addWidget(ok);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(view_);
-  layout->addLayout(buttons);
-  resize(620, 320);
+  connect(ui_->saveLogButton, &QPushButton::clicked, this, &CLog::OnSaveLog);
+  connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+CLog::~CLog() = default;
 
 void CLog::OnSaveLog() {
   FilePrompt prompt;

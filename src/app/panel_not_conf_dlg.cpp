@@ -1,36 +1,23 @@
 #include "app/panel_not_conf_dlg.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/log_dlg.h"
 #include "app/modal_run.h"
+#include "ui_panel_not_conf_dlg.h"
 
 namespace lumora::gui {
 
 CPanelNotConfDlg::CPanelNotConfDlg(const std::vector<std::string>& missing, QWidget* parent)
-    : QDialog(parent), missing_(missing) {
-  setObjectName("incompleteDataDialog");
-  setWindowTitle("Incomplete data");
-  auto* label = new QLabel("Panel program can not be uploaded as it has incomplete data. ", this);
-  auto* ok = new QPushButton("OK", this);
-  ok->setDefault(true);
-  auto* details = new QPushButton("&Details...", this);
-  details->setObjectName("detailsButton");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(details, &QPushButton::clicked, this, [this] {
+    : QDialog(parent), ui_(std::make_unique<Ui::PanelNotConfDlg>()), missing_(missing) {
+  ui_->setupUi(this);
+  connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ui_->detailsButton, &QPushButton::clicked, this, [this] {
     CLog log(missing_, false, this);
     ExecModal(log);
   });
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(details);
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
-  layout->addLayout(buttons);
 }
+
+CPanelNotConfDlg::~CPanelNotConfDlg() = default;
 
 }  // namespace lumora::gui

@@ -3,8 +3,13 @@
 // what is missing.
 
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace Ui {
+class PanelNotConfDlg;
+}
 
 namespace lumora::gui {
 
@@ -13,8 +18,10 @@ class CPanelNotConfDlg : public QDialog {
 
  public:
   explicit CPanelNotConfDlg(const std::vector<std::string>& missing, QWidget* parent = nullptr);
+  ~CPanelNotConfDlg() override;
 
  private:
+  std::unique_ptr<Ui::PanelNotConfDlg> ui_;
   std::vector<std::string> missing_;
 };
 

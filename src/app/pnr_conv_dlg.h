@@ -3,8 +3,13 @@
 // unresolved; its Details button shows the conversion log.
 
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace Ui {
+class PnrConvDlg;
+}
 
 namespace lumora::gui {
 
@@ -13,8 +18,10 @@ class CPNRConvDlg : public QDialog {
 
  public:
   CPNRConvDlg(const std::vector<std::string>& log, const std::string& mapPath, QWidget* parent = nullptr);
+  ~CPNRConvDlg() override;
 
  private:
+  std::unique_ptr<Ui::PnrConvDlg> ui_;
   std::vector<std::string> log_;
 };
 
