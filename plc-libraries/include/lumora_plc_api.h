@@ -53,9 +53,16 @@ typedef unsigned char (*LumoraValidatePlcFn)(LumoraPlcAddress* address, const ch
 /* Non-zero on success; `text` receives the canonical address text. Both buffers hold
  * LUMORA_PLC_TEXT_SIZE bytes and arrive zeroed. */
 typedef int (*LumoraReBuildAddressFn)(const LumoraPlcAddress* address, char* text, char* second);
-/* Writes the default attribute block (32-byte header plus the PLC-specific bytes) to `path`. */
+/* The attribute block: a 32-byte header (manufacturer id, model id, 30 zero bytes), then the PLC-specific
+ * bytes, which begin with their own count: a little-endian 16-bit word that counts itself and the bytes
+ * after it. A block is therefore 32 + count bytes long; the program checks every block a library writes
+ * against that count, and the multiplexer's attribute stream is cut by it. */
+#define LUMORA_PLC_ATTRIBUTE_HEADER_SIZE 32
+
+/* Writes the default attribute block to `path`; non-zero when the whole block was written. */
 typedef unsigned char (*LumoraCreateAtrFileFn)(const char* path);
-/* Lets the user edit the attribute block in `path` (modal); non-zero when the user accepted. */
+/* Lets the user edit the attribute block in `path` (modal); non-zero when the user accepted, and then the
+ * file holds the whole block. */
 typedef unsigned char (*LumoraLaunchObjectFn)(const char* path);
 /* Negative when `first` goes before `second` in the multiplexer's tag table. */
 typedef int (*LumoraCompareMapStringsFn)(const char* first, const char* second);

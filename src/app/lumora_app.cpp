@@ -21,6 +21,7 @@
 #include "plc/install_dir.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_probe.h"
 #include "shell/version_loader.h"
 #include "transfer/operations.h"
 
@@ -120,6 +121,7 @@ void CLumoraApp::ParseCommandLine() {
 bool CLumoraApp::InitInstance() {
   ApplySystemLinkSpeed(false);
   SetHelpViewer([](const QString& topic) { return CHelpWindow::ShowTopic(topic); });
+  SetPlcProbeCacheFile(UserPlcProbeCacheFile());
   discovery_.Start(discoveryMessages_);
   mainFrame_ = new CMainFrame(*this);
   if (!mainFrame_) return false;

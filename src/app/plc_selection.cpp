@@ -61,7 +61,7 @@ bool CPlcSelection::Fill() {
   UpdateTagMapLabel();
   if (doc_->IsNewDocument()) {
     project.plcSettings.addressSize = manager.Details().integers[1];
-    if (!manager.CreateDefaultAttributes(project.plcSettings)) return false;
+    if (manager.CreateDefaultAttributes(project.plcSettings) != DefaultAttributes::Created) return false;
   } else {
     RevalidateAddresses(project, manager);
   }

@@ -11,6 +11,7 @@
 #include "plc/install_dir.h"
 #include "plc/plan_n_run.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_probe.h"
 #include "shell/version_loader.h"
 
 namespace lumora::cli {
@@ -258,6 +259,7 @@ Session::Session(const Arguments& arguments) : arguments_(arguments) {
   if (arguments_.HasValue("--map") && !arguments_.Value("--map").empty())
     ui_.mapPath = std::filesystem::absolute(arguments_.Value("--map")).lexically_normal().string();
   version_ = StartUp(arguments_, machine_, ui_);
+  SetPlcProbeCacheFile(UserPlcProbeCacheFile());
   catalogue_.Discover(ui_);
   environment_ = std::make_unique<InstalledPlcEnvironment>(catalogue_, ui_);
 }

@@ -112,6 +112,7 @@ int ConvertPlc(Session& session) {
       return kExitFailed;
     case PlcChangeOutcome::LibraryMissing:
     case PlcChangeOutcome::TagMapFailed:
+    case PlcChangeOutcome::AttributesFailed:
       return kExitFailed;
   }
 

@@ -1,25 +1,40 @@
 #include "plc/plc_catalogue.h"
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+
+#include "model/interaction.h"
 
 #include "plc/install_dir.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_probe.h"
 
 namespace lumora {
 
 void PlcCatalogue::Discover(Interaction& interaction) {
   entries_.clear();
   byIds_.clear();
-  for (const std::string& path : TQMPlcManager::LibraryFiles()) {
-    TQMPlcManager2 manager(path, interaction);
-    if (!manager.HasLibrary()) continue;
-    std::string name = manager.PlcName();
-    if (name.empty()) continue;
-    entries_.push_back({name, path});
-    LumoraPlcDetails details = manager.Details();
-    byIds_[static_cast<uint16_t>((details.manufacturerId << 8) | details.modelId)] = entries_.size() - 1;
+  // Each library is tried in a process of its own: one that crashes or hangs is named and left out.
+  for (const PlcLibraryProbe& library : ProbePlcLibraries(TQMPlcManager::LibraryFiles())) {
+    if (!ReportProbe(library, interaction) || library.name.empty()) continue;
+    entries_.push_back({library.name, library.path});
+    byIds_[static_cast<uint16_t>((library.manufacturerId << 8) | library.modelId)] = entries_.size() - 1;
   }
+}
+
+bool ReportProbe(const PlcLibraryProbe& library, Interaction& interaction) {
+  if (!library.usable) {
+    std::vector<char> text(std::strlen(kP011Format) + library.path.size() + library.problem.size() + 1);
+    std::snprintf(text.data(), text.size(), kP011Format, library.path.c_str(), library.problem.c_str());
+    interaction.ShowMessage(text.data(), "", MessageIcon::Exclamation);
+    return false;
+  }
+  // Loading a named library tells it the application type, which one without the entry point cannot take.
+  if (!library.name.empty() && !library.setsApplicationType)
+    interaction.ShowMessage(kP009Text, "", MessageIcon::Exclamation);
+  return true;
 }
 
 int PlcCatalogue::IndexOf(int manufacturerId, int modelId) const {

@@ -1,6 +1,8 @@
 #pragma once
 // The application's PLC catalogue: every usable PLC library of <Install Dir>/dll, found once at start-up,
 // and the (manufacturer id, model id) -> library map. A later library with the same ids takes over the key.
+// The libraries are loaded and queried by a probe process each (plc_probe.h); one that cannot be loaded or
+// queried there is reported (P011) and left out.
 
 #include <condition_variable>
 #include <map>
@@ -15,6 +17,7 @@
 namespace lumora {
 
 class Interaction;
+struct PlcLibraryProbe;
 
 class PlcCatalogue {
  public:
@@ -58,6 +61,10 @@ class InstalledPlcEnvironment : public PlcEnvironment {
   const PlcCatalogue& catalogue_;
   Interaction& ui_;
 };
+
+// What listing a probed library tells the user: P011 with the reason for one that cannot be used (false),
+// P009 for a named one without SetApplicationType, as loading it would.
+bool ReportProbe(const PlcLibraryProbe& library, Interaction& interaction);
 
 // True when `path` names a file directly inside <Install Dir>/dll.
 bool IsInstalledLibraryPath(const std::string& path);

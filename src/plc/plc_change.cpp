@@ -74,9 +74,15 @@ PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& e
     return result;
   }
   LumoraPlcDetails details = newPlc.Details();
-  // Without a default attribute block the new PLC cannot take over the old one's addresses.
+  // Without a default attribute block the new PLC cannot take over the old one's addresses. One that the
+  // library has but could not hand over whole stops the change: that is no reason to clear the addresses.
   TQMPlcSettings defaults;
-  result.compatible = newPlc.CreateDefaultAttributes(defaults) &&
+  DefaultAttributes made = newPlc.CreateDefaultAttributes(defaults);
+  if (made == DefaultAttributes::Failed) {
+    result.outcome = PlcChangeOutcome::AttributesFailed;
+    return result;
+  }
+  result.compatible = made == DefaultAttributes::Created &&
                       IsConvertiblePlc(project.plcSettings.ManufacturerId(), project.plcSettings.ModelId(),
                                        details.manufacturerId, details.modelId, ui);
   const std::string& oldName = project.plcSettings.plcName;
@@ -107,7 +113,9 @@ PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& e
       project.tagMapLinked = false;
     }
     project.ClearAllAddresses();
-    if (!newPlc.CreateDefaultAttributes(project.plcSettings))
+    if (made == DefaultAttributes::Created)
+      project.plcSettings.plcAttributes = defaults.plcAttributes;
+    else
       project.plcSettings.SetHeader(details.manufacturerId, details.modelId);
     TakeOverPlc(project.plcSettings, entry, details);
   }

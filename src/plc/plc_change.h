@@ -28,6 +28,7 @@ enum class PlcChangeOutcome {
   Declined,        // No to a question, or the attribute editor cancelled
   NoTagMap,        // Plan & Run without a tag map chosen
   TagMapFailed,    // the chosen map could not be read (T005 shown)
+  AttributesFailed,  // the new library's default attributes could not be had (P010 says why)
 };
 
 struct PlcChangeOptions {

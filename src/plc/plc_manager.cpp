@@ -4,17 +4,20 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "model/codes.h"
 #include "model/file_io.h"
 #include "model/interaction.h"
 #include "model/project.h"
 #include "plc/install_dir.h"
+#include "plc/plc_catalogue.h"
 #include "plc/plc_library.h"
+#include "plc/plc_probe.h"
 
 namespace lumora {
 namespace {
@@ -25,8 +28,20 @@ class AttributeExchangeFile {
  public:
   AttributeExchangeFile() {
     std::error_code error;
-    std::string pattern = (std::filesystem::temp_directory_path(error) / "lumora-atr-XXXXXX").string();
-    if (error || ::mkdtemp(pattern.data()) == nullptr) return;
+    std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+    const char* variable = std::getenv("TMPDIR");
+    std::string where = error ? std::string(variable ? variable : "") : temp.string();
+    if (error) {
+      error_ = "No folder for the attribute exchange file can be made in the temporary folder " + where +
+               ": " + error.message() + ".";
+      return;
+    }
+    std::string pattern = (temp / "lumora-atr-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      error_ = "No folder for the attribute exchange file can be made in the temporary folder " + where +
+               ": " + std::strerror(errno) + ".";
+      return;
+    }
     dir_ = pattern;
     path_ = dir_ + "/temp.atr";
   }
@@ -38,12 +53,14 @@ class AttributeExchangeFile {
   AttributeExchangeFile(const AttributeExchangeFile&) = delete;
   AttributeExchangeFile& operator=(const AttributeExchangeFile&) = delete;
 
-  // "" when no private folder could be made.
+  // "" when no private folder could be made; Error() then says why.
   const std::string& Path() const { return path_; }
+  const std::string& Error() const { return error_; }
 
  private:
   std::string dir_;
   std::string path_;
+  std::string error_;
 };
 
 bool AccessAllowed(int requested, int accessKind) {
@@ -61,14 +78,42 @@ bool AccessAllowed(int requested, int accessKind) {
 
 }  // namespace
 
-bool WriteAttributeFile(const std::string& path, const std::vector<uint8_t>& block) {
-  return WriteFileAtomically(path, std::string(block.begin(), block.end()));
+bool WriteAttributeFile(const std::string& path, const std::vector<uint8_t>& block, std::string* error) {
+  return WriteFileAtomically(path, std::string(block.begin(), block.end()), error);
 }
 
-std::vector<uint8_t> ReadAttributeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+bool ReadAttributeFile(const std::string& path, std::vector<uint8_t>& block, std::string* error) {
+  std::string contents;
+  std::string reason;
+  if (!ReadWholeFile(path, contents, &reason)) {
+    if (error) *error = "The attribute exchange file " + path + " cannot be read: " + reason + ".";
+    return false;
+  }
+  // A disk that filled up while the library wrote leaves a file that ends early, and the library may not
+  // notice: the block's own count says how long it must be.
+  constexpr size_t kHeader = LUMORA_PLC_ATTRIBUTE_HEADER_SIZE;
+  const std::string incomplete =
+      "The attribute exchange file " + path + " holds " + std::to_string(contents.size()) + " bytes";
+  const char* full = " (is the temporary folder full?)";
+  std::string fault;
+  if (contents.empty()) {
+    fault = "The attribute exchange file " + path + " is empty" + full + ".";
+  } else if (contents.size() < kHeader + 2) {
+    fault = incomplete + ", fewer than the " + std::to_string(kHeader + 2) + " of the smallest block" + full + ".";
+  } else {
+    size_t count = static_cast<uint8_t>(contents[kHeader]) | (static_cast<uint8_t>(contents[kHeader + 1]) << 8);
+    if (count < 2) {
+      fault = incomplete + " with a count of " + std::to_string(count) + " after its header, which cannot be.";
+    } else if (contents.size() < kHeader + count) {
+      fault = incomplete + " of the " + std::to_string(kHeader + count) + " of its block" + full + ".";
+    }
+  }
+  if (!fault.empty()) {
+    if (error) *error = fault;
+    return false;
+  }
+  block.assign(contents.begin(), contents.end());
+  return true;
 }
 
 TQMPlcManager::TQMPlcManager(const PlcModule* module, Interaction& interaction)
@@ -158,31 +203,59 @@ std::string TQMPlcManager::DriverFilePath(DriverKind kind) const {
                      (kind == DriverKind::Panel ? ".plx" : ".plc"));
 }
 
-bool TQMPlcManager::CreateDefaultAttributes(TQMPlcSettings& settings) {
-  if (!library_ || !library_->createAttributes) return false;
+void TQMPlcManager::ReportAttributeFault(const std::string& reason) {
+  std::string name = PlcName();
+  std::vector<char> text(std::strlen(kP010Format) + name.size() + reason.size() + 1);
+  std::snprintf(text.data(), text.size(), kP010Format, name.c_str(), reason.c_str());
+  ui_.ShowMessage(text.data(), "", MessageIcon::Error);
+}
+
+DefaultAttributes TQMPlcManager::CreateDefaultAttributes(TQMPlcSettings& settings) {
+  if (!library_ || !library_->createAttributes) return DefaultAttributes::Unsupported;
   AttributeExchangeFile file;
-  if (file.Path().empty()) return false;
-  bool ok = library_->createAttributes(file.Path().c_str()) != 0;
-  if (ok) settings.plcAttributes = ReadAttributeFile(file.Path());
-  return ok;
+  if (file.Path().empty()) {
+    ReportAttributeFault(file.Error());
+    return DefaultAttributes::Failed;
+  }
+  if (library_->createAttributes(file.Path().c_str()) == 0) {
+    ReportAttributeFault("The library did not write its default attributes to " + file.Path() + ".");
+    return DefaultAttributes::Failed;
+  }
+  std::vector<uint8_t> block;
+  std::string error;
+  if (!ReadAttributeFile(file.Path(), block, &error)) {
+    ReportAttributeFault(error);
+    return DefaultAttributes::Failed;
+  }
+  settings.plcAttributes = std::move(block);
+  return DefaultAttributes::Created;
 }
 
 AttributeEdit TQMPlcManager::EditAttributes(TQMPlcSettings& settings) {
   if (!library_ || !library_->launchObject) return AttributeEdit::Failed;
   AttributeExchangeFile file;
-  if (file.Path().empty() || !WriteAttributeFile(file.Path(), settings.plcAttributes))
+  std::string error;
+  if (file.Path().empty()) {
+    ReportAttributeFault(file.Error());
     return AttributeEdit::Failed;
-  bool accepted = library_->launchObject(file.Path().c_str()) != 0;
-  AttributeEdit result = AttributeEdit::Failed;
-  if (accepted) {
-    std::vector<uint8_t> block = ReadAttributeFile(file.Path());
-    result = AttributeEdit::Unchanged;
-    if (block != settings.plcAttributes) {
-      settings.plcAttributes = std::move(block);
-      result = AttributeEdit::Changed;
-    }
   }
-  return result;
+  if (!WriteAttributeFile(file.Path(), settings.plcAttributes, &error)) {
+    ReportAttributeFault("The attribute exchange file " + file.Path() + " cannot be written: " + error + ".");
+    return AttributeEdit::Failed;
+  }
+  if (library_->launchObject(file.Path().c_str()) == 0) return AttributeEdit::Failed;  // cancelled
+  std::string contents;
+  // The block as it was comes back as it was, whatever its length; a changed one must be whole.
+  if (ReadWholeFile(file.Path(), contents) &&
+      std::equal(contents.begin(), contents.end(), settings.plcAttributes.begin(), settings.plcAttributes.end()))
+    return AttributeEdit::Unchanged;
+  std::vector<uint8_t> block;
+  if (!ReadAttributeFile(file.Path(), block, &error)) {
+    ReportAttributeFault(error);
+    return AttributeEdit::Failed;
+  }
+  settings.plcAttributes = std::move(block);
+  return AttributeEdit::Changed;
 }
 
 int TQMPlcManager::Compare(const std::string& first, const std::string& second) {
@@ -215,13 +288,10 @@ std::vector<std::string> TQMPlcManager::LibraryFiles() {
 }
 
 PlcCatalogueEntry TQMPlcManager::FindPlcByIds(int manufacturerId, int modelId, Interaction& interaction) {
-  for (const std::string& path : LibraryFiles()) {
-    TQMPlcManager2 manager(path, interaction);
-    if (!manager.HasLibrary()) continue;
-    LumoraPlcDetails details = manager.Details();
-    if (details.manufacturerId == manufacturerId && details.modelId == modelId) {
-      return {details.plcName, path};
-    }
+  // The answers of the libraries' probes (plc_probe.h): none is loaded here for the search.
+  for (const PlcLibraryProbe& library : ProbePlcLibraries(LibraryFiles())) {
+    if (!ReportProbe(library, interaction)) continue;
+    if (library.manufacturerId == manufacturerId && library.modelId == modelId) return {library.name, library.path};
   }
   return {};
 }

@@ -35,11 +35,16 @@ inline constexpr const char* kP008Text =
 inline constexpr const char* kP009Text =
     "\"Error P009: Load dll Procedure failed\nUnable to Set Application Type\n\nPossible reason: Unable to "
     "locate correct PLC DLL.\"";
+inline constexpr const char* kP010Format = "Error P010: The PLC communication attributes of %s cannot be used.\n%s";
+inline constexpr const char* kP011Format = "Error P011: The PLC library %s cannot be used and is left out.\n%s";
 inline constexpr const char* kZ007Text = "Error Z007: Discrete addresses are not allowed here.";
 inline constexpr const char* kT002Text = "Error T002: Invalid Access Type";
 
 enum class DriverKind { Panel, Multiplexer, PanelBehindMultiplexer };
 enum class AttributeEdit { Failed, Unchanged, Changed };
+// Unsupported: the library has no default attribute block to give. Failed: it has one, but the exchange file
+// could not be made, or the library did not write it whole; P010 has said what failed.
+enum class DefaultAttributes { Created, Unsupported, Failed };
 
 class TQMPlcManager {
  public:
@@ -65,7 +70,10 @@ class TQMPlcManager {
   LumoraPlcDetails Details() const;
   // driver/<name>.plx, driver/<name>.plc or driver/multiplexer.plx; "" when no name can be formed.
   std::string DriverFilePath(DriverKind kind) const;
-  bool CreateDefaultAttributes(TQMPlcSettings& settings);
+  // The library's default attribute block into the settings; on anything but Created they stay as they were.
+  DefaultAttributes CreateDefaultAttributes(TQMPlcSettings& settings);
+  // The library's attribute editor on the settings' block. Failed: cancelled, or (reported with P010) the
+  // exchange failed or the edited block came back incomplete; the settings then stay as they were.
   AttributeEdit EditAttributes(TQMPlcSettings& settings);
   int Compare(const std::string& first, const std::string& second);
   void SetApplicationType(int applicationType);
@@ -76,6 +84,7 @@ class TQMPlcManager {
   static std::vector<std::string> LibraryFiles();
 
  protected:
+  void ReportAttributeFault(const std::string& reason);
   const PlcLibraryModule* library_;
   Interaction& ui_;
 };
@@ -90,9 +99,10 @@ class TQMPlcManager2 : public TQMPlcManager {
   std::unique_ptr<PlcLibraryModule> owned_;
 };
 
-// The PLC attribute exchange file: every byte of the block, header included, no framing.
-bool WriteAttributeFile(const std::string& path, const std::vector<uint8_t>& block);
-std::vector<uint8_t> ReadAttributeFile(const std::string& path);
+// The PLC attribute exchange file: every byte of the block, header included, no framing. Reading accepts
+// only a whole block (as long as its count says); `error` says what is wrong with the file otherwise.
+bool WriteAttributeFile(const std::string& path, const std::vector<uint8_t>& block, std::string* error = nullptr);
+bool ReadAttributeFile(const std::string& path, std::vector<uint8_t>& block, std::string* error = nullptr);
 
 // CtrlLink.so: whether addresses of one PLC convert to another. Shows P002 when it cannot be loaded.
 bool IsConvertiblePlc(int manufacturerId, int modelId, int newManufacturerId, int newModelId,

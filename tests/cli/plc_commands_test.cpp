@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "support/install_tree.h"
 #include "support/run_process.h"
@@ -19,15 +20,20 @@ using testing::TempDir;
 class ConvertPlcTest : public ::testing::Test {
  protected:
   void SetUp() override { testing::LinkStageInto(install, true); }
-  ProcessResult Lumora(std::vector<std::string> args, const std::string& workingDir = "") {
+  ProcessResult Lumora(std::vector<std::string> args, const std::string& workingDir = "",
+                       const std::map<std::string, std::string>& more = {}) {
     args.insert(args.begin(), StageDir() + "/bin/lumora");
     args.push_back("--install-dir");
     args.push_back(install);
-    return testing::RunProcess(args,
-                               {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
-                                {"HOME", dir.Path()},
-                                {"XDG_CONFIG_HOME", dir.File("config")}},
-                               workingDir);
+    std::map<std::string, std::string> environment = {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                                                      {"HOME", dir.Path()},
+                                                      {"XDG_CACHE_HOME", dir.File("cache")},
+                                                      {"XDG_CONFIG_HOME", dir.File("config")}};
+    environment.insert(more.begin(), more.end());
+    return testing::RunProcess(args, environment, workingDir);
+  }
+  void AddTestLibrary(const std::string& name) {
+    std::filesystem::copy_file(testing::TestBinDir() + "/plugins/" + name + ".so", install + "/dll/" + name + ".so");
   }
   std::string Demo() {
     return dir.Write("plant.lmx", testing::ReadAll(StageDir() + "/Project/demo-qm210.lmx"));
@@ -157,6 +163,60 @@ TEST_F(ConvertPlcTest, UnknownPlcAndMissingOptionsAreUsageErrors) {
   EXPECT_NE(testing::ReadAll(file).find("\r\n" + map + "\r\n"), std::string::npos);  // the linked tag map
   ProcessResult elsewhere = Lumora({"check", file}, "/");
   EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err;
+}
+
+// Default attributes the new PLC's library cannot hand over whole (a temporary folder that is full or does
+// not exist) stop the change with the reason: no P006, no --force, the project as it was.
+TEST_F(ConvertPlcTest, DefaultAttributesThatCannotBeHadStopTheChangeWithTheReason) {
+  AddTestLibrary("SHORT");
+  std::string file = Demo();
+  std::string original = testing::ReadAll(file);
+  struct Case {
+    std::string plc;
+    std::string tmpDir;
+    std::string reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"Tarvo DL-405", dir.File("no-such-folder"),
+            "No folder for the attribute exchange file can be made in the temporary folder " +
+                dir.File("no-such-folder") + ": No such file or directory.\n"},
+           {"Short PLC", dir.Path(), " holds 36 bytes of the 39 of its block (is the temporary folder full?).\n"},
+       }) {
+    ProcessResult result = Lumora({"convert-plc", file, "--plc", c.plc}, "", {{"TMPDIR", c.tmpDir}});
+    EXPECT_EQ(result.exitCode, 1) << c.plc;
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("Error P010: The PLC communication attributes of " + c.plc + " cannot be used.\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_TRUE(result.err.ends_with(c.reason)) << result.err;
+    EXPECT_EQ(result.err.find("P006"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("--force"), std::string::npos) << result.err;
+    EXPECT_EQ(testing::ReadAll(file), original) << c.plc;
+  }
+}
+
+// A library that crashes while it is loaded is named once and left out; every command works with the others.
+TEST_F(ConvertPlcTest, ALibraryThatCrashesWhileLoadedIsNamedAndLeftOut) {
+  AddTestLibrary("ABORT");
+  AddTestLibrary("SEGV");
+  std::string file = Demo();
+  std::string out = dir.File("dl405.lmx");
+  for (int run = 0; run < 2; ++run) {  // the second with the cache the first has written
+    SCOPED_TRACE(run);
+    ProcessResult converted = Lumora({"convert-plc", file, "--plc", "Tarvo DL-405", "-o", out});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err;
+    for (const char* name : {"ABORT", "SEGV"}) {
+      std::string warning = "Error P011: The PLC library " + install + "/dll/" + name + ".so cannot be used and is left out.\nIt ";
+      size_t at = converted.err.find(warning);
+      EXPECT_NE(at, std::string::npos) << converted.err;
+      EXPECT_EQ(converted.err.find(warning, at + 1), std::string::npos) << converted.err;
+    }
+    EXPECT_NE(converted.err.find("PLC changed to Tarvo DL-405, 12 address(es) converted"), std::string::npos);
+    ProcessResult check = Lumora({"check", out});
+    EXPECT_EQ(check.exitCode, 0) << check.err;
+    EXPECT_NE(check.err.find("/dll/SEGV.so cannot be used"), std::string::npos) << check.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("cache/lumora/plc-libraries")));
+  }
 }
 
 // Addresses of another PLC that an import brings in are refused naming the file they came from.

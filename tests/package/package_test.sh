@@ -44,7 +44,7 @@ grep -q dialout "$work/control/postinst" || fail "postinst says nothing about di
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 opt="$root/opt/lumora-utility"
-for file in bin/lumora bin/lumora-write-utility bin/lumora-panel-sim RevLabel.so CtrlLink.so \
+for file in bin/lumora bin/lumora-write-utility bin/lumora-panel-sim bin/lumora-plc-probe RevLabel.so CtrlLink.so \
     dll/TDL205.so dll/TDL405.so dll/MODRTU.so dll/PLANRUN.so dll/TDL205.html \
     driver/TDL205.plx driver/multiplexer.plx Firmware/QM210B3.hex Project/demo-qm210.lmx Project/demo-multiplexer.lmx \
     help/index.html help/troubleshooting.html help/lumora.qch \

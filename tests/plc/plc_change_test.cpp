@@ -40,7 +40,7 @@ class PlcChangeTest : public ::testing::Test {
   std::vector<uint8_t> Defaults(const std::string& name) {
     TQMPlcManager2 plc(Entry(name).path, ui);
     TQMPlcSettings settings;
-    EXPECT_TRUE(plc.CreateDefaultAttributes(settings));
+    EXPECT_EQ(plc.CreateDefaultAttributes(settings), DefaultAttributes::Created);
     return settings.plcAttributes;
   }
   int Addresses() {

@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "model/project.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_catalogue.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_probe.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 #include "support/temp_dir.h"
@@ -19,6 +26,25 @@ using testing::RecordingInteraction;
 using testing::ScopedInstallDir;
 using testing::StageDir;
 using testing::TempDir;
+
+struct ScopedTmpDir {
+  explicit ScopedTmpDir(const std::string& path) : old(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
+    ::setenv("TMPDIR", path.c_str(), 1);
+  }
+  ~ScopedTmpDir() { old.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", old.c_str(), 1); }
+  std::string old;
+};
+
+// An install tree of the test's own with the stage's libraries, its programs (the library probe among
+// them) and the test libraries named.
+std::string InstallTreeWith(const TempDir& dir, const std::vector<std::string>& testLibraries) {
+  std::string install = dir.File("install");
+  testing::LinkStageInto(install, true);
+  std::filesystem::create_directory_symlink(StageDir() + "/bin", install + "/bin");
+  for (const std::string& name : testLibraries)
+    std::filesystem::copy_file(testing::TestBinDir() + "/plugins/" + name + ".so", install + "/dll/" + name + ".so");
+  return install;
+}
 
 class PlcManagerTest : public ::testing::Test {
  protected:
@@ -148,25 +174,185 @@ TEST_F(PlcManagerTest, AttributeExchangeFileIsPrivateAndRemoved) {
   TempDir dir;
   testing::LinkStageInto(dir.Path(), true);
   TempDir temp;  // the temporary folder while the cases run
-  struct ScopedTmpDir {
-    explicit ScopedTmpDir(const std::string& path) : old(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
-      ::setenv("TMPDIR", path.c_str(), 1);
-    }
-    ~ScopedTmpDir() { old.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", old.c_str(), 1); }
-    std::string old;
-  } scopedTmp(temp.Path());
+  ScopedTmpDir scopedTmp(temp.Path());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.library);
     ScopedInstallDir scoped(dir.Path() + c.installSubFolder);
     TQMPlcManager2 plc(Library(c.library), ui);
     TQMPlcSettings settings;
-    ASSERT_TRUE(plc.CreateDefaultAttributes(settings));
+    ASSERT_EQ(plc.CreateDefaultAttributes(settings), DefaultAttributes::Created);
     EXPECT_EQ(settings.plcAttributes.size(), 32u + c.specificBytes);
     // Without a GUI the editor accepts the block unchanged.
     EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Unchanged);
     EXPECT_FALSE(std::filesystem::exists(dir.File("temp.atr")));
     EXPECT_TRUE(std::filesystem::is_empty(temp.Path()));
   }
+}
+
+// A library may say it wrote its default attributes when the disk took only part of them (the Tarvo
+// libraries' stream reports the failed write only when it is closed): the block must be whole, or the
+// creation fails saying what is wrong, and the settings stay as they were.
+TEST_F(PlcManagerTest, DefaultAttributesThatAreNotWrittenWholeAreRefusedWithTheReason) {
+  TempDir temp;
+  std::string install = InstallTreeWith(temp, {"SHORT", "EMPTY"});
+  ScopedInstallDir scoped(install);
+  struct Case {
+    std::string library;
+    std::string tmpDir;
+    bool fullDisk;  // no file may grow: the limit a full temporary folder sets
+    std::string reason;
+  };
+  const std::string privateFile = temp.Path() + "/lumora-atr-";
+  const std::vector<Case> cases = {
+      {"TDL405", temp.Path(), true, " is empty (is the temporary folder full?)."},
+      {"SHORT", temp.Path(), false, " holds 36 bytes of the 39 of its block (is the temporary folder full?)."},
+      {"EMPTY", temp.Path(), false, " is empty (is the temporary folder full?)."},
+      {"TDL405", temp.File("missing"), false,
+       "No folder for the attribute exchange file can be made in the temporary folder " + temp.File("missing") +
+           ": No such file or directory."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.library + (c.fullDisk ? " on a full disk" : ""));
+    ScopedTmpDir scopedTmp(c.tmpDir);
+    TQMPlcManager2 plc(install + "/dll/" + c.library + ".so", ui);
+    ASSERT_TRUE(plc.HasLibrary());
+    ui.messages.clear();
+    TQMPlcSettings settings;
+    settings.plcAttributes = {31, 2, 9, 9, 9};
+    DefaultAttributes made = DefaultAttributes::Created;
+    if (c.fullDisk) {
+      // In a child of its own, which alone gets the file size limit; it sends back the outcome and the text.
+      int answer[2];
+      ASSERT_EQ(::pipe(answer), 0);
+      pid_t pid = ::fork();
+      if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit none{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        DefaultAttributes result = plc.CreateDefaultAttributes(settings);
+        std::string text = ui.messages.empty() ? "" : ui.messages[0].text;
+        if (settings.plcAttributes != std::vector<uint8_t>{31, 2, 9, 9, 9}) text = "settings changed";
+        (void)!::write(answer[1], text.data(), text.size());
+        ::_exit(static_cast<int>(result));
+      }
+      ::close(answer[1]);
+      std::string text;
+      char chunk[256];
+      for (ssize_t got; (got = ::read(answer[0], chunk, sizeof chunk)) > 0;)
+        text.append(chunk, static_cast<size_t>(got));
+      ::close(answer[0]);
+      int status = 0;
+      ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+      ASSERT_TRUE(WIFEXITED(status));
+      made = static_cast<DefaultAttributes>(WEXITSTATUS(status));
+      ui.ShowMessage(text, "", MessageIcon::Error);
+    } else {
+      made = plc.CreateDefaultAttributes(settings);
+    }
+    EXPECT_EQ(made, DefaultAttributes::Failed);
+    EXPECT_EQ(settings.plcAttributes, (std::vector<uint8_t>{31, 2, 9, 9, 9}));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const std::string& text = ui.messages[0].text;
+    std::string name = plc.PlcName();
+    EXPECT_EQ(text.rfind("Error P010: The PLC communication attributes of " + name + " cannot be used.\n", 0), 0u)
+        << text;
+    EXPECT_TRUE(text.ends_with(c.reason)) << text;
+    if (c.tmpDir == temp.Path()) {
+      EXPECT_NE(text.find(privateFile), std::string::npos) << text;
+    }
+  }
+
+  // An edited block that comes back cut is refused the same way; one that comes back as it went is kept,
+  // however short.
+  ScopedTmpDir scopedTmp(temp.Path());
+  TQMPlcManager2 shortPlc(install + "/dll/SHORT.so", ui);
+  TQMPlcSettings settings;
+  settings.plcAttributes = {31, 3, 0, 0};
+  ui.messages.clear();
+  EXPECT_EQ(shortPlc.EditAttributes(settings), AttributeEdit::Failed);
+  EXPECT_EQ(settings.plcAttributes, (std::vector<uint8_t>{31, 3, 0, 0}));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(" holds 36 bytes of the 39 of its block"), std::string::npos);
+  TQMPlcManager2 tarvo(install + "/dll/TDL205.so", ui);
+  EXPECT_EQ(tarvo.EditAttributes(settings), AttributeEdit::Unchanged);
+}
+
+// A library that crashes or hangs while it is loaded is tried in a probe process only: the catalogue and
+// the search by ids name it, leave it out, and go on with the others.
+TEST_F(PlcManagerTest, ALibraryThatCrashesOrHangsWhileLoadedIsNamedAndLeftOut) {
+  struct Case {
+    std::string library;
+    std::string reason;  // how the answer begins
+  };
+  const std::vector<Case> cases = {
+      {"SEGV", "It "},  // a crash report of the sanitizers ends the probe with an exit status instead
+      {"ABORT", "It "},
+      {"HANG", "It did not finish loading within 1 second and was stopped."},
+  };
+  SetPlcProbeTimeLimit(std::chrono::milliseconds(800));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.library);
+    TempDir temp;
+    std::string install = InstallTreeWith(temp, {c.library});
+    ScopedInstallDir scoped(install);
+    ui.messages.clear();
+    auto start = std::chrono::steady_clock::now();
+    PlcCatalogue catalogue;
+    catalogue.Discover(ui);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    std::vector<std::string> names;
+    for (const auto& entry : catalogue.Entries())
+      names.push_back(entry.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Modbus RTU", "Plan & Run", "Tarvo DL-205", "Tarvo DL-405"}));
+    std::string warning = "Error P011: The PLC library " + install + "/dll/" + c.library +
+                          ".so cannot be used and is left out.\n" + c.reason;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind(warning, 0), 0u) << ui.messages[0].text;
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(TQMPlcManager::FindPlcByIds(31, 3, ui).path, install + "/dll/TDL405.so");
+  }
+  SetPlcProbeTimeLimit(std::chrono::seconds(5));
+}
+
+// The answers are kept by file in the cache file: a kept one is used as it stands, a changed library is
+// probed again, a library that failed is not kept, and a damaged or unreadable cache is ignored.
+TEST_F(PlcManagerTest, ProbeAnswersAreCachedByFileAndADamagedCacheIsRebuilt) {
+  TempDir temp;
+  std::string install = InstallTreeWith(temp, {"ABORT"});
+  std::string library = install + "/dll/TDL205.so";
+  std::filesystem::remove(library);
+  std::filesystem::copy_file(StageDir() + "/dll/TDL205.so", library);
+  std::string cache = temp.File("cache/lumora/plc-libraries");
+  SetPlcProbeCacheFile(cache);
+  auto names = [&] {
+    std::vector<std::string> list;
+    for (const PlcLibraryProbe& probe : ProbePlcLibraries({library, install + "/dll/ABORT.so"}))
+      list.push_back(probe.usable ? probe.name : "-");
+    return list;
+  };
+  EXPECT_EQ(names(), (std::vector<std::string>{"Tarvo DL-205", "-"}));
+  std::string kept = TempDir::Read(cache);
+  EXPECT_EQ(kept.rfind("lumora-plc-probe-cache 1\n", 0), 0u);
+  EXPECT_NE(kept.find(HexText(library) + " "), std::string::npos) << kept;
+  EXPECT_EQ(kept.find(HexText(install + "/dll/ABORT.so")), std::string::npos) << kept;
+
+  std::string renamed = kept;
+  renamed.replace(renamed.find(HexText("Tarvo DL-205")), HexText("Tarvo DL-205").size(), HexText("Kept DL-205"));
+  temp.Write("cache/lumora/plc-libraries", renamed);
+  EXPECT_EQ(names()[0], "Kept DL-205");  // the kept answer, no probe
+  std::filesystem::last_write_time(library, std::filesystem::last_write_time(library) + std::chrono::seconds(2));
+  EXPECT_EQ(names()[0], "Tarvo DL-205");  // changed: probed again
+
+  for (const std::string& damaged : {std::string("lumora-plc-probe-cache 1\nzz 1 2\n"), std::string("\x01\x02"),
+                                     renamed.substr(0, renamed.size() - 5)}) {
+    temp.Write("cache/lumora/plc-libraries", damaged);
+    EXPECT_EQ(names()[0], "Tarvo DL-205");
+    EXPECT_EQ(TempDir::Read(cache).rfind("lumora-plc-probe-cache 1\n" + HexText(library) + " ", 0), 0u);
+  }
+  std::filesystem::remove(cache);
+  std::filesystem::create_directory(cache);  // unreadable, and cannot be written either
+  EXPECT_EQ(names()[0], "Tarvo DL-205");
+  SetPlcProbeCacheFile("");
 }
 
 TEST_F(PlcManagerTest, CompareMapStringsOrdersByAreaThenNumber) {
@@ -193,7 +379,7 @@ TEST_F(PlcManagerTest, MissingEntryPointsAreReported) {
   EXPECT_EQ(ui.Texts().back(), kP008Text);
   EXPECT_EQ(plc.RebuildText(std::vector<uint8_t>{1, 0, 0, 1}), "");
   TQMPlcSettings settings;
-  EXPECT_FALSE(plc.CreateDefaultAttributes(settings));
+  EXPECT_EQ(plc.CreateDefaultAttributes(settings), DefaultAttributes::Unsupported);
   EXPECT_EQ(plc.EditAttributes(settings), AttributeEdit::Failed);
   EXPECT_EQ(std::string(kP009Text).front(), '"');
 
