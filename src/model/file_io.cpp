@@ -1,6 +1,8 @@
 #include "model/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,25 +82,86 @@ bool ResolveLinks(const std::string& path, std::string& target, std::string* err
   return true;
 }
 
-// A short name for the temporary file, so that names near the 255-byte limit can still be saved.
-std::string TemporaryName() {
+// Temporary files are named after the file they replace, so that one a killed save leaves behind says what
+// it is: "plant.lmx.saving-Ab3dE9". A name near the file system's limit is cut to make room for the suffix.
+constexpr const char kSavingMark[] = ".saving-";
+constexpr size_t kSuffixLetters = 6;
+constexpr size_t kMaxNameBytes = 255;
+
+std::string TemporaryPrefix(const std::string& target) {
+  size_t room = kMaxNameBytes - (sizeof kSavingMark - 1) - kSuffixLetters;
+  return target.substr(0, room) + kSavingMark;
+}
+
+std::string TemporaryName(const std::string& target) {
   static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   thread_local std::mt19937_64 generator{std::random_device{}()};
   std::uniform_int_distribution<size_t> pick(0, sizeof kLetters - 2);
-  std::string name = ".lmx-";
-  for (int i = 0; i < 6; ++i)
+  std::string name = TemporaryPrefix(target);
+  for (size_t i = 0; i < kSuffixLetters; ++i)
     name += kLetters[pick(generator)];
   return name;
 }
 
 constexpr int kNameAttempts = 100;
 
-// Creates a named temporary file in the folder, with the mode a new file would get.
-int CreateNamedTemporary(int dirFd, std::string& name) {
+// A running save holds an exclusive lock on its temporary file from creation to rename, so that another
+// save of the same file tells its own leftovers from files still being written.
+bool LockTemporary(int fd) {
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+// Removes what earlier saves of `target` that were killed between naming and renaming their file left in
+// the folder. A file some running save still holds is left alone.
+void RemoveLeftoverTemporaries(int dirFd, const std::string& target) {
+  const std::string prefix = TemporaryPrefix(target);
+  int listFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listFd < 0) return;
+  DIR* folder = ::fdopendir(listFd);
+  if (!folder) {
+    ::close(listFd);
+    return;
+  }
+  std::vector<std::string> candidates;
+  while (const dirent* entry = ::readdir(folder)) {
+    std::string name = entry->d_name;
+    if (name.size() == prefix.size() + kSuffixLetters && name.compare(0, prefix.size(), prefix) == 0)
+      candidates.push_back(std::move(name));
+  }
+  ::closedir(folder);
+  for (const std::string& name : candidates) {
+    int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat opened {};
+    struct stat named {};
+    // Unlinked only while locked here and still the file that bears the name (a save may have renamed it
+    // onto its target between the listing and the lock).
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && LockTemporary(fd) &&
+        ::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == opened.st_ino &&
+        named.st_dev == opened.st_dev) {
+      ::unlinkat(dirFd, name.c_str(), 0);
+    }
+    ::close(fd);
+  }
+}
+
+// Creates a named temporary file in the folder, with the mode a new file would get, locked.
+int CreateNamedTemporary(int dirFd, const std::string& target, std::string& name) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    name = TemporaryName();
+    name = TemporaryName(target);
     int fd = ::openat(dirFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd >= 0) {
+      if (LockTemporary(fd)) return fd;
+      int code = errno;
+      ::unlinkat(dirFd, name.c_str(), 0);
+      ::close(fd);
+      errno = code;
+      return -1;
+    }
+    if (errno != EEXIST) return -1;
   }
   errno = EEXIST;
   return -1;
@@ -106,10 +169,10 @@ int CreateNamedTemporary(int dirFd, std::string& name) {
 
 // Gives the finished unnamed file a temporary name in its folder. linkat needs a name that does not exist,
 // so it cannot go straight onto the file being replaced; the caller renames it there.
-bool LinkUnnamed(int fd, int dirFd, std::string& name) {
+bool LinkUnnamed(int fd, int dirFd, const std::string& target, std::string& name) {
   std::string self = "/proc/self/fd/" + std::to_string(fd);
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    name = TemporaryName();
+    name = TemporaryName(target);
     if (::linkat(AT_FDCWD, self.c_str(), dirFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
     // Without /proc, AT_EMPTY_PATH does the same where the process may use it.
     if (errno == ENOENT && ::linkat(fd, "", dirFd, name.c_str(), AT_EMPTY_PATH) == 0) return true;
@@ -276,34 +339,44 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, s
   bool exists = target.exists;
   const struct stat& existing = target.existing;
 
-  // An unnamed file cannot be left behind by a kill; it gets a name only once it is complete.
+  RemoveLeftoverTemporaries(dirFd, name);
+
+  // An unnamed file cannot be left behind by a kill while it is written; it gets a name only once it is
+  // complete, and is locked before then so that no other save takes it for a leftover.
   std::string tempName;
   bool named = false;
   int fd = -1;
   if (temp == TempFileKind::Unnamed) {
     fd = ::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return FailErrno(error, errno);
+    if (fd >= 0 && !LockTemporary(fd)) {
+      int code = errno;
+      ::close(fd);
+      return FailErrno(error, code);
+    }
   }
   if (fd < 0) {
-    fd = CreateNamedTemporary(dirFd, tempName);
+    fd = CreateNamedTemporary(dirFd, name, tempName);
     if (fd < 0) return FailErrno(error, errno);
     named = true;
   }
-  auto failWith = [&](int code, bool open) {
-    if (open) ::close(fd);
+  auto failWith = [&](int code) {
     if (!tempName.empty()) ::unlinkat(dirFd, tempName.c_str(), 0);
+    if (fd >= 0) ::close(fd);
     return FailErrno(error, code);
   };
 
   if (exists) CopyOwnerAndMode(fd, existing);
-  if (!WriteAll(fd, contents.data(), contents.size()) || ::fsync(fd) != 0) return failWith(errno, true);
-  if (!named && !LinkUnnamed(fd, dirFd, tempName)) {
+  if (!WriteAll(fd, contents.data(), contents.size()) || ::fsync(fd) != 0) return failWith(errno);
+  if (!named && !LinkUnnamed(fd, dirFd, name, tempName)) {
     int code = errno;
     tempName.clear();
-    return failWith(code, true);
+    return failWith(code);
   }
-  if (::close(fd) != 0) return failWith(errno, false);
-  if (::renameat(dirFd, tempName.c_str(), dirFd, name.c_str()) != 0) return failWith(errno, false);
+  // The file stays open, and so locked, until it bears its final name.
+  if (::renameat(dirFd, tempName.c_str(), dirFd, name.c_str()) != 0) return failWith(errno);
+  // The data were synced before the rename: a close that fails now has lost nothing.
+  (void)::close(fd);
   (void)::fsync(dirFd);
   return true;
 }

@@ -40,8 +40,11 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string* 
 enum class TempFileKind { Unnamed, Named };
 
 // Replaces the file at `path` with `contents` so that readers see either the old or the new file, never a
-// part: the data goes to a temporary file in the same folder (unnamed while it is written, so a killed save
-// leaves nothing behind), which is synced and renamed over the file; the folder is synced after.
+// part: the data goes to a temporary file in the same folder, which is synced and renamed over the file; the
+// folder is synced after. The temporary file is unnamed while it is written where the file system allows;
+// it is then named "NAME.saving-XXXXXX" until the rename, so a save killed in that moment leaves that file
+// (the new contents, complete; with a named temporary file possibly a part) beside an intact NAME. The next
+// save of NAME removes such leftovers, but never one that a running save still holds.
 // A symbolic link is followed (chains too) and its final target is replaced; the links stay links.
 // The replaced file keeps its permissions (and, where allowed, its owner); a new file gets 0666 less umask.
 // Refused, with the old file untouched: a read-only file ("the file is read-only"), something that is not a

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -327,14 +328,12 @@ TEST(WriteFileAtomicallyTest, AFailedWriteKeepsTheOldFileAndLeavesNothingElse) {
   }
 }
 
-TEST(WriteFileAtomicallyTest, ASaveKilledHalfwayLeavesNoTemporaryFile) {
-  TempDir dir;
-  std::string path = dir.Write("plant.lmx", "old");
+// Runs a save of `size` bytes in a child that SIGXFSZ kills once 4096 bytes are written.
+void SaveKilledHalfway(const std::string& path, TempFileKind kind) {
   pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    // Killed by SIGXFSZ in the middle of writing its data; no core file either.
-    ::prctl(PR_SET_DUMPABLE, 0);
+    ::prctl(PR_SET_DUMPABLE, 0);  // no core file either
     struct rlimit none {
       0, 0
     };
@@ -344,15 +343,52 @@ TEST(WriteFileAtomicallyTest, ASaveKilledHalfwayLeavesNoTemporaryFile) {
     size.rlim_cur = 4096;
     ::setrlimit(RLIMIT_FSIZE, &size);
     ::signal(SIGXFSZ, SIG_DFL);
-    WriteFileAtomically(path, std::string(65536, 'x'));
+    WriteFileAtomically(path, std::string(65536, 'x'), nullptr, kind);
     ::_exit(0);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not killed";
   EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+}
+
+TEST(WriteFileAtomicallyTest, ASaveKilledHalfwayLeavesNoTemporaryFile) {
+  TempDir dir;
+  std::string path = dir.Write("plant.lmx", "old");
+  SaveKilledHalfway(path, TempFileKind::Unnamed);
   EXPECT_EQ(TempDir::Read(path), "old");
   EXPECT_EQ(Names(dir.Path()), std::set<std::string>{"plant.lmx"});
+}
+
+// A named temporary file a killed save leaves says whose it is; the next save of that file removes it, and
+// leaves alone the leftovers of other files and the file a running save holds.
+TEST(WriteFileAtomicallyTest, TheNextSaveRemovesWhatAKilledSaveOfTheSameFileLeft) {
+  TempDir dir;
+  std::string path = dir.Write("plant.lmx", "old");
+  SaveKilledHalfway(path, TempFileKind::Named);
+  std::set<std::string> names = Names(dir.Path());
+  ASSERT_EQ(names.size(), 2u);
+  std::string leftover = *std::next(names.begin());
+  EXPECT_EQ(leftover.rfind("plant.lmx.saving-", 0), 0u) << leftover;
+  EXPECT_EQ(leftover.size(), std::string("plant.lmx.saving-").size() + 6);
+
+  dir.Write("other.lmx.saving-Ab3dE9", "another file's");
+  dir.Write("plant.lmx.saving-Stale1", "");
+  dir.Write("plant.lmx.saving-notes.txt", "the user's");
+  std::string held = dir.Write("plant.lmx.saving-Held00", "a save in progress");
+  int heldFd = ::open(held.c_str(), O_RDONLY);
+  ASSERT_GE(heldFd, 0);
+  ASSERT_EQ(::flock(heldFd, LOCK_EX), 0);
+
+  for (TempFileKind kind : kKinds) {
+    SCOPED_TRACE(KindName(kind));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "new", &error, kind)) << error;
+    EXPECT_EQ(TempDir::Read(path), "new");
+    EXPECT_EQ(Names(dir.Path()), (std::set<std::string>{"other.lmx.saving-Ab3dE9", "plant.lmx",
+                                                         "plant.lmx.saving-Held00", "plant.lmx.saving-notes.txt"}));
+  }
+  ::close(heldFd);
 }
 
 }  // namespace
