@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "model/text_lines.h"
 
@@ -19,6 +20,16 @@ bool AppendGap(std::vector<uint8_t>& image, long gap) {
   if (gap < 0 || image.size() + static_cast<size_t>(gap) > kMaxImageSize) return false;
   image.insert(image.end(), static_cast<size_t>(gap), 0xFF);
   return true;
+}
+
+// "line 12 " for a reason.
+std::string At(const LineReader& file) {
+  return "line " + std::to_string(file.LineNumber()) + " ";
+}
+
+std::string Damaged(const LineReader& file) {
+  return At(file) + "is damaged: a character that is no hexadecimal digit, a count that does not match, or a "
+                    "wrong checksum";
 }
 
 bool IsHexDigit(char c) {
@@ -61,6 +72,11 @@ int HexDigitValue(char c) {
   return std::toupper(static_cast<unsigned char>(c)) - 55;
 }
 
+void TQMExec::Reject(std::string problem) {
+  valid_ = false;
+  problem_ = std::move(problem);
+}
+
 TQMExec::TQMExec(std::string_view fileText, int base) : nextAddress_(base) {
   Read(fileText);
   if (!valid_) image_.clear();
@@ -71,16 +87,13 @@ void TQMExec::Read(std::string_view fileText) {
   bool sawData = false;
   while (lastRecordType_ != 1) {
     std::string line = file.Line();
-    if (line.empty() || line[0] != ':') {
-      valid_ = false;  // also the end of the file before the end record
-      return;
-    }
+    if (file.PastEnd()) return Reject("the file ends before its end record");
+    if (line.empty() || line[0] != ':') return Reject(At(file) + "is not an Intel HEX record");
     // A damaged record must not pass for data: only digits, exactly as many as the count asks for.
     int count = 0, high = 0, low = 0, type = 0;
     if (!std::all_of(line.begin() + 1, line.end(), IsHexDigit) || !ByteAt(line, 1, count) ||
         line.size() != 11 + 2 * static_cast<size_t>(count)) {
-      valid_ = false;
-      return;
+      return Reject(At(file) + "holds a character that is no hexadecimal digit, or more or fewer digits than its count");
     }
     ByteAt(line, 3, high);
     ByteAt(line, 5, low);
@@ -97,46 +110,38 @@ void TQMExec::Read(std::string_view fileText) {
     }
     int checksum = 0;
     ByteAt(line, line.size() - 2, checksum);
-    if (((sum + checksum) & 0xFF) != 0) {
-      valid_ = false;
-      return;
-    }
+    if (((sum + checksum) & 0xFF) != 0) return Reject(At(file) + "has a wrong checksum");
     if (type == 2 || type == 4) {
       // Tools write a zero segment or upper address first; anything else lies outside the 16-bit image.
-      if (count != 2 || data[0] != 0 || data[1] != 0) {
-        valid_ = false;
-        return;
-      }
+      if (count != 2 || data[0] != 0 || data[1] != 0)
+        return Reject(At(file) + "moves the address beyond the first 64 KiB");
       continue;
     }
     if (type == 3 || type == 5) continue;  // a start address has no place in the image
-    if (type != 0 && type != 1) {
-      valid_ = false;
-      return;
-    }
+    if (type != 0 && type != 1) return Reject(At(file) + "has an unknown record type");
     long previous = nextAddress_;
     nextAddress_ = address + count;
-    if (type == 0 && address != previous && !AppendGap(image_, address - previous)) {
-      valid_ = false;  // a record behind the previous one, or an absurd gap
-      return;
-    }
-    if (image_.size() + data.size() > kMaxImageSize) {
-      valid_ = false;
-      return;
-    }
+    if (type == 0 && address != previous && !AppendGap(image_, address - previous))
+      return Reject(At(file) + "goes back to an address before the record above it, or leaves too large a gap");
+    if (image_.size() + data.size() > kMaxImageSize) return Reject("the image is larger than 16 MiB");
     image_.insert(image_.end(), data.begin(), data.end());
     sawData = sawData || count > 0;
   }
   // An end record alone would erase a panel and load nothing.
-  if (!sawData) valid_ = false;
+  if (!sawData) return Reject("the file holds no data");
   // Records after the end record would be left out of the image: a file with more than one end (two
   // files joined, or one cut into another) is not loaded in part. Blank lines and a DOS end-of-file
   // mark may follow.
-  while (valid_ && !file.AtEnd()) {
+  while (!file.AtEnd()) {
     std::string rest = file.Line();
     if (!std::all_of(rest.begin(), rest.end(), [](char c) { return c == ' ' || c == '\t' || c == '\x1A'; }))
-      valid_ = false;
+      return Reject(At(file) + "follows the end record");
   }
+}
+
+void TQMMuxExec::Reject(std::string problem) {
+  valid_ = false;
+  problem_ = std::move(problem);
 }
 
 TQMMuxExec::TQMMuxExec(std::string_view fileText, int startAddress) : expectedAddress_(startAddress) {
@@ -153,32 +158,24 @@ void TQMMuxExec::Read(std::string_view fileText) {
   while (!file.AtEnd()) {
     std::string line = file.Line();
     if (line.empty()) continue;
-    if (line[0] == 's') {
-      valid_ = false;
-      return;
-    }
+    if (line[0] == 's') return Reject(At(file) + "has a lower-case record mark");
     if (line[0] != 'S') continue;
-    if (line.size() < 2) {
-      valid_ = false;
-      return;
-    }
+    if (line.size() < 2) return Reject(At(file) + "is not an S-record");
     char type = line[1];
     long address = 0;
     std::vector<uint8_t> data;
     if (type == '7' || type == '8' || type == '9') {
-      if (!ParseSRecord(line, type == '7' ? 4 : type == '8' ? 3 : 2, address, data)) {
-        valid_ = false;
-        return;
-      }
+      if (!ParseSRecord(line, type == '7' ? 4 : type == '8' ? 3 : 2, address, data)) return Reject(Damaged(file));
       ended = true;  // its start address is not part of the image
       continue;
     }
     if (type == '5' || type == '6') {
       // The count sits in the address field; a count that differs from the data records read so far
       // says that records were lost or added.
-      if (!ParseSRecord(line, type == '5' ? 2 : 3, address, data) || address != dataRecords) {
-        valid_ = false;
-        return;
+      if (!ParseSRecord(line, type == '5' ? 2 : 3, address, data)) return Reject(Damaged(file));
+      if (address != dataRecords) {
+        return Reject(At(file) + "counts " + std::to_string(address) + " data records, but " +
+                      std::to_string(dataRecords) + " come before it");
       }
       ended = true;
       continue;
@@ -189,28 +186,22 @@ void TQMMuxExec::Read(std::string_view fileText) {
     }
     ended = false;
     int addressBytes = type == '1' ? 2 : type == '2' ? 3 : type == '3' ? 4 : 0;
-    if (addressBytes == 0 || !ParseSRecord(line, addressBytes, address, data)) {
-      valid_ = false;
-      return;
-    }
+    if (addressBytes == 0) return Reject(At(file) + "has an unknown record type");
+    if (!ParseSRecord(line, addressBytes, address, data)) return Reject(Damaged(file));
     ++dataRecords;
-    if (expectedAddress_ == 0x10000 && address != 0x10000) {
-      valid_ = false;
-      return;
-    }
+    if (expectedAddress_ == 0x10000 && address != 0x10000)
+      return Reject(At(file) + "is the first data record but does not start at address 10000 hex");
     long previous = expectedAddress_;
     expectedAddress_ = address + static_cast<long>(data.size());
-    if (address != previous && !AppendGap(image_, address - previous)) {
-      valid_ = false;
-      return;
-    }
-    if (image_.size() + data.size() > kMaxImageSize) {
-      valid_ = false;
-      return;
-    }
+    if (address != previous && !AppendGap(image_, address - previous))
+      return Reject(At(file) + "goes back to an address before the record above it, or leaves too large a gap");
+    if (image_.size() + data.size() > kMaxImageSize) return Reject("the image is larger than 16 MiB");
     image_.insert(image_.end(), data.begin(), data.end());
   }
-  if (!ended) valid_ = false;
+  if (!ended) {
+    Reject("the data records are not followed by a termination record (S7, S8 or S9) or a count record (S5 "
+           "or S6), so the file cannot be told from one cut short");
+  }
 }
 
 }  // namespace lumora

@@ -22,10 +22,14 @@ class TQMExec {
   TQMExec(std::string_view fileText, int base);
   virtual ~TQMExec() = default;
   bool IsValid() const { return valid_; }
+  // Why the file is invalid, in words for its user ("line 7 has a wrong checksum"); empty when valid.
+  const std::string& Problem() const { return problem_; }
   const std::vector<uint8_t>& GetImage() const { return image_; }
 
  private:
   void Read(std::string_view fileText);
+  void Reject(std::string problem);
+  std::string problem_;
   long nextAddress_;
   int lastRecordType_ = 0;
   std::vector<uint8_t> image_;
@@ -40,10 +44,13 @@ class TQMMuxExec {
   TQMMuxExec(std::string_view fileText, int startAddress);
   virtual ~TQMMuxExec() = default;
   bool IsValid() const { return valid_; }
+  const std::string& Problem() const { return problem_; }
   const std::vector<uint8_t>& GetImage() const { return image_; }
 
  private:
   void Read(std::string_view fileText);
+  void Reject(std::string problem);
+  std::string problem_;
   std::vector<uint8_t> image_;
   bool valid_ = true;
   long expectedAddress_;

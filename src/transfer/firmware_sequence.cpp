@@ -36,13 +36,18 @@ bool TQMProjectHelper::ReadFirmwareFile(std::string& text) {
   return false;
 }
 
+// A file refused before the port is opened: the error is the file's, not the port's.
+void TQMProjectHelper::RefuseFirmwareFile(const std::string& problem) {
+  report_.PlainError(std::string(kZ003Text) + "\n" + context_.filePath + ": " + problem);
+}
+
 void TQMProjectHelper::PanelFirmware() {
   TQMProject& p = project();
   std::string text;
   if (!ReadFirmwareFile(text)) return;
   TQMExec firmware(text, 0);
   if (!firmware.IsValid()) {
-    report_.Error(kZ003Text);
+    RefuseFirmwareFile(firmware.Problem());
     return;
   }
   const std::vector<uint8_t>& image = firmware.GetImage();
@@ -115,7 +120,9 @@ void TQMProjectHelper::MultiplexerFirmware() {
   TQMMuxExec firmware(text, 0x10000);
   // The start command carries the first 50 bytes: a shorter image cannot be sent.
   if (!firmware.IsValid() || firmware.GetImage().size() < static_cast<size_t>(kBlockSize)) {
-    report_.Error(kZ003Text);
+    RefuseFirmwareFile(firmware.IsValid() ? "the image is shorter than the first block of " +
+                                                std::to_string(kBlockSize) + " bytes"
+                                          : firmware.Problem());
     return;
   }
   std::vector<uint8_t> image = firmware.GetImage();

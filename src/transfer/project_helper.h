@@ -62,6 +62,7 @@ class TQMProjectHelper {
 
   // Firmware: the file's text, or false after the error was reported.
   bool ReadFirmwareFile(std::string& text);
+  void RefuseFirmwareFile(const std::string& problem);
 
   TQMProject& project() { return *context_.project; }
   void MakeCurrent(int port) { project().multiplexer.selectedPort = port; }

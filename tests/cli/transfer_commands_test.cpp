@@ -174,7 +174,8 @@ TEST_F(TransferCommandsTest, ErrorsAndUsage) {
   Simulator mux({"--mux", "1:QM210"});
   ProcessResult firmware = Lumora({"firmware", bad, "--multiplexer", "--port", mux.Path()});
   EXPECT_EQ(firmware.exitCode, 1);
-  EXPECT_EQ(firmware.err, "ERROR On COM Port. Error Z003: The file may be corrupted\n");
+  EXPECT_EQ(firmware.err, "Error Z003: The file may be corrupted\n" + bad +
+                              ": line 1 is the first data record but does not start at address 10000 hex\n");
 }
 
 TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsReported) {

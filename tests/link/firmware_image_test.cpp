@@ -250,17 +250,41 @@ TEST(FirmwareFileTest, FilesAreLoadedWholeOrNotAtAll) {
   for (const Case& c : cases) {
     std::vector<uint8_t> image;
     bool valid = false;
+    std::string problem;
     if (c.intelHex) {
       TQMExec exec(c.text, 0);
       valid = exec.IsValid();
       image = exec.GetImage();
+      problem = exec.Problem();
     } else {
       TQMMuxExec exec(c.text, 0x10000);
       valid = exec.IsValid();
       image = exec.GetImage();
+      problem = exec.Problem();
     }
     EXPECT_EQ(valid, c.imageSize > 0) << c.name;
     EXPECT_EQ(image.size(), c.imageSize) << c.name;
+    EXPECT_EQ(problem.empty(), valid) << c.name << ": " << problem;
+  }
+  // What the user is told about a refused file.
+  const struct {
+    bool intelHex;
+    std::string text;
+    std::string problem;
+  } problems[] = {
+      {true, HexData(0, 5, 32) + kEnd + "garbage\r\n", "line 7 follows the end record"},
+      {true, HexData(0, 5, 32), "the file ends before its end record"},
+      {false, header + data,
+       "the data records are not followed by a termination record (S7, S8 or S9) or a count record (S5 or S6), "
+       "so the file cannot be told from one cut short"},
+      {false, header + data + SRecord('5', 1, 2, {}), "line 4 counts 1 data records, but 2 come before it"},
+      {false, header + data + "S5030002FB\r\n",
+       "line 4 is damaged: a character that is no hexadecimal digit, a count that does not match, or a wrong "
+       "checksum"},
+  };
+  for (const auto& p : problems) {
+    std::string problem = p.intelHex ? TQMExec(p.text, 0).Problem() : TQMMuxExec(p.text, 0x10000).Problem();
+    EXPECT_EQ(problem, p.problem);
   }
 }
 
