@@ -11,6 +11,7 @@
 #include "app/serial_ports.h"
 #include "editors/help_topics.h"
 #include "model/project.h"
+#include "transfer/operations.h"
 #include "transfer/transfer_texts.h"
 #include "transfer/transfer_worker.h"
 #include "ui_comm_prog_dlg.h"
@@ -60,6 +61,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   radioGroup_ = new QButtonGroup(this);
   for (size_t i = 0; i < radios_.size(); ++i) radioGroup_->addButton(radios_[i], static_cast<int>(i));
   connect(radioGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+    UpdateStartButton();
     if (id <= 4) {
       ui_->directConnection->setEnabled(true);
     } else {
@@ -86,6 +88,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   int selected = ui_->portList->findText(simulated ? QString(kSimulatedPanelText) : stored);
   if (selected >= 0) ui_->portList->setCurrentIndex(selected);
 
+  UpdateStartButton();
   connect(ui_->startButton, &QPushButton::clicked, this, &CCommProgDlg::OnStart);
   connect(ui_->cancelButton, &QPushButton::clicked, this, &CCommProgDlg::OnCancel);
   ConnectHelpButton(ui_->helpButton, HelpTopic());
@@ -120,6 +123,13 @@ bool CCommProgDlg::LineEnabled(int line) const {
 }
 QString CCommProgDlg::PercentText() const {
   return ui_->percentText->text();
+}
+
+// A write of a multi-panel system starts once a unit is chosen that it has something to write to.
+void CCommProgDlg::UpdateStartButton() {
+  bool nothingToWrite = context_.operation == kOperationWrite &&
+                        NothingToWriteText(*context_.project, radioGroup_->checkedId()).has_value();
+  ui_->startButton->setEnabled(!nothingToWrite);
 }
 
 void CCommProgDlg::OnStart() {
@@ -217,7 +227,7 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
           this, FromLatin1(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint),
           "", MessageIcon::Error);
       ui_->portList->setEnabled(true);
-      ui_->startButton->setEnabled(true);
+      UpdateStartButton();
       break;
     case TransferMessage::Cancel:
       OnCancel();

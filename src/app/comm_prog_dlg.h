@@ -79,6 +79,7 @@ class CCommProgDlg : public QDialog {
   void CheckLine(int line);
   void EnableLine(int line);
   void StartWorker();
+  void UpdateStartButton();
   void WaitForWorker();
 
   std::unique_ptr<Ui::CommProgDlg> ui_;

@@ -65,7 +65,7 @@ CPanelExchanges::CPanelExchanges(CLumoraDoc* doc, QWidget* view) : QObject(view)
 
 void CPanelExchanges::OnWrite() {
   TQMProject& project = doc_->Project();
-  CommLogScope log("Write.txt", ApplicationVersion(), true);
+  CommLogScope log("Write.txt", ApplicationVersion(), true, CLumoraApp::Instance()->Ui());
   ApplyLinkSpeed(doc_->Project());
   WriteCheck check = CheckBeforeWrite(project, PlcAddressSizeOf(project, CLumoraApp::Instance()->Ui()));
   if (check.verdict == WriteCheck::Verdict::Incomplete) {
@@ -95,7 +95,7 @@ void CPanelExchanges::RunTransferDialog(int operation, const QString& filePath) 
 }
 
 void CPanelExchanges::OnRead() {
-  CommLogScope log("Read.txt", ApplicationVersion(), true);
+  CommLogScope log("Read.txt", ApplicationVersion(), true, CLumoraApp::Instance()->Ui());
   if (ShowMessageBox(view_, "This operation will overwrite the current program.\nProceed?", "",
                      MessageIcon::Exclamation, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
     return;
@@ -120,7 +120,7 @@ void CPanelExchanges::OnVerify() {
     sink.ShowErrors(view_);
     if (!ok) return;
   }
-  CommLogScope log("Read.txt", ApplicationVersion(), true);
+  CommLogScope log("Read.txt", ApplicationVersion(), true, CLumoraApp::Instance()->Ui());
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(view_);
   if (read) {
     VerifyResult result = CompareWithPanel(project, *read);
@@ -152,7 +152,7 @@ void CPanelExchanges::OnInformation() {
 }
 
 void CPanelExchanges::Firmware(bool multiplexer) {
-  CommLogScope log("Write.txt", ApplicationVersion(), true);
+  CommLogScope log("Write.txt", ApplicationVersion(), true, CLumoraApp::Instance()->Ui());
   CUpgdeFirmDlg choose(view_);
   ApplyLinkSpeed(doc_->Project(), multiplexer);
   if (ExecModal(choose) == QDialog::Accepted && !choose.FilePath().isEmpty()) {

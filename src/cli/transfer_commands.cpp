@@ -131,7 +131,7 @@ std::string PortName(Session& session) {
 // where the operation writes it. Without a log the command goes on, but says so.
 std::unique_ptr<CommLogScope> OpenLog(Session& session, bool versionLine) {
   std::string path = session.Args().Value("--log");
-  auto scope = std::make_unique<CommLogScope>(path, session.Version(), versionLine);
+  auto scope = std::make_unique<CommLogScope>(path, session.Version(), versionLine, session.Ui());
   if (!scope->Opened()) {
     std::fprintf(stderr, "lumora: warning: cannot open the communication log %s: %s\n", path.c_str(),
                  scope->Error().c_str());

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <mutex>
 
 namespace lumora {
@@ -14,7 +16,10 @@ namespace {
 struct CommLog {
   std::mutex mutex;
   FILE* file = nullptr;
-  int column = 0;  // byte values already on the current line; not reset by opening a log
+  std::string finalPath;    // renamed onto when the log closes; empty when written directly
+  std::string writtenPath;  // the file the lines go to
+  int writeError = 0;       // the first failure of a write, kept until the log closes
+  int column = 0;           // byte values already on the current line; not reset by opening a log
 };
 
 CommLog& Log() {
@@ -22,45 +27,103 @@ CommLog& Log() {
   return log;
 }
 
+// Every write goes through here, so that the first failure is remembered for the close.
+void Written(CommLog& log, int result) {
+  if (result < 0 && log.writeError == 0) log.writeError = errno != 0 ? errno : EIO;
+}
+
 void EndLine(CommLog& log) {
   if (log.column != 0) {
-    std::fputc('\n', log.file);
+    Written(log, std::fputc('\n', log.file));
     log.column = 0;
   }
 }
 
+int OpenForLog(const std::string& path, bool truncate) {
+  // Opening without blocking: a FIFO nobody reads fails at once (ENXIO) instead of holding the transfer.
+  int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (truncate ? O_TRUNC : 0);
+  int fd = ::open(path.c_str(), flags, 0666);
+  if (fd < 0) return -1;
+  int mode = ::fcntl(fd, F_GETFL);
+  if (mode >= 0) (void)::fcntl(fd, F_SETFL, mode & ~O_NONBLOCK);
+  return fd;
+}
+
+// Ends the open log; false with errno when a part of it was lost.
+bool CloseLocked(CommLog& log, std::string* error, bool* partialKept) {
+  if (!log.file) return true;
+  if (partialKept) *partialKept = !log.finalPath.empty();
+  int failure = log.writeError;
+  if (std::fflush(log.file) != 0 && failure == 0) failure = errno != 0 ? errno : EIO;
+  if (failure == 0 && !log.finalPath.empty() && ::fsync(::fileno(log.file)) != 0) failure = errno;
+  if (std::fclose(log.file) != 0 && failure == 0) failure = errno != 0 ? errno : EIO;
+  log.file = nullptr;
+  if (failure == 0 && !log.finalPath.empty() && ::rename(log.writtenPath.c_str(), log.finalPath.c_str()) != 0)
+    failure = errno;
+  log.finalPath.clear();
+  log.writtenPath.clear();
+  log.writeError = 0;
+  if (failure == 0) return true;
+  if (error) *error = std::strerror(failure);
+  return false;
+}
+
 }  // namespace
 
-void OpenCommLog(const std::string& path) {
+bool OpenCommLog(const std::string& path) {
   CommLog& log = Log();
   std::lock_guard lock(log.mutex);
-  if (log.file) std::fclose(log.file);
-  log.file = nullptr;
-  // The log is written as the exchange goes, so that a transfer that hangs or is killed still leaves it.
-  // Opening without blocking: a FIFO nobody reads fails at once (ENXIO) instead of holding the transfer.
+  CloseLocked(log, nullptr, nullptr);
   // A file its owner made read-only is not overwritten, even by a user who could.
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) {
+  bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) {
     errno = EACCES;
-    return;
+    return false;
   }
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-  if (fd < 0) return;
-  int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  if (exists && S_ISDIR(existing.st_mode)) {
+    errno = EISDIR;
+    return false;
+  }
+  int fd = -1;
+  if (exists && !S_ISREG(existing.st_mode)) {
+    fd = OpenForLog(path, false);
+    if (fd < 0) return false;
+    log.writtenPath = path;
+  } else {
+    // Written beside the log under a name that says what it is, renamed over the log when whole. A log named
+    // through a symbolic link replaces the link's target, not the link.
+    std::error_code failure;
+    std::filesystem::path target = std::filesystem::weakly_canonical(std::filesystem::absolute(path), failure);
+    std::string finalPath = failure ? path : target.string();
+    std::string partial = finalPath + ".partial";
+    fd = OpenForLog(partial, true);
+    if (fd < 0) return false;
+    // A replaced log keeps its permissions.
+    if (exists) (void)::fchmod(fd, existing.st_mode & 07777);
+    log.finalPath = finalPath;
+    log.writtenPath = partial;
+  }
   log.file = ::fdopen(fd, "w");
   if (!log.file) {
     int code = errno;
     ::close(fd);
+    if (!log.finalPath.empty()) ::unlink(log.writtenPath.c_str());
+    log.finalPath.clear();
+    log.writtenPath.clear();
     errno = code;
+    return false;
   }
+  // A line at a time: a transfer killed halfway leaves its log up to the last whole line.
+  std::setvbuf(log.file, nullptr, _IOLBF, 0);
+  log.writeError = 0;
+  return true;
 }
 
-void CloseCommLog() {
+bool CloseCommLog(std::string* error, bool* partialKept) {
   CommLog& log = Log();
   std::lock_guard lock(log.mutex);
-  if (log.file) std::fclose(log.file);
-  log.file = nullptr;
+  return CloseLocked(log, error, partialKept);
 }
 
 bool CommLogIsOpen() {
@@ -74,7 +137,7 @@ void CommLogNote(const std::string& text) {
   std::lock_guard lock(log.mutex);
   if (!log.file) return;
   EndLine(log);
-  std::fprintf(log.file, "-- %s\n", text.c_str());
+  Written(log, std::fprintf(log.file, "-- %s\n", text.c_str()));
 }
 
 void CommLogHeader(const char* header) {
@@ -82,14 +145,14 @@ void CommLogHeader(const char* header) {
   std::lock_guard lock(log.mutex);
   if (!log.file) return;
   EndLine(log);
-  std::fputs(header, log.file);
+  Written(log, std::fputs(header, log.file));
 }
 
 void CommLogByte(uint8_t byte) {
   CommLog& log = Log();
   std::lock_guard lock(log.mutex);
   if (!log.file) return;
-  std::fprintf(log.file, "%02x%c", byte, log.column == 39 ? '\n' : ' ');
+  Written(log, std::fprintf(log.file, "%02x%c", byte, log.column == 39 ? '\n' : ' '));
   log.column = (log.column + 1) % 40;
 }
 

@@ -5,6 +5,7 @@
 
 #include "link/comm_log.h"
 #include "link/link_speed.h"
+#include "model/interaction.h"
 #include "model/project.h"
 #include "model/project_compare.h"
 #include "plc/plc_manager.h"
@@ -24,19 +25,46 @@ void ApplySystemLinkSpeed(bool multiplexerSystem) {
   SetLinkSpeed(multiplexerSystem ? 38400 : 9600);
 }
 
-CommLogScope::CommLogScope(const std::string& path, const std::string& version, bool versionLine)
-    : path_(path) {
+namespace {
+
+// The report of a communication log that could not be written whole.
+std::string CommLogWriteFailureText(const std::string& path, const std::string& reason, bool partialKept) {
+  std::string text = "The communication log " + path + " could not be written: " + reason + ".";
+  if (partialKept) text += " " + path + " is as it was; " + path + ".partial holds what was written.";
+  return text;
+}
+
+}  // namespace
+
+CommLogScope::CommLogScope(const std::string& path, const std::string& version, bool versionLine,
+                           Interaction& ui)
+    : path_(path), ui_(ui) {
   if (path_.empty()) return;
   errno = 0;
-  OpenCommLog(path_);
+  opened_ = OpenCommLog(path_);
   int openError = errno;
-  opened_ = CommLogIsOpen();
   if (!opened_) error_ = std::strerror(openError != 0 ? openError : EIO);
   if (opened_ && versionLine) CommLogNote("-- Program version: " + version);
 }
 
 CommLogScope::~CommLogScope() {
-  if (opened_) CloseCommLog();
+  if (!opened_) return;
+  std::string reason;
+  bool partialKept = false;
+  if (!CloseCommLog(&reason, &partialKept))
+    ui_.ShowMessage(CommLogWriteFailureText(path_, reason, partialKept), "", MessageIcon::Warning);
+}
+
+bool HasPanelToWrite(const TQMProject& project, int port) {
+  return project.multiplexer.HasPanel(port) && project.FindPanel(port);
+}
+
+std::optional<std::string> NothingToWriteText(const TQMProject& project, int target) {
+  if (!project.IsMultiPanel() || target == kTargetMultiplexer || target == kTargetWriteProject) return std::nullopt;
+  if (target < 0 || target > 4) return std::string("No unit was chosen: nothing was written.");
+  int port = target + 1;
+  if (HasPanelToWrite(project, port)) return std::nullopt;
+  return "Port " + std::to_string(port) + " has no panel in this project: nothing was written.";
 }
 
 int PlcAddressSizeOf(const TQMProject& project, Interaction& interaction) {

@@ -24,10 +24,11 @@ void ApplyLinkSpeed(const TQMProject& project, bool multiplexerFirmware = false)
 void ApplySystemLinkSpeed(bool multiplexerSystem);
 
 // The communication log for the length of one operation. An empty path keeps no log. `versionLine`
-// writes "-- Program version: <version>" first.
+// writes "-- Program version: <version>" first. A log that could not be written whole is reported through
+// `ui` when the scope ends (the old log is then still there; see OpenCommLog).
 class CommLogScope {
  public:
-  CommLogScope(const std::string& path, const std::string& version, bool versionLine);
+  CommLogScope(const std::string& path, const std::string& version, bool versionLine, Interaction& ui);
   ~CommLogScope();
   CommLogScope(const CommLogScope&) = delete;
   CommLogScope& operator=(const CommLogScope&) = delete;
@@ -37,9 +38,17 @@ class CommLogScope {
 
  private:
   std::string path_;
+  Interaction& ui_;
   bool opened_ = false;
   std::string error_;
 };
+
+// Whether the multiplexer port has a panel a write can send.
+bool HasPanelToWrite(const TQMProject& project, int port);
+// Why a write of a multi-panel project to `target` (kTargetNone, a panel 0..4, the multiplexer or the whole
+// project) would write nothing, e.g. "Port 3 has no panel in this project: nothing was written."; nothing
+// when it writes something, and always nothing for a single-panel project.
+std::optional<std::string> NothingToWriteText(const TQMProject& project, int target);
 
 // What keeps a project from being written.
 struct WriteCheck {

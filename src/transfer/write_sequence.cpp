@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "link/comm_log.h"
 #include "link/commands.h"
@@ -64,6 +66,12 @@ void TQMProjectHelper::WriteEntry() {
     report_.PlainError(InvalidProjectText(problems));
     return;
   }
+  // A chosen unit the project holds nothing for is refused before the port is opened: nothing would be
+  // written, and a success message for that would mislead.
+  if (std::optional<std::string> refusal = NothingToWriteText(p, selectedTarget_)) {
+    report_.PlainError(*refusal);
+    return;
+  }
   SetLinkSpeed(p.IsMultiPanel() && !directConnection_ ? 38400 : 9600);
   TQMXComm link(context_.portName, &p);
   if (!link.ok) {
@@ -96,15 +104,12 @@ void TQMProjectHelper::WriteEntry() {
     if (!WriteMultiplexer(unit)) return;
     if (selectedTarget_ == kTargetWriteProject) {
       for (int port = 1; port <= 5; ++port) {
-        if (!p.multiplexer.HasPanel(port) || !p.FindPanel(port)) continue;
+        if (!HasPanelToWrite(p, port)) continue;
         if (!WriteSelectedPanel(unit, port, true)) return;
       }
     }
   } else {
-    int port = selectedTarget_ + 1;
-    if (p.multiplexer.HasPanel(port) && p.FindPanel(port)) {
-      if (!WriteSelectedPanel(unit, port, !directConnection_)) return;
-    }
+    if (!WriteSelectedPanel(unit, selectedTarget_ + 1, !directConnection_)) return;
   }
   report_.Target(kPanelMultiplexer, 0);
   CommLogNote(PortNote(0));

@@ -306,13 +306,18 @@ class GuiTest : public GuiTestBase {
     QVERIFY(dialog.Radio(5)->isEnabled());
     QVERIFY(dialog.Radio(6)->isEnabled());
     QVERIFY(dialog.DirectConnection()->isEnabled());
+    QVERIFY(!dialog.StartButton()->isEnabled());  // with no unit chosen a write would write nothing
     dialog.DirectConnection()->setChecked(true);
     dialog.Radio(5)->click();
+    QVERIFY(dialog.StartButton()->isEnabled());
     QVERIFY(!dialog.DirectConnection()->isChecked());
     QVERIFY(!dialog.DirectConnection()->isEnabled());
     dialog.Radio(1)->click();
     QVERIFY(dialog.DirectConnection()->isEnabled());
+    QVERIFY(dialog.StartButton()->isEnabled());
     dialog.close();
+    CCommProgDlg read(multi, kOperationRead, QString(), Frame());
+    QVERIFY(read.StartButton()->isEnabled());
   }
 
   void panelInformationWithoutADriver() {

@@ -130,6 +130,11 @@ TEST_F(TransferCommandsTest, MultiplexerProjectThroughTheCli) {
   EXPECT_EQ(verify.exitCode, 0) << verify.out << verify.err;
   ProcessResult info = Lumora({"info", "--project", project, "--port", sim.Path()});
   EXPECT_NE(info.out.find("Text Panel Model:    Multiplexer\n"), std::string::npos) << info.out << info.err;
+  // A port without a panel in the project writes nothing and says so, before the port is opened.
+  ProcessResult nothing = Lumora({"write", project, "--target", "panel3", "--port", dir.File("ttyNothing")});
+  EXPECT_EQ(nothing.exitCode, 1);
+  EXPECT_EQ(nothing.err, "Port 3 has no panel in this project: nothing was written.\n");
+  EXPECT_EQ(nothing.out, "");
 }
 
 TEST_F(TransferCommandsTest, ErrorsAndUsage) {
@@ -211,6 +216,10 @@ TEST_F(TransferCommandsTest, LogNamingTheProjectIsRefusedAndAnUnopenableLogIsRep
   info = Lumora({"info", "--port", sim.Path(), "--log", fifo});
   EXPECT_EQ(info.exitCode, 0) << info.err;
   EXPECT_EQ(info.err, "lumora: warning: cannot open the communication log " + fifo + ": " + std::strerror(ENXIO) + "\n");
+  // A log that cannot be written whole is reported; the transfer's own result stands.
+  info = Lumora({"info", "--port", sim.Path(), "--log", "/dev/full"});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_EQ(info.err, "The communication log /dev/full could not be written: " + std::string(std::strerror(ENOSPC)) + ".\n");
   // A read that could not be saved is refused before the panel is asked for anything.
   ProcessResult refused = Lumora({"read", fifo, "--port", sim.Path()});
   EXPECT_EQ(refused.exitCode, 1);

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "link/comm_log.h"
@@ -375,6 +382,43 @@ TEST(CommLogTest, ExactContentsOfAnExchange) {
   expected += "\n-- done\n";
   EXPECT_EQ(TempDir::Read(path), expected);
   EXPECT_FALSE(CommLogIsOpen());
+}
+
+// The old log stays until the new one is whole: a killed transfer leaves its lines in PATH.partial beside it,
+// a finished one replaces it, and one whose lines are lost says so.
+TEST(CommLogTest, TheOldLogStaysUntilTheNewOneIsWhole) {
+  TempDir dir;
+  std::string path = dir.Write("Write.txt", "the last transfer's log\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    OpenCommLog(path);
+    CommLogNote("Status ID");
+    ::kill(::getpid(), SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(TempDir::Read(path), "the last transfer's log\n");
+  EXPECT_EQ(TempDir::Read(path + ".partial"), "-- Status ID\n");
+
+  ASSERT_TRUE(OpenCommLog(path));
+  CommLogNote("done");
+  std::string error;
+  EXPECT_TRUE(CloseCommLog(&error)) << error;
+  EXPECT_EQ(TempDir::Read(path), "-- done\n");
+  EXPECT_FALSE(std::filesystem::exists(path + ".partial"));
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+  ASSERT_TRUE(OpenCommLog("/dev/full"));
+  CommLogNote("lost");
+  bool partialKept = true;
+  EXPECT_FALSE(CloseCommLog(&error, &partialKept));
+  EXPECT_EQ(error, std::strerror(ENOSPC));
+  EXPECT_FALSE(partialKept);
 }
 
 }  // namespace
