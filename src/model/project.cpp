@@ -110,11 +110,14 @@ void TQMProject::CopySettingsFrom(const TQMProject& other) {
   }
 }
 
-bool TQMProject::Load(LineReader& file, std::string* failureReason) {
+bool TQMProject::Load(LineReader& file, std::string* failureReason, bool* backupFailed) {
   ProjectReadResult result = ReadProject(file, *this);
   if (failureReason) *failureReason = result.failureReason;
   if (result.formatVersion < 0) return false;
-  if (result.formatVersion == 0) OfferBackup(file, kProjectMarkerV0);
+  if (result.formatVersion == 0 && !OfferBackup(file, kProjectMarkerV0)) {
+    if (backupFailed) *backupFailed = true;
+    return false;
+  }
   if (!result.ok) {
     if (!result.errorText.empty())
       services.Ui().ShowMessage(result.errorText, result.errorCaption, MessageIcon::Error);
@@ -123,18 +126,18 @@ bool TQMProject::Load(LineReader& file, std::string* failureReason) {
   return !tagMapLinked || LoadTagMap();
 }
 
-void TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
+bool TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
   Interaction& ui = services.Ui();
   Answer answer = ui.Ask(
       "Project has been created using previous version of software. Do you want to have a back copy of it?",
       "Backup Project", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes);
-  if (answer != Answer::Yes) return;
+  if (answer != Answer::Yes) return true;
   FilePrompt prompt;
   prompt.filter = "Lumora Files (*.lmx)|*.lmx";
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;
   std::optional<std::string> path = ui.PromptSaveFile(prompt);
-  if (!path) return;
+  if (!path) return true;
   LineWriter backup;
   backup.Line(marker);
   file.Rewind();
@@ -142,9 +145,10 @@ void TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
   while (!file.AtEnd())
     backup.Line(file.Line());
   std::string error;
-  if (!WriteFileAtomically(*path, backup.Text(), &error)) {
-    ui.ShowMessage(*path + ": " + error, "", MessageIcon::Error);
-  }
+  if (WriteFileAtomically(*path, backup.Text(), &error)) return true;
+  ui.ShowMessage("The backup copy could not be written, so the project was not opened.\n" + *path + ": " + error,
+                 "", MessageIcon::Error);
+  return false;
 }
 
 bool TQMProject::LoadTagMap() {

@@ -63,8 +63,10 @@ class TQMProject {
   void Save(LineWriter& file) const;
   // Loads a project file held in `file`: the backup offer of an old-format file, the load's own
   // messages and the tag map of a linked project. The caller shows Z002 on false; `failureReason` says
-  // why a file was found invalid (empty when a message of its own was shown).
-  bool Load(LineReader& file, std::string* failureReason = nullptr);
+  // why a file was found invalid (empty when a message of its own was shown). `backupFailed` is set when
+  // the load stopped because the backup copy the user asked for could not be written: that was reported,
+  // and the file is not invalid.
+  bool Load(LineReader& file, std::string* failureReason = nullptr, bool* backupFailed = nullptr);
   void SaveSelectedPanel(LineWriter& file);
   bool LoadTagMap();
 
@@ -112,7 +114,9 @@ class TQMProject {
  private:
   void CopyFrom(const TQMProject& other);
   void MoveFrom(TQMProject& other) noexcept;
-  void OfferBackup(LineReader& file, const std::string& marker);
+  // False when the user asked for a backup copy and it could not be written: the load then stops, so
+  // nothing is saved over the only copy of the old file.
+  bool OfferBackup(LineReader& file, const std::string& marker);
 };
 
 }  // namespace lumora

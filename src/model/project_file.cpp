@@ -11,11 +11,12 @@ bool OpenProjectFile(TQMProject& project, const std::string& path) {
   std::string contents;
   std::string reason;
   bool ok = ReadWholeFile(path, contents, &reason);
+  bool backupFailed = false;
   if (ok) {
     LineReader reader(contents);
-    ok = project.Load(reader, &reason);
+    ok = project.Load(reader, &reason, &backupFailed);
   }
-  if (!ok) {
+  if (!ok && !backupFailed) {
     // The system's text, then which file and why on a line of its own.
     std::string text = kInvalidFileText;
     text += "\n" + path;

@@ -48,15 +48,16 @@ std::string Quoted(std::string text) {
                      ") is missing");
 }
 
-// A value stored in a narrower field than the file's numbers: the whole line must be a number within the
-// field's range. The lenient rule would wrap "300" into a byte as 44 and read "abc" as 0.
+// A value stored in a narrower field than the file's numbers: the line must begin with a number, read by the
+// format's rule, within the field's range. The lenient rule alone would wrap "300" into a byte as 44 and read
+// "abc" as 0.
 long long RangedNumber(LineReader& file, long long lowest, long long highest, const std::string& what) {
   std::string line = file.Line();
   if (file.PastEnd()) {
     if (file.FirstMissingLine() == file.LineNumber()) ThrowMissing(file, what);
     return std::clamp(0LL, lowest, highest);  // the file ended earlier: the caller names where
   }
-  std::optional<long long> value = ParseStrictNumber(line);
+  std::optional<long long> value = ParseLeadingNumber(line);
   if (!value || *value < lowest || *value > highest) {
     throw LoadRejected("line " + std::to_string(file.LineNumber()) + ": " + what + " is " + Quoted(line) +
                        ", not a number from " + std::to_string(lowest) + " to " + std::to_string(highest));

@@ -62,20 +62,18 @@ long long ParseLenientNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::optional<long long> ParseStrictNumber(std::string_view text) {
-  size_t begin = text.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return std::nullopt;
-  size_t end = text.find_last_not_of(" \t");
-  std::string_view number = text.substr(begin, end - begin + 1);
-  size_t i = number[0] == '-' || number[0] == '+' ? 1 : 0;
-  if (i == number.size()) return std::nullopt;
+std::optional<long long> ParseLeadingNumber(std::string_view text) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string_view::npos) return std::nullopt;
+  bool negative = text[i] == '-';
+  if (text[i] == '-' || text[i] == '+') ++i;
+  if (i == text.size() || text[i] < '0' || text[i] > '9') return std::nullopt;
   long long value = 0;
-  for (; i < number.size(); ++i) {
-    if (number[i] < '0' || number[i] > '9') return std::nullopt;
-    value = value * 10 + (number[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
     if (value > (1LL << 40)) return std::nullopt;  // far beyond any stored value
   }
-  return number[0] == '-' ? -value : value;
+  return negative ? -value : value;
 }
 
 int ParseLenientInt(std::string_view text) {

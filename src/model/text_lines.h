@@ -58,9 +58,11 @@ class LineReader {
   size_t firstMissingLine_ = 0;
 };
 
-// A whole line that is a decimal number (optional sign, digits, blanks around): its value, or nothing for
-// any other text. Unlike the lenient rule, "abc" and "7x" are not numbers here.
-std::optional<long long> ParseStrictNumber(std::string_view text);
+// The number a line begins with, by the file format's rule (blanks, an optional sign, digits; the rest of the
+// line is ignored, so "-1 none" is -1 and "500abc" 500), or nothing when no digit comes first: unlike the
+// lenient rule, "abc" and an empty line are not read as 0 here. A number too large for any stored field is
+// nothing too.
+std::optional<long long> ParseLeadingNumber(std::string_view text);
 
 // The lenient number rule of the file format, shared by every reader.
 long long ParseLenientNumber(std::string_view text);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -6,6 +7,8 @@
 
 #include "model/project.h"
 #include "model/project_file.h"
+#include "model/text_lines.h"
+#include "support/fake_plc_environment.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 #include "support/run_process.h"
@@ -288,6 +291,38 @@ TEST_F(FileCommandsTest, VersionZeroFileWithBackupWritesTheExactOldFile) {
   result = Lumora({"check", path});
   EXPECT_NE(result.err.find("-> No"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(noBackup));
+}
+
+// A backup copy the user asked for that cannot be written stops the command before it writes anything: the
+// old-format original is not replaced.
+TEST_F(FileCommandsTest, AFailedBackupStopsTheCommandAndKeepsTheOriginal) {
+  testing::FakePlcEnvironment plc;
+  SilentInteraction ui;
+  TQMProject demo({&ui, &plc});
+  std::string demoText = testing::ReadAll(Demo());
+  LineReader reader(demoText);
+  ASSERT_TRUE(demo.Load(reader));
+  const std::string old = testing::OldFormatText(demo);
+  std::string readOnly = dir.Write("read-only.lmx", "mine");
+  ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+  for (const std::string& backup : {std::string("/dev/full"), readOnly, dir.File("no/folder/backup.lmx")}) {
+    std::string path = dir.Write("old.lmx", old);
+    ProcessResult result = Lumora({"--backup", backup, "convert-plc", path, "--plc", "Tarvo DL-405"});
+    EXPECT_EQ(result.exitCode, 1) << backup << "\n" << result.err;
+    EXPECT_NE(result.err.find("The backup copy could not be written, so the project was not opened.\n" + backup +
+                              ": "),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.err.find("Error Z002"), std::string::npos) << result.err;
+    EXPECT_TRUE(testing::ReadAll(path) == old) << backup;
+  }
+  EXPECT_EQ(testing::ReadAll(readOnly), "mine");
+
+  std::string path = dir.Write("old.lmx", old);
+  ProcessResult result = Lumora({"--backup", dir.File("backup.lmx"), "convert-plc", path, "--plc", "Tarvo DL-405"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(testing::ReadAll(dir.File("backup.lmx")) == old);
+  EXPECT_EQ(testing::ReadAll(path).rfind(kProjectMarkerV1, 0), 0u);
 }
 
 TEST_F(FileCommandsTest, UnknownPlcPrintsP007AndZ002) {

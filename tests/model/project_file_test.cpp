@@ -156,39 +156,7 @@ TEST_F(ProjectFileTest, VersionZeroFileLoadsWithDefaultsAndIsWrittenAsVersionOne
   // Build the old format: marker without "1", no option lines, no leading-zero lines.
   TQMProject probe(Services());
   ASSERT_TRUE(LoadText(probe, JoinCrLf(v1)));
-  std::vector<std::string> v0;
-  {
-    LineWriter writer;
-    probe.Save(writer);
-    // Remove the two option lines per panel and three leading-zero lines per message by re-serialising
-    // piece by piece through the records.
-    writer.MutableText().clear();
-    writer.Line(kProjectMarkerV0);
-    writer.Int(0);
-    writer.Int(1);
-    const TQMPanel& panel = probe.Panel(0);
-    LineWriter panelLines;
-    panel.Save(panelLines);
-    std::vector<std::string> all = Lines(panelLines.Text());
-    all.resize(all.size() - 2);  // the two option lines
-    // Drop each message's last three lines.
-    std::vector<std::string> messageFree(all.begin(), all.begin() + 5);
-    size_t pos = 5;
-    for (const TQMMessage& message : panel.messages) {
-      LineWriter one;
-      message.Save(one);
-      size_t count = LineCount(one.Text());
-      messageFree.insert(messageFree.end(), all.begin() + static_cast<long>(pos),
-                         all.begin() + static_cast<long>(pos + count - 3));
-      pos += count;
-    }
-    messageFree.insert(messageFree.end(), all.begin() + static_cast<long>(pos), all.end());
-    for (const auto& line : messageFree)
-      writer.Line(line);
-    probe.plcSettings.Save(writer);
-    writer.Int(0);
-    v0 = Lines(writer.Text());
-  }
+  std::vector<std::string> v0 = Lines(testing::OldFormatText(probe));
   EXPECT_EQ(v1.size() - v0.size(), 2u + 3u * project.Panel(0).messages.size());
 
   ui.answers.push_back(Answer::No);
@@ -350,8 +318,10 @@ TEST_F(ProjectFileTest, BadNarrowValuesAndMissingLinesNameTheLine) {
             line(firstByte + 1) + ": PLC attribute byte 2 of 39 is \"-7\", not a number from 0 to 255"},
            {firstByte + 5, "abc",
             line(firstByte + 5) + ": PLC attribute byte 6 of 39 is \"abc\", not a number from 0 to 255"},
-           {firstByte + 38, "12x",
-            line(firstByte + 38) + ": PLC attribute byte 39 of 39 is \"12x\", not a number from 0 to 255"},
+           {firstByte + 38, "",
+            line(firstByte + 38) + ": PLC attribute byte 39 of 39 is \"\", not a number from 0 to 255"},
+           {firstByte + 38, "500abc",
+            line(firstByte + 38) + ": PLC attribute byte 39 of 39 is \"500abc\", not a number from 0 to 255"},
            {level, "65537",
             line(level) + ": the menu level of message 255 is \"65537\", not a number from -32768 to 32767"},
            {decimals, "-40000",
@@ -367,6 +337,20 @@ TEST_F(ProjectFileTest, BadNarrowValuesAndMissingLinesNameTheLine) {
     std::string reason;
     EXPECT_FALSE(project.Load(reader, &reason)) << c.value;
     EXPECT_EQ(reason, c.reason);
+  }
+  // A line that begins with a number in range is read by the format's rule: the rest is ignored.
+  for (const Changed& c : std::vector<Changed>{{firstByte + 38, "12x", "12"},
+                                               {decimals, "-1 none", "-1"},
+                                               {decimals, " 500abc", "500"},
+                                               {level, "+1 below the folder", "1"}}) {
+    std::vector<std::string> changed = lines;
+    changed[c.index] = c.value;
+    TQMProject project(Services());
+    std::string text = JoinCrLf(changed);
+    LineReader reader(text);
+    std::string reason;
+    ASSERT_TRUE(project.Load(reader, &reason)) << c.value << ": " << reason;
+    EXPECT_EQ(Lines(SaveToText(project))[c.index], c.reason) << c.value;
   }
 
   size_t panelEnd = firstByte - 4;
@@ -412,6 +396,13 @@ TEST_F(ProjectFileTest, ValueAndAccessTypeErrorsShowTheirTexts) {
       "Error Z006: Unknown value type (7) encountered while loading project. Known values are 0(BCD) and 1 "
       "(Binary)");
   EXPECT_EQ(ui.messages[0].caption, "Error");
+  // At the edge of the known types: 3 loads, 4 and -1 do not.
+  for (const auto& [type, loads] : {std::pair{"3", true}, std::pair{"4", false}, std::pair{"-1", false}}) {
+    std::vector<std::string> edge = lines;
+    edge[static_cast<size_t>(firstTypeLine - lines.begin())] = type;
+    TQMProject loaded(Services());
+    EXPECT_EQ(LoadText(loaded, JoinCrLf(edge)), loads) << type;
+  }
 
   // The first message's access type line comes right before its base tag.
   size_t accessLine = 0;
@@ -430,6 +421,21 @@ TEST_F(ProjectFileTest, ValueAndAccessTypeErrorsShowTheirTexts) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Error T007: Unknown access type specified for PLC Address.");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
+}
+
+TEST_F(ProjectFileTest, TheSelectedMultiplexerPortIsZeroToFive) {
+  std::vector<std::string> lines = Lines(SaveToText(testing::MakeMultiplexerProject(Services())));
+  const size_t selectedPort = 7;  // after the marker, the system type and the five port types
+  for (const auto& [port, loads] : {std::pair{"0", true}, std::pair{"5", true}, std::pair{"6", false},
+                                    std::pair{"-1", false}}) {
+    lines[selectedPort] = port;
+    TQMProject loaded(Services());
+    std::string text = JoinCrLf(lines);
+    LineReader reader(text);
+    std::string reason;
+    EXPECT_EQ(loaded.Load(reader, &reason), loads) << port;
+    EXPECT_EQ(reason, loads ? "" : "the selected multiplexer port is out of range") << port;
+  }
 }
 
 TEST_F(ProjectFileTest, NumbersAndBooleansReadLeniently) {

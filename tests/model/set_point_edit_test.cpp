@@ -77,6 +77,11 @@ TEST_F(SetPointEditTest, TheFirstRefusedFieldComesWithItsText) {
       {"a bit for the variable decimal point",
        [](SetPointFields& f) { f.decimalPosition = kVariableDecimalPosition; f.decimalEntry = "\tX11"; },
        SetPointField::DecimalAddress, kZ007Text},
+      {"a read-only word for a set point the panel writes", [](SetPointFields& f) { f.valueEntry = "\tV7400"; },
+       SetPointField::ValueAddress, kT002Text},
+      {"a read-only word for the variable decimal point",
+       [](SetPointFields& f) { f.decimalPosition = kVariableDecimalPosition; f.decimalEntry = "\tV7777"; },
+       SetPointField::DecimalAddress, kT002Text},
   };
   for (const Case& c : cases) {
     SetPointFields fields = Typed();
@@ -96,6 +101,8 @@ TEST_F(SetPointEditTest, WhatTheAddressesNeedDependsOnTheDisplayAndDecimalChoice
   const Case accepted[] = {
       {"an empty value address", [](SetPointFields& f) { f.valueEntry = "\t"; }},
       {"read only", [](SetPointFields& f) { f.readOnly = true; }},
+      {"a read-only word for a read-only set point", [](SetPointFields& f) { f.readOnly = true; f.valueEntry = "\tV7400"; }},
+      {"the word below the read-only ones", [](SetPointFields& f) { f.valueEntry = "\tV7377"; }},
       {"a fixed decimal point ignores its address", [](SetPointFields& f) { f.decimalPosition = 3; f.decimalEntry = "\tX11"; }},
       {"an empty variable decimal point address", [](SetPointFields& f) { f.decimalPosition = 8; }},
   };

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/text_lines.h"
+
 namespace lumora::testing {
 namespace {
 
@@ -28,6 +30,41 @@ void SetTarvoAddress(TQMTag& tag, const std::string& address, int valueType) {
   long number = std::strtol(address.c_str() + 1, nullptr, 8);
   tag.encodedAddress = {static_cast<uint8_t>(area), 0, static_cast<uint8_t>(number >> 8),
                         static_cast<uint8_t>(number & 0xFF)};
+}
+
+std::string OldFormatText(const TQMProject& project) {
+  auto lines = [](const std::string& text) {
+    std::vector<std::string> all;
+    LineReader reader(text);
+    while (!reader.AtEnd())
+      all.push_back(reader.Line());
+    return all;
+  };
+  LineWriter writer;
+  writer.Line(kProjectMarkerV0);
+  writer.Int(0);
+  writer.Int(1);
+  const TQMPanel& panel = project.Panel(0);
+  LineWriter panelLines;
+  panel.Save(panelLines);
+  std::vector<std::string> all = lines(panelLines.Text());
+  all.resize(all.size() - 2);  // the two option lines
+  // Each message without its last three lines, the leading-zero flags.
+  std::vector<std::string> kept(all.begin(), all.begin() + 5);
+  size_t pos = 5;
+  for (const TQMMessage& message : panel.messages) {
+    LineWriter one;
+    message.Save(one);
+    size_t count = lines(one.Text()).size();
+    kept.insert(kept.end(), all.begin() + static_cast<long>(pos), all.begin() + static_cast<long>(pos + count - 3));
+    pos += count;
+  }
+  kept.insert(kept.end(), all.begin() + static_cast<long>(pos), all.end());
+  for (const std::string& line : kept)
+    writer.Line(line);
+  project.plcSettings.Save(writer);
+  writer.Int(0);
+  return writer.Text();
 }
 
 TQMProject MakeKeypadProject(CoreServices services) {

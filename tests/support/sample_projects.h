@@ -14,6 +14,9 @@ void SetTarvoAddress(TQMTag& tag, const std::string& address, int valueType = kB
 TQMProject MakeKeypadProject(CoreServices services);
 // A multiplexer project with a QM210 on port 2 and a QMSV on port 5.
 TQMProject MakeMultiplexerProject(CoreServices services);
+// A single-panel project as the first file format held it: the old marker, no option lines and no
+// leading-zero lines. Loading it offers a backup copy.
+std::string OldFormatText(const TQMProject& project);
 // Five panels of 256 messages with three data items each (the largest project a file can hold).
 TQMProject MakeMaximalProject(CoreServices services);
 
