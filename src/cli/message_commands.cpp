@@ -72,9 +72,13 @@ int Import(Session& session) {
   if (!panel) return exitCode;
 
   PlcAddressCheck addresses(project, project.tagMapLinked);
-  std::vector<CsvProblem> problems = ImportMessagesCsv(csv, *panel, addresses);
+  CsvProblems problems = ImportMessagesCsv(csv, *panel, addresses);
   if (!problems.empty()) {
-    for (const CsvProblem& problem : problems) std::fprintf(stderr, "%s\n", CsvProblemLine(table, problem).c_str());
+    for (const CsvProblem& problem : problems.kept)
+      std::fprintf(stderr, "%s\n", CsvProblemLine(table, problem).c_str());
+    if (problems.count > problems.kept.size())
+      std::fprintf(stderr, "%s: %zu more problems not shown\n", table.c_str(),
+                   problems.count - problems.kept.size());
     return kExitFailed;
   }
   std::string out;

@@ -48,13 +48,14 @@ bool ImportMessageTable(Interaction& ui, TQMPanel& panel, const std::string& pro
     ui.ShowMessage(*path + ": " + error, kImportTitle, MessageIcon::Error);
     return false;
   }
-  std::vector<CsvProblem> problems = ImportMessagesCsv(csv, panel, addresses);
+  CsvProblems problems = ImportMessagesCsv(csv, panel, addresses);
   if (problems.empty()) return true;
   std::string text = "Nothing was imported from " + FileNamePart(*path) + ":\n";
-  for (size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
-    text += "\nRow " + std::to_string(problems[i].row) + ", " + problems[i].column + ": " + problems[i].reason;
-  if (problems.size() > kProblemsShown)
-    text += "\n... and " + std::to_string(problems.size() - kProblemsShown) + " more";
+  const std::vector<CsvProblem>& kept = problems.kept;
+  for (size_t i = 0; i < kept.size() && i < kProblemsShown; ++i)
+    text += "\nRow " + std::to_string(kept[i].row) + ", " + kept[i].column + ": " + kept[i].reason;
+  if (problems.count > kProblemsShown)
+    text += "\n... and " + std::to_string(problems.count - kProblemsShown) + " more";
   ui.ShowMessage(text, kImportTitle, MessageIcon::Exclamation);
   return false;
 }

@@ -5,6 +5,7 @@
 // point {.} and a literal '{' doubled. Reading is all or nothing: every problem is named by its row and
 // column, and the panel keeps its messages unless none was found.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,11 @@ extern const std::vector<std::string> kMessageCsvExtraColumns;
 std::string ExportMessagesCsv(const TQMPanel& panel);
 
 // A message text in the table's form, and back ("" and the text, or the reason it cannot be read).
+// A spreadsheet program does not keep every cell as typed: it runs a cell that begins with = + - @ as a
+// formula, and stores one that reads as a number, a date, a time or a logical value (00012, 1E5, 3/4, 12:30,
+// TRUE) as that value, which it writes back in its own form. Such a cell gets a leading ', which the
+// spreadsheet keeps and which makes it text; so does a text that begins with ' itself. Reading takes exactly
+// one leading ' off.
 std::string MessageTextToCsv(std::string_view text);
 std::string MessageTextFromCsv(std::string_view cell, std::string& text);
 
@@ -33,9 +39,20 @@ struct CsvProblem {
 // "IN.csv:ROW:COLUMN: reason"
 std::string CsvProblemLine(const std::string& file, const CsvProblem& problem);
 
-// Replaces the panel's messages with the table's rows, checked with the project rules and every address
-// with `addresses`; local items are numbered 256 downwards in menu order as the message editor numbers
-// them. Nothing changes when a problem is returned.
-std::vector<CsvProblem> ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressCheck& addresses);
+// What a table's import found wrong. The first kCsvProblemsKept problems are kept, the rest only counted:
+// a table of a million bad rows is told on a page.
+inline constexpr size_t kCsvProblemsKept = 100;
+struct CsvProblems {
+  std::vector<CsvProblem> kept;  // in the table's order
+  size_t count = 0;              // all that were found
+
+  void Add(CsvProblem problem);
+  bool empty() const { return count == 0; }
+};
+
+// Replaces the panel's messages with the table's rows, checked with the project rules, every address with
+// `addresses` and, in a project linked to a tag map, every tag with the map; local items are numbered 256
+// downwards in menu order as the message editor numbers them. Nothing changes when a problem is found.
+CsvProblems ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressCheck& addresses);
 
 }  // namespace lumora

@@ -5,9 +5,23 @@
 
 #include "model/file_io.h"
 #include "model/interaction.h"
+#include "model/tag.h"
 #include "model/text_lines.h"
 
 namespace lumora {
+
+TagMapFit FitOfTag(const TagMapTable& table, const TQMTag& tag) {
+  if (!tag.tagName.empty()) {
+    auto entry = table.entries.find(tag.tagName);
+    if (entry == table.entries.end()) return TagMapFit::UnknownName;
+    if (tag.address.empty()) return TagMapFit::NoAddress;
+    return tag.address == entry->second ? TagMapFit::Fits : TagMapFit::WrongAddress;
+  }
+  if (tag.address.empty()) return TagMapFit::Fits;
+  bool known = std::any_of(table.entries.begin(), table.entries.end(),
+                           [&tag](const auto& entry) { return entry.second == tag.address; });
+  return known ? TagMapFit::NoName : TagMapFit::UnknownAddress;
+}
 
 int TagMapEntryKind(std::string_view line) {
   if (std::count(line.begin(), line.end(), ',') < 3) return 0;

@@ -8,6 +8,7 @@
 namespace lumora {
 
 class Interaction;
+class TQMTag;
 
 // One table of a linked tag map: tag name -> address part (everything after the first comma).
 struct TagMapTable {
@@ -18,6 +19,18 @@ struct TagMapTable {
 
   bool operator==(const TagMapTable&) const = default;
 };
+
+// How a tag of a linked project stands to its map. The editors' tag pickers make exactly the tags that fit:
+// none at all (no name, no address), or a name of the table with that name's address part.
+enum class TagMapFit {
+  Fits,
+  UnknownName,     // a name the table does not have
+  NoAddress,       // a name of the table without an address
+  WrongAddress,    // a name of the table on another address than the table's
+  UnknownAddress,  // an address without a name, and no entry has it
+  NoName,          // an address without a name that an entry has
+};
+TagMapFit FitOfTag(const TagMapTable& table, const TQMTag& tag);
 
 // The entry kind of a map line: the number right after its second comma; 0 when the line has fewer than
 // four comma-separated fields.
