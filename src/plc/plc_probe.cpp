@@ -409,17 +409,25 @@ std::vector<PlcLibraryProbe> ProbePlcLibraries(const std::vector<std::string>& p
 
   std::string program = toProbe.empty() ? "" : PlcProbeProgram();
   std::vector<Child> children;
-  for (size_t i : toProbe) {
-    Child child;
-    child.index = i;
-    if (!program.empty() && Start(program, paths[i], child)) {
-      child.deadline = std::chrono::steady_clock::now() + limit;
-      children.push_back(child);
-    } else {
-      answers[i] = ProbeHere(paths[i]);  // not kept: another run may have the helper program
+  // A few at a time: a full dll folder must not start a process for every library at once.
+  constexpr size_t kSideBySide = 8;
+  for (size_t first = 0; first < toProbe.size(); first += kSideBySide) {
+    std::vector<Child> batch;
+    for (size_t i : std::vector<size_t>(toProbe.begin() + static_cast<std::ptrdiff_t>(first),
+                                        toProbe.begin() + static_cast<std::ptrdiff_t>(
+                                                              std::min(toProbe.size(), first + kSideBySide)))) {
+      Child child;
+      child.index = i;
+      if (!program.empty() && Start(program, paths[i], child)) {
+        child.deadline = std::chrono::steady_clock::now() + limit;
+        batch.push_back(child);
+      } else {
+        answers[i] = ProbeHere(paths[i]);  // not kept: another run may have the helper program
+      }
     }
+    Collect(batch);
+    children.insert(children.end(), batch.begin(), batch.end());
   }
-  Collect(children);
   for (const Child& child : children) {
     answers[child.index] = Interpret(paths[child.index], child, limit);
     // A probe that ran out of time may have met a busy machine: it is tried again next time.

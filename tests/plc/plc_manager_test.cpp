@@ -395,10 +395,12 @@ TEST_F(PlcManagerTest, CatalogueAndLookupWithDuplicateIds) {
   std::filesystem::copy_file(testing::TestBinDir() + "/plugins/DUPLICATE.so", dir.Path() + "/dll/ZDUP205.so");
   std::filesystem::copy_file(testing::TestBinDir() + "/plugins/BROKEN.so", dir.Path() + "/dll/BROKEN.so");
   std::filesystem::copy_file(StageDir() + "/dll/TDL205.html", dir.Path() + "/dll/notalib.so.html");
+  std::filesystem::create_directory_symlink(StageDir() + "/bin", dir.Path() + "/bin");  // the library probe
   ScopedInstallDir scoped(dir.Path());
 
   PlcCatalogue catalogue;
   catalogue.Discover(ui);
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{kP009Text}));  // as loading the broken library says
   std::vector<std::string> names;
   for (const auto& entry : catalogue.Entries())
     names.push_back(entry.name);
