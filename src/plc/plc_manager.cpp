@@ -291,7 +291,8 @@ PlcCatalogueEntry TQMPlcManager::FindPlcByIds(int manufacturerId, int modelId, I
   // The answers of the libraries' probes (plc_probe.h): none is loaded here for the search.
   for (const PlcLibraryProbe& library : ProbePlcLibraries(LibraryFiles())) {
     if (!ReportProbe(library, interaction)) continue;
-    if (library.manufacturerId == manufacturerId && library.modelId == modelId) return {library.name, library.path};
+    if (library.manufacturerId == manufacturerId && library.modelId == modelId)
+      return {library.detailsName, library.path};
   }
   return {};
 }

@@ -26,7 +26,7 @@
 namespace lumora {
 namespace {
 
-constexpr const char* kCacheHeader = "lumora-plc-probe-cache 1";
+constexpr const char* kCacheHeader = "lumora-plc-probe-cache 2";
 constexpr const char* kProgramName = "lumora-plc-probe";
 
 // The file a probe answer belongs to: it is probed again once any of these changes.
@@ -85,15 +85,15 @@ std::map<FileKey, PlcLibraryProbe> ReadCache(const std::string& file) {
   if (!std::getline(in, line) || line != kCacheHeader) return cache;
   while (std::getline(in, line)) {
     std::istringstream fields(line);
-    std::string path, name, problem;
+    std::string path, name, detailsName, problem;
     FileKey key;
     PlcLibraryProbe probe;
     int usable = 0, setsType = 0;
     std::string end;
     if (!(fields >> path >> key.size >> key.modified >> key.inode >> usable >> probe.manufacturerId >>
-          probe.modelId >> setsType >> name >> problem) ||
+          probe.modelId >> setsType >> name >> detailsName >> problem) ||
         (fields >> end) || !FromField(path, key.path) || key.path.empty() || !FromField(name, probe.name) ||
-        !FromField(problem, probe.problem) ||
+        !FromField(detailsName, probe.detailsName) || !FromField(problem, probe.problem) ||
         usable != 1 || (setsType != 0 && setsType != 1) || probe.manufacturerId < 0 ||
         probe.manufacturerId > 255 || probe.modelId < 0 || probe.modelId > 255) {
       return {};
@@ -114,7 +114,8 @@ void WriteCache(const std::string& file, const std::map<FileKey, PlcLibraryProbe
     text += Field(key.path) + " " + std::to_string(key.size) + " " + std::to_string(key.modified) + " " +
             std::to_string(key.inode) + " " + (probe.usable ? "1" : "0") + " " +
             std::to_string(probe.manufacturerId) + " " + std::to_string(probe.modelId) + " " +
-            (probe.setsApplicationType ? "1" : "0") + " " + Field(probe.name) + " " + Field(probe.problem) + "\n";
+            (probe.setsApplicationType ? "1" : "0") + " " + Field(probe.name) + " " + Field(probe.detailsName) + " " +
+            Field(probe.problem) + "\n";
   }
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
@@ -139,6 +140,8 @@ PlcLibraryProbe ProbeHere(const std::string& path) {
   LumoraPlcDetails details;
   std::memset(&details, 0, sizeof details);
   if (module->details) module->details(&details);
+  details.plcName[sizeof details.plcName - 1] = '\0';
+  probe.detailsName = details.plcName;
   probe.manufacturerId = details.manufacturerId;
   probe.modelId = details.modelId;
   return probe;
@@ -268,6 +271,9 @@ PlcLibraryProbe Interpret(const std::string& path, const Child& child, std::chro
     } else if (word == "name") {
       fields >> value;
       if (!FromField(value.empty() ? "-" : value, probe.name)) probe.name.clear();
+    } else if (word == "details-name") {
+      fields >> value;
+      if (!FromField(value.empty() ? "-" : value, probe.detailsName)) probe.detailsName.clear();
     } else if (word == "ids") {
       fields >> probe.manufacturerId >> probe.modelId;
     } else if (word == "application-type") {
@@ -302,6 +308,7 @@ PlcLibraryProbe Interpret(const std::string& path, const Child& child, std::chro
   }
   if (!probe.usable) {
     probe.name.clear();
+    probe.detailsName.clear();
     probe.manufacturerId = probe.modelId = 0;
     probe.setsApplicationType = false;
   }

@@ -17,6 +17,7 @@ struct PlcLibraryProbe {
   bool usable = false;  // loaded, queried and unloaded without fault
   std::string problem;  // why not: one sentence for the user
   std::string name;     // the exported Plc_Name, "" when it has none
+  std::string detailsName;  // the PLC name its details give
   int manufacturerId = 0;
   int modelId = 0;
   bool setsApplicationType = false;  // has SetApplicationType

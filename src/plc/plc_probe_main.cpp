@@ -35,8 +35,10 @@ int main(int argc, char** argv) {
   LumoraPlcDetails details;
   std::memset(&details, 0, sizeof details);
   if (auto fill = reinterpret_cast<LumoraPlcDetailsFn>(::dlsym(handle, "PlcDetails"))) fill(&details);
-  std::printf("name %s\nids %d %d\napplication-type %d\n", lumora::HexText(name).c_str(), details.manufacturerId,
-              details.modelId, setApplicationType ? 1 : 0);
+  details.plcName[sizeof details.plcName - 1] = '\0';
+  std::printf("name %s\ndetails-name %s\nids %d %d\napplication-type %d\n", lumora::HexText(name).c_str(),
+              lumora::HexText(details.plcName).c_str(), details.manufacturerId, details.modelId,
+              setApplicationType ? 1 : 0);
   std::fflush(stdout);
   ::dlclose(handle);
   std::printf("unloaded\n");

@@ -332,7 +332,7 @@ TEST_F(PlcManagerTest, ProbeAnswersAreCachedByFileAndADamagedCacheIsRebuilt) {
   };
   EXPECT_EQ(names(), (std::vector<std::string>{"Tarvo DL-205", "-"}));
   std::string kept = TempDir::Read(cache);
-  EXPECT_EQ(kept.rfind("lumora-plc-probe-cache 1\n", 0), 0u);
+  EXPECT_EQ(kept.rfind("lumora-plc-probe-cache 2\n", 0), 0u);
   EXPECT_NE(kept.find(HexText(library) + " "), std::string::npos) << kept;
   EXPECT_EQ(kept.find(HexText(install + "/dll/ABORT.so")), std::string::npos) << kept;
 
@@ -343,11 +343,11 @@ TEST_F(PlcManagerTest, ProbeAnswersAreCachedByFileAndADamagedCacheIsRebuilt) {
   std::filesystem::last_write_time(library, std::filesystem::last_write_time(library) + std::chrono::seconds(2));
   EXPECT_EQ(names()[0], "Tarvo DL-205");  // changed: probed again
 
-  for (const std::string& damaged : {std::string("lumora-plc-probe-cache 1\nzz 1 2\n"), std::string("\x01\x02"),
+  for (const std::string& damaged : {std::string("lumora-plc-probe-cache 2\nzz 1 2\n"), std::string("\x01\x02"),
                                      renamed.substr(0, renamed.size() - 5)}) {
     temp.Write("cache/lumora/plc-libraries", damaged);
     EXPECT_EQ(names()[0], "Tarvo DL-205");
-    EXPECT_EQ(TempDir::Read(cache).rfind("lumora-plc-probe-cache 1\n" + HexText(library) + " ", 0), 0u);
+    EXPECT_EQ(TempDir::Read(cache).rfind("lumora-plc-probe-cache 2\n" + HexText(library) + " ", 0), 0u);
   }
   std::filesystem::remove(cache);
   std::filesystem::create_directory(cache);  // unreadable, and cannot be written either
