@@ -9,7 +9,7 @@
 
 #include "editors/message_dlg.h"
 #include "model/interaction.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
 #include "support/install_tree.h"
 #include "support/sample_projects.h"
 

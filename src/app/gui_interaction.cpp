@@ -145,13 +145,6 @@ QWidget* ParentFor(QWidget* parent) {
 
 }  // namespace
 
-QString FromLatin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-std::string ToLatin1(const QString& text) {
-  return text.toLatin1().toStdString();
-}
-
 QString FromPath(const std::string& path) {
   return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "model/interaction.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
 
@@ -66,9 +67,8 @@ class GuiInteraction : public Interaction {
   std::shared_ptr<PromptGate> gate_;
 };
 
-// Texts of the project file and the panel are single bytes: Latin-1 both ways, whatever the locale.
-QString FromLatin1(const std::string& text);
-std::string ToLatin1(const QString& text);
+// Texts of the project file and the panel are single bytes: Latin-1 both ways, whatever the locale
+// (FromLatin1, ToLatin1 of report/latin1.h, which every window of the program shares through this header).
 // File and folder names as the file system spells them.
 QString FromPath(const std::string& path);
 std::string ToPath(const QString& path);

@@ -27,50 +27,6 @@
 
 namespace lumora::gui {
 
-void DeferredInteraction::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-  {
-    std::lock_guard lock(mutex_);
-    kept_.push_back({text, caption, icon});
-  }
-  // Posted, never waited for.
-  if (QCoreApplication* app = QCoreApplication::instance())
-    QMetaObject::invokeMethod(
-        app, [this] { ShowKept(); }, Qt::QueuedConnection);
-}
-
-Answer DeferredInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons,
-                                MessageIcon icon, Answer defaultAnswer) {
-  ShowMessage(text, caption, icon);
-  return defaultAnswer;
-}
-
-void DeferredInteraction::ShowKept() {
-  std::vector<Kept> kept;
-  {
-    std::lock_guard lock(mutex_);
-    kept.swap(kept_);
-  }
-  for (const Kept& message : kept)
-    shown_.ShowMessage(message.text, message.caption, message.icon);
-}
-
-const PlcCatalogue& DiscoveringPlcEnvironment::Wait() {
-  const PlcCatalogue& catalogue = discovery_.Wait();
-  QCoreApplication* app = QCoreApplication::instance();
-  if (app && QThread::currentThread() == app->thread()) discoveryMessages_.ShowKept();
-  return catalogue;
-}
-
-PlcCatalogueEntry DiscoveringPlcEnvironment::LookupPlc(int manufacturerId, int modelId) {
-  return Wait().Lookup(manufacturerId, modelId);
-}
-
-std::unique_ptr<PlcModule> DiscoveringPlcEnvironment::LoadPlcLibrary(const std::string& path,
-                                                                     bool& initialised) {
-  InstalledPlcEnvironment installed(Wait(), ui_);
-  return installed.LoadPlcLibrary(path, initialised);
-}
-
 CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(kApplicationTitle);
   setOrganizationName("Halvrick");

@@ -5,60 +5,19 @@
 #include <QApplication>
 #include <QPointer>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <vector>
 
+#include "app/deferred_interaction.h"
+#include "app/discovering_plc_environment.h"
 #include "app/gui_interaction.h"
 #include "plc/plc_catalogue.h"
+#include "plc/plc_discovery.h"
 #include "shell/app_settings.h"
 
 namespace lumora::gui {
 
 class CMainFrame;
 class CSimulatedPanel;
-
-// What the discovery thread has to say. It never waits for the user-interface thread (which may be
-// joining it): the messages are kept and shown on the user-interface thread, as soon as its event loop
-// runs or once the thread has been joined, whichever comes first.
-class DeferredInteraction : public Interaction {
- public:
-  explicit DeferredInteraction(Interaction& shown) : shown_(shown) {}
-  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
-  Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons, MessageIcon icon,
-             Answer defaultAnswer) override;
-  std::optional<std::string> PromptOpenFile(const FilePrompt&) override { return std::nullopt; }
-  std::optional<std::string> PromptSaveFile(const FilePrompt&) override { return std::nullopt; }
-  // Shows the kept messages, each once. User-interface thread only.
-  void ShowKept();
-
- private:
-  struct Kept {
-    std::string text;
-    std::string caption;
-    MessageIcon icon;
-  };
-  Interaction& shown_;
-  std::mutex mutex_;
-  std::vector<Kept> kept_;
-};
-
-// The model's PLC services for the GUI: every lookup waits until the discovery thread has ended.
-class DiscoveringPlcEnvironment : public PlcEnvironment {
- public:
-  DiscoveringPlcEnvironment(PlcDiscovery& discovery, DeferredInteraction& discoveryMessages,
-                            Interaction& interaction)
-      : discovery_(discovery), discoveryMessages_(discoveryMessages), ui_(interaction) {}
-  PlcCatalogueEntry LookupPlc(int manufacturerId, int modelId) override;
-  std::unique_ptr<PlcModule> LoadPlcLibrary(const std::string& path, bool& initialised) override;
-  // Joins the discovery thread, then shows what it had to say (on the user-interface thread).
-  const PlcCatalogue& Wait();
-
- private:
-  PlcDiscovery& discovery_;
-  DeferredInteraction& discoveryMessages_;
-  Interaction& ui_;
-};
 
 class CLumoraApp : public QApplication {
   Q_OBJECT

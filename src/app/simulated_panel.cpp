@@ -88,7 +88,7 @@ bool CSimulatedPanel::Start(const TQMProject* project, QString* error) {
     arguments.push_back(ToPath(option));
   arguments.push_back("--state");
   arguments.push_back(ToPath(statePath_));
-  process_ = std::make_unique<SimulatorProcess>(ToPath(program), arguments);
+  process_ = std::make_unique<SimulatedPort>(ToPath(program), arguments);
   if (!Running()) {
     QString reason = QString::fromStdString(process_->Error());
     process_.reset();

@@ -10,7 +10,7 @@
 #include <memory>
 
 namespace lumora {
-class SimulatorProcess;
+class SimulatedPort;
 class TQMProject;
 }  // namespace lumora
 
@@ -57,7 +57,7 @@ class CSimulatedPanel : public QObject {
   void changed();
 
  private:
-  std::unique_ptr<SimulatorProcess> process_;
+  std::unique_ptr<SimulatedPort> process_;
   QStringList options_;
   QString statePath_;
   QString description_;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/console_interaction.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
 #include "shell/app_settings.h"
 
 namespace lumora {

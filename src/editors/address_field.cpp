@@ -4,19 +4,16 @@
 
 #include "editors/plannrun_combo.h"
 #include "model/project.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
 namespace {
 
-QString FromBytes(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class TypedAddressField : public CAddressField {
  public:
   explicit TypedAddressField(QWidget* parent) : edit_(new QLineEdit(parent)) {}
-  std::string Reference() const override { return "\t" + edit_->text().toLatin1().toStdString(); }
-  void SetReference(const std::string&, const std::string& address) override { edit_->setText(FromBytes(address)); }
+  std::string Reference() const override { return "\t" + ToLatin1(edit_->text()); }
+  void SetReference(const std::string&, const std::string& address) override { edit_->setText(FromLatin1(address)); }
   QWidget* Widget() const override { return edit_; }
   int AddressKind() const override { return 0; }
 

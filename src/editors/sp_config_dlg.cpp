@@ -24,21 +24,13 @@
 #include "model/project.h"
 #include "model/set_point_edit.h"
 #include "plc/plc_address_check.h"
+#include "report/latin1.h"
 #include "ui_sp_config_dlg.h"
 
 namespace lumora::gui {
 namespace {
 
 constexpr int kDataTypePositions = 4;
-
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Bytes(const QString& text) {
-  QByteArray bytes = text.toLatin1();
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
 
 }  // namespace
 
@@ -213,7 +205,7 @@ void CSPConfigDlg::ShowNumber(int number) {
 }
 
 std::optional<int> CSPConfigDlg::TypedNumber() {
-  std::optional<int> number = ParseSetPointNumber(Bytes(ui_->numberBox->currentText()));
+  std::optional<int> number = ParseSetPointNumber(ToLatin1(ui_->numberBox->currentText()));
   if (!number) {
     Ui().ShowMessage(kM004Text, "", MessageIcon::Exclamation);
     ui_->numberBox->setFocus(Qt::OtherFocusReason);
@@ -276,11 +268,11 @@ void CSPConfigDlg::SetEditChanged() {
 
 void CSPConfigDlg::ShowFields(const SetPointFields& shown) {
   loading_ = true;
-  ui_->descriptionEdit->setText(Latin1(shown.description));
+  ui_->descriptionEdit->setText(FromLatin1(shown.description));
   ui_->displayBox->setCurrentIndex(shown.readOnly ? 1 : 0);
   ui_->typeBox->setCurrentIndex(shown.typePosition);
-  ui_->minEdit->setText(Latin1(shown.minimum));
-  ui_->maxEdit->setText(Latin1(shown.maximum));
+  ui_->minEdit->setText(FromLatin1(shown.minimum));
+  ui_->maxEdit->setText(FromLatin1(shown.maximum));
   ui_->decimalBox->setCurrentIndex(shown.decimalPosition);
   std::string tag, address;
   SplitReference(shown.valueEntry, tag, address);
@@ -334,9 +326,9 @@ void CSPConfigDlg::UpdatePreview() {
 SetPointFields CSPConfigDlg::ReadFields() const {
   SetPointFields typed;
   typed.number = currentNumber_;
-  typed.description = Bytes(ui_->descriptionEdit->text());
-  typed.minimum = Bytes(ui_->minEdit->text());
-  typed.maximum = Bytes(ui_->maxEdit->text());
+  typed.description = ToLatin1(ui_->descriptionEdit->text());
+  typed.minimum = ToLatin1(ui_->minEdit->text());
+  typed.maximum = ToLatin1(ui_->maxEdit->text());
   typed.typePosition = ui_->typeBox->currentIndex();
   typed.readOnly = ui_->displayBox->currentIndex() == kReadOnly;
   typed.decimalPosition = ui_->decimalBox->currentIndex();
@@ -387,7 +379,7 @@ void CSPConfigDlg::OnDelete() {
 }
 
 void CSPConfigDlg::RemoveNumberInBox() {
-  std::optional<int> number = ParseSetPointNumber(Bytes(ui_->numberBox->currentText()));
+  std::optional<int> number = ParseSetPointNumber(ToLatin1(ui_->numberBox->currentText()));
   int index = number ? list_.IndexOf(*number) : -1;
   if (index < 0) return;
   list_.Remove(*number);

@@ -2,12 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 #include "model/interaction.h"
-
-#include "plc/install_dir.h"
-#include "plc/plc_library.h"
 #include "plc/plc_manager.h"
 #include "plc/plc_probe.h"
 
@@ -45,44 +41,6 @@ int PlcCatalogue::IndexOf(int manufacturerId, int modelId) const {
 PlcCatalogueEntry PlcCatalogue::Lookup(int manufacturerId, int modelId) const {
   int index = IndexOf(manufacturerId, modelId);
   return index < 0 ? PlcCatalogueEntry{} : entries_[static_cast<size_t>(index)];
-}
-
-PlcDiscovery::~PlcDiscovery() {
-  if (thread_.joinable()) thread_.join();
-}
-
-void PlcDiscovery::Start(Interaction& interaction) {
-  std::lock_guard lock(mutex_);
-  if (thread_.joinable()) return;
-  thread_ = std::thread([this, &interaction] { catalogue_.Discover(interaction); });
-}
-
-const PlcCatalogue& PlcDiscovery::Wait() {
-  std::lock_guard lock(mutex_);
-  if (thread_.joinable()) thread_.join();
-  return catalogue_;
-}
-
-PlcCatalogueEntry InstalledPlcEnvironment::LookupPlc(int manufacturerId, int modelId) {
-  return catalogue_.Lookup(manufacturerId, modelId);
-}
-
-std::unique_ptr<PlcModule> InstalledPlcEnvironment::LoadPlcLibrary(const std::string& path,
-                                                                   bool& initialised) {
-  initialised = false;
-  if (!IsInstalledLibraryPath(path)) return nullptr;
-  std::unique_ptr<PlcLibraryModule> module = PlcLibraryModule::Open(path);
-  if (!module) return nullptr;
-  TQMPlcManager manager(module.get(), ui_);  // tells a named library application type 2
-  initialised = !module->Name().empty();
-  return module;
-}
-
-bool IsInstalledLibraryPath(const std::string& path) {
-  if (path.empty() || path[0] != '/') return false;
-  std::filesystem::path file = std::filesystem::path(path).lexically_normal();
-  std::filesystem::path dll = std::filesystem::path(InstallPath("dll")).lexically_normal();
-  return file.parent_path() == dll;
 }
 
 }  // namespace lumora

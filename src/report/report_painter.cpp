@@ -8,6 +8,8 @@
 #include <memory>
 #include <tuple>
 
+#include "report/latin1.h"
+
 namespace lumora {
 namespace {
 
@@ -59,8 +61,7 @@ TextMeasure DeviceTextMeasure(const QPaintDevice& device) {
     auto it = cache->metrics.find(key);
     if (it == cache->metrics.end())
       it = cache->metrics.emplace(key, QFontMetricsF(MakeFont(font), target)).first;
-    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    return it->second.horizontalAdvance(shown) / perUnit;
+    return it->second.horizontalAdvance(FromLatin1(text)) / perUnit;
   };
 }
 

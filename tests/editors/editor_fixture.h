@@ -18,7 +18,7 @@
 
 #include "model/project.h"
 #include "model/project_file.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
 #include "plc/plc_manager.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"

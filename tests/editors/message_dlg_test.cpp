@@ -19,7 +19,7 @@
 #include "model/plc_environment.h"
 #include "model/project_file.h"
 #include "model/text_lines.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 #include "support/temp_dir.h"

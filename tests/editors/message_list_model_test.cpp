@@ -1,7 +1,8 @@
 // The message editor's list models over a message list edit: the local menu nests its items as the
 // panel's menu does and maps every row back to the item it shows.
 
-#include "editors/message_list_model.h"
+#include "editors/local_menu_model.h"
+#include "editors/plc_message_model.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "model/project.h"
 #include "model/set_point_list.h"
 #include "plc/plc_address_check.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 

@@ -5,7 +5,7 @@
 #include "model/project.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
 #include "plc/plc_change.h"
 #include "plc/plc_manager.h"
 #include "support/install_tree.h"

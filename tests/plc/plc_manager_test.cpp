@@ -11,7 +11,8 @@
 
 #include "model/project.h"
 #include "plc/address_conversion.h"
-#include "plc/plc_catalogue.h"
+#include "plc/installed_plc_environment.h"
+#include "plc/plc_discovery.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
 #include "plc/plc_probe.h"

@@ -1,4 +1,4 @@
-#include "editors/message_list_model.h"
+#include "editors/local_menu_model.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,41 +6,9 @@
 
 #include "model/message_list_edit.h"
 #include "model/message_text.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
-namespace {
-
-QString FromBytes(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-// -------------------------------------------------------------------------------------- PLC messages
-
-PlcMessageModel::PlcMessageModel(const MessageListEdit& lists, QObject* parent)
-    : QAbstractListModel(parent), lists_(lists) {}
-
-void PlcMessageModel::Reload() {
-  beginResetModel();
-  endResetModel();
-}
-
-void PlcMessageModel::Changed(int row) {
-  QModelIndex changed = index(row);
-  if (changed.isValid()) emit dataChanged(changed, changed, {Qt::DisplayRole});
-}
-
-int PlcMessageModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : lists_.PlcCount();
-}
-
-QVariant PlcMessageModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
-  return FromBytes(MessageListEdit::PlcLine(lists_.Plc(index.row())));
-}
-
-// ---------------------------------------------------------------------------------------- local menu
 
 LocalMenuModel::LocalMenuModel(const MessageListEdit& lists, QObject* parent)
     : QAbstractItemModel(parent), lists_(lists) {
@@ -107,7 +75,7 @@ QVariant LocalMenuModel::data(const QModelIndex& index, int role) const {
   int local = LocalIndex(index);
   if (role == Qt::DisplayRole) {
     if (local == kRoot) return QString("Local Messages");
-    return FromBytes(MessageDisplayText(lists_.Local(local).text));
+    return FromLatin1(MessageDisplayText(lists_.Local(local).text));
   }
   if (role == Qt::AccessibleDescriptionRole && local != kRoot) {
     const TQMMessage& item = lists_.Local(local);

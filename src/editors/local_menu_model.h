@@ -1,10 +1,9 @@
 #pragma once
-// The message editor's two lists as item models over a MessageListEdit: the PLC messages as a flat list,
-// the local items as the panel's menu tree under one top item, "Local Messages". The models only show
-// the edit; after the edit changes its lists, the dialog tells them (Reload, or one item's Changed).
+// LocalMenuModel: the message editor's local items as the panel's menu tree under one top item, "Local
+// Messages", over a MessageListEdit. The model only shows the edit; after the edit changes its lists, the
+// dialog tells it (Reload, or one item's Changed).
 
 #include <QAbstractItemModel>
-#include <QAbstractListModel>
 #include <vector>
 
 namespace lumora {
@@ -12,21 +11,6 @@ class MessageListEdit;
 }
 
 namespace lumora::gui {
-
-// One row per PLC message, "001: TEXT" in number order.
-class PlcMessageModel : public QAbstractListModel {
- public:
-  PlcMessageModel(const MessageListEdit& lists, QObject* parent);
-
-  void Reload();
-  void Changed(int row);
-
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-
- private:
-  const MessageListEdit& lists_;
-};
 
 // The local menu: the top item stands for the root (local index -1), below it each local item under
 // the folder that holds it.

@@ -1,0 +1,23 @@
+#pragma once
+// The project's texts are Latin-1 bytes, as the panels show them; Qt's are Unicode. The one conversion
+// between them, for every window and page that shows a project text or takes one back.
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// Every byte of `text`, embedded zeros too, as the character it stands for.
+inline QString FromLatin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Every character of `text` as its Latin-1 byte; one without a Latin-1 form becomes "?".
+inline std::string ToLatin1(const QString& text) {
+  QByteArray bytes = text.toLatin1();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace lumora
