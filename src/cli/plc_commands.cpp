@@ -8,6 +8,7 @@
 #include "plc/address_conversion.h"
 #include "plc/plc_change.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_manager2.h"
 
 namespace lumora::cli {
 namespace {

@@ -8,6 +8,7 @@
 #include "model/tag_map_file.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_manager2.h"
 
 namespace lumora {
 namespace {

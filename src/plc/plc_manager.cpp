@@ -297,14 +297,6 @@ PlcCatalogueEntry TQMPlcManager::FindPlcByIds(int manufacturerId, int modelId, I
   return {};
 }
 
-TQMPlcManager2::TQMPlcManager2(const std::string& path, Interaction& interaction)
-    : TQMPlcManager2(PlcLibraryModule::Open(path), interaction) {}
-
-TQMPlcManager2::TQMPlcManager2(std::unique_ptr<PlcLibraryModule> module, Interaction& interaction)
-    : TQMPlcManager(module.get(), interaction), owned_(std::move(module)) {}
-
-TQMPlcManager2::~TQMPlcManager2() = default;
-
 bool IsConvertiblePlc(int manufacturerId, int modelId, int newManufacturerId, int newModelId,
                       Interaction& interaction) {
   std::string path = InstallPath("CtrlLink.so");

@@ -1,6 +1,6 @@
 #pragma once
-// TQMPlcManager turns a loaded PLC library's entry points into the operations the program needs.
-// TQMPlcManager borrows the library; TQMPlcManager2 loads and owns it.
+// TQMPlcManager turns a loaded PLC library's entry points into the operations the program needs. It
+// borrows the library; TQMPlcManager2 (plc_manager2.h) loads and owns it.
 
 #include <memory>
 #include <optional>
@@ -87,16 +87,6 @@ class TQMPlcManager {
   void ReportAttributeFault(const std::string& reason);
   const PlcLibraryModule* library_;
   Interaction& ui_;
-};
-
-class TQMPlcManager2 : public TQMPlcManager {
- public:
-  TQMPlcManager2(const std::string& path, Interaction& interaction);
-  ~TQMPlcManager2() override;
-
- private:
-  TQMPlcManager2(std::unique_ptr<PlcLibraryModule> module, Interaction& interaction);
-  std::unique_ptr<PlcLibraryModule> owned_;
 };
 
 // The PLC attribute exchange file: every byte of the block, header included, no framing. Reading accepts

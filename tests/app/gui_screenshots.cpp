@@ -40,6 +40,7 @@
 #include "plc/address_conversion.h"
 #include "plc/install_dir.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_manager2.h"
 #include "shell/version_loader.h"
 #include "support/install_tree.h"
 #include "support/simulator.h"

@@ -22,6 +22,7 @@
 #include "model/text_lines.h"
 #include "plc/plc_address_check.h"
 #include "plc/plc_library.h"
+#include "plc/plc_manager2.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 #include "support/sample_projects.h"

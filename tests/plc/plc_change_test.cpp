@@ -8,6 +8,7 @@
 #include "plc/installed_plc_environment.h"
 #include "plc/plc_change.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_manager2.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
 #include "support/temp_dir.h"
