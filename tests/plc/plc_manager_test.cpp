@@ -15,6 +15,7 @@
 #include "plc/plc_discovery.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
+#include "plc/plc_manager2.h"
 #include "plc/plc_probe.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
