@@ -6,7 +6,10 @@
 #include <QPaintDevice>
 #include <map>
 #include <memory>
+#include <string>
 #include <tuple>
+#include <unordered_map>
+#include <utility>
 
 #include "report/latin1.h"
 
@@ -50,18 +53,27 @@ ReportDevice DescribeDevice(const QPaintDevice& device, bool landscape, bool col
 }
 
 TextMeasure DeviceTextMeasure(const QPaintDevice& device) {
+  // A layout measures the same texts over and over (wrapping a cell tries every prefix of its lines, and a
+  // row is laid out when the pages are planned and again when it is drawn): each width is shaped once.
+  struct FontWidths {
+    explicit FontWidths(QFontMetricsF fontMetrics) : metrics(std::move(fontMetrics)) {}
+    QFontMetricsF metrics;
+    std::unordered_map<std::string, double> widths;
+  };
   struct Cache {
-    std::map<std::tuple<int, bool, bool>, QFontMetricsF> metrics;
+    std::map<std::tuple<int, bool, bool>, FontWidths> fonts;
   };
   auto cache = std::make_shared<Cache>();
   const QPaintDevice* target = &device;
   double perUnit = device.logicalDpiX() / 100.0;
   return [cache, target, perUnit](std::string_view text, const ReportFont& font) {
     auto key = std::make_tuple(font.points, font.bold, font.underline);
-    auto it = cache->metrics.find(key);
-    if (it == cache->metrics.end())
-      it = cache->metrics.emplace(key, QFontMetricsF(MakeFont(font), target)).first;
-    return it->second.horizontalAdvance(FromLatin1(text)) / perUnit;
+    auto it = cache->fonts.find(key);
+    if (it == cache->fonts.end()) it = cache->fonts.emplace(key, QFontMetricsF(MakeFont(font), target)).first;
+    FontWidths& widths = it->second;
+    auto [known, added] = widths.widths.try_emplace(std::string(text), 0.0);
+    if (added) known->second = widths.metrics.horizontalAdvance(FromLatin1(text)) / perUnit;
+    return known->second;
   };
 }
 
