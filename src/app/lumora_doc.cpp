@@ -9,6 +9,7 @@
 #include "app/project_change_command.h"
 #include "app/modal_run.h"
 #include "model/project_file.h"
+#include "model/text_lines.h"
 #include "plc/plan_n_run.h"
 
 namespace lumora::gui {
@@ -33,27 +34,59 @@ CLumoraDoc::CLumoraDoc(CLumoraApp& app, QObject* parent)
 
 CLumoraDoc::~CLumoraDoc() = default;
 
-void CLumoraDoc::ReplaceProject(std::unique_ptr<TQMProject> project) {
+void CLumoraDoc::Install(std::unique_ptr<TQMProject> project) {
   project_ = std::move(project);
   project_->services = {&app_.Ui(), &app_.Plc()};
-  freshProject_ = false;
-  emit projectReplaced();
+  project_->fileName = ToPath(path_);  // where the address list says the project is
 }
 
-std::unique_ptr<TQMProject> CLumoraDoc::Snapshot() const {
-  return std::make_unique<TQMProject>(*project_);
+std::shared_ptr<const ProjectState> CLumoraDoc::CurrentState() {
+  if (!state_) state_ = ProjectState::Capture(*project_, nullptr);
+  return state_;
 }
 
-void CLumoraDoc::RecordChange(const QString& text, std::unique_ptr<TQMProject> before) {
+bool CLumoraDoc::Change(const QString& text, const TQMProject& after, ProjectPart parts) {
+  if (ProjectFileText(after) == ProjectFileText(*project_)) {
+    // The map file read again may hold more than the project uses: the pickers offer what it holds now.
+    // That is not saved, so it is no step.
+    if (after.textPanelTagMap != project_->textPanelTagMap || after.setPointTagMap != project_->setPointTagMap) {
+      Install(std::make_unique<TQMProject>(after));
+      emit projectChanged(parts);
+    }
+    return false;
+  }
+  std::shared_ptr<const ProjectState> before = CurrentState();
+  Install(std::make_unique<TQMProject>(after));
+  state_ = ProjectState::Capture(*project_, before.get());
   freshProject_ = false;
-  std::shared_ptr<const ProjectState> was = ProjectState::Capture(*before, state_.get());
-  state_ = ProjectState::Capture(*project_, was.get());
-  undoStack_.push(new ProjectChangeCommand(*this, text, std::move(was), state_));
+  undoStack_.push(new ProjectChangeCommand(*this, text, std::move(before), state_));
+  emit projectChanged(parts);
+  return true;
+}
+
+bool CLumoraDoc::SelectPort(int port) {
+  int from = project_->SelectedPort();
+  if (!project_->IsMultiPanel() || port < 1 || port > 5 || port == from) return false;
+  std::shared_ptr<const ProjectState> before = CurrentState();
+  project_->multiplexer.selectedPort = port;
+  state_ = ProjectState::Capture(*project_, before.get());
+  undoStack_.push(
+      new PortSelectionCommand(*this, QString("Select Port %1").arg(port), std::move(before), state_, from, port));
+  emit projectChanged(ProjectPart::Panel);
+  return true;
+}
+
+void CLumoraDoc::SetUpNewProject(const TQMProject& project) {
+  Install(std::make_unique<TQMProject>(project));
+  state_.reset();
+  emit projectChanged(ProjectPart::All);
 }
 
 void CLumoraDoc::RestoreState(const std::shared_ptr<const ProjectState>& state) {
   state_ = state;
-  ReplaceProject(state->Make({&app_.Ui(), &app_.Plc()}));
+  freshProject_ = false;
+  Install(state->Make({&app_.Ui(), &app_.Plc()}));
+  emit projectChanged(ProjectPart::All);
 }
 
 bool CLumoraDoc::OnOpenDocument(const QString& path) {
@@ -67,9 +100,10 @@ bool CLumoraDoc::OnOpenDocument(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!converted) return false;
   }
-  project_ = std::move(project);
   undoStack_.clear();
   state_.reset();
+  path_ = QFileInfo(path).absoluteFilePath();
+  Install(std::move(project));
   SetPathName(path);
   return true;
 }
@@ -106,7 +140,7 @@ bool CLumoraDoc::SaveModified() {
 
 void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
   path_ = QFileInfo(path).absoluteFilePath();
-  project_->fileName = ToPath(QFileInfo(path).fileName());
+  project_->fileName = ToPath(path_);
   if (addToRecentFiles) app_.User().AddRecentFile(ToPath(path_));
   emit titleChanged(Title());
 }

@@ -1,6 +1,7 @@
 #pragma once
-// CLumoraDoc: one open project. Owns its TQMProject and the undo stack of its changes; opens and saves the
-// .lmx file. The document is modified exactly while its undo stack is away from the state last saved.
+// CLumoraDoc: one open project. Owns its TQMProject and the undo stack of its changes, and is the project's
+// only writer; opens and saves the .lmx file. The document is modified exactly while its undo stack is away
+// from the state last saved.
 
 #include <QObject>
 #include <QString>
@@ -14,6 +15,16 @@ namespace lumora::gui {
 
 class CLumoraApp;
 
+// What a change of the project reached, so that a view refreshes that part: the selected panel (its type,
+// messages, the selected port), the system (single or multi-panel, the multiplexer's ports) or the PLC.
+enum class ProjectPart : unsigned { Panel = 1, System = 2, Plc = 4, All = 7 };
+constexpr ProjectPart operator|(ProjectPart a, ProjectPart b) {
+  return static_cast<ProjectPart>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr bool Touches(ProjectPart parts, ProjectPart part) {
+  return (static_cast<unsigned>(parts) & static_cast<unsigned>(part)) != 0;
+}
+
 class CLumoraDoc : public QObject {
   Q_OBJECT
 
@@ -21,16 +32,20 @@ class CLumoraDoc : public QObject {
   explicit CLumoraDoc(CLumoraApp& app, QObject* parent = nullptr);
   ~CLumoraDoc() override;
 
-  TQMProject& Project() { return *project_; }
-  // Puts `project` in place of the document's (the old one is destroyed) and tells the views.
-  void ReplaceProject(std::unique_ptr<TQMProject> project);
+  // The project as it stands. Nothing writes it but the document: a change is made on a copy and handed to
+  // Change.
+  const TQMProject& Project() const { return *project_; }
 
-  // A copy of the project as it is now: take one before changing the project, for RecordChange.
-  std::unique_ptr<TQMProject> Snapshot() const;
-  // Makes what was changed since `before` one step of the undo stack, named `text` ("Change PLC").
-  void RecordChange(const QString& text, std::unique_ptr<TQMProject> before);
-  // Puts a project made from `state` in place of the document's (undo and redo).
-  void RestoreState(const std::shared_ptr<const ProjectState>& state);
+  // The one way the project changes: `after` takes the project's place as one step of the undo history named
+  // `text` ("Change PLC"), and the views hear which part changed. A project that is the same as the current
+  // one, byte for byte as a file holds it, pushes no step and changes nothing: false then.
+  bool Change(const QString& text, const TQMProject& after, ProjectPart parts);
+  // Selects a multiplexer port (1..5) of a multi-panel project. The selected port is saved in the file, so
+  // this is a step too; consecutive selections merge into one, named after the last.
+  bool SelectPort(int port);
+  // A new document's first project (its PLC and default attributes set up as the view opens it): no step,
+  // and the document stays unmodified.
+  void SetUpNewProject(const TQMProject& project);
   QUndoStack& UndoStack() { return undoStack_; }
 
   // Opens the file: Z002 on failure, the backup offer, the tag-map conversion of a linked project.
@@ -50,16 +65,21 @@ class CLumoraDoc : public QObject {
   void MarkClean() { undoStack_.setClean(); }
   // Set at construction, cleared by opening a file: the main view tells new projects from opened ones.
   bool IsNewDocument() const { return newDocument_; }
-  // A new project that no recorded change, read or undo has reached yet: its PLC changes without a
-  // question.
+  // A new project that no change, read or undo has reached yet: its PLC changes without a question.
   bool IsFreshProject() const { return freshProject_; }
+
+  // Undo and redo: puts a project made from `state` in place of the document's.
+  void RestoreState(const std::shared_ptr<const ProjectState>& state);
 
  signals:
   void modifiedChanged(bool modified);
   void titleChanged(const QString& title);
-  void projectReplaced();
+  void projectChanged(lumora::gui::ProjectPart parts);
 
  private:
+  void Install(std::unique_ptr<TQMProject> project);
+  std::shared_ptr<const ProjectState> CurrentState();
+
   CLumoraApp& app_;
   std::unique_ptr<TQMProject> project_;
   QString path_;

@@ -47,7 +47,8 @@ CPlcSelection::CPlcSelection(CLumoraDoc* doc, QComboBox* list, QLabel* tagMapLab
 
 bool CPlcSelection::Fill() {
   CLumoraApp* app = CLumoraApp::Instance();
-  const std::vector<PlcCatalogueEntry>& entries = app->WaitForDiscovery().Entries();
+  const PlcCatalogue& catalogue = app->WaitForDiscovery();
+  const std::vector<PlcCatalogueEntry>& entries = catalogue.Entries();
   if (entries.empty()) return false;
   {
     QSignalBlocker quiet(list_);
@@ -55,54 +56,43 @@ bool CPlcSelection::Fill() {
     for (size_t i = 0; i < entries.size(); ++i)
       list_->addItem(FromLatin1(entries[i].name), QVariant(static_cast<int>(i)));
   }
-  SelectProjectPlc();
-  TQMProject& project = doc_->Project();
-  TQMPlcManager manager(project.plcLibrary.get(), app->Ui());
-  UpdateTagMapLabel();
   if (doc_->IsNewDocument()) {
-    project.plcSettings.addressSize = manager.Details().integers[1];
+    // A new project starts with the machine's default PLC, its address size and default attributes.
+    int found = catalogue.IndexOf(app->Machine().DefaultPlcManufacturerId(), app->Machine().DefaultPlcModelId());
+    const PlcCatalogueEntry& entry = entries[found < 0 ? 0 : static_cast<size_t>(found)];
+    TQMProject project(doc_->Project());
+    project.plcSettings.plcName = entry.name;
+    project.plcSettings.libraryName = entry.path;
+    project.ReloadPlcLibrary(entry.path);
+    TQMPlcManager manager(project.plcLibrary.get(), app->Ui());
+    LumoraPlcDetails details = manager.Details();
+    if (project.plcSettings.plcAttributes.size() < 2) project.plcSettings.plcAttributes.resize(2, 0);
+    project.plcSettings.plcAttributes[0] = static_cast<uint8_t>(details.manufacturerId);
+    project.plcSettings.plcAttributes[1] = static_cast<uint8_t>(details.modelId);
+    project.plcSettings.addressSize = details.integers[1];
     if (manager.CreateDefaultAttributes(project.plcSettings) != DefaultAttributes::Created) return false;
-  } else {
-    RevalidateAddresses(project, manager);
+    doc_->SetUpNewProject(project);
   }
+  SelectProjectPlc();
+  UpdateTagMapLabel();
   filled_ = true;
   return true;
 }
 
 void CPlcSelection::SelectProjectPlc() {
-  CLumoraApp* app = CLumoraApp::Instance();
-  const PlcCatalogue& catalogue = app->WaitForDiscovery();
-  const std::vector<PlcCatalogueEntry>& entries = catalogue.Entries();
-  if (entries.empty()) return;
-  TQMProject& project = doc_->Project();
-  size_t index = 0;
-  if (!project.plcSettings.libraryName.empty()) {
-    for (size_t i = 0; i < entries.size(); ++i) {
-      if (entries[i].name == project.plcSettings.plcName && entries[i].path == project.plcSettings.libraryName) {
-        index = i;
-        break;
-      }
+  const std::vector<PlcCatalogueEntry>& entries = CLumoraApp::Instance()->WaitForDiscovery().Entries();
+  const TQMPlcSettings& settings = doc_->Project().plcSettings;
+  int index = 0;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].name == settings.plcName && entries[i].path == settings.libraryName) {
+      index = static_cast<int>(i);
+      break;
     }
-  } else {
-    int found =
-        catalogue.IndexOf(app->Machine().DefaultPlcManufacturerId(), app->Machine().DefaultPlcModelId());
-    index = found < 0 ? 0 : static_cast<size_t>(found);
   }
-  {
-    QSignalBlocker quiet(list_);
-    list_->setCurrentIndex(list_->findData(static_cast<int>(index)));
-  }
-  plcIndex_ = static_cast<int>(index);
-  project.plcSettings.plcName = entries[index].name;
-  project.plcSettings.libraryName = entries[index].path;
-  project.ReloadPlcLibrary(entries[index].path);
-  TQMPlcManager manager(project.plcLibrary.get(), app->Ui());
-  LumoraPlcDetails details = manager.Details();
-  if (project.plcSettings.plcAttributes.size() < 32) project.plcSettings.plcAttributes.resize(32, 0);
-  project.plcSettings.plcAttributes[0] = static_cast<uint8_t>(details.manufacturerId);
-  project.plcSettings.plcAttributes[1] = static_cast<uint8_t>(details.modelId);
+  QSignalBlocker quiet(list_);
+  list_->setCurrentIndex(list_->findData(index));
+  plcIndex_ = index;
 }
-
 
 void CPlcSelection::OnPlcSelected(int listIndex) {
   if (!filled_ || listIndex < 0) return;
@@ -115,8 +105,7 @@ void CPlcSelection::OnPlcSelected(int listIndex) {
     list_->setCurrentIndex(list_->findData(plcIndex_));
   };
   if (position < 0 || static_cast<size_t>(position) >= entries.size()) return reselect();
-  TQMProject& project = doc_->Project();
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
+  TQMProject project(doc_->Project());
   PlcChangeOptions options;
   options.fresh = doc_->IsFreshProject();
   options.editAttributes = [](TQMPlcManager& plc, TQMPlcSettings& settings) {
@@ -129,30 +118,21 @@ void CPlcSelection::OnPlcSelected(int listIndex) {
     CAddrLogDlg log(result.rows, view_);
     ExecModal(log);
   }
-  plcIndex_ = position;
-  UpdateTagMapLabel();
-  doc_->RecordChange("Change PLC", std::move(before));
+  if (!doc_->Change("Change PLC", project, ProjectPart::Plc | ProjectPart::Panel)) reselect();
 }
 
 void CPlcSelection::OnCommunicationSetup() {
   LibraryDirectoryScope directory;
-  TQMProject& project = doc_->Project();
+  TQMProject project(doc_->Project());
   TQMPlcManager manager(project.plcLibrary.get(), CLumoraApp::Instance()->Ui());
   bool multiPanel = project.IsMultiPanel();
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
   if (multiPanel) manager.SetApplicationType(1);
-  if (manager.EditAttributes(project.plcSettings) == AttributeEdit::Changed) {
-    doc_->RecordChange("Change PLC Communication", std::move(before));
-  }
+  if (manager.EditAttributes(project.plcSettings) == AttributeEdit::Changed)
+    doc_->Change("Change PLC Communication", project, ProjectPart::Plc);
   if (multiPanel) manager.SetApplicationType(2);
 }
 
 void CPlcSelection::OnChangeTagMap() {
-  TQMProject& project = doc_->Project();
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
-  TagMapTable textPanels = project.textPanelTagMap;
-  TagMapTable setPoints = project.setPointTagMap;
-  std::string mapPath = project.tagMapPath;
   FilePrompt prompt;
   prompt.title = "Open Tag Map File";
   prompt.filter = "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||";
@@ -160,31 +140,13 @@ void CPlcSelection::OnChangeTagMap() {
   Interaction& ui = CLumoraApp::Instance()->Ui();
   std::optional<std::string> chosen = ui.PromptOpenFile(prompt);
   if (!chosen) return;
-  TagMapTable newTextPanels;
-  TagMapTable newSetPoints;
-  if (!ReadTagMapFile(*chosen, newTextPanels, newSetPoints, ui)) return;
-  project.textPanelTagMap = std::move(newTextPanels);
-  project.setPointTagMap = std::move(newSetPoints);
-  project.tagMapPath = *chosen;
-  UpdateTagMapLabel();
-  TQMPlanNRun check(project);
-  check.Run();
-  if (!check.Log().empty()) {
-    CPNRConvDlg report(check.Log(), project.tagMapPath, view_);
-    if (ExecModal(report) != QDialog::Accepted) {
-      project.textPanelTagMap = std::move(textPanels);
-      project.setPointTagMap = std::move(setPoints);
-      project.tagMapPath = mapPath;
-      UpdateTagMapLabel();
-      return;
-    }
-    TQMPlanNRun apply(project);
-    apply.SetMode(TQMPlanNRun::kApply);
-    apply.Run();
-  }
-  doc_->RecordChange("Change Tag Map", std::move(before));
+  auto confirm = [](const std::vector<std::string>& log, const std::string& mapPath, void* parent) {
+    CPNRConvDlg report(log, mapPath, static_cast<QWidget*>(parent));
+    return ExecModal(report) == QDialog::Accepted;
+  };
+  if (std::optional<TQMProject> linked = ProjectWithTagMap(doc_->Project(), *chosen, ui, confirm, view_))
+    doc_->Change("Change Tag Map", *linked, ProjectPart::Plc | ProjectPart::Panel);
 }
-
 
 void CPlcSelection::UpdateTagMapLabel() {
   // A project that left tag mode keeps the name of its last map, but shows none.

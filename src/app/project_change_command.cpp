@@ -22,4 +22,19 @@ void ProjectChangeCommand::redo() {
   doc_.RestoreState(after_);
 }
 
+PortSelectionCommand::PortSelectionCommand(CLumoraDoc& doc, const QString& text,
+                                           std::shared_ptr<const ProjectState> before,
+                                           std::shared_ptr<const ProjectState> after, int fromPort, int toPort)
+    : ProjectChangeCommand(doc, text, std::move(before), std::move(after)), fromPort_(fromPort), toPort_(toPort) {}
+
+bool PortSelectionCommand::mergeWith(const QUndoCommand* other) {
+  const auto* next = dynamic_cast<const PortSelectionCommand*>(other);
+  if (!next) return false;
+  after_ = next->after_;
+  toPort_ = next->toPort_;
+  setText(next->text());
+  setObsolete(toPort_ == fromPort_);
+  return true;
+}
+
 }  // namespace lumora::gui

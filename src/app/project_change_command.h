@@ -20,11 +20,29 @@ class ProjectChangeCommand : public QUndoCommand {
   void undo() override;
   void redo() override;
 
- private:
+ protected:
   CLumoraDoc& doc_;
   std::shared_ptr<const ProjectState> before_;
   std::shared_ptr<const ProjectState> after_;
+
+ private:
   bool pushed_ = false;
+};
+
+// A click on a port label: consecutive selections merge into one step, named after the last; one that
+// ends on the port it started from is no step at all.
+class PortSelectionCommand : public ProjectChangeCommand {
+ public:
+  PortSelectionCommand(CLumoraDoc& doc, const QString& text, std::shared_ptr<const ProjectState> before,
+                       std::shared_ptr<const ProjectState> after, int fromPort, int toPort);
+
+  int id() const override { return kId; }
+  bool mergeWith(const QUndoCommand* other) override;
+
+ private:
+  static constexpr int kId = 1;
+  int fromPort_;
+  int toPort_;
 };
 
 }  // namespace lumora::gui

@@ -15,7 +15,7 @@ class TypedAddressField : public CAddressField {
   std::string Reference() const override { return "\t" + ToLatin1(edit_->text()); }
   void SetReference(const std::string&, const std::string& address) override { edit_->setText(FromLatin1(address)); }
   QWidget* Widget() const override { return edit_; }
-  int AddressKind() const override { return 0; }
+  AddressKind Kind() const override { return AddressKind::Typed; }
 
  private:
   QLineEdit* edit_;
@@ -29,7 +29,7 @@ class TagPickerField : public CAddressField {
   std::string Reference() const override { return combo_->CurrentName() + "\t" + combo_->CurrentValue(); }
   void SetReference(const std::string& tagName, const std::string&) override { combo_->SelectByText(tagName); }
   QWidget* Widget() const override { return combo_; }
-  int AddressKind() const override { return 1; }
+  AddressKind Kind() const override { return AddressKind::TagName; }
 
  private:
   CPlannRunCombo* combo_;

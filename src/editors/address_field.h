@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "model/address_check.h"
+
 class QLineEdit;
 
 namespace lumora {
@@ -26,8 +28,8 @@ class CAddressField {
   // Shows a stored tag: its name (tag mode) or its address text.
   virtual void SetReference(const std::string& tagName, const std::string& address) = 0;
   virtual QWidget* Widget() const = 0;
-  // The address kind handed to the library's validation: 0 typed, 1 tag name.
-  virtual int AddressKind() const = 0;
+  // How the field names its address; a tag name is handed to the library's validation as it stands.
+  virtual lumora::AddressKind Kind() const = 0;
 
   // A line edit for typed addresses, or a CPlannRunCombo filled from `table` in tag mode.
   static std::unique_ptr<CAddressField> CreateTyped(QWidget* parent);

@@ -86,7 +86,7 @@ void CAnnunciatorDlg::accept() {
   candidate.valueType = kBinary16;
   TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
   // A picked tag name stays as picked; a typed address becomes the library's rebuilt form.
-  bool keepText = entry_->AddressKind() == 1;
+  bool keepText = KeepsText(entry_->Kind());
   if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, keepText, project_.plcSettings.addressSize)) {
     entry_->Widget()->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(entry_->Widget())) edit->selectAll();

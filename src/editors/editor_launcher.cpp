@@ -49,12 +49,6 @@ const char* EditorClassName(EditorKind kind, EditorVariant variant) {
   return "";
 }
 
-bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome) {
-  if (!outcome.opened) return false;
-  if (kind == EditorKind::ButtonsLeds || kind == EditorKind::Annunciator) return outcome.accepted;
-  return outcome.projectModified;
-}
-
 const char* EditorCommandText(EditorKind kind) {
   switch (kind) {
     case EditorKind::Messages:
@@ -107,9 +101,6 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
   EditorOutcome outcome;
   if (!Available(kind)) return outcome;
   bool tags = VariantFor(project) == EditorVariant::PlanNRun;
-  // The flag says whether this dialog changed the project; an earlier change stays recorded.
-  bool wasModified = project.modified;
-  project.modified = false;
   switch (kind) {
     case EditorKind::Messages: {
       std::unique_ptr<CMessageDlg> dialog;
@@ -171,8 +162,6 @@ EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWid
       break;
     }
   }
-  outcome.projectModified = project.modified;
-  project.modified = project.modified || wasModified;
   return outcome;
 }
 

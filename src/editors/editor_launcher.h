@@ -23,13 +23,8 @@ const char* EditorClassName(EditorKind kind, EditorVariant variant);
 
 struct EditorOutcome {
   bool opened = false;
-  bool accepted = false;        // left with OK
-  bool projectModified = false;  // the project's own modified flag after the dialog
+  bool accepted = false;  // left with OK: the project holds the editor's result
 };
-
-// Whether the document is marked modified (and the fresh-project flag cleared) after an editor: the
-// buttons/LEDs and annunciator editors on OK, the others when they left the project modified.
-bool MarksDocumentModified(EditorKind kind, const EditorOutcome& outcome);
 // The name of an editor's session as one step of the undo history: "Edit Messages".
 const char* EditorCommandText(EditorKind kind);
 
@@ -43,7 +38,8 @@ class CEditorLauncher {
   // Editors this build does not carry yet have their launchers greyed with UnavailableText as tooltip.
   static bool Available(EditorKind kind);
   static QString UnavailableText(EditorKind kind);
-  // Runs the editor modally on the project (the general settings on its selected panel).
+  // Runs the editor modally on the project (the general settings on its selected panel): hand it a copy,
+  // which holds the editor's result after OK.
   static EditorOutcome Launch(EditorKind kind, TQMProject& project, QWidget* parent);
 };
 

@@ -76,7 +76,7 @@ bool CLedDlg::StoreWord(const std::string& entry, int access, TQMTag& word) {
   candidate.SetEntry(entry);
   candidate.valueType = kBinary16;
   TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
-  bool keepText = ledField_->AddressKind() != 0;
+  bool keepText = KeepsText(ledField_->Kind());
   if (!plc.ValidateTag(candidate, access, keepText, project_.plcSettings.addressSize)) return false;
   word.encodedAddress = candidate.encodedAddress;
   word.addressAccess = candidate.addressAccess;

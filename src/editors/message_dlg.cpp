@@ -425,7 +425,6 @@ void CMessageDlg::accept() {
     *target = *panel_;
     target->ReseatBackReferences();
   }
-  project_.modified = true;
   QDialog::accept();
 }
 

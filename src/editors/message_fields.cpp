@@ -35,7 +35,7 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
     fields_[i] = makeField(dialog);
     hosts[i]->addWidget(fields_[i]->Widget());
     labels[i]->setBuddy(fields_[i]->Widget());
-    if (fields_[i]->AddressKind() == 1 && i < 3) labels[i]->setText("Tag Name:");
+    if (fields_[i]->Kind() == AddressKind::TagName && i < 3) labels[i]->setText("Tag Name:");
     fields_[i]->Widget()->installEventFilter(dialog);
     if (auto* edit = qobject_cast<QLineEdit*>(fields_[i]->Widget()))
       connect(edit, &QLineEdit::textEdited, this, &CMessageFields::edited);

@@ -88,7 +88,7 @@ void CMsgGeneralDlg::DisableUnused() {
     }
   }
   // A typed password register is greyed too where the model has no keypad; a tag picker stays open.
-  if (!panel_.IsKeypadPanel() && passwordField_->AddressKind() == 0) {
+  if (!panel_.IsKeypadPanel() && passwordField_->Kind() == AddressKind::Typed) {
     passwordField_->Widget()->setEnabled(false);
     ui_->passwordRegisterLabel->setEnabled(false);
   }
@@ -115,7 +115,7 @@ bool CMsgGeneralDlg::StoreRegister(const std::string& reference, int valueType, 
   candidate.valueType = valueType;
   TQMPlcManager plc(project_.plcLibrary.get(), project_.services.Ui());
   // A picked tag name stays as picked; a typed address becomes the library's rebuilt form.
-  bool keepText = passwordField_->AddressKind() != 0;
+  bool keepText = KeepsText(passwordField_->Kind());
   if (!plc.ValidateTag(candidate, LUMORA_ACCESS_READ, keepText, project_.plcSettings.addressSize)) {
     return false;
   }
@@ -148,7 +148,6 @@ void CMsgGeneralDlg::accept() {
     return;
   }
   passwordField_->SetReference(panel_.passwordRegister.tagName, panel_.passwordRegister.address);
-  project_.modified = true;
   QDialog::accept();
 }
 

@@ -1,11 +1,9 @@
 #include "editors/sp_config_dlg.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
@@ -16,7 +14,6 @@
 #include "editors/help_topics.h"
 #include "editors/panel_preview.h"
 #include "editors/plc_help.h"
-#include "editors/message_table_files.h"
 #include "editors/set_point_table_model.h"
 #include "model/clipboard_form.h"
 #include "model/editing_rules.h"
@@ -34,7 +31,7 @@ constexpr int kDataTypePositions = 4;
 
 }  // namespace
 
-bool CSPConfigDlg::KeepsAddressText() const { return fields_[0]->AddressKind() == 1; }
+bool CSPConfigDlg::KeepsAddressText() const { return KeepsText(fields_[0]->Kind()); }
 
 CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, QWidget* parent)
     : QDialog(parent),
@@ -226,23 +223,27 @@ void CSPConfigDlg::OnRowSelected() {
 }
 
 void CSPConfigDlg::SwitchTo(int number) {
-  int index = list_.IndexOf(number);
-  if (index < 0 && !editChanged_ && ReadFields().Blank() && !SelectedRow()) {
-    ShowFields(ClearedSetPointFields(number));
-    currentNumber_ = number;
-    ShowNumber(number);
-    ui_->selectButton->setEnabled(false);
-    ui_->acceptButton->setEnabled(true);
-    return;
+  SetPointSession session{currentNumber_, editChanged_, ReadFields().Blank(), SelectedRow()};
+  switch (DecideSetPointSwitch(list_, number, session)) {
+    case SetPointSwitch::Stay:
+      return;
+    case SetPointSwitch::ShowCleared:
+      ShowFields(ClearedSetPointFields(number));
+      currentNumber_ = number;
+      ShowNumber(number);
+      ui_->selectButton->setEnabled(false);
+      ui_->acceptButton->setEnabled(true);
+      return;
+    case SetPointSwitch::LeaveEditThenShow:
+      break;
   }
-  if (number == currentNumber_ && index >= 0 && !editChanged_ && SelectedRow() == index) return;
   if (!LeaveCurrentEdit()) {
     ShowNumber(currentNumber_);
     SelectRow(list_.IndexOf(currentNumber_));
     return;
   }
   currentNumber_ = number;
-  index = list_.IndexOf(number);  // accepting the old edit may have appended a message
+  int index = list_.IndexOf(number);  // accepting the old edit may have appended a message
   ShowFields(index >= 0 ? SetPointFieldsOf(list_.At(index)) : ClearedSetPointFields(number));
   SelectRow(index);
   ShowNumber(number);
@@ -295,8 +296,7 @@ void CSPConfigDlg::OnDisplayChosen(int position) {
 }
 
 void CSPConfigDlg::OnTypeChosen(int position) {
-  // The largest value of the chosen data type.
-  ui_->maxEdit->setText(QString::number(ValueTypeMaxValue(kPanelQMSV, SetPointTypeFromPosition(position))));
+  ui_->maxEdit->setText(FromLatin1(SetPointMaximumForType(position)));
   SetEditChanged();
 }
 
@@ -393,45 +393,6 @@ void CSPConfigDlg::RemoveNumberInBox() {
   RefreshTotal();
 }
 
-// ------------------------------------------------------------------------------------------- clipboard
-
-void CSPConfigDlg::OnCopy() {
-  std::optional<int> row = SelectedRow();
-  if (!row) return;
-  std::string text = ClipboardText(list_.At(*row));
-  auto* data = new QMimeData;
-  data->setData(kSetPointClipboardFormat, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-  QApplication::clipboard()->setMimeData(data);
-}
-
-void CSPConfigDlg::OnCut() {
-  if (!SelectedRow()) return;
-  OnCopy();
-  RemoveNumberInBox();
-}
-
-void CSPConfigDlg::OnPaste() {
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  if (!data || !data->hasFormat(kSetPointClipboardFormat)) return;
-  if (!LeaveCurrentEdit()) return;
-  std::optional<int> after;
-  if (std::optional<int> row = SelectedRow()) after = list_.At(*row).number;
-  QByteArray bytes = data->data(kSetPointClipboardFormat);
-  PlcAddressCheck check(project_, KeepsAddressText());
-  std::optional<TQMMessage> message = PasteSetPoint(std::string(bytes.constData(), static_cast<size_t>(bytes.size())),
-                                                    list_, after, panel_, check);
-  if (!message) {
-    Ui().ShowMessage(kM003Text, "", MessageIcon::Exclamation);
-    return;
-  }
-  SetPointList::Stored stored = list_.Store(*message);
-  model_->RowAppended();
-  ui_->numberBox->addItem(QString::fromStdString(SetPointNumberText(message->number)), message->number);
-  RefreshTotal();
-  setupChanged_ = true;
-  SwitchTo(list_.At(stored.index).number);
-}
-
 bool CSPConfigDlg::eventFilter(QObject* watched, QEvent* event) {
   // Enter in the number box selects the typed number, whatever button is the default at that moment.
   if (watched == ui_->numberBox->lineEdit() && event->type() == QEvent::KeyPress) {
@@ -489,29 +450,6 @@ CPNRSPConfigDlg::CPNRSPConfigDlg(TQMProject& project, QWidget* parent)
                    [&project](QWidget* h) { return CAddressField::CreateTagPicker(project.TagMapFor(kPanelQMSV), h); },
                    parent) {
   setObjectName("pnrSPConfigDlg");
-}
-
-void CSPConfigDlg::OnExportCsv() {
-  if (!LeaveCurrentEdit()) return;
-  TQMPanel panel(panel_);
-  list_.StoreInto(panel);
-  ExportMessageTable(Ui(), panel, project_.fileName);
-}
-
-void CSPConfigDlg::OnImportCsv() {
-  if (!LeaveCurrentEdit()) return;
-  TQMPanel panel(panel_);
-  list_.StoreInto(panel);
-  PlcAddressCheck check(project_, KeepsAddressText());
-  if (!ImportMessageTable(Ui(), panel, project_.fileName, check)) return;
-  list_ = SetPointList(panel);
-  model_->Reload();
-  FillList();
-  ShowFields(ClearedSetPointFields(0));
-  currentNumber_ = 0;
-  ShowNumber(0);
-  SelectRow(-1);
-  listChanged_ = true;
 }
 
 }  // namespace lumora::gui

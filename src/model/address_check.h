@@ -14,6 +14,13 @@ class TQMTag;
 
 enum class AddressAccess { Read, ReadWrite };
 
+// How an editor's field names an address: typed as the PLC writes it, or by its tag name from a Plan & Run
+// tag map. A tag name stays as it stands; a typed address becomes the PLC's own text.
+enum class AddressKind { Typed, TagName };
+inline bool KeepsText(AddressKind kind) {
+  return kind == AddressKind::TagName;
+}
+
 // The access a data item's access type asks of the PLC: read only, else read/write.
 inline AddressAccess AccessOf(int accessType) {
   return accessType == kReadOnly ? AddressAccess::Read : AddressAccess::ReadWrite;

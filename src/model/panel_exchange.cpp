@@ -61,7 +61,6 @@ ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sou
     stored->panelType = source->panelType;
     current.multiplexer.SetPortFromPanel(*stored);
   }
-  current.modified = true;
   return ImportOutcome::Imported;
 }
 

@@ -24,7 +24,7 @@ std::array<std::string, 5> ImportPortTexts(const TQMProject& loaded);
 int FirstConfiguredPort(const TQMProject& loaded);
 
 enum class ImportOutcome {
-  Imported,       // the panel took the source's content and type; the project is modified
+  Imported,       // the panel took the source's content and type
   Unchanged,      // a single-panel source equal to the panel being edited
   Declined,       // No to the clearing question
   NoPanelOnPort,  // a multi-panel source without a panel on the chosen port

@@ -21,7 +21,7 @@ PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
   bool multiPanel = project.IsMultiPanel();
   int port = multiPanel ? project.multiplexer.selectedPort : 1;
   const TQMPanel* old = project.FindPanel(port);
-  // The same model again changes nothing, and does not mark the project modified.
+  // The same model again changes nothing.
   if (old && old->panelType == panelType) return PanelTypeChange::Unchanged;
 
   TQMPanel fresh(&project, panelType);
@@ -39,7 +39,6 @@ PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
     stored->panelType = panelType;
     project.multiplexer.SetPortFromPanel(*stored);
   }
-  project.modified = true;
   return PanelTypeChange::Changed;
 }
 
@@ -50,7 +49,6 @@ bool DeleteSelectedPanel(TQMProject& project) {
     return false;
   project.multiplexer.ClearPort(project.multiplexer.selectedPort);
   project.RemoveSelectedPanel();
-  project.modified = true;
   return true;
 }
 

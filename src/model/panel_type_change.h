@@ -14,7 +14,7 @@ inline constexpr const char* kSinglePanelTypeQuestion =
     "select NEW from the FILE menu.";
 
 enum class PanelTypeChange {
-  Changed,    // the selected port's panel is now of the chosen type; the project is modified
+  Changed,    // the selected port's panel is now of the chosen type
   Unchanged,  // the panel is of that type already
   Declined,   // No to the question
 };

@@ -51,7 +51,6 @@ TQMProject& TQMProject::operator=(TQMProject&& other) noexcept {
 
 void TQMProject::MoveFrom(TQMProject& other) noexcept {
   plcLibrary.reset();
-  modified = other.modified;
   tagMapLinked = other.tagMapLinked;
   systemType = other.systemType;
   panels = std::move(other.panels);

@@ -98,7 +98,6 @@ class TQMProject {
   TQMPanel& Panel(size_t i) { return *panels[i]; }
   const TQMPanel& Panel(size_t i) const { return *panels[i]; }
 
-  bool modified = false;
   bool tagMapLinked = false;
   SystemType systemType = SystemType::SinglePanel;
   std::vector<std::unique_ptr<TQMPanel>> panels;

@@ -26,10 +26,14 @@ bool OpenProjectFile(TQMProject& project, const std::string& path) {
   return ok;
 }
 
-bool SaveProjectFile(TQMProject& project, const std::string& path, std::string* error) {
+std::string ProjectFileText(const TQMProject& project) {
   LineWriter writer;
   project.Save(writer);
-  if (!WriteFileAtomically(path, writer.Text(), error)) return false;
+  return writer.Text();
+}
+
+bool SaveProjectFile(TQMProject& project, const std::string& path, std::string* error) {
+  if (!WriteFileAtomically(path, ProjectFileText(project), error)) return false;
   project.fileName = FileNamePart(path);
   return true;
 }

@@ -14,6 +14,9 @@ inline constexpr const char* kProjectFileFilter = "Lumora Files (*.lmx)|*.lmx|Al
 // the project's interaction and returns false.
 bool OpenProjectFile(TQMProject& project, const std::string& path);
 
+// The project as a file in the current format holds it: what "the same project" means.
+std::string ProjectFileText(const TQMProject& project);
+
 // Writes the project in the current format, replacing the file atomically. Sets `fileName`.
 bool SaveProjectFile(TQMProject& project, const std::string& path, std::string* error = nullptr);
 

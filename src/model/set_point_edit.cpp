@@ -162,6 +162,19 @@ std::optional<AddressRefusal> CheckSelectionRegister(const SetPointSetup& setup,
   return check.Check(reg, AddressAccess::Read);
 }
 
+std::string SetPointMaximumForType(int typePosition) {
+  return std::to_string(ValueTypeMaxValue(kPanelQMSV, SetPointTypeFromPosition(typePosition)));
+}
+
+SetPointSwitch DecideSetPointSwitch(const SetPointList& list, int number, const SetPointSession& session) {
+  int index = list.IndexOf(number);
+  if (index < 0 && !session.editChanged && session.fieldsBlank && !session.selectedRow)
+    return SetPointSwitch::ShowCleared;
+  if (number == session.currentNumber && index >= 0 && !session.editChanged && session.selectedRow == index)
+    return SetPointSwitch::Stay;
+  return SetPointSwitch::LeaveEditThenShow;
+}
+
 void StoreSetPointPanel(TQMPanel& panel, const SetPointList& list, const TQMTag& reg, bool beeper) {
   TQMTag& stored = panel.lineRegisters[0];
   stored.encodedAddress = reg.encodedAddress;
@@ -171,7 +184,6 @@ void StoreSetPointPanel(TQMPanel& panel, const SetPointList& list, const TQMTag&
   stored.valueType = reg.valueType;
   list.StoreInto(panel);
   panel.beeperEnabled = beeper;
-  if (panel.project) panel.project->modified = true;
 }
 
 }  // namespace lumora

@@ -75,11 +75,28 @@ struct SetPointSetup {
   bool beeper = true;
 };
 
+// The maximum the data-type box writes when a type is chosen: that type's largest value on the panel
+// ("9999", "65535", "99999999").
+std::string SetPointMaximumForType(int typePosition);
+
+// The editing session of the set-point configuration: which number is shown, whether its fields were edited
+// since, and whether they are blank and a list row is selected.
+struct SetPointSession {
+  int currentNumber = 0;
+  bool editChanged = false;
+  bool fieldsBlank = true;
+  std::optional<int> selectedRow;
+};
+// What making set point `number` current does. A number without a message, while nothing was typed and no row
+// is selected, shows cleared fields at once; the message already shown, unedited and selected, stays; anything
+// else first leaves the current edit (asking about an unapplied one) and then shows the number.
+enum class SetPointSwitch { ShowCleared, Stay, LeaveEditThenShow };
+SetPointSwitch DecideSetPointSwitch(const SetPointList& list, int number, const SetPointSession& session);
+
 // The message-selection register as OK stores it: empty when not selecting, else its address taken
 // read only; the refusal when the PLC does not take it.
 std::optional<AddressRefusal> CheckSelectionRegister(const SetPointSetup& setup, TQMTag& reg, AddressCheck& check);
-// OK's store: the register (checked above), the messages sorted by number, the beeper; the project is
-// modified.
+// OK's store: the register (checked above), the messages sorted by number, the beeper.
 void StoreSetPointPanel(TQMPanel& panel, const SetPointList& list, const TQMTag& reg, bool beeper);
 
 }  // namespace lumora

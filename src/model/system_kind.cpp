@@ -16,7 +16,6 @@ SystemKindChange SwitchToSinglePanel(TQMProject& project) {
   project.multiplexer.selectedPort = 1;
   project.PutPanel(TQMPanel(&project, kPanelQM210));
   project.multiplexer.SetPortFromPanel(*project.FindPanel(1));
-  project.modified = true;
   return SystemKindChange::Changed;
 }
 
@@ -26,7 +25,6 @@ SystemKindChange SwitchToMultiPanel(TQMProject& project) {
   project.multiplexer.Clear();
   if (!project.panels.empty()) project.multiplexer.SetPortFromPanel(*project.panels.front());
   project.systemType = SystemType::MultiPanel;
-  project.modified = true;
   return SystemKindChange::Changed;
 }
 

@@ -102,6 +102,17 @@ bool ConvertLinkedProjectOnOpen(TQMProject& project,
   return true;
 }
 
+std::optional<TQMProject> ProjectWithTagMap(const TQMProject& project, const std::string& mapPath, Interaction& ui,
+                                            bool (*confirm)(const std::vector<std::string>&, const std::string&,
+                                                            void*),
+                                            void* context) {
+  TQMProject linked(project);
+  if (!ReadTagMapFile(mapPath, linked.textPanelTagMap, linked.setPointTagMap, ui)) return std::nullopt;
+  linked.tagMapPath = mapPath;
+  if (!ConvertLinkedProjectOnOpen(linked, confirm, context)) return std::nullopt;
+  return linked;
+}
+
 void PlanNRunChoices::Fill(const TagMapTable& table) {
   table_ = &table;
   items_.assign(1, "");

@@ -2,14 +2,16 @@
 // Checking a project's tags against its Plan & Run tag map, and the tag-name picker's data.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/project.h"
 #include "model/tag_map_file.h"
 
 namespace lumora {
 
-class TQMProject;
+class Interaction;
 class TQMTag;
 
 class TQMPlanNRun {
@@ -40,6 +42,14 @@ bool ConvertLinkedProjectOnOpen(TQMProject& project,
                                 bool (*confirm)(const std::vector<std::string>& log,
                                                 const std::string& mapPath, void* context),
                                 void* context);
+
+// "Change" of the tag map: the project linked to the map at `mapPath`, its tags checked against it and,
+// when the check finds anything and `confirm` accepts it, renamed or cleared as on opening. Nothing when the
+// map cannot be read (the reason was shown through `ui`) or the user declines; `project` stays as it is.
+std::optional<TQMProject> ProjectWithTagMap(const TQMProject& project, const std::string& mapPath, Interaction& ui,
+                                            bool (*confirm)(const std::vector<std::string>& log,
+                                                            const std::string& mapPath, void* context),
+                                            void* context);
 
 inline constexpr const char* kIncompleteTagMapFormat =
     "There are incompatiblities existing in the tag map file\n(%s) associated with this "

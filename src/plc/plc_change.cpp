@@ -121,7 +121,6 @@ PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& e
     TakeOverPlc(project.plcSettings, entry, details);
   }
   project.ReloadPlcLibrary(entry.path);
-  project.modified = true;
   result.outcome = PlcChangeOutcome::Changed;
   return result;
 }

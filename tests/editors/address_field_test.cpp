@@ -24,7 +24,7 @@ TEST(AddressFieldTest, TypedAddressesHaveAnEmptyTagName) {
   field->SetReference("ignored", "V2000");
   EXPECT_EQ(qobject_cast<QLineEdit*>(field->Widget())->text(), QString("V2000"));
   EXPECT_EQ(field->Reference(), "\tV2000");
-  EXPECT_EQ(field->AddressKind(), 0);
+  EXPECT_EQ(field->Kind(), AddressKind::Typed);
 }
 
 TEST(AddressFieldTest, TagPickerOffersTheMapsNamesAfterAnEmptyEntry) {

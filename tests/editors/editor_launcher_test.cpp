@@ -25,20 +25,5 @@ TEST(EditorLauncherTest, TheTagModeChoosesThePlanAndRunVariantOfEveryEditor) {
   EXPECT_STREQ(EditorClassName(EditorKind::SetPoints, EditorVariant::PlanNRun), "CPNRSPConfigDlg");
 }
 
-TEST(EditorLauncherTest, WhichEditorsMarkTheDocumentModified) {
-  EditorOutcome cancelledButTouched{true, false, true};
-  EditorOutcome okUntouched{true, true, false};
-  // Buttons/LEDs and the annunciator count OK, whatever the project says.
-  EXPECT_TRUE(MarksDocumentModified(EditorKind::ButtonsLeds, okUntouched));
-  EXPECT_FALSE(MarksDocumentModified(EditorKind::Annunciator, cancelledButTouched));
-  // The others go by the project's own flag.
-  for (EditorKind kind : {EditorKind::Messages, EditorKind::SetPoints, EditorKind::GeneralSettings}) {
-    EXPECT_TRUE(MarksDocumentModified(kind, cancelledButTouched));
-    EXPECT_FALSE(MarksDocumentModified(kind, okUntouched));
-  }
-  // An editor that did not open changes nothing.
-  EXPECT_FALSE(MarksDocumentModified(EditorKind::ButtonsLeds, EditorOutcome{false, true, true}));
-}
-
 }  // namespace
 }  // namespace lumora::gui

@@ -188,7 +188,6 @@ TEST_F(SPConfigDlgTest, ANewNumberIsAppendedAndAnExistingOneUpdatedOkStoresThemA
   EXPECT_TRUE(added.data1.limitsEnabled);
   EXPECT_EQ(added.data1.maxValue, 9999);
   EXPECT_EQ(added.panel, &Panel());
-  EXPECT_TRUE(project.modified);
   EXPECT_TRUE(ValidateProject(project, project.plcSettings.addressSize).empty());
 }
 
@@ -440,7 +439,6 @@ TEST_F(SPConfigDlgTest, OkWithAnEmptyListStoresNoneAndTheSelectionRegister) {
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::focusWidget(), selectionAddress);
   EXPECT_EQ(Panel().messages.size(), 2u);
-  EXPECT_FALSE(project.modified);
 
   Retype(selectionAddress, "V2100");
   Child<QComboBox>(dialog, "selectionTypeBox")->setCurrentIndex(1);
@@ -479,7 +477,6 @@ TEST_F(SPConfigDlgTest, CancelAsksOnlyAfterAChangeAndNoLeavesTheProjectAlone) {
     EXPECT_FALSE(dialog.isVisible());
   }
   EXPECT_EQ(Saved(), before);
-  EXPECT_FALSE(project.modified);
 
   // Yes stores everything and still leaves with Cancel.
   CPLCSPConfigDlg dialog(project);
@@ -491,7 +488,6 @@ TEST_F(SPConfigDlgTest, CancelAsksOnlyAfterAChangeAndNoLeavesTheProjectAlone) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_EQ(Panel().messages[0].text, "SPEED");
   EXPECT_EQ(Panel().messages[0].number, 2);
-  EXPECT_TRUE(project.modified);
 }
 
 TEST_F(SPConfigDlgTest, ColumnWidthsComeFromAndGoBackToTheUserSettings) {
@@ -576,7 +572,6 @@ TEST_F(SPConfigDlgTest, TheMessagesLauncherOpensTheSetPointConfiguration) {
   EditorOutcome outcome = CEditorLauncher::Launch(EditorKind::SetPoints, project, nullptr);
   EXPECT_TRUE(outcome.opened);
   EXPECT_TRUE(outcome.accepted);
-  EXPECT_TRUE(MarksDocumentModified(EditorKind::SetPoints, outcome));
   EXPECT_TRUE(CEditorLauncher::Available(EditorKind::SetPoints));
 }
 

@@ -309,7 +309,8 @@ TEST_F(ProjectFileTest, BadNarrowValuesAndMissingLinesNameTheLine) {
   struct Changed {
     size_t index;
     std::string value;
-    std::string reason;
+    std::string reason;  // empty: the file loads
+    std::string saved = {};
   };
   for (const Changed& c : std::vector<Changed>{
            {firstByte, "300",
@@ -328,6 +329,12 @@ TEST_F(ProjectFileTest, BadNarrowValuesAndMissingLinesNameTheLine) {
             line(decimals) + ": a number of fixed decimals is \"-40000\", not a number from -32768 to 32767"},
            {password, "-7",
             line(password) + ": the local password is \"-7\", not a number from 0 to 4294967295"},
+           // A line that begins with a number in range is read by the format's rule: the rest is ignored, and
+           // the project saves the number.
+           {firstByte + 38, "12x", "", "12"},
+           {decimals, "-1 none", "", "-1"},
+           {decimals, " 500abc", "", "500"},
+           {level, "+1 below the folder", "", "1"},
        }) {
     std::vector<std::string> changed = lines;
     changed[c.index] = c.value;
@@ -335,22 +342,11 @@ TEST_F(ProjectFileTest, BadNarrowValuesAndMissingLinesNameTheLine) {
     std::string text = JoinCrLf(changed);
     LineReader reader(text);
     std::string reason;
-    EXPECT_FALSE(project.Load(reader, &reason)) << c.value;
+    EXPECT_EQ(project.Load(reader, &reason), c.reason.empty()) << c.value;
     EXPECT_EQ(reason, c.reason);
-  }
-  // A line that begins with a number in range is read by the format's rule: the rest is ignored.
-  for (const Changed& c : std::vector<Changed>{{firstByte + 38, "12x", "12"},
-                                               {decimals, "-1 none", "-1"},
-                                               {decimals, " 500abc", "500"},
-                                               {level, "+1 below the folder", "1"}}) {
-    std::vector<std::string> changed = lines;
-    changed[c.index] = c.value;
-    TQMProject project(Services());
-    std::string text = JoinCrLf(changed);
-    LineReader reader(text);
-    std::string reason;
-    ASSERT_TRUE(project.Load(reader, &reason)) << c.value << ": " << reason;
-    EXPECT_EQ(Lines(SaveToText(project))[c.index], c.reason) << c.value;
+    if (c.reason.empty()) {
+      EXPECT_EQ(Lines(SaveToText(project))[c.index], c.saved) << c.value;
+    }
   }
 
   size_t panelEnd = firstByte - 4;

@@ -25,7 +25,6 @@ class ProjectModelTest : public ::testing::Test {
 
 TEST_F(ProjectModelTest, NewRecordsHaveTheirDefaults) {
   TQMProject project(Services());
-  EXPECT_FALSE(project.modified);
   EXPECT_EQ(project.systemType, SystemType::SinglePanel);
   EXPECT_TRUE(project.panels.empty());
   EXPECT_EQ(project.multiplexer.selectedPort, 1);

@@ -232,5 +232,38 @@ TEST_F(SetPointEditTest, APastedMessageKeepsOnlyTheAddressesThePlcTakes) {
   EXPECT_TRUE(pasted.data3.IsEmpty());
 }
 
+// Which set point becomes current, and whether an unapplied edit is asked about first: list holds 7 and 9.
+TEST_F(SetPointEditTest, SwitchingMessagesFollowsTheSession) {
+  SetPointFields nine = Typed();
+  nine.number = 9;
+  for (const SetPointFields& fields : {Typed(), nine}) {
+    SetPointEdit edit = Edit(fields);
+    ASSERT_TRUE(edit.Accepted());
+    list.Store(*edit.message);
+  }
+  struct Case {
+    const char* what;
+    int number;
+    SetPointSession session;
+    SetPointSwitch expected;
+  };
+  const Case cases[] = {
+      {"a new number, nothing typed", 12, {7, false, true, std::nullopt}, SetPointSwitch::ShowCleared},
+      {"a new number over typed fields", 12, {7, false, false, std::nullopt}, SetPointSwitch::LeaveEditThenShow},
+      {"a new number after an edit", 12, {7, true, true, std::nullopt}, SetPointSwitch::LeaveEditThenShow},
+      {"a new number while a row is selected", 12, {7, false, true, 0}, SetPointSwitch::LeaveEditThenShow},
+      {"the message shown, selected", 7, {7, false, false, 0}, SetPointSwitch::Stay},
+      {"the message shown, edited", 7, {7, true, false, 0}, SetPointSwitch::LeaveEditThenShow},
+      {"the message shown, its row not selected", 7, {7, false, false, std::nullopt},
+       SetPointSwitch::LeaveEditThenShow},
+      {"another message", 9, {7, false, false, 0}, SetPointSwitch::LeaveEditThenShow},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DecideSetPointSwitch(list, c.number, c.session), c.expected) << c.what;
+  for (auto [position, maximum] : {std::pair{0, "9999"}, std::pair{1, "99999999"}, std::pair{2, "65535"},
+                                   std::pair{3, "99999999"}})
+    EXPECT_EQ(SetPointMaximumForType(position), maximum) << position;
+}
+
 }  // namespace
 }  // namespace lumora

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "model/interaction.h"
 #include "model/project.h"
+#include "model/project_file.h"
 #include "plc/plan_n_run.h"
+#include "support/temp_dir.h"
 
 namespace lumora {
 namespace {
@@ -110,6 +113,26 @@ TEST_F(PlanNRunTest, OpenConversionAsksAndAppliesOnYes) {
   answer.lines = 0;
   EXPECT_TRUE(ConvertLinkedProjectOnOpen(project, confirm, &answer));
   EXPECT_EQ(answer.lines, 0u);  // nothing left to ask
+}
+
+// A change of the tag map gives the linked project and leaves the one it came from as it was.
+TEST_F(PlanNRunTest, ChangingTheTagMapGivesANewProject) {
+  testing::TempDir dir;
+  std::string map = dir.Write("new.map", "h\nh\nPUMP_ON,V100,5,1\nRENAMED,V101,7,1\nLED,V2000,5,1\nPW,V200,5,1\n");
+  const std::string before = ProjectFileText(project);
+  SilentInteraction ui;
+  bool yes = false;
+  auto confirm = [](const std::vector<std::string>&, const std::string&, void* answer) {
+    return *static_cast<bool*>(answer);
+  };
+  EXPECT_FALSE(ProjectWithTagMap(project, map, ui, confirm, &yes));
+  EXPECT_FALSE(ProjectWithTagMap(project, dir.File("missing.map"), ui, confirm, &yes));
+  yes = true;
+  std::optional<TQMProject> linked = ProjectWithTagMap(project, map, ui, confirm, &yes);
+  ASSERT_TRUE(linked);
+  EXPECT_EQ(linked->tagMapPath, map);
+  EXPECT_EQ(linked->Panel(0).buttonLeds.buttonWord.tagName, "RENAMED");
+  EXPECT_EQ(ProjectFileText(project), before);
 }
 
 TEST_F(PlanNRunTest, ChoicesListNamesAfterAnEmptyEntry) {

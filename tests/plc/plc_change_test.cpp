@@ -72,7 +72,6 @@ TEST_F(PlcChangeTest, CompatiblePlcConvertsEveryAddressAndTakesTheNewSettings) {
       "addresses.\n\nChange?");
   EXPECT_EQ(ui.messages[0].caption, "Warning");
   EXPECT_TRUE(project.Equals(before));
-  EXPECT_FALSE(project.modified);
 
   // The attribute editor cancelled changes nothing either.
   ui.messages.clear();
@@ -100,7 +99,6 @@ TEST_F(PlcChangeTest, CompatiblePlcConvertsEveryAddressAndTakesTheNewSettings) {
   EXPECT_EQ(project.plcSettings.plcAttributes, Defaults("Tarvo DL-405"));
   ASSERT_TRUE(project.plcLibrary);
   EXPECT_EQ(TQMPlcManager(project.plcLibrary.get(), ui).PlcName(), "Tarvo DL-405");
-  EXPECT_TRUE(project.modified);
 
   // Back to the DL-205, whose V memory is smaller: that address is lost, with the remark.
   project.Panel(0).messages[0].data1.address = "V77777";
@@ -158,7 +156,6 @@ TEST_F(PlcChangeTest, IncompatiblePlcNeedsAYesAndClearsEveryAddress) {
   EXPECT_EQ(project.plcSettings.addressSize, modbus.Details().integers[1]);
   EXPECT_EQ(project.plcSettings.ManufacturerId(), modbus.Details().manufacturerId);
   EXPECT_FALSE(project.tagMapLinked);
-  EXPECT_TRUE(project.modified);
 }
 
 TEST_F(PlcChangeTest, PlanAndRunLinksATagMap) {
@@ -200,7 +197,6 @@ TEST_F(PlcChangeTest, SamePlcAndMissingLibraryChangeNothing) {
   EXPECT_EQ(ui.Texts(),
             (std::vector<std::string>{"Error P003: Unable to load " + install + "/dll/GONE.so.dll.  "}));
   EXPECT_TRUE(project.Equals(before));
-  EXPECT_FALSE(project.modified);
 }
 
 }  // namespace
