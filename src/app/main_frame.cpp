@@ -127,7 +127,9 @@ void CMainFrame::BuildMenus() {
   FillRecentFiles();
 
   // Undo and redo of the project in front: "Undo Change PLC", Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y.
-  editMenu_ = bar->addMenu("&Edit");
+  // No key of its own: each letter of "Edit" is already a key of the project window ("Pr&ess ...",
+  // "A&ddress Database", "V&iew", "Wri&te ...").
+  editMenu_ = bar->addMenu("Edit");
   undoGroup_ = new QUndoGroup(this);
   QAction* undo = undoGroup_->createUndoAction(this, "&Undo");
   undo->setObjectName("actionUndo");
@@ -149,7 +151,7 @@ void CMainFrame::BuildMenus() {
   viewCommand("&Read Project", &CLumoraView::OnRead)->setObjectName("actionRead");
   viewCommand("&Verify", &CLumoraView::OnVerify)->setObjectName("actionVerify");
   panelMenu_->addSeparator();
-  viewCommand("In&formation", &CLumoraView::OnInformation)->setObjectName("actionInformation");
+  viewCommand("Inf&ormation", &CLumoraView::OnInformation)->setObjectName("actionInformation");
   viewCommand("Upgrade &Firmware", &CLumoraView::OnPanelFirmware)->setObjectName("actionPanelFirmware");
   viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)
       ->setObjectName("actionMuxFirmware");
@@ -159,7 +161,7 @@ void CMainFrame::BuildMenus() {
   viewCommand("Si&ngle Panel System", &CLumoraView::OnSinglePanelSystem)->setObjectName("actionSinglePanel");
   viewCommand("M&ulti-Panel System", &CLumoraView::OnMultiPanelSystem)->setObjectName("actionMultiPanel");
   viewCommand("&Select Panel...", &CLumoraView::OnSelectPanel)->setObjectName("actionSelectPanel");
-  viewCommand("&Delete Panel", &CLumoraView::OnDeletePanel)->setObjectName("actionDeletePanel");
+  viewCommand("De&lete Panel", &CLumoraView::OnDeletePanel)->setObjectName("actionDeletePanel");
   viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
   viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
   viewCommand("Panel PLC A&ddress Database", &CLumoraView::OnAddressDatabase)
@@ -172,7 +174,8 @@ void CMainFrame::BuildMenus() {
     }
   });
 
-  viewMenu_ = bar->addMenu("&View");
+  // Alt+I with a project and without: Alt+V is the project window's "&Verify".
+  viewMenu_ = bar->addMenu("V&iew");
   QAction* statusBarAction = viewMenu_->addAction("&Status Bar");
   statusBarAction->setCheckable(true);
   statusBarAction->setChecked(true);
@@ -207,7 +210,8 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::UpdateMenus() {
-  bool project = ActiveView() != nullptr;
+  // A project window that was just closed is still among the windows until it is deleted.
+  bool project = CChildFrame::OpenCount() > 0 && ActiveView() != nullptr;
   panelMenu_->menuAction()->setVisible(project);
   editMenu_->menuAction()->setVisible(project);
   windowMenu_->menuAction()->setVisible(project);
@@ -215,7 +219,6 @@ void CMainFrame::UpdateMenus() {
   for (QAction* action : fileMenu_->actions()) {
     if (action->property("needsProject").toBool()) action->setVisible(project);
   }
-  viewMenu_->setTitle(project ? "V&iew" : "&View");
 }
 
 void CMainFrame::FillRecentFiles() {

@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     doc->RecordChange("Edit Messages", std::move(before));
     QMenu* edit = nullptr;
     for (QAction* action : frame->menuBar()->actions()) {
-      if (action->text() == "&Edit") edit = action->menu();
+      if (action->text() == "Edit") edit = action->menu();
     }
     if (edit) {
       edit->popup(frame->mapToGlobal(QPoint(40, 20)));

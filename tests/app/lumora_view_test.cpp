@@ -4,7 +4,10 @@
 
 #include <QAccessible>
 #include <cstdint>
+#include <map>
 #include <random>
+#include <set>
+#include <utility>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -14,6 +17,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -793,6 +797,44 @@ class LumoraViewTest : public GuiTestBase {
     for (auto& [name, dialog] : dialogs) walk(name, dialog.get());
     dialogs.clear();
     CloseAll();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+  }
+
+  // Alt+letter reaches one thing in each window: the menu titles and the visible controls of the project
+  // window together, each menu's items among themselves; and a menu keeps its key with or without a project.
+  void everyWindowGivesEachKeyOnce() {
+    // The menu "&Help" and the view's button "&Help" are both fixed captions: they share Alt+H knowingly.
+    const std::set<std::pair<QString, QString>> tolerated{{"&Help", "&Help"}};
+    QStringList problems;
+    std::map<QMenu*, QString> keyOfMenu;
+    auto walk = [&](const QString& window) {
+      Frame()->show();
+      QCoreApplication::processEvents();
+      for (const std::string& problem : lumora::testing::MnemonicProblems(Frame(), tolerated))
+        problems << window + ": " + QString::fromStdString(problem);
+      for (const std::string& problem : lumora::testing::MenuMnemonicProblems(Frame()))
+        problems << window + ": " + QString::fromStdString(problem);
+      for (QAction* title : Frame()->menuBar()->actions()) {
+        if (!title->menu() || !title->isVisible()) continue;
+        QString key = QKeySequence::mnemonic(title->text()).toString();
+        auto [first, fresh] = keyOfMenu.emplace(title->menu(), key);
+        if (!fresh && first->second != key)
+          problems << window + ": the menu \"" + title->text() + "\" is " + key + " here, " + first->second +
+                          " elsewhere";
+      }
+    };
+    QVERIFY(Frame()->WelcomeFrame());
+    walk("welcome");
+    // Without a project: the File, View, Port and Help menus only.
+    QStringList titles;
+    for (QAction* title : Frame()->menuBar()->actions())
+      if (title->isVisible()) titles << title->text();
+    QCOMPARE(titles, QStringList({"&File", "V&iew", "P&ort", "&Help"}));
+    for (const char* demo : {"demo-qm210.lmx", "demo-multiplexer.lmx"}) {
+      QVERIFY(Open("keys.lmx", demo));
+      walk(demo);
+      CloseAll();
+    }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
