@@ -1,9 +1,12 @@
-// Every editor dialog read as a screen reader reads it: each control named, no name twice in a dialog.
+// Every editor dialog read as a screen reader reads it: each control named, no name twice in a dialog; and
+// as a keyboard user finds it: no Alt+letter twice.
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "editors/annunciator_dlg.h"
 #include "editors/ins_msg_dlg.h"
@@ -19,6 +22,10 @@ namespace {
 
 class EditorAccessibilityTest : public testing::EditorFixture {};
 
+// The message editor's three data groups each have their fixed "Data T&ype:": Alt+Y goes from one to the next.
+const std::set<std::pair<QString, QString>> kSharedKeys{{"Data T&ype:", "Data T&ype:"}};
+
+// Each control its own name, and each Alt+letter one control.
 TEST_F(EditorAccessibilityTest, EveryControlOfEveryEditorHasItsOwnName) {
   struct Editor {
     const char* name;
@@ -40,6 +47,8 @@ TEST_F(EditorAccessibilityTest, EveryControlOfEveryEditorHasItsOwnName) {
     std::unique_ptr<QDialog> dialog = editor.open(project);
     dialog->show();
     for (const std::string& problem : testing::AccessibilityProblems(dialog.get()))
+      ADD_FAILURE() << editor.name << ": " << problem;
+    for (const std::string& problem : testing::MnemonicProblems(dialog.get(), kSharedKeys))
       ADD_FAILURE() << editor.name << ": " << problem;
   }
 }
