@@ -2,18 +2,16 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QEventLoop>
 
+#include "app/exchange_wait.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/simulated_panel.h"
-#include "app/modal_run.h"
 #include "app/serial_ports.h"
 #include "editors/help_topics.h"
 #include "model/project.h"
 #include "transfer/operations.h"
 #include "transfer/transfer_texts.h"
-#include "transfer/transfer_worker.h"
 #include "ui_comm_prog_dlg.h"
 
 namespace lumora::gui {
@@ -27,11 +25,15 @@ QStringList PortChoices(const QString& stored) {
   return choices;
 }
 
-CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& filePath, QWidget* parent)
+CCommProgDlg::CCommProgDlg(TQMProject& project, TransferOperation operation, const QString& filePath,
+                           QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::CommProgDlg>()),
       prompts_(this),
       context_(&project, operation, CLumoraApp::Instance() ? &prompts_ : nullptr, &sink_),
+      // No event loop runs once the dialog goes: a worker waiting for an answer from this thread gets
+      // none (as if its box were closed), sees the cancel and ends; only then is it joined.
+      exchange_(context_, [this] { prompts_.ReleaseWaiters(); }),
       multiplexerProject_(project.IsMultiPanel()) {
   qRegisterMetaType<lumora::TransferEvent>("lumora::TransferEvent");
   ui_->setupUi(this);
@@ -42,14 +44,14 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   setWindowTitle(FromLatin1(OperationTitle(operation)));
   lines_ = {ui_->line1, ui_->line2, ui_->line3, ui_->line4, ui_->line5, ui_->line6};
   marks_ = {ui_->mark1, ui_->mark2, ui_->mark3, ui_->mark4, ui_->mark5, ui_->mark6};
-  std::array<std::string, 6> texts = ChecklistTexts(operation);
-  bool firmware = operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware;
+  std::array<std::string, kChecklistLines> texts = ChecklistTexts(operation);
+  bool firmware = IsFirmware(operation);
   for (size_t i = 0; i < lines_.size(); ++i) {
     lines_[i]->setText(FromLatin1(texts[i]));
     lines_[i]->setEnabled(firmware);
     marks_[i]->setVisible(false);
   }
-  if (operation == kOperationRead) {
+  if (operation == TransferOperation::Read) {
     for (size_t i : {0, 5}) {
       lines_[i]->hide();
       marks_[i]->hide();
@@ -62,7 +64,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   for (size_t i = 0; i < radios_.size(); ++i) radioGroup_->addButton(radios_[i], static_cast<int>(i));
   connect(radioGroup_, &QButtonGroup::idClicked, this, [this](int id) {
     UpdateStartButton();
-    if (id <= 4) {
+    if (IsPanelTarget(static_cast<TransferTarget>(id))) {
       ui_->directConnection->setEnabled(true);
     } else {
       ui_->directConnection->setChecked(false);
@@ -94,13 +96,7 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, int operation, const QString& fi
   ConnectHelpButton(ui_->helpButton, HelpTopic());
 }
 
-CCommProgDlg::~CCommProgDlg() {
-  // No event loop runs from here on: a worker waiting for an answer from this thread gets none (as if
-  // its box were closed), sees the cancel and ends; only then is it joined.
-  context_.cancelRequested = true;
-  prompts_.ReleaseWaiters();
-  if (context_.workerThread.joinable()) context_.workerThread.join();
-}
+CCommProgDlg::~CCommProgDlg() = default;
 
 QPushButton* CCommProgDlg::StartButton() const {
   return ui_->startButton;
@@ -127,15 +123,15 @@ QString CCommProgDlg::PercentText() const {
 
 // A write of a multi-panel system starts once a unit is chosen that it has something to write to.
 void CCommProgDlg::UpdateStartButton() {
-  bool nothingToWrite = context_.operation == kOperationWrite &&
-                        NothingToWriteText(*context_.project, radioGroup_->checkedId()).has_value();
+  bool nothingToWrite =
+      context_.operation == TransferOperation::Write &&
+      NothingToWriteText(*context_.project, static_cast<TransferTarget>(radioGroup_->checkedId())).has_value();
   ui_->startButton->setEnabled(!nothingToWrite);
 }
 
 void CCommProgDlg::OnStart() {
-  context_.selectedTarget = radioGroup_->checkedId();
-  context_.directConnection = ui_->directConnection->isChecked();
-  if (context_.selectedTarget > 4) context_.directConnection = false;
+  context_.selectedTarget = static_cast<TransferTarget>(radioGroup_->checkedId());
+  context_.directConnection = IsPanelTarget(context_.selectedTarget) && ui_->directConnection->isChecked();
   std::string port = ToPath(ui_->portList->currentText());
   CLumoraApp* app = CLumoraApp::Instance();
   if (app && ui_->portList->currentText() == kSimulatedPanelText) {
@@ -153,32 +149,16 @@ void CCommProgDlg::OnStart() {
   ui_->portList->setEnabled(false);
   ui_->startButton->setEnabled(false);
   ui_->cancelButton->setFocus();
-  StartWorker();
-}
-
-void CCommProgDlg::StartWorker() {
-  // The worker's last act is to signal its end, which the waits below finish on.
-  StartTransfer(context_, [this] { emit sink_.workerEnded(); });
-}
-
-void CCommProgDlg::WaitForWorker() {
-  // The event loop keeps running so that the worker's own message boxes stay answerable. Connected
-  // before the flag is read: an end signalled after the read still reaches the loop.
-  QEventLoop loop;
-  connect(&sink_, &QtTransferSink::workerEnded, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-  if (context_.workerRunning.load()) {
-    ModalScope scope;
-    loop.exec();
-  }
-  if (context_.workerThread.joinable()) context_.workerThread.join();
+  exchange_.Start();
 }
 
 void CCommProgDlg::OnCancel() {
   if (closing_) return;
   closing_ = true;
   ui_->cancelButton->setEnabled(false);
-  context_.cancelRequested = true;
-  WaitForWorker();
+  exchange_.RequestCancel();
+  // The worker's own message boxes stay answerable meanwhile.
+  WaitForExchange(exchange_, WaitInput::Accept);
   QDialog::reject();
 }
 
@@ -192,15 +172,13 @@ void CCommProgDlg::closeEvent(QCloseEvent* event) {
 }
 
 const char* CCommProgDlg::HelpTopic() const {
-  bool firmware =
-      context_.operation == kOperationPanelFirmware || context_.operation == kOperationMultiplexerFirmware;
-  return firmware ? kHelpFirmware : kHelpTransfer;
+  return IsFirmware(context_.operation) ? kHelpFirmware : kHelpTransfer;
 }
 
-void CCommProgDlg::CheckLine(int line) {
+void CCommProgDlg::CheckLine(ChecklistLine line) {
   marks_[static_cast<size_t>(line)]->setVisible(true);
 }
-void CCommProgDlg::EnableLine(int line) {
+void CCommProgDlg::EnableLine(ChecklistLine line) {
   lines_[static_cast<size_t>(line)]->setEnabled(true);
 }
 
@@ -209,8 +187,7 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
     case TransferMessage::Progress: {
       ui_->percentText->setText(QString("%1%").arg(event.percent));
       ui_->progressBar->setValue(std::clamp(event.percent, 1, 100));
-      if (context_.operation == kOperationPanelFirmware ||
-          context_.operation == kOperationMultiplexerFirmware) {
+      if (IsFirmware(context_.operation)) {
         ui_->statusLine->setText(FromLatin1(event.statusText));
         if (event.finished) {
           ui_->cancelButton->setText("Close");
@@ -239,71 +216,36 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
 }
 
 void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
+  const StepEffect& effect = StepEffectOf(step);
+  if (effect.enable) EnableLine(*effect.enable);
   bool multiplexer = event.targetPanelType == kPanelMultiplexer;
-  switch (step) {
-    case kStepClearStart:
-      EnableLine(0);
+  if (std::optional<ChecklistLine> check = multiplexer ? effect.checkForMultiplexer : effect.checkForPanel)
+    CheckLine(*check);
+  switch (effect.also) {
+    case StepEffect::Also::Nothing:
       break;
-    case kStepSysAttrStart:
-      EnableLine(3);
-      CheckLine(2);
-      break;
-    case kStepPlcAttrStart:
-      EnableLine(5);
-      CheckLine(multiplexer ? 2 : 4);
-      break;
-    case kStepPlcAttrDone:
-    case kStepReadPlcAttrDone:
-      ui_->cancelButton->setText("Close");
-      ui_->cancelButton->setEnabled(true);
-      CheckLine(step == kStepPlcAttrDone ? 5 : 4);
-      break;
-    case kStepMapStart:
+    case StepEffect::Also::ClearStatus:
       ui_->statusLine->clear();
-      EnableLine(2);
-      CheckLine(multiplexer ? 0 : 1);
       break;
-    case kStepDriverStart:
-      EnableLine(4);
-      if (!multiplexer) CheckLine(3);
-      break;
-    case kStepMessagesStart:
-      CheckLine(0);
-      EnableLine(1);
-      break;
-    case kStepReadSysAttrStart:
-      EnableLine(1);
-      break;
-    case kStepReadMessagesStart:
-      CheckLine(1);
-      EnableLine(2);
-      break;
-    case kStepReadPlcAttrStart:
-      EnableLine(4);
-      CheckLine(3);
-      break;
-    case kStepStatusText:
+    case StepEffect::Also::ShowStatus:
       ui_->statusLine->setText(FromLatin1(event.statusText));
       break;
-    case kStepUnitFinished:
-      for (int i = 0; i < 6; ++i) {
-        marks_[static_cast<size_t>(i)]->setVisible(false);
-        lines_[static_cast<size_t>(i)]->setEnabled(false);
+    case StepEffect::Also::CloseButton:
+      ui_->cancelButton->setText("Close");
+      ui_->cancelButton->setEnabled(true);
+      break;
+    case StepEffect::Also::ResetLines:
+      for (size_t i = 0; i < lines_.size(); ++i) {
+        marks_[i]->setVisible(false);
+        lines_[i]->setEnabled(false);
       }
       break;
-    case kStepWriteFinished:
-    case kStepReadFinished:
+    case StepEffect::Also::Finish:
       if (context_.finished) {
         OnCancel();
         ShowMessageBox(parentWidget(), FromLatin1(SuccessText(step, multiplexerProject_)), "",
                        MessageIcon::Information);
       }
-      break;
-    case kStepReadTagsStart:
-      EnableLine(3);
-      if (!multiplexer) CheckLine(2);
-      break;
-    default:
       break;
   }
 }

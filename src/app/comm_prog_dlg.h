@@ -1,14 +1,17 @@
 #pragma once
-// CCommProgDlg: the "Download" progress dialog. Starts the transfer worker with Start, shows the
+// CCommProgDlg: the "Download" progress dialog. Starts the transfer's exchange with Start, shows the
 // checklist, status, percentage and bar as the worker's events arrive, and waits for the worker on
-// Cancel without stopping the event loop.
+// Cancel without stopping the event loop. What the transfer hands back is the caller's to apply.
 
 #include <QDialog>
 #include <array>
 #include <memory>
 
 #include "app/gui_interaction.h"
+#include "app/qt_transfer_sink.h"
 #include "transfer/transfer_context.h"
+#include "transfer/transfer_texts.h"
+#include "transfer/unit_exchange.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -21,36 +24,25 @@ namespace Ui {
 class CommProgDlg;
 }
 
-Q_DECLARE_METATYPE(lumora::TransferEvent)
-
 namespace lumora {
 class TQMProject;
 }
 
 namespace lumora::gui {
 
-// Carries worker events, and the worker's end, to the dialog as queued Qt signals.
-class QtTransferSink : public QObject, public TransferSink {
-  Q_OBJECT
-
- public:
-  void Post(const TransferEvent& event) override { emit posted(event); }
-
- signals:
-  void posted(lumora::TransferEvent event);
-  void workerEnded();
-};
-
 class CCommProgDlg : public QDialog {
   Q_OBJECT
 
  public:
-  CCommProgDlg(TQMProject& project, int operation, const QString& filePath = QString(),
+  CCommProgDlg(TQMProject& project, TransferOperation operation, const QString& filePath = QString(),
                QWidget* parent = nullptr);
   ~CCommProgDlg() override;
 
   TransferContext& Context() { return context_; }
+  UnitExchange& Exchange() { return exchange_; }
   bool Finished() const { return context_.finished.load(); }
+  // Once the dialog has closed: what the last transfer handed back.
+  ExchangeOutcome TakeOutcome() { return exchange_.TakeOutcome(); }
   // The checklist and the percentage as shown (tests look at them).
   QString LineText(int line) const;
   bool LineEnabled(int line) const;
@@ -76,19 +68,19 @@ class CCommProgDlg : public QDialog {
 
  private:
   void ApplyStep(int step, const lumora::TransferEvent& event);
-  void CheckLine(int line);
-  void EnableLine(int line);
-  void StartWorker();
+  void CheckLine(ChecklistLine line);
+  void EnableLine(ChecklistLine line);
   void UpdateStartButton();
-  void WaitForWorker();
 
   std::unique_ptr<Ui::CommProgDlg> ui_;
   QtTransferSink sink_;
-  // The worker's prompts; released before the worker is joined.
+  // The worker's prompts; released before the worker is joined after a cancel.
   GuiInteraction prompts_;
   TransferContext context_;
-  std::array<QLabel*, 6> lines_{};
-  std::array<QLabel*, 6> marks_{};
+  // Last of the three: it ends (cancels, releases the prompts, joins) before they go.
+  UnitExchange exchange_;
+  std::array<QLabel*, kChecklistLines> lines_{};
+  std::array<QLabel*, kChecklistLines> marks_{};
   // Panel 1..5, Multiplexer, Write Project: their ids in the group are 0..6.
   std::array<QRadioButton*, 7> radios_{};
   QButtonGroup* radioGroup_;

@@ -16,11 +16,11 @@
 #include "app/main_frame.h"
 #include "app/modal_run.h"
 #include "app/multipanel_import_dlg.h"
-#include "app/panel_exchanges.h"
 #include "app/pictures.h"
 #include "app/plc_selection.h"
 #include "app/port_static.h"
 #include "app/report_printing.h"
+#include "app/unit_commands.h"
 #include "app/view_address_dlg.h"
 #include "app/view_diagram.h"
 #include "model/codes.h"
@@ -71,11 +71,7 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
   connect(ui_->singleRadio, &QRadioButton::clicked, this, &CLumoraView::OnSinglePanelSystem);
   connect(ui_->multiRadio, &QRadioButton::clicked, this, &CLumoraView::OnMultiPanelSystem);
   connect(ui_->selectPanelTypeButton, &QPushButton::clicked, this, &CLumoraView::OnSelectPanel);
-  exchanges_ = new CPanelExchanges(doc_, this);
-  connect(exchanges_, &CPanelExchanges::selectedPortChanged, this, [this] {
-    ApplyPanelType();
-    RewritePortLabels();
-  });
+  commands_ = new CUnitCommands(doc_, this);
   plc_ = new CPlcSelection(doc_, ui_->plcCombo, ui_->tagMapLabel, ui_->changeTagMapButton, this);
   connect(ui_->commSetupButton, &QPushButton::clicked, plc_, &CPlcSelection::OnCommunicationSetup);
   connect(ui_->messagesButton, &QPushButton::clicked, this, &CLumoraView::OnMessages);
@@ -86,14 +82,12 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
   connect(annunciatorPicture_, &QToolButton::clicked, this, &CLumoraView::OnAnnunciator);
   connect(ui_->configureAddressesButton, &QPushButton::clicked, this, &CLumoraView::OnConfigurePanelAddresses);
   connect(ui_->addressDatabaseButton, &QPushButton::clicked, this, &CLumoraView::OnAddressDatabase);
-  connect(ui_->writeButton, &QPushButton::clicked, this, &CLumoraView::OnWrite);
-  connect(ui_->readButton, &QPushButton::clicked, this, &CLumoraView::OnRead);
-  connect(ui_->verifyButton, &QPushButton::clicked, this, &CLumoraView::OnVerify);
+  connect(ui_->writeButton, &QPushButton::clicked, commands_, &CUnitCommands::OnWrite);
+  connect(ui_->readButton, &QPushButton::clicked, commands_, &CUnitCommands::OnRead);
+  connect(ui_->verifyButton, &QPushButton::clicked, commands_, &CUnitCommands::OnVerify);
   connect(ui_->helpButton, &QPushButton::clicked, this, &CLumoraView::OnHelp);
   connect(ui_->exitButton, &QPushButton::clicked, this, &CLumoraView::OnExit);
-  connect(doc_, &CLumoraDoc::projectReplaced, this, &CLumoraView::Refresh);
-  connect(doc_, &CLumoraDoc::titleChanged, this,
-          [this] { doc_->Project().fileName = ToPath(doc_->PathName()); });
+  connect(doc_, &CLumoraDoc::projectChanged, this, &CLumoraView::Refresh);
 }
 
 CLumoraView::~CLumoraView() = default;
@@ -133,28 +127,28 @@ QToolButton* CLumoraView::PictureButton(EditorKind kind) const {
   return nullptr;
 }
 
-void CLumoraView::Refresh() {
-  TQMProject& project = doc_->Project();
-  ApplyLinkSpeed(project);
-  project.fileName = ToPath(doc_->PathName());
-  plc_->SelectProjectPlc();
+void CLumoraView::Refresh(ProjectPart parts) {
+  ApplyLinkSpeed(doc_->Project());
+  if (Touches(parts, ProjectPart::Plc)) {
+    plc_->SelectProjectPlc();
+    plc_->UpdateTagMapLabel();
+  }
+  if (Touches(parts, ProjectPart::System)) ApplySystemKind();
   ApplyPanelType();
-  ApplySystemKind();
   RewritePortLabels();
-  plc_->UpdateTagMapLabel();
   update();
 }
 
 bool CLumoraView::OnInitialUpdate() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  TQMProject& project = doc_->Project();
   if (doc_->IsNewDocument()) {
+    TQMProject project(doc_->Project());
     project.PutPanel(TQMPanel(&project, kPanelQM210));
+    doc_->SetUpNewProject(project);
     ApplySystemLinkSpeed(false);
   } else {
-    ApplyLinkSpeed(project);
+    ApplyLinkSpeed(doc_->Project());
   }
-  project.fileName = ToPath(doc_->PathName());
   bool filled = plc_->Fill();
   QApplication::restoreOverrideCursor();
   if (!filled) {
@@ -285,54 +279,32 @@ void CLumoraView::OnSetFile() {
 
 void CLumoraView::OnSinglePanelSystem() {
   ApplySystemLinkSpeed(false);
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
-  SystemKindChange change = SwitchToSinglePanel(doc_->Project());
-  if (change == SystemKindChange::Declined) {
-    ApplySystemKind();
-    ui_->multiRadio->setFocus();
-    return;
-  }
-  if (change == SystemKindChange::Unchanged) {
-    ApplySystemKind();
-    return;
-  }
-  RewritePortLabels();
-  doc_->RecordChange("Single Panel System", std::move(before));
-  ApplyPanelType();
+  TQMProject project(doc_->Project());
+  SystemKindChange change = SwitchToSinglePanel(project);
+  if (change == SystemKindChange::Changed) doc_->Change("Single Panel System", project, ProjectPart::System);
   ApplySystemKind();
+  if (change == SystemKindChange::Declined) ui_->multiRadio->setFocus();
 }
 
 void CLumoraView::OnMultiPanelSystem() {
   ApplySystemLinkSpeed(true);
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
-  if (SwitchToMultiPanel(doc_->Project()) != SystemKindChange::Changed) {
-    ApplySystemKind();
-    return;
-  }
+  TQMProject project(doc_->Project());
+  if (SwitchToMultiPanel(project) == SystemKindChange::Changed)
+    doc_->Change("Multi-Panel System", project, ProjectPart::System);
   ApplySystemKind();
-  ApplyPanelType();
-  RewritePortLabels();
-  doc_->RecordChange("Multi-Panel System", std::move(before));
 }
 
 void CLumoraView::OnSelectPanel() {
   CBitmapDlg dialog(doc_->Project().SelectedPanelType(), this);
   if (ExecModal(dialog) != QDialog::Accepted) return;
-  TQMProject& project = doc_->Project();
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
+  TQMProject project(doc_->Project());
   project.multiplexer.selectedPort = project.SelectedPort();
   if (ChangePanelType(project, dialog.SelectedType()) != PanelTypeChange::Changed) return;
-  ApplyPanelType();
-  RewritePortLabels();
-  doc_->RecordChange("Change Panel Type", std::move(before));
+  doc_->Change("Change Panel Type", project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnPortClicked(int port) {
-  TQMProject& project = doc_->Project();
-  if (!project.IsMultiPanel() || port < 1 || port > 5 || port == project.SelectedPort()) return;
-  project.multiplexer.selectedPort = port;
-  ApplyPanelType();
-  RewritePortLabels();
+  doc_->SelectPort(port);
 }
 
 void CLumoraView::ShowPortMenu(int port, const QPoint& globalPosition) {
@@ -344,25 +316,23 @@ void CLumoraView::ShowPortMenu(int port, const QPoint& globalPosition) {
   menu.addAction("&Delete Panel", this, &CLumoraView::OnDeletePanel)->setEnabled(holdsPanel);
   menu.addAction("&Import Configuration", this, &CLumoraView::OnImportConfiguration);
   menu.addAction("&Export Configuration", this, &CLumoraView::OnExportConfiguration)->setEnabled(holdsPanel);
-  menu.addAction("In&formation", this, &CLumoraView::OnInformation)->setEnabled(holdsPanel);
-  menu.addAction("Upgrade &Firmware", this, &CLumoraView::OnPanelFirmware);
+  menu.addAction("In&formation", commands_, &CUnitCommands::OnInformation)->setEnabled(holdsPanel);
+  menu.addAction("Upgrade &Firmware", commands_, &CUnitCommands::OnPanelFirmware);
   menu.addSeparator();
-  menu.addAction("Connection S&tatus", this, &CLumoraView::OnConnectionStatus);
-  menu.addAction("&Clear Panel Memory", this, &CLumoraView::OnClearMemory);
-  menu.addAction("Upgrade Firmware through the &Multiplexer", this, &CLumoraView::OnMultiplexerFirmware);
+  menu.addAction("Connection S&tatus", commands_, &CUnitCommands::OnConnectionStatus);
+  menu.addAction("&Clear Panel Memory", commands_, &CUnitCommands::OnClearMemory);
+  menu.addAction("Upgrade Firmware through the &Multiplexer", commands_, &CUnitCommands::OnMultiplexerFirmware);
   menu.exec(globalPosition);
 }
 
 void CLumoraView::LaunchEditor(EditorKind kind) {
   setFocus();
-  TQMProject& project = doc_->Project();
   bool needsPanel = kind != EditorKind::ButtonsLeds;
-  if (project.IsMultiPanel() && needsPanel && !project.CurrentPanel()) return;
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
-  EditorOutcome outcome = CEditorLauncher::Launch(kind, project, this);
-  if (MarksDocumentModified(kind, outcome)) {
-    doc_->RecordChange(FromLatin1(EditorCommandText(kind)), std::move(before));
-  }
+  if (doc_->Project().IsMultiPanel() && needsPanel && !doc_->Project().CurrentPanel()) return;
+  // The editor works on a copy; an OK that changed nothing is no step.
+  TQMProject project(doc_->Project());
+  if (CEditorLauncher::Launch(kind, project, this).accepted)
+    doc_->Change(FromLatin1(EditorCommandText(kind)), project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnMessages() {
@@ -389,31 +359,6 @@ void CLumoraView::OnExit() {
       return;
     }
   }
-}
-
-void CLumoraView::OnWrite() {
-  exchanges_->OnWrite();
-}
-void CLumoraView::OnRead() {
-  exchanges_->OnRead();
-}
-void CLumoraView::OnVerify() {
-  exchanges_->OnVerify();
-}
-void CLumoraView::OnInformation() {
-  exchanges_->OnInformation();
-}
-void CLumoraView::OnConnectionStatus() {
-  exchanges_->OnConnectionStatus();
-}
-void CLumoraView::OnPanelFirmware() {
-  exchanges_->OnPanelFirmware();
-}
-void CLumoraView::OnMultiplexerFirmware() {
-  exchanges_->OnMultiplexerFirmware();
-}
-void CLumoraView::OnClearMemory() {
-  exchanges_->OnClearMemory();
 }
 
 void CLumoraView::OnExportConfiguration() {
@@ -445,8 +390,7 @@ void CLumoraView::OnImportConfiguration() {
     if (ExecModal(dialog) != QDialog::Accepted) return;
     sourcePort = dialog.SelectedPort();
   }
-  TQMProject& project = doc_->Project();
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
+  TQMProject project(doc_->Project());
   std::vector<ProjectProblem> problems;
   ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
   if (outcome == ImportOutcome::Refused)
@@ -458,21 +402,15 @@ void CLumoraView::OnImportConfiguration() {
     project.plcSettings.addressSize = manager.Details().integers[1];
     RevalidateAddresses(project, manager);
   }
-  plc_->UpdateTagMapLabel();
   if (const TQMPanel* imported = project.CurrentPanel()) project.multiplexer.SetPortFromPanel(*imported);
-  ApplyPanelType();
-  RewritePortLabels();
-  doc_->RecordChange("Import Configuration", std::move(before));
+  doc_->Change("Import Configuration", project, ProjectPart::Panel | ProjectPart::Plc);
 }
 
 void CLumoraView::OnDeletePanel() {
-  TQMProject& project = doc_->Project();
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
+  TQMProject project(doc_->Project());
   project.multiplexer.selectedPort = project.SelectedPort();
   if (!DeleteSelectedPanel(project)) return;
-  RewritePortLabels();
-  ApplyPanelType();
-  doc_->RecordChange("Delete Panel", std::move(before));
+  doc_->Change("Delete Panel", project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnFilePrint() {
@@ -488,19 +426,13 @@ void CLumoraView::OnExportPdf() {
 }
 
 void CLumoraView::OnAddressDatabase() {
-  TQMProject& project = doc_->Project();
-  const TQMPanel* panel = project.CurrentPanel();
-  if (!panel) return;
-  std::unique_ptr<TQMProject> before = doc_->Snapshot();
-  bool wasModified = project.modified;
-  project.modified = false;
-  CViewAddressDlg dialog(project, *panel, CLumoraApp::Instance()->User(), this);
+  if (!doc_->Project().CurrentPanel()) return;
+  TQMProject project(doc_->Project());
+  CViewAddressDlg dialog(project, *project.CurrentPanel(), CLumoraApp::Instance()->User(), this);
+  // The dialog's edit button reaches the editors: their changes count like the editors' own.
   dialog.SetEditHandler([&project, &dialog] { CEditorLauncher::Launch(EditorKind::GeneralSettings, project, &dialog); });
   ExecModal(dialog);
-  // The dialog's edit button reaches the editors: their changes count like the editors' own.
-  bool changed = project.modified;
-  project.modified = project.modified || wasModified;
-  if (changed) doc_->RecordChange(FromLatin1(EditorCommandText(EditorKind::GeneralSettings)), std::move(before));
+  doc_->Change(FromLatin1(EditorCommandText(EditorKind::GeneralSettings)), project, ProjectPart::Panel);
 }
 
 }  // namespace lumora::gui

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "app/lumora_doc.h"
 #include "editors/editor_launcher.h"
 
 class QToolButton;
@@ -19,8 +20,7 @@ class MultiplexerGroup;
 
 namespace lumora::gui {
 
-class CLumoraDoc;
-class CPanelExchanges;
+class CUnitCommands;
 class CPlcSelection;
 class CPortStatic;
 
@@ -39,18 +39,12 @@ class CLumoraView : public QWidget {
 
   CPortStatic* PortLabel(int port) const;
   QToolButton* PictureButton(EditorKind kind) const;
+  // The exchanges with the panels: write, read, verify, information, firmware upgrades and clearing
+  // memory (unit_commands.h).
+  CUnitCommands* UnitCommands() const { return commands_; }
 
  public slots:
   void OnSetFile();
-  // The exchanges with the panels (panel_exchanges.h).
-  void OnWrite();
-  void OnRead();
-  void OnVerify();
-  void OnInformation();
-  void OnConnectionStatus();
-  void OnPanelFirmware();
-  void OnMultiplexerFirmware();
-  void OnClearMemory();
   void OnImportConfiguration();
   void OnExportConfiguration();
   void OnDeletePanel();
@@ -69,8 +63,8 @@ class CLumoraView : public QWidget {
   void OnConfigurePanelAddresses();
   void OnHelp();
   void OnExit();
-  // Everything from the project again (after Read, undo, or a change of the selected port).
-  void Refresh();
+  // The parts of the view that show `parts` of the project, again from the document.
+  void Refresh(ProjectPart parts = ProjectPart::All);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -96,7 +90,7 @@ class CLumoraView : public QWidget {
   QToolButton* messagesPicture_;
   QToolButton* buttonsPicture_;
   QToolButton* annunciatorPicture_;
-  CPanelExchanges* exchanges_;
+  CUnitCommands* commands_;
   CPlcSelection* plc_ = nullptr;
   bool ready_ = false;
 };

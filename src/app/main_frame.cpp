@@ -24,8 +24,9 @@
 #include "app/serial_ports.h"
 #include "app/simulated_panel.h"
 #include "app/simulated_panel_wnd.h"
+#include "app/unit_commands.h"
 #include "app/view_address_dlg.h"
-#include "app/welcome.h"
+#include "app/welcome_frame.h"
 #include "editors/editor_launcher.h"
 #include "editors/help_topics.h"
 #include "plc/install_dir.h"
@@ -147,16 +148,22 @@ void CMainFrame::BuildMenus() {
     });
     return action;
   };
-  viewCommand("&Write Project", &CLumoraView::OnWrite)->setObjectName("actionWrite");
-  viewCommand("&Read Project", &CLumoraView::OnRead)->setObjectName("actionRead");
-  viewCommand("&Verify", &CLumoraView::OnVerify)->setObjectName("actionVerify");
+  // The exchanges with the panels go straight to the active view's unit commands.
+  auto unitCommand = [this](const char* text, void (CUnitCommands::*command)()) {
+    return panelMenu_->addAction(text, this, [this, command] {
+      if (CLumoraView* view = ActiveView()) (view->UnitCommands()->*command)();
+    });
+  };
+  unitCommand("&Write Project", &CUnitCommands::OnWrite)->setObjectName("actionWrite");
+  unitCommand("&Read Project", &CUnitCommands::OnRead)->setObjectName("actionRead");
+  unitCommand("&Verify", &CUnitCommands::OnVerify)->setObjectName("actionVerify");
   panelMenu_->addSeparator();
-  viewCommand("Inf&ormation", &CLumoraView::OnInformation)->setObjectName("actionInformation");
-  viewCommand("Upgrade &Firmware", &CLumoraView::OnPanelFirmware)->setObjectName("actionPanelFirmware");
-  viewCommand("Upgrade &Multiplexer Firmware", &CLumoraView::OnMultiplexerFirmware)
+  unitCommand("Inf&ormation", &CUnitCommands::OnInformation)->setObjectName("actionInformation");
+  unitCommand("Upgrade &Firmware", &CUnitCommands::OnPanelFirmware)->setObjectName("actionPanelFirmware");
+  unitCommand("Upgrade &Multiplexer Firmware", &CUnitCommands::OnMultiplexerFirmware)
       ->setObjectName("actionMuxFirmware");
-  viewCommand("&Clear Panel Memory", &CLumoraView::OnClearMemory)->setObjectName("actionClear");
-  viewCommand("Connection S&tatus", &CLumoraView::OnConnectionStatus)->setObjectName("actionConnectionStatus");
+  unitCommand("&Clear Panel Memory", &CUnitCommands::OnClearMemory)->setObjectName("actionClear");
+  unitCommand("Connection S&tatus", &CUnitCommands::OnConnectionStatus)->setObjectName("actionConnectionStatus");
   panelMenu_->addSeparator();
   viewCommand("Si&ngle Panel System", &CLumoraView::OnSinglePanelSystem)->setObjectName("actionSinglePanel");
   viewCommand("M&ulti-Panel System", &CLumoraView::OnMultiPanelSystem)->setObjectName("actionMultiPanel");

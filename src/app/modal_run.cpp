@@ -1,10 +1,5 @@
 #include "app/modal_run.h"
 
-#include <QApplication>
-#include <QEventLoop>
-#include <QMetaObject>
-#include <QThread>
-
 
 namespace lumora::gui {
 namespace {
@@ -47,20 +42,6 @@ int ExecModal(QDialog& dialog) {
   if (gExitPending) return QDialog::Rejected;
   ModalScope scope;
   return dialog.exec();
-}
-
-void RunOffUiThread(const std::function<void()>& work) {
-  ModalScope scope;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  QEventLoop loop;
-  QThread* thread = QThread::create(work);
-  // Queued: the quit is handled by the loop below even when the work ends before the loop starts.
-  QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-  thread->start();
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  thread->wait();
-  delete thread;
-  QApplication::restoreOverrideCursor();
 }
 
 }  // namespace lumora::gui

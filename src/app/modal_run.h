@@ -1,13 +1,11 @@
 #pragma once
 // Modal runs on the user-interface thread: dialogs, message boxes and the waits for a panel exchange
-// that runs on a worker. The main window's Exit unwinds them from the top down before it closes, so
+// that runs on a worker (exchange_wait.h). The main window's Exit unwinds them from the top down before it closes, so
 // no window is destroyed under a dialog that is still running. The editors run their dialogs through
 // this too (editors/dialog_runner.h).
 
 #include <QDialog>
 #include <functional>
-#include <optional>
-#include <type_traits>
 
 namespace lumora::gui {
 
@@ -31,18 +29,5 @@ void SetExitContinuation(std::function<void()> continuation);
 
 // QDialog::exec under a ModalScope; Rejected at once while an Exit is pending.
 int ExecModal(QDialog& dialog);
-
-// Runs `work` on a worker thread while this thread keeps its event loop going (painting, timers, the
-// worker's message boxes) with user input held back, under the wait cursor. Returns when `work` has
-// ended. Call it on the user-interface thread.
-void RunOffUiThread(const std::function<void()>& work);
-
-template <typename Fn>
-auto RunOffUiThread(Fn work)
-    -> std::enable_if_t<!std::is_void_v<std::invoke_result_t<Fn>>, std::invoke_result_t<Fn>> {
-  std::optional<std::invoke_result_t<Fn>> result;
-  RunOffUiThread(std::function<void()>([&] { result.emplace(work()); }));
-  return std::move(*result);
-}
 
 }  // namespace lumora::gui

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/exchange_wait.h"
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/main_frame.h"
@@ -14,8 +15,7 @@
 #include "app/panel_status_dlg.h"
 #include "app/pictures.h"
 #include "shell/version_loader.h"
-#include "transfer/panel_information.h"
-#include "transfer/transfer_texts.h"
+#include "transfer/unit_exchange.h"
 
 namespace lumora::gui {
 namespace {
@@ -120,25 +120,19 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
 void CWelcomView::OnConnect() {
   CLumoraApp* app = CLumoraApp::Instance();
   if (!app) return;
-  std::string port = app->PortName();
-  ConnectionTestResult result = RunOffUiThread([&] { return RunConnectionTest(port, app->Ui()); });
-  if (!result.unit) {
-    QString text = FromLatin1(result.errorText);
-    if (!result.hint.empty()) text += "\n\n" + FromLatin1(result.hint);
+  GuiInteraction prompts(this);
+  TransferContext context(nullptr, TransferOperation::Read, &prompts, nullptr);
+  context.portName = app->PortName();
+  UnitExchange exchange(context, [&prompts] { prompts.ReleaseWaiters(); });
+  ExchangeOutcome outcome = RunShortExchange(exchange, short_exchange::ConnectionTest);
+  if (!outcome.unit) {
+    QString text = FromLatin1(outcome.text);
+    if (!outcome.hint.empty()) text += "\n\n" + FromLatin1(outcome.hint);
     ShowMessageBox(this, text, "", MessageIcon::Exclamation);
     return;
   }
-  CPanelStatusDlg dialog(*result.unit, this);
+  CPanelStatusDlg dialog(*outcome.unit, this);
   ExecModal(dialog);
-}
-
-CWelcomeFrame::CWelcomeFrame(QWidget* parent) : QMdiSubWindow(parent) {
-  setObjectName("welcomeFrame");
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowFlags(Qt::FramelessWindowHint);
-  view_ = new CWelcomView(this);
-  setWidget(view_);
-  setWindowTitle(kApplicationTitle);
 }
 
 }  // namespace lumora::gui

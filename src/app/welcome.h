@@ -1,7 +1,6 @@
 #pragma once
-// The welcome screen shown while no project is open: CWelcomeFrame and its form CWelcomView.
+// CWelcomView: the welcome screen's form, shown in its frame (welcome_frame.h) while no project is open.
 
-#include <QMdiSubWindow>
 #include <QWidget>
 
 class QLabel;
@@ -28,17 +27,6 @@ class CWelcomView : public QWidget {
   QPushButton* existing_;
   QPushButton* connect_;
   QPushButton* exit_;
-};
-
-class CWelcomeFrame : public QMdiSubWindow {
-  Q_OBJECT
-
- public:
-  explicit CWelcomeFrame(QWidget* parent = nullptr);
-  CWelcomView* View() const { return view_; }
-
- private:
-  CWelcomView* view_;
 };
 
 }  // namespace lumora::gui

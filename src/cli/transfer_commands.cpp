@@ -19,22 +19,22 @@
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_texts.h"
-#include "transfer/transfer_worker.h"
+#include "transfer/unit_exchange.h"
 
 namespace lumora::cli {
 namespace {
 
-std::atomic<TransferContext*> gRunning{nullptr};
+std::atomic<UnitExchange*> gRunning{nullptr};
 
 void OnInterrupt(int) {
-  if (TransferContext* context = gRunning.load()) context->cancelRequested.store(true);
+  if (UnitExchange* exchange = gRunning.load()) exchange->RequestCancel();
 }
 
 // Prints the worker's events: errors on stderr as the dialog would show them, and on a terminal a
 // progress bar with the checklist line.
 class ConsoleSink : public TransferSink {
  public:
-  explicit ConsoleSink(int operation)
+  explicit ConsoleSink(TransferOperation operation)
       : operation_(operation), terminal_(::isatty(2) != 0), lines_(ChecklistTexts(operation)) {}
 
   void Post(const TransferEvent& event) override {
@@ -42,7 +42,6 @@ class ConsoleSink : public TransferSink {
     switch (event.message) {
       case TransferMessage::Error:
         EndBar();
-        errorShown_ = true;
         // The worker's own message box has just printed this error.
         if (event.alreadyShown) break;
         std::fprintf(stderr, "%s\n", event.statusText.c_str());
@@ -52,10 +51,9 @@ class ConsoleSink : public TransferSink {
         title_ = TargetTitle(operation_, event.targetPanelType, event.targetPort);
         break;
       case TransferMessage::Progress: {
-        lastStep_ = event.step;
-        int line = ChecklistLineForStep(event.step);
-        if (line >= 0) current_ = lines_[static_cast<size_t>(line)];
-        if (operation_ >= kOperationPanelFirmware) current_ = event.statusText;
+        if (std::optional<ChecklistLine> line = StepEffectOf(event.step).enable)
+          current_ = lines_[static_cast<size_t>(*line)];
+        if (IsFirmware(operation_)) current_ = event.statusText;
         ShowBar(event.percent);
         break;
       }
@@ -67,8 +65,6 @@ class ConsoleSink : public TransferSink {
     if (barShown_) std::fputc('\n', stderr);
     barShown_ = false;
   }
-  bool ErrorShown() const { return errorShown_; }
-  int LastStep() const { return lastStep_; }
 
  private:
   void ShowBar(int percent) {
@@ -81,25 +77,19 @@ class ConsoleSink : public TransferSink {
   }
 
   std::mutex mutex_;
-  int operation_;
+  TransferOperation operation_;
   bool terminal_;
-  std::array<std::string, 6> lines_;
+  std::array<std::string, kChecklistLines> lines_;
   std::string title_;
   std::string current_;
   bool barShown_ = false;
-  bool errorShown_ = false;
-  int lastStep_ = 0;
 };
 
-// Runs one transfer on a worker, as the progress dialog does; Ctrl+C, SIGTERM and SIGHUP cancel it.
-struct TransferRun {
-  bool succeeded = false;
-  bool errorShown = false;
-  int lastStep = 0;
-};
-
-TransferRun RunWithConsole(TransferContext& context, ConsoleSink& sink) {
-  gRunning = &context;
+// Runs one exchange on a worker, as the program's windows do; Ctrl+C, SIGTERM and SIGHUP cancel it.
+// Without `work`, the context's operation.
+ExchangeOutcome RunWithConsole(TransferContext& context, UnitExchange::Work work = {}) {
+  UnitExchange exchange(context);
+  gRunning = &exchange;
   const int signals[] = {SIGINT, SIGTERM, SIGHUP};
   struct sigaction cancel {};
   cancel.sa_handler = OnInterrupt;
@@ -107,19 +97,20 @@ TransferRun RunWithConsole(TransferContext& context, ConsoleSink& sink) {
   struct sigaction previous[std::size(signals)] = {};
   for (size_t i = 0; i < std::size(signals); ++i)
     ::sigaction(signals[i], &cancel, &previous[i]);
-  StartTransfer(context);
-  context.workerThread.join();
+  ExchangeOutcome outcome = work ? exchange.Run(std::move(work)) : exchange.Run();
   for (size_t i = 0; i < std::size(signals); ++i)
     ::sigaction(signals[i], &previous[i], nullptr);
   gRunning = nullptr;
+  if (outcome.result == TransferOutcome::Cancelled) std::fprintf(stderr, "Cancelled.\n");
+  return outcome;
+}
+
+// The outcome of a long transfer printed on the console: its bar ended, the success text on stdout.
+bool ReportTransfer(ConsoleSink& sink, const ExchangeOutcome& outcome) {
   sink.EndBar();
-  TransferRun run;
-  run.errorShown = sink.ErrorShown();
-  run.lastStep = sink.LastStep();
-  TransferOutcome outcome = OutcomeOf(context, run.errorShown);
-  run.succeeded = outcome == TransferOutcome::Succeeded;
-  if (outcome == TransferOutcome::Cancelled) std::fprintf(stderr, "Cancelled.\n");
-  return run;
+  if (!outcome.Succeeded()) return false;
+  std::printf("%s\n", outcome.text.c_str());
+  return true;
 }
 
 std::string PortName(Session& session) {
@@ -170,12 +161,12 @@ bool LoadOptionalProject(Session& session, TQMProject& project) {
   return true;
 }
 
-int TargetFromOption(const std::string& text) {
-  if (text.empty() || text == "project") return kTargetWriteProject;
-  if (text == "multiplexer") return kTargetMultiplexer;
+std::optional<TransferTarget> TargetFromOption(const std::string& text) {
+  if (text.empty() || text == "project") return TransferTarget::WriteProject;
+  if (text == "multiplexer") return TransferTarget::Multiplexer;
   if (text.size() == 6 && text.compare(0, 5, "panel") == 0 && text[5] >= '1' && text[5] <= '5')
-    return text[5] - '1';
-  return -2;
+    return PanelTargetOf(text[5] - '0');
+  return std::nullopt;
 }
 
 void PrintInformation(const UnitInformation& info) {
@@ -190,8 +181,8 @@ void PrintInformation(const UnitInformation& info) {
 int Write(Session& session) {
   const Arguments& args = session.Args();
   if (args.positional.size() != 1) return PrintUsage("write"), kExitUsage;
-  int target = TargetFromOption(args.Value("--target"));
-  if (target == -2) {
+  std::optional<TransferTarget> target = TargetFromOption(args.Value("--target"));
+  if (!target) {
     std::fprintf(stderr, "lumora: --target takes panel1..panel5, multiplexer or project\n");
     return kExitUsage;
   }
@@ -200,24 +191,24 @@ int Write(Session& session) {
   auto log = OpenLog(session, true);
   if (!CheckWritable(session, project)) return kExitFailed;
   ApplyLinkSpeed(project);
-  ConsoleSink sink(kOperationWrite);
-  TransferContext context(&project, kOperationWrite, &session.Ui(), &sink);
+  ConsoleSink sink(TransferOperation::Write);
+  TransferContext context(&project, TransferOperation::Write, &session.Ui(), &sink);
   context.portName = PortName(session);
-  context.selectedTarget = target;
-  context.directConnection = target <= 4 && args.Has("--direct");
-  TransferRun run = RunWithConsole(context, sink);
-  if (!run.succeeded) return kExitFailed;
-  std::printf("%s\n", SuccessText(kStepWriteFinished, project.IsMultiPanel()).c_str());
-  return kExitOk;
+  context.selectedTarget = *target;
+  context.directConnection = IsPanelTarget(*target) && args.Has("--direct");
+  return ReportTransfer(sink, RunWithConsole(context)) ? kExitOk : kExitFailed;
 }
 
-// Reads the connected unit into `project` (a fresh project with one QM210 record).
-bool ReadFromPanel(Session& session, TQMProject& project) {
+// Reads the connected unit; the project read, or null.
+std::unique_ptr<TQMProject> ReadFromPanel(Session& session) {
+  TQMProject project;
   PrepareReadTarget(project, {&session.Ui(), &session.Plc()});
-  ConsoleSink sink(kOperationRead);
-  TransferContext context(&project, kOperationRead, &session.Ui(), &sink);
+  ConsoleSink sink(TransferOperation::Read);
+  TransferContext context(&project, TransferOperation::Read, &session.Ui(), &sink);
   context.portName = PortName(session);
-  return RunWithConsole(context, sink).succeeded && ReadSucceeded(context, project);
+  ExchangeOutcome outcome = RunWithConsole(context);
+  sink.EndBar();
+  return std::move(outcome.readProject);
 }
 
 int Read(Session& session) {
@@ -230,15 +221,15 @@ int Read(Session& session) {
     return kExitFailed;
   }
   auto log = OpenLog(session, true);
-  TQMProject project;
-  if (!ReadFromPanel(session, project)) return kExitFailed;
-  project.multiplexer.selectedPort = 1;
+  std::unique_ptr<TQMProject> project = ReadFromPanel(session);
+  if (!project) return kExitFailed;
+  project->multiplexer.selectedPort = 1;
   std::string error;
-  if (!SaveProjectFile(project, args.positional[0], &error)) {
+  if (!SaveProjectFile(*project, args.positional[0], &error)) {
     std::fprintf(stderr, "%s: %s\n", args.positional[0].c_str(), error.c_str());
     return kExitFailed;
   }
-  std::printf("%s\n", SuccessText(kStepReadFinished, project.IsMultiPanel()).c_str());
+  std::printf("%s\n", SuccessText(kStepReadFinished, project->IsMultiPanel()).c_str());
   return kExitOk;
 }
 
@@ -249,16 +240,16 @@ int Verify(Session& session) {
   if (!LoadForTransfer(session, args.positional[0], onPc)) return kExitFailed;
   ApplyLinkSpeed(onPc);
   if (onPc.IsMultiPanel()) {
-    ConsoleSink sink(kOperationRead);
+    ConsoleSink sink(TransferOperation::Read);
     TQMProject working(onPc);
-    TransferContext context(&working, kOperationRead, &session.Ui(), &sink);
+    TransferContext context(&working, TransferOperation::Read, &session.Ui(), &sink);
     context.portName = PortName(session);
-    if (!CheckMultiplexerSetup(context)) return kExitFailed;
+    if (!RunWithConsole(context, short_exchange::MultiplexerCheck).Succeeded()) return kExitFailed;
   }
   auto log = OpenLog(session, true);
-  TQMProject read;
-  if (!ReadFromPanel(session, read)) return kExitFailed;
-  VerifyResult result = CompareWithPanel(onPc, read);
+  std::unique_ptr<TQMProject> read = ReadFromPanel(session);
+  if (!read) return kExitFailed;
+  VerifyResult result = CompareWithPanel(onPc, *read);
   std::printf("%s\n", result.text.c_str());
   if (args.Has("--diff")) {
     for (const std::string& line : result.differences)
@@ -273,23 +264,25 @@ int Info(Session& session) {
   auto log = OpenLog(session, false);
   std::string projectPath = args.Value("--project");
   if (projectPath.empty()) {
-    ConnectionTestResult result = RunConnectionTest(PortName(session), session.Ui());
-    if (!result.unit) {
-      std::fprintf(stderr, "%s\n", result.errorText.c_str());
-      if (!result.hint.empty()) std::fprintf(stderr, "%s\n", result.hint.c_str());
+    TransferContext context(nullptr, TransferOperation::Read, &session.Ui(), nullptr);
+    context.portName = PortName(session);
+    ExchangeOutcome outcome = RunWithConsole(context, short_exchange::ConnectionTest);
+    if (!outcome.unit) {
+      std::fprintf(stderr, "%s\n", outcome.text.c_str());
+      if (!outcome.hint.empty()) std::fprintf(stderr, "%s\n", outcome.hint.c_str());
       return kExitFailed;
     }
-    PrintInformation(*result.unit);
+    PrintInformation(*outcome.unit);
     return kExitOk;
   }
   TQMProject project;
   if (!LoadForTransfer(session, projectPath, project)) return kExitFailed;
-  ConsoleSink sink(kOperationRead);
-  TransferContext context(&project, kOperationRead, &session.Ui(), &sink);
+  ConsoleSink sink(TransferOperation::Read);
+  TransferContext context(&project, TransferOperation::Read, &session.Ui(), &sink);
   context.portName = PortName(session);
-  std::optional<UnitInformation> info = QueryUnitInformation(context);
-  if (!info) return kExitFailed;
-  PrintInformation(*info);
+  ExchangeOutcome outcome = RunWithConsole(context, short_exchange::ConnectedUnit);
+  if (!outcome.unit) return kExitFailed;
+  PrintInformation(*outcome.unit);
   return kExitOk;
 }
 
@@ -299,12 +292,12 @@ int Clear(Session& session) {
   TQMProject project;
   if (!LoadOptionalProject(session, project)) return kExitFailed;
   auto log = OpenLog(session, false);
-  ConsoleSink sink(kOperationWrite);
-  TransferContext context(&project, kOperationWrite, &session.Ui(), &sink);
+  ConsoleSink sink(TransferOperation::Write);
+  TransferContext context(&project, TransferOperation::Write, &session.Ui(), &sink);
   context.portName = PortName(session);
   session.Ui().quiet = true;
-  bool cleared = ClearPanelMemory(context);
-  return cleared ? kExitOk : kExitFailed;
+  ExchangeOutcome outcome = RunWithConsole(context, short_exchange::ClearMemory);
+  return outcome.Succeeded() ? kExitOk : kExitFailed;
 }
 
 int Firmware(Session& session) {
@@ -315,15 +308,12 @@ int Firmware(Session& session) {
   bool multiplexer = args.Has("--multiplexer");
   auto log = OpenLog(session, true);
   ApplyLinkSpeed(project, multiplexer);
-  int operation = multiplexer ? kOperationMultiplexerFirmware : kOperationPanelFirmware;
+  TransferOperation operation = multiplexer ? TransferOperation::MultiplexerFirmware : TransferOperation::PanelFirmware;
   ConsoleSink sink(operation);
   TransferContext context(&project, operation, &session.Ui(), &sink);
   context.portName = PortName(session);
   context.filePath = args.positional[0];
-  TransferRun run = RunWithConsole(context, sink);
-  if (!run.succeeded) return kExitFailed;
-  std::printf("%s\n", context.StatusText().c_str());
-  return kExitOk;
+  return ReportTransfer(sink, RunWithConsole(context)) ? kExitOk : kExitFailed;
 }
 
 }  // namespace

@@ -59,10 +59,11 @@ bool HasPanelToWrite(const TQMProject& project, int port) {
   return project.multiplexer.HasPanel(port) && project.FindPanel(port);
 }
 
-std::optional<std::string> NothingToWriteText(const TQMProject& project, int target) {
-  if (!project.IsMultiPanel() || target == kTargetMultiplexer || target == kTargetWriteProject) return std::nullopt;
-  if (target < 0 || target > 4) return std::string("No unit was chosen: nothing was written.");
-  int port = target + 1;
+std::optional<std::string> NothingToWriteText(const TQMProject& project, TransferTarget target) {
+  if (!project.IsMultiPanel() || target == TransferTarget::Multiplexer || target == TransferTarget::WriteProject)
+    return std::nullopt;
+  if (!IsPanelTarget(target)) return std::string("No unit was chosen: nothing was written.");
+  int port = PortOf(target);
   if (HasPanelToWrite(project, port)) return std::nullopt;
   return "Port " + std::to_string(port) + " has no panel in this project: nothing was written.";
 }
@@ -73,7 +74,7 @@ int PlcAddressSizeOf(const TQMProject& project, Interaction& interaction) {
   return plc.Details().integers[1];
 }
 
-WriteCheck CheckBeforeWrite(TQMProject& project, int plcAddressSize) {
+WriteCheck CheckBeforeWrite(const TQMProject& project, int plcAddressSize) {
   WriteCheck check;
   if (std::optional<std::vector<std::string>> missing = IncompleteWriteItems(project)) {
     check.verdict = WriteCheck::Verdict::Incomplete;
@@ -107,22 +108,12 @@ void PrepareReadTarget(TQMProject& project, const CoreServices& services) {
   project.AddPanel(kPanelQM210, 1);
 }
 
-bool ReadSucceeded(const TransferContext& context, const TQMProject& read) {
-  return context.finished && context.step == kStepReadFinished && !read.panels.empty();
-}
-
 bool AdoptReadProject(const TQMProject& current, TQMProject& read) {
   // Nothing new came from the panel: the project keeps its address texts, tag names and tag map.
   if (ProjectsEqual(read, current, CompareScope::Panel)) return false;
   read.multiplexer.selectedPort = 1;
   read.fileName = current.fileName;
   return true;
-}
-
-TransferOutcome OutcomeOf(const TransferContext& context, bool errorReported) {
-  if (context.cancelRequested && !errorReported) return TransferOutcome::Cancelled;
-  if (context.finished && !errorReported && !context.cancelRequested) return TransferOutcome::Succeeded;
-  return TransferOutcome::Failed;
 }
 
 }  // namespace lumora

@@ -1,7 +1,7 @@
 #pragma once
 // The user operations that the desktop program and the command-line tool share, written once: what is
 // checked before a write or a verify, the communication log of an operation with its version line, the
-// link speed, which project a read leaves behind, and the typed outcome of a transfer.
+// link speed, and which project a read leaves behind.
 
 #include <optional>
 #include <string>
@@ -45,10 +45,10 @@ class CommLogScope {
 
 // Whether the multiplexer port has a panel a write can send.
 bool HasPanelToWrite(const TQMProject& project, int port);
-// Why a write of a multi-panel project to `target` (kTargetNone, a panel 0..4, the multiplexer or the whole
+// Why a write of a multi-panel project to `target` (none chosen, a panel, the multiplexer or the whole
 // project) would write nothing, e.g. "Port 3 has no panel in this project: nothing was written."; nothing
 // when it writes something, and always nothing for a single-panel project.
-std::optional<std::string> NothingToWriteText(const TQMProject& project, int target);
+std::optional<std::string> NothingToWriteText(const TQMProject& project, TransferTarget target);
 
 // What keeps a project from being written.
 struct WriteCheck {
@@ -64,7 +64,7 @@ struct WriteCheck {
 // The encoded address size of the project's loaded PLC library; 0 when none is loaded.
 int PlcAddressSizeOf(const TQMProject& project, Interaction& interaction);
 // `plcAddressSize` is the loaded PLC library's encoded address size (0 when unknown).
-WriteCheck CheckBeforeWrite(TQMProject& project, int plcAddressSize);
+WriteCheck CheckBeforeWrite(const TQMProject& project, int plcAddressSize);
 // The "Incomplete data" text: "Panel program can not be uploaded as it has incomplete data. " and the
 // missing items, one per line.
 std::string IncompleteDataText(const std::vector<std::string>& missingItems);
@@ -73,16 +73,8 @@ std::string InvalidProjectText(const std::vector<ProjectProblem>& problems);
 
 // A fresh project to read into: one QM210 record, as the read expects.
 void PrepareReadTarget(TQMProject& project, const CoreServices& services);
-// Only a read that reached its end counts (the progress dialog's finished flag is also set after a
-// shown error).
-bool ReadSucceeded(const TransferContext& context, const TQMProject& read);
 // Whether a successful read replaces the open project: only when it differs. The read project then
 // takes the selected port 1 and the open project's file name.
 bool AdoptReadProject(const TQMProject& current, TQMProject& read);
-
-enum class TransferOutcome { Succeeded, Failed, Cancelled };
-// After the worker has ended: succeeded when it finished without a reported error and was not
-// cancelled.
-TransferOutcome OutcomeOf(const TransferContext& context, bool errorReported);
 
 }  // namespace lumora

@@ -37,6 +37,20 @@ std::unique_ptr<TQMXComm> OpenShortLink(TransferContext& context) {
   return link;
 }
 
+// Every short exchange's preamble, once: the project must hold a panel when `needsPanels`; the port is
+// opened; `body` then talks to the unit through one session. Its result, or `failed` when the exchange
+// could not begin. The port is closed when `body` returns.
+template <typename Result, typename Body>
+Result WithShortSession(TransferContext& context, bool needsPanels, Result failed, Body body) {
+  TQMProject& project = *context.project;
+  if (needsPanels && project.panels.empty()) return failed;
+  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
+  if (!link) return failed;
+  ProgressReporter report(context);
+  UnitSession unit(*link, report, project);
+  return body(unit, project);
+}
+
 }  // namespace
 
 const char* UnitAttributesText(int unitType) {
@@ -92,65 +106,46 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
 }
 
 std::optional<UnitInformation> QueryUnitInformation(TransferContext& context) {
-  TQMProject& project = *context.project;
-  bool multiplexer = project.IsMultiPanel();
-  std::unique_ptr<TQMStatusResp> status;
-  {
-    std::unique_ptr<TQMXComm> link = OpenShortLink(context);
-    if (!link) return std::nullopt;
-    ProgressReporter report(context);
-    UnitSession unit(*link, report, project);
-    if (multiplexer) {
-      status = unit.MultiplexerStatus();
-    } else {
-      status = unit.StatusIdCheck(kC001Text);
-    }
-  }
+  bool multiplexer = context.project->IsMultiPanel();
+  std::unique_ptr<TQMStatusResp> status = WithShortSession(
+      context, false, std::unique_ptr<TQMStatusResp>(),
+      [multiplexer](UnitSession& unit, TQMProject&) -> std::unique_ptr<TQMStatusResp> {
+        if (multiplexer) return unit.MultiplexerStatus();
+        return unit.StatusIdCheck(kC001Text);
+      });
   // The port is closed before the driver is looked up among the PLC libraries.
   if (!status) return std::nullopt;
   return DescribeUnit(*status, multiplexer, 1, UiOf(context));
 }
 
 std::optional<UnitInformation> QuerySelectedPanelInformation(TransferContext& context) {
-  TQMProject& project = *context.project;
-  int port = project.multiplexer.selectedPort;
-  if (!project.multiplexer.HasPanel(port) || !project.FindPanel(port)) return std::nullopt;
-  std::unique_ptr<TQMStatusIdResp> answer;
-  {
-    std::unique_ptr<TQMXComm> link = OpenShortLink(context);
-    if (!link) return std::nullopt;
-    ProgressReporter report(context);
-    UnitSession unit(*link, report, project);
-    if (unit.SwitchPort(0) && unit.SwitchPort(port)) answer = unit.StatusIdCheck(kC001Text);
-    unit.SwitchPort(0);
-  }
+  int port = context.project->multiplexer.selectedPort;
+  if (!context.project->multiplexer.HasPanel(port) || !context.project->FindPanel(port)) return std::nullopt;
+  std::unique_ptr<TQMStatusIdResp> answer = WithShortSession(
+      context, false, std::unique_ptr<TQMStatusIdResp>(), [port](UnitSession& unit, TQMProject&) {
+        std::unique_ptr<TQMStatusIdResp> status;
+        if (unit.SwitchPort(0) && unit.SwitchPort(port)) status = unit.StatusIdCheck(kC001Text);
+        unit.SwitchPort(0);
+        return status;
+      });
   if (!answer) return std::nullopt;
   return DescribeUnit(*answer, false, 0, UiOf(context));
 }
 
 bool ClearPanelMemory(TransferContext& context) {
-  TQMProject& project = *context.project;
-  if (project.panels.empty()) return false;
-  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
-  if (!link) return false;
-  ProgressReporter report(context);
-  UnitSession unit(*link, report, project);
-  bool cleared = project.IsMultiPanel() ? unit.ClearAllUnits() : unit.ClearMemory();
+  bool cleared = WithShortSession(context, true, false, [](UnitSession& unit, TQMProject& project) {
+    return project.IsMultiPanel() ? unit.ClearAllUnits() : unit.ClearMemory();
+  });
   if (cleared) UiOf(context).ShowMessage(kMemoryClearedText, "", MessageIcon::Information);
   return cleared;
 }
 
 bool CheckMultiplexerSetup(TransferContext& context) {
-  TQMProject& project = *context.project;
-  if (project.panels.empty()) return false;
-  std::unique_ptr<TQMXComm> link = OpenShortLink(context);
-  if (!link) return false;
-  ProgressReporter report(context);
-  UnitSession unit(*link, report, project);
-  return unit.TestAllPanelsConnected();
+  return WithShortSession(context, true, false,
+                          [](UnitSession& unit, TQMProject&) { return unit.TestAllPanelsConnected(); });
 }
 
-std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project) {
+std::optional<std::vector<std::string>> IncompleteWriteItems(const TQMProject& project) {
   auto missingOf = [](const TQMPanel* panel) -> std::optional<std::vector<std::string>> {
     if (!panel || panel->IsSetPointPanel() || panel->HasLocalMessage()) return std::nullopt;
     std::vector<std::string> missing;

@@ -1,6 +1,6 @@
 #pragma once
-// The short exchanges the main view runs without a worker: what a connected unit is, clearing the
-// panels' memory, and checking a multiplexer set-up. Errors go to the context's sink as error events;
+// The short exchanges with a unit, run on a worker through unit_exchange.h: what a connected unit is,
+// clearing the panels' memory, and checking a multiplexer set-up. Errors go to the context's sink as error events;
 // a port that cannot be opened to a message box.
 
 #include <memory>
@@ -43,7 +43,7 @@ bool CheckMultiplexerSetup(TransferContext& context);
 
 // What keeps a project from being written: the missing items of a panel without local messages (an
 // empty list for a multiplexer project without panels); nothing when it may be written.
-std::optional<std::vector<std::string>> IncompleteWriteItems(TQMProject& project);
+std::optional<std::vector<std::string>> IncompleteWriteItems(const TQMProject& project);
 
 struct VerifyResult {
   bool same = false;

@@ -27,7 +27,7 @@ class ProgressReporter {
   // Percent 100, the finished flag and the final step.
   void Finish(int step);
 
-  bool Cancelled() const { return context_.cancelRequested.load(); }
+  bool Cancelled() const { return context_.CancelRequested(); }
   void SetPercent(int percent) { context_.percent = percent; }
   int Percent() const { return context_.percent; }
   void SetStatusText(const std::string& text) { context_.SetStatusText(text); }

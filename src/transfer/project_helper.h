@@ -1,11 +1,12 @@
 #pragma once
 // TQMProjectHelper: the transfer engine. Runs the write, read and firmware sequences of one operation
-// against one open link, reporting through its TransferContext. The sequences live in
-// write_sequence.cpp, read_sequence.cpp and firmware_sequence.cpp.
+// against one open link, reporting through its TransferContext. Its set-up is in project_helper.cpp, the
+// sequences in project_helper_write.cpp, project_helper_read.cpp and project_helper_firmware.cpp.
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ class TQMProjectHelper {
   bool WritePlcAttributes(UnitSession& unit);
   bool WriteMultiplexer(UnitSession& unit);
   bool WriteMultiplexerPlcAttributes(UnitSession& unit);
+  // The bytes a write's progress bar counts for one unit: the driver image, `tags` map entries and the
+  // PLC attributes, and for a panel its messages and system attributes.
+  static constexpr int64_t kMessageBytes = 41;
+  static constexpr int64_t kSystemAttributeBytes = 27;
+  int64_t WriteByteTotal(int64_t driverBytes, int64_t tags, std::optional<int64_t> panelMessages) const;
   // The PLC driver's text: C002 when no name can be formed, the system's text when it cannot be opened,
   // Z004 when it cannot be read.
   bool ReadDriverFile(DriverKind kind, std::string& text);
@@ -71,7 +77,7 @@ class TQMProjectHelper {
   ProgressReporter report_;
   std::vector<TQMTag> panelTagList_;
   std::vector<TQMTag> muxTagList_;
-  int selectedTarget_ = kTargetNone;
+  TransferTarget selectedTarget_ = TransferTarget::None;
   bool directConnection_ = false;
 };
 

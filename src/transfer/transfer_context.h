@@ -1,23 +1,22 @@
 #pragma once
 // The state a transfer shares between its progress display and the worker thread, and the events the
 // worker posts. The worker never touches a window: it posts events to a sink, each carrying its data.
+// The thread, the cancel flag and the join belong to the exchange that runs the context (unit_exchange.h).
 
 #include <atomic>
 #include <mutex>
 #include <string>
-#include <thread>
 
 namespace lumora {
 
 class Interaction;
 class TQMProject;
 
-enum TransferOperation : int {
-  kOperationWrite = 0,
-  kOperationRead = 1,
-  kOperationPanelFirmware = 2,
-  kOperationMultiplexerFirmware = 3,
-};
+enum class TransferOperation { Write, Read, PanelFirmware, MultiplexerFirmware };
+
+inline bool IsFirmware(TransferOperation operation) {
+  return operation == TransferOperation::PanelFirmware || operation == TransferOperation::MultiplexerFirmware;
+}
 
 // The checklist steps the worker posts for write and read operations.
 enum TransferStep : int {
@@ -69,18 +68,35 @@ class TransferSink {
   virtual void Post(const TransferEvent& event) = 0;
 };
 
-// "Panel 1".."Panel 5" are 0..4; "Multiplexer" 5; "Write Project" 6; -1 when nothing was chosen.
-inline constexpr int kTargetNone = -1;
-inline constexpr int kTargetMultiplexer = 5;
-inline constexpr int kTargetWriteProject = 6;
+// The unit a multi-panel transfer addresses, as the dialog's radio buttons offer it: "Panel 1".."Panel 5"
+// (their ids in the button group are the values), "Multiplexer", "Write Project", or nothing chosen.
+enum class TransferTarget : int {
+  None = -1,
+  Panel1 = 0,
+  Panel2,
+  Panel3,
+  Panel4,
+  Panel5,
+  Multiplexer,
+  WriteProject,
+};
+
+inline bool IsPanelTarget(TransferTarget target) {
+  return target >= TransferTarget::Panel1 && target <= TransferTarget::Panel5;
+}
+// The multiplexer port of "Panel n" (n); 0 for any other target.
+inline int PortOf(TransferTarget target) {
+  return IsPanelTarget(target) ? static_cast<int>(target) + 1 : 0;
+}
+// "Panel n" for port n (1..5); None for any other port.
+inline TransferTarget PanelTargetOf(int port) {
+  return port >= 1 && port <= 5 ? static_cast<TransferTarget>(port - 1) : TransferTarget::None;
+}
 
 struct TransferContext {
-  TransferContext(TQMProject* transferProject, int transferOperation, Interaction* prompts,
+  TransferContext(TQMProject* transferProject, TransferOperation transferOperation, Interaction* prompts,
                   TransferSink* events)
       : operation(transferOperation), project(transferProject), interaction(prompts), sink(events) {}
-  ~TransferContext() {
-    if (workerThread.joinable()) workerThread.join();
-  }
   TransferContext(const TransferContext&) = delete;
   TransferContext& operator=(const TransferContext&) = delete;
 
@@ -93,25 +109,28 @@ struct TransferContext {
     return statusText;
   }
 
+  // Whether whoever runs the context asked it to stop. The flag belongs to the exchange running it; a
+  // context run without one is never cancelled.
+  bool CancelRequested() const { return cancel_ != nullptr && cancel_->load(); }
+  void WatchCancel(const std::atomic<bool>* flag) { cancel_ = flag; }
+
   std::atomic<int> targetPanelType{0};
   std::atomic<int> targetPort{0};
-  const int operation;
+  const TransferOperation operation;
   std::atomic<int> step{0};
   std::atomic<int> percent{0};
   TQMProject* project;
   std::string filePath;
   std::string portName;
   // The user's choice of unit and whether a panel is connected directly, copied by the worker.
-  int selectedTarget = kTargetNone;
+  TransferTarget selectedTarget = TransferTarget::None;
   bool directConnection = false;
   Interaction* interaction;
   TransferSink* sink;
-  std::atomic<bool> cancelRequested{false};
   std::atomic<bool> finished{false};
-  std::atomic<bool> workerRunning{false};
-  std::thread workerThread;
 
  private:
+  const std::atomic<bool>* cancel_ = nullptr;
   mutable std::mutex statusMutex;
   std::string statusText;
 };

@@ -11,12 +11,8 @@
 
 namespace lumora {
 
-std::array<std::string, 6> ChecklistTexts(int operation) {
-  if (operation == kOperationWrite) {
-    return {"Clearing Memory.",           "Writing Messages.",   "Writing Map Data.",
-            "Writing system attributes.", "Writing PLC driver.", "Writing PLC attributes. "};
-  }
-  if (operation == kOperationRead) {
+std::array<std::string, kChecklistLines> ChecklistTexts(TransferOperation operation) {
+  if (operation == TransferOperation::Read) {
     return {"", "Reading System Attributes", "Reading Messages", "Reading Tags", "Reading PLC Attributes",
             ""};
   }
@@ -24,20 +20,21 @@ std::array<std::string, 6> ChecklistTexts(int operation) {
           "Writing system attributes.", "Writing PLC driver.", "Writing PLC attributes. "};
 }
 
-std::string OperationTitle(int operation) {
+std::string OperationTitle(TransferOperation operation) {
   switch (operation) {
-    case kOperationWrite:
+    case TransferOperation::Write:
       return "Writing to Panel";
-    case kOperationRead:
+    case TransferOperation::Read:
       return "Reading from Panel";
-    default:
-      return "DownLoading Firmware...";
+    case TransferOperation::PanelFirmware:
+    case TransferOperation::MultiplexerFirmware:
+      break;
   }
+  return "DownLoading Firmware...";
 }
 
-std::string TargetTitle(int operation, int targetPanelType, int targetPort) {
-  if (operation == kOperationPanelFirmware || operation == kOperationMultiplexerFirmware)
-    return "Writing to Panel";
+std::string TargetTitle(TransferOperation operation, int targetPanelType, int targetPort) {
+  if (IsFirmware(operation)) return "Writing to Panel";
   static const char* kSuffixes[] = {"",
                                     " - QM210 Panel",
                                     " - QM210G Panel",
@@ -55,31 +52,40 @@ std::string TargetTitle(int operation, int targetPanelType, int targetPort) {
   return title;
 }
 
-int ChecklistLineForStep(int step) {
-  switch (step) {
-    case kStepClearStart:
-      return 0;
-    case kStepMessagesStart:
-      return 1;
-    case kStepReadSysAttrStart:
-      return 1;
-    case kStepMapStart:
-      return 2;
-    case kStepReadMessagesStart:
-      return 2;
-    case kStepSysAttrStart:
-      return 3;
-    case kStepReadTagsStart:
-      return 3;
-    case kStepDriverStart:
-      return 4;
-    case kStepReadPlcAttrStart:
-      return 4;
-    case kStepPlcAttrStart:
-      return 5;
-    default:
-      return -1;
+namespace {
+
+using Line = ChecklistLine;
+using Also = StepEffect::Also;
+constexpr std::nullopt_t kNone = std::nullopt;
+
+const StepEffect kStepEffects[] = {
+    // step                   enable    check (panel)  check (multiplexer)
+    {kStepClearStart,         Line::L1, kNone,         kNone},
+    {kStepSysAttrStart,       Line::L4, Line::L3,      Line::L3},
+    {kStepPlcAttrStart,       Line::L6, Line::L5,      Line::L3},
+    {kStepPlcAttrDone,        kNone,    Line::L6,      Line::L6,  Also::CloseButton},
+    {kStepMapStart,           Line::L3, Line::L2,      Line::L1,  Also::ClearStatus},
+    {kStepDriverStart,        Line::L5, Line::L4,      kNone},
+    {kStepMessagesStart,      Line::L2, Line::L1,      Line::L1},
+    {kStepReadSysAttrStart,   Line::L2, kNone,         kNone},
+    {kStepReadMessagesStart,  Line::L3, Line::L2,      Line::L2},
+    {kStepReadPlcAttrStart,   Line::L5, Line::L4,      Line::L4},
+    {kStepReadPlcAttrDone,    kNone,    Line::L5,      Line::L5,  Also::CloseButton},
+    {kStepStatusText,         kNone,    kNone,         kNone,     Also::ShowStatus},
+    {kStepUnitFinished,       kNone,    kNone,         kNone,     Also::ResetLines},
+    {kStepWriteFinished,      kNone,    kNone,         kNone,     Also::Finish},
+    {kStepReadFinished,       kNone,    kNone,         kNone,     Also::Finish},
+    {kStepReadTagsStart,      Line::L4, Line::L3,      kNone},
+};
+
+}  // namespace
+
+const StepEffect& StepEffectOf(int step) {
+  static const StepEffect kNoEffect;
+  for (const StepEffect& effect : kStepEffects) {
+    if (effect.step == step) return effect;
   }
+  return kNoEffect;
 }
 
 std::string SuccessText(int step, bool multiplexerProject) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "transfer/transfer_context.h"
 #include "transfer/unit_information.h"
 
 namespace lumora {
@@ -38,13 +39,29 @@ inline constexpr const char* kOldFirmwareFormat =
     "directory:\n%s  \nPlease use Panel->Upgrade Firmware option to upload new firmware to the panel.";
 inline constexpr const char* kT007Text = "Error T007: Unknown access type specified for PLC Address.";
 
-// Six checklist lines; a read shows only lines 2 to 5.
-std::array<std::string, 6> ChecklistTexts(int operation);
-std::string OperationTitle(int operation);
+// The six checklist lines of the progress dialog, top to bottom.
+enum class ChecklistLine : int { L1, L2, L3, L4, L5, L6 };
+inline constexpr int kChecklistLines = 6;
+
+// The lines' texts; a read shows only L2 to L5.
+std::array<std::string, kChecklistLines> ChecklistTexts(TransferOperation operation);
+std::string OperationTitle(TransferOperation operation);
 // "Port 2 - QM210 Panel", "COM Port - Multiplexer Panel"; "Writing to Panel" for firmware and unknown types.
-std::string TargetTitle(int operation, int targetPanelType, int targetPort);
-// The line a checklist step makes current (0..5), or -1 when the step starts no line.
-int ChecklistLineForStep(int step);
+std::string TargetTitle(TransferOperation operation, int targetPanelType, int targetPort);
+
+// What a checklist step (write and read) does to the checklist: the line it takes out of grey (the line
+// now being worked on), the line it checks while a panel or the multiplexer is addressed, and what else.
+struct StepEffect {
+  int step = 0;
+  std::optional<ChecklistLine> enable;
+  std::optional<ChecklistLine> checkForPanel;
+  std::optional<ChecklistLine> checkForMultiplexer;
+  enum class Also { Nothing, ClearStatus, ShowStatus, CloseButton, ResetLines, Finish };
+  Also also = Also::Nothing;
+};
+// The step's effect; a step without one has none.
+const StepEffect& StepEffectOf(int step);
+
 // The success message of step 19 (write) or 20 (read); "" for other steps.
 std::string SuccessText(int step, bool multiplexerProject);
 

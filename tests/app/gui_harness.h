@@ -118,7 +118,7 @@ class GuiTestBase : public QObject {
       dialog->StartButton()->click();
       auto* poll = new QTimer(dialog);
       QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
-        if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
+        if (dialog->StartButton()->isEnabled() && !dialog->Exchange().Running())
           dialog->CancelButton()->click();
       });
       poll->start(100);

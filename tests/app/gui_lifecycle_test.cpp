@@ -22,8 +22,9 @@
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
 #include "app/panel_status_dlg.h"
+#include "app/unit_commands.h"
 #include "shell/version_loader.h"
-#include "app/welcome.h"
+#include "app/welcome_frame.h"
 #include "plc/install_dir.h"
 #include "plc/plc_manager.h"
 #include "support/install_tree.h"
@@ -184,7 +185,7 @@ class GuiLifecycleTest : public QObject {
           return dialog->LineEnabled(1);  // writing messages
         },
         &exited);
-    view->OnWrite();
+    view->UnitCommands()->OnWrite();
     QVERIFY(exited);
     QVERIFY(!seen);  // closed and destroyed by its caller, after the worker ended
     ExpectClosedCleanly();
@@ -211,7 +212,7 @@ class GuiLifecycleTest : public QObject {
           return box != nullptr;
         },
         &exited);
-    view->OnWrite();
+    view->UnitCommands()->OnWrite();
     QVERIFY(exited);
     QVERIFY2(boxText.contains("A.1"), qPrintable(boxText));
     ExpectClosedCleanly();
@@ -223,7 +224,7 @@ class GuiLifecycleTest : public QObject {
     CLumoraView* view = Frame()->ActiveView();
     bool exited = false;
     ExitWhen([] { return Modal<QMessageBox>() != nullptr; }, &exited);
-    view->OnClearMemory();  // "This command will clear the panel. Do you want to continue?"
+    view->UnitCommands()->OnClearMemory();  // "This command will clear the panel. Do you want to continue?"
     QVERIFY(exited);
     ExpectClosedCleanly();
   }

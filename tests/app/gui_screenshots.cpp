@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
 
   // The Edit menu after a change: it names the step it undoes. The change is undone afterwards.
   if (doc) {
-    std::unique_ptr<TQMProject> before = doc->Snapshot();
-    doc->Project().Panel(0).beeperEnabled = !doc->Project().Panel(0).beeperEnabled;
-    doc->RecordChange("Edit Messages", std::move(before));
+    TQMProject changed(doc->Project());
+    changed.Panel(0).beeperEnabled = !changed.Panel(0).beeperEnabled;
+    doc->Change("Edit Messages", changed, ProjectPart::Panel);
     QMenu* edit = nullptr;
     for (QAction* action : frame->menuBar()->actions()) {
       if (action->text() == "Edit") edit = action->menu();
@@ -119,7 +119,9 @@ int main(int argc, char** argv) {
 
   CLumoraView* view = frame->ActiveView();
   if (view) {
-    CCommProgDlg dialog(view->Document()->Project(), kOperationWrite, QString(), frame);
+    // The dialog works on a copy, as the view's commands give it.
+    TQMProject working(view->Document()->Project());
+    CCommProgDlg dialog(working, TransferOperation::Write, QString(), frame);
     dialog.show();
     Settle();
     QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
@@ -131,7 +133,7 @@ int main(int argc, char** argv) {
     ok = Save(&dialog, out + "/3-progress.png") && ok;
     dialog.OnCancel();
 
-    TransferContext context(&view->Document()->Project(), kOperationRead, &app.Ui(), nullptr);
+    TransferContext context(&working, TransferOperation::Read, &app.Ui(), nullptr);
     context.portName = sim.Path();
     std::optional<UnitInformation> unit = QueryUnitInformation(context);
     if (unit) {
@@ -143,7 +145,7 @@ int main(int argc, char** argv) {
     }
   }
   if (view) {
-    TQMProject& project = view->Document()->Project();
+    TQMProject project(view->Document()->Project());
     CViewAddressDlg addresses(project, *project.CurrentPanel(), app.User(), frame);
     addresses.show();
     ok = Save(&addresses, out + "/5-address-database.png") && ok;

@@ -35,8 +35,9 @@
 #include "app/main_frame.h"
 #include "app/multipanel_import_dlg.h"
 #include "app/panel_status_dlg.h"
+#include "app/unit_commands.h"
 #include "app/view_address_dlg.h"
-#include "app/welcome.h"
+#include "app/welcome_frame.h"
 #include "model/message_text.h"
 #include "model/project_file.h"
 #include "plc/address_conversion.h"
@@ -49,7 +50,7 @@
 #include "support/temp_dir.h"
 #include "support/transfer_fixture.h"
 #include "transfer/panel_information.h"
-#include "transfer/transfer_worker.h"
+#include "transfer/unit_exchange.h"
 #include "gui_harness.h"
 
 // The main view's own tests (lumora_view_test.cpp), run after these in the same application.
@@ -169,9 +170,9 @@ class GuiTest : public GuiTestBase {
     QVERIFY(App()->User().RecentFiles().front() == path.toStdString());
 
     // Closing the last project window brings the welcome screen back; a modified one asks first.
-    std::unique_ptr<TQMProject> before = view->Document()->Snapshot();
-    view->Document()->Project().Panel(0).beeperEnabled = false;
-    view->Document()->RecordChange("Edit Messages", std::move(before));
+    TQMProject changed(view->Document()->Project());
+    changed.Panel(0).beeperEnabled = false;
+    view->Document()->Change("Edit Messages", changed, ProjectPart::Panel);
     gRecorder.Clear();
     gRecorder.answer = Answer::No;  // "Save changes?" No
     Frame()->MdiArea()->activeSubWindow()->close();
@@ -201,7 +202,7 @@ class GuiTest : public GuiTestBase {
     QVERIFY(project);
     lumora::testing::Simulator sim({"--panel", "QM210"});
     {
-      CCommProgDlg dialog(*project, kOperationWrite, QString(), Frame());
+      CCommProgDlg dialog(*project, TransferOperation::Write, QString(), Frame());
       QCOMPARE(dialog.windowTitle(), QString("Writing to Panel"));
       QCOMPARE(dialog.LineText(0), QString("Clearing Memory."));
       QCOMPARE(dialog.LineText(5), QString("Writing PLC attributes. "));
@@ -220,7 +221,7 @@ class GuiTest : public GuiTestBase {
     {
       auto read = std::make_unique<TQMProject>(CoreServices{&App()->Ui(), &App()->Plc()});
       read->AddPanel(kPanelQM210, 1);
-      CCommProgDlg dialog(*read, kOperationRead, QString(), Frame());
+      CCommProgDlg dialog(*read, TransferOperation::Read, QString(), Frame());
       QCOMPARE(dialog.windowTitle(), QString("Reading from Panel"));
       QVERIFY(!dialog.findChild<QLabel*>("line1")->isVisibleTo(&dialog));
       dialog.show();
@@ -238,13 +239,13 @@ class GuiTest : public GuiTestBase {
   void cancelReturnsOnlyAfterTheWorkerEnded() {
     std::unique_ptr<TQMProject> project = DemoProject();
     lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "60"});
-    CCommProgDlg dialog(*project, kOperationWrite, QString(), Frame());
+    CCommProgDlg dialog(*project, TransferOperation::Write, QString(), Frame());
     dialog.show();
     SelectPort(dialog, sim.Path());
     QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(dialog.LineEnabled(1), 10000);  // writing messages
     QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
-    QVERIFY(!dialog.Context().workerRunning.load());
+    QVERIFY(!dialog.Exchange().Running());
     QVERIFY(!dialog.isVisible());
     QVERIFY(!dialog.Finished());
   }
@@ -252,7 +253,7 @@ class GuiTest : public GuiTestBase {
   void errorBoxLeavesStartEnabled() {
     std::unique_ptr<TQMProject> project = DemoProject();
     lumora::testing::Simulator sim({"--panel", "QM410"});
-    CCommProgDlg dialog(*project, kOperationWrite, QString(), Frame());
+    CCommProgDlg dialog(*project, TransferOperation::Write, QString(), Frame());
     dialog.show();
     SelectPort(dialog, sim.Path());
     gRecorder.Clear();
@@ -272,7 +273,7 @@ class GuiTest : public GuiTestBase {
     // dialog must not join a worker that waits for it.
     std::unique_ptr<TQMProject> project = DemoProject();
     lumora::testing::Simulator sim({"--panel", "QM210", "--firmware", "A.1"});
-    QPointer<CCommProgDlg> dialog = new CCommProgDlg(*project, kOperationWrite, QString(), Frame());
+    QPointer<CCommProgDlg> dialog = new CCommProgDlg(*project, TransferOperation::Write, QString(), Frame());
     dialog->show();
     SelectPort(*dialog, sim.Path());
     QString closedUnder;
@@ -291,13 +292,13 @@ class GuiTest : public GuiTestBase {
 
   void radioAndCheckBoxRules() {
     std::unique_ptr<TQMProject> single = DemoProject();
-    CCommProgDlg singleDialog(*single, kOperationWrite, QString(), Frame());
+    CCommProgDlg singleDialog(*single, TransferOperation::Write, QString(), Frame());
     for (int i = 0; i < 7; ++i)
       QVERIFY(!singleDialog.Radio(i)->isEnabled());
     QVERIFY(!singleDialog.DirectConnection()->isEnabled());
 
     TQMProject multi = lumora::testing::MakeMultiplexerProject({&App()->Ui(), &App()->Plc()});
-    CCommProgDlg dialog(multi, kOperationWrite, QString(), Frame());
+    CCommProgDlg dialog(multi, TransferOperation::Write, QString(), Frame());
     dialog.show();
     QVERIFY(!dialog.Radio(0)->isEnabled());
     QVERIFY(dialog.Radio(1)->isEnabled());
@@ -316,7 +317,7 @@ class GuiTest : public GuiTestBase {
     QVERIFY(dialog.DirectConnection()->isEnabled());
     QVERIFY(dialog.StartButton()->isEnabled());
     dialog.close();
-    CCommProgDlg read(multi, kOperationRead, QString(), Frame());
+    CCommProgDlg read(multi, TransferOperation::Read, QString(), Frame());
     QVERIFY(read.StartButton()->isEnabled());
   }
 
@@ -324,7 +325,7 @@ class GuiTest : public GuiTestBase {
     lumora::testing::Simulator sim({"--panel", "QM210", "--plc", "0:0"});
     std::unique_ptr<TQMProject> project = DemoProject();
     lumora::testing::RecordingSink sink;
-    TransferContext context(project.get(), kOperationRead, &App()->Ui(), &sink);
+    TransferContext context(project.get(), TransferOperation::Read, &App()->Ui(), &sink);
     context.portName = sim.Path();
     std::optional<UnitInformation> info = QueryUnitInformation(context);
     QVERIFY(info);
@@ -360,7 +361,7 @@ class GuiTest : public GuiTestBase {
       lumora::testing::Simulator sim({"--panel", "QM210", "--error", "5@B6"});
       gRecorder.Clear();
       startModalTransfer(sim.Path());
-      view->OnRead();
+      view->UnitCommands()->OnRead();
       QVERIFY2(gRecorder.Texts().contains("ERROR On COM Port. Error C012: Start Dump Not Requested"),
                qPrintable(gRecorder.Texts().join("|")));
       QCOMPARE(doc->Project().Panel(0).messages.size(), size_t{9});
@@ -370,22 +371,24 @@ class GuiTest : public GuiTestBase {
       lumora::testing::Simulator sim({"--panel", "QM210"});
       std::unique_ptr<TQMProject> project = DemoProject();
       lumora::testing::RecordingSink sink;
-      TransferContext context(project.get(), kOperationWrite, &App()->Ui(), &sink);
+      TransferContext context(project.get(), TransferOperation::Write, &App()->Ui(), &sink);
       context.portName = sim.Path();
       RunTransfer(context);
       QVERIFY(context.finished);
       gRecorder.Clear();
       startModalTransfer(sim.Path());
-      view->OnRead();
+      view->UnitCommands()->OnRead();
       QVERIFY2(gRecorder.Texts().contains("Project has been read from the panel successfully."),
                qPrintable(gRecorder.Texts().join("|")));
       QVERIFY(!doc->IsModified());
 
       // Verify against a changed message: "different", with the field behind the details button.
-      doc->Project().Panel(0).messages[0].text = "CHANGED";
+      TQMProject changed(doc->Project());
+      changed.Panel(0).messages[0].text = "CHANGED";
+      doc->Change("Edit Messages", changed, ProjectPart::Panel);
       gRecorder.Clear();
       startModalTransfer(sim.Path());
-      view->OnVerify();
+      view->UnitCommands()->OnVerify();
       int box =
           gRecorder.Texts().indexOf("Project file on PC is different from\nproject loaded in the panel");
       QVERIFY2(box >= 0, qPrintable(gRecorder.Texts().join("|")));
@@ -449,7 +452,7 @@ class GuiTest : public GuiTestBase {
       QVERIFY(view);
       watch.Reset();
       closer = OnNextDialog<CPanelStatusDlg>(model);
-      view->OnInformation();
+      view->UnitCommands()->OnInformation();
       delete closer.data();
       QCOMPARE(models, (QStringList{"QM210", "QM210"}));
       QVERIFY(watch.ticks > 0);
@@ -457,7 +460,7 @@ class GuiTest : public GuiTestBase {
 
       // Clear memory: the question, then the worker's own message.
       watch.Reset();
-      view->OnClearMemory();
+      view->UnitCommands()->OnClearMemory();
       QCOMPARE(gRecorder.Texts(), (QStringList{"This command will clear the panel. Do you want to continue?",
                                                "Panel(s) memory cleared"}));
       QVERIFY(watch.ticks > 0);
@@ -480,7 +483,7 @@ class GuiTest : public GuiTestBase {
         readOffered = true;
         dialog->CancelButton()->click();
       });
-      view->OnVerify();
+      view->UnitCommands()->OnVerify();
       delete closer.data();
       QVERIFY(readOffered);
       QVERIFY(watch.ticks > 0);
@@ -549,7 +552,7 @@ class GuiTest : public GuiTestBase {
     // The clearing question came, and the panel is now the QMSV of port 5.
     QCOMPARE(gRecorder.Texts().value(0),
              QString("This command will clear the panel(s). Do you want to continue?"));
-    TQMProject& project = doc->Project();
+    const TQMProject& project = doc->Project();
     QCOMPARE(project.PanelCount(), size_t{1});
     QCOMPARE(project.Panel(0).panelType, int(kPanelQMSV));
     QCOMPARE(project.multiplexer.portType[0], int(kPanelQMSV));

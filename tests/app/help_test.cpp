@@ -190,9 +190,10 @@ class HelpTest : public QObject {
       CUpgdeFirmDlg dialog(Frame());
       ExpectHelp(&dialog, dialog.findChild<QPushButton*>("helpButton"), kHelpFirmware);
     }
-    for (int operation : {kOperationWrite, kOperationRead, kOperationPanelFirmware, kOperationMultiplexerFirmware}) {
+    for (TransferOperation operation : {TransferOperation::Write, TransferOperation::Read,
+                                        TransferOperation::PanelFirmware, TransferOperation::MultiplexerFirmware}) {
       CCommProgDlg dialog(*project, operation, QString(), Frame());
-      bool firmware = operation >= kOperationPanelFirmware;
+      bool firmware = IsFirmware(operation);
       ExpectHelp(&dialog, dialog.findChild<QPushButton*>("helpButton"), firmware ? kHelpFirmware : kHelpTransfer);
     }
   }

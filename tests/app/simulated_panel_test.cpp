@@ -24,6 +24,7 @@
 #include "app/panel_status_dlg.h"
 #include "app/simulated_panel.h"
 #include "app/simulated_panel_wnd.h"
+#include "app/unit_commands.h"
 #include "shell/version_loader.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/run_process.h"
@@ -86,7 +87,7 @@ class SimulatedPanelTest : public GuiTestBase {
       dialog->StartButton()->click();
       auto* poll = new QTimer(dialog);
       QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
-        if (dialog->StartButton()->isEnabled() && !dialog->Context().workerRunning.load())
+        if (dialog->StartButton()->isEnabled() && !dialog->Exchange().Running())
           dialog->CancelButton()->click();
       });
       poll->start(100);
@@ -130,7 +131,7 @@ class SimulatedPanelTest : public GuiTestBase {
     QString offered;
     gRecorder.Clear();
     StartNextTransferOnTheOfferedPort(&offered);
-    view->OnWrite();
+    view->UnitCommands()->OnWrite();
     QCOMPARE(offered, QString("Simulated Panel"));
     QVERIFY2(gRecorder.Texts().contains("Project has been written to the panel successfully."),
              qPrintable(gRecorder.Texts().join("|")));
@@ -148,15 +149,15 @@ class SimulatedPanelTest : public GuiTestBase {
     CLumoraView* readView = Frame()->ActiveView();
     gRecorder.Clear();
     StartNextTransferOnTheOfferedPort(&offered);
-    readView->OnRead();
+    readView->UnitCommands()->OnRead();
     QCOMPARE(offered, QString("Simulated Panel"));
     QVERIFY2(gRecorder.Texts().contains("Project has been read from the panel successfully."),
              qPrintable(gRecorder.Texts().join("|")));
-    TQMProject& readBack = readView->Document()->Project();
+    const TQMProject& readBack = readView->Document()->Project();
     QCOMPARE(readBack.Panel(0).messages.size(), size_t{9});
     gRecorder.Clear();
     StartNextTransferOnTheOfferedPort(&offered);
-    readView->OnVerify();
+    readView->UnitCommands()->OnVerify();
     QVERIFY2(gRecorder.Texts().contains("Project file on PC is same as the \nproject loaded in the panel"),
              qPrintable(gRecorder.Texts().join("|")));
     QVERIFY(simulated.Running());
@@ -164,10 +165,12 @@ class SimulatedPanelTest : public GuiTestBase {
     // Another message number shows that message; a transfer that changes the memory refreshes it.
     window->MessageNumber()->setValue(2);
     QTRY_VERIFY2(window->DisplayText().contains("PUMP SPEED"), qPrintable(window->DisplayText()));
-    readBack.Panel(0).messages[1].text.replace(0, 10, "FAN SPEED ");
+    TQMProject changed(readBack);
+    changed.Panel(0).messages[1].text.replace(0, 10, "FAN SPEED ");
+    readView->Document()->Change("Edit Messages", changed, ProjectPart::Panel);
     gRecorder.Clear();
     StartNextTransferOnTheOfferedPort(&offered);
-    readView->OnWrite();
+    readView->UnitCommands()->OnWrite();
     QVERIFY2(gRecorder.Texts().contains("Project has been written to the panel successfully."),
              qPrintable(gRecorder.Texts().join("|")));
     QTRY_VERIFY_WITH_TIMEOUT(window->DisplayText().contains("FAN SPEED"), 20000);
@@ -210,7 +213,7 @@ class SimulatedPanelTest : public GuiTestBase {
     QString offered;
     gRecorder.Clear();
     StartNextTransferOnTheOfferedPort(&offered, "Simulated Panel", "radioWriteProject");
-    view->OnWrite();
+    view->UnitCommands()->OnWrite();
     QVERIFY(offered != "Simulated Panel");
     QVERIFY2(gRecorder.Texts().contains(
                  "Project has been written to the multiplexer and/or panel(s) successfully."),
@@ -246,12 +249,12 @@ class SimulatedPanelTest : public GuiTestBase {
       dialog->accept();
     });
     gRecorder.Clear();
-    view->OnInformation();
+    view->UnitCommands()->OnInformation();
     QCOMPARE(model, QString("QM210"));
     QVERIFY2(gRecorder.Texts().isEmpty(), qPrintable(gRecorder.Texts().join("|")));
     window->MessageNumber()->setValue(3);
     QTRY_VERIFY(window->DisplayText().contains("|TEMP "));
-    view->OnClearMemory();  // "Do you want to continue?" Yes
+    view->UnitCommands()->OnClearMemory();  // "Do you want to continue?" Yes
     QVERIFY2(gRecorder.Texts().contains("Panel(s) memory cleared"), qPrintable(gRecorder.Texts().join("|")));
     QTRY_VERIFY2(!window->DisplayText().contains("|TEMP "), qPrintable(window->DisplayText()));
     QCOMPARE(simulated.ProcessId(), pid);

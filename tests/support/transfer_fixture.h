@@ -23,7 +23,7 @@
 #include "support/simulator.h"
 #include "support/temp_dir.h"
 #include "transfer/transfer_context.h"
-#include "transfer/transfer_worker.h"
+#include "transfer/unit_exchange.h"
 
 namespace lumora::testing {
 
@@ -81,16 +81,17 @@ class TransferFixture {
   }
 
   // Runs one operation to its end on a worker thread.
-  RecordingSink RunOperation(TQMProject& project, int operation, const std::string& port,
-                             int target = kTargetNone, bool direct = false, const std::string& file = "") {
+  RecordingSink RunOperation(TQMProject& project, TransferOperation operation, const std::string& port,
+                             TransferTarget target = TransferTarget::None, bool direct = false,
+                             const std::string& file = "") {
     RecordingSink sink;
     TransferContext context(&project, operation, &ui, &sink);
     context.portName = port;
     context.selectedTarget = target;
     context.directConnection = direct;
     context.filePath = file;
-    StartTransfer(context);
-    context.workerThread.join();
+    UnitExchange exchange(context);
+    outcome = exchange.Run();
     finished = context.finished;
     return sink;
   }
@@ -139,6 +140,8 @@ class TransferFixture {
 
   RecordingInteraction ui;
   bool finished = false;
+  // What the last RunOperation handed back.
+  ExchangeOutcome outcome;
   TempDir dir;
 
  private:

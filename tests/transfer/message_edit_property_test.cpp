@@ -175,7 +175,7 @@ TEST_F(MessageEditPropertyTest, RandomEditsKeepThePanelWritable) {
   EXPECT_EQ(again.Text(), writer.Text());
   EXPECT_TRUE(loaded.Equals(project)) << ::testing::PrintToString(DescribeDifferences(project, loaded));
   testing::Simulator sim({"--panel", "QM210K"});
-  testing::RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  testing::RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
   EXPECT_TRUE(finished) << ::testing::PrintToString(sink.Errors());
   EXPECT_TRUE(sink.Errors().empty()) << ::testing::PrintToString(sink.Errors());
 }

@@ -21,7 +21,7 @@
 #include "transfer/project_helper.h"
 #include "transfer/tag_table.h"
 #include "transfer/transfer_texts.h"
-#include "transfer/transfer_worker.h"
+#include "transfer/unit_exchange.h"
 
 namespace lumora {
 namespace {
@@ -49,16 +49,16 @@ class TransferTest : public ::testing::Test, public TransferFixture {
 
   // Write, read back, compare.
   void WriteReadVerify(TQMProject& project, const std::vector<std::string>& simulator,
-                       int target = kTargetWriteProject) {
+                       TransferTarget target = TransferTarget::WriteProject) {
     Simulator sim(simulator);
     ASSERT_FALSE(sim.Path().empty());
-    RecordingSink written = RunOperation(project, kOperationWrite, sim.Path(), target);
+    RecordingSink written = RunOperation(project, TransferOperation::Write, sim.Path(), target);
     ASSERT_TRUE(written.Errors().empty()) << written.Errors()[0];
     ASSERT_TRUE(finished);
     EXPECT_EQ(written.Steps().back(), kStepWriteFinished);
 
     TQMProject read = ReadProject();
-    RecordingSink reading = RunOperation(read, kOperationRead, sim.Path());
+    RecordingSink reading = RunOperation(read, TransferOperation::Read, sim.Path());
     ASSERT_TRUE(reading.Errors().empty()) << reading.Errors()[0];
     ASSERT_TRUE(finished);
     EXPECT_EQ(reading.Steps().back(), kStepReadFinished);
@@ -167,7 +167,7 @@ TEST_F(TransferTest, MultiplexerTargets) {
   Prepare(project);
   {
     Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), 5);  // "Multiplexer" only
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::Multiplexer);
     ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
     EXPECT_TRUE(finished);
     sim.Stop();
@@ -180,7 +180,7 @@ TEST_F(TransferTest, MultiplexerTargets) {
     std::remove(StateFile().c_str());
     Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()});
     RecordingSink sink =
-        RunOperation(project, kOperationWrite, sim.Path(), 1);  // "Panel 2" through the multiplexer
+        RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::Panel2);  // through the multiplexer
     ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
     sim.Stop();
     std::vector<int> stored = StoredMessages(StateFile(), 2);
@@ -195,7 +195,7 @@ TEST_F(TransferTest, MultiplexerTargets) {
   {
     // Connected straight to the panel: no switch before the write, the closing switch still goes.
     Simulator sim({"--panel", "QM210", "--trace", TraceFile()});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), 1, true);
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::Panel2, true);
     ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
     EXPECT_TRUE(finished);
     sim.Stop();
@@ -209,9 +209,9 @@ TEST_F(TransferTest, MultiplexerTargets) {
 TEST_F(TransferTest, UnconfiguredPanelSendsOnlyTheFinalSwitch) {
   TQMProject project = testing::MakeMultiplexerProject(Services());
   Prepare(project);
-  for (int target : {2, kTargetNone}) {  // "Panel 3" (not configured) and nothing chosen
+  for (TransferTarget target : {TransferTarget::Panel3, TransferTarget::None}) {  // not configured, nothing chosen
     Simulator sim({"--mux", "2:QM210,5:QMSV", "--trace", TraceFile()});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), target);
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path(), target);
     EXPECT_TRUE(sink.Errors().empty());
     EXPECT_TRUE(finished);
     EXPECT_EQ(sink.Steps().back(), kStepWriteFinished);
@@ -243,7 +243,7 @@ TEST_F(TransferTest, BlankMessagesFillTheGapsBetweenPlcMessages) {
   project.PutPanel(panel);
   Prepare(project);
   Simulator sim({"--panel", "QM210", "--trace", TraceFile(), "--state", StateFile()});
-  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
   ASSERT_TRUE(sink.Errors().empty());
   sim.Stop();
   EXPECT_EQ(StoredMessages(StateFile()),
@@ -263,7 +263,7 @@ TEST_F(TransferTest, ProjectsThePanelCannotHoldAreNeverSent) {
   TQMMessage duplicate = project.Panel(0).messages[1];
   project.Panel(0).messages.push_back(duplicate);
   Simulator sim({"--panel", "QM210K", "--trace", TraceFile()});
-  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
   EXPECT_FALSE(finished);
   ASSERT_EQ(sink.Errors().size(), 1u);
   EXPECT_EQ(sink.Errors()[0].rfind("The project cannot be written to the panel as it is:", 0), 0u);
@@ -280,12 +280,12 @@ TEST_F(TransferTest, FailedMultiplexerWriteKeepsTheSelectedPort) {
   project.multiplexer.selectedPort = 5;
   // The QM210 expected on port 2 is a QM410: the write stops at port 2.
   Simulator sim({"--mux", "2:QM410,5:QMSV", "--empty-port-std", "--trace", TraceFile()});
-  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject);
+  RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::WriteProject);
   EXPECT_FALSE(finished);
   EXPECT_FALSE(sink.Errors().empty());
   EXPECT_EQ(project.multiplexer.selectedPort, 5);
   // Also when the multiplexer part is written and a panel behind it fails.
-  RecordingSink panelOnly = RunOperation(project, kOperationWrite, sim.Path(), 1);
+  RecordingSink panelOnly = RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::Panel2);
   EXPECT_FALSE(panelOnly.Errors().empty());
   EXPECT_EQ(project.multiplexer.selectedPort, 5);
 }
@@ -296,11 +296,11 @@ TEST_F(TransferTest, AReadBringingSomethingNewReplacesTheProjectAtPortOne) {
   project.fileName = "plant.lmx";
   project.FindPanel(5)->messages[0].text = "FILL LEVEL  ";  // the panel keeps no spaces at the end
   Simulator sim({"--mux", "2:QM210,5:QMSV", "--empty-port-std"});
-  ASSERT_TRUE(RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject).Errors().empty());
+  ASSERT_TRUE(RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::WriteProject).Errors().empty());
 
   // The same as the panels hold: the project keeps what the panels do not (names, tag map, its port).
   TQMProject same = ReadProject();
-  ASSERT_TRUE(RunOperation(same, kOperationRead, sim.Path()).Errors().empty());
+  ASSERT_TRUE(RunOperation(same, TransferOperation::Read, sim.Path()).Errors().empty());
   EXPECT_FALSE(AdoptReadProject(project, same));
   EXPECT_TRUE(CompareWithPanel(project, same).same);
 
@@ -309,7 +309,7 @@ TEST_F(TransferTest, AReadBringingSomethingNewReplacesTheProjectAtPortOne) {
   changed.FindPanel(2)->messages[0].text += "!";
   changed.multiplexer.selectedPort = 2;
   TQMProject read = ReadProject();
-  ASSERT_TRUE(RunOperation(read, kOperationRead, sim.Path()).Errors().empty());
+  ASSERT_TRUE(RunOperation(read, TransferOperation::Read, sim.Path()).Errors().empty());
   ASSERT_NE(read.multiplexer.selectedPort, 1);  // the read ended on the last panel
   EXPECT_TRUE(AdoptReadProject(changed, read));
   EXPECT_EQ(read.multiplexer.selectedPort, 1);
@@ -328,7 +328,7 @@ TEST(ProgressReporterTest, AWritesPercentageIsTheShareOfItsBytesSent) {
       {0, {50}, 0},                                                // nothing to count: no share
   };
   for (const Case& c : cases) {
-    TransferContext context(nullptr, kOperationWrite, nullptr, nullptr);
+    TransferContext context(nullptr, TransferOperation::Write, nullptr, nullptr);
     ProgressReporter report(context);
     report.StartCounting(c.total);
     for (int64_t bytes : c.sends)
@@ -343,7 +343,7 @@ TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
   Prepare(project);
   {
     Simulator sim({"--panel", "QM210", "--state", StateFile()});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
   }
   // Access bits 3 in the flag byte (the last of the record) of message 1.
@@ -365,7 +365,7 @@ TEST_F(TransferTest, ReadRefusesAnAccessTypeNoFileCanHold) {
 
   Simulator sim({"--panel", "QM210", "--state", StateFile()});
   TQMProject read = ReadProject();
-  RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
+  RecordingSink sink = RunOperation(read, TransferOperation::Read, sim.Path());
   EXPECT_FALSE(finished);
   ASSERT_EQ(sink.Errors().size(), 1u);
   EXPECT_EQ(sink.Errors()[0],
@@ -387,7 +387,7 @@ TEST_F(TransferTest, AUnitThatAnswersAfterTheTimeOutEndsTheWriteWithTheTimeOutTe
     ASSERT_FALSE(sim.Path().empty());
     SetLinkSpeed(9600);
     OpenCommLog(log);
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     CloseCommLog();
     sim.Stop();
     EXPECT_EQ(sink.Errors(), std::vector<std::string>{"ERROR On COM Port. " + TQMErrorResp(2).GetErrorText()});
@@ -413,7 +413,7 @@ TEST_F(TransferTest, OldFirmwareStopsBeforeAnythingIsCleared) {
   TQMProject project = testing::MakeKeypadProject(Services());
   Prepare(project);
   Simulator sim({"--panel", "QM210K", "--firmware", "A.7", "--trace", TraceFile()});
-  RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+  RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
   EXPECT_TRUE(sink.Errors().empty());
   EXPECT_FALSE(finished);
   ASSERT_FALSE(ui.Texts().empty());
@@ -443,16 +443,17 @@ TEST_F(TransferTest, CancelDuringMessagesLeavesOnlyTheSystemMessages) {
   Prepare(project);
   Simulator sim({"--panel", "QM210", "--reply-delay", "20", "--state", StateFile(), "--trace", TraceFile()});
   RecordingSink sink;
-  TransferContext context(&project, kOperationWrite, &ui, &sink);
+  TransferContext context(&project, TransferOperation::Write, &ui, &sink);
   context.portName = sim.Path();
-  StartTransfer(context);
+  UnitExchange exchange(context);
+  exchange.Start();
   for (int wait = 0; wait < 500; ++wait) {
     auto steps = sink.Steps();
     if (std::find(steps.begin(), steps.end(), kStepMessagesStart) != steps.end()) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  CancelTransfer(context);
+  exchange.Cancel();
   EXPECT_FALSE(context.finished);
   EXPECT_TRUE(sink.Errors().empty());
   sim.Stop();
@@ -467,7 +468,7 @@ TEST_F(TransferTest, WrongPanelTypeAndSilentPanel) {
   Prepare(project);
   {
     Simulator sim({"--panel", "QM410"});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     EXPECT_EQ(sink.Errors(),
               (std::vector<std::string>{
                   "ERROR On COM Port. Error C001: The panel connected to the PC is different from the "
@@ -475,14 +476,14 @@ TEST_F(TransferTest, WrongPanelTypeAndSilentPanel) {
   }
   {
     Simulator sim({"--panel", "QM210", "--silent"});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     ASSERT_EQ(sink.Errors().size(), 1u);
     EXPECT_EQ(
         sink.Errors()[0],
         "ERROR On COM Port. Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup "
         "Mode, press the up and down arrow keys\nsimultaneously.");
   }
-  RecordingSink noPort = RunOperation(project, kOperationWrite, dir.File("no-port"));
+  RecordingSink noPort = RunOperation(project, TransferOperation::Write, dir.File("no-port"));
   ASSERT_EQ(noPort.Events().size(), 1u);
   EXPECT_EQ(noPort.Errors()[0], "Error C003: Error opening port");
   EXPECT_NE(noPort.Events()[0].hint.find("does not exist"), std::string::npos);
@@ -494,14 +495,14 @@ TEST_F(TransferTest, RefusedAttributesAreNotASuccess) {
   Prepare(project);
   {
     Simulator sim({"--panel", "QM210", "--error", "3@B9"});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     EXPECT_EQ(sink.Errors(),
               (std::vector<std::string>{"ERROR On COM Port. Error C010: Invalid Message Code"}));
     EXPECT_FALSE(finished);
   }
   {
     Simulator sim({"--panel", "QM210", "--error", "14@BC"});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     EXPECT_EQ(sink.Errors(),
               (std::vector<std::string>{"ERROR On COM Port. Error C021: Memory is Read Only"}));
     EXPECT_FALSE(finished);
@@ -511,7 +512,7 @@ TEST_F(TransferTest, RefusedAttributesAreNotASuccess) {
     project.plcSettings.plcAttributes[32] = 0x0C;
     project.plcSettings.plcAttributes[33] = 0x01;
     Simulator sim({"--panel", "QM210", "--trace", TraceFile()});
-    RecordingSink sink = RunOperation(project, kOperationWrite, sim.Path());
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path());
     EXPECT_EQ(sink.Errors(),
               (std::vector<std::string>{"ERROR On COM Port. Error C015: Invalid Message Length"}));
     sim.Stop();
@@ -536,7 +537,7 @@ TEST_F(TransferTest, TooManyTagsInThePanelIsT006BeforeAnotherBlock) {
   }
   Simulator sim({"--panel", "QM210", "--state", state, "--trace", TraceFile()});
   TQMProject read = ReadProject();
-  RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
+  RecordingSink sink = RunOperation(read, TransferOperation::Read, sim.Path());
   EXPECT_EQ(sink.Errors(),
             (std::vector<std::string>{"ERROR On COM Port. Error T006:  Error in reading PLC Addresses"}));
   sim.Stop();
@@ -546,7 +547,7 @@ TEST_F(TransferTest, TooManyTagsInThePanelIsT006BeforeAnotherBlock) {
 TEST_F(TransferTest, ReadOfAPanelWithoutAPlcLibrary) {
   Simulator sim({"--panel", "QM210", "--plc", "88:8"});
   TQMProject read = ReadProject();
-  RecordingSink sink = RunOperation(read, kOperationRead, sim.Path());
+  RecordingSink sink = RunOperation(read, TransferOperation::Read, sim.Path());
   EXPECT_EQ(sink.Errors(),
             (std::vector<std::string>{
                 "ERROR On COM Port. Error P007: PLC dll for this PLC (Manufacturer ID : 88, Model ID : "
@@ -562,7 +563,7 @@ TEST_F(TransferTest, MultiplexerFirmwareIsPaddedToAnEvenSize) {
   TQMProject project(Services());
   project.AddPanel(kPanelQM210, 1);
   RecordingSink sink =
-      RunOperation(project, kOperationMultiplexerFirmware, sim.Path(), kTargetNone, false, image);
+      RunOperation(project, TransferOperation::MultiplexerFirmware, sim.Path(), TransferTarget::None, false, image);
   ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
   EXPECT_TRUE(finished);
   EXPECT_EQ(sink.Events().back().statusText, "Download Completed Successfully");
@@ -587,7 +588,7 @@ TEST_F(TransferTest, MultiplexerFirmwareIsPaddedToAnEvenSize) {
             0);
   Simulator quiet({"--mux", "2:QM210", "--trace", dir.File("quiet.txt")});
   RecordingSink refused =
-      RunOperation(project, kOperationMultiplexerFirmware, quiet.Path(), kTargetNone, false, tiny);
+      RunOperation(project, TransferOperation::MultiplexerFirmware, quiet.Path(), TransferTarget::None, false, tiny);
   // Refused before the port is opened: the error is the file's.
   EXPECT_EQ(refused.Errors(), (std::vector<std::string>{"Error Z003: The file may be corrupted\n" + tiny +
                                                          ": the image is shorter than the first block of 50 bytes"}));
@@ -599,13 +600,13 @@ TEST_F(TransferTest, PanelFirmwareUpgrade) {
   Simulator sim({"--panel", "QM210", "--restart-delay", "0.3", "--trace", TraceFile()});
   TQMProject project(Services());
   project.AddPanel(kPanelQM210, 1);
-  RecordingSink sink = RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false,
+  RecordingSink sink = RunOperation(project, TransferOperation::PanelFirmware, sim.Path(), TransferTarget::None, false,
                                     StageDir() + "/Firmware/QM210B3.hex");
   ASSERT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
   EXPECT_TRUE(finished);
   EXPECT_EQ(sink.Events().back().statusText, "Downloading Completed Successfully");
   // The panel now reports the new revision.
-  TransferContext context(&project, kOperationRead, &ui, &sink);
+  TransferContext context(&project, TransferOperation::Read, &ui, &sink);
   context.portName = sim.Path();
   std::optional<UnitInformation> info = QueryUnitInformation(context);
   ASSERT_TRUE(info);
@@ -614,7 +615,7 @@ TEST_F(TransferTest, PanelFirmwareUpgrade) {
   ExpectNoViolations();
 
   RecordingSink missing =
-      RunOperation(project, kOperationPanelFirmware, sim.Path(), kTargetNone, false, dir.File("none.hex"));
+      RunOperation(project, TransferOperation::PanelFirmware, sim.Path(), TransferTarget::None, false, dir.File("none.hex"));
   ASSERT_EQ(missing.Errors().size(), 1u);
   // The system's text, then the file on the next line.
   EXPECT_EQ(missing.Errors()[0], "No such file or directory\n" + dir.File("none.hex"));
@@ -626,7 +627,7 @@ TEST_F(TransferTest, PanelInformationAndClear) {
   Prepare(project);
   Simulator sim({"--panel", "QM210", "--plc", "0:0", "--state", StateFile()});
   RecordingSink sink;
-  TransferContext context(&project, kOperationRead, &ui, &sink);
+  TransferContext context(&project, TransferOperation::Read, &ui, &sink);
   context.portName = sim.Path();
   std::optional<UnitInformation> info = QueryUnitInformation(context);
   ASSERT_TRUE(info);
@@ -635,7 +636,7 @@ TEST_F(TransferTest, PanelInformationAndClear) {
   EXPECT_EQ(info->driverRevision, "");
   EXPECT_EQ(info->memorySize, "  32 KB");
 
-  RecordingSink written = RunOperation(project, kOperationWrite, sim.Path());
+  RecordingSink written = RunOperation(project, TransferOperation::Write, sim.Path());
   ASSERT_TRUE(written.Errors().empty());
   info = QueryUnitInformation(context);
   ASSERT_TRUE(info);
@@ -669,9 +670,9 @@ TEST_F(TransferTest, ClearingAMultiplexerSystemClearsEveryPort) {
     std::vector<std::string> options = {"--mux", "2:QM210,5:QMSV", "--trace", TraceFile(), "--state", StateFile()};
     options.insert(options.end(), c.emptyPorts.begin(), c.emptyPorts.end());
     Simulator sim(options);
-    ASSERT_TRUE(RunOperation(project, kOperationWrite, sim.Path(), kTargetWriteProject).Errors().empty());
+    ASSERT_TRUE(RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::WriteProject).Errors().empty());
     RecordingSink sink;
-    TransferContext context(&portTwoOnly, kOperationWrite, &ui, &sink);
+    TransferContext context(&portTwoOnly, TransferOperation::Write, &ui, &sink);
     context.portName = sim.Path();
     EXPECT_TRUE(ClearPanelMemory(context));
     EXPECT_TRUE(sink.Errors().empty()) << sink.Errors()[0];
@@ -732,16 +733,16 @@ TEST_F(TransferTest, MuxTagListIsOrderedAndSharesEqualTags) {
 }
 
 TEST(TransferTextsTest, TitlesAndSuccessTexts) {
-  EXPECT_EQ(TargetTitle(kOperationWrite, kPanelQM210, 2), "Port 2 - QM210 Panel");
-  EXPECT_EQ(TargetTitle(kOperationRead, kPanelMultiplexer, 0), "COM Port - Multiplexer Panel");
-  EXPECT_EQ(TargetTitle(kOperationWrite, kPanelNone, 3), "Port 3");
-  EXPECT_EQ(TargetTitle(kOperationWrite, 9, 3), "Writing to Panel");
-  EXPECT_EQ(TargetTitle(kOperationPanelFirmware, kPanelQM210, 0), "Writing to Panel");
+  EXPECT_EQ(TargetTitle(TransferOperation::Write, kPanelQM210, 2), "Port 2 - QM210 Panel");
+  EXPECT_EQ(TargetTitle(TransferOperation::Read, kPanelMultiplexer, 0), "COM Port - Multiplexer Panel");
+  EXPECT_EQ(TargetTitle(TransferOperation::Write, kPanelNone, 3), "Port 3");
+  EXPECT_EQ(TargetTitle(TransferOperation::Write, 9, 3), "Writing to Panel");
+  EXPECT_EQ(TargetTitle(TransferOperation::PanelFirmware, kPanelQM210, 0), "Writing to Panel");
   EXPECT_EQ(SuccessText(kStepWriteFinished, false), "Project has been written to the panel successfully.");
   EXPECT_EQ(SuccessText(kStepReadFinished, true),
             "Project has been read from the multiplexer and panel(s) successfully.");
-  EXPECT_EQ(OperationTitle(kOperationRead), "Reading from Panel");
-  EXPECT_EQ(ChecklistTexts(kOperationWrite)[5], "Writing PLC attributes. ");
+  EXPECT_EQ(OperationTitle(TransferOperation::Read), "Reading from Panel");
+  EXPECT_EQ(ChecklistTexts(TransferOperation::Write)[5], "Writing PLC attributes. ");
 }
 
 }  // namespace

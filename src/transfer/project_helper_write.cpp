@@ -93,23 +93,23 @@ void TQMProjectHelper::WriteEntry() {
   }
 
   SelectedPortGuard keepSelectedPort(p);
-  if (selectedTarget_ == kTargetWriteProject) {
+  if (selectedTarget_ == TransferTarget::WriteProject) {
     report_.Ui().ShowMessage(kEnsureConnectedText, "", MessageIcon::Exclamation);
     if (!unit.TestAllPanelsConnected()) return;
   }
   TQMPlcManager plc(p.plcLibrary.get(), report_.Ui());
   muxTagList_ = BuildMuxTagList(p, plc);
   CommLogNote("Writing to Multiplexer");
-  if (selectedTarget_ == kTargetMultiplexer || selectedTarget_ == kTargetWriteProject) {
+  if (selectedTarget_ == TransferTarget::Multiplexer || selectedTarget_ == TransferTarget::WriteProject) {
     if (!WriteMultiplexer(unit)) return;
-    if (selectedTarget_ == kTargetWriteProject) {
+    if (selectedTarget_ == TransferTarget::WriteProject) {
       for (int port = 1; port <= 5; ++port) {
         if (!HasPanelToWrite(p, port)) continue;
         if (!WriteSelectedPanel(unit, port, true)) return;
       }
     }
   } else {
-    if (!WriteSelectedPanel(unit, selectedTarget_ + 1, !directConnection_)) return;
+    if (!WriteSelectedPanel(unit, PortOf(selectedTarget_), !directConnection_)) return;
   }
   report_.Target(kPanelMultiplexer, 0);
   CommLogNote(PortNote(0));
@@ -186,12 +186,8 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
     return false;
   }
 
-  int64_t messages = static_cast<int64_t>(panel->messages.size());
-  int64_t tags = panel->AddressCount();
-  int64_t addressSize = std::clamp(p.plcSettings.addressSize, 0, 255);
-  int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
-  report_.StartCounting(static_cast<int64_t>(driver.GetImage().size()) + (messages + 7) * 41 + 27 +
-                        tags * (addressSize + 3) + 3 + ((attributes + 2) % 256));
+  report_.StartCounting(WriteByteTotal(static_cast<int64_t>(driver.GetImage().size()), panel->AddressCount(),
+                                       static_cast<int64_t>(panel->messages.size())));
   bool ok = WriteMessages(unit, *panel) && WriteMapData(unit, *mapImage) &&
             WriteSystemAttributes(unit, *panel) && WritePlcDriver(unit, driver.GetImage()) &&
             WritePlcAttributes(unit);
@@ -227,7 +223,7 @@ bool TQMProjectHelper::WriteMessages(UnitSession& unit, TQMPanel& panel) {
         if (!unit.Exchange(blankCommand)) return false;
       }
     }
-    report_.CountSent(41);
+    report_.CountSent(kMessageBytes);
   }
   // The system messages go in even after a cancel, so the cleared panel still works.
   bool systemWritten = WriteSystemMessages(unit, panel);
@@ -251,7 +247,7 @@ bool TQMProjectHelper::WriteSystemMessages(UnitSession& unit, TQMPanel& panel) {
     }
     TQMWriteMsgCmd command(message, -1, setPoint, false);
     if (!unit.Exchange(command)) return false;
-    report_.CountSent(41);
+    report_.CountSent(kMessageBytes);
     report_.Progress();
   }
   return true;
@@ -292,7 +288,7 @@ bool TQMProjectHelper::WriteSystemAttributes(UnitSession& unit, TQMPanel& panel)
   TQMWriteSysAttrCmd command(panel);
   // A panel that refuses its system attributes does not hold the project.
   if (!unit.Exchange(command)) return false;
-  report_.CountSent(27);
+  report_.CountSent(kSystemAttributeBytes);
   report_.Step(kStepSysAttrSent);
   return true;
 }
@@ -349,11 +345,8 @@ bool TQMProjectHelper::WriteMultiplexer(UnitSession& unit) {
     report_.Error(kZ003Text);
     return false;
   }
-  int64_t addressSize = std::clamp(p.plcSettings.addressSize, 0, 255);
-  int64_t attributes = static_cast<int64_t>(p.plcSettings.plcAttributes.size());
-  report_.StartCounting(static_cast<int64_t>(driver.GetImage().size()) +
-                        static_cast<int64_t>(muxTagList_.size()) * (addressSize + 3) + 3 +
-                        ((attributes + 2) % 256));
+  report_.StartCounting(WriteByteTotal(static_cast<int64_t>(driver.GetImage().size()),
+                                       static_cast<int64_t>(muxTagList_.size()), std::nullopt));
   std::optional<std::vector<uint8_t>> mapImage =
       BuildMapImage(muxTagList_, p.plcSettings.addressSize, false, {});
   if (!mapImage || !WriteMapData(unit, *mapImage) || !WriteMultiplexerPlcAttributes(unit) ||

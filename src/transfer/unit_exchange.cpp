@@ -1,0 +1,188 @@
+// The worker thread's life: start, cooperative cancel, the release of waiting prompts, the join, and
+// the outcome handed back.
+
+#include "transfer/unit_exchange.h"
+
+#include "model/interaction.h"
+#include "model/project.h"
+#include "transfer/panel_information.h"
+#include "transfer/project_helper.h"
+#include "transfer/transfer_texts.h"
+
+namespace lumora {
+
+// Passes every event on to the context's own sink and keeps the errors for the outcome. Called on the
+// worker only.
+class UnitExchange::ErrorSink : public TransferSink {
+ public:
+  ErrorSink(TransferSink* next, ExchangeOutcome& outcome) : next_(next), outcome_(outcome) {}
+  void Post(const TransferEvent& event) override {
+    if (event.message == TransferMessage::Error) {
+      outcome_.errors.push_back(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint);
+      outcome_.errorsShown.push_back(event.alreadyShown);
+    }
+    if (next_) next_->Post(event);
+  }
+  TransferSink* Next() const { return next_; }
+
+ private:
+  TransferSink* next_;
+  ExchangeOutcome& outcome_;
+};
+
+void RunTransfer(TransferContext& context) {
+  TQMProjectHelper helper(context);
+  switch (context.operation) {
+    case TransferOperation::Write:
+      helper.WriteEntry();
+      break;
+    case TransferOperation::Read:
+      helper.ReadEntry();
+      break;
+    case TransferOperation::PanelFirmware:
+      helper.PanelFirmware();
+      break;
+    case TransferOperation::MultiplexerFirmware:
+      helper.MultiplexerFirmware();
+      break;
+  }
+}
+
+namespace short_exchange {
+
+bool ConnectedUnit(TransferContext& context, ExchangeOutcome& outcome) {
+  outcome.unit = QueryUnitInformation(context);
+  return outcome.unit.has_value();
+}
+
+bool SelectedPanel(TransferContext& context, ExchangeOutcome& outcome) {
+  if (!context.project || !context.project->IsMultiPanel()) return ConnectedUnit(context, outcome);
+  outcome.unit = QuerySelectedPanelInformation(context);
+  return outcome.unit.has_value();
+}
+
+bool ClearMemory(TransferContext& context, ExchangeOutcome&) {
+  return ClearPanelMemory(context);
+}
+
+bool MultiplexerCheck(TransferContext& context, ExchangeOutcome&) {
+  return CheckMultiplexerSetup(context);
+}
+
+bool ConnectionTest(TransferContext& context, ExchangeOutcome& outcome) {
+  static SilentInteraction silent;
+  ConnectionTestResult result =
+      RunConnectionTest(context.portName, context.interaction ? *context.interaction : silent);
+  outcome.unit = result.unit;
+  outcome.text = result.errorText;
+  outcome.hint = result.hint;
+  return result.unit.has_value();
+}
+
+}  // namespace short_exchange
+
+UnitExchange::UnitExchange(TransferContext& context, std::function<void()> releasePrompts)
+    : context_(context),
+      releasePrompts_(std::move(releasePrompts)),
+      sink_(std::make_unique<ErrorSink>(context.sink, outcome_)) {
+  context_.sink = sink_.get();
+  context_.WatchCancel(&cancel_);
+  startPort_ = context_.project ? context_.project->multiplexer.selectedPort : 0;
+}
+
+UnitExchange::~UnitExchange() {
+  Cancel();
+  context_.sink = sink_->Next();
+  context_.WatchCancel(nullptr);
+}
+
+bool UnitExchange::Start() {
+  return Start([](TransferContext& context, ExchangeOutcome& outcome) {
+    RunTransfer(context);
+    const TQMProject* project = context.project;
+    bool multiplexerProject = project && project->IsMultiPanel();
+    // Only a read or write that reached its end counts (the finished flag is also set after a shown
+    // error); a firmware upgrade sets it at its end only.
+    bool succeeded = context.finished && outcome.errors.empty();
+    switch (context.operation) {
+      case TransferOperation::Write:
+        succeeded = succeeded && context.step == kStepWriteFinished;
+        if (succeeded) outcome.text = SuccessText(kStepWriteFinished, multiplexerProject);
+        break;
+      case TransferOperation::Read:
+        succeeded = succeeded && context.step == kStepReadFinished && project && !project->panels.empty();
+        if (succeeded) {
+          outcome.text = SuccessText(kStepReadFinished, multiplexerProject);
+          outcome.readProject = std::make_unique<TQMProject>(*project);
+        }
+        break;
+      case TransferOperation::PanelFirmware:
+      case TransferOperation::MultiplexerFirmware:
+        if (succeeded) outcome.text = context.StatusText();
+        break;
+    }
+    return succeeded;
+  });
+}
+
+bool UnitExchange::Start(Work work) {
+  if (running_.load()) return false;
+  if (workerThread.joinable()) workerThread.join();
+  cancel_ = false;
+  context_.finished = false;
+  outcome_ = ExchangeOutcome();
+  running_ = true;
+  workerThread = std::thread([this, work = std::move(work)] { Finish(work(context_, outcome_)); });
+  return true;
+}
+
+void UnitExchange::Finish(bool succeeded) {
+  // A worker that reached its end succeeded, even when a cancel came after that.
+  if (succeeded) {
+    outcome_.result = TransferOutcome::Succeeded;
+  } else if (cancel_.load() && outcome_.errors.empty()) {
+    outcome_.result = TransferOutcome::Cancelled;
+  } else {
+    outcome_.result = TransferOutcome::Failed;
+  }
+  if (context_.project && context_.project->multiplexer.selectedPort != startPort_)
+    outcome_.selectedPort = context_.project->multiplexer.selectedPort;
+  std::lock_guard lock(endedMutex_);
+  running_ = false;
+  if (ended_) ended_();
+}
+
+void UnitExchange::WhenEnded(std::function<void()> ended) {
+  std::lock_guard lock(endedMutex_);
+  ended_ = std::move(ended);
+  if (ended_ && !running_.load()) ended_();
+}
+
+void UnitExchange::Join() {
+  if (workerThread.joinable()) workerThread.join();
+}
+
+void UnitExchange::Cancel() {
+  RequestCancel();
+  if (releasePrompts_) releasePrompts_();
+  Join();
+}
+
+ExchangeOutcome UnitExchange::TakeOutcome() {
+  Join();
+  ExchangeOutcome outcome = std::move(outcome_);
+  outcome_ = ExchangeOutcome();
+  return outcome;
+}
+
+ExchangeOutcome UnitExchange::Run(Work work) {
+  if (!Start(std::move(work))) return ExchangeOutcome();
+  return TakeOutcome();
+}
+
+ExchangeOutcome UnitExchange::Run() {
+  if (!Start()) return ExchangeOutcome();
+  return TakeOutcome();
+}
+
+}  // namespace lumora
