@@ -57,7 +57,7 @@ void CLog::OnSaveLog() {
   std::optional<QString> path = AskSaveFile(this, prompt);
   if (!path) return;
   std::string reason;
-  if (!WriteFileAtomically(QFile::encodeName(*path).toStdString(), text_.toLatin1().toStdString(), &reason)) {
+  if (!WriteFileAtomically(QFile::encodeName(*path).toStdString(), ToLatin1(text_), &reason)) {
     // The dialog stays open, so the log can be saved elsewhere.
     ShowMessageBox(this, QString("%1: %2").arg(*path, QString::fromLocal8Bit(reason.c_str())), "Save Log",
                    MessageIcon::Error);

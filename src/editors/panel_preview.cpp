@@ -11,6 +11,7 @@
 #include "model/codes.h"
 #include "model/message.h"
 #include "model/message_preview.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
 
@@ -150,7 +151,7 @@ void DrawBezelLabel(QPainter& p, const QRectF& r, const QString& text) {
 
 void DrawPanel(QPainter& p, const QRectF& r, int panelType, const QStringList& lines) {
   DrawBezel(p, r);
-  QString name = QString::fromLatin1(UnitModelName(panelType).c_str());
+  QString name = FromLatin1(UnitModelName(panelType));
   DrawBezelLabel(p, QRectF(r.left() + r.width() * 0.05, r.top() + r.height() * 0.03, r.width() * 0.5, r.height() * 0.1),
         name.isEmpty() ? QString() : "Lumora " + name);
   switch (panelType) {
@@ -233,7 +234,7 @@ QStringList CPanelPreview::Lines() const {
 void CPanelPreview::ShowMessage(const TQMMessage& message, int line) {
   QStringList lines;
   for (int i = 0; i < PreviewLineCount(panelType_); ++i)
-    lines.append(i == line ? QString::fromLatin1(MessagePreviewLine(message, panelType_).c_str()) : QString());
+    lines.append(i == line ? FromLatin1(MessagePreviewLine(message, panelType_)) : QString());
   if (panelType_ == kPanelQMSV && message.hasSetPoint)
     lines.append(QString::fromStdString(SetPointPreviewValue(message.data1)));
   SetLines(lines);

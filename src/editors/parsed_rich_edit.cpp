@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "model/message_text.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
 namespace {
@@ -399,7 +400,7 @@ void CParsedRichEdit::Render(int caret) {
     while (end < model_.size() && MarkerItem(static_cast<unsigned char>(model_[end])) == item) ++end;
     QTextCharFormat format;
     if (item != 0) format.setForeground(DataItemColor(item));
-    cursor.insertText(QString::fromLatin1(shown.data() + start, static_cast<qsizetype>(end - start)), format);
+    cursor.insertText(FromLatin1(std::string_view(shown).substr(start, end - start)), format);
     start = end;
   }
   cursor.setPosition(std::clamp(caret, 0, static_cast<int>(model_.size())));

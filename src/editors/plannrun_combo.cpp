@@ -1,5 +1,7 @@
 #include "editors/plannrun_combo.h"
 
+#include "report/latin1.h"
+
 namespace lumora::gui {
 
 CPlannRunCombo::CPlannRunCombo(QWidget* parent) : QComboBox(parent) {
@@ -13,7 +15,7 @@ void CPlannRunCombo::Fill(const TagMapTable& table) {
   choices_.Fill(table);
   QSignalBlocker quiet(this);
   clear();
-  for (const std::string& name : choices_.Items()) addItem(QString::fromLatin1(name.c_str()));
+  for (const std::string& name : choices_.Items()) addItem(FromLatin1(name));
   setCurrentIndex(-1);
   choices_.Select(-1);
 }

@@ -4,6 +4,7 @@
 #include <QTableView>
 
 #include "model/set_point_list.h"
+#include "report/latin1.h"
 #include "shell/app_settings.h"
 
 namespace lumora::gui {
@@ -21,13 +22,13 @@ QString CellText(const TQMMessage& message, int column) {
     case 1:
       return QString::fromStdString(SetPointAccessText(data.accessType));
     case 2:
-      return QString::fromLatin1(ValueTypeText(data.valueType));
+      return FromLatin1(ValueTypeText(data.valueType));
     case 3:
       return QString::fromStdString(SetPointDecimalText(data));
     case 4:
-      return QString::fromLatin1(data.address.c_str());
+      return FromLatin1(data.address);
     case 5:
-      return QString::fromLatin1(data.decimalPointTag.address.c_str());
+      return FromLatin1(data.decimalPointTag.address);
     default:
       return {};
   }
@@ -56,7 +57,7 @@ QVariant CSetPointTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CSetPointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return QString::fromLatin1(kHeadings[section]);
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return FromLatin1(kHeadings[section]);
   return {};
 }
 
