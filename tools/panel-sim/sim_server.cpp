@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -69,7 +70,11 @@ std::string HexBytes(const std::vector<uint8_t>& bytes) {
 }
 
 Server::Server(std::map<int, std::unique_ptr<Unit>> units, FaultOptions faults)
-    : units_(std::move(units)), faults_(std::move(faults)) {}
+    : units_(std::move(units)), faults_(std::move(faults)) {
+  // A throttled reply is due at a moment a few microseconds wide; the default slack of the sleeps (50 us)
+  // would add itself to every exchange.
+  if (faults_.throttle) ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+}
 
 Server::~Server() {
   if (master_ >= 0) ::close(master_);
@@ -159,13 +164,13 @@ void Server::Serve(const volatile std::sig_atomic_t& stop, double maxSeconds) {
       }
       if (packet[2] != 0x10 || packet[3] != 0x01)
         Violation("fixed bytes are not 10 01 in " + HexBytes(packet));
-      HandlePacket(packet);
+      HandlePacket(packet, lastByte);
     }
   }
   SaveState();
 }
 
-void Server::HandlePacket(const Bytes& packet) {
+void Server::HandlePacket(const Bytes& packet, Clock::time_point received) {
   uint8_t code = packet[4];
   int occurrence = ++commandCounts_[code];
   Unit* root = units_.count(0) ? units_.at(0).get() : nullptr;
@@ -182,7 +187,7 @@ void Server::HandlePacket(const Bytes& packet) {
   if (faults_.silent) return;
   for (const auto& forced : faults_.errors) {
     if (forced.command == code && (forced.occurrence == 0 || forced.occurrence == occurrence)) {
-      SendReply(0x00, {0x00, static_cast<uint8_t>(forced.code)}, packet.size());
+      SendReply(0x00, {0x00, static_cast<uint8_t>(forced.code)}, packet.size(), received);
       return;
     }
   }
@@ -214,10 +219,10 @@ void Server::HandlePacket(const Bytes& packet) {
       break;
     }
   }
-  if (reply) SendReply(reply->code, reply->payload, packet.size());
+  if (reply) SendReply(reply->code, reply->payload, packet.size(), received);
 }
 
-void Server::SendReply(uint8_t code, const Bytes& payload, size_t requestSize) {
+void Server::SendReply(uint8_t code, const Bytes& payload, size_t requestSize, Clock::time_point received) {
   int number = ++replies_;
   Bytes packet(payload.size() + 7, 0);
   packet[0] = lumora::kStartByte;
@@ -236,8 +241,12 @@ void Server::SendReply(uint8_t code, const Bytes& payload, size_t requestSize) {
   wire.insert(wire.end(), packet.begin(), packet.end());
   if (faults_.replyDelayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(faults_.replyDelayMs));
   if (faults_.throttle) {
+    // The request and the reply on the wire, counted from the request's arrival: the time the simulator
+    // itself takes to handle the request lies inside that, as a panel's would.
     double seconds = static_cast<double>((requestSize + wire.size()) * 10) / CurrentBaud();
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    auto due = received + std::chrono::milliseconds(std::max(0, faults_.replyDelayMs)) +
+               std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    std::this_thread::sleep_until(due);
   }
   Trace("OUT " + HexBytes(packet));
   size_t written = 0;

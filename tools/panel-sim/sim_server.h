@@ -2,6 +2,7 @@
 // The simulator's side of the serial line: a pseudo-terminal, packet framing, the multiplexer's port
 // routing, fault injection, throttling to the wire's speed and the trace.
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <map>
@@ -51,8 +52,10 @@ class Server {
   void LoadState();
 
  private:
-  void HandlePacket(const std::vector<uint8_t>& packet);
-  void SendReply(uint8_t code, const std::vector<uint8_t>& payload, size_t requestSize);
+  // `received`: when the packet's last byte arrived.
+  void HandlePacket(const std::vector<uint8_t>& packet, std::chrono::steady_clock::time_point received);
+  void SendReply(uint8_t code, const std::vector<uint8_t>& payload, size_t requestSize,
+                 std::chrono::steady_clock::time_point received);
   int CurrentBaud() const;
   void Trace(const std::string& line);
   void Violation(const std::string& text);
