@@ -19,7 +19,6 @@ class UnitExchange::ErrorSink : public TransferSink {
   void Post(const TransferEvent& event) override {
     if (event.message == TransferMessage::Error) {
       outcome_.errors.push_back(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint);
-      outcome_.errorsShown.push_back(event.alreadyShown);
     }
     if (next_) next_->Post(event);
   }

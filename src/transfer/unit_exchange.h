@@ -40,8 +40,6 @@ struct ExchangeOutcome {
   std::string hint;
   // The errors the worker reported, in order, each with its hint on the next paragraph.
   std::vector<std::string> errors;
-  // The worker showed the error in a message box of its own (a console need not print it twice).
-  std::vector<bool> errorsShown;
 
   bool Succeeded() const { return result == TransferOutcome::Succeeded; }
 };
