@@ -36,6 +36,7 @@
 #include "app/multiplexer_diagram.h"
 #include "app/panel_not_conf_dlg.h"
 #include "app/panel_status_dlg.h"
+#include "app/unit_commands.h"
 #include "app/upgrade_firmware_dlg.h"
 #include "app/pnr_conv_dlg.h"
 #include "app/port_static.h"
@@ -54,7 +55,7 @@
 #include "model/project_file.h"
 #include "model/text_lines.h"
 #include "transfer/operations.h"
-#include "transfer/transfer_worker.h"
+#include "transfer/unit_exchange.h"
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/accessibility_walk.h"
 #include "support/simulator.h"
@@ -254,10 +255,14 @@ class LumoraViewTest : public GuiTestBase {
     QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelQMSV));
     QVERIFY(view->PortLabel(5)->IsSelected());
     QVERIFY(!view->PortLabel(2)->IsSelected());
-    QVERIFY(!doc->IsModified());  // choosing a port is no change to the project
+    // The selected port is saved in the file: choosing one is a step, and the next choice joins it.
+    QVERIFY(doc->IsModified());
+    QCOMPARE(doc->UndoStack().undoText(), QString("Select Port 5"));
 
     // An empty port: nothing to edit, no address database.
     QTest::mouseClick(view->PortLabel(3), Qt::LeftButton);
+    QCOMPARE(doc->UndoStack().count(), 1);
+    QCOMPARE(doc->UndoStack().undoText(), QString("Select Port 3"));
     QCOMPARE(view->Document()->Project().SelectedPanelType(), int(kPanelNone));
     QVERIFY(!Child<QPushButton>(view, "addressDatabaseButton")->isEnabled());
     QVERIFY(!view->PictureButton(EditorKind::Messages)->isVisibleTo(view));
@@ -301,6 +306,10 @@ class LumoraViewTest : public GuiTestBase {
     QCOMPARE(port2->text(QAccessible::Name), QString("QM210 Port2"));
     QVERIFY(port2->state().checked);
     QVERIFY(!port5->state().checked);
+
+    // Back on the port the file had selected, the choices are no step at all.
+    QCOMPARE(doc->UndoStack().count(), 0);
+    QVERIFY(!doc->IsModified());
 
     // Delete Panel: No keeps it, Yes empties the port.
     gRecorder.Clear();
@@ -429,7 +438,7 @@ class LumoraViewTest : public GuiTestBase {
       QCOMPARE(undo->text(), "&Undo " + text);
       steps.push_back(step);
     };
-    QTest::mouseClick(view->PortLabel(5), Qt::LeftButton);
+    run("Select Port 5", [&] { QTest::mouseClick(view->PortLabel(5), Qt::LeftButton); });
     run("Change Panel Type", [&] {
       QPointer<QTimer> chooser = OnNextDialog<CBitmapDlg>([](CBitmapDlg* dialog) {
         dialog->findChild<QListWidget*>("modelList")->setCurrentRow(3);  // QM410
@@ -445,7 +454,7 @@ class LumoraViewTest : public GuiTestBase {
       delete accept.data();
       delete log.data();
     });
-    QTest::mouseClick(view->PortLabel(2), Qt::LeftButton);
+    run("Select Port 2", [&] { QTest::mouseClick(view->PortLabel(2), Qt::LeftButton); });
     run("Delete Panel", [&] { view->OnDeletePanel(); });
     run("Single Panel System", [&] { view->OnSinglePanelSystem(); });
     QVERIFY(doc->IsModified());
@@ -477,9 +486,9 @@ class LumoraViewTest : public GuiTestBase {
     CloseAll();
   }
 
-  // 1,000 random changes (editor results, panel type, system kind, PLC, delete, import), undos, redos and
-  // saves: the project always saves as the state the history is at, and is modified exactly away from the
-  // state last saved.
+  // 1,000 random changes through the document (editor results, panel type, system kind, PLC, delete, import,
+  // a read's project, port selections), undos, redos and saves: the project always saves as the state the
+  // history is at, and is modified exactly away from the state last saved.
   void randomHistoryAlwaysGivesBackTheExactState() {
     CLumoraView* view = Open("history.lmx", "demo-multiplexer.lmx");
     QVERIFY(view);
@@ -514,6 +523,8 @@ class LumoraViewTest : public GuiTestBase {
         [&](TQMProject& p) {
           if (TQMPanel* panel = p.CurrentPanel()) panel->localPassword = static_cast<uint32_t>(pick(10000));
         },
+        // A read puts the project the unit held in place of the whole project.
+        [&](TQMProject& p) { p = TQMProject(imported); },
     };
     gRecorder.yesNo.clear();
     std::vector<std::string> states = {saved()};
@@ -524,13 +535,10 @@ class LumoraViewTest : public GuiTestBase {
     for (int op = 0; op < 1000; ++op) {
       int what = pick(10);
       if (what < 5) {
-        TQMProject& project = doc->Project();
-        std::unique_ptr<TQMProject> before = doc->Snapshot();
-        std::string was = saved();
+        TQMProject project(doc->Project());
         if (project.IsMultiPanel()) project.multiplexer.selectedPort = 1 + pick(5);
         changes[static_cast<size_t>(pick(static_cast<int>(changes.size())))](project);
-        if (saved() == was) continue;  // nothing changed: no step
-        doc->RecordChange("Change", std::move(before));
+        if (!doc->Change("Change", project, ProjectPart::All)) continue;  // nothing changed: no step
         states.resize(at + 1);
         if (savedAt > at) savedAt = SIZE_MAX;  // the saved state is gone from the history
         states.push_back(saved());
@@ -581,9 +589,9 @@ class LumoraViewTest : public GuiTestBase {
       TQMPlcManager manager(source.plcLibrary.get(), App()->Ui());
       RevalidateAddresses(source, manager);
       lumora::testing::RecordingSink sink;
-      TransferContext context(&source, kOperationWrite, &App()->Ui(), &sink);
+      TransferContext context(&source, TransferOperation::Write, &App()->Ui(), &sink);
       context.portName = sim.Path();
-      context.selectedTarget = kTargetWriteProject;
+      context.selectedTarget = TransferTarget::WriteProject;
       RunTransfer(context);
       QVERIFY(context.finished);
     }
@@ -592,7 +600,7 @@ class LumoraViewTest : public GuiTestBase {
     QVERIFY(!view->Document()->Project().IsMultiPanel());
     QPointer<QTimer> start = StartNextTransfer(sim.Path());
     gRecorder.Clear();
-    view->OnRead();
+    view->UnitCommands()->OnRead();
     delete start.data();
     QVERIFY2(view->Document()->Project().IsMultiPanel(), qPrintable(gRecorder.Texts().join("|")));
     QVERIFY(view->Document()->IsModified());
@@ -690,10 +698,10 @@ class LumoraViewTest : public GuiTestBase {
       lumora::testing::Simulator sim({"--panel", build.simulated});
       gRecorder.Clear();
       step = StartNextTransfer(sim.Path());
-      view->OnWrite();
+      view->UnitCommands()->OnWrite();
       delete step.data();
       step = StartNextTransfer(sim.Path());
-      view->OnVerify();
+      view->UnitCommands()->OnVerify();
       delete step.data();
       QVERIFY2(gRecorder.Texts().contains("Project file on PC is same as the \nproject loaded in the panel"),
                qPrintable(gRecorder.Texts().join("|")));
@@ -711,9 +719,9 @@ class LumoraViewTest : public GuiTestBase {
       std::function<void()> run;
     };
     const std::vector<Case> cases = {
-        {"write", [view] { view->OnWrite(); }},
-        {"panel firmware", [view] { view->OnPanelFirmware(); }},
-        {"multiplexer firmware", [view] { view->OnMultiplexerFirmware(); }},
+        {"write", [view] { view->UnitCommands()->OnWrite(); }},
+        {"panel firmware", [view] { view->UnitCommands()->OnPanelFirmware(); }},
+        {"multiplexer firmware", [view] { view->UnitCommands()->OnMultiplexerFirmware(); }},
     };
     for (const Case& c : cases) {
       const TQMProject* workerProject = nullptr;
@@ -782,7 +790,7 @@ class LumoraViewTest : public GuiTestBase {
     const TQMProject& project = view->Document()->Project();
     TQMProject working(project);
     std::vector<std::pair<QString, std::unique_ptr<QDialog>>> dialogs;
-    dialogs.emplace_back("Write", std::make_unique<CCommProgDlg>(working, kOperationWrite, QString(), Frame()));
+    dialogs.emplace_back("Write", std::make_unique<CCommProgDlg>(working, TransferOperation::Write, QString(), Frame()));
     dialogs.emplace_back("Select Panel", std::make_unique<CBitmapDlg>(kPanelQM210, Frame()));
     dialogs.emplace_back("About", std::make_unique<CAboutDlg>(Frame()));
     dialogs.emplace_back("conversion log", std::make_unique<CAddrLogDlg>(std::vector<std::string>{"V1\tV2\t\t"}, Frame()));
