@@ -2,13 +2,35 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPointer>
 #include <QStyle>
+#include <map>
 
 #include "model/message_list_edit.h"
 #include "model/message_text.h"
 #include "report/latin1.h"
 
 namespace lumora::gui {
+namespace {
+
+// The style makes a standard icon afresh from its image files each time it is asked, and every row asks at
+// every paint: the icons are made once for the application's style, and again for a style set later.
+const QIcon& StyleIcon(QStyle::StandardPixmap pixmap) {
+  static QPointer<QStyle> madeBy;
+  static std::map<QStyle::StandardPixmap, QIcon> icons;
+  QStyle* style = QApplication::style();
+  if (madeBy != style) {
+    icons.clear();
+    madeBy = style;
+    // Gone with the style, while the application that made them still stands.
+    QObject::connect(style, &QObject::destroyed, [] { icons.clear(); });
+  }
+  auto it = icons.find(pixmap);
+  if (it == icons.end()) it = icons.emplace(pixmap, style->standardIcon(pixmap)).first;
+  return it->second;
+}
+
+}  // namespace
 
 LocalMenuModel::LocalMenuModel(const MessageListEdit& lists, QObject* parent)
     : QAbstractItemModel(parent), lists_(lists) {
@@ -82,9 +104,8 @@ QVariant LocalMenuModel::data(const QModelIndex& index, int role) const {
     return QString("%1, level %2").arg(item.isFolder ? "folder" : "message").arg(item.level);
   }
   if (role == Qt::DecorationRole) {
-    QStyle* style = QApplication::style();
-    if (local == kRoot) return style->standardIcon(QStyle::SP_DirOpenIcon);
-    return style->standardIcon(lists_.Local(local).isFolder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+    if (local == kRoot) return StyleIcon(QStyle::SP_DirOpenIcon);
+    return StyleIcon(lists_.Local(local).isFolder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
   }
   return {};
 }
