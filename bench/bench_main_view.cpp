@@ -66,10 +66,10 @@ void BM_UndoAndRedoAnEditorSessionOnTheMaximalProject(benchmark::State& state) {
   }
   QApplication::processEvents();
   auto editMessages = [doc](int step) {
-    std::unique_ptr<TQMProject> before = doc->Snapshot();
-    TQMPanel& panel = doc->Project().Panel(static_cast<size_t>(step % 5));
+    TQMProject changed(doc->Project());
+    TQMPanel& panel = changed.Panel(static_cast<size_t>(step % 5));
     panel.messages[static_cast<size_t>(step % 256)].text = "STEP " + std::to_string(step);
-    doc->RecordChange("Edit Messages", std::move(before));
+    doc->Change("Edit Messages", changed, ProjectPart::Panel);
   };
   double heap = HeapBytes();
   for (int step = 0; step < 100; ++step)

@@ -10,7 +10,9 @@
 #include "app/modal_run.h"
 #include "model/project_file.h"
 #include "model/text_lines.h"
+#include "plc/address_conversion.h"
 #include "plc/plan_n_run.h"
+#include "plc/plc_manager.h"
 
 namespace lumora::gui {
 namespace {
@@ -99,6 +101,12 @@ bool CLumoraDoc::OnOpenDocument(const QString& path) {
     bool converted = ConvertLinkedProjectOnOpen(*project, ConfirmConversion, nullptr);
     QApplication::restoreOverrideCursor();
     if (!converted) return false;
+  }
+  // The file keeps address texts; what a panel is sent is their encoding by the project's PLC library.
+  project->ReloadPlcLibrary(project->plcSettings.libraryName);
+  if (project->plcLibrary) {
+    TQMPlcManager manager(project->plcLibrary.get(), app_.Ui());
+    RevalidateAddresses(*project, manager);
   }
   undoStack_.clear();
   state_.reset();

@@ -188,26 +188,12 @@ void CLumoraView::ApplyPanelType() {
   ui_->annunciatorButton->setVisible(panelType == kPanelQM210K);
   ui_->configureAddressesButton->setVisible(!setPoint && !(none && multiPanel));
   ui_->configurePanelLabel->setVisible(setPoint);
-  struct Launch {
-    QAbstractButton* button;
-    QAbstractButton* picture;
-    EditorKind kind;
-  };
-  const Launch launchers[] = {
-      {ui_->messagesButton, messagesPicture_, setPoint ? EditorKind::SetPoints : EditorKind::Messages},
-      {ui_->buttonsLedsButton, buttonsPicture_, EditorKind::ButtonsLeds},
-      {ui_->annunciatorButton, annunciatorPicture_, EditorKind::Annunciator},
-      {ui_->configureAddressesButton, nullptr, EditorKind::GeneralSettings},
-  };
-  for (const Launch& launch : launchers) {
-    bool available = CEditorLauncher::Available(launch.kind);
-    QString tip = available ? QString() : CEditorLauncher::UnavailableText(launch.kind);
-    for (QAbstractButton* button : {launch.button, launch.picture}) {
-      if (!button) continue;
-      button->setEnabled(available && !none);
-      if (button != launch.picture) button->setToolTip(tip);
-    }
-    if (launch.picture) launch.picture->setToolTip(available ? launch.picture->accessibleName() : tip);
+  for (QPushButton* button :
+       {ui_->messagesButton, ui_->buttonsLedsButton, ui_->annunciatorButton, ui_->configureAddressesButton})
+    button->setEnabled(!none);
+  for (QToolButton* picture : {messagesPicture_, buttonsPicture_, annunciatorPicture_}) {
+    picture->setEnabled(!none);
+    picture->setToolTip(picture->accessibleName());
   }
   PlacePictureButtons();
   update();

@@ -65,41 +65,8 @@ const char* EditorCommandText(EditorKind kind) {
   return "Edit Panel System PLC Addresses";
 }
 
-bool CEditorLauncher::Available(EditorKind kind) {
-  switch (kind) {
-    case EditorKind::Messages:
-      return true;
-    case EditorKind::SetPoints:
-      return true;
-    case EditorKind::ButtonsLeds:
-      return true;
-    case EditorKind::Annunciator:
-      return true;
-    case EditorKind::GeneralSettings:
-      return true;
-  }
-  return false;
-}
-
-QString CEditorLauncher::UnavailableText(EditorKind kind) {
-  switch (kind) {
-    case EditorKind::Messages:
-      return "The message editor is not part of this version yet.";
-    case EditorKind::SetPoints:
-      return "The set-point configuration is not part of this version yet.";
-    case EditorKind::ButtonsLeds:
-      return "The buttons and LEDs editor is not part of this version yet.";
-    case EditorKind::Annunciator:
-      return "The annunciator editor is not part of this version yet.";
-    case EditorKind::GeneralSettings:
-      return "The panel system PLC address settings are not part of this version yet.";
-  }
-  return {};
-}
-
 EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWidget* parent) {
   EditorOutcome outcome;
-  if (!Available(kind)) return outcome;
   bool tags = VariantFor(project) == EditorVariant::PlanNRun;
   switch (kind) {
     case EditorKind::Messages: {

@@ -35,9 +35,6 @@ const AddressDatabaseViewer& GetAddressDatabaseViewer();
 
 class CEditorLauncher {
  public:
-  // Editors this build does not carry yet have their launchers greyed with UnavailableText as tooltip.
-  static bool Available(EditorKind kind);
-  static QString UnavailableText(EditorKind kind);
   // Runs the editor modally on the project (the general settings on its selected panel): hand it a copy,
   // which holds the editor's result after OK.
   static EditorOutcome Launch(EditorKind kind, TQMProject& project, QWidget* parent);

@@ -217,7 +217,6 @@ TEST_F(LedDlgTest, TheTagVariantRefusesABitTagAndFocusesItsPicker) {
 }
 
 TEST_F(LedDlgTest, TheLauncherRunsTheVariantOfTheProjectsTagMode) {
-  ASSERT_TRUE(CEditorLauncher::Available(EditorKind::ButtonsLeds));
   std::string className;
   testing::WhenModal([&](QDialog& dialog) {
     className = dialog.metaObject()->className();

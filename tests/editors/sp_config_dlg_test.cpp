@@ -572,7 +572,6 @@ TEST_F(SPConfigDlgTest, TheMessagesLauncherOpensTheSetPointConfiguration) {
   EditorOutcome outcome = CEditorLauncher::Launch(EditorKind::SetPoints, project, nullptr);
   EXPECT_TRUE(outcome.opened);
   EXPECT_TRUE(outcome.accepted);
-  EXPECT_TRUE(CEditorLauncher::Available(EditorKind::SetPoints));
 }
 
 TEST_F(SPConfigDlgTest, ACsvTableGoesOutAndComesBackInPlaceOfTheWorkingList) {
