@@ -124,7 +124,8 @@ void BM_EditMessagesAsTheMainViewDoes(benchmark::State& state) {
     dialog.accept();
     if (dialog.result() != QDialog::Accepted) state.SkipWithError("OK was refused");
     bool same = ProjectFileText(copy) == ProjectFileText(project) &&
-                copy.textPanelTagMap == project.textPanelTagMap && copy.setPointTagMap == project.setPointTagMap;
+                copy.textPanelTagMap == project.textPanelTagMap &&
+                copy.setPointTagMap == project.setPointTagMap;
     if (!same) state.SkipWithError("an OK that changed nothing changed the project");
   }
 }

@@ -108,7 +108,8 @@ void RunWrite(benchmark::State& state, bool throttle, bool multiplexer) {
     if (throttle) options.push_back("--throttle");
     lumora::testing::Simulator sim(options);
     auto start = std::chrono::steady_clock::now();
-    lumora::testing::RecordingSink sink = fixture.RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::Panel1);
+    lumora::testing::RecordingSink sink =
+        fixture.RunOperation(project, TransferOperation::Write, sim.Path(), TransferTarget::Panel1);
     double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!sink.Errors().empty()) state.SkipWithError(sink.Errors()[0].c_str());
     state.SetIterationTime(elapsed);
