@@ -119,9 +119,17 @@ void RunWrite(benchmark::State& state, bool throttle, bool multiplexer) {
     state.counters["wire_bytes"] = static_cast<double>(bytes);
     state.counters["wire_s"] = wire;
     state.counters["elapsed_s"] = elapsed;
+    auto replies = lumora::testing::TransferFixture::TraceLines(trace, "OUT ");
+    double exchanges = static_cast<double>(replies.size());
+    state.counters["exchanges"] = exchanges;
     if (throttle) {
       state.counters["ratio"] = elapsed / wire;
       state.counters["ratio_without_final_50ms"] = (elapsed - 0.05) / wire;
+      // What each request and reply costs beyond its bytes on the wire (the opening and closing of the port
+      // spread over them): the program's turn-around, the two hops through the pseudo-terminal and how
+      // late the simulator wakes for its reply.
+      if (exchanges > 0)
+        state.counters["us_over_wire_per_exchange"] = (elapsed - 0.05 - wire) / exchanges * 1e6;
     }
   }
   SetInstallDirProvider(nullptr);
