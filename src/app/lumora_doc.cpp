@@ -4,10 +4,10 @@
 #include <QFileInfo>
 
 #include "app/gui_interaction.h"
-#include "app/pnr_conv_dlg.h"
 #include "app/lumora_app.h"
-#include "app/project_change_command.h"
 #include "app/modal_run.h"
+#include "app/pnr_conv_dlg.h"
+#include "app/project_change_command.h"
 #include "model/project_file.h"
 #include "model/text_lines.h"
 #include "plc/address_conversion.h"
@@ -51,7 +51,8 @@ bool CLumoraDoc::Change(const QString& text, const TQMProject& after, ProjectPar
   if (ProjectFileText(after) == ProjectFileText(*project_)) {
     // The map file read again may hold more than the project uses: the pickers offer what it holds now.
     // That is not saved, so it is no step.
-    if (after.textPanelTagMap != project_->textPanelTagMap || after.setPointTagMap != project_->setPointTagMap) {
+    if (after.textPanelTagMap != project_->textPanelTagMap ||
+        after.setPointTagMap != project_->setPointTagMap) {
       Install(std::make_unique<TQMProject>(after));
       emit projectChanged(parts);
     }
@@ -72,8 +73,8 @@ bool CLumoraDoc::SelectPort(int port) {
   std::shared_ptr<const ProjectState> before = CurrentState();
   project_->multiplexer.selectedPort = port;
   state_ = ProjectState::Capture(*project_, before.get());
-  undoStack_.push(
-      new PortSelectionCommand(*this, QString("Select Port %1").arg(port), std::move(before), state_, from, port));
+  undoStack_.push(new PortSelectionCommand(*this, QString("Select Port %1").arg(port), std::move(before),
+                                           state_, from, port));
   emit projectChanged(ProjectPart::Panel);
   return true;
 }

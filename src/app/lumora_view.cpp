@@ -265,28 +265,24 @@ void CLumoraView::OnSetFile() {
 
 void CLumoraView::OnSinglePanelSystem() {
   ApplySystemLinkSpeed(false);
-  TQMProject project(doc_->Project());
-  SystemKindChange change = SwitchToSinglePanel(project);
-  if (change == SystemKindChange::Changed) doc_->Change("Single Panel System", project, ProjectPart::System);
+  ProjectEdit<SystemKindChange> edit = SwitchToSinglePanel(doc_->Project());
+  if (edit.project) doc_->Change("Single Panel System", *edit.project, ProjectPart::System);
   ApplySystemKind();
-  if (change == SystemKindChange::Declined) ui_->multiRadio->setFocus();
+  if (edit.outcome == SystemKindChange::Declined) ui_->multiRadio->setFocus();
 }
 
 void CLumoraView::OnMultiPanelSystem() {
   ApplySystemLinkSpeed(true);
-  TQMProject project(doc_->Project());
-  if (SwitchToMultiPanel(project) == SystemKindChange::Changed)
-    doc_->Change("Multi-Panel System", project, ProjectPart::System);
+  if (ProjectEdit<SystemKindChange> edit = SwitchToMultiPanel(doc_->Project()); edit.project)
+    doc_->Change("Multi-Panel System", *edit.project, ProjectPart::System);
   ApplySystemKind();
 }
 
 void CLumoraView::OnSelectPanel() {
   CBitmapDlg dialog(doc_->Project().SelectedPanelType(), this);
   if (ExecModal(dialog) != QDialog::Accepted) return;
-  TQMProject project(doc_->Project());
-  project.multiplexer.selectedPort = project.SelectedPort();
-  if (ChangePanelType(project, dialog.SelectedType()) != PanelTypeChange::Changed) return;
-  doc_->Change("Change Panel Type", project, ProjectPart::Panel);
+  if (ProjectEdit<PanelTypeChange> edit = ChangePanelType(doc_->Project(), dialog.SelectedType()); edit.project)
+    doc_->Change("Change Panel Type", *edit.project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnPortClicked(int port) {
@@ -376,12 +372,12 @@ void CLumoraView::OnImportConfiguration() {
     if (ExecModal(dialog) != QDialog::Accepted) return;
     sourcePort = dialog.SelectedPort();
   }
-  TQMProject project(doc_->Project());
   std::vector<ProjectProblem> problems;
-  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
-  if (outcome == ImportOutcome::Refused)
+  ProjectEdit<ImportOutcome> edit = ImportPanel(doc_->Project(), loaded, sourcePort, &problems);
+  if (edit.outcome == ImportOutcome::Refused)
     ShowMessageBox(this, FromPath(ImportRefusedText(*path, problems)), "", MessageIcon::Error);
-  if (outcome != ImportOutcome::Imported) return;
+  if (!edit.project) return;
+  TQMProject& project = *edit.project;
   // The project keeps its PLC: its library's address size, and the imported addresses encoded by it.
   if (project.plcLibrary) {
     TQMPlcManager manager(project.plcLibrary.get(), app->Ui());
@@ -393,10 +389,8 @@ void CLumoraView::OnImportConfiguration() {
 }
 
 void CLumoraView::OnDeletePanel() {
-  TQMProject project(doc_->Project());
-  project.multiplexer.selectedPort = project.SelectedPort();
-  if (!DeleteSelectedPanel(project)) return;
-  doc_->Change("Delete Panel", project, ProjectPart::Panel);
+  if (ProjectEdit<bool> edit = DeleteSelectedPanel(doc_->Project()); edit.project)
+    doc_->Change("Delete Panel", *edit.project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnFilePrint() {

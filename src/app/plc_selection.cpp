@@ -105,20 +105,20 @@ void CPlcSelection::OnPlcSelected(int listIndex) {
     list_->setCurrentIndex(list_->findData(plcIndex_));
   };
   if (position < 0 || static_cast<size_t>(position) >= entries.size()) return reselect();
-  TQMProject project(doc_->Project());
   PlcChangeOptions options;
   options.fresh = doc_->IsFreshProject();
   options.editAttributes = [](TQMPlcManager& plc, TQMPlcSettings& settings) {
     LibraryDirectoryScope directory;
     return plc.EditAttributes(settings) != AttributeEdit::Failed;
   };
-  PlcChangeResult result = ChangeProjectPlc(project, entries[static_cast<size_t>(position)], app->Ui(), options);
-  if (result.outcome != PlcChangeOutcome::Changed) return reselect();
+  PlcChangeResult result =
+      ChangeProjectPlc(doc_->Project(), entries[static_cast<size_t>(position)], app->Ui(), options);
+  if (!result.project) return reselect();
   if (!result.rows.empty()) {
     CAddrLogDlg log(result.rows, view_);
     ExecModal(log);
   }
-  if (!doc_->Change("Change PLC", project, ProjectPart::Plc | ProjectPart::Panel)) reselect();
+  if (!doc_->Change("Change PLC", *result.project, ProjectPart::Plc | ProjectPart::Panel)) reselect();
 }
 
 void CPlcSelection::OnCommunicationSetup() {

@@ -85,7 +85,8 @@ int Import(Session& session) {
 
   session.Ui().yes = true;  // the clearing question
   std::vector<ProjectProblem> problems;
-  ImportOutcome outcome = ImportPanel(project, loaded, sourcePort, &problems);
+  ProjectEdit<ImportOutcome> edit = ImportPanel(project, loaded, sourcePort, &problems);
+  ImportOutcome outcome = edit.outcome;
   if (outcome == ImportOutcome::Refused) {
     std::fprintf(stderr, "%s\n", ImportRefusedText(args.positional[1], problems).c_str());
     return kExitFailed;
@@ -94,7 +95,8 @@ int Import(Session& session) {
     std::printf("The panel on port %d is the same as the imported one: nothing changed\n", port);
     return kExitOk;
   }
-  if (outcome != ImportOutcome::Imported) return kExitFailed;
+  if (!edit.project) return kExitFailed;
+  project = std::move(*edit.project);
   // The PLC stays this project's, with its library's address size.
   TQMPlcManager plc(project.plcLibrary.get(), session.Ui());
   project.plcSettings.addressSize = plc.Details().integers[1];

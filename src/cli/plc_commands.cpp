@@ -117,6 +117,7 @@ int ConvertPlc(Session& session) {
       return kExitFailed;
   }
 
+  project = std::move(*result.project);
   for (const std::string& row : result.rows)
     std::printf("%s\n", RowLine(row).c_str());
   std::fflush(stdout);

@@ -23,8 +23,10 @@ int FirstConfiguredPort(const TQMProject& loaded) {
   return 0;
 }
 
-ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort,
-                          std::vector<ProjectProblem>* problems) {
+namespace {
+
+ImportOutcome ImportPanelInto(TQMProject& current, const TQMProject& loaded, int sourcePort,
+                              std::vector<ProjectProblem>* problems) {
   const TQMPanel* source = nullptr;
   if (loaded.IsMultiPanel()) {
     source = loaded.FindPanel(sourcePort);
@@ -62,6 +64,14 @@ ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sou
     current.multiplexer.SetPortFromPanel(*stored);
   }
   return ImportOutcome::Imported;
+}
+
+}  // namespace
+
+ProjectEdit<ImportOutcome> ImportPanel(const TQMProject& current, const TQMProject& loaded, int sourcePort,
+                                       std::vector<ProjectProblem>* problems) {
+  return EditCopy(current, ImportOutcome::Imported,
+                  [&](TQMProject& copy) { return ImportPanelInto(copy, loaded, sourcePort, problems); });
 }
 
 std::string ImportRefusedText(const std::string& path, const std::vector<ProjectProblem>& problems) {

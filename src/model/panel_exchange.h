@@ -8,6 +8,8 @@
 
 #include "model/editing_rules.h"
 
+#include "model/project_edit.h"
+
 namespace lumora {
 
 class TQMProject;
@@ -36,8 +38,8 @@ enum class ImportOutcome {
 // selected port has a panel. The PLC settings of `loaded` are not taken over; the caller validates the
 // addresses against `current`'s PLC. A source panel that breaks the rules of `ValidatePanel` is refused
 // before anything is asked or changed, with its problems in `problems`.
-ImportOutcome ImportPanel(TQMProject& current, const TQMProject& loaded, int sourcePort,
-                          std::vector<ProjectProblem>* problems = nullptr);
+ProjectEdit<ImportOutcome> ImportPanel(const TQMProject& current, const TQMProject& loaded, int sourcePort,
+                                       std::vector<ProjectProblem>* problems = nullptr);
 
 // What a refused import shows: the file, then one line per problem.
 std::string ImportRefusedText(const std::string& path, const std::vector<ProjectProblem>& problems);

@@ -15,9 +15,8 @@ bool Confirm(TQMProject& project, const char* question) {
          Answer::Yes;
 }
 
-}  // namespace
-
-PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
+PanelTypeChange ChangePanelTypeOf(TQMProject& project, int panelType) {
+  project.multiplexer.selectedPort = project.SelectedPort();
   bool multiPanel = project.IsMultiPanel();
   int port = multiPanel ? project.multiplexer.selectedPort : 1;
   const TQMPanel* old = project.FindPanel(port);
@@ -42,7 +41,8 @@ PanelTypeChange ChangePanelType(TQMProject& project, int panelType) {
   return PanelTypeChange::Changed;
 }
 
-bool DeleteSelectedPanel(TQMProject& project) {
+bool DeleteSelectedPanelOf(TQMProject& project) {
+  project.multiplexer.selectedPort = project.SelectedPort();
   if (!project.CurrentPanel()) return false;
   if (project.services.Ui().Ask(kMultiPanelTypeQuestion, kDeletePanelCaption, MessageButtons::YesNo,
                                 MessageIcon::Question, Answer::Yes) == Answer::No)
@@ -50,6 +50,17 @@ bool DeleteSelectedPanel(TQMProject& project) {
   project.multiplexer.ClearPort(project.multiplexer.selectedPort);
   project.RemoveSelectedPanel();
   return true;
+}
+
+}  // namespace
+
+ProjectEdit<PanelTypeChange> ChangePanelType(const TQMProject& project, int panelType) {
+  return EditCopy(project, PanelTypeChange::Changed,
+                  [panelType](TQMProject& copy) { return ChangePanelTypeOf(copy, panelType); });
+}
+
+ProjectEdit<bool> DeleteSelectedPanel(const TQMProject& project) {
+  return EditCopy(project, true, DeleteSelectedPanelOf);
 }
 
 }  // namespace lumora

@@ -2,9 +2,9 @@
 // Changing the model of the panel being edited ("Select Panel"): a new panel record of the chosen type
 // takes over what it can of the old one, after a question when messages would be lost.
 
-namespace lumora {
+#include "model/project_edit.h"
 
-class TQMProject;
+namespace lumora {
 
 inline constexpr const char* kMultiPanelTypeQuestion =
     "This operation will delete all the messages and addresses \n configured in the current panel. Continue?";
@@ -22,12 +22,12 @@ enum class PanelTypeChange {
 // The panel on the project's selected port (port 1 of a single-panel project) becomes a `panelType` panel.
 // Moving between a text panel and the set-point panel loses the messages: that is asked first (through
 // the project's interaction) when the old panel has any.
-PanelTypeChange ChangePanelType(TQMProject& project, int panelType);
+ProjectEdit<PanelTypeChange> ChangePanelType(const TQMProject& project, int panelType);
 
 inline constexpr const char* kDeletePanelCaption = "Warning";
 
 // "Delete Panel": after the question (caption "Warning"), the selected port loses its panel and the port
-// is recorded empty. False when the user answers No or the port holds no panel.
-bool DeleteSelectedPanel(TQMProject& project);
+// is recorded empty. The outcome is false when the user answers No or the port holds no panel.
+ProjectEdit<bool> DeleteSelectedPanel(const TQMProject& project);
 
 }  // namespace lumora

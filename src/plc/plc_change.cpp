@@ -61,13 +61,14 @@ PlcChangeOutcome LinkTagMap(TQMProject& project, Interaction& ui) {
 
 }  // namespace
 
-PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& entry, Interaction& ui,
+PlcChangeResult ChangeProjectPlc(const TQMProject& current, const PlcCatalogueEntry& entry, Interaction& ui,
                                  const PlcChangeOptions& options) {
   PlcChangeResult result;
-  if (entry.name == project.plcSettings.plcName && entry.path == project.plcSettings.libraryName) {
+  if (entry.name == current.plcSettings.plcName && entry.path == current.plcSettings.libraryName) {
     result.outcome = PlcChangeOutcome::SamePlc;
     return result;
   }
+  TQMProject project(current);
   TQMPlcManager2 newPlc(entry.path, ui);
   if (!newPlc.HasLibrary()) {
     ui.ShowMessage(Format(kP003Format, entry.path), "", MessageIcon::Error);
@@ -122,6 +123,7 @@ PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& e
   }
   project.ReloadPlcLibrary(entry.path);
   result.outcome = PlcChangeOutcome::Changed;
+  result.project = std::move(project);
   return result;
 }
 

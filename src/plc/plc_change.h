@@ -3,17 +3,17 @@
 // every address is cleared; the PLC settings become the new library's.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/plc_environment.h"
+#include "model/project.h"
 
 namespace lumora {
 
 class Interaction;
 class TQMPlcManager;
-class TQMProject;
-struct TQMPlcSettings;
 
 inline constexpr const char* kCompatiblePlcFormat =
     "%s is compatible with\n%s.\nChanging the PLC will convert all the compatible addresses.\n\nChange?";
@@ -43,10 +43,12 @@ struct PlcChangeResult {
   bool compatible = false;
   // "old\tnew\tremark\t" per converted address (compatible PLCs only).
   std::vector<std::string> rows;
+  std::optional<TQMProject> project;  // the project with the new PLC, when Changed
 };
 
-// Changes the project's PLC to the catalogue entry. On anything but Changed the project is untouched.
-PlcChangeResult ChangeProjectPlc(TQMProject& project, const PlcCatalogueEntry& entry,
+// The project with its PLC changed to the catalogue entry, in `project` of the result when Changed; the
+// project handed in stays as it is.
+PlcChangeResult ChangeProjectPlc(const TQMProject& project, const PlcCatalogueEntry& entry,
                                  Interaction& interaction, const PlcChangeOptions& options = {});
 
 }  // namespace lumora

@@ -59,6 +59,7 @@
 // The support headers come before the harness, whose using-directives would make `testing` ambiguous.
 #include "support/accessibility_walk.h"
 #include "support/simulator.h"
+#include "support/take_edit.h"
 #include "support/transfer_fixture.h"
 #include "gui_harness.h"
 
@@ -503,12 +504,15 @@ class LumoraViewTest : public GuiTestBase {
     }
     const std::vector<std::function<void(TQMProject&)>> changes = {
         [&](TQMProject& p) {
-          ChangeProjectPlc(p, plcs[static_cast<size_t>(pick(static_cast<int>(plcs.size())))], App()->Ui(), {});
+          lumora::testing::Take(
+              p, ChangeProjectPlc(p, plcs[static_cast<size_t>(pick(static_cast<int>(plcs.size())))], App()->Ui(), {}));
         },
-        [&](TQMProject& p) { ChangePanelType(p, 1 + pick(5)); },
-        [&](TQMProject& p) { p.IsMultiPanel() ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p); },
-        [&](TQMProject& p) { DeleteSelectedPanel(p); },
-        [&](TQMProject& p) { ImportPanel(p, imported, 0); },
+        [&](TQMProject& p) { lumora::testing::Take(p, ChangePanelType(p, 1 + pick(5))); },
+        [&](TQMProject& p) {
+          lumora::testing::Take(p, p.IsMultiPanel() ? SwitchToSinglePanel(p) : SwitchToMultiPanel(p));
+        },
+        [&](TQMProject& p) { lumora::testing::Take(p, DeleteSelectedPanel(p)); },
+        [&](TQMProject& p) { lumora::testing::Take(p, ImportPanel(p, imported, 0)); },
         [&](TQMProject& p) {
           if (TQMPanel* panel = p.CurrentPanel(); panel && !panel->messages.empty())
             panel->messages[static_cast<size_t>(pick(static_cast<int>(panel->messages.size())))].text =

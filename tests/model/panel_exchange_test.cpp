@@ -9,6 +9,7 @@
 #include "support/fake_plc_environment.h"
 #include "support/recording_interaction.h"
 #include "support/sample_projects.h"
+#include "support/take_edit.h"
 
 namespace lumora {
 namespace {
@@ -36,7 +37,7 @@ TEST_F(PanelExchangeTest, PortTextsAndTheFirstConfiguredPort) {
 TEST_F(PanelExchangeTest, AnIdenticalPanelChangesNothing) {
   TQMProject current = testing::MakeKeypadProject(Services());
   TQMProject loaded(current);
-  EXPECT_EQ(ImportPanel(current, loaded, 0), ImportOutcome::Unchanged);
+  EXPECT_EQ(testing::Take(current, ImportPanel(current, loaded, 0)).outcome, ImportOutcome::Unchanged);
   EXPECT_TRUE(ui.Texts().empty());  // not even the question
 }
 
@@ -45,11 +46,11 @@ TEST_F(PanelExchangeTest, NoToTheClearingQuestionLeavesTheProject) {
   TQMProject before(current);
   TQMProject loaded = testing::MakeMultiplexerProject(Services());
   ui.answers.push_back(Answer::No);
-  EXPECT_EQ(ImportPanel(current, loaded, 5), ImportOutcome::Declined);
+  EXPECT_EQ(testing::Take(current, ImportPanel(current, loaded, 5)).outcome, ImportOutcome::Declined);
   ASSERT_EQ(ui.Texts().size(), 1u);
   EXPECT_EQ(ui.Texts()[0], "This command will clear the panel(s). Do you want to continue?");
   EXPECT_TRUE(current.Equals(before));
-  EXPECT_EQ(ImportPanel(current, loaded, 3), ImportOutcome::NoPanelOnPort);
+  EXPECT_EQ(testing::Take(current, ImportPanel(current, loaded, 3)).outcome, ImportOutcome::NoPanelOnPort);
 }
 
 TEST_F(PanelExchangeTest, AQmsvReplacesAQm410WithItsTypeAndPortEntry) {
@@ -62,7 +63,7 @@ TEST_F(PanelExchangeTest, AQmsvReplacesAQm410WithItsTypeAndPortEntry) {
   current.multiplexer.selectedPort = 2;
   TQMProject loaded = testing::MakeMultiplexerProject(Services());
   ui.answers.push_back(Answer::Yes);
-  ASSERT_EQ(ImportPanel(current, loaded, 5), ImportOutcome::Imported);
+  ASSERT_EQ(testing::Take(current, ImportPanel(current, loaded, 5)).outcome, ImportOutcome::Imported);
   const TQMPanel* imported = current.FindPanel(2);
   ASSERT_NE(imported, nullptr);
   EXPECT_EQ(imported->panelType, kPanelQMSV);
@@ -83,7 +84,7 @@ TEST_F(PanelExchangeTest, ASingleProjectTakesTheOnePanelOnPortOne) {
   panel.port = 1;
   single.PutPanel(panel);
   ui.answers.push_back(Answer::Yes);
-  ASSERT_EQ(ImportPanel(current, single, 0), ImportOutcome::Imported);
+  ASSERT_EQ(testing::Take(current, ImportPanel(current, single, 0)).outcome, ImportOutcome::Imported);
   ASSERT_EQ(current.PanelCount(), 1u);
   EXPECT_EQ(current.Panel(0).port, 1);
   EXPECT_EQ(current.Panel(0).panelType, kPanelQM210);
@@ -119,7 +120,9 @@ TEST_F(PanelExchangeTest, APanelBreakingTheRulesIsRefusedWithItsProblems) {
     TQMProject loaded = testing::MakeKeypadProject(Services());
     c.spoil(loaded.Panel(0));
     std::vector<ProjectProblem> problems;
-    EXPECT_EQ(ImportPanel(current, loaded, 0, &problems), ImportOutcome::Refused) << c.name;
+    EXPECT_EQ(testing::Take(current, ImportPanel(current, loaded, 0, &problems)).outcome,
+              ImportOutcome::Refused)
+        << c.name;
     std::vector<std::string> lines;
     for (const ProjectProblem& problem : problems)
       lines.push_back(problem.Line());

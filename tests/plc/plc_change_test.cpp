@@ -11,6 +11,7 @@
 #include "plc/plc_manager2.h"
 #include "support/install_tree.h"
 #include "support/recording_interaction.h"
+#include "support/take_edit.h"
 #include "support/temp_dir.h"
 
 namespace lumora {
@@ -62,7 +63,7 @@ class PlcChangeTest : public ::testing::Test {
 TEST_F(PlcChangeTest, CompatiblePlcConvertsEveryAddressAndTakesTheNewSettings) {
   TQMProject before = project;
   ui.answers = {Answer::No};
-  PlcChangeResult declined = ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui);
+  PlcChangeResult declined = testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui));
   EXPECT_EQ(declined.outcome, PlcChangeOutcome::Declined);
   EXPECT_TRUE(declined.compatible);
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -78,13 +79,14 @@ TEST_F(PlcChangeTest, CompatiblePlcConvertsEveryAddressAndTakesTheNewSettings) {
   ui.answers = {Answer::Yes};
   PlcChangeOptions cancelEditor;
   cancelEditor.editAttributes = [](TQMPlcManager&, TQMPlcSettings&) { return false; };
-  EXPECT_EQ(ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui, cancelEditor).outcome,
-            PlcChangeOutcome::Declined);
+  EXPECT_EQ(
+      testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui, cancelEditor)).outcome,
+      PlcChangeOutcome::Declined);
   EXPECT_TRUE(project.Equals(before));
 
   ui.messages.clear();
   ui.answers = {Answer::Yes};
-  PlcChangeResult changed = ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui);
+  PlcChangeResult changed = testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui));
   ASSERT_EQ(changed.outcome, PlcChangeOutcome::Changed);
   EXPECT_EQ(ui.messages.size(), 1u);  // the question only
   ASSERT_EQ(changed.rows.size(), 12u);
@@ -105,7 +107,7 @@ TEST_F(PlcChangeTest, CompatiblePlcConvertsEveryAddressAndTakesTheNewSettings) {
   PlcChangeOptions fresh;
   fresh.fresh = true;
   ui.messages.clear();
-  PlcChangeResult back = ChangeProjectPlc(project, Entry("Tarvo DL-205"), ui, fresh);
+  PlcChangeResult back = testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-205"), ui, fresh));
   ASSERT_EQ(back.outcome, PlcChangeOutcome::Changed);
   EXPECT_NE(std::find(back.rows.begin(), back.rows.end(),
                       "V77777\t \tUnable to rebuild the address for the new PLC\t"),
@@ -129,13 +131,14 @@ TEST_F(PlcChangeTest, AcceptedAttributeEditorKeepsItsChanges) {
   };
   std::vector<uint8_t> edited = Defaults("Tarvo DL-405");
   edited.back() ^= 0xFF;
-  ASSERT_EQ(ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui, options).outcome, PlcChangeOutcome::Changed);
+  ASSERT_EQ(testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-405"), ui, options)).outcome,
+            PlcChangeOutcome::Changed);
   EXPECT_EQ(project.plcSettings.plcAttributes, edited);
 }
 
 TEST_F(PlcChangeTest, IncompatiblePlcNeedsAYesAndClearsEveryAddress) {
   TQMProject before = project;
-  PlcChangeResult declined = ChangeProjectPlc(project, Entry("Modbus RTU"), ui);
+  PlcChangeResult declined = testing::Take(project, ChangeProjectPlc(project, Entry("Modbus RTU"), ui));
   EXPECT_EQ(declined.outcome, PlcChangeOutcome::Declined);
   EXPECT_FALSE(declined.compatible);
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -146,7 +149,7 @@ TEST_F(PlcChangeTest, IncompatiblePlcNeedsAYesAndClearsEveryAddress) {
   EXPECT_TRUE(project.Equals(before));
 
   ui.answers = {Answer::Yes};
-  PlcChangeResult changed = ChangeProjectPlc(project, Entry("Modbus RTU"), ui);
+  PlcChangeResult changed = testing::Take(project, ChangeProjectPlc(project, Entry("Modbus RTU"), ui));
   ASSERT_EQ(changed.outcome, PlcChangeOutcome::Changed);
   EXPECT_TRUE(changed.rows.empty());
   EXPECT_EQ(Addresses(), 0);
@@ -163,12 +166,13 @@ TEST_F(PlcChangeTest, PlanAndRunLinksATagMap) {
   fresh.fresh = true;
   TQMProject before = project;
   // No map chosen, or one that cannot be read: nothing changes.
-  EXPECT_EQ(ChangeProjectPlc(project, Entry("Plan & Run"), ui, fresh).outcome, PlcChangeOutcome::NoTagMap);
+  EXPECT_EQ(testing::Take(project, ChangeProjectPlc(project, Entry("Plan & Run"), ui, fresh)).outcome,
+            PlcChangeOutcome::NoTagMap);
   ASSERT_EQ(ui.prompts.size(), 1u);
   EXPECT_EQ(ui.prompts[0].title, "Open Tag Map File");
   EXPECT_EQ(ui.prompts[0].filter, "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||");
   ui.openFiles = {dir.File("missing.map")};
-  EXPECT_EQ(ChangeProjectPlc(project, Entry("Plan & Run"), ui, fresh).outcome,
+  EXPECT_EQ(testing::Take(project, ChangeProjectPlc(project, Entry("Plan & Run"), ui, fresh)).outcome,
             PlcChangeOutcome::TagMapFailed);
   EXPECT_NE(ui.Texts().back().find("Error T005"), std::string::npos);
   EXPECT_TRUE(project.Equals(before));
@@ -176,7 +180,8 @@ TEST_F(PlcChangeTest, PlanAndRunLinksATagMap) {
 
   std::string map = dir.Write("plant.map", "Plant\r\nExported\r\nTANK,V2000,5,1\r\nPUMP,V2001,7,1\r\n");
   ui.openFiles = {map};
-  ASSERT_EQ(ChangeProjectPlc(project, Entry("Plan & Run"), ui, fresh).outcome, PlcChangeOutcome::Changed);
+  ASSERT_EQ(testing::Take(project, ChangeProjectPlc(project, Entry("Plan & Run"), ui, fresh)).outcome,
+            PlcChangeOutcome::Changed);
   EXPECT_TRUE(project.tagMapLinked);
   EXPECT_EQ(project.tagMapPath, map);
   EXPECT_EQ(project.textPanelTagMap.entries.size(), 2u);
@@ -184,15 +189,18 @@ TEST_F(PlcChangeTest, PlanAndRunLinksATagMap) {
   EXPECT_EQ(project.plcSettings.plcName, "Plan & Run");
 
   // Away from Plan & Run the project leaves tag mode.
-  ASSERT_EQ(ChangeProjectPlc(project, Entry("Tarvo DL-205"), ui, fresh).outcome, PlcChangeOutcome::Changed);
+  ASSERT_EQ(testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-205"), ui, fresh)).outcome,
+            PlcChangeOutcome::Changed);
   EXPECT_FALSE(project.tagMapLinked);
 }
 
 TEST_F(PlcChangeTest, SamePlcAndMissingLibraryChangeNothing) {
   TQMProject before = project;
-  EXPECT_EQ(ChangeProjectPlc(project, Entry("Tarvo DL-205"), ui).outcome, PlcChangeOutcome::SamePlc);
+  EXPECT_EQ(testing::Take(project, ChangeProjectPlc(project, Entry("Tarvo DL-205"), ui)).outcome,
+            PlcChangeOutcome::SamePlc);
   EXPECT_TRUE(ui.messages.empty());
-  PlcChangeResult missing = ChangeProjectPlc(project, {"Gone", install + "/dll/GONE.so"}, ui);
+  PlcChangeResult missing =
+      testing::Take(project, ChangeProjectPlc(project, {"Gone", install + "/dll/GONE.so"}, ui));
   EXPECT_EQ(missing.outcome, PlcChangeOutcome::LibraryMissing);
   EXPECT_EQ(ui.Texts(),
             (std::vector<std::string>{"Error P003: Unable to load " + install + "/dll/GONE.so.dll.  "}));
