@@ -241,12 +241,20 @@ void Server::SendReply(uint8_t code, const Bytes& payload, size_t requestSize, C
   wire.insert(wire.end(), packet.begin(), packet.end());
   if (faults_.replyDelayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(faults_.replyDelayMs));
   if (faults_.throttle) {
+    int baud = CurrentBaud();
+    auto onWire = [baud](size_t bytes) {
+      return std::chrono::duration_cast<Clock::duration>(
+          std::chrono::duration<double>(static_cast<double>(bytes * 10) / baud));
+    };
     // The request and the reply on the wire, counted from the request's arrival: the time the simulator
-    // itself takes to handle the request lies inside that, as a panel's would.
-    double seconds = static_cast<double>((requestSize + wire.size()) * 10) / CurrentBaud();
-    auto due = received + std::chrono::milliseconds(std::max(0, faults_.replyDelayMs)) +
-               std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    // itself takes to handle the request lies inside that, as a panel's would. A request that came while
+    // an earlier reply was still going out is answered after it.
+    Clock::time_point due =
+        std::max(received + std::chrono::milliseconds(std::max(0, faults_.replyDelayMs)) +
+                     onWire(requestSize + wire.size()),
+                 lineFree_ + onWire(wire.size()));
     std::this_thread::sleep_until(due);
+    lineFree_ = due;
   }
   Trace("OUT " + HexBytes(packet));
   size_t written = 0;

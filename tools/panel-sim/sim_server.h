@@ -68,6 +68,7 @@ class Server {
   std::string statePath_;
   int currentPort_ = 0;
   int replies_ = 0;
+  std::chrono::steady_clock::time_point lineFree_{};  // when the last throttled reply was all on the wire
   std::map<int, int> commandCounts_;
 };
 
