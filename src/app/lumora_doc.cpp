@@ -129,11 +129,18 @@ bool CLumoraDoc::OnSaveDocument(const QString& path) {
 }
 
 bool CLumoraDoc::DoFileSave() {
-  if (!path_.isEmpty()) return OnSaveDocument(path_);
+  return path_.isEmpty() ? DoFileSaveAs() : OnSaveDocument(path_);
+}
+
+bool CLumoraDoc::DoFileSaveAs() {
   FilePrompt prompt;
   prompt.filter = kProjectFileFilter;
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;
+  if (!path_.isEmpty()) {
+    prompt.defaultName = ToPath(QFileInfo(path_).fileName());
+    prompt.startFolder = ToPath(QFileInfo(path_).absolutePath());
+  }
   std::optional<QString> path = AskSaveFile(nullptr, prompt);
   return path && OnSaveDocument(*path);
 }

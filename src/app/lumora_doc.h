@@ -54,6 +54,8 @@ class CLumoraDoc : public QObject {
   bool OnSaveDocument(const QString& path);
   // Saves to the document's path, or asks for one.
   bool DoFileSave();
+  // Asks for a name and saves there; the document (its window title, the recent files) takes that name.
+  bool DoFileSaveAs();
   // Offers to save a modified document; false when the user cancels.
   bool SaveModified();
 

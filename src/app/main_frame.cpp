@@ -83,10 +83,9 @@ CWelcomeFrame* CMainFrame::WelcomeFrame() const {
 void CMainFrame::BuildMenus() {
   QMenuBar* bar = menuBar();
   fileMenu_ = bar->addMenu("&File");
-  QAction* newAction = new QAction("&New", this);
+  QAction* newAction = fileMenu_->addAction("&New...\tCtrl+N", &app_, &CLumoraApp::OnFileNew);
   newAction->setShortcut(QKeySequence("Ctrl+N"));
-  connect(newAction, &QAction::triggered, &app_, &CLumoraApp::OnFileNew);
-  addAction(newAction);
+  newAction->setObjectName("actionNew");
   QAction* open = fileMenu_->addAction("&Open...\tCtrl+O", &app_, &CLumoraApp::OnFileOpen);
   open->setShortcut(QKeySequence("Ctrl+O"));
   open->setObjectName("actionOpen");
@@ -94,12 +93,17 @@ void CMainFrame::BuildMenus() {
     if (QMdiSubWindow* window = mdi_->activeSubWindow(); window && qobject_cast<CChildFrame*>(window))
       window->close();
   });
-  QAction* save = new QAction("&Save", this);
-  save->setShortcut(QKeySequence("Ctrl+S"));
-  connect(save, &QAction::triggered, this, [this] {
+  QAction* save = fileMenu_->addAction("&Save\tCtrl+S", this, [this] {
     if (CLumoraView* view = ActiveView()) view->Document()->DoFileSave();
   });
-  addAction(save);
+  save->setShortcut(QKeySequence("Ctrl+S"));
+  save->setObjectName("actionSave");
+  QAction* saveAs = fileMenu_->addAction("Save &As...", this, [this] {
+    if (CLumoraView* view = ActiveView()) view->Document()->DoFileSaveAs();
+  });
+  saveAs->setObjectName("actionSaveAs");
+  for (QAction* action : {save, saveAs})
+    action->setProperty("needsProject", true);
   // The project documentation, with a project window only.
   QList<QAction*> printActions;
   printActions << fileMenu_->addSeparator();

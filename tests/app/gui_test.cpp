@@ -169,15 +169,33 @@ class GuiTest : public GuiTestBase {
     QCOMPARE(loaded.plcSettings.plcAttributes.size(), size_t{32 + 7});
     QVERIFY(App()->User().RecentFiles().front() == path.toStdString());
 
-    // Closing the last project window brings the welcome screen back; a modified one asks first.
+    // The File menu offers New, Save and Save As with a project; Save As moves the window, the title and the
+    // recent files to the new name and leaves the old file as it was.
     TQMProject changed(view->Document()->Project());
     changed.Panel(0).beeperEnabled = false;
+    view->Document()->Change("Edit Messages", changed, ProjectPart::Panel);
+    QAction* saveAs = Frame()->findChild<QAction*>("actionSaveAs");
+    QVERIFY(saveAs && saveAs->isVisible() && Frame()->findChild<QAction*>("actionSave")->isVisible());
+    QVERIFY(Frame()->findChild<QAction*>("actionNew")->isVisible());
+    const std::string created = lumora::testing::TempDir::Read(path.toStdString());
+    QString copy = QString::fromStdString(gHome->File("copy.lmx"));
+    gRecorder.nextSaveFile = copy;
+    saveAs->trigger();
+    QVERIFY(!view->Document()->IsModified());
+    QCOMPARE(view->Document()->PathName(), copy);
+    QCOMPARE(Frame()->windowTitle(), QString("Lumora Write Utility - [copy.lmx]"));
+    QVERIFY(App()->User().RecentFiles().front() == copy.toStdString());
+    QVERIFY(lumora::testing::TempDir::Read(path.toStdString()) == created);
+    QVERIFY(lumora::testing::TempDir::Read(copy.toStdString()) != created);
+
+    // Closing the last project window brings the welcome screen back; a modified one asks first.
+    changed.Panel(0).beeperEnabled = true;
     view->Document()->Change("Edit Messages", changed, ProjectPart::Panel);
     gRecorder.Clear();
     gRecorder.answer = Answer::No;  // "Save changes?" No
     Frame()->MdiArea()->activeSubWindow()->close();
     gRecorder.answer = Answer::Ok;
-    QCOMPARE(gRecorder.Texts().value(0), QString("Save changes to created.lmx?"));
+    QCOMPARE(gRecorder.Texts().value(0), QString("Save changes to copy.lmx?"));
     QTRY_VERIFY(Frame()->WelcomeFrame());
     QCOMPARE(CChildFrame::OpenCount(), 0);
   }
