@@ -68,10 +68,10 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
   auto* info2 = StaticEx(this, "Configure, write, read and verify your Lumora panels", 15, "infoLine2");
   auto* picture = new QLabel(this);
   picture->setObjectName("welcomePicture");
-  picture->setPixmap(WelcomePicture(QSize(460, 300)));
+  picture->setPixmap(WelcomePicture(QSize(440, 270)));
   auto* product = new QLabel(this);
   product->setObjectName("productPicture");
-  product->setPixmap(UnitPicture(4, QSize(260, 150)));
+  product->setPixmap(UnitPicture(4, QSize(240, 130)));
 
   new_ = BigButton(this, "&New System", "newButton");
   existing_ = BigButton(this, "&Existing System", "existingButton");
