@@ -5,9 +5,11 @@
 
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
+#include "app/main_frame.h"
 #include "app/modal_run.h"
 #include "app/pnr_conv_dlg.h"
 #include "app/project_change_command.h"
+#include "model/file_io.h"
 #include "model/project_file.h"
 #include "model/text_lines.h"
 #include "plc/address_conversion.h"
@@ -54,6 +56,7 @@ bool CLumoraDoc::Change(const QString& text, const TQMProject& after, ProjectPar
     if (after.textPanelTagMap != project_->textPanelTagMap ||
         after.setPointTagMap != project_->setPointTagMap) {
       Install(std::make_unique<TQMProject>(after));
+      state_ = ProjectState::Capture(*project_, state_.get());
       emit projectChanged(parts);
     }
     return false;
@@ -142,7 +145,21 @@ bool CLumoraDoc::DoFileSaveAs() {
     prompt.startFolder = ToPath(QFileInfo(path_).absolutePath());
   }
   std::optional<QString> path = AskSaveFile(nullptr, prompt);
-  return path && OnSaveDocument(*path);
+  if (!path) return false;
+  // Two windows on one file would overwrite each other's work without a word.
+  if (CMainFrame* frame = app_.MainFrame()) {
+    for (CLumoraDoc* other : frame->Documents()) {
+      if (other != this && !other->PathName().isEmpty() &&
+          SameFile(ToPath(other->PathName()), ToPath(*path))) {
+        ShowMessageBox(
+            nullptr,
+            QString("%1 is open in another window: close it there first, or choose another name.").arg(*path),
+            "", MessageIcon::Exclamation);
+        return false;
+      }
+    }
+  }
+  return OnSaveDocument(*path);
 }
 
 bool CLumoraDoc::SaveModified() {

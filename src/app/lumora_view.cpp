@@ -409,8 +409,14 @@ void CLumoraView::OnAddressDatabase() {
   if (!doc_->Project().CurrentPanel()) return;
   TQMProject project(doc_->Project());
   CViewAddressDlg dialog(project, *project.CurrentPanel(), CLumoraApp::Instance()->User(), this);
-  // The dialog's edit button reaches the editors: their changes count like the editors' own.
-  dialog.SetEditHandler([&project, &dialog] { CEditorLauncher::Launch(EditorKind::GeneralSettings, project, &dialog); });
+  // The dialog's edit button reaches the editors: their changes count like the editors' own, when left with OK.
+  dialog.SetEditHandler([&project, &dialog] {
+    TQMProject edited(project);
+    if (!CEditorLauncher::Launch(EditorKind::GeneralSettings, edited, &dialog).accepted) return;
+    TQMPanel& shown = *project.CurrentPanel();
+    shown = *edited.CurrentPanel();
+    shown.ReseatBackReferences();
+  });
   ExecModal(dialog);
   doc_->Change(FromLatin1(EditorCommandText(EditorKind::GeneralSettings)), project, ProjectPart::Panel);
 }

@@ -7,8 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <mutex>
+
+#include "model/file_io.h"
 
 namespace lumora {
 namespace {
@@ -39,9 +40,9 @@ void EndLine(CommLog& log) {
   }
 }
 
-int OpenForLog(const std::string& path, bool truncate) {
+int OpenForLog(const std::string& path, int extraFlags) {
   // Opening without blocking: a FIFO nobody reads fails at once (ENXIO) instead of holding the transfer.
-  int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (truncate ? O_TRUNC : 0);
+  int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | extraFlags;
   int fd = ::open(path.c_str(), flags, 0666);
   if (fd < 0) return -1;
   int mode = ::fcntl(fd, F_GETFL);
@@ -85,24 +86,29 @@ bool OpenCommLog(const std::string& path) {
     errno = EISDIR;
     return false;
   }
+  if (exists && S_ISREG(existing.st_mode) && ::access(path.c_str(), W_OK) != 0) return false;
   int fd = -1;
-  if (exists && !S_ISREG(existing.st_mode)) {
-    fd = OpenForLog(path, false);
+  if (!exists || S_ISREG(existing.st_mode)) {
+    // Written beside the log under a name that says what it is, renamed over the log when whole. A log named
+    // through a symbolic link replaces the link's target, not the link. A partial file left by an earlier
+    // run is ours to replace; whatever stands under that name is removed first, never written through.
+    std::string finalPath = FinalLinkTarget(path);
+    std::string partial = finalPath + ".partial";
+    ::unlink(partial.c_str());
+    fd = OpenForLog(partial, O_EXCL | O_NOFOLLOW);
+    if (fd >= 0) {
+      if (exists) (void)::fchmod(fd, existing.st_mode & 07777);  // a replaced log keeps its permissions
+      log.finalPath = finalPath;
+      log.writtenPath = partial;
+    } else if (!exists || (errno != EACCES && errno != EROFS && errno != EPERM)) {
+      return false;
+    }
+    // A folder that takes no new file but a log that may be written: written in place, as it goes.
+  }
+  if (fd < 0) {
+    fd = OpenForLog(path, exists && S_ISREG(existing.st_mode) ? O_TRUNC : 0);
     if (fd < 0) return false;
     log.writtenPath = path;
-  } else {
-    // Written beside the log under a name that says what it is, renamed over the log when whole. A log named
-    // through a symbolic link replaces the link's target, not the link.
-    std::error_code failure;
-    std::filesystem::path target = std::filesystem::weakly_canonical(std::filesystem::absolute(path), failure);
-    std::string finalPath = failure ? path : target.string();
-    std::string partial = finalPath + ".partial";
-    fd = OpenForLog(partial, true);
-    if (fd < 0) return false;
-    // A replaced log keeps its permissions.
-    if (exists) (void)::fchmod(fd, existing.st_mode & 07777);
-    log.finalPath = finalPath;
-    log.writtenPath = partial;
   }
   log.file = ::fdopen(fd, "w");
   if (!log.file) {

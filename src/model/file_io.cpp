@@ -6,7 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <ctime>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -83,14 +86,27 @@ bool ResolveLinks(const std::string& path, std::string& target, std::string* err
 }
 
 // Temporary files are named after the file they replace, so that one a killed save leaves behind says what
-// it is: "plant.lmx.saving-Ab3dE9". A name near the file system's limit is cut to make room for the suffix.
+// it is: "plant.lmx.saving-Ab3dE9.tmp". A name near the file system's limit is cut to make room for the rest.
 constexpr const char kSavingMark[] = ".saving-";
+constexpr const char kTemporaryEnd[] = ".tmp";
 constexpr size_t kSuffixLetters = 6;
 constexpr size_t kMaxNameBytes = 255;
+// A file this young may be a save's that has not taken its lock yet: never a leftover.
+constexpr time_t kLeftoverAgeSeconds = 10;
 
 std::string TemporaryPrefix(const std::string& target) {
-  size_t room = kMaxNameBytes - (sizeof kSavingMark - 1) - kSuffixLetters;
+  size_t room = kMaxNameBytes - (sizeof kSavingMark - 1) - kSuffixLetters - (sizeof kTemporaryEnd - 1);
   return target.substr(0, room) + kSavingMark;
+}
+
+bool IsTemporaryOf(const std::string& name, const std::string& prefix) {
+  const std::string end = kTemporaryEnd;
+  if (name.size() != prefix.size() + kSuffixLetters + end.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+      name.compare(name.size() - end.size(), end.size(), end) != 0)
+    return false;
+  return std::all_of(name.begin() + static_cast<long>(prefix.size()),
+                     name.end() - static_cast<long>(end.size()),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 std::string TemporaryName(const std::string& target) {
@@ -100,7 +116,7 @@ std::string TemporaryName(const std::string& target) {
   std::string name = TemporaryPrefix(target);
   for (size_t i = 0; i < kSuffixLetters; ++i)
     name += kLetters[pick(generator)];
-  return name;
+  return name + kTemporaryEnd;
 }
 
 constexpr int kNameAttempts = 100;
@@ -128,8 +144,7 @@ void RemoveLeftoverTemporaries(int dirFd, const std::string& target) {
   std::vector<std::string> candidates;
   while (const dirent* entry = ::readdir(folder)) {
     std::string name = entry->d_name;
-    if (name.size() == prefix.size() + kSuffixLetters && name.compare(0, prefix.size(), prefix) == 0)
-      candidates.push_back(std::move(name));
+    if (IsTemporaryOf(name, prefix)) candidates.push_back(std::move(name));
   }
   ::closedir(folder);
   for (const std::string& name : candidates) {
@@ -139,7 +154,8 @@ void RemoveLeftoverTemporaries(int dirFd, const std::string& target) {
     struct stat named {};
     // Unlinked only while locked here and still the file that bears the name (a save may have renamed it
     // onto its target between the listing and the lock).
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && LockTemporary(fd) &&
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        opened.st_mtime + kLeftoverAgeSeconds < std::time(nullptr) && LockTemporary(fd) &&
         ::fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == opened.st_ino &&
         named.st_dev == opened.st_dev) {
       ::unlinkat(dirFd, name.c_str(), 0);
@@ -379,6 +395,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, s
   (void)::close(fd);
   (void)::fsync(dirFd);
   return true;
+}
+
+std::string FinalLinkTarget(const std::string& path) {
+  std::string target;
+  return ResolveLinks(path, target, nullptr) ? target : path;
 }
 
 std::string FileNamePart(const std::string& path) {

@@ -42,9 +42,10 @@ enum class TempFileKind { Unnamed, Named };
 // Replaces the file at `path` with `contents` so that readers see either the old or the new file, never a
 // part: the data goes to a temporary file in the same folder, which is synced and renamed over the file; the
 // folder is synced after. The temporary file is unnamed while it is written where the file system allows;
-// it is then named "NAME.saving-XXXXXX" until the rename, so a save killed in that moment leaves that file
+// it is then named "NAME.saving-XXXXXX.tmp" until the rename, so a save killed in that moment leaves that file
 // (the new contents, complete; with a named temporary file possibly a part) beside an intact NAME. The next
-// save of NAME removes such leftovers, but never one that a running save still holds.
+// save of NAME removes such leftovers, but never one that a running save still holds, nor one changed in the
+// last ten seconds.
 // A symbolic link is followed (chains too) and its final target is replaced; the links stay links.
 // The replaced file keeps its permissions (and, where allowed, its owner); a new file gets 0666 less umask.
 // Refused, with the old file untouched: a read-only file ("the file is read-only"), something that is not a
@@ -59,6 +60,10 @@ bool CheckOutputFile(const std::string& path, std::string* error = nullptr);
 // Whether two paths name one file (same device and inode, after links). Two paths neither of which exists
 // are the same when they resolve to the same place.
 bool SameFile(const std::string& a, const std::string& b);
+
+// The file a write to `path` lands in: symbolic links followed, chains and dangling ones too (their missing
+// target). `path` itself when a link cannot be read.
+std::string FinalLinkTarget(const std::string& path);
 
 // The part of a path after its last separator ("/" or, for paths written on Windows, "\").
 std::string FileNamePart(const std::string& path);

@@ -99,14 +99,11 @@ void TQMProject::CopySettingsFrom(const TQMProject& other) {
     bool initialised = false;
     plcLibrary = services.plc->LoadPlcLibrary(plcSettings.libraryName, initialised);
   }
-  if (other.tagMapLinked) {
-    tagMapLinked = true;
-    textPanelTagMap = other.textPanelTagMap;
-    setPointTagMap = other.setPointTagMap;
-    tagMapPath = other.tagMapPath;  // an export of the copy must still name its map
-  } else {
-    tagMapLinked = false;
-  }
+  // The map stays with a project that left tag mode: going back to Plan & Run keeps it.
+  tagMapLinked = other.tagMapLinked;
+  textPanelTagMap = other.textPanelTagMap;
+  setPointTagMap = other.setPointTagMap;
+  tagMapPath = other.tagMapPath;  // an export of the copy must still name its map
 }
 
 bool TQMProject::Load(LineReader& file, std::string* failureReason, bool* backupFailed) {

@@ -188,12 +188,29 @@ class GuiTest : public GuiTestBase {
     QVERIFY(lumora::testing::TempDir::Read(path.toStdString()) == created);
     QVERIFY(lumora::testing::TempDir::Read(copy.toStdString()) != created);
 
+    // Save As onto a file another window has open is refused: the two would overwrite each other.
+    QVERIFY(Frame()->OpenDocumentFile(CopyOfDemo("other-window.lmx")));
+    CLumoraDoc* other = Frame()->ActiveView()->Document();
+    gRecorder.Clear();
+    gRecorder.nextSaveFile = copy;
+    QVERIFY(!other->DoFileSaveAs());
+    QVERIFY(gRecorder.Texts().value(0).contains("is open in another window"));
+    QVERIFY(other->PathName().endsWith("other-window.lmx"));
+    auto windowOf = [this](CLumoraDoc* doc) -> QMdiSubWindow* {
+      for (QMdiSubWindow* window : Frame()->MdiArea()->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc) return window;
+      }
+      return nullptr;
+    };
+    windowOf(other)->close();
+    QTRY_COMPARE(CChildFrame::OpenCount(), 1);
+
     // Closing the last project window brings the welcome screen back; a modified one asks first.
     changed.Panel(0).beeperEnabled = true;
     view->Document()->Change("Edit Messages", changed, ProjectPart::Panel);
     gRecorder.Clear();
     gRecorder.answer = Answer::No;  // "Save changes?" No
-    Frame()->MdiArea()->activeSubWindow()->close();
+    windowOf(view->Document())->close();
     gRecorder.answer = Answer::Ok;
     QCOMPARE(gRecorder.Texts().value(0), QString("Save changes to copy.lmx?"));
     QTRY_VERIFY(Frame()->WelcomeFrame());

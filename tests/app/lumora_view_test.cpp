@@ -771,6 +771,27 @@ class LumoraViewTest : public GuiTestBase {
              QString("V2345"));
     QVERIFY(view->Document()->IsModified());
     CloseAll();
+
+    // Left with Cancel, the editor counts for nothing, though its OK stored a part before it refused the rest.
+    view = Open("database-cancel.lmx");
+    QVERIFY(view);
+    database = OnNextDialog<QDialog>([this](QDialog* dialog) {
+      if (dialog->objectName() != "ViewAddressDlg") return dialog->reject();
+      QPointer<QTimer> general = OnNextDialog<CMsgGeneralDlg>([](CMsgGeneralDlg* editor) {
+        editor->findChild<QLineEdit*>("line1Field")->setText("V2345");
+        editor->findChild<QLineEdit*>("line2Field")->setText("QQQ");
+        editor->accept();
+        editor->reject();
+      });
+      dialog->findChild<QPushButton*>("editButton")->click();
+      delete general.data();
+      dialog->accept();
+    });
+    view->OnAddressDatabase();
+    delete database.data();
+    QVERIFY(!view->Document()->IsModified());
+    QVERIFY(view->Document()->Project().CurrentPanel()->lineRegisters[0].address != "V2345");
+    CloseAll();
   }
 
   void everyWindowNamesEachControlOnce() {

@@ -413,6 +413,22 @@ TEST(CommLogTest, TheOldLogStaysUntilTheNewOneIsWhole) {
   ASSERT_EQ(::stat(path.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
 
+  // What stands under the partial name is replaced, never written through; a log named by a dangling link
+  // becomes the link's target, and the link stays.
+  std::string victim = dir.Write("victim.txt", "not a log");
+  ASSERT_EQ(::symlink(victim.c_str(), (path + ".partial").c_str()), 0);
+  std::string dangling = dir.File("link-to-new.txt");
+  ASSERT_EQ(::symlink(dir.File("new.txt").c_str(), dangling.c_str()), 0);
+  for (const std::string& log : {path, dangling}) {
+    ASSERT_TRUE(OpenCommLog(log));
+    CommLogNote("again");
+    EXPECT_TRUE(CloseCommLog(&error)) << error;
+  }
+  EXPECT_EQ(TempDir::Read(victim), "not a log");
+  EXPECT_EQ(TempDir::Read(path), "-- again\n");
+  EXPECT_EQ(TempDir::Read(dir.File("new.txt")), "-- again\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+
   ASSERT_TRUE(OpenCommLog("/dev/full"));
   CommLogNote("lost");
   bool partialKept = true;

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <set>
 #include <thread>
@@ -360,9 +361,16 @@ TEST(WriteFileAtomicallyTest, ASaveKilledHalfwayLeavesNoTemporaryFile) {
   EXPECT_EQ(Names(dir.Path()), std::set<std::string>{"plant.lmx"});
 }
 
-// A named temporary file a killed save leaves says whose it is; the next save of that file removes it, and
-// leaves alone the leftovers of other files and the file a running save holds.
-TEST(WriteFileAtomicallyTest, TheNextSaveRemovesWhatAKilledSaveOfTheSameFileLeft) {
+// Makes a file look a minute old.
+void Age(const std::string& path) {
+  struct timespec times[2] = {{std::time(nullptr) - 60, 0}, {std::time(nullptr) - 60, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+}
+
+// A named temporary file a killed save leaves says whose it is; a later save of that file removes it, and
+// leaves alone the leftovers of other files, the user's own files, the file a running save holds and a file
+// too young to tell from one a save has only just made.
+TEST(WriteFileAtomicallyTest, ALaterSaveRemovesWhatAKilledSaveOfTheSameFileLeft) {
   TempDir dir;
   std::string path = dir.Write("plant.lmx", "old");
   SaveKilledHalfway(path, TempFileKind::Named);
@@ -370,13 +378,14 @@ TEST(WriteFileAtomicallyTest, TheNextSaveRemovesWhatAKilledSaveOfTheSameFileLeft
   ASSERT_EQ(names.size(), 2u);
   std::string leftover = *std::next(names.begin());
   EXPECT_EQ(leftover.rfind("plant.lmx.saving-", 0), 0u) << leftover;
-  EXPECT_EQ(leftover.size(), std::string("plant.lmx.saving-").size() + 6);
+  EXPECT_EQ(leftover.size(), std::string("plant.lmx.saving-.tmp").size() + 6);
+  Age(dir.File(leftover));
 
-  dir.Write("other.lmx.saving-Ab3dE9", "another file's");
-  dir.Write("plant.lmx.saving-Stale1", "");
-  dir.Write("plant.lmx.saving-notes.txt", "the user's");
-  std::string held = dir.Write("plant.lmx.saving-Held00", "a save in progress");
-  int heldFd = ::open(held.c_str(), O_RDONLY);
+  for (const char* name : {"other.lmx.saving-Ab3dE9.tmp", "plant.lmx.saving-Stale1.tmp", "plant.lmx.saving-backup",
+                           "plant.lmx.saving-Held00.tmp"})
+    Age(dir.Write(name, "a file"));
+  dir.Write("plant.lmx.saving-Young1.tmp", "just made");
+  int heldFd = ::open(dir.File("plant.lmx.saving-Held00.tmp").c_str(), O_RDONLY);
   ASSERT_GE(heldFd, 0);
   ASSERT_EQ(::flock(heldFd, LOCK_EX), 0);
 
@@ -385,8 +394,9 @@ TEST(WriteFileAtomicallyTest, TheNextSaveRemovesWhatAKilledSaveOfTheSameFileLeft
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path, "new", &error, kind)) << error;
     EXPECT_EQ(TempDir::Read(path), "new");
-    EXPECT_EQ(Names(dir.Path()), (std::set<std::string>{"other.lmx.saving-Ab3dE9", "plant.lmx",
-                                                         "plant.lmx.saving-Held00", "plant.lmx.saving-notes.txt"}));
+    EXPECT_EQ(Names(dir.Path()),
+              (std::set<std::string>{"other.lmx.saving-Ab3dE9.tmp", "plant.lmx", "plant.lmx.saving-backup",
+                                     "plant.lmx.saving-Held00.tmp", "plant.lmx.saving-Young1.tmp"}));
   }
   ::close(heldFd);
 }

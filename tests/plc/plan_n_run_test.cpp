@@ -133,6 +133,13 @@ TEST_F(PlanNRunTest, ChangingTheTagMapGivesANewProject) {
   EXPECT_EQ(linked->tagMapPath, map);
   EXPECT_EQ(linked->Panel(0).buttonLeds.buttonWord.tagName, "RENAMED");
   EXPECT_EQ(ProjectFileText(project), before);
+
+  // A project that left tag mode keeps its map in every copy (the document's steps are copies): going back to
+  // Plan & Run finds it.
+  project.tagMapLinked = false;
+  TQMProject copy(project);
+  EXPECT_EQ(copy.textPanelTagMap, project.textPanelTagMap);
+  EXPECT_EQ(copy.tagMapPath, project.tagMapPath);
 }
 
 TEST_F(PlanNRunTest, ChoicesListNamesAfterAnEmptyEntry) {
