@@ -50,19 +50,21 @@ std::shared_ptr<const ProjectState> CLumoraDoc::CurrentState() {
 }
 
 bool CLumoraDoc::Change(const QString& text, const TQMProject& after, ProjectPart parts) {
-  if (ProjectFileText(after) == ProjectFileText(*project_)) {
+  auto installed = std::make_unique<TQMProject>(after);
+  installed->KeepTagMapOf(*project_);
+  if (ProjectFileText(*installed) == ProjectFileText(*project_)) {
     // The map file read again may hold more than the project uses: the pickers offer what it holds now.
     // That is not saved, so it is no step.
-    if (after.textPanelTagMap != project_->textPanelTagMap ||
-        after.setPointTagMap != project_->setPointTagMap) {
-      Install(std::make_unique<TQMProject>(after));
+    if (installed->textPanelTagMap != project_->textPanelTagMap ||
+        installed->setPointTagMap != project_->setPointTagMap) {
+      Install(std::move(installed));
       state_ = ProjectState::Capture(*project_, state_.get());
       emit projectChanged(parts);
     }
     return false;
   }
   std::shared_ptr<const ProjectState> before = CurrentState();
-  Install(std::make_unique<TQMProject>(after));
+  Install(std::move(installed));
   state_ = ProjectState::Capture(*project_, before.get());
   freshProject_ = false;
   undoStack_.push(new ProjectChangeCommand(*this, text, std::move(before), state_));

@@ -99,11 +99,14 @@ void TQMProject::CopySettingsFrom(const TQMProject& other) {
     bool initialised = false;
     plcLibrary = services.plc->LoadPlcLibrary(plcSettings.libraryName, initialised);
   }
-  // The map stays with a project that left tag mode: going back to Plan & Run keeps it.
-  tagMapLinked = other.tagMapLinked;
-  textPanelTagMap = other.textPanelTagMap;
-  setPointTagMap = other.setPointTagMap;
-  tagMapPath = other.tagMapPath;  // an export of the copy must still name its map
+  if (other.tagMapLinked) {
+    tagMapLinked = true;
+    textPanelTagMap = other.textPanelTagMap;
+    setPointTagMap = other.setPointTagMap;
+    tagMapPath = other.tagMapPath;  // an export of the copy must still name its map
+  } else {
+    tagMapLinked = false;
+  }
 }
 
 bool TQMProject::Load(LineReader& file, std::string* failureReason, bool* backupFailed) {
@@ -167,6 +170,13 @@ bool TQMProject::LoadTagMap() {
   if (!chosen) return false;
   tagMapPath = *chosen;
   return ReadTagMapFile(tagMapPath, textPanelTagMap, setPointTagMap, ui);
+}
+
+void TQMProject::KeepTagMapOf(const TQMProject& other) {
+  if (tagMapLinked || other.tagMapPath.empty()) return;
+  textPanelTagMap = other.textPanelTagMap;
+  setPointTagMap = other.setPointTagMap;
+  tagMapPath = other.tagMapPath;
 }
 
 int TQMProject::SelectedPort() const {

@@ -92,6 +92,9 @@ class TQMProject {
   bool IsMultiPanel() const { return systemType == SystemType::MultiPanel; }
   // The port the project shows and edits: the multiplexer's selected port (1..5), 1 for a single panel.
   int SelectedPort() const;
+  // A copy of a project outside tag mode carries no map; a change made on such a copy keeps the map the
+  // project had, so that going back to Plan & Run finds it (nothing of it is saved).
+  void KeepTagMapOf(const TQMProject& other);
   // The model on that port; kPanelNone for an empty multiplexer port.
   int SelectedPanelType() const;
   size_t PanelCount() const { return panels.size(); }

@@ -69,6 +69,7 @@ PlcChangeResult ChangeProjectPlc(const TQMProject& current, const PlcCatalogueEn
     return result;
   }
   TQMProject project(current);
+  project.KeepTagMapOf(current);
   TQMPlcManager2 newPlc(entry.path, ui);
   if (!newPlc.HasLibrary()) {
     ui.ShowMessage(Format(kP003Format, entry.path), "", MessageIcon::Error);

@@ -134,10 +134,11 @@ TEST_F(PlanNRunTest, ChangingTheTagMapGivesANewProject) {
   EXPECT_EQ(linked->Panel(0).buttonLeds.buttonWord.tagName, "RENAMED");
   EXPECT_EQ(ProjectFileText(project), before);
 
-  // A project that left tag mode keeps its map in every copy (the document's steps are copies): going back to
-  // Plan & Run finds it.
+  // A change made on a copy of a project that left tag mode keeps the map the project had.
   project.tagMapLinked = false;
   TQMProject copy(project);
+  EXPECT_TRUE(copy.textPanelTagMap.entries.empty());
+  copy.KeepTagMapOf(project);
   EXPECT_EQ(copy.textPanelTagMap, project.textPanelTagMap);
   EXPECT_EQ(copy.tagMapPath, project.tagMapPath);
 }
