@@ -19,6 +19,7 @@
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
 #include "app/modal_run.h"
+#include "app/panel_history_dlg.h"
 #include "app/report_printing.h"
 #include "app/serial_ports.h"
 #include "app/simulated_panel.h"
@@ -176,6 +177,8 @@ void CMainFrame::BuildMenus() {
   viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
   viewCommand("Panel PLC A&ddress Database", &CLumoraView::OnAddressDatabase)
       ->setObjectName("actionAddresses");
+  panelMenu_->addAction("Panel &History...", this, &CMainFrame::OnPanelHistory)
+      ->setObjectName("actionPanelHistory");
   connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
     // The firmware command that does not fit the project's kind is greyed.
     for (QAction* action : panelMenu_->actions()) {
@@ -331,6 +334,11 @@ void CMainFrame::OnHelpTopics() {
 
 void CMainFrame::OnContextHelp() {
   ShowHelp(ActiveView() ? kHelpMainView : kHelpWelcome);
+}
+
+void CMainFrame::OnPanelHistory() {
+  CPanelHistoryDlg dialog(DefaultHistoryFolder(), ActiveView(), this);
+  ExecModal(dialog);
 }
 
 void CMainFrame::RestorePlacementAndFolders() {

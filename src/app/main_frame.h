@@ -61,6 +61,8 @@ class CMainFrame : public QMainWindow {
   void OnSimulatedPanel();
   void OnHelpTopics();
   void OnContextHelp();
+  // Panel > "Panel History...": what was written to and read from the units.
+  void OnPanelHistory();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "app/unit_commands.h"
 
+#include <QFileInfo>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -16,20 +17,35 @@
 #include "model/project.h"
 #include "shell/version_loader.h"
 #include "transfer/operations.h"
+#include "transfer/panel_history.h"
 #include "transfer/panel_information.h"
 
 namespace lumora::gui {
 namespace {
 
+// What the panel history keeps of a write or read, under `projectName`.
+HistoryOptions UserHistory(const std::string& projectName) {
+  return {DefaultHistoryFolder(), CLumoraApp::Instance()->User().HistoryLimit(), projectName};
+}
+
+// A history that could not keep the transfer says so after it; the transfer stays what it was.
+void ShowWarnings(const ExchangeOutcome& outcome, QWidget* parent) {
+  for (const std::string& warning : outcome.warnings)
+    ShowMessageBox(parent, FromPath(warning), "", MessageIcon::Warning);
+}
+
 // Runs the read dialog on a fresh project with one QM210 record; the project read, or null unless the
-// read reached its end.
-std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent) {
+// read reached its end. A read with `history` is kept in the panel history.
+std::unique_ptr<TQMProject> ReadIntoFreshProject(QWidget* parent, const HistoryOptions& history = {}) {
   CLumoraApp* app = CLumoraApp::Instance();
   TQMProject project;
   PrepareReadTarget(project, CoreServices{&app->Ui(), &app->Plc()});
   CCommProgDlg dialog(project, TransferOperation::Read, QString(), parent);
+  dialog.Context().history = history;
   ExecModal(dialog);
-  return std::move(dialog.TakeOutcome().readProject);
+  ExchangeOutcome outcome = dialog.TakeOutcome();
+  ShowWarnings(outcome, parent);
+  return std::move(outcome.readProject);
 }
 
 void ShowUnit(const std::optional<UnitInformation>& unit, QWidget* parent) {
@@ -54,38 +70,54 @@ ExchangeOutcome CUnitCommands::RunShort(TransferOperation operation, UnitExchang
   return outcome;
 }
 
+std::string CUnitCommands::DocumentFileName() const {
+  return ToPath(QFileInfo(doc_->PathName()).fileName());
+}
+
 void CUnitCommands::OnWrite() {
-  const TQMProject& project = doc_->Project();
+  QPointer<CUnitCommands> self(this);
+  ExchangeOutcome outcome = Write(doc_->Project(), DocumentFileName());
+  if (!self || !outcome.selectedPort) return;
+  // The selected port is saved in the file: a port the transfer left selected is a step of its own.
+  doc_->SelectPort(*outcome.selectedPort);
+}
+
+void CUnitCommands::WriteStoredProject(const TQMProject& project, const std::string& projectName) {
+  Write(project, projectName);
+}
+
+ExchangeOutcome CUnitCommands::Write(const TQMProject& project, const std::string& projectName) {
   CommLogScope log("Write.txt", ApplicationVersion(), true, CLumoraApp::Instance()->Ui());
-  ApplyLinkSpeed(doc_->Project());
+  ApplyLinkSpeed(project);
   WriteCheck check = CheckBeforeWrite(project, PlcAddressSizeOf(project, CLumoraApp::Instance()->Ui()));
   if (check.verdict == WriteCheck::Verdict::Incomplete) {
     CPanelNotConfDlg dialog(check.missingItems, view_);
     ExecModal(dialog);
-    return;
+    return {};
   }
   if (check.verdict == WriteCheck::Verdict::Invalid) {
     ShowMessageBox(view_, FromLatin1(InvalidProjectText(check.problems)), "", MessageIcon::Error);
-    return;
+    return {};
   }
-  RunTransferDialog(TransferOperation::Write, QString());
+  return RunTransferDialog(TransferOperation::Write, QString(), project, projectName);
 }
 
-void CUnitCommands::RunTransferDialog(TransferOperation operation, const QString& filePath) {
+ExchangeOutcome CUnitCommands::RunTransferDialog(TransferOperation operation, const QString& filePath,
+                                                 const TQMProject& project, const std::string& projectName) {
   // The worker gets a copy of its own: the document's project stays with this thread, which paints it.
-  // What the transfer hands back that the document keeps (the selected port) is applied once it has
-  // ended.
-  TQMProject working(doc_->Project());
-  QPointer<CUnitCommands> self(this);
+  // What the transfer hands back that the document keeps (the selected port) is the caller's to apply
+  // once it has ended.
+  TQMProject working(project);
+  QPointer<QWidget> view(view_);
   ExchangeOutcome outcome;
   {
     CCommProgDlg dialog(working, operation, filePath, view_);
+    if (operation == TransferOperation::Write) dialog.Context().history = UserHistory(projectName);
     ExecModal(dialog);
     outcome = dialog.TakeOutcome();
   }
-  if (!self || !outcome.selectedPort) return;
-  // The selected port is saved in the file: a port the transfer left selected is a step of its own.
-  doc_->SelectPort(*outcome.selectedPort);
+  if (view) ShowWarnings(outcome, view);
+  return outcome;
 }
 
 void CUnitCommands::OnRead() {
@@ -94,7 +126,7 @@ void CUnitCommands::OnRead() {
                      MessageIcon::Exclamation, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
     return;
   }
-  std::unique_ptr<TQMProject> read = ReadIntoFreshProject(view_);
+  std::unique_ptr<TQMProject> read = ReadIntoFreshProject(view_, UserHistory(DocumentFileName()));
   if (read && AdoptReadProject(doc_->Project(), *read)) doc_->Change("Read Project", *read, ProjectPart::All);
 }
 
@@ -126,7 +158,7 @@ void CUnitCommands::Firmware(bool multiplexer) {
   ApplyLinkSpeed(doc_->Project(), multiplexer);
   if (ExecModal(choose) == QDialog::Accepted && !choose.FilePath().isEmpty()) {
     RunTransferDialog(multiplexer ? TransferOperation::MultiplexerFirmware : TransferOperation::PanelFirmware,
-                      choose.FilePath());
+                      choose.FilePath(), doc_->Project());
   }
 }
 

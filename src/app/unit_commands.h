@@ -33,10 +33,21 @@ class CUnitCommands : public QObject {
   void OnMultiplexerFirmware();
   void OnClearMemory();
 
+ public:
+  // Writes a project of the panel history as Write writes the document's: the same checks and progress
+  // dialog, the write kept in the history under `projectName`. The document stays as it is.
+  void WriteStoredProject(const TQMProject& project, const std::string& projectName);
+
  private:
   void Firmware(bool multiplexer);
-  // Runs the progress dialog for a write or firmware operation on a copy of the document's project.
-  void RunTransferDialog(TransferOperation operation, const QString& filePath);
+  // The checks before a write, then the progress dialog; the outcome is empty when a check refused.
+  ExchangeOutcome Write(const TQMProject& project, const std::string& projectName);
+  // Runs the progress dialog for a write or firmware operation on a copy of `project`; a write is kept in
+  // the panel history under `projectName`.
+  ExchangeOutcome RunTransferDialog(TransferOperation operation, const QString& filePath,
+                                    const TQMProject& project, const std::string& projectName = "");
+  // The document's file name, as the panel history names its writes and reads.
+  std::string DocumentFileName() const;
   // Every short exchange's preamble, once: a copy of the document's project, the configured port, prompts
   // of its own, the wait with the event loop running; the errors it reported are shown with the stop icon
   // once it has ended.

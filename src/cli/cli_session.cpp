@@ -72,6 +72,12 @@ const std::vector<CommandSpec>& Commands() {
        {"FILE.lmx"},
        {"--plc", "-o,--output"},
        {"--force"}},
+      {"history",
+       "list what was written to and read from the units; show or save one",
+       {},
+       {"--project", "--model"},
+       {"--json"},
+       {"ACTION", "N", "OUT.lmx"}},
   };
   return commands;
 }
@@ -114,8 +120,11 @@ void CommandFiles(const Arguments& arguments, std::vector<NamedFile>& inputs, st
                 bool edited = false) {
     if (!path.empty()) list.push_back({option, path, edited});
   };
-  for (const char* option : {"--project", "--map"})
+  for (const char* option : {"--project", "--map"}) {
+    // history's --project is a name to look for, not a file.
+    if (command == "history" && option == std::string("--project")) continue;
     add(inputs, option, arguments.Value(option));
+  }
   add(outputs, "--log", arguments.Value("--log"));
   add(outputs, "--backup", arguments.Value("--backup"));
   add(outputs, "--pdf", arguments.Value("--pdf"));
@@ -129,9 +138,11 @@ void CommandFiles(const Arguments& arguments, std::vector<NamedFile>& inputs, st
   names.insert(names.end(), spec->optionalPositional.begin(), spec->optionalPositional.end());
   for (size_t i = 0; i < positional.size() && i < names.size(); ++i) {
     if (command == "messages" && i == 0) continue;  // the action
+    if (command == "history" && i < 2) continue;    // the action and the entry's number
     bool edited = (i == 0 && (command == "import" || command == "convert-plc" || command == "save-as")) ||
                   (command == "messages" && i == 1 && positional[0] == "import");
-    bool written = command == "read" || ((command == "save-as" || command == "export") && i == 1);
+    bool written = command == "read" || command == "history" ||
+                   ((command == "save-as" || command == "export") && i == 1);
     if (written) {
       add(outputs, names[i], positional[i]);
     } else {

@@ -95,6 +95,8 @@ int RunReportCommand(Session& session);
 // The printed address list of `addresses --pdf FILE`.
 int WriteAddressesPdf(Session& session, TQMProject& project, const TQMPanel& panel);
 bool IsFileCommand(const std::string& command);
+bool IsHistoryCommand(const std::string& command);
+int RunHistoryCommand(Session& session);
 bool IsTransferCommand(const std::string& command);
 void PrintUsage(const std::string& command);
 

@@ -116,6 +116,19 @@ void PrintUsage(const std::string& command) {
         "address, new address, remark (tab separated). Any other PLC needs --force and clears every PLC\n"
         "address; a Plan & Run PLC needs --map, the tag map the project's addresses are named by.\n\n%s",
         global);
+  } else if (command == "history") {
+    std::printf(
+        "usage: lumora history [--project NAME] [--model NAME] [--json]\n"
+        "       lumora history show N\n"
+        "       lumora history open N OUT.lmx\n\n"
+        "Every successful write and read keeps the project that went over the wire in the panel history\n"
+        "($XDG_DATA_HOME/lumora/history, else ~/.local/share/lumora/history), with the date and time, the\n"
+        "target, the port, the unit's model and firmware and the project's file name. Without an action it\n"
+        "lists the entries, newest first; --project and --model keep those whose file name or model contain\n"
+        "NAME (case ignored); --json writes them as a JSON array for scripts. show prints entry N and a\n"
+        "summary of its project as 'lumora show' prints it; open saves its project to OUT.lmx. The history\n"
+        "keeps the newest 500 entries (the per-user setting History/Limit).\n\n%s",
+        global);
   } else if (command == "firmware") {
     std::printf(
         "usage: lumora firmware FILE [--multiplexer] [--project FILE.lmx]\n\n"
@@ -140,7 +153,8 @@ void PrintUsage(const std::string& command) {
         "  addresses FILE.lmx       list the PLC addresses of a panel\n"
         "  report FILE.lmx -o PDF   write the project documentation as a PDF file\n"
         "  messages export|import  a panel's messages as a CSV table, out and back in\n"
-        "  convert-plc FILE.lmx     change a project's PLC (--plc NAME)\n\n"
+        "  convert-plc FILE.lmx     change a project's PLC (--plc NAME)\n"
+        "  history [show|open N]    what was written to and read from the units\n\n"
         "Run 'lumora COMMAND --help' for a command's options.\n\n%s",
         global);
   }
@@ -163,5 +177,6 @@ int main(int argc, char** argv) {
   if (IsPlcCommand(arguments.command)) return RunPlcCommand(session);
   if (IsMessageCommand(arguments.command)) return RunMessageCommand(session);
   if (IsReportCommand(arguments.command)) return RunReportCommand(session);
+  if (IsHistoryCommand(arguments.command)) return RunHistoryCommand(session);
   return RunTransferCommand(session);
 }

@@ -15,7 +15,9 @@
 #include "model/project.h"
 #include "model/project_file.h"
 #include "shell/version_loader.h"
+#include "shell/app_settings.h"
 #include "transfer/operations.h"
+#include "transfer/panel_history.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_texts.h"
@@ -105,12 +107,23 @@ ExchangeOutcome RunWithConsole(TransferContext& context, UnitExchange::Work work
   return outcome;
 }
 
+void PrintWarnings(const ExchangeOutcome& outcome) {
+  for (const std::string& warning : outcome.warnings)
+    std::fprintf(stderr, "lumora: warning: %s\n", warning.c_str());
+}
+
 // The outcome of a long transfer printed on the console: its bar ended, the success text on stdout.
 bool ReportTransfer(ConsoleSink& sink, const ExchangeOutcome& outcome) {
   sink.EndBar();
+  PrintWarnings(outcome);
   if (!outcome.Succeeded()) return false;
   std::printf("%s\n", outcome.text.c_str());
   return true;
+}
+
+// A write or read the panel history keeps under the project file's name.
+HistoryOptions History(const std::string& projectFile) {
+  return {DefaultHistoryFolder(), UserSettings().HistoryLimit(), FileNamePart(projectFile)};
 }
 
 std::string PortName(Session& session) {
@@ -196,18 +209,21 @@ int Write(Session& session) {
   context.portName = PortName(session);
   context.selectedTarget = *target;
   context.directConnection = IsPanelTarget(*target) && args.Has("--direct");
+  context.history = History(args.positional[0]);
   return ReportTransfer(sink, RunWithConsole(context)) ? kExitOk : kExitFailed;
 }
 
-// Reads the connected unit; the project read, or null.
-std::unique_ptr<TQMProject> ReadFromPanel(Session& session) {
+// Reads the connected unit; the project read, or null. A read into a file is kept in the panel history.
+std::unique_ptr<TQMProject> ReadFromPanel(Session& session, const HistoryOptions& history = {}) {
   TQMProject project;
   PrepareReadTarget(project, {&session.Ui(), &session.Plc()});
   ConsoleSink sink(TransferOperation::Read);
   TransferContext context(&project, TransferOperation::Read, &session.Ui(), &sink);
   context.portName = PortName(session);
+  context.history = history;
   ExchangeOutcome outcome = RunWithConsole(context);
   sink.EndBar();
+  PrintWarnings(outcome);
   return std::move(outcome.readProject);
 }
 
@@ -221,7 +237,7 @@ int Read(Session& session) {
     return kExitFailed;
   }
   auto log = OpenLog(session, true);
-  std::unique_ptr<TQMProject> project = ReadFromPanel(session);
+  std::unique_ptr<TQMProject> project = ReadFromPanel(session, History(args.positional[0]));
   if (!project) return kExitFailed;
   project->multiplexer.selectedPort = 1;
   std::string error;

@@ -23,6 +23,7 @@ inline constexpr const char* kHelpConversionLog = "addresses.html#conversion-log
 inline constexpr const char* kHelpTransfer = "transfers.html";
 inline constexpr const char* kHelpFirmware = "firmware.html";
 inline constexpr const char* kHelpPanelInformation = "panel-information.html";
+inline constexpr const char* kHelpHistory = "history.html";
 
 // `topic` is a page of the manual ("messages.html#data") or a file URL (a PLC library's help page with
 // its topic as the fragment). True when the viewer shows it.

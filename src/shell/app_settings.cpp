@@ -141,6 +141,16 @@ void UserSettings::SetColumnWidth(const std::string& control, int column, int wi
   User().setValue(Q(control) + QString("/Width %1").arg(column), width);
 }
 
+int UserSettings::HistoryLimit() const {
+  bool ok = false;
+  int limit = User().value("History/Limit").toInt(&ok);
+  return ok && limit > 0 ? limit : 500;
+}
+
+void UserSettings::SetHistoryLimit(int limit) {
+  User().setValue("History/Limit", limit);
+}
+
 std::vector<std::string> UserSettings::RecentFiles() const {
   QSettings settings = User();
   std::vector<std::string> files;

@@ -46,6 +46,9 @@ class UserSettings {
   // Column widths a list keeps under its own name ("<control>/Width %d"); `fallback` when none is stored.
   int ColumnWidth(const std::string& control, int column, int fallback) const;
   void SetColumnWidth(const std::string& control, int column, int width);
+  // How many entries the panel history keeps ("History/Limit"); 500 unless a positive number is stored.
+  int HistoryLimit() const;
+  void SetHistoryLimit(int limit);
   std::vector<std::string> RecentFiles() const;  // at most four
   void AddRecentFile(const std::string& path);
   void Sync();

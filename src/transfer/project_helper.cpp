@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "link/responses.h"
+#include "model/codes.h"
 #include "model/file_io.h"
 
 namespace lumora {
@@ -34,6 +36,12 @@ int64_t TQMProjectHelper::WriteByteTotal(int64_t driverBytes, int64_t tags,
   int64_t total = driverBytes + tags * (addressSize + 3) + 3 + ((attributes + 2) % 256);
   if (panelMessages) total += (*panelMessages + 7) * kMessageBytes + kSystemAttributeBytes;
   return total;
+}
+
+void TQMProjectHelper::NoteUnit(const TQMStatusResp& status) {
+  if (!context_.unitModel.empty()) return;
+  context_.unitModel = UnitModelName(status.GetPanelModel());
+  context_.unitFirmware = status.GetFirmwareText();
 }
 
 bool ReadTransferFile(const std::string& path, std::string& text, bool& openFailed, std::string& reason) {

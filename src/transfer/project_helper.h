@@ -17,6 +17,7 @@
 
 namespace lumora {
 
+class TQMStatusResp;
 class UnitSession;
 enum class DriverKind;
 
@@ -69,6 +70,9 @@ class TQMProjectHelper {
   // Firmware: the file's text, or false after the error was reported.
   bool ReadFirmwareFile(std::string& text);
   void RefuseFirmwareFile(const std::string& problem);
+
+  // Notes the model and firmware of the first unit that answered, for the panel history.
+  void NoteUnit(const TQMStatusResp& status);
 
   TQMProject& project() { return *context_.project; }
   void MakeCurrent(int port) { project().multiplexer.selectedPort = port; }

@@ -79,6 +79,7 @@ void TQMProjectHelper::ReadEntry() {
       report_.Ui().ShowMessage(kZ008Text, "", MessageIcon::Error);
       return;
     }
+    NoteUnit(*answer);
     p.multiplexer.selectedPort = 1;
     p.AddPanel(type, 1);
     p.plcSettings.SetHeader(answer->ManufacturerId(), answer->ModelId());
@@ -93,6 +94,7 @@ void TQMProjectHelper::ReadEntry() {
     report_.Ui().ShowMessage(kZ008Text, "", MessageIcon::Error);
     return;
   }
+  NoteUnit(*muxAnswer);
   p.plcSettings.SetHeader(muxAnswer->ManufacturerId(), muxAnswer->ModelId());
   if (!SelectPlcForIds(muxAnswer->ManufacturerId(), muxAnswer->ModelId())) return;
   CommLogNote("Reading From Multiplexer");

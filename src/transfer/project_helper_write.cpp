@@ -176,7 +176,10 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
   report_.Status("Verifying panel Connected...");
   if (report_.Cancelled()) return false;
   CommLogNote("Status ID");
-  if (!unit.StatusIdCheck(p.IsMultiPanel() ? kMultiplexerPanelMismatchText : kC001Text)) return false;
+  std::unique_ptr<TQMStatusIdResp> status =
+      unit.StatusIdCheck(p.IsMultiPanel() ? kMultiplexerPanelMismatchText : kC001Text);
+  if (!status) return false;
+  NoteUnit(*status);
   CommLogNote("Clear Memory");
   if (!unit.ClearMemory()) return false;
 
@@ -332,7 +335,9 @@ bool TQMProjectHelper::WriteMultiplexer(UnitSession& unit) {
   CommLogNote(PortNote(0));
   if (!unit.SwitchPort(0)) return false;
   CommLogNote(" Status ID");
-  if (!unit.MultiplexerStatus()) return false;
+  std::unique_ptr<TQMStatusResp> status = unit.MultiplexerStatus();
+  if (!status) return false;
+  NoteUnit(*status);
   if (report_.Cancelled()) return false;
   CommLogNote(" Clear Memory");
   if (!unit.ClearMemory()) return false;

@@ -7,6 +7,8 @@
 #include <mutex>
 #include <string>
 
+#include "transfer/panel_history.h"
+
 namespace lumora {
 
 class Interaction;
@@ -128,6 +130,12 @@ struct TransferContext {
   Interaction* interaction;
   TransferSink* sink;
   std::atomic<bool> finished{false};
+  // Where a write or read that succeeds is kept; the default keeps nothing.
+  HistoryOptions history;
+  // The model and firmware revision of the first unit a write or read talked to (the multiplexer of a
+  // system, else the panel); empty until it answered. Written by the worker.
+  std::string unitModel;
+  std::string unitFirmware;
 
  private:
   const std::atomic<bool>* cancel_ = nullptr;

@@ -3,8 +3,11 @@
 
 #include "transfer/unit_exchange.h"
 
+#include <utility>
+
 #include "model/interaction.h"
 #include "model/project.h"
+#include "model/project_file.h"
 #include "transfer/panel_information.h"
 #include "transfer/project_helper.h"
 #include "transfer/transfer_texts.h"
@@ -46,6 +49,33 @@ void RunTransfer(TransferContext& context) {
       break;
   }
 }
+
+namespace {
+
+// The unit a write or read addressed, as the panel history names it.
+std::string HistoryTarget(const TransferContext& context, const TQMProject& project) {
+  if (!project.IsMultiPanel()) return "Panel";
+  if (context.operation == TransferOperation::Read) return "Whole project";
+  if (IsPanelTarget(context.selectedTarget)) return "Panel " + std::to_string(PortOf(context.selectedTarget));
+  return context.selectedTarget == TransferTarget::Multiplexer ? "Multiplexer" : "Whole project";
+}
+
+// Every write and read that reached its end keeps the project that went over the wire; a history that
+// cannot keep it is a warning, never a failure of the transfer.
+void KeepInHistory(const TransferContext& context, const TQMProject& project, ExchangeOutcome& outcome) {
+  if (context.history.folder.empty()) return;
+  PanelHistoryEntry entry;
+  entry.operation = context.operation == TransferOperation::Write ? "write" : "read";
+  entry.target = HistoryTarget(context, project);
+  entry.port = context.portName;
+  entry.model = context.unitModel;
+  entry.firmware = context.unitFirmware;
+  entry.projectName = context.history.projectName.empty() ? project.fileName : context.history.projectName;
+  PanelHistory history(context.history.folder);
+  history.Add(entry, ProjectFileText(project), context.history.limit, outcome.warnings);
+}
+
+}  // namespace
 
 namespace short_exchange {
 
@@ -106,13 +136,20 @@ bool UnitExchange::Start() {
     switch (context.operation) {
       case TransferOperation::Write:
         succeeded = succeeded && context.step == kStepWriteFinished;
-        if (succeeded) outcome.text = SuccessText(kStepWriteFinished, multiplexerProject);
+        if (succeeded) {
+          outcome.text = SuccessText(kStepWriteFinished, multiplexerProject);
+          KeepInHistory(context, *project, outcome);
+        }
         break;
       case TransferOperation::Read:
         succeeded = succeeded && context.step == kStepReadFinished && project && !project->panels.empty();
         if (succeeded) {
           outcome.text = SuccessText(kStepReadFinished, multiplexerProject);
           outcome.readProject = std::make_unique<TQMProject>(*project);
+          // Kept as it is saved: every caller selects port 1 of a project read.
+          int selected = std::exchange(context.project->multiplexer.selectedPort, 1);
+          KeepInHistory(context, *context.project, outcome);
+          context.project->multiplexer.selectedPort = selected;
         }
         break;
       case TransferOperation::PanelFirmware:

@@ -40,6 +40,9 @@ struct ExchangeOutcome {
   std::string hint;
   // The errors the worker reported, in order, each with its hint on the next paragraph.
   std::vector<std::string> errors;
+  // What went wrong beside the exchange (the panel history could not keep it), shown as warnings; the
+  // result stays what it is.
+  std::vector<std::string> warnings;
 
   bool Succeeded() const { return result == TransferOutcome::Succeeded; }
 };

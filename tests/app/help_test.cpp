@@ -27,6 +27,7 @@
 #include "app/lumora_doc.h"
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
+#include "app/panel_history_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/upgrade_firmware_dlg.h"
 #include "app/view_address_dlg.h"
@@ -190,6 +191,10 @@ class HelpTest : public QObject {
       CUpgdeFirmDlg dialog(Frame());
       ExpectHelp(&dialog, dialog.findChild<QPushButton*>("helpButton"), kHelpFirmware);
     }
+    {
+      CPanelHistoryDlg dialog(gHome->File("history"), nullptr, Frame());
+      ExpectHelp(&dialog, dialog.findChild<QPushButton*>("helpButton"), kHelpHistory);
+    }
     for (TransferOperation operation : {TransferOperation::Write, TransferOperation::Read,
                                         TransferOperation::PanelFirmware, TransferOperation::MultiplexerFirmware}) {
       CCommProgDlg dialog(*project, operation, QString(), Frame());
@@ -202,7 +207,8 @@ class HelpTest : public QObject {
   void everyHelpTopicIsAPageOfTheManual() {
     for (const char* topic : {kHelpContents, kHelpWelcome, kHelpMainView, kHelpMessages, kHelpButtonsLeds,
                               kHelpAnnunciator, kHelpSystemAddresses, kHelpSetPoint, kHelpAddressDatabase,
-                              kHelpConversionLog, kHelpTransfer, kHelpFirmware, kHelpPanelInformation}) {
+                              kHelpConversionLog, kHelpTransfer, kHelpFirmware, kHelpPanelInformation,
+                              kHelpHistory}) {
       QVERIFY(ShowHelp(topic));
       QCOMPARE(Shown(), Page(topic));
       ExpectPageExists(Help()->CurrentUrl());
@@ -237,10 +243,10 @@ class HelpTest : public QObject {
     QVERIFY(WaitFor([&] { return !contents->isCreatingContents() && contents->rowCount() > 0; }));
     QModelIndex top = contents->index(0, 0);
     QCOMPARE(contents->data(top, Qt::DisplayRole).toString(), QString("Lumora Write Utility manual"));
-    QCOMPARE(contents->rowCount(top), 21);  // "Using this help" and the 20 chapters
+    QCOMPARE(contents->rowCount(top), 22);  // "Using this help" and the 21 chapters
     // A chapter of the contents opens its page.
     QHelpContentWidget* tree = engine.contentWidget();
-    QModelIndex troubleshooting = contents->index(20, 0, top);
+    QModelIndex troubleshooting = contents->index(21, 0, top);
     QCOMPARE(contents->data(troubleshooting, Qt::DisplayRole).toString(),
              QString("Troubleshooting: every error message"));
     emit tree->activated(troubleshooting);
