@@ -34,6 +34,7 @@
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
 #include "app/multipanel_import_dlg.h"
+#include "app/panel_history_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/unit_commands.h"
 #include "app/view_address_dlg.h"
@@ -269,6 +270,62 @@ class GuiTest : public GuiTestBase {
       QCOMPARE(read->Panel(0).messages.size(), size_t{9});
       QVERIFY(read->Equals(*project));
     }
+  }
+
+  // A write from the main view is kept in the panel history; Panel History lists the entries newest first,
+  // filters them by project or model and opens one as a document of its own.
+  void panelHistoryKeepsAWriteFiltersAndOpensIt() {
+    std::filesystem::remove_all(DefaultHistoryFolder());
+    CLumoraDoc* doc = Frame()->OpenDocumentFile(CopyOfDemo("plant-a.lmx"));
+    QVERIFY(doc);
+    CLumoraView* view = Frame()->ActiveView();
+    {
+      lumora::testing::Simulator sim({"--panel", "QM210"});
+      gRecorder.Clear();
+      StartNextTransfer(sim.Path());
+      view->UnitCommands()->OnWrite();
+      QVERIFY2(gRecorder.Texts().contains("Project has been written to the panel successfully."),
+               qPrintable(gRecorder.Texts().join("|")));
+    }
+    std::string demo = lumora::testing::StageDir() + "/Project/demo-qm210.lmx";
+    PanelHistory history(DefaultHistoryFolder());
+    PanelHistoryEntry other;
+    other.operation = "read";
+    other.model = "Multiplexer";
+    other.projectName = "line-b.lmx";
+    std::vector<std::string> warnings;
+    QVERIFY(history.Add(other, lumora::testing::TempDir::Read(lumora::testing::StageDir() +
+                                                              "/Project/demo-multiplexer.lmx"),
+                        500, warnings));
+
+    CPanelHistoryDlg dialog(DefaultHistoryFolder(), view, Frame());
+    QTreeWidget* list = dialog.List();
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(0)->text(7), QString("line-b.lmx"));
+    QStringList written;
+    for (int column : {0, 2, 3, 5, 7}) written << list->topLevelItem(1)->text(column);
+    QCOMPARE(written, QStringList({"1", "write", "Panel", "QM210", "plant-a.lmx"}));
+    // By model (QM210, Multiplexer) and by file name.
+    for (auto [filter, shown] :
+         {std::pair{"qm2", "plant-a.lmx"}, {"MULTI", "line-b.lmx"}, {"LINE-", "line-b.lmx"}}) {
+      dialog.Filter()->clear();
+      QTest::keyClicks(dialog.Filter(), filter);
+      QCOMPARE(list->topLevelItemCount(), 1);
+      QCOMPARE(list->topLevelItem(0)->text(7), QString(shown));
+    }
+    dialog.Filter()->clear();
+    list->setCurrentItem(list->topLevelItem(1));
+    QString opened = QString::fromStdString(gHome->File("from-history.lmx"));
+    gRecorder.nextSaveFile = opened;
+    dialog.OnOpen();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(lumora::testing::TempDir::Read(ToPath(opened)) == lumora::testing::TempDir::Read(demo));
+    QVERIFY(Frame()->ActiveView());
+    QCOMPARE(Frame()->ActiveView()->Document()->PathName(), opened);
+    gRecorder.answer = Answer::No;
+    Frame()->MdiArea()->closeAllSubWindows();
+    gRecorder.answer = Answer::Ok;
+    QTRY_VERIFY(Frame()->WelcomeFrame());
   }
 
   void cancelReturnsOnlyAfterTheWorkerEnded() {
@@ -718,6 +775,7 @@ int main(int argc, char** argv) {
   lumora::testing::LinkStageInto(home.File("install"), true);
   qputenv("HOME", home.Path().c_str());
   qputenv("XDG_CONFIG_HOME", home.File("config").c_str());
+  qputenv("XDG_DATA_HOME", home.File("data").c_str());
   std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + home.File("install") + "\n");
   qputenv("LUMORA_MACHINE_CONFIG", machine.c_str());
   qunsetenv("LUMORA_INSTALL_DIR");

@@ -34,6 +34,7 @@
 #include "app/lumora_view.h"
 #include "app/multipanel_import_dlg.h"
 #include "app/multiplexer_diagram.h"
+#include "app/panel_history_dlg.h"
 #include "app/panel_not_conf_dlg.h"
 #include "app/panel_status_dlg.h"
 #include "app/unit_commands.h"
@@ -821,6 +822,8 @@ class LumoraViewTest : public GuiTestBase {
     dialogs.emplace_back("log", std::make_unique<CLog>(std::vector<std::string>{"line"}, false, Frame()));
     dialogs.emplace_back("address database", std::make_unique<CViewAddressDlg>(project, *project.panels.front(),
                                                                                App()->User(), Frame()));
+    dialogs.emplace_back("panel history",
+                         std::make_unique<CPanelHistoryDlg>(gHome->File("walk-history"), view, Frame()));
     for (auto& [name, dialog] : dialogs) walk(name, dialog.get());
     dialogs.clear();
     CloseAll();

@@ -60,6 +60,7 @@ void SetUpHome(const std::string& home) {
   qputenv("HOME", home.c_str());
   qputenv("XDG_CONFIG_HOME", (home + "/config").c_str());
   qputenv("XDG_STATE_HOME", (home + "/state").c_str());
+  qputenv("XDG_DATA_HOME", (home + "/data").c_str());
   std::string machine = home + "/machine.conf";
   std::ofstream(machine) << "[General]\nInstall Dir=" << home << "/install\n";
   qputenv("LUMORA_MACHINE_CONFIG", machine.c_str());

@@ -32,7 +32,8 @@ class TransferCommandsTest : public ::testing::Test {
   std::map<std::string, std::string> Environment() {
     return {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
             {"HOME", dir.Path()},
-            {"XDG_CONFIG_HOME", dir.File("config")}};
+            {"XDG_CONFIG_HOME", dir.File("config")},
+            {"XDG_DATA_HOME", dir.File("data")}};
   }
   ProcessResult Lumora(std::vector<std::string> args) {
     return testing::RunProcess(Command(args), Environment());
@@ -266,6 +267,52 @@ TEST_F(TransferCommandsTest, InterruptTerminateAndHangUpCancelAndClearThePanel) 
     EXPECT_EQ(testing::TransferFixture::StoredMessages(state),
               (std::vector<int>{257, 258, 259, 260, 261, 262, 263}));
   }
+}
+
+// What a write and a read leave in the panel history, as `lumora history` shows and saves it.
+TEST_F(TransferCommandsTest, HistoryListsShowsAndOpensWhatWentOverTheWire) {
+  Simulator sim({"--panel", "QM210"});
+  ASSERT_EQ(Lumora({"write", Demo(), "--port", sim.Path()}).exitCode, 0);
+  ASSERT_EQ(Lumora({"read", dir.File("read.lmx"), "--port", sim.Path()}).exitCode, 0);
+  std::string index = dir.File("data/lumora/history/index.txt");
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+    std::vector<std::string> inOrder;  // on stdout, in this order
+  };
+  const Case cases[] = {
+      {{"history"},
+       0,
+       {"No.  Date and time", "2    ", "read       Panel   " + sim.Path() + "  QM210  B.2       read.lmx",
+        "1    ", "write      Panel   " + sim.Path() + "  QM210  B.2       demo-qm210.lmx"}},
+      {{"history", "--json"},
+       0,
+       {"[\n  {\"number\": 2, \"time\": \"", "\"operation\": \"read\"", "\"project\": \"read.lmx\"",
+        "{\"number\": 1,", "\"model\": \"QM210\""}},
+      {{"history", "--project", "DEMO"}, 0, {"1    ", "demo-qm210.lmx"}},
+      {{"history", "--model", "QM410"}, 0, {"The panel history holds no entry."}},
+      {{"history", "show", "1"},
+       0,
+       {"Entry:      1\n", "Operation:  write\n", "Project:    demo-qm210.lmx\n", "Single panel system\n",
+        "TANK LEVEL  1111 %"}},
+      {{"history", "open", "1", dir.File("opened.lmx")}, 0, {}},
+      {{"history", "show", "9"}, 1, {}},
+      {{"history", "open", "1", index}, 2, {}},
+      {{"history", "open", "1"}, 2, {}},
+  };
+  for (const Case& c : cases) {
+    ProcessResult result = Lumora(c.args);
+    std::string shown = ::testing::PrintToString(c.args);
+    EXPECT_EQ(result.exitCode, c.exitCode) << shown << result.err;
+    size_t at = 0;
+    for (const std::string& text : c.inOrder) {
+      at = result.out.find(text, at);
+      EXPECT_NE(at, std::string::npos) << shown << " lacks " << text << "\n" << result.out;
+    }
+  }
+  ProcessResult filtered = Lumora({"history", "--project", "DEMO"});
+  EXPECT_EQ(filtered.out.find("read.lmx"), std::string::npos) << filtered.out;
+  EXPECT_TRUE(testing::ReadAll(dir.File("opened.lmx")) == testing::ReadAll(Demo()));
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ class TransferFixture {
     context.selectedTarget = target;
     context.directConnection = direct;
     context.filePath = file;
+    context.history = history;
     UnitExchange exchange(context);
     outcome = exchange.Run();
     finished = context.finished;
@@ -142,6 +143,8 @@ class TransferFixture {
   bool finished = false;
   // What the last RunOperation handed back.
   ExchangeOutcome outcome;
+  // Where RunOperation's writes and reads are kept; none by default.
+  HistoryOptions history;
   TempDir dir;
 
  private:
