@@ -49,6 +49,9 @@ void CPanelHistoryDlg::Reload() {
   std::string error;
   loadError_ = history_.Load(entries_, &error) ? QString() : FromPath(error);
   ShowEntries();
+  // Once for the whole list: a filter keeps the widths.
+  for (int column = 0; column < ui_->historyList->columnCount(); ++column)
+    ui_->historyList->resizeColumnToContents(column);
 }
 
 void CPanelHistoryDlg::ShowEntries() {

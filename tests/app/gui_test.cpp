@@ -273,7 +273,8 @@ class GuiTest : public GuiTestBase {
   }
 
   // A write from the main view is kept in the panel history; Panel History lists the entries newest first,
-  // filters them by project or model and opens one as a document of its own.
+  // filters them by project or model, compares one with the project in front, writes it again and opens it
+  // as a document of its own.
   void panelHistoryKeepsAWriteFiltersAndOpensIt() {
     std::filesystem::remove_all(DefaultHistoryFolder());
     CLumoraDoc* doc = Frame()->OpenDocumentFile(CopyOfDemo("plant-a.lmx"));
@@ -315,6 +316,19 @@ class GuiTest : public GuiTestBase {
     }
     dialog.Filter()->clear();
     list->setCurrentItem(list->topLevelItem(1));
+    // The write is the project in front; writing it again adds an entry, and the list shows it.
+    gRecorder.Clear();
+    dialog.OnCompare();
+    QCOMPARE(gRecorder.Texts(),
+             QStringList("The current project is the same as the project of history entry 1."));
+    {
+      lumora::testing::Simulator sim({"--panel", "QM210"});
+      StartNextTransfer(sim.Path());
+      dialog.OnWriteAgain();
+    }
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QCOMPARE(list->topLevelItem(0)->text(7), QString("plant-a.lmx"));
+    list->setCurrentItem(list->topLevelItem(2));
     QString opened = QString::fromStdString(gHome->File("from-history.lmx"));
     gRecorder.nextSaveFile = opened;
     dialog.OnOpen();
