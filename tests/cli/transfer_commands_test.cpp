@@ -310,6 +310,13 @@ TEST_F(TransferCommandsTest, HistoryListsShowsAndOpensWhatWentOverTheWire) {
       EXPECT_NE(at, std::string::npos) << shown << " lacks " << text << "\n" << result.out;
     }
   }
+  // A history that cannot be kept (XDG_DATA_HOME names a file) is a warning; the write stays a success.
+  std::map<std::string, std::string> environment = Environment();
+  environment["XDG_DATA_HOME"] = dir.Write("not-a-folder", "");
+  ProcessResult unkept = testing::RunProcess(Command({"write", Demo(), "--port", sim.Path()}), environment);
+  EXPECT_EQ(unkept.exitCode, 0) << unkept.err;
+  EXPECT_EQ(unkept.err, "lumora: warning: The panel history could not keep this transfer: " +
+                            dir.File("not-a-folder") + "/lumora/history/projects: Not a directory\n");
   ProcessResult filtered = Lumora({"history", "--project", "DEMO"});
   EXPECT_EQ(filtered.out.find("read.lmx"), std::string::npos) << filtered.out;
   EXPECT_TRUE(testing::ReadAll(dir.File("opened.lmx")) == testing::ReadAll(Demo()));
