@@ -58,9 +58,13 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     }
   }
   // The last window of a modified project offers to save it.
-  if (views <= 1 && !doc_->SaveModified()) {
-    event->ignore();
-    return;
+  if (views <= 1) {
+    if (!doc_->SaveModified()) {
+      event->ignore();
+      return;
+    }
+    // Saved, or the user chose to drop the changes: nothing is left to recover.
+    doc_->MarkClean();
   }
   event->accept();
   Uncount();

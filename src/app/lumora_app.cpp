@@ -16,8 +16,10 @@
 #include "editors/help_topics.h"
 #include "app/modal_run.h"
 #include "app/pictures.h"
+#include "app/recovery_offer.h"
 #include "app/simulated_panel.h"
 #include "model/project_file.h"
+#include "model/recovery_store.h"
 #include "plc/install_dir.h"
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
@@ -38,6 +40,7 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
   machine_ = std::make_unique<MachineSettings>();
   InstallPlatformSettings(installDirOption_, *machine_);
   simulatedPanel_ = new CSimulatedPanel(this);
+  recovery_ = std::make_unique<RecoveryStore>(RecoveryStore::DefaultFolder());
   connect(this, &QCoreApplication::aboutToQuit, simulatedPanel_, &CSimulatedPanel::Stop);
 }
 
@@ -83,12 +86,20 @@ bool CLumoraApp::InitInstance() {
   if (!mainFrame_) return false;
   ui_.SetParent(mainFrame_);
   mainFrame_->RestorePlacementAndFolders();
-  if (!openAtStart.isEmpty()) {
-    QString path = openAtStart;
-    QTimer::singleShot(0, this, [this, path] {
-      if (mainFrame_) mainFrame_->OpenDocumentFile(path);
-    });
-  }
+  std::string recoveryError;
+  bool keepsCopies = recovery_->Start(&recoveryError);
+  // The copies of programs that ended unsaved are offered once the window is up, before --open.
+  QString path = openAtStart;
+  QTimer::singleShot(0, this, [this, path, keepsCopies, recoveryError] {
+    if (!keepsCopies) {
+      ShowMessageBox(mainFrame_,
+                     QString("Unsaved changes cannot be kept for recovery after a crash.\n%1")
+                         .arg(FromPath(recoveryError)),
+                     "", MessageIcon::Exclamation);
+    }
+    bool recovered = mainFrame_ && OfferRecoveryAtStart(*this, path);
+    if (mainFrame_ && !path.isEmpty() && !recovered) mainFrame_->OpenDocumentFile(path);
+  });
   if (quitAfterStart) {
     // Queued behind the open: a message box that the open shows is ended by quit() as well.
     QTimer::singleShot(0, this, [this] {

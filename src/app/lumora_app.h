@@ -14,6 +14,10 @@
 #include "plc/plc_discovery.h"
 #include "shell/app_settings.h"
 
+namespace lumora {
+class RecoveryStore;
+}
+
 namespace lumora::gui {
 
 class CMainFrame;
@@ -35,6 +39,8 @@ class CLumoraApp : public QApplication {
   MachineSettings& Machine() { return *machine_; }
   UserSettings& User() { return user_; }
   PlcEnvironment& Plc() { return plc_; }
+  // Where the documents keep their copies while they have unsaved changes.
+  RecoveryStore& Recovery() { return *recovery_; }
   // Blocks until the PLC libraries have been found; later calls return at once.
   const PlcCatalogue& WaitForDiscovery() { return plc_.Wait(); }
   CMainFrame* MainFrame();
@@ -72,6 +78,7 @@ class CLumoraApp : public QApplication {
   QPointer<CMainFrame> mainFrame_;
   std::string installDirOption_;
   CSimulatedPanel* simulatedPanel_;
+  std::unique_ptr<RecoveryStore> recovery_;
 };
 
 }  // namespace lumora::gui

@@ -9,6 +9,7 @@
 #include "app/modal_run.h"
 #include "app/pnr_conv_dlg.h"
 #include "app/project_change_command.h"
+#include "app/recovery_keeper.h"
 #include "model/file_io.h"
 #include "model/project_file.h"
 #include "model/text_lines.h"
@@ -34,6 +35,7 @@ CLumoraDoc::CLumoraDoc(CLumoraApp& app, QObject* parent)
       app_(app),
       project_(std::make_unique<TQMProject>(CoreServices{&app.Ui(), &app.Plc()})) {
   connect(&undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+  recovery_ = std::make_unique<CRecoveryKeeper>(app.Recovery(), *this);
 }
 
 CLumoraDoc::~CLumoraDoc() = default;
@@ -97,28 +99,55 @@ void CLumoraDoc::RestoreState(const std::shared_ptr<const ProjectState>& state) 
   emit projectChanged(ProjectPart::All);
 }
 
-bool CLumoraDoc::OnOpenDocument(const QString& path) {
-  newDocument_ = false;
-  freshProject_ = false;
-  auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
-  if (!OpenProjectFile(*project, ToPath(path))) return false;
-  if (project->tagMapLinked) {
+bool CLumoraDoc::PrepareOpened(TQMProject& project) {
+  if (project.tagMapLinked) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool converted = ConvertLinkedProjectOnOpen(*project, ConfirmConversion, nullptr);
+    bool converted = ConvertLinkedProjectOnOpen(project, ConfirmConversion, nullptr);
     QApplication::restoreOverrideCursor();
     if (!converted) return false;
   }
   // The file keeps address texts; what a panel is sent is their encoding by the project's PLC library.
-  project->ReloadPlcLibrary(project->plcSettings.libraryName);
-  if (project->plcLibrary) {
-    TQMPlcManager manager(project->plcLibrary.get(), app_.Ui());
-    RevalidateAddresses(*project, manager);
+  project.ReloadPlcLibrary(project.plcSettings.libraryName);
+  if (project.plcLibrary) {
+    TQMPlcManager manager(project.plcLibrary.get(), app_.Ui());
+    RevalidateAddresses(project, manager);
   }
+  return true;
+}
+
+void CLumoraDoc::TakeOpened(std::unique_ptr<TQMProject> project, const QString& path) {
   undoStack_.clear();
   state_.reset();
-  path_ = QFileInfo(path).absoluteFilePath();
+  path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
   Install(std::move(project));
-  SetPathName(path);
+  if (!path.isEmpty()) SetPathName(path);
+}
+
+bool CLumoraDoc::OnOpenDocument(const QString& path) {
+  newDocument_ = false;
+  freshProject_ = false;
+  auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
+  if (!OpenProjectFile(*project, ToPath(path)) || !PrepareOpened(*project)) return false;
+  TakeOpened(std::move(project), path);
+  return true;
+}
+
+bool CLumoraDoc::OnRecoverDocument(const std::string& projectFile, const QString& path) {
+  newDocument_ = false;
+  freshProject_ = false;
+  auto project = std::make_unique<TQMProject>(CoreServices{&app_.Ui(), &app_.Plc()});
+  LineReader reader(projectFile);
+  std::string reason;
+  if (!project->Load(reader, &reason)) {
+    std::string text = std::string(kInvalidFileText) + (reason.empty() ? "" : "\n" + reason);
+    app_.Ui().ShowMessage(text, "Error", MessageIcon::Error);
+    return false;
+  }
+  if (!PrepareOpened(*project)) return false;
+  TakeOpened(std::move(project), path);
+  // Never the same as a file until it is saved.
+  undoStack_.resetClean();
+  recovery_->KeepNow();
   return true;
 }
 

@@ -14,6 +14,7 @@
 namespace lumora::gui {
 
 class CLumoraApp;
+class CRecoveryKeeper;
 
 // What a change of the project reached, so that a view refreshes that part: the selected panel (its type,
 // messages, the selected port), the system (single or multi-panel, the multiplexer's ports) or the PLC.
@@ -50,6 +51,10 @@ class CLumoraDoc : public QObject {
 
   // Opens the file: Z002 on failure, the backup offer, the tag-map conversion of a linked project.
   bool OnOpenDocument(const QString& path);
+  // Opens the project a recovery copy holds (`projectFile`, the bytes of a project file) under the name of
+  // the project it was taken from (`path`, empty for none). The document counts as modified until it is
+  // saved, and keeps its own recovery copy at once; the file at `path` is not touched.
+  bool OnRecoverDocument(const std::string& projectFile, const QString& path);
   // Saves to `path` (atomically), sets the project's file name and clears the modified flag.
   bool OnSaveDocument(const QString& path);
   // Saves to the document's path, or asks for one.
@@ -80,6 +85,9 @@ class CLumoraDoc : public QObject {
 
  private:
   void Install(std::unique_ptr<TQMProject> project);
+  // What every opened project goes through: a linked tag map read again, the addresses checked.
+  bool PrepareOpened(TQMProject& project);
+  void TakeOpened(std::unique_ptr<TQMProject> project, const QString& path);
   std::shared_ptr<const ProjectState> CurrentState();
 
   CLumoraApp& app_;
@@ -90,6 +98,8 @@ class CLumoraDoc : public QObject {
   std::shared_ptr<const ProjectState> state_;
   bool newDocument_ = true;
   bool freshProject_ = true;
+  // Last, so that it goes first: its end may keep the project's latest state.
+  std::unique_ptr<CRecoveryKeeper> recovery_;
 };
 
 }  // namespace lumora::gui

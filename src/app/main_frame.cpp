@@ -391,20 +391,35 @@ CLumoraDoc* CMainFrame::NewDocument() {
   return doc;
 }
 
-CLumoraDoc* CMainFrame::OpenDocumentFile(const QString& path) {
+CLumoraDoc* CMainFrame::DocumentOf(const QString& path) const {
   QString absolute = QFileInfo(path).absoluteFilePath();
   for (CLumoraDoc* doc : Documents()) {
-    if (doc->PathName() == absolute) {
-      for (QMdiSubWindow* window : mdi_->subWindowList()) {
-        if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc) {
-          mdi_->setActiveSubWindow(window);
-        }
+    if (doc->PathName() == absolute) return doc;
+  }
+  return nullptr;
+}
+
+CLumoraDoc* CMainFrame::OpenDocumentFile(const QString& path) {
+  QString absolute = QFileInfo(path).absoluteFilePath();
+  if (CLumoraDoc* doc = DocumentOf(absolute)) {
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+      if (auto* child = qobject_cast<CChildFrame*>(window); child && child->Document() == doc) {
+        mdi_->setActiveSubWindow(window);
       }
-      return doc;
     }
+    return doc;
   }
   auto* doc = new CLumoraDoc(app_, this);
   if (!doc->OnOpenDocument(absolute) || !CreateProjectFrame(doc)) {
+    delete doc;
+    return nullptr;
+  }
+  return doc;
+}
+
+CLumoraDoc* CMainFrame::RecoverDocument(const std::string& projectFile, const QString& path) {
+  auto* doc = new CLumoraDoc(app_, this);
+  if (!doc->OnRecoverDocument(projectFile, path) || !CreateProjectFrame(doc)) {
     delete doc;
     return nullptr;
   }

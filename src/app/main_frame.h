@@ -42,6 +42,10 @@ class CMainFrame : public QMainWindow {
   CChildFrame* CreateProjectFrame(CLumoraDoc* doc);
   CLumoraDoc* NewDocument();
   CLumoraDoc* OpenDocumentFile(const QString& path);
+  // A document made from a recovery copy (see CLumoraDoc::OnRecoverDocument); null when it cannot be loaded.
+  CLumoraDoc* RecoverDocument(const std::string& projectFile, const QString& path);
+  // The open document of that file, if any.
+  CLumoraDoc* DocumentOf(const QString& path) const;
   CLumoraView* ActiveView() const;
   QList<CLumoraDoc*> Documents() const;
   void ChildFrameClosed(CChildFrame* frame);

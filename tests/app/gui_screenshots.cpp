@@ -27,7 +27,9 @@
 #include "app/lumora_view.h"
 #include "app/main_frame.h"
 #include "app/multipanel_import_dlg.h"
+#include "app/panel_history_dlg.h"
 #include "app/panel_status_dlg.h"
+#include "app/recovery_dlg.h"
 #include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
 #include "editors/help_topics.h"
@@ -78,6 +80,8 @@ int main(int argc, char** argv) {
   lumora::testing::TempDir home;
   qputenv("XDG_CONFIG_HOME", home.File("config").c_str());
   qputenv("XDG_CACHE_HOME", home.File("cache").c_str());
+  qputenv("XDG_STATE_HOME", home.File("state").c_str());
+  qputenv("XDG_DATA_HOME", home.File("data").c_str());
   lumora::testing::Simulator sim({"--panel", "QM210", "--reply-delay", "15"});
   std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + lumora::testing::StageDir() +
                                                        "\nPort=" + sim.Path() + "\n");
@@ -170,11 +174,48 @@ int main(int argc, char** argv) {
     CBitmapDlg select(kPanelQM210K, frame);
     select.show();
     ok = Save(&select, out + "/8-select-panel.png") && ok;
+
+    // Two projects a crash left unsaved, as the next start offers them.
+    std::vector<RecoveryCopy> copies = {
+        {"", "/home/engineer/projects/line-4-filler.lmx", 1796812200, ""},
+        {"", "/home/engineer/projects/boiler house/boiler.lmx", 1796808480, ""}};
+    CRecoveryDlg recovery(copies, CRecoveryDlg::Action(), CRecoveryDlg::Action(), frame);
+    recovery.show();
+    ok = Save(&recovery, out + "/10-recovery.png") && ok;
   }
   // The main view of a two-panel multiplexer project, its second port selected.
   CLumoraDoc* multiDoc = frame->OpenDocumentFile(
       QString::fromStdString(lumora::testing::StageDir() + "/Project/demo-multiplexer.lmx"));
   ok = multiDoc && Save(frame, out + "/9-project-multiplexer.png") && ok;
+
+  // The history after a day of commissioning: writes and a read of the two demo projects.
+  if (multiDoc && doc) {
+    PanelHistory history(home.File("history"));
+    std::vector<std::string> warnings;
+    struct Row {
+      CLumoraDoc* project;
+      const char* operation;
+      const char* target;
+      const char* model;
+      int64_t time;
+    };
+    for (const Row& row : {Row{doc, "write", "Panel", "QM210", 1796800000}, Row{doc, "read", "Panel", "QM210", 1796803600},
+                           Row{multiDoc, "write", "Whole project", "Multiplexer", 1796811000},
+                           Row{multiDoc, "write", "Panel 2", "QM410", 1796812800}}) {
+      PanelHistoryEntry entry;
+      entry.time = row.time;
+      entry.operation = row.operation;
+      entry.target = row.target;
+      entry.port = "/dev/ttyUSB0";
+      entry.model = row.model;
+      entry.firmware = "B.7";
+      entry.projectName = ToPath(row.project->Title());
+      history.Add(entry, ProjectFileText(row.project->Project()), kDefaultHistoryLimit, warnings);
+    }
+    CPanelHistoryDlg historyDialog(home.File("history"), frame->ActiveView(), frame);
+    historyDialog.show();
+    ok = Save(&historyDialog, out + "/11-panel-history.png") && ok;
+  }
 
   // The panel editors, on a copy of the demo made a keypad panel so every field is in use.
   TQMProject panelEditors(CoreServices{&app.Ui(), &app.Plc()});

@@ -41,6 +41,7 @@
 #include "app/upgrade_firmware_dlg.h"
 #include "app/pnr_conv_dlg.h"
 #include "app/port_static.h"
+#include "app/recovery_dlg.h"
 #include "app/view_address_dlg.h"
 #include "editors/annunciator_dlg.h"
 #include "editors/led_dlg.h"
@@ -824,6 +825,9 @@ class LumoraViewTest : public GuiTestBase {
                                                                                App()->User(), Frame()));
     dialogs.emplace_back("panel history",
                          std::make_unique<CPanelHistoryDlg>(gHome->File("walk-history"), view, Frame()));
+    dialogs.emplace_back("recovery", std::make_unique<CRecoveryDlg>(
+                                         std::vector<RecoveryCopy>{{"/r/p1-1.recovery", "/plant/a.lmx", 1, ""}},
+                                         CRecoveryDlg::Action(), CRecoveryDlg::Action(), Frame()));
     for (auto& [name, dialog] : dialogs) walk(name, dialog.get());
     dialogs.clear();
     CloseAll();
