@@ -83,6 +83,9 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, TransferOperation operation, con
   }
 
   CLumoraApp* app = CLumoraApp::Instance();
+  ui_->readBeforeWrite->setVisible(operation == TransferOperation::Write);
+  ui_->readBeforeWrite->setChecked(operation == TransferOperation::Write && app &&
+                                   app->User().ReadBeforeWrite());
   bool simulated = app && app->SimulatedPanel().Running();
   QString stored = app && !simulated ? FromPath(app->PortName()) : QString();
   ui_->portList->addItems(PortChoices(stored));
@@ -110,6 +113,9 @@ QComboBox* CCommProgDlg::PortList() const {
 QCheckBox* CCommProgDlg::DirectConnection() const {
   return ui_->directConnection;
 }
+QCheckBox* CCommProgDlg::ReadBeforeWrite() const {
+  return ui_->readBeforeWrite;
+}
 
 QString CCommProgDlg::LineText(int line) const {
   return lines_[static_cast<size_t>(line)]->text();
@@ -132,6 +138,7 @@ void CCommProgDlg::UpdateStartButton() {
 void CCommProgDlg::OnStart() {
   context_.selectedTarget = static_cast<TransferTarget>(radioGroup_->checkedId());
   context_.directConnection = IsPanelTarget(context_.selectedTarget) && ui_->directConnection->isChecked();
+  context_.keepPrevious = context_.operation == TransferOperation::Write && ui_->readBeforeWrite->isChecked();
   std::string port = ToPath(ui_->portList->currentText());
   CLumoraApp* app = CLumoraApp::Instance();
   if (app && ui_->portList->currentText() == kSimulatedPanelText) {
@@ -145,8 +152,11 @@ void CCommProgDlg::OnStart() {
     // The choice is remembered where it can be; a transfer does not depend on it.
     app->StorePort(port);
   }
+  if (app && context_.operation == TransferOperation::Write)
+    app->User().SetReadBeforeWrite(context_.keepPrevious);
   context_.portName = port;
   ui_->portList->setEnabled(false);
+  ui_->readBeforeWrite->setEnabled(false);
   ui_->startButton->setEnabled(false);
   ui_->cancelButton->setFocus();
   exchange_.Start();
@@ -204,6 +214,7 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
           this, FromLatin1(event.hint.empty() ? event.statusText : event.statusText + "\n\n" + event.hint),
           "", MessageIcon::Error);
       ui_->portList->setEnabled(true);
+      ui_->readBeforeWrite->setEnabled(true);
       UpdateStartButton();
       break;
     case TransferMessage::Cancel:
@@ -243,8 +254,9 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
     case StepEffect::Also::Finish:
       if (context_.finished) {
         OnCancel();
-        ShowMessageBox(parentWidget(), FromLatin1(SuccessText(step, multiplexerProject_)), "",
-                       MessageIcon::Information);
+        std::string text = SuccessText(step, multiplexerProject_);
+        if (const char* note = context_.nothingKeptText) text = std::string(note) + "\n" + text;
+        ShowMessageBox(parentWidget(), FromLatin1(text), "", MessageIcon::Information);
       }
       break;
   }

@@ -52,6 +52,8 @@ class CCommProgDlg : public QDialog {
   QComboBox* PortList() const;
   QRadioButton* Radio(int index) const { return radios_[static_cast<size_t>(index)]; }
   QCheckBox* DirectConnection() const;
+  // A write's "Read the unit's project before writing", as the user last chose it.
+  QCheckBox* ReadBeforeWrite() const;
 
  public slots:
   void OnStart();

@@ -48,8 +48,11 @@ void PrintUsage(const std::string& command) {
         global);
   } else if (command == "write") {
     std::printf(
-        "usage: lumora write FILE.lmx [--target panel1..panel5|multiplexer|project] [--direct]\n\n"
-        "Writes a project into the panel, or into the multiplexer and the panels behind it.\n\n%s",
+        "usage: lumora write FILE.lmx [--target panel1..panel5|multiplexer|project] [--direct]\n"
+        "                    [--keep-previous]\n\n"
+        "Writes a project into the panel, or into the multiplexer and the panels behind it.\n"
+        "--keep-previous reads the unit's project first (the panel, or the whole multiplexer system) and\n"
+        "keeps it in the panel history as \"before write\"; a read that fails writes nothing.\n\n%s",
         global);
   } else if (command == "read") {
     std::printf(

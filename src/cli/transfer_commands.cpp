@@ -209,6 +209,7 @@ int Write(Session& session) {
   context.portName = PortName(session);
   context.selectedTarget = *target;
   context.directConnection = IsPanelTarget(*target) && args.Has("--direct");
+  context.keepPrevious = args.Has("--keep-previous");
   context.history = History(args.positional[0]);
   return ReportTransfer(sink, RunWithConsole(context)) ? kExitOk : kExitFailed;
 }

@@ -151,6 +151,14 @@ void UserSettings::SetHistoryLimit(int limit) {
   User().setValue("History/Limit", limit);
 }
 
+bool UserSettings::ReadBeforeWrite() const {
+  return User().value("History/ReadBeforeWrite", false).toBool();
+}
+
+void UserSettings::SetReadBeforeWrite(bool on) {
+  User().setValue("History/ReadBeforeWrite", on);
+}
+
 std::vector<std::string> UserSettings::RecentFiles() const {
   QSettings settings = User();
   std::vector<std::string> files;

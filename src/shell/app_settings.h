@@ -49,6 +49,10 @@ class UserSettings {
   // How many entries the panel history keeps ("History/Limit"); 500 unless a positive number is stored.
   int HistoryLimit() const;
   void SetHistoryLimit(int limit);
+  // Whether the Write dialog reads the unit's project before writing, to keep it in the panel history
+  // ("History/ReadBeforeWrite"); off unless stored.
+  bool ReadBeforeWrite() const;
+  void SetReadBeforeWrite(bool on);
   std::vector<std::string> RecentFiles() const;  // at most four
   void AddRecentFile(const std::string& path);
   void Sync();

@@ -94,7 +94,7 @@ bool ParseLine(std::string_view line, PanelHistoryEntry& entry, std::string& why
   }
   entry.number = static_cast<int>(number);
   entry.operation = fields[2];
-  if (entry.operation != "write" && entry.operation != "read") {
+  if (entry.operation != "write" && entry.operation != "read" && entry.operation != kBeforeWriteOperation) {
     why = "unknown operation \"" + entry.operation + "\"";
     return false;
   }
@@ -306,8 +306,10 @@ bool PanelHistory::LoadProject(const PanelHistoryEntry& entry, TQMProject& proje
 
 bool PanelHistory::Add(PanelHistoryEntry entry, const std::string& projectText, int limit,
                        std::vector<std::string>& warnings) {
-  auto fail = [&warnings](const std::string& reason) {
-    warnings.push_back("The panel history could not keep this transfer: " + reason);
+  const char* what =
+      entry.operation == kBeforeWriteOperation ? "the unit's project from before the write" : "this transfer";
+  auto fail = [&warnings, what](const std::string& reason) {
+    warnings.push_back("The panel history could not keep " + std::string(what) + ": " + reason);
     return false;
   };
   if (folder_.empty()) return fail("no folder for it is known (neither XDG_DATA_HOME nor HOME is set)");

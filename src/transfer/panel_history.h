@@ -14,6 +14,8 @@ namespace lumora {
 class TQMProject;
 
 inline constexpr int kDefaultHistoryLimit = 500;
+// The operation of an entry that keeps what a unit held just before a write overwrote it.
+inline constexpr const char* kBeforeWriteOperation = "before write";
 
 // Where an exchange keeps its write or read; an empty folder keeps nothing.
 struct HistoryOptions {
@@ -26,7 +28,7 @@ struct HistoryOptions {
 struct PanelHistoryEntry {
   int number = 0;         // 1, 2, ... in the order the entries were added
   int64_t time = 0;       // seconds since the epoch
-  std::string operation;  // "write" or "read"
+  std::string operation;  // "write", "read" or "before write"
   std::string target;     // "Panel", "Panel 1".."Panel 5", "Multiplexer", "Whole project"
   std::string port;
   std::string model;     // as the unit answered; empty when unknown

@@ -1,6 +1,7 @@
 // Reading a project back from a panel, or from a multiplexer and the panels behind it.
 
 #include <cstdio>
+#include <utility>
 
 #include "link/comm_log.h"
 #include "link/commands.h"
@@ -120,6 +121,13 @@ void TQMProjectHelper::ReadEntry() {
     p.multiplexer.portType[static_cast<size_t>(port - 1)] = type;
     report_.Target(type, port);
     if (!ReadOnePanel(unit)) {
+      // Before a write, a panel that holds nothing has nothing to keep: the other ports are read on.
+      if (std::exchange(context_.heldNoProject, false)) {
+        p.RemoveSelectedPanel();
+        p.multiplexer.portType[static_cast<size_t>(port - 1)] = kPanelNone;
+        panelTagList_.clear();
+        continue;
+      }
       report_.Target(kPanelMultiplexer, 0);
       unit.SwitchPort(0);
       return;
@@ -230,6 +238,11 @@ bool TQMProjectHelper::ReadTags(UnitSession& unit, std::vector<TQMTag>& target, 
         return !tooMany;
       });
   if (noTable) {
+    // A read before a write notes an empty unit instead: it is no error there.
+    if (context_.readBeforeWrite) {
+      context_.heldNoProject = true;
+      return false;
+    }
     report_.Ui().ShowMessage(kPanelHoldsNoProjectText, "", MessageIcon::Exclamation);
     report_.Error(kPanelHoldsNoProjectText, true);
     return false;

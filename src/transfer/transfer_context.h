@@ -132,6 +132,17 @@ struct TransferContext {
   std::atomic<bool> finished{false};
   // Where a write or read that succeeds is kept; the default keeps nothing.
   HistoryOptions history;
+  // A write that first reads what the unit holds and keeps it in the history as "before write"; a read
+  // that fails stops it before anything is sent (unit_exchange.h).
+  bool keepPrevious = false;
+  // Set on the read made for that: a unit that holds no project ends it without an error, and a panel
+  // behind a multiplexer that holds none is left out of the project read.
+  bool readBeforeWrite = false;
+  // That read found no project (the worker's own).
+  bool heldNoProject = false;
+  // On the write's context: why nothing was kept before it (one of the texts in transfer_texts.h), or
+  // null. Written by the worker before the write begins.
+  std::atomic<const char*> nothingKeptText{nullptr};
   // The model and firmware revision of the first unit a write or read talked to (the multiplexer of a
   // system, else the panel); empty until it answered. Written by the worker.
   std::string unitModel;

@@ -28,6 +28,14 @@ inline constexpr const char* kTagListRebuildText = "Error in rebuilding the tag 
 // A cleared panel, or one never written, answers the tag dump with no table at all.
 inline constexpr const char* kPanelHoldsNoProjectText =
     "The panel holds no project: it was cleared or has never been written.";
+// A write that keeps the unit's previous project: the status line while it is read, and the notes on a
+// unit that held none and on a panel of a multiplexer system connected directly (its tags refer to the
+// multiplexer's table, so it cannot be read alone).
+inline constexpr const char* kReadingBeforeWriteText = "Reading the unit's project first";
+inline constexpr const char* kNothingKeptBeforeWriteText =
+    "The unit held no project: nothing was kept before the write.";
+inline constexpr const char* kDirectPanelNotKeptText =
+    "A panel connected directly cannot be read without its multiplexer: nothing was kept before the write.";
 inline constexpr const char* kEnsureConnectedText =
     "Please ensure all panels are connected to the multiplexer and click OK.";
 inline constexpr const char* kInvalidRevisionText = "Not a valid firmware revision number";

@@ -8,6 +8,7 @@
 #include "model/interaction.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "transfer/operations.h"
 #include "transfer/panel_information.h"
 #include "transfer/project_helper.h"
 #include "transfer/transfer_texts.h"
@@ -61,11 +62,13 @@ std::string HistoryTarget(const TransferContext& context, const TQMProject& proj
 }
 
 // Every write and read that reached its end keeps the project that went over the wire; a history that
-// cannot keep it is a warning, never a failure of the transfer.
+// cannot keep it is a warning, never a failure of the transfer. A read made before a write was asked for
+// by the user: with no folder to keep it in, that is said too.
 void KeepInHistory(const TransferContext& context, const TQMProject& project, ExchangeOutcome& outcome) {
-  if (context.history.folder.empty()) return;
+  if (context.history.folder.empty() && !context.readBeforeWrite) return;
   PanelHistoryEntry entry;
   entry.operation = context.operation == TransferOperation::Write ? "write" : "read";
+  if (context.readBeforeWrite) entry.operation = kBeforeWriteOperation;
   entry.target = HistoryTarget(context, project);
   entry.port = context.portName;
   entry.model = context.unitModel;
@@ -73,6 +76,74 @@ void KeepInHistory(const TransferContext& context, const TQMProject& project, Ex
   entry.projectName = context.history.projectName.empty() ? project.fileName : context.history.projectName;
   PanelHistory history(context.history.folder);
   history.Add(entry, ProjectFileText(project), context.history.limit, outcome.warnings);
+}
+
+void PostStatus(TransferSink* sink, const std::string& text, int percent) {
+  if (!sink) return;
+  TransferEvent event;
+  event.step = kStepStatusText;
+  event.percent = percent;
+  event.statusText = text;
+  sink->Post(event);
+}
+
+// Shows the read made before a write in the write's progress: its steps become the status line, as the
+// checklist is the write's; errors and the unit addressed go on as they are.
+class BeforeWriteSink : public TransferSink {
+ public:
+  explicit BeforeWriteSink(TransferSink* next) : next_(next) {}
+  void Post(const TransferEvent& event) override {
+    if (!next_) return;
+    if (event.message != TransferMessage::Progress) return next_->Post(event);
+    if (event.step == kStepStatusText) {
+      detail_ = event.statusText;
+    } else if (std::optional<ChecklistLine> line = StepEffectOf(event.step).enable) {
+      std::string text = ChecklistTexts(TransferOperation::Read)[static_cast<size_t>(*line)];
+      if (!text.empty()) detail_ = text;
+    }
+    PostStatus(next_, std::string(kReadingBeforeWriteText) + (detail_.empty() ? "..." : ": " + detail_),
+               event.percent);
+  }
+
+ private:
+  TransferSink* next_;
+  std::string detail_;
+};
+
+// Reads what the unit (a panel, or the multiplexer system) holds into a project of its own and keeps it
+// in the panel history as "before write". False when the read failed or was cancelled, its error
+// reported as a read's: the write must not start, and nothing was sent that changes the unit. When
+// nothing can be kept, the write's context and its progress say why.
+bool ReadBeforeWrite(TransferContext& context, ExchangeOutcome& outcome, const std::atomic<bool>* cancel) {
+  context.nothingKeptText = nullptr;
+  // A write the project holds nothing for is refused before a byte is sent: no read for it either.
+  if (NothingToWriteText(*context.project, context.selectedTarget)) return true;
+  auto nothingKept = [&context](const char* why) {
+    context.nothingKeptText = why;
+    PostStatus(context.sink, why, 0);
+    return true;
+  };
+  if (context.project->IsMultiPanel() && IsPanelTarget(context.selectedTarget) && context.directConnection)
+    return nothingKept(kDirectPanelNotKeptText);
+  TQMProject previous;
+  PrepareReadTarget(previous, context.project->services);
+  BeforeWriteSink sink(context.sink);
+  TransferContext read(&previous, TransferOperation::Read, context.interaction, &sink);
+  read.portName = context.portName;
+  read.history = context.history;
+  read.readBeforeWrite = true;
+  read.WatchCancel(cancel);
+  size_t errors = outcome.errors.size();
+  PostStatus(context.sink, std::string(kReadingBeforeWriteText) + "...", 0);
+  RunTransfer(read);
+  if (read.CancelRequested() || outcome.errors.size() != errors) return false;
+  if (read.heldNoProject || (read.finished && previous.panels.empty()))
+    return nothingKept(kNothingKeptBeforeWriteText);
+  if (!read.finished || read.step != kStepReadFinished) return false;
+  // Kept as a read keeps it: every caller selects port 1 of a project read.
+  previous.multiplexer.selectedPort = 1;
+  KeepInHistory(read, previous, outcome);
+  return true;
 }
 
 }  // namespace
@@ -126,7 +197,10 @@ UnitExchange::~UnitExchange() {
 }
 
 bool UnitExchange::Start() {
-  return Start([](TransferContext& context, ExchangeOutcome& outcome) {
+  return Start([this](TransferContext& context, ExchangeOutcome& outcome) {
+    if (context.operation == TransferOperation::Write && context.keepPrevious &&
+        !ReadBeforeWrite(context, outcome, &cancel_))
+      return false;
     RunTransfer(context);
     const TQMProject* project = context.project;
     bool multiplexerProject = project && project->IsMultiPanel();
@@ -138,6 +212,8 @@ bool UnitExchange::Start() {
         succeeded = succeeded && context.step == kStepWriteFinished;
         if (succeeded) {
           outcome.text = SuccessText(kStepWriteFinished, multiplexerProject);
+          if (const char* note = context.nothingKeptText)
+            outcome.text = std::string(note) + "\n" + outcome.text;
           KeepInHistory(context, *project, outcome);
         }
         break;

@@ -62,7 +62,10 @@ class UnitExchange {
   UnitExchange(const UnitExchange&) = delete;
   UnitExchange& operator=(const UnitExchange&) = delete;
 
-  // Runs the context's operation (write, read, firmware upgrade) on the worker.
+  // Runs the context's operation (write, read, firmware upgrade) on the worker. A write with
+  // `keepPrevious` first reads the unit's project and keeps it in the panel history as "before write"; a
+  // read that fails ends the exchange there. Why nothing could be kept (a unit that holds no project) is
+  // noted: the context's `nothingKeptText`, a line before the outcome's text.
   bool Start();
   // Runs `work` on the worker. False while a worker still runs; a worker that has ended is joined first.
   bool Start(Work work);

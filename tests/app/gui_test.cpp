@@ -269,6 +269,30 @@ class GuiTest : public GuiTestBase {
           qPrintable(gRecorder.Texts().join("|")), 20000);
       QCOMPARE(read->Panel(0).messages.size(), size_t{9});
       QVERIFY(read->Equals(*project));
+      QVERIFY(!dialog.ReadBeforeWrite()->isVisibleTo(&dialog));
+    }
+    {
+      // "Read the unit's project before writing": off until chosen; the write then keeps what the panel
+      // held as "before write", and the next Write dialog has it checked.
+      std::filesystem::remove_all(DefaultHistoryFolder());
+      CCommProgDlg dialog(*project, TransferOperation::Write, QString(), Frame());
+      dialog.Context().history = {DefaultHistoryFolder(), 500, "demo.lmx"};
+      QVERIFY(!dialog.ReadBeforeWrite()->isChecked());
+      dialog.show();
+      QTest::mouseClick(dialog.ReadBeforeWrite(), Qt::LeftButton);
+      SelectPort(dialog, sim.Path());
+      gRecorder.Clear();
+      QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+      QTRY_VERIFY_WITH_TIMEOUT(
+          gRecorder.Texts().contains("Project has been written to the panel successfully."), 20000);
+      std::vector<PanelHistoryEntry> entries;
+      QVERIFY(PanelHistory(DefaultHistoryFolder()).Load(entries));
+      QCOMPARE(entries.size(), size_t{2});
+      QCOMPARE(entries[0].operation, std::string("write"));
+      QCOMPARE(entries[1].operation, std::string("before write"));
+      CCommProgDlg next(*project, TransferOperation::Write, QString(), Frame());
+      QVERIFY(next.ReadBeforeWrite()->isChecked());
+      App()->User().SetReadBeforeWrite(false);
     }
   }
 

@@ -12,6 +12,7 @@
 #include "support/simulator.h"
 #include "support/temp_dir.h"
 #include "support/transfer_fixture.h"
+#include "transfer/panel_history.h"
 
 namespace lumora {
 namespace {
@@ -320,6 +321,72 @@ TEST_F(TransferCommandsTest, HistoryListsShowsAndOpensWhatWentOverTheWire) {
   ProcessResult filtered = Lumora({"history", "--project", "DEMO"});
   EXPECT_EQ(filtered.out.find("read.lmx"), std::string::npos) << filtered.out;
   EXPECT_TRUE(testing::ReadAll(dir.File("opened.lmx")) == testing::ReadAll(Demo()));
+}
+
+// lumora write --keep-previous: what the panel held is kept as "before write", then the write runs; an
+// empty panel is noted; a read that fails writes nothing (exit 1, the panel as it was).
+TEST_F(TransferCommandsTest, WriteKeepPreviousReadsThePanelFirst) {
+  std::string held = dir.File("held.json");
+  {
+    Simulator sim({"--panel", "QM210", "--state", held});
+    ASSERT_EQ(Lumora({"write", Demo(), "--port", sim.Path()}).exitCode, 0);
+  }
+  std::string success = "Project has been written to the panel successfully.\n";
+  struct Case {
+    const char* name;
+    bool holdsProject;
+    std::vector<std::string> faults;
+    int exitCode;
+    std::string out;
+    std::vector<std::string> operations;  // the history's entries, newest first
+  };
+  const Case cases[] = {
+      {"a panel holding a project", true, {}, 0, success, {"write", "before write"}},
+      {"an empty panel",
+       false,
+       {},
+       0,
+       "The unit held no project: nothing was kept before the write.\n" + success,
+       {"write"}},
+      {"a read that fails", true, {"--error", "7@B4"}, 1, "", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(dir.File("data"));
+    std::string state = dir.File("state.json");
+    std::filesystem::remove(state);
+    if (c.holdsProject) dir.Write("state.json", testing::ReadAll(held));
+    std::vector<std::string> options = {"--panel", "QM210", "--state", state};
+    options.insert(options.end(), c.faults.begin(), c.faults.end());
+    std::vector<int> before = testing::TransferFixture::StoredMessages(state);
+    // Its error is the one a plain read prints.
+    std::string readError;
+    if (c.exitCode != 0) {
+      Simulator sim(options);
+      readError = Lumora({"read", dir.File("read.lmx"), "--port", sim.Path()}).err;
+      ASSERT_FALSE(readError.empty());
+    }
+    {
+      Simulator sim(options);
+      ProcessResult write = Lumora({"write", Demo(), "--keep-previous", "--port", sim.Path()});
+      EXPECT_EQ(write.exitCode, c.exitCode) << write.err;
+      EXPECT_EQ(write.out, c.out);
+      EXPECT_EQ(write.err, readError);
+    }
+    std::vector<PanelHistoryEntry> entries;
+    ASSERT_TRUE(PanelHistory(dir.File("data/lumora/history")).Load(entries));
+    std::vector<std::string> operations;
+    for (const PanelHistoryEntry& entry : entries)
+      operations.push_back(entry.operation);
+    EXPECT_EQ(operations, c.operations);
+    if (c.exitCode != 0) {
+      EXPECT_EQ(testing::TransferFixture::StoredMessages(state), before) << "the panel's memory changed";
+    }
+    if (operations.size() == 2) {
+      std::string listed = Lumora({"history"}).out;
+      EXPECT_NE(listed.find("before write  Panel "), std::string::npos) << listed;
+    }
+  }
 }
 
 }  // namespace

@@ -91,6 +91,7 @@ class TransferFixture {
     context.directConnection = direct;
     context.filePath = file;
     context.history = history;
+    context.keepPrevious = keepPrevious;
     UnitExchange exchange(context);
     outcome = exchange.Run();
     finished = context.finished;
@@ -145,6 +146,8 @@ class TransferFixture {
   ExchangeOutcome outcome;
   // Where RunOperation's writes and reads are kept; none by default.
   HistoryOptions history;
+  // Whether RunOperation's writes read the unit's project first.
+  bool keepPrevious = false;
   TempDir dir;
 
  private:

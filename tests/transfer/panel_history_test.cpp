@@ -3,19 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <thread>
+#include <utility>
 
 #include "model/project_file.h"
 #include "support/sample_projects.h"
 #include "support/transfer_fixture.h"
 #include "transfer/panel_history.h"
 #include "transfer/sha256.h"
+#include "transfer/transfer_texts.h"
 
 namespace lumora {
 namespace {
 
+using testing::RecordingSink;
 using testing::Simulator;
 using testing::StageDir;
 using testing::TempDir;
@@ -129,6 +133,260 @@ TEST_F(PanelHistoryTransferTest, AHistoryThatCannotBeKeptLeavesTheWriteASuccessW
   ASSERT_EQ(outcome.warnings.size(), 1u);
   EXPECT_EQ(outcome.warnings[0], "The panel history could not keep this transfer: " + history.folder +
                                      "/projects: Not a directory");
+}
+
+// A write that keeps the unit's previous project: the read chosen for the target, what it keeps, and the
+// write itself unchanged on the wire.
+class KeepPreviousTest : public PanelHistoryTransferTest {
+ protected:
+  TQMProject Demo() {
+    TQMProject project(Services());
+    EXPECT_TRUE(OpenProjectFile(project, StageDir() + "/Project/demo-qm210.lmx"));
+    Prepare(project);
+    return project;
+  }
+  TQMProject Multiplexer() {
+    TQMProject project = testing::MakeMultiplexerProject(Services());
+    Prepare(project);
+    return project;
+  }
+  // The simulator's memory after `project` was written to `target` (plain writes, kept nowhere).
+  std::string WrittenState(const std::vector<std::string>& simulator, TQMProject& project,
+                           const std::vector<TransferTarget>& targets, bool direct = false) {
+    std::string state = dir.File("written.json");
+    std::remove(state.c_str());
+    std::vector<std::string> options = simulator;
+    options.insert(options.end(), {"--state", state});
+    Simulator sim(options);
+    HistoryOptions kept = std::exchange(history, {});
+    bool keep = std::exchange(keepPrevious, false);
+    for (TransferTarget target : targets) {
+      RunOperation(project, TransferOperation::Write, sim.Path(), target, direct);
+      EXPECT_TRUE(outcome.Succeeded()) << ::testing::PrintToString(outcome.errors);
+    }
+    history = kept;
+    keepPrevious = keep;
+    sim.Stop();
+    return TempDir::Read(state);
+  }
+  std::vector<PanelHistoryEntry> Entries() {
+    std::vector<PanelHistoryEntry> entries;
+    EXPECT_TRUE(PanelHistory(history.folder).Load(entries));
+    return entries;
+  }
+};
+
+TEST_F(KeepPreviousTest, TheUnitsProjectIsKeptBeforeAWriteThatGoesOverTheWireAsAPlainOne) {
+  struct Case {
+    const char* name;
+    bool multiplexer;
+    std::vector<std::string> simulator;
+    TransferTarget target;
+    bool direct;
+    // The read that covers the target: the one panel, or the whole multiplexer system.
+    std::string keptTarget;
+    std::string keptModel;
+  };
+  const Case cases[] = {
+      {"single panel", false, {"--panel", "QM210"}, TransferTarget::None, false, "Panel", "QM210"},
+      {"panel 2 behind the multiplexer",
+       true,
+       {"--mux", "2:QM210,5:QMSV", "--empty-port-std"},
+       TransferTarget::Panel2,
+       false,
+       "Whole project",
+       "Multiplexer"},
+      {"multiplexer",
+       true,
+       {"--mux", "2:QM210,5:QMSV", "--empty-port-std"},
+       TransferTarget::Multiplexer,
+       false,
+       "Whole project",
+       "Multiplexer"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    history.folder.clear();
+    keepPrevious = false;
+    TQMProject earlier = c.multiplexer ? Multiplexer() : Demo();
+    std::string written =
+        WrittenState(c.simulator, earlier, {c.direct ? c.target : TransferTarget::WriteProject}, c.direct);
+    TQMProject next = c.multiplexer ? Multiplexer() : Demo();
+    std::string& text = next.FindPanel(c.multiplexer ? 2 : 1)->messages.front().text;
+    text[0] = 'X';
+
+    // A plain read, then a plain write, from the same memory.
+    std::string plainState = dir.Write("plain.json", written);
+    std::string plainTrace = dir.File("plain-trace.txt");
+    std::string held;
+    {
+      std::vector<std::string> options = c.simulator;
+      options.insert(options.end(), {"--state", plainState, "--trace", plainTrace});
+      Simulator sim(options);
+      TQMProject read = ReadProject();
+      RunOperation(read, TransferOperation::Read, sim.Path());
+      ASSERT_TRUE(outcome.Succeeded()) << ::testing::PrintToString(outcome.errors);
+      outcome.readProject->multiplexer.selectedPort = 1;
+      held = ProjectFileText(*outcome.readProject);
+      TQMProject plain(next);
+      RunOperation(plain, TransferOperation::Write, sim.Path(), c.target, c.direct);
+      ASSERT_TRUE(outcome.Succeeded()) << ::testing::PrintToString(outcome.errors);
+    }
+
+    history.folder = dir.File("history");
+    std::filesystem::remove_all(history.folder);
+    keepPrevious = true;
+    std::string keptState = dir.Write("kept.json", written);
+    std::string keptTrace = dir.File("kept-trace.txt");
+    {
+      std::vector<std::string> options = c.simulator;
+      options.insert(options.end(), {"--state", keptState, "--trace", keptTrace});
+      Simulator sim(options);
+      RunOperation(next, TransferOperation::Write, sim.Path(), c.target, c.direct);
+      ASSERT_TRUE(outcome.Succeeded()) << ::testing::PrintToString(outcome.errors);
+      EXPECT_EQ(outcome.text, SuccessText(kStepWriteFinished, c.multiplexer));
+      EXPECT_TRUE(outcome.warnings.empty()) << outcome.warnings.front();
+    }
+    // The read is a plain read and the write a plain write, byte for byte, and the unit ends the same.
+    EXPECT_EQ(TraceLines(keptTrace, ""), TraceLines(plainTrace, ""));
+    EXPECT_TRUE(TempDir::Read(keptState) == TempDir::Read(plainState));
+
+    std::vector<PanelHistoryEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].operation, "write");
+    EXPECT_EQ(entries[1].operation, "before write");
+    EXPECT_EQ(entries[1].target, c.keptTarget);
+    EXPECT_EQ(entries[1].model, c.keptModel);
+    EXPECT_EQ(entries[1].projectName, "plant.lmx");
+    std::string stored;
+    ASSERT_TRUE(PanelHistory(history.folder).ReadProject(entries[1], stored));
+    EXPECT_TRUE(stored == held) << "the kept project is not what a read of the unit gives";
+    ASSERT_TRUE(PanelHistory(history.folder).ReadProject(entries[0], stored));
+    EXPECT_TRUE(stored == ProjectFileText(next)) << "the kept write is not the project written";
+  }
+}
+
+TEST_F(KeepPreviousTest, NothingToKeepIsNotedAndTheWriteGoesOn) {
+  struct Case {
+    const char* name;
+    bool multiplexer;
+    std::vector<std::string> simulator;
+    std::vector<TransferTarget> writtenBefore;
+    TransferTarget target;
+    bool direct;
+    std::string note;       // empty: none
+    std::vector<int> kept;  // the ports of the project kept before the write; empty: none kept
+  };
+  const Case cases[] = {
+      {"a panel never written",
+       false,
+       {"--panel", "QM210"},
+       {},
+       TransferTarget::None,
+       false,
+       "The unit held no project: nothing was kept before the write.",
+       {}},
+      {"port 5's panel never written: the multiplexer and port 2 are kept without it",
+       true,
+       {"--mux", "2:QM210,5:QMSV", "--empty-port-std"},
+       {TransferTarget::Multiplexer, TransferTarget::Panel2},
+       TransferTarget::Panel5,
+       false,
+       "",
+       {2}},
+      {"a panel of the system connected directly",
+       true,
+       {"--panel", "QM210"},
+       {TransferTarget::Panel2},
+       TransferTarget::Panel2,
+       true,
+       "A panel connected directly cannot be read without its multiplexer: nothing was kept before the "
+       "write.",
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    history.folder = dir.File("history");
+    std::filesystem::remove_all(history.folder);
+    keepPrevious = true;
+    TQMProject project = c.multiplexer ? Multiplexer() : Demo();
+    std::string written = WrittenState(c.simulator, project, c.writtenBefore, c.direct);
+    project.FindPanel(c.multiplexer ? PortOf(c.target) : 1)->messages.front().text[0] = 'X';
+    std::string state = dir.Write("state.json", written);
+    std::vector<std::string> options = c.simulator;
+    options.insert(options.end(), {"--state", state});
+    Simulator sim(options);
+    ui.messages.clear();
+    RecordingSink sink = RunOperation(project, TransferOperation::Write, sim.Path(), c.target, c.direct);
+    ASSERT_TRUE(outcome.Succeeded()) << ::testing::PrintToString(outcome.errors);
+    std::string success = SuccessText(kStepWriteFinished, c.multiplexer);
+    EXPECT_EQ(outcome.text, c.note.empty() ? success : c.note + "\n" + success);
+    EXPECT_TRUE(ui.Texts().empty()) << ui.Texts().front();
+    std::vector<std::string> statuses;
+    for (const TransferEvent& event : sink.Events()) {
+      if (event.step == kStepStatusText && (statuses.empty() || statuses.back() != event.statusText))
+        statuses.push_back(event.statusText);
+    }
+    ASSERT_FALSE(statuses.empty());
+    EXPECT_EQ(statuses.front(), c.direct ? c.note : "Reading the unit's project first...");
+    if (!c.note.empty()) {
+      EXPECT_NE(std::find(statuses.begin(), statuses.end(), c.note), statuses.end());
+    }
+
+    std::vector<PanelHistoryEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), c.kept.empty() ? 1u : 2u);
+    EXPECT_EQ(entries[0].operation, "write");
+    if (!c.kept.empty()) {
+      EXPECT_EQ(entries[1].operation, "before write");
+      TQMProject kept(Services());
+      ASSERT_TRUE(PanelHistory(history.folder).LoadProject(entries[1], kept));
+      std::vector<int> ports;
+      for (size_t i = 0; i < kept.PanelCount(); ++i)
+        ports.push_back(kept.Panel(i).port);
+      EXPECT_EQ(ports, c.kept);
+    }
+    sim.Stop();
+    EXPECT_FALSE(TempDir::Read(state) == written) << "nothing was written";
+  }
+}
+
+TEST_F(KeepPreviousTest, AReadThatFailsStopsTheWriteWithTheUnitUnchanged) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> faults;
+  };
+  const Case cases[] = {
+      {"an error on the message dump, which only a read sends", {"--error", "7@B4"}},
+      {"the system attributes' reply lost twice", {"--drop", "2,3"}},
+  };
+  TQMProject project = Demo();
+  std::string written = WrittenState({"--panel", "QM210"}, project, {TransferTarget::None});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> options = {"--panel", "QM210"};
+    options.insert(options.end(), c.faults.begin(), c.faults.end());
+    std::vector<std::string> readErrors;
+    {
+      Simulator sim(options);
+      TQMProject read = ReadProject();
+      history.folder.clear();
+      keepPrevious = false;
+      RunOperation(read, TransferOperation::Read, sim.Path());
+      readErrors = outcome.errors;
+      ASSERT_FALSE(readErrors.empty());
+    }
+    history.folder = dir.File("history");
+    keepPrevious = true;
+    std::string state = dir.Write("state.json", written);
+    options.insert(options.end(), {"--state", state});
+    Simulator sim(options);
+    RunOperation(project, TransferOperation::Write, sim.Path());
+    EXPECT_EQ(outcome.result, TransferOutcome::Failed);
+    EXPECT_EQ(outcome.errors, readErrors);
+    sim.Stop();
+    EXPECT_TRUE(TempDir::Read(state) == written) << "the unit's memory changed";
+    EXPECT_TRUE(Entries().empty());
+  }
 }
 
 TEST(PanelHistoryTest, TheLimitDropsTheOldestAndTheProjectsNoEntryKeeps) {
