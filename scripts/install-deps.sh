@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   fonts-liberation poppler-utils xvfb xauth
   dpkg-dev file lintian appstream desktop-file-utils
-  qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
+  qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/qt_application.h"
 #include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_file.h"
@@ -274,6 +275,7 @@ Session::Session(const Arguments& arguments) : arguments_(arguments) {
   if (arguments_.HasValue("--map") && !arguments_.Value("--map").empty())
     ui_.mapPath = std::filesystem::absolute(arguments_.Value("--map")).lexically_normal().string();
   version_ = StartUp(arguments_, machine_, ui_);
+  InstallCliTranslations();
   SetPlcProbeCacheFile(UserPlcProbeCacheFile());
   catalogue_.Discover(ui_);
   environment_ = std::make_unique<InstalledPlcEnvironment>(catalogue_, ui_);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "cli/qt_application.h"
 
 namespace lumora::cli {
 
@@ -174,6 +175,7 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   if (!CheckCommandFiles(arguments)) return kExitUsage;
+  std::unique_ptr<QCoreApplication> qt = StartQtApplication(arguments);
   Session session(arguments);
   if (IsFileCommand(arguments.command)) return RunFileCommand(session);
   if (IsPanelCommand(arguments.command)) return RunPanelCommand(session);

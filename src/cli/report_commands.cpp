@@ -19,6 +19,7 @@ namespace {
 // Fonts and PDF output need a Gui application, but never a screen: without a platform chosen by the user
 // the offscreen one is used, so that the same report comes out with or without a display.
 std::unique_ptr<QGuiApplication> StartGui() {
+  if (QCoreApplication::instance()) return nullptr;  // the one the command was started in
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "lumora";

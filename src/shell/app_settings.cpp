@@ -159,6 +159,14 @@ void UserSettings::SetReadBeforeWrite(bool on) {
   User().setValue("History/ReadBeforeWrite", on);
 }
 
+std::string UserSettings::Language() const {
+  return User().value("Settings/Language", QString()).toString().toStdString();
+}
+
+void UserSettings::SetLanguage(const std::string& language) {
+  User().setValue("Settings/Language", QString::fromStdString(language));
+}
+
 std::vector<std::string> UserSettings::RecentFiles() const {
   QSettings settings = User();
   std::vector<std::string> files;

@@ -53,6 +53,9 @@ class UserSettings {
   // ("History/ReadBeforeWrite"); off unless stored.
   bool ReadBeforeWrite() const;
   void SetReadBeforeWrite(bool on);
+  // The language chosen in the program ("Settings/Language": "en", "de"); empty: the locale's.
+  std::string Language() const;
+  void SetLanguage(const std::string& language);
   std::vector<std::string> RecentFiles() const;  // at most four
   void AddRecentFile(const std::string& path);
   void Sync();

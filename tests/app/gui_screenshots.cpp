@@ -72,9 +72,11 @@ bool Save(QWidget* widget, const QString& file) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: gui_screenshots OUTPUT_DIR\n");
+    std::fprintf(stderr, "usage: gui_screenshots OUTPUT_DIR [LANGUAGE]\n");
     return 2;
   }
+  // "de", or "pseudo" for the layout check; English when none is named.
+  QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString("en");
   QString out = QFile::decodeName(argv[1]);
   QDir().mkpath(out);
   lumora::testing::TempDir home;
@@ -86,7 +88,13 @@ int main(int argc, char** argv) {
   std::string machine = home.Write("machine.conf", "[General]\nInstall Dir=" + lumora::testing::StageDir() +
                                                        "\nPort=" + sim.Path() + "\n");
   qputenv("LUMORA_MACHINE_CONFIG", machine.c_str());
-  CLumoraApp app(argc, argv);
+  {
+    // Read as the program starts.
+    QSettings early(QSettings::IniFormat, QSettings::UserScope, "Halvrick", "Lumora Write Utility");
+    early.setValue("Settings/Language", language);
+  }
+  int programArgc = 1;
+  CLumoraApp app(programArgc, argv);
   SetApplicationVersion(LoadApplicationVersion(InstallDir(), app.Ui()));
   // Message boxes are answered at once and logged.
   SetMessageBoxHook([](const MessageBoxRequest& request) {

@@ -33,7 +33,7 @@ inline void LinkStageInto(const std::string& dir, bool withLibraries) {
   namespace fs = std::filesystem;
   std::string stage = StageDir();
   fs::create_directories(dir + "/dll");
-  for (const char* sub : {"driver", "Firmware"})
+  for (const char* sub : {"driver", "Firmware", "translations"})
     fs::create_directory_symlink(stage + "/" + sub, dir + "/" + sub);
   fs::create_symlink(stage + "/CtrlLink.so", dir + "/CtrlLink.so");
   fs::create_symlink(stage + "/RevLabel.so", dir + "/RevLabel.so");

@@ -1,0 +1,82 @@
+#include "shell/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdlib>
+
+#include "model/translation.h"
+#include "plc/install_dir.h"
+
+namespace lumora {
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+// "de_DE.UTF-8@euro" -> "de".
+std::string LanguageOf(const std::string& locale) {
+  size_t end = locale.find_first_of("_.@");
+  return locale.substr(0, end);
+}
+
+bool Have(const std::string& code) {
+  if (code == "pseudo") return true;
+  for (const ShippedLanguage& language : ShippedLanguages()) {
+    if (code == language.code) return true;
+  }
+  return false;
+}
+
+std::string CoreTranslation(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toLatin1().toStdString();
+}
+
+}  // namespace
+
+const std::vector<ShippedLanguage>& ShippedLanguages() {
+  static const std::vector<ShippedLanguage> languages = {{"en", "English"}, {"de", "Deutsch"}};
+  return languages;
+}
+
+std::string ChosenLanguage(const std::string& setting) {
+  if (Have(setting)) return setting;
+  std::string locale = Environment("LC_ALL");
+  if (locale.empty()) locale = Environment("LC_MESSAGES");
+  if (locale.empty()) locale = Environment("LANG");
+  if (locale.empty() || locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0) return "en";
+  std::string list = Environment("LANGUAGE");
+  for (size_t start = 0; start < list.size();) {
+    size_t end = list.find(':', start);
+    if (end == std::string::npos) end = list.size();
+    std::string code = LanguageOf(list.substr(start, end - start));
+    if (code != "pseudo" && Have(code)) return code;
+    start = end + 1;
+  }
+  std::string code = LanguageOf(locale);
+  return code != "pseudo" && Have(code) ? code : "en";
+}
+
+std::string InstallTranslations(QCoreApplication& app, const std::string& language) {
+  if (language == "en") return language;
+  auto* own = new QTranslator(&app);
+  QString folder = QString::fromStdString(InstallDir()) + "/translations";
+  if (!own->load(QString("lumora_%1").arg(QString::fromStdString(language)), folder)) {
+    delete own;
+    return "en";
+  }
+  app.installTranslator(own);
+  auto* qt = new QTranslator(&app);
+  if (qt->load(QString("qtbase_%1").arg(QString::fromStdString(language)),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(qt);
+  } else {
+    delete qt;
+  }
+  SetTranslator(CoreTranslation);
+  return language;
+}
+
+}  // namespace lumora

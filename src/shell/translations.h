@@ -1,0 +1,29 @@
+#pragma once
+// The language the program and the command-line tool speak, and the loading of its translation.
+
+#include <string>
+#include <vector>
+
+class QCoreApplication;
+
+namespace lumora {
+
+struct ShippedLanguage {
+  const char* code;  // "en", "de"
+  const char* name;  // in its own language: "English", "Deutsch"
+};
+// The languages a user may choose; the pseudo-translation for checking layouts ("pseudo") is not among them.
+const std::vector<ShippedLanguage>& ShippedLanguages();
+
+// The language to speak: `setting` when it names one we have ("en", "de", "pseudo"), else the locale's as
+// gettext reads it: LC_ALL, else LC_MESSAGES, else LANG names the locale; a C or POSIX locale, or none, is
+// English, and otherwise the first language of LANGUAGE we have, else the locale's own language. English
+// when we have none of them.
+std::string ChosenLanguage(const std::string& setting);
+
+// Loads the translation of `language` ("lumora_de.qm" from the install tree's translations folder, and
+// Qt's own for its standard buttons) into the application and gives the core its translator. English
+// loads nothing. Returns the language in use: "en" when the translation file is missing.
+std::string InstallTranslations(QCoreApplication& app, const std::string& language);
+
+}  // namespace lumora
