@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/translation.h"
+
 namespace lumora {
 namespace {
 
@@ -76,11 +78,13 @@ bool ReadCsvTable(std::string_view text, CsvTable& table, CsvSyntaxError& error)
         field += text[j++];
       }
       if (!closed) {
-        error = {record.row, static_cast<int>(record.fields.size()) - 1, "a quoted field is not closed"};
+        error = {record.row, static_cast<int>(record.fields.size()) - 1,
+                 translate("Core", "a quoted field is not closed")};
         return false;
       }
       if (j < text.size() && text[j] != separator && text[j] != '\r' && text[j] != '\n') {
-        error = {record.row, static_cast<int>(record.fields.size()) - 1, "text follows a closing quote"};
+        error = {record.row, static_cast<int>(record.fields.size()) - 1,
+                 translate("Core", "text follows a closing quote")};
         return false;
       }
       i = j;

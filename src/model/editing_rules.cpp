@@ -6,13 +6,15 @@
 
 #include "model/message_text.h"
 #include "model/project.h"
+#include "model/translation.h"
 
 namespace lumora {
 namespace {
 
-std::string Printf(const char* format, int a, int b = 0) {
-  char text[256];
-  std::snprintf(text, sizeof text, format, a, b);
+// A byte as the two upper-case hexadecimal digits "%02X" writes.
+std::string Hex(unsigned char byte) {
+  char text[4];
+  std::snprintf(text, sizeof text, "%02X", byte);
   return text;
 }
 
@@ -23,13 +25,20 @@ RuleViolation Violation(Rule rule, std::string text) {
 }  // namespace
 
 std::string M001Text() {
-  return Printf(
-      "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available %d messages have "
-      "been programmed ",
+  return Arg(
+      translate("Core",
+                "Error M001: Unable to add a new Message/Folder.\n\nPossible cause: All the available %1 "
+                "messages have been programmed "),
       kMaxMessagesPerPanel);
 }
 
 namespace {
+
+std::string MessageName(const std::string& where, const TQMMessage& message) {
+  return where + Arg(message.isPlcMessage != 0 ? translate("Core", ", message %1")
+                                               : translate("Core", ", local message %1"),
+                     message.number);
+}
 
 class ProblemList {
  public:
@@ -50,14 +59,15 @@ void CheckMessageText(ProblemList& problems, const std::string& where, const TQM
   bool folder = message.isPlcMessage == 0 && message.isFolder != 0;
   int limit = MessageLengthLimit(panel.panelType, folder);
   if (static_cast<int>(message.text.size()) > limit)
-    problems.Add(where, Violation(Rule::MessageLength, kZ005Text));
+    problems.Add(where, Violation(Rule::MessageLength, translate("Core", kZ005Text)));
   bool dataAllowed = !panel.IsSetPointPanel() && !folder;
   for (unsigned char byte : message.text) {
     if (!IsShowableByte(byte, dataAllowed)) {
       problems.Add(
           where,
           Violation(Rule::Character,
-                    Printf("The message text holds a character the panel cannot show (0x%02X)", byte)));
+                    Arg(translate("Core", "The message text holds a character the panel cannot show (0x%1)"),
+                        Hex(byte))));
       break;
     }
   }
@@ -72,7 +82,8 @@ void CheckMessageText(ProblemList& problems, const std::string& where, const TQM
   // the position without its option, which the panel shows as a plain item.
   if (points > 1 || (points == 1 && PlaceDecimalPoint(message.text) != message.text)) {
     problems.Add(where,
-                 Violation(Rule::DecimalPoint, "The decimal point position must follow data item 1, once"));
+                 Violation(Rule::DecimalPoint,
+                           translate("Core", "The decimal point position must follow data item 1, once")));
   }
 }
 
@@ -83,8 +94,11 @@ void CheckDataItemOne(ProblemList& problems, const std::string& where, const TQM
   int64_t largest = panel.MaxValue(data.valueType);
   if (data.minValue < 0 || data.minValue > data.maxValue || data.maxValue > largest) {
     problems.Add(where, Violation(Rule::ValueLimits,
-                                  Printf("The limits of data item 1 (%d to %d) do not fit its data type",
-                                         data.minValue, data.maxValue)));
+                                  Arg(Arg(translate("Core",
+                                                    "The limits of data item 1 (%1 to %2) do not fit "
+                                                    "its data type"),
+                                          data.minValue),
+                                      data.maxValue)));
   }
 }
 
@@ -92,14 +106,16 @@ void CheckMessageNumbers(ProblemList& problems, const std::string& where, const 
   std::set<std::pair<bool, int>> seen;
   for (const TQMMessage& message : panel.messages) {
     bool plc = message.isPlcMessage != 0;
-    std::string name = where + (plc ? ", message " : ", local message ") + std::to_string(message.number);
+    std::string name = MessageName(where, message);
     if (!seen.insert({plc, message.number}).second) {
-      problems.Add(
-          name, Violation(Rule::DuplicateNumber, Printf("Message number %d is used twice", message.number)));
+      problems.Add(name,
+                   Violation(Rule::DuplicateNumber,
+                             Arg(translate("Core", "Message number %1 is used twice"), message.number)));
     }
     if (message.number < 1 || message.number > kMaxMessagesPerPanel) {
-      problems.Add(name, Violation(Rule::MessageNumber,
-                                   Printf("Message number %d is outside 1 to 256", message.number)));
+      problems.Add(
+          name, Violation(Rule::MessageNumber,
+                          Arg(translate("Core", "Message number %1 is outside 1 to 256"), message.number)));
       continue;
     }
     if (panel.IsSetPointPanel()) continue;
@@ -107,36 +123,39 @@ void CheckMessageNumbers(ProblemList& problems, const std::string& where, const 
       problems.Add(name, CheckPlcMessageNumber(panel, message.number));
       if (message.number >= panel.firstLocalNumber) {
         problems.Add(name, Violation(Rule::MessageNumber,
-                                     Printf("PLC message number %d is not below the first local number %d",
-                                            message.number, panel.firstLocalNumber)));
+                                     Arg(Arg(translate("Core",
+                                                       "PLC message number %1 is not below the first "
+                                                       "local number %2"),
+                                             message.number),
+                                         panel.firstLocalNumber)));
       }
     } else if (message.number < panel.firstLocalNumber) {
-      problems.Add(name, Violation(Rule::MessageNumber,
-                                   Printf("Local message number %d is below the first local number %d",
-                                          message.number, panel.firstLocalNumber)));
+      problems.Add(
+          name, Violation(Rule::MessageNumber, Arg(Arg(translate("Core",
+                                                                 "Local message number %1 is below the first "
+                                                                 "local number %2"),
+                                                       message.number),
+                                                   panel.firstLocalNumber)));
     }
     if (!plc && (message.level < 0 || message.level >= std::max(1, panel.TreeDepth()))) {
       problems.Add(name, Violation(Rule::Level,
-                                   Printf("Menu level %d is beyond the panel's menu depth", message.level)));
+                                   Arg(translate("Core", "Menu level %1 is beyond the panel's menu depth"),
+                                       message.level)));
     }
   }
 }
 
 std::string PanelName(const TQMPanel& panel) {
-  return "Port " + std::to_string(panel.port) + " (" + panel.ModelText() + ")";
-}
-
-std::string MessageName(const std::string& where, const TQMMessage& message) {
-  return where + (message.isPlcMessage != 0 ? ", message " : ", local message ") +
-         std::to_string(message.number);
+  return Arg(Arg(translate("Core", "Port %1 (%2)"), panel.port), panel.ModelText());
 }
 
 // A tag name is one line of the file and a text the editors show: no control characters in it.
 void CheckTagName(ProblemList& problems, const std::string& where, const TQMTag& tag, const char* role) {
   for (unsigned char byte : tag.tagName) {
     if (byte < 0x20 || byte == 0x7F) {
-      char text[160];
-      std::snprintf(text, sizeof text, "The tag name of %s holds a control character (0x%02X)", role, byte);
+      std::string text = Arg(Arg(translate("Core", "The tag name of %1 holds a control character (0x%2)"),
+                                 translate("Core", role)),
+                             Hex(byte));
       problems.Add(where, Violation(Rule::TagName, text));
       return;
     }
@@ -146,38 +165,44 @@ void CheckTagName(ProblemList& problems, const std::string& where, const TQMTag&
 // Every tag the file keeps for the panel.
 void CheckTagNames(ProblemList& problems, const std::string& where, const TQMPanel& panel) {
   if (!panel.IsSetPointPanel()) {
-    CheckTagName(problems, where, panel.buttonLeds.ledWord, "the LED word");
-    CheckTagName(problems, where, panel.buttonLeds.buttonWord, "the button word");
-    if (panel.IsKeypadPanel()) CheckTagName(problems, where, panel.annunciatorWord, "the annunciator word");
+    CheckTagName(problems, where, panel.buttonLeds.ledWord, QT_TRANSLATE_NOOP("Core", "the LED word"));
+    CheckTagName(problems, where, panel.buttonLeds.buttonWord, QT_TRANSLATE_NOOP("Core", "the button word"));
+    if (panel.IsKeypadPanel())
+      CheckTagName(problems, where, panel.annunciatorWord, QT_TRANSLATE_NOOP("Core", "the annunciator word"));
   }
-  static const char* const kLines[] = {"the line 1 register", "the line 2 register", "the line 3 register",
-                                       "the line 4 register"};
+  static const char* const kLines[] = {
+      QT_TRANSLATE_NOOP("Core", "the line 1 register"), QT_TRANSLATE_NOOP("Core", "the line 2 register"),
+      QT_TRANSLATE_NOOP("Core", "the line 3 register"), QT_TRANSLATE_NOOP("Core", "the line 4 register")};
   for (size_t line = 0; line < panel.lineRegisters.size(); ++line)
     CheckTagName(problems, where, panel.lineRegisters[line], kLines[line]);
-  CheckTagName(problems, where, panel.passwordRegister, "the password register");
+  CheckTagName(problems, where, panel.passwordRegister, QT_TRANSLATE_NOOP("Core", "the password register"));
   for (const TQMMessage& message : panel.messages) {
     std::string name = MessageName(where, message);
     if (message.HasDataItem(1)) {
-      CheckTagName(problems, name, message.data1, "data item 1");
+      CheckTagName(problems, name, message.data1, QT_TRANSLATE_NOOP("Core", "data item 1"));
       if (message.data1.variableDecimal)
-        CheckTagName(problems, name, message.data1.decimalPointTag, "the decimal point of data item 1");
+        CheckTagName(problems, name, message.data1.decimalPointTag,
+                     QT_TRANSLATE_NOOP("Core", "the decimal point of data item 1"));
     }
-    if (message.HasDataItem(2)) CheckTagName(problems, name, message.data2, "data item 2");
-    if (message.HasDataItem(3)) CheckTagName(problems, name, message.data3, "data item 3");
+    if (message.HasDataItem(2))
+      CheckTagName(problems, name, message.data2, QT_TRANSLATE_NOOP("Core", "data item 2"));
+    if (message.HasDataItem(3))
+      CheckTagName(problems, name, message.data3, QT_TRANSLATE_NOOP("Core", "data item 3"));
   }
 }
 
 void CheckPanel(ProblemList& problems, const TQMPanel& panel) {
   std::string where = PanelName(panel);
   if (panel.panelType < kPanelQM210 || panel.panelType > kPanelQMSV) {
-    problems.Add(where, Violation(Rule::PanelType, Printf("Unknown panel type %d", panel.panelType)));
+    problems.Add(
+        where, Violation(Rule::PanelType, Arg(translate("Core", "Unknown panel type %1"), panel.panelType)));
     return;
   }
   if (static_cast<int>(panel.messages.size()) > kMaxMessagesPerPanel) {
     problems.Add(where, Violation(Rule::RoomForMessage, M001Text()));
   }
   if (panel.AddressCount() > kMaxAddressesPerPanel)
-    problems.Add(where, Violation(Rule::AddressLimit, kT001Text));
+    problems.Add(where, Violation(Rule::AddressLimit, translate("Core", kT001Text)));
   CheckMessageNumbers(problems, where, panel);
   for (const TQMMessage& message : panel.messages) {
     std::string name = MessageName(where, message);
@@ -196,7 +221,7 @@ RuleCheck CheckRoomForMessage(const TQMPanel& panel) {
 
 RuleCheck CheckPlcMessageNumber(const TQMPanel& panel, int number) {
   if (number <= kMaxMessagesPerPanel - panel.LocalMessageCount()) return std::nullopt;
-  return Violation(Rule::PlcMessageNumber, kM003Text);
+  return Violation(Rule::PlcMessageNumber, translate("Core", kM003Text));
 }
 
 RuleCheck CheckAddressLimit(const TQMPanel& panel, const TQMMessage& message) {
@@ -205,18 +230,16 @@ RuleCheck CheckAddressLimit(const TQMPanel& panel, const TQMMessage& message) {
       !panel.UsesPlcPassword())
     ++count;
   if (count <= kMaxAddressesPerPanel) return std::nullopt;
-  return Violation(Rule::AddressLimit, kT001Text);
+  return Violation(Rule::AddressLimit, translate("Core", kT001Text));
 }
 
 RuleCheck CheckDataItemWidth(std::string_view text, int item, int valueType) {
   int limit = ValueTypeMaxPositions(valueType);
   if (DataItemWidth(text, item) <= limit) return std::nullopt;
-  char name[32];
-  std::snprintf(name, sizeof name, "\"DATA SET %d\"", item);
-  char message[128];
-  std::snprintf(message, sizeof message, "Maximum %d  %s can be defined with selected data type", limit,
-                name);
-  return Violation(Rule::DataItemWidth, message);
+  return Violation(
+      Rule::DataItemWidth,
+      Arg(Arg(translate("Core", "Maximum %1  \"DATA SET %2\" can be defined with selected data type"), limit),
+          item));
 }
 
 int NextPlcMessageNumber(const TQMPanel& panel, int selectedNumber) {
@@ -246,23 +269,28 @@ std::vector<ProjectProblem> ValidateProject(const TQMProject& project, int plcAd
   std::vector<ProjectProblem> result;
   ProblemList problems(result);
   if (plcAddressSize > 0 && project.plcSettings.addressSize != plcAddressSize) {
-    problems.Add("PLC",
-                 Violation(Rule::AddressSize, Printf("The project's address size (%d) is not the PLC's (%d)",
-                                                     project.plcSettings.addressSize, plcAddressSize)));
+    problems.Add(translate("Core", "PLC"),
+                 Violation(Rule::AddressSize,
+                           Arg(Arg(translate("Core", "The project's address size (%1) is not the PLC's (%2)"),
+                                   project.plcSettings.addressSize),
+                               plcAddressSize)));
   }
   std::set<int> ports;
   for (const auto& panel : project.panels) {
     std::string where = PanelName(*panel);
     bool portOk = project.IsMultiPanel() ? panel->port >= 1 && panel->port <= 5 : panel->port == 1;
     if (!portOk)
-      problems.Add(where, Violation(Rule::PanelPort, Printf("Port %d is out of range", panel->port)));
+      problems.Add(
+          where, Violation(Rule::PanelPort, Arg(translate("Core", "Port %1 is out of range"), panel->port)));
     if (!ports.insert(panel->port).second)
-      problems.Add(where, Violation(Rule::PanelPort, Printf("Two panels are on port %d", panel->port)));
+      problems.Add(where, Violation(Rule::PanelPort,
+                                    Arg(translate("Core", "Two panels are on port %1"), panel->port)));
     bool knownType = panel->panelType >= kPanelQM210 && panel->panelType <= kPanelQMSV;
     if (knownType && project.IsMultiPanel() && panel->port >= 1 && panel->port <= 5 &&
         project.multiplexer.portType[static_cast<size_t>(panel->port - 1)] != panel->panelType) {
       problems.Add(where,
-                   Violation(Rule::PanelType, "The panel type differs from the multiplexer's port table"));
+                   Violation(Rule::PanelType,
+                             translate("Core", "The panel type differs from the multiplexer's port table")));
     }
     CheckPanel(problems, *panel);
   }

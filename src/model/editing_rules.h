@@ -7,16 +7,22 @@
 #include <string_view>
 #include <vector>
 
+#include "model/translation.h"
+
 namespace lumora {
 
-inline constexpr const char* kM002Text =
-    "Error M002:  Invalid message number or this message number has already been configured";
+inline constexpr const char* kM002Text = QT_TRANSLATE_NOOP(
+    "Core", "Error M002:  Invalid message number or this message number has already been configured");
 inline constexpr const char* kM003Text =
-    "Error M003: Cannot add a message with message number greater than 256.";
-inline constexpr const char* kM005Text = "Error M005: Message number is out of range";
-inline constexpr const char* kT001Text = "Error T001: PLC Address count exceeds maximum limit";
-inline constexpr const char* kT003Text = "Error T003: The value entered is invalid";
-inline constexpr const char* kZ005Text = "Error Z005:  The Maximum message length has exceeded.";
+    QT_TRANSLATE_NOOP("Core", "Error M003: Cannot add a message with message number greater than 256.");
+inline constexpr const char* kM005Text =
+    QT_TRANSLATE_NOOP("Core", "Error M005: Message number is out of range");
+inline constexpr const char* kT001Text =
+    QT_TRANSLATE_NOOP("Core", "Error T001: PLC Address count exceeds maximum limit");
+inline constexpr const char* kT003Text =
+    QT_TRANSLATE_NOOP("Core", "Error T003: The value entered is invalid");
+inline constexpr const char* kZ005Text =
+    QT_TRANSLATE_NOOP("Core", "Error Z005:  The Maximum message length has exceeded.");
 // "Error M001: Unable to add a new Message/Folder. ..." with the 256 messages of a panel.
 std::string M001Text();
 

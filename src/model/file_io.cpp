@@ -16,12 +16,14 @@
 #include <utility>
 #include <vector>
 
+#include "model/translation.h"
+
 namespace lumora {
 namespace {
 
-constexpr const char* kNotRegular = "not a regular file";
-constexpr const char* kTooLarge = "file too large (over 64 MiB)";
-constexpr const char* kReadOnly = "the file is read-only";
+constexpr const char* kNotRegular = QT_TRANSLATE_NOOP("Core", "not a regular file");
+constexpr const char* kTooLarge = QT_TRANSLATE_NOOP("Core", "file too large (over 64 MiB)");
+constexpr const char* kReadOnly = QT_TRANSLATE_NOOP("Core", "the file is read-only");
 // Beyond this a chain of symbolic links is taken as a loop, as the kernel does.
 constexpr int kMaxLinkHops = 40;
 
@@ -228,7 +230,7 @@ bool InputFile::Open(const std::string& path, std::string* error) {
   // Look before opening: opening a device can have effects of its own (a serial line, a tape).
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return FailErrno(error, errno);
-  if (!S_ISREG(info.st_mode)) return Fail(error, kNotRegular);
+  if (!S_ISREG(info.st_mode)) return Fail(error, translate("Core", kNotRegular));
   // O_NONBLOCK keeps the open from waiting on a FIFO swapped in after the look above; fstat then refuses it.
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return FailErrno(error, errno);
@@ -239,11 +241,11 @@ bool InputFile::Open(const std::string& path, std::string* error) {
   }
   if (!S_ISREG(info.st_mode)) {
     ::close(fd);
-    return Fail(error, kNotRegular);
+    return Fail(error, translate("Core", kNotRegular));
   }
   if (static_cast<unsigned long long>(info.st_size) > kMaxInputFileSize) {
     ::close(fd);
-    return Fail(error, kTooLarge);
+    return Fail(error, translate("Core", kTooLarge));
   }
   int flags = ::fcntl(fd, F_GETFL);
   if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -255,7 +257,8 @@ bool InputFile::ReadAll(std::string& contents, std::string* error) {
   if (fd_ < 0) return FailErrno(error, EBADF);
   struct stat info {};
   if (::fstat(fd_, &info) != 0) return FailErrno(error, errno);
-  if (static_cast<unsigned long long>(info.st_size) > kMaxInputFileSize) return Fail(error, kTooLarge);
+  if (static_cast<unsigned long long>(info.st_size) > kMaxInputFileSize)
+    return Fail(error, translate("Core", kTooLarge));
   std::string buffer;
   buffer.reserve(static_cast<size_t>(info.st_size));
   char chunk[65536];
@@ -267,7 +270,8 @@ bool InputFile::ReadAll(std::string& contents, std::string* error) {
       return FailErrno(error, errno);
     }
     if (got == 0) break;
-    if (buffer.size() + static_cast<size_t>(got) > kMaxInputFileSize) return Fail(error, kTooLarge);
+    if (buffer.size() + static_cast<size_t>(got) > kMaxInputFileSize)
+      return Fail(error, translate("Core", kTooLarge));
     buffer.append(chunk, static_cast<size_t>(got));
     offset += got;
   }
@@ -303,7 +307,7 @@ bool OpenOutputTarget(const std::string& path, OutputTarget& out, std::string* e
   std::string target;
   if (!ResolveLinks(path, target, error)) return false;
   auto [folder, name] = SplitFolder(target);
-  if (name.empty() || name == "." || name == "..") return Fail(error, kNotRegular);
+  if (name.empty() || name == "." || name == "..") return Fail(error, translate("Core", kNotRegular));
 
   out.dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (out.dirFd < 0) return FailErrno(error, errno);
@@ -312,12 +316,12 @@ bool OpenOutputTarget(const std::string& path, OutputTarget& out, std::string* e
   if (!out.exists && errno != ENOENT) return FailErrno(error, errno);
   if (out.exists) {
     if (S_ISDIR(out.existing.st_mode)) return FailErrno(error, EISDIR);
-    if (!S_ISREG(out.existing.st_mode)) return Fail(error, kNotRegular);
+    if (!S_ISREG(out.existing.st_mode)) return Fail(error, translate("Core", kNotRegular));
     // The owner's write bit counts for everyone: root passes every access check, yet a file its owner
     // has made read-only must not be replaced behind their back.
-    if ((out.existing.st_mode & S_IWUSR) == 0) return Fail(error, kReadOnly);
+    if ((out.existing.st_mode & S_IWUSR) == 0) return Fail(error, translate("Core", kReadOnly));
     if (::faccessat(out.dirFd, name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0 && errno == EACCES) {
-      return Fail(error, kReadOnly);
+      return Fail(error, translate("Core", kReadOnly));
     }
   }
   if (::faccessat(out.dirFd, ".", W_OK, AT_EACCESS) != 0) return FailErrno(error, errno);

@@ -4,11 +4,13 @@
 #include <exception>
 #include <string>
 
+#include "model/translation.h"
+
 namespace lumora {
 
 class TQMException : public std::exception {
  public:
-  explicit TQMException(std::string text, std::string caption = "Error")
+  explicit TQMException(std::string text, std::string caption = translate("Core", "Error"))
       : text_(std::move(text)), caption_(std::move(caption)) {}
   const char* what() const noexcept override { return text_.c_str(); }
   const std::string& Text() const { return text_; }

@@ -18,6 +18,7 @@
 #include "model/panel.h"
 #include "model/project.h"
 #include "model/tag_map_file.h"
+#include "model/translation.h"
 #include "model/whole_number.h"
 
 namespace lumora {
@@ -29,6 +30,26 @@ bool SameWord(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
+}
+
+// `text` with each "%N" (1..9) replaced by the Nth of `values`, all in one pass, so that a value holding
+// "%2" stays as it is.
+std::string Fill(const std::string& text, std::initializer_list<std::string> values) {
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
+    if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9' && index < values.size()) {
+      result += *(values.begin() + index);
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+std::string Number(long long value) {
+  return std::to_string(value);
 }
 
 std::string OneLine(std::string text) {
@@ -66,7 +87,7 @@ class RowReader {
     if (cell.empty()) return emptyMeans;
     if (SameWord(cell, "yes")) return true;
     if (SameWord(cell, "no")) return false;
-    Problem(column, QuotedCell(cell) + " is not yes or no");
+    Problem(column, Fill(translate("Core", "%1 is not yes or no"), {QuotedCell(cell)}));
     return std::nullopt;
   }
 
@@ -75,8 +96,11 @@ class RowReader {
     for (int type = kBcd16; type <= kBinary32; ++type) {
       if (SameWord(cell, ValueTypeText(type))) return type;
     }
-    Problem(column, cell.empty() ? "the data item needs a data type"
-                                 : QuotedCell(cell) + " is not BCD/Int 16, Binary/Int 16, BCD/Int 32 or Binary/Int 32");
+    Problem(column, cell.empty() ? translate("Core", "the data item needs a data type")
+                                 : Fill(translate("Core",
+                                                  "%1 is not BCD/Int 16, Binary/Int 16, BCD/Int 32 or "
+                                                  "Binary/Int 32"),
+                                        {QuotedCell(cell)}));
     return std::nullopt;
   }
 
@@ -84,9 +108,9 @@ class RowReader {
   void NoControlCharacters(Column column) {
     for (unsigned char c : Cell(column)) {
       if (c < 0x20 || c == 0x7F) {
-        char reason[64];
-        std::snprintf(reason, sizeof reason, "holds a control character (0x%02X)", c);
-        Problem(column, reason);
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", c);
+        Problem(column, Fill(translate("Core", "holds a control character (0x%1)"), {hex}));
         return;
       }
     }
@@ -124,33 +148,38 @@ void ReadKindAndPlace(RowReader& reader, const TQMPanel& panel, TQMMessage& mess
   } else if (!setPointPanel && SameWord(kind, "Local")) {
     message.isPlcMessage = 0;
   } else {
-    reader.Problem(kKind, "unknown kind " + QuotedCell(kind) + ": " +
-                              (setPointPanel ? "SetPoint or PLC on a QMSV" : "PLC or Local"));
+    reader.Problem(kKind, Fill(setPointPanel ? translate("Core", "unknown kind %1: SetPoint or PLC on a QMSV")
+                                             : translate("Core", "unknown kind %1: PLC or Local"),
+                               {QuotedCell(kind)}));
     return;
   }
 
   if (message.isPlcMessage != 0) {
     auto number = ParseWholeNumber<int>(reader.Cell(kNumber));
     if (!number || *number < 1 || *number > kMaxMessagesPerPanel)
-      reader.Problem(kNumber, "message number " + QuotedCell(reader.Cell(kNumber)) + " is not 1 to 256");
+      reader.Problem(kNumber, Fill(translate("Core", "message number %1 is not 1 to 256"),
+                                   {QuotedCell(reader.Cell(kNumber))}));
     else
       message.number = *number;
     const std::string& level = reader.Cell(kLevel);
-    if (!level.empty() && ParseWholeNumber<int>(level) != 0) reader.Problem(kLevel, "a PLC message has no menu level");
-    if (reader.Flag(kFolder, false).value_or(false)) reader.Problem(kFolder, "only local items can be folders");
+    if (!level.empty() && ParseWholeNumber<int>(level) != 0)
+      reader.Problem(kLevel, translate("Core", "a PLC message has no menu level"));
+    if (reader.Flag(kFolder, false).value_or(false))
+      reader.Problem(kFolder, translate("Core", "only local items can be folders"));
     return;
   }
   // A local item's number is its place in the menu; the column is written for reference only.
   auto level = ParseWholeNumber<int>(reader.Cell(kLevel));
   if (!level || *level < 0 || *level > kDeepestLocalLevel) {
-    reader.Problem(kLevel, "level " + QuotedCell(reader.Cell(kLevel)) + " is not 0 to 3");
+    reader.Problem(kLevel,
+                   Fill(translate("Core", "level %1 is not 0 to 3"), {QuotedCell(reader.Cell(kLevel))}));
   } else {
     message.level = static_cast<int16_t>(*level);
   }
   std::optional<bool> folder = reader.Flag(kFolder, false);
   message.isFolder = folder.value_or(false) ? 1 : 0;
   if (message.isFolder != 0 && level && *level >= kDeepestLocalLevel)
-    reader.Problem(kFolder, "a folder stands at levels 0 to 2");
+    reader.Problem(kFolder, translate("Core", "a folder stands at levels 0 to 2"));
 }
 
 void ReadText(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
@@ -164,23 +193,25 @@ void ReadText(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
     return static_cast<unsigned char>(c) >= kMarkerDecimalPoint;
   });
   if (hasMarkers && panel.IsSetPointPanel()) {
-    reader.Problem(kText, "a set-point text holds no data positions");
+    reader.Problem(kText, translate("Core", "a set-point text holds no data positions"));
     return;
   }
   if (hasMarkers && folder) {
-    reader.Problem(kText, "a folder holds no data items");
+    reader.Problem(kText, translate("Core", "a folder holds no data items"));
     return;
   }
   int limit = MessageLengthLimit(panel.panelType, folder);
   int length = static_cast<int>(message.text.size());
   if (length > limit) {
-    reader.Problem(kText, "the text takes " + std::to_string(length) + " positions, the " +
-                              (folder ? "folder's line holds " : "line holds ") + std::to_string(limit));
+    reader.Problem(kText,
+                   Fill(folder ? translate("Core", "the text takes %1 positions, the folder's line holds %2")
+                               : translate("Core", "the text takes %1 positions, the line holds %2"),
+                        {Number(length), Number(limit)}));
     return;
   }
   size_t points = std::count(message.text.begin(), message.text.end(), static_cast<char>(kMarkerDecimalPoint));
   if (points > 1 || (points == 1 && PlaceDecimalPoint(message.text) != message.text))
-    reader.Problem(kText, "{.} stands once, right after the last position of data item 1");
+    reader.Problem(kText, translate("Core", "{.} stands once, right after the last position of data item 1"));
 }
 
 // The decimal point of the panel's message that the row has the number of, when it has a PLC-controlled one.
@@ -206,7 +237,9 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
       known = true;
     }
   }
-  if (!known) reader.Problem(kAccess1, QuotedCell(access) + " is not Read/Write, Read only or Write only");
+  if (!known)
+    reader.Problem(kAccess1, Fill(translate("Core", "%1 is not Read/Write, Read only or Write only"),
+                                  {QuotedCell(access)}));
 
   std::optional<bool> limits = reader.Flag(kLimits1, true);
   data.limitsEnabled = limits.value_or(true);
@@ -214,17 +247,18 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
   const long long largest = std::min<long long>(panel.MaxValue(data.valueType), INT32_MAX);
   auto minimum = ParseWholeNumber<long long>(reader.Cell(kMin1));
   auto maximum = ParseWholeNumber<long long>(reader.Cell(kMax1));
-  const std::string range = " to " + std::to_string(largest);
   if (data.limitsEnabled || !reader.Cell(kMin1).empty()) {
     if (!minimum || *minimum < 0 || *minimum > largest)
-      reader.Problem(kMin1, "the minimum is a whole number from 0" + range);
+      reader.Problem(
+          kMin1, Fill(translate("Core", "the minimum is a whole number from 0 to %1"), {Number(largest)}));
     else
       data.minValue = static_cast<int32_t>(*minimum);
   }
   if (data.limitsEnabled || !reader.Cell(kMax1).empty()) {
     long long lowest = minimum && *minimum >= 0 ? *minimum : 0;
     if (!maximum || *maximum < lowest || *maximum > largest)
-      reader.Problem(kMax1, "the maximum is a whole number from " + std::to_string(lowest) + range);
+      reader.Problem(kMax1, Fill(translate("Core", "the maximum is a whole number from %1 to %2"),
+                                 {Number(lowest), Number(largest)}));
     else
       data.maxValue = static_cast<int32_t>(*maximum);
   }
@@ -236,7 +270,8 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
     data.passwordProtected = true;
     data.useLocalPassword = SameWord(password, "Local");
   } else {
-    reader.Problem(kPassword1, QuotedCell(password) + " is not none, Local or PLC");
+    reader.Problem(kPassword1,
+                   Fill(translate("Core", "%1 is not none, Local or PLC"), {QuotedCell(password)}));
   }
 
   const std::string& decimal = reader.Cell(kDecimal1);
@@ -251,11 +286,13 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
   } else if (places && *places >= 0 && *places <= 7) {
     data.fixedDecimals = static_cast<int16_t>(*places);
   } else if (!decimal.empty() && !SameWord(decimal, "none")) {
-    reader.Problem(kDecimal1, QuotedCell(decimal) + " is not none, Fixed - 0 to Fixed - 7 or Variable");
+    reader.Problem(kDecimal1, Fill(translate("Core", "%1 is not none, Fixed - 0 to Fixed - 7 or Variable"),
+                                   {QuotedCell(decimal)}));
   }
   bool textHasPoint = message.text.find(static_cast<char>(kMarkerDecimalPoint)) != std::string::npos;
   if (data.variableDecimal && !panel.IsSetPointPanel() && !textHasPoint)
-    reader.Problem(kDecimal1, "a PLC-controlled decimal point needs its position {.} in the text");
+    reader.Problem(kDecimal1,
+                   translate("Core", "a PLC-controlled decimal point needs its position {.} in the text"));
   if (data.variableDecimal) {
     TQMTag& point = data.decimalPointTag;
     point.address = reader.Cell(kDecimalAddress1);
@@ -265,9 +302,11 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
     const TQMTag* before = PanelsDecimalPoint(reader, panel, message);
     const bool linked = panel.project && panel.project->tagMapLinked;
     auto missing = [&](Column column, const char* what) {
-      reader.Problem(column, "the table has no " + ColumnName(column) + " column for the decimal point's " +
-                                 what + ", nor has the panel a message of this number with a PLC-controlled" +
-                                 " decimal point");
+      reader.Problem(column, Fill(translate("Core",
+                                            "the table has no %1 column for the decimal point's %2, nor "
+                                            "has the panel a message of this number with a "
+                                            "PLC-controlled decimal point"),
+                                  {ColumnName(column), translate("Core", what)}));
     };
     if (reader.Has(kDecimalTag1)) {
       point.tagName = reader.Cell(kDecimalTag1);
@@ -276,7 +315,7 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
       if (before)
         point.tagName = before->tagName;
       else
-        missing(kDecimalTag1, "tag name");
+        missing(kDecimalTag1, QT_TRANSLATE_NOOP("Core", "tag name"));
     }
     if (reader.Has(kDecimalType1)) {
       point.valueType = kBcd16;
@@ -286,11 +325,11 @@ void ReadItemOneOptions(RowReader& reader, const TQMPanel& panel, TQMMessage& me
     } else if (before) {
       point.valueType = before->valueType;
     } else {
-      missing(kDecimalType1, "data type");
+      missing(kDecimalType1, QT_TRANSLATE_NOOP("Core", "data type"));
     }
   } else {
     reader.MustBeEmpty({kDecimalAddress1, kDecimalTag1, kDecimalType1},
-                       "only a Variable decimal point has an address");
+                       translate("Core", "only a Variable decimal point has an address"));
   }
 }
 
@@ -300,7 +339,7 @@ void ReadItems(RowReader& reader, const TQMPanel& panel, TQMMessage& message) {
     std::optional<bool> zeros = reader.Flag(columns[3], false);
     message.leadingZeros[static_cast<size_t>(item - 1)] = zeros.value_or(false);
     bool present = item == 1 ? HoldsItemOne(panel, message) : MessageHasDataItem(message.text, item);
-    const std::string absent = "data item " + std::to_string(item) + " is not in the text";
+    const std::string absent = Fill(translate("Core", "data item %1 is not in the text"), {Number(item)});
     if (!present) {
       reader.MustBeEmpty({columns[0], columns[1], columns[2]}, absent);
       if (item == 1)
@@ -329,7 +368,7 @@ bool CheckTagName(RowReader& reader, const TQMPanel& panel, const TQMTag& tag, C
   const TQMProject* project = panel.project;
   if (!project || !project->tagMapLinked) {
     if (tag.tagName.empty()) return true;
-    reader.Problem(tagColumn, "a tag name needs a project linked to a Plan & Run tag map");
+    reader.Problem(tagColumn, translate("Core", "a tag name needs a project linked to a Plan & Run tag map"));
     return false;
   }
   const TagMapTable& map = project->TagMapFor(panel.panelType);
@@ -339,21 +378,24 @@ bool CheckTagName(RowReader& reader, const TQMPanel& panel, const TQMTag& tag, C
     case TagMapFit::Fits:
       return true;
     case TagMapFit::UnknownName:
-      reader.Problem(tagColumn, name + " is not a tag name of the tag map");
+      reader.Problem(tagColumn, Fill(translate("Core", "%1 is not a tag name of the tag map"), {name}));
       break;
     case TagMapFit::NoAddress:
-      reader.Problem(addressColumn, "tag " + name + " needs its address from the tag map, " +
-                                        QuotedCell(map.entries.at(tag.tagName)));
+      reader.Problem(addressColumn, Fill(translate("Core", "tag %1 needs its address from the tag map, %2"),
+                                         {name, QuotedCell(map.entries.at(tag.tagName))}));
       break;
     case TagMapFit::WrongAddress:
-      reader.Problem(addressColumn, "tag " + name + " has the address " +
-                                        QuotedCell(map.entries.at(tag.tagName)) + " in the tag map, not " + address);
+      reader.Problem(addressColumn,
+                     Fill(translate("Core", "tag %1 has the address %2 in the tag map, not %3"),
+                          {name, QuotedCell(map.entries.at(tag.tagName)), address}));
       break;
     case TagMapFit::UnknownAddress:
-      reader.Problem(addressColumn, address + " is not an address of the tag map");
+      reader.Problem(addressColumn,
+                     Fill(translate("Core", "%1 is not an address of the tag map"), {address}));
       break;
     case TagMapFit::NoName:
-      reader.Problem(tagColumn, "the address " + address + " needs its tag name from the tag map");
+      reader.Problem(tagColumn, Fill(translate("Core", "the address %1 needs its tag name from the tag map"),
+                                     {address}));
       break;
   }
   return false;
@@ -384,7 +426,8 @@ void CheckAddresses(RowReader& reader, const TQMPanel& panel, TQMMessage& messag
     if (entry.tag->IsEmpty()) continue;
     if (std::optional<AddressRefusal> refused = addresses.Check(*entry.tag, entry.access)) {
       std::string reason = OneLine(refused->text);
-      reader.Problem(entry.address, reason.empty() ? "the PLC does not take " + QuotedCell(entry.tag->address)
+      reader.Problem(entry.address, reason.empty() ? Fill(translate("Core", "the PLC does not take %1"),
+                                                          {QuotedCell(entry.tag->address)})
                                                    : reason);
     }
   }
@@ -400,15 +443,18 @@ void CheckMenu(const std::vector<ReadRow>& rows, CsvProblems& problems) {
     int parentLevel = previous ? previous->message.level : -1;
     if (item.level > parentLevel + 1) {
       problems.Add({row.row, "Level",
-                          "level " + std::to_string(item.level) +
-                              (previous ? " follows level " + std::to_string(parentLevel) + " on row " +
-                                              std::to_string(previous->row)
-                                        : " starts the menu, which begins at level 0") +
-                              ": the menu goes one level deeper at a time"});
+                    previous ? Fill(translate("Core",
+                                              "level %1 follows level %2 on row %3: the menu goes one level "
+                                              "deeper at a time"),
+                                    {Number(item.level), Number(parentLevel), Number(previous->row)})
+                             : Fill(translate("Core",
+                                              "level %1 starts the menu, which begins at level 0: the menu "
+                                              "goes one level deeper at a time"),
+                                    {Number(item.level)})});
     } else if (previous && item.level == parentLevel + 1 && previous->message.isFolder == 0) {
       problems.Add({row.row, "Level",
-                          "level " + std::to_string(item.level) + " needs a folder above it; row " +
-                              std::to_string(previous->row) + " is a message"});
+                    Fill(translate("Core", "level %1 needs a folder above it; row %2 is a message"),
+                         {Number(item.level), Number(previous->row)})});
     }
     previous = &row;
   }
@@ -419,19 +465,21 @@ void CheckNumbers(const TQMPanel& panel, const std::vector<ReadRow>& rows, CsvPr
   int locals = 0;
   for (const ReadRow& row : rows) locals += row.message.isPlcMessage == 0 ? 1 : 0;
   if (rows.size() > static_cast<size_t>(kMaxMessagesPerPanel)) {
-    problems.Add({rows[kMaxMessagesPerPanel].row, "Kind", "a panel holds at most 256 messages"});
+    problems.Add(
+        {rows[kMaxMessagesPerPanel].row, "Kind", translate("Core", "a panel holds at most 256 messages")});
   }
   for (const ReadRow& row : rows) {
     const TQMMessage& message = row.message;
     if (message.isPlcMessage == 0) continue;
     auto [it, fresh] = rowOfNumber.emplace(message.number, row.row);
     if (!fresh) {
-      problems.Add({row.row, "Number", "message number " + std::to_string(message.number) +
-                                                 " is also on row " + std::to_string(it->second)});
+      problems.Add({row.row, "Number",
+                    Fill(translate("Core", "message number %1 is also on row %2"),
+                         {Number(message.number), Number(it->second)})});
     } else if (!panel.IsSetPointPanel() && message.number > kMaxMessagesPerPanel - locals) {
-      problems.Add({row.row, "Number", "message number " + std::to_string(message.number) +
-                                                 " is above the " + std::to_string(kMaxMessagesPerPanel - locals) +
-                                                 " the " + std::to_string(locals) + " local items leave"});
+      problems.Add({row.row, "Number",
+                    Fill(translate("Core", "message number %1 is above the %2 the %3 local items leave"),
+                         {Number(message.number), Number(kMaxMessagesPerPanel - locals), Number(locals)})});
     }
   }
 }
@@ -448,7 +496,7 @@ CsvProblems ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressChec
     return problems;
   }
   if (table.records.empty()) {
-    problems.Add({1, "Kind", "the header row is missing"});
+    problems.Add({1, "Kind", translate("Core", "the header row is missing")});
     return problems;
   }
 
@@ -457,9 +505,12 @@ CsvProblems ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressChec
   std::vector<size_t> columnOf;
   for (size_t i = 0; i < kMessageCsvColumns.size(); ++i) {
     if (i >= header.fields.size() || header.fields[i] != kMessageCsvColumns[i]) {
-      problems.Add({header.row, kMessageCsvColumns[i],
-                          "the header row needs \"" + kMessageCsvColumns[i] + "\" here" +
-                              (i < header.fields.size() ? ", not " + QuotedCell(header.fields[i]) : "")});
+      problems.Add(
+          {header.row, kMessageCsvColumns[i],
+           i < header.fields.size()
+               ? Fill(translate("Core", "the header row needs \"%1\" here, not %2"),
+                      {kMessageCsvColumns[i], QuotedCell(header.fields[i])})
+               : Fill(translate("Core", "the header row needs \"%1\" here"), {kMessageCsvColumns[i]})});
       return problems;
     }
     columnOf.push_back(i);
@@ -469,7 +520,8 @@ CsvProblems ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressChec
     size_t column = kMessageCsvColumns.size() + static_cast<size_t>(known - kMessageCsvExtraColumns.begin());
     if (known == kMessageCsvExtraColumns.end() ||
         std::find(columnOf.begin(), columnOf.end(), column) != columnOf.end()) {
-      problems.Add({header.row, ShownCell(header.fields[i]), "unknown or repeated column"});
+      problems.Add(
+          {header.row, ShownCell(header.fields[i]), translate("Core", "unknown or repeated column")});
       return problems;
     }
     columnOf.push_back(column);
@@ -482,8 +534,9 @@ CsvProblems ImportMessagesCsv(std::string_view csv, TQMPanel& panel, AddressChec
     if (record.fields.size() != header.fields.size()) {
       size_t at = std::min(record.fields.size(), header.fields.size() - 1);
       problems.Add({record.row, ColumnName(columnOf[at]),
-                          "the row has " + std::to_string(record.fields.size()) + " fields, the header " +
-                              std::to_string(header.fields.size())});
+                    Fill(translate("Core", "the row has %1 fields, the header %2"),
+                         {Number(static_cast<long long>(record.fields.size())),
+                          Number(static_cast<long long>(header.fields.size()))})});
       continue;
     }
     RowReader reader(record, columnOf, problems);

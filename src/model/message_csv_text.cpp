@@ -10,6 +10,7 @@
 #include "model/message_csv.h"
 #include "model/message_csv_columns.h"
 #include "model/message_text.h"
+#include "model/translation.h"
 
 namespace lumora {
 namespace {
@@ -95,9 +96,9 @@ std::string MessageTextFromCsv(std::string_view cell, std::string& text) {
   for (size_t i = 0; i < cell.size();) {
     unsigned char c = static_cast<unsigned char>(cell[i]);
     if (c < 0x20 || c > 0x7E) {
-      char reason[96];
-      std::snprintf(reason, sizeof reason, "the panel cannot show the character 0x%02X (only printable ASCII)", c);
-      return reason;
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "%02X", c);
+      return Arg(translate("Core", "the panel cannot show the character 0x%1 (only printable ASCII)"), hex);
     }
     if (c != '{') {
       text += static_cast<char>(c);
@@ -110,7 +111,8 @@ std::string MessageTextFromCsv(std::string_view cell, std::string& text) {
       continue;
     }
     size_t close = cell.find('}', i);
-    if (close == std::string_view::npos) return "an unclosed { (write {{ for the character itself)";
+    if (close == std::string_view::npos)
+      return translate("Core", "an unclosed { (write {{ for the character itself)");
     std::string_view token = cell.substr(i, close - i + 1);
     if (token == "{.}") {
       text += static_cast<char>(kMarkerDecimalPoint);
@@ -126,9 +128,9 @@ std::string MessageTextFromCsv(std::string_view cell, std::string& text) {
                  token.size() <= 6;  // at most 99 positions
       }
       const std::string shown = message_csv::ShownCell(token);
-      if (!shaped) return shown + " is not {K:N}, {.} or {{";
-      if (item < 1 || item > 3) return shown + ": data items are 1 to 3";
-      if (count < 1) return shown + ": a data item takes at least one position";
+      if (!shaped) return Arg(translate("Core", "%1 is not {K:N}, {.} or {{"), shown);
+      if (item < 1 || item > 3) return Arg(translate("Core", "%1: data items are 1 to 3"), shown);
+      if (count < 1) return Arg(translate("Core", "%1: a data item takes at least one position"), shown);
       text.append(static_cast<size_t>(count), static_cast<char>(DataItemMarker(item)));
     }
     i = close + 1;

@@ -63,9 +63,9 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
     auto minimum = ParseWholeNumber<long long>(form.minimum);
     auto maximum = ParseWholeNumber<long long>(form.maximum);
     if (!minimum || *minimum < 0 || *minimum > largest)
-      return Refuse(MessageField::Minimum, kT003Text, MessageIcon::Exclamation);
+      return Refuse(MessageField::Minimum, translate("Core", kT003Text), MessageIcon::Exclamation);
     if (!maximum || *maximum < *minimum || *maximum > largest)
-      return Refuse(MessageField::Maximum, kT003Text, MessageIcon::Exclamation);
+      return Refuse(MessageField::Maximum, translate("Core", kT003Text), MessageIcon::Exclamation);
     edited.data1.minValue = static_cast<int32_t>(*minimum);
     edited.data1.maxValue = static_cast<int32_t>(*maximum);
   }
@@ -75,7 +75,8 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
   if (plc) {
     auto typed = ParseWholeNumber<int>(form.number);
     if (!typed || lists.CheckNumber(index, *typed)) {
-      MessageEditResult refused = Refuse(MessageField::Number, kM002Text, MessageIcon::Error);
+      MessageEditResult refused =
+          Refuse(MessageField::Number, translate("Core", kM002Text), MessageIcon::Error);
       refused.numberShown = current.number;
       return refused;
     }
@@ -131,7 +132,7 @@ MessageEditResult ApplyMessageEdit(const MessageListEdit& lists, bool plc, int i
   else
     ForgetAddress(*tags[3]);
   if (panel.AddressCount() - current.AddressCount() + edited.AddressCount() > kMaxAddressesPerPanel)
-    return refuse(MessageField::Text, kT001Text, MessageIcon::Information);
+    return refuse(MessageField::Text, translate("Core", kT001Text), MessageIcon::Information);
 
   // Each address through the PLC library, in item order, the decimal point's last.
   const MessageField fields[] = {MessageField::Address1, MessageField::Address2, MessageField::Address3,

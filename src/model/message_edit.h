@@ -11,17 +11,19 @@
 #include "model/address_check.h"
 #include "model/interaction.h"
 #include "model/message.h"
+#include "model/translation.h"
 
 namespace lumora {
 
 class MessageListEdit;
 class TQMPanel;
 
-inline constexpr const char* kNumberChangeCaution =
+inline constexpr const char* kNumberChangeCaution = QT_TRANSLATE_NOOP(
+    "Core",
     "CAUTION: When changing a message number to a higher number,\nall unused lower message numbers will be "
     "sent "
     "as \"blank\" messages\nwhen the program is transferred to the panel. Blank messages will be\ncounted as "
-    "part of the maximum allowable messages (256 total)\n\nProceed?";
+    "part of the maximum allowable messages (256 total)\n\nProceed?");
 
 // A message the system shows, and its icon.
 struct Notice {

@@ -5,6 +5,7 @@
 
 #include "model/message_text.h"
 #include "model/panel.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -127,7 +128,7 @@ ListEdit MessageListEdit::InsertPlc(int index, int number, TQMMessage message) {
   auto range = InsertRange(index);
   bool first = index == 0;
   if (!range || number >= range->second || number < (first ? 1 : range->first + 1)) {
-    edit.problem = RuleViolation{Rule::MessageNumber, kM005Text};
+    edit.problem = RuleViolation{Rule::MessageNumber, translate("Core", kM005Text)};
     return edit;
   }
   if ((edit.problem = CheckRoom(message, false))) return edit;
@@ -150,7 +151,7 @@ RuleCheck MessageListEdit::CheckNumber(int index, int number) const {
   for (int i = 0; i < PlcCount(); ++i)
     if (i != index && panel_.messages[static_cast<size_t>(i)].number == number) taken = true;
   if (number <= 0 || taken || number > kMaxMessagesPerPanel - LocalCount())
-    return RuleViolation{Rule::DuplicateNumber, kM002Text};
+    return RuleViolation{Rule::DuplicateNumber, translate("Core", kM002Text)};
   return std::nullopt;
 }
 
@@ -221,23 +222,24 @@ ListEdit MessageListEdit::AddLocal(int selected, bool folder, TQMMessage message
   int position = count;
   if (selected >= 0 && selected < count) {
     const TQMMessage& parent = Local(selected);
-    if (parent.isFolder == 0) return ListEdit{-1, RuleViolation{Rule::Level, "Only a folder holds messages"}};
+    if (parent.isFolder == 0)
+      return ListEdit{-1, RuleViolation{Rule::Level, translate("Core", "Only a folder holds messages")}};
     level = parent.level + 1;
     // After the folder's last descendant: before the next item at the folder's level or above.
     position = selected + 1;
     while (position < count && Local(position).level > parent.level) ++position;
   }
   if (level > kDeepestLocalLevel - (folder ? 1 : 0))
-    return ListEdit{-1, RuleViolation{Rule::Level, "The menu cannot go deeper here"}};
+    return ListEdit{-1, RuleViolation{Rule::Level, translate("Core", "The menu cannot go deeper here")}};
   return PutLocal(position, level, folder, std::move(message));
 }
 
 ListEdit MessageListEdit::InsertLocal(int selected, bool folder, TQMMessage message) {
   if (selected < 0 || selected >= LocalCount())
-    return ListEdit{-1, RuleViolation{Rule::Level, "Nothing is inserted before the root"}};
+    return ListEdit{-1, RuleViolation{Rule::Level, translate("Core", "Nothing is inserted before the root")}};
   int level = Local(selected).level;
   if (folder && level >= kDeepestLocalLevel)
-    return ListEdit{-1, RuleViolation{Rule::Level, "The menu cannot go deeper here"}};
+    return ListEdit{-1, RuleViolation{Rule::Level, translate("Core", "The menu cannot go deeper here")}};
   return PutLocal(selected, level, folder, std::move(message));
 }
 

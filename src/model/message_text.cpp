@@ -5,6 +5,7 @@
 
 #include "model/codes.h"
 #include "model/project.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -82,7 +83,7 @@ std::string PlaceDecimalPoint(std::string_view text) {
 
 std::string InsertDecimalPoint(std::string& text, int lengthLimit) {
   if (static_cast<int>(text.size()) >= lengthLimit)
-    return "Error Z005:  The Maximum message length has exceeded.";
+    return translate("Core", "Error Z005:  The Maximum message length has exceeded.");
   std::string result = RemoveDecimalPoint(text);
   size_t last = result.rfind(static_cast<char>(kMarkerData1));
   if (last != std::string::npos) result.insert(last + 1, 1, static_cast<char>(kMarkerDecimalPoint));
@@ -91,13 +92,9 @@ std::string InsertDecimalPoint(std::string& text, int lengthLimit) {
 }
 
 std::string DecimalPointText(const TQMReadWriteTag& tag) {
-  if (tag.variableDecimal) return "Variable";
-  if (tag.fixedDecimals >= 1) {
-    char text[32];
-    std::snprintf(text, sizeof text, "Fixed - %d", tag.fixedDecimals);
-    return text;
-  }
-  return "none";
+  if (tag.variableDecimal) return translate("Core", "Variable");
+  if (tag.fixedDecimals >= 1) return Arg(translate("Core", "Fixed - %1"), tag.fixedDecimals);
+  return translate("Core", "none");
 }
 
 }  // namespace lumora

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/translation.h"
+
 namespace lumora {
 
 TQMButtonLed::TQMButtonLed() {
@@ -143,8 +145,8 @@ int TQMPanel::LocalMessageCount() const {
 
 void TQMPanel::ListUnconfigured(std::vector<std::string>& lines) const {
   if (HasLocalMessage()) return;
-  lines.push_back("The following items have not been configured:\n\n");
-  lines.push_back("No Local Messages configured\n");
+  lines.push_back(translate("Core", "The following items have not been configured:\n\n"));
+  lines.push_back(translate("Core", "No Local Messages configured\n"));
 }
 
 bool TQMPanel::UsesPlcPassword() const {

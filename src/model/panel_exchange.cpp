@@ -48,8 +48,8 @@ ImportOutcome ImportPanelInto(TQMProject& current, const TQMProject& loaded, int
 
   int port = current.multiplexer.selectedPort;
   if (current.multiplexer.HasPanel(port)) {
-    Answer answer = current.services.Ui().Ask(kClearPanelQuestion, "", MessageButtons::YesNo,
-                                              MessageIcon::Question, Answer::No);
+    Answer answer = current.services.Ui().Ask(translate("Core", kClearPanelQuestion), "",
+                                              MessageButtons::YesNo, MessageIcon::Question, Answer::No);
     if (answer != Answer::Yes) return ImportOutcome::Declined;
     current.multiplexer.ClearPort(port);
     current.RemoveSelectedPanel();
@@ -75,7 +75,8 @@ ProjectEdit<ImportOutcome> ImportPanel(const TQMProject& current, const TQMProje
 }
 
 std::string ImportRefusedText(const std::string& path, const std::vector<ProjectProblem>& problems) {
-  std::string text = "The panel in " + path + " breaks the project rules and was not imported:";
+  std::string text =
+      Arg(translate("Core", "The panel in %1 breaks the project rules and was not imported:"), path);
   for (const ProjectProblem& problem : problems)
     text += "\n" + problem.Line();
   return text;

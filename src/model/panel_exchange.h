@@ -9,14 +9,15 @@
 #include "model/editing_rules.h"
 
 #include "model/project_edit.h"
+#include "model/translation.h"
 
 namespace lumora {
 
 class TQMProject;
 
-inline constexpr const char* kNotConfiguredPortText = "Not Configured";
+inline constexpr const char* kNotConfiguredPortText = QT_TRANSLATE_NOOP("Core", "Not Configured");
 inline constexpr const char* kClearPanelQuestion =
-    "This command will clear the panel(s). Do you want to continue?";
+    QT_TRANSLATE_NOOP("Core", "This command will clear the panel(s). Do you want to continue?");
 
 // The texts beside the five ports of "Import From Multipanel Project": a panel's model text, or
 // "Not Configured".

@@ -11,8 +11,8 @@ bool SameFamily(int a, int b) {
 }
 
 bool Confirm(TQMProject& project, const char* question) {
-  return project.services.Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Question, Answer::No) ==
-         Answer::Yes;
+  return project.services.Ui().Ask(translate("Core", question), "", MessageButtons::YesNo,
+                                   MessageIcon::Question, Answer::No) == Answer::Yes;
 }
 
 PanelTypeChange ChangePanelTypeOf(TQMProject& project, int panelType) {
@@ -44,7 +44,8 @@ PanelTypeChange ChangePanelTypeOf(TQMProject& project, int panelType) {
 bool DeleteSelectedPanelOf(TQMProject& project) {
   project.multiplexer.selectedPort = project.SelectedPort();
   if (!project.CurrentPanel()) return false;
-  if (project.services.Ui().Ask(kMultiPanelTypeQuestion, kDeletePanelCaption, MessageButtons::YesNo,
+  if (project.services.Ui().Ask(translate("Core", kMultiPanelTypeQuestion),
+                                translate("Core", kDeletePanelCaption), MessageButtons::YesNo,
                                 MessageIcon::Question, Answer::Yes) == Answer::No)
     return false;
   project.multiplexer.ClearPort(project.multiplexer.selectedPort);

@@ -3,15 +3,19 @@
 // takes over what it can of the old one, after a question when messages would be lost.
 
 #include "model/project_edit.h"
+#include "model/translation.h"
 
 namespace lumora {
 
 inline constexpr const char* kMultiPanelTypeQuestion =
-    "This operation will delete all the messages and addresses \n configured in the current panel. Continue?";
-inline constexpr const char* kSinglePanelTypeQuestion =
+    QT_TRANSLATE_NOOP("Core",
+                      "This operation will delete all the messages and addresses \n configured in the "
+                      "current panel. Continue?");
+inline constexpr const char* kSinglePanelTypeQuestion = QT_TRANSLATE_NOOP(
+    "Core",
     "This operation will delete all the messages\nand addresses configured in the current project. "
     "Continue?\nChanging panels will not create a new project,\nif you would like to create a new project "
-    "select NEW from the FILE menu.";
+    "select NEW from the FILE menu.");
 
 enum class PanelTypeChange {
   Changed,    // the selected port's panel is now of the chosen type
@@ -24,7 +28,7 @@ enum class PanelTypeChange {
 // the project's interaction) when the old panel has any.
 ProjectEdit<PanelTypeChange> ChangePanelType(const TQMProject& project, int panelType);
 
-inline constexpr const char* kDeletePanelCaption = "Warning";
+inline constexpr const char* kDeletePanelCaption = QT_TRANSLATE_NOOP("Core", "Warning");
 
 // "Delete Panel": after the question (caption "Warning"), the selected port loses its panel and the port
 // is recorded empty. The outcome is false when the user answers No or the port holds no panel.

@@ -8,6 +8,7 @@
 #include "model/project_compare.h"
 #include "model/project_reader.h"
 #include "model/text_lines.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -127,12 +128,14 @@ bool TQMProject::Load(LineReader& file, std::string* failureReason, bool* backup
 
 bool TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
   Interaction& ui = services.Ui();
-  Answer answer = ui.Ask(
-      "Project has been created using previous version of software. Do you want to have a back copy of it?",
-      "Backup Project", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes);
+  Answer answer =
+      ui.Ask(translate("Core",
+                       "Project has been created using previous version of software. Do you "
+                       "want to have a back copy of it?"),
+             translate("Core", "Backup Project"), MessageButtons::YesNo, MessageIcon::Question, Answer::Yes);
   if (answer != Answer::Yes) return true;
   FilePrompt prompt;
-  prompt.filter = "Lumora Files (*.lmx)|*.lmx";
+  prompt.filter = translate("Core", "Lumora Files (*.lmx)|*.lmx");
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;
   std::optional<std::string> path = ui.PromptSaveFile(prompt);
@@ -145,7 +148,8 @@ bool TQMProject::OfferBackup(LineReader& file, const std::string& marker) {
     backup.Line(file.Line());
   std::string error;
   if (WriteFileAtomically(*path, backup.Text(), &error)) return true;
-  ui.ShowMessage("The backup copy could not be written, so the project was not opened.\n" + *path + ": " + error,
+  ui.ShowMessage(translate("Core", "The backup copy could not be written, so the project was not opened.") +
+                     "\n" + *path + ": " + error,
                  "", MessageIcon::Error);
   return false;
 }
@@ -154,17 +158,16 @@ bool TQMProject::LoadTagMap() {
   Interaction& ui = services.Ui();
   // A linked map that is empty or not a map is as good as missing: the user is asked for the map.
   if (ReadTagMap(tagMapPath, textPanelTagMap, setPointTagMap, nullptr)) return true;
-  char message[1400];
-  std::snprintf(message, sizeof message,
-                "Error T004: Unable to open tag map file : %s\nPlease choose the map file",
-                tagMapPath.c_str());
-  if (ui.Ask(message, "Error", MessageButtons::OkCancel, MessageIcon::Information, Answer::Ok) !=
-      Answer::Ok) {
+  std::string message =
+      Arg(translate("Core", "Error T004: Unable to open tag map file : %1\nPlease choose the map file"),
+          tagMapPath);
+  if (ui.Ask(message, translate("Core", "Error"), MessageButtons::OkCancel, MessageIcon::Information,
+             Answer::Ok) != Answer::Ok) {
     return false;
   }
   FilePrompt prompt;
-  prompt.title = "Open Tag Map File";
-  prompt.filter = "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||";
+  prompt.title = translate("Core", "Open Tag Map File");
+  prompt.filter = translate("Core", "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||");
   prompt.defaultExtension = "map";
   std::optional<std::string> chosen = ui.PromptOpenFile(prompt);
   if (!chosen) return false;

@@ -4,6 +4,7 @@
 #include "model/interaction.h"
 #include "model/project.h"
 #include "model/text_lines.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -18,10 +19,10 @@ bool OpenProjectFile(TQMProject& project, const std::string& path) {
   }
   if (!ok && !backupFailed) {
     // The system's text, then which file and why on a line of its own.
-    std::string text = kInvalidFileText;
+    std::string text = translate("Core", kInvalidFileText);
     text += "\n" + path;
     if (!reason.empty()) text += ": " + reason;
-    project.services.Ui().ShowMessage(text, "Error", MessageIcon::Error);
+    project.services.Ui().ShowMessage(text, translate("Core", "Error"), MessageIcon::Error);
   }
   return ok;
 }
@@ -41,7 +42,7 @@ bool SaveProjectFile(TQMProject& project, const std::string& path, std::string* 
 bool ExportSelectedPanel(const TQMProject& project, const std::string& path, std::string* error) {
   TQMProject copy(project);
   if (!copy.CurrentPanel()) {
-    if (error) *error = "no panel on the selected port";
+    if (error) *error = translate("Core", "no panel on the selected port");
     return false;
   }
   LineWriter writer;

@@ -3,12 +3,16 @@
 
 #include <string>
 
+#include "model/translation.h"
+
 namespace lumora {
 
 class TQMProject;
 
-inline constexpr const char* kInvalidFileText = "Error Z002: You are trying to read from an invalid file";
-inline constexpr const char* kProjectFileFilter = "Lumora Files (*.lmx)|*.lmx|All Files (*.*)|*.*||";
+inline constexpr const char* kInvalidFileText =
+    QT_TRANSLATE_NOOP("Core", "Error Z002: You are trying to read from an invalid file");
+inline constexpr const char* kProjectFileFilter =
+    QT_TRANSLATE_NOOP("Core", "Lumora Files (*.lmx)|*.lmx|All Files (*.*)|*.*||");
 
 // Reads the file and loads it into `project`. On failure shows Z002 (caption "Error", error icon) through
 // the project's interaction and returns false.

@@ -12,6 +12,7 @@
 #include "model/message_text.h"
 #include "model/project.h"
 #include "model/text_lines.h"
+#include "model/translation.h"
 
 namespace lumora {
 namespace {
@@ -44,8 +45,9 @@ std::string Quoted(std::string text) {
 
 // The file ended before `what`: names the first line that is missing.
 [[noreturn]] void ThrowMissing(const LineReader& file, const std::string& what) {
-  throw LoadRejected("the file ends early: line " + std::to_string(file.FirstMissingLine()) + " (" + what +
-                     ") is missing");
+  throw LoadRejected(Arg(Arg(translate("Core", "the file ends early: line %1 (%2) is missing"),
+                             static_cast<long long>(file.FirstMissingLine())),
+                         what));
 }
 
 // A value stored in a narrower field than the file's numbers: the line must begin with a number, read by the
@@ -59,19 +61,20 @@ long long RangedNumber(LineReader& file, long long lowest, long long highest, co
   }
   std::optional<long long> value = ParseLeadingNumber(line);
   if (!value || *value < lowest || *value > highest) {
-    throw LoadRejected("line " + std::to_string(file.LineNumber()) + ": " + what + " is " + Quoted(line) +
-                       ", not a number from " + std::to_string(lowest) + " to " + std::to_string(highest));
+    // The numbers first; the line read (which may hold "%N") last.
+    std::string text = translate("Core", "line %1: %4 is %5, not a number from %2 to %3");
+    text = Arg(Arg(Arg(std::move(text), static_cast<long long>(file.LineNumber())), lowest), highest);
+    throw LoadRejected(Arg(Arg(std::move(text), what), Quoted(line)));
   }
   return *value;
 }
 
 std::string P007Text(int manufacturer, int model) {
-  char text[200];
-  std::snprintf(
-      text, sizeof text,
-      "Error P007: PLC dll for this PLC (Manufacturer ID : %d, Model ID : %d)\nnot found in this system",
-      manufacturer, model);
-  return text;
+  return Arg(Arg(translate("Core",
+                           "Error P007: PLC dll for this PLC (Manufacturer ID : %1, Model ID : %2)\nnot "
+                           "found in this system"),
+                 manufacturer),
+             model);
 }
 
 void ReadPlcSettings(LineReader& file, TQMProject& project) {
@@ -82,17 +85,22 @@ void ReadPlcSettings(LineReader& file, TQMProject& project) {
   settings.addressSize = file.Int();
   int byteCount = file.Int();
   if (file.PastEnd()) {
-    static const char* const kHeaderLines[] = {"the PLC name", "the PLC library name", "the address size",
-                                               "the number of PLC attribute bytes"};
-    ThrowMissing(file, kHeaderLines[std::min<size_t>(file.FirstMissingLine() - firstLine, 3)]);
+    static const char* const kHeaderLines[] = {
+        QT_TRANSLATE_NOOP("Core", "the PLC name"), QT_TRANSLATE_NOOP("Core", "the PLC library name"),
+        QT_TRANSLATE_NOOP("Core", "the address size"),
+        QT_TRANSLATE_NOOP("Core", "the number of PLC attribute bytes")};
+    ThrowMissing(file,
+                 translate("Core", kHeaderLines[std::min<size_t>(file.FirstMissingLine() - firstLine, 3)]));
   }
-  if (byteCount > kMaxAttributeBytesInFile) throw LoadRejected("too many PLC attribute bytes");
+  if (byteCount > kMaxAttributeBytesInFile)
+    throw LoadRejected(translate("Core", "too many PLC attribute bytes"));
   settings.plcAttributes.clear();
   for (int i = 0; i < byteCount; ++i) {
-    std::string what = "PLC attribute byte " + std::to_string(i + 1) + " of " + std::to_string(byteCount);
+    std::string what = Arg(Arg(translate("Core", "PLC attribute byte %1 of %2"), i + 1), byteCount);
     settings.plcAttributes.push_back(static_cast<uint8_t>(RangedNumber(file, 0, 255, what)));
   }
-  if (settings.plcAttributes.size() < 2) throw LoadRejected("the PLC attributes cannot name a PLC");
+  if (settings.plcAttributes.size() < 2)
+    throw LoadRejected(translate("Core", "the PLC attributes cannot name a PLC"));
   int manufacturer = settings.plcAttributes[0];
   int model = settings.plcAttributes[1];
   PlcCatalogueEntry entry;
@@ -104,41 +112,41 @@ void ReadPlcSettings(LineReader& file, TQMProject& project) {
 
 void ReadBody(LineReader& file, TQMProject& project, int version) {
   int systemType = file.Int();
-  if (file.PastEnd()) ThrowMissing(file, "the system type");
+  if (file.PastEnd()) ThrowMissing(file, translate("Core", "the system type"));
   if (systemType != static_cast<int>(SystemType::SinglePanel) &&
       systemType != static_cast<int>(SystemType::MultiPanel))
-    throw LoadRejected("unknown system type");
+    throw LoadRejected(translate("Core", "unknown system type"));
   project.systemType = static_cast<SystemType>(systemType);
   project.multiplexer = TQMMultiplexer{};
   if (project.IsMultiPanel()) {
     for (int32_t& type : project.multiplexer.portType) {
       type = file.Int();
-      if (type < 0 || type > 5) throw LoadRejected("a multiplexer port type is out of range");
+      if (type < 0 || type > 5)
+        throw LoadRejected(translate("Core", "a multiplexer port type is out of range"));
     }
     project.multiplexer.selectedPort = file.Int();
-    if (file.PastEnd()) ThrowMissing(file, "the multiplexer table");
+    if (file.PastEnd()) ThrowMissing(file, translate("Core", "the multiplexer table"));
     if (project.multiplexer.selectedPort < 0 || project.multiplexer.selectedPort > 5)
-      throw LoadRejected("the selected multiplexer port is out of range");
+      throw LoadRejected(translate("Core", "the selected multiplexer port is out of range"));
   }
   int count = file.Int();
-  if (file.PastEnd()) ThrowMissing(file, "the number of panels");
+  if (file.PastEnd()) ThrowMissing(file, translate("Core", "the number of panels"));
   if (project.IsMultiPanel() ? count != project.multiplexer.ConfiguredPortCount() : count != 1)
-    throw LoadRejected("the panel count does not match the system");
+    throw LoadRejected(translate("Core", "the panel count does not match the system"));
   project.panels.clear();
   for (int i = 0; i < count; ++i) {
     auto panel = std::make_unique<TQMPanel>(&project, kPanelQM210);
     panel->Load(file, version);
-    if (file.PastEnd())
-      ThrowMissing(file, "in panel " + std::to_string(i + 1) + " of " + std::to_string(count));
+    if (file.PastEnd()) ThrowMissing(file, Arg(Arg(translate("Core", "in panel %1 of %2"), i + 1), count));
     project.panels.push_back(std::move(panel));
   }
   ReadPlcSettings(file, project);
   // The tag-map flag ends every file; a linked file names its map on one more line.
   project.tagMapLinked = file.Int() == 1;
-  if (file.PastEnd()) ThrowMissing(file, "the tag-map flag");
+  if (file.PastEnd()) ThrowMissing(file, translate("Core", "the tag-map flag"));
   if (project.tagMapLinked) {
     project.tagMapPath = file.Line();
-    if (file.PastEnd()) ThrowMissing(file, "the tag map's path");
+    if (file.PastEnd()) ThrowMissing(file, translate("Core", "the tag map's path"));
   }
 }
 
@@ -151,7 +159,7 @@ void ReadMessageLines(LineReader& file, TQMMessage& message, bool withLeadingZer
   if (message.isPlcMessage == 0) {
     message.isFolder = file.Int();
     message.level = static_cast<int16_t>(RangedNumber(
-        file, INT16_MIN, INT16_MAX, "the menu level of message " + std::to_string(message.number)));
+        file, INT16_MIN, INT16_MAX, Arg(translate("Core", "the menu level of message %1"), message.number)));
   }
   bool setPoint = message.IsSetPointPanel();
   if (setPoint || MessageHasDataItem(message.text, 1)) {
@@ -170,11 +178,10 @@ void TQMTag::LoadTagLines(LineReader& file) {
   file.Line();  // "not used"
   int type = ParseLenientInt(file.Line());
   if (type < 0 || type > 3) {
-    std::string text =
-        "Error Z006: Unknown value type (%1) encountered while loading project. Known values are 0(BCD) and "
-        "1 (Binary)";
-    text.replace(text.find("%1"), 2, std::to_string(type));
-    throw TQMException(text);
+    throw TQMException(Arg(translate("Core",
+                                     "Error Z006: Unknown value type (%1) encountered while loading project. "
+                                     "Known values are 0(BCD) and 1 (Binary)"),
+                           type));
   }
   valueType = type;
   std::string entry = file.Line();
@@ -198,8 +205,8 @@ void TQMReadWriteTag::Load(LineReader& file) {
   if (variableDecimal) {
     decimalPointTag.Load(file);
   } else {
-    fixedDecimals =
-        static_cast<int16_t>(RangedNumber(file, INT16_MIN, INT16_MAX, "a number of fixed decimals"));
+    fixedDecimals = static_cast<int16_t>(
+        RangedNumber(file, INT16_MIN, INT16_MAX, translate("Core", "a number of fixed decimals")));
   }
   limitsEnabled = file.BoolNonZero();
   if (limitsEnabled) {
@@ -208,7 +215,7 @@ void TQMReadWriteTag::Load(LineReader& file) {
   }
   int access = file.Int();
   if (access < 0 || access > 2) {
-    throw TQMException("Error T007: Unknown access type specified for PLC Address.", "");
+    throw TQMException(translate("Core", "Error T007: Unknown access type specified for PLC Address."), "");
   }
   accessType = access;
   LoadTagLines(file);
@@ -224,7 +231,7 @@ void TQMPanel::Load(LineReader& file, int formatVersion) {
   beeperEnabled = file.BoolExactlyOne();
   firstLocalNumber = file.Int();
   int count = file.Int();
-  if (count > kMaxMessagesInFile) throw LoadRejected("too many messages");
+  if (count > kMaxMessagesInFile) throw LoadRejected(translate("Core", "too many messages"));
   messages.clear();
   for (int i = 0; i < count; ++i) {
     TQMMessage message(project, this);
@@ -246,7 +253,8 @@ void TQMPanel::Load(LineReader& file, int formatVersion) {
   for (TQMTag& tag : lineRegisters)
     tag.Load(file);
   passwordRegister.Load(file);
-  localPassword = static_cast<uint32_t>(RangedNumber(file, 0, UINT32_MAX, "the local password"));
+  localPassword =
+      static_cast<uint32_t>(RangedNumber(file, 0, UINT32_MAX, translate("Core", "the local password")));
   if (formatVersion >= 1) {
     plcMessageDelay = file.BoolExactlyOne();
     cursorOnPlcMessage = file.BoolExactlyOne();
@@ -262,7 +270,7 @@ ProjectReadResult ReadProject(LineReader& file, TQMProject& project) {
   } else if (marker == kProjectMarkerV0) {
     result.formatVersion = 0;
   } else {
-    result.failureReason = "not a project file";
+    result.failureReason = translate("Core", "not a project file");
     return result;
   }
   try {

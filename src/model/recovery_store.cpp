@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "model/file_io.h"
+#include "model/translation.h"
 
 namespace lumora {
 namespace {
@@ -135,7 +136,8 @@ bool RecoveryStore::Start(std::string* error) {
   if (lockFd_ >= 0) return true;
   std::error_code code;
   if (folder_.empty()) {
-    if (error) *error = "no folder for recovery copies (neither XDG_STATE_HOME nor HOME is set)";
+    if (error)
+      *error = translate("Core", "no folder for recovery copies (neither XDG_STATE_HOME nor HOME is set)");
     return false;
   }
   std::filesystem::create_directories(folder_, code);
@@ -259,7 +261,7 @@ RecoveryCopy RecoveryStore::ParseCopy(const std::string& file, const std::string
   int64_t size = -1;
   headerOk = headerOk && ParseNumber(fields["changed"], copy.changed) && ParseNumber(fields["size"], size);
   if (!headerOk) {
-    copy.problem = "not a recovery copy, or a damaged one";
+    copy.problem = translate("Core", "not a recovery copy, or a damaged one");
     return copy;
   }
   copy.projectPath = UnescapeLine(fields["path"]);
@@ -267,7 +269,7 @@ RecoveryCopy RecoveryStore::ParseCopy(const std::string& file, const std::string
   char checksum[24];
   std::snprintf(checksum, sizeof checksum, "%016llx", static_cast<unsigned long long>(Checksum(body)));
   if (static_cast<int64_t>(body.size()) != size || fields["checksum"] != checksum) {
-    copy.problem = "the copy is incomplete or damaged";
+    copy.problem = translate("Core", "the copy is incomplete or damaged");
     return copy;
   }
   if (project) *project = std::move(body);

@@ -8,6 +8,7 @@
 #include "model/panel.h"
 #include "model/project.h"
 #include "model/set_point_list.h"
+#include "model/translation.h"
 #include "model/whole_number.h"
 
 namespace lumora {
@@ -67,14 +68,15 @@ SetPointFields SetPointFieldsOf(const TQMMessage& message) {
 SetPointEdit EditSetPoint(const SetPointFields& fields, const SetPointList& list, TQMPanel& panel,
                           AddressCheck& check) {
   const int number = fields.number;
-  if (number < 1 || number > kMaxMessagesPerPanel) return Refuse(SetPointField::Number, kM004Text);
+  if (number < 1 || number > kMaxMessagesPerPanel)
+    return Refuse(SetPointField::Number, translate("Core", kM004Text));
 
   // The limits, against the largest value of the data type on this panel.
   const int valueType = SetPointTypeFromPosition(fields.typePosition);
   const std::optional<long long> minimum = ParseWholeNumber<long long>(fields.minimum);
-  if (!minimum) return Refuse(SetPointField::Minimum, kNotAnIntegerText);
+  if (!minimum) return Refuse(SetPointField::Minimum, translate("Core", kNotAnIntegerText));
   const std::optional<long long> maximum = ParseWholeNumber<long long>(fields.maximum);
-  if (!maximum) return Refuse(SetPointField::Maximum, kNotAnIntegerText);
+  if (!maximum) return Refuse(SetPointField::Maximum, translate("Core", kNotAnIntegerText));
   if (std::optional<LimitProblem> problem = CheckSetPointLimits(panel.panelType, valueType, *minimum, *maximum))
     return Refuse(problem->onMaximum ? SetPointField::Maximum : SetPointField::Minimum, problem->text);
 

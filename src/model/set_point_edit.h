@@ -9,13 +9,14 @@
 
 #include "model/address_check.h"
 #include "model/message.h"
+#include "model/translation.h"
 
 namespace lumora {
 
 class SetPointList;
 class TQMPanel;
 
-inline constexpr const char* kNotAnIntegerText = "Please enter an integer.";
+inline constexpr const char* kNotAnIntegerText = QT_TRANSLATE_NOOP("Core", "Please enter an integer.");
 
 // The decimal-point box positions: none (0, and any position outside the box), fixed 1..7, variable.
 enum class DecimalMode { None, Fixed, Variable };

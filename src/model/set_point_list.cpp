@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/panel.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -28,9 +29,9 @@ int SetPointPositionFromType(int valueType) {
 }
 
 std::string DecimalBoxText(int position) {
-  if (position <= 0) return "None";
-  if (position >= kVariableDecimalPosition) return "Variable";
-  return "Fixed - " + std::to_string(position);
+  if (position <= 0) return translate("Core", "None");
+  if (position >= kVariableDecimalPosition) return translate("Core", "Variable");
+  return Arg(translate("Core", "Fixed - %1"), position);
 }
 
 int DecimalBoxPosition(const TQMReadWriteTag& data) {
@@ -45,17 +46,17 @@ std::string SetPointNumberText(int number) {
 }
 
 std::string SetPointAccessText(int accessType) {
-  return accessType == kReadOnly ? "Read only" : "Read/Write";
+  return accessType == kReadOnly ? translate("Core", "Read only") : translate("Core", "Read/Write");
 }
 
 std::string SetPointDecimalText(const TQMReadWriteTag& data) {
-  if (data.variableDecimal) return "Variable";
-  if (data.fixedDecimals >= 1) return "Fixed - " + std::to_string(data.fixedDecimals);
-  return "none";
+  if (data.variableDecimal) return translate("Core", "Variable");
+  if (data.fixedDecimals >= 1) return Arg(translate("Core", "Fixed - %1"), data.fixedDecimals);
+  return translate("Core", "none");
 }
 
 std::string NumberRangeText(long long low, long long high) {
-  return "Please enter a number between " + std::to_string(low) + " and " + std::to_string(high);
+  return Arg(Arg(translate("Core", "Please enter a number between %1 and %2"), low), high);
 }
 
 std::optional<LimitProblem> CheckSetPointLimits(int panelType, int valueType, long long minimum,

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "model/message.h"
+#include "model/translation.h"
 
 namespace lumora {
 
 class TQMPanel;
 
-inline constexpr const char* kM004Text = "Error M004: Invalid Message Number";
+inline constexpr const char* kM004Text = QT_TRANSLATE_NOOP("Core", "Error M004: Invalid Message Number");
 inline constexpr int kSetPointDescriptionLength = 16;
 
 // The data-type box lists "BCD/Int 16", "BCD/Int 32", "Binary/Int 16", "Binary/Int 32": box position and

@@ -7,8 +7,8 @@ namespace lumora {
 
 ProjectEdit<SystemKindChange> SwitchToSinglePanel(const TQMProject& current) {
   if (!current.IsMultiPanel()) return {SystemKindChange::Unchanged, std::nullopt};
-  if (current.services.Ui().Ask(kLeaveMultiPanelQuestion, "", MessageButtons::YesNo, MessageIcon::Question,
-                                Answer::No) != Answer::Yes)
+  if (current.services.Ui().Ask(translate("Core", kLeaveMultiPanelQuestion), "", MessageButtons::YesNo,
+                                MessageIcon::Question, Answer::No) != Answer::Yes)
     return {SystemKindChange::Declined, std::nullopt};
   TQMProject project(current);
   project.systemType = SystemType::SinglePanel;

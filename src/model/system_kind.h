@@ -2,11 +2,12 @@
 // Switching a project between a single panel and a multi-panel system behind a multiplexer.
 
 #include "model/project_edit.h"
+#include "model/translation.h"
 
 namespace lumora {
 
-inline constexpr const char* kLeaveMultiPanelQuestion =
-    "Changes made to the MultiPanel configuration will be lost.\nDo you wish to continue?";
+inline constexpr const char* kLeaveMultiPanelQuestion = QT_TRANSLATE_NOOP(
+    "Core", "Changes made to the MultiPanel configuration will be lost.\nDo you wish to continue?");
 
 enum class SystemKindChange { Changed, Unchanged, Declined };
 

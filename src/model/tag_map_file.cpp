@@ -7,6 +7,7 @@
 #include "model/interaction.h"
 #include "model/tag.h"
 #include "model/text_lines.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -57,15 +58,16 @@ bool ReadTagMap(const std::string& path, TagMapTable& textPanelTable, TagMapTabl
                 std::string* reason) {
   std::string text;
   if (!ReadWholeFile(path, text, reason)) return false;
-  auto fail = [reason](const char* why) {
-    if (reason) *reason = why;
+  auto fail = [reason](std::string why) {
+    if (reason) *reason = std::move(why);
     return false;
   };
-  if (text.find('\0') != std::string::npos) return fail("not a text file (it holds NUL bytes)");
+  if (text.find('\0') != std::string::npos)
+    return fail(translate("Core", "not a text file (it holds NUL bytes)"));
   TagMapTable textPanels;
   TagMapTable setPoints;
   ParseTagMap(text, path, textPanels, setPoints);
-  if (textPanels.entries.empty()) return fail("no tag entries in it");
+  if (textPanels.entries.empty()) return fail(translate("Core", "no tag entries in it"));
   textPanelTable = std::move(textPanels);
   setPointTable = std::move(setPoints);
   return true;
@@ -75,9 +77,9 @@ bool ReadTagMapFile(const std::string& path, TagMapTable& textPanelTable, TagMap
                     Interaction& interaction) {
   std::string reason;
   if (!ReadTagMap(path, textPanelTable, setPointTable, &reason)) {
-    char message[1200];
-    std::snprintf(message, sizeof message, "Error T005: Unable to open map file %s", path.c_str());
-    interaction.ShowMessage(std::string(message) + "\n" + reason, "", MessageIcon::Error);
+    interaction.ShowMessage(
+        Arg(translate("Core", "Error T005: Unable to open map file %1"), path) + "\n" + reason, "",
+        MessageIcon::Error);
     return false;
   }
   return true;
