@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/text_lines.h"
+#include "model/translation.h"
 
 namespace lumora {
 namespace {
@@ -22,14 +23,15 @@ bool AppendGap(std::vector<uint8_t>& image, long gap) {
   return true;
 }
 
-// "line 12 " for a reason.
-std::string At(const LineReader& file) {
-  return "line " + std::to_string(file.LineNumber()) + " ";
+// A reason about the line just read: its number in for "%1".
+std::string At(const LineReader& file, const std::string& reason) {
+  return Arg(reason, static_cast<long long>(file.LineNumber()));
 }
 
 std::string Damaged(const LineReader& file) {
-  return At(file) + "is damaged: a character that is no hexadecimal digit, a count that does not match, or a "
-                    "wrong checksum";
+  return At(file, translate("Core",
+                            "line %1 is damaged: a character that is no hexadecimal digit, a count that "
+                            "does not match, or a wrong checksum"));
 }
 
 bool IsHexDigit(char c) {
@@ -87,13 +89,16 @@ void TQMExec::Read(std::string_view fileText) {
   bool sawData = false;
   while (lastRecordType_ != 1) {
     std::string line = file.Line();
-    if (file.PastEnd()) return Reject("the file ends before its end record");
-    if (line.empty() || line[0] != ':') return Reject(At(file) + "is not an Intel HEX record");
+    if (file.PastEnd()) return Reject(translate("Core", "the file ends before its end record"));
+    if (line.empty() || line[0] != ':')
+      return Reject(At(file, translate("Core", "line %1 is not an Intel HEX record")));
     // A damaged record must not pass for data: only digits, exactly as many as the count asks for.
     int count = 0, high = 0, low = 0, type = 0;
     if (!std::all_of(line.begin() + 1, line.end(), IsHexDigit) || !ByteAt(line, 1, count) ||
         line.size() != 11 + 2 * static_cast<size_t>(count)) {
-      return Reject(At(file) + "holds a character that is no hexadecimal digit, or more or fewer digits than its count");
+      return Reject(At(file, translate("Core",
+                                       "line %1 holds a character that is no hexadecimal digit, or more or "
+                                       "fewer digits than its count")));
     }
     ByteAt(line, 3, high);
     ByteAt(line, 5, low);
@@ -110,32 +115,39 @@ void TQMExec::Read(std::string_view fileText) {
     }
     int checksum = 0;
     ByteAt(line, line.size() - 2, checksum);
-    if (((sum + checksum) & 0xFF) != 0) return Reject(At(file) + "has a wrong checksum");
+    if (((sum + checksum) & 0xFF) != 0)
+      return Reject(At(file, translate("Core", "line %1 has a wrong checksum")));
     if (type == 2 || type == 4) {
       // Tools write a zero segment or upper address first; anything else lies outside the 16-bit image.
       if (count != 2 || data[0] != 0 || data[1] != 0)
-        return Reject(At(file) + "moves the address beyond the first 64 KiB");
+        return Reject(At(file, translate("Core", "line %1 moves the address beyond the first 64 KiB")));
       continue;
     }
     if (type == 3 || type == 5) continue;  // a start address has no place in the image
-    if (type != 0 && type != 1) return Reject(At(file) + "has an unknown record type");
+    if (type != 0 && type != 1)
+      return Reject(At(file, translate("Core", "line %1 has an unknown record type")));
     long previous = nextAddress_;
     nextAddress_ = address + count;
     if (type == 0 && address != previous && !AppendGap(image_, address - previous))
-      return Reject(At(file) + "goes back to an address before the record above it, or leaves too large a gap");
-    if (image_.size() + data.size() > kMaxImageSize) return Reject("the image is larger than 16 MiB");
+      return Reject(
+          At(file,
+             translate(
+                 "Core",
+                 "line %1 goes back to an address before the record above it, or leaves too large a gap")));
+    if (image_.size() + data.size() > kMaxImageSize)
+      return Reject(translate("Core", "the image is larger than 16 MiB"));
     image_.insert(image_.end(), data.begin(), data.end());
     sawData = sawData || count > 0;
   }
   // An end record alone would erase a panel and load nothing.
-  if (!sawData) return Reject("the file holds no data");
+  if (!sawData) return Reject(translate("Core", "the file holds no data"));
   // Records after the end record would be left out of the image: a file with more than one end (two
   // files joined, or one cut into another) is not loaded in part. Blank lines and a DOS end-of-file
   // mark may follow.
   while (!file.AtEnd()) {
     std::string rest = file.Line();
     if (!std::all_of(rest.begin(), rest.end(), [](char c) { return c == ' ' || c == '\t' || c == '\x1A'; }))
-      return Reject(At(file) + "follows the end record");
+      return Reject(At(file, translate("Core", "line %1 follows the end record")));
   }
 }
 
@@ -158,9 +170,9 @@ void TQMMuxExec::Read(std::string_view fileText) {
   while (!file.AtEnd()) {
     std::string line = file.Line();
     if (line.empty()) continue;
-    if (line[0] == 's') return Reject(At(file) + "has a lower-case record mark");
+    if (line[0] == 's') return Reject(At(file, translate("Core", "line %1 has a lower-case record mark")));
     if (line[0] != 'S') continue;
-    if (line.size() < 2) return Reject(At(file) + "is not an S-record");
+    if (line.size() < 2) return Reject(At(file, translate("Core", "line %1 is not an S-record")));
     char type = line[1];
     long address = 0;
     std::vector<uint8_t> data;
@@ -174,8 +186,10 @@ void TQMMuxExec::Read(std::string_view fileText) {
       // says that records were lost or added.
       if (!ParseSRecord(line, type == '5' ? 2 : 3, address, data)) return Reject(Damaged(file));
       if (address != dataRecords) {
-        return Reject(At(file) + "counts " + std::to_string(address) + " data records, but " +
-                      std::to_string(dataRecords) + " come before it");
+        return Reject(
+            Arg(Arg(At(file, translate("Core", "line %1 counts %2 data records, but %3 come before it")),
+                    address),
+                dataRecords));
       }
       ended = true;
       continue;
@@ -186,21 +200,29 @@ void TQMMuxExec::Read(std::string_view fileText) {
     }
     ended = false;
     int addressBytes = type == '1' ? 2 : type == '2' ? 3 : type == '3' ? 4 : 0;
-    if (addressBytes == 0) return Reject(At(file) + "has an unknown record type");
+    if (addressBytes == 0) return Reject(At(file, translate("Core", "line %1 has an unknown record type")));
     if (!ParseSRecord(line, addressBytes, address, data)) return Reject(Damaged(file));
     ++dataRecords;
     if (expectedAddress_ == 0x10000 && address != 0x10000)
-      return Reject(At(file) + "is the first data record but does not start at address 10000 hex");
+      return Reject(
+          At(file,
+             translate("Core", "line %1 is the first data record but does not start at address 10000 hex")));
     long previous = expectedAddress_;
     expectedAddress_ = address + static_cast<long>(data.size());
     if (address != previous && !AppendGap(image_, address - previous))
-      return Reject(At(file) + "goes back to an address before the record above it, or leaves too large a gap");
-    if (image_.size() + data.size() > kMaxImageSize) return Reject("the image is larger than 16 MiB");
+      return Reject(
+          At(file,
+             translate(
+                 "Core",
+                 "line %1 goes back to an address before the record above it, or leaves too large a gap")));
+    if (image_.size() + data.size() > kMaxImageSize)
+      return Reject(translate("Core", "the image is larger than 16 MiB"));
     image_.insert(image_.end(), data.begin(), data.end());
   }
   if (!ended) {
-    Reject("the data records are not followed by a termination record (S7, S8 or S9) or a count record (S5 "
-           "or S6), so the file cannot be told from one cut short");
+    Reject(translate("Core",
+                     "the data records are not followed by a termination record (S7, S8 or S9) or a count "
+                     "record (S5 or S6), so the file cannot be told from one cut short"));
   }
 }
 

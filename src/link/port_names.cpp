@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <mutex>
 
+#include "model/translation.h"
+
 namespace lumora {
 namespace {
 
@@ -66,18 +68,22 @@ std::string PortOpenHint(int errorNumber, const std::string& device) {
     if (::stat(device.c_str(), &info) == 0) {
       if (struct group* owner = ::getgrgid(info.st_gid)) group = owner->gr_name;
     }
-    return "No permission to use " + device + ": join the group \"" + group + "\" (sudo usermod -aG " +
-           group + " $USER); it takes effect after a fresh login.";
+    // The group's name first: the device's path may hold "%N".
+    return Arg(Arg(translate("Core",
+                             "No permission to use %2: join the group \"%1\" (sudo usermod -aG %1 $USER); it "
+                             "takes effect after a fresh login."),
+                   group),
+               device);
   }
   if (errorNumber == EBUSY || errorNumber == EWOULDBLOCK) {
-    return device + " is in use by another program.";
+    return Arg(translate("Core", "%1 is in use by another program."), device);
   }
   if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO) {
     std::vector<std::string> devices = ExistingSerialDevices();
-    std::string text =
-        (device.empty() ? std::string("No serial port is configured") : device + " does not exist");
-    if (devices.empty()) return text + "; no serial devices were found on this machine.";
-    text += "; serial devices on this machine:";
+    std::string text = device.empty() ? translate("Core", "No serial port is configured")
+                                      : Arg(translate("Core", "%1 does not exist"), device);
+    if (devices.empty()) return text + translate("Core", "; no serial devices were found on this machine.");
+    text += translate("Core", "; serial devices on this machine:");
     for (const std::string& path : devices)
       text += " " + path;
     return text;

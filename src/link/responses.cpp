@@ -67,37 +67,45 @@ void TQMXResp::Decode(const uint8_t* packet, size_t) {
 TQMErrorResp::TQMErrorResp(int code) : code_(code) {
   table_ = {
       {0, "NoError"},
-      {1, "Error C008: Checksum error"},
-      {2,
-       "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up "
-       "and "
-       "down arrow keys\nsimultaneously."},
-      {3, "Error C010: Invalid Message Code"},
-      {4, "Error C011: Start Load Not Requested"},
-      {5, "Error C012: Start Dump Not Requested"},
-      {6, "Error C013: Insufficient space in Text Panel"},
-      {7, "Error C014: Invalid Message Number"},
-      {8, "Error C015: Invalid Message Length"},
-      {9, "Error C016: The firmware being loaded into the panel does not match the panel type"},
-      {10, "Error C017: E2 Memory failed to program correctly"},
-      {11, "Error C018: Invalid Load Format"},
-      {12, "Error C019: Invalid LED control"},
-      {13, "Error C020: Option Not included"},
-      {14, "Error C021: Memory is Read Only"},
-      {21, "Error C022: Invalid with Random PLC loaded"},
-      {22, "Error C023: Invalid with Random/standard format"},
-      {24, "Error C024: Invalid Byte in the data fields of Command"},
-      {25, "Error C007: Invalid Length in Reply"},
+      {1, QT_TRANSLATE_NOOP("Core", "Error C008: Checksum error")},
+      {2, QT_TRANSLATE_NOOP("Core",
+                            "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter "
+                            "Setup Mode, press the up "
+                            "and "
+                            "down arrow keys\nsimultaneously.")},
+      {3, QT_TRANSLATE_NOOP("Core", "Error C010: Invalid Message Code")},
+      {4, QT_TRANSLATE_NOOP("Core", "Error C011: Start Load Not Requested")},
+      {5, QT_TRANSLATE_NOOP("Core", "Error C012: Start Dump Not Requested")},
+      {6, QT_TRANSLATE_NOOP("Core", "Error C013: Insufficient space in Text Panel")},
+      {7, QT_TRANSLATE_NOOP("Core", "Error C014: Invalid Message Number")},
+      {8, QT_TRANSLATE_NOOP("Core", "Error C015: Invalid Message Length")},
+      {9, QT_TRANSLATE_NOOP(
+              "Core", "Error C016: The firmware being loaded into the panel does not match the panel type")},
+      {10, QT_TRANSLATE_NOOP("Core", "Error C017: E2 Memory failed to program correctly")},
+      {11, QT_TRANSLATE_NOOP("Core", "Error C018: Invalid Load Format")},
+      {12, QT_TRANSLATE_NOOP("Core", "Error C019: Invalid LED control")},
+      {13, QT_TRANSLATE_NOOP("Core", "Error C020: Option Not included")},
+      {14, QT_TRANSLATE_NOOP("Core", "Error C021: Memory is Read Only")},
+      {21, QT_TRANSLATE_NOOP("Core", "Error C022: Invalid with Random PLC loaded")},
+      {22, QT_TRANSLATE_NOOP("Core", "Error C023: Invalid with Random/standard format")},
+      {24, QT_TRANSLATE_NOOP("Core", "Error C024: Invalid Byte in the data fields of Command")},
+      {25, QT_TRANSLATE_NOOP("Core", "Error C007: Invalid Length in Reply")},
   };
 }
 
 std::string TQMErrorResp::GetErrorText() const {
   auto it = table_.find(code_);
-  return it == table_.end() ? kUnknownErrorText : it->second;
+  return translate("Core", it == table_.end() ? kUnknownErrorText : it->second.c_str());
 }
 
 std::string TQMErrorResp::TextFor(int code) {
   return TQMErrorResp(code).GetErrorText();
+}
+
+std::string TQMErrorResp::EnglishTextFor(int code) {
+  TQMErrorResp response(code);
+  auto it = response.table_.find(code);
+  return it == response.table_.end() ? kUnknownErrorText : it->second;
 }
 
 void TQMStdResp::Decode(const uint8_t* packet, size_t size) {

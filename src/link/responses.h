@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/project.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -40,8 +41,9 @@ class TQMErrorResp : public TQMXResp {
  public:
   explicit TQMErrorResp(int code);
   int ErrorCode() const { return code_; }
-  std::string GetErrorText() const;
+  std::string GetErrorText() const;  // in the user's language
   static std::string TextFor(int code);
+  static std::string EnglishTextFor(int code);  // as the communication log keeps it
 
  private:
   std::map<int, std::string> table_;
@@ -179,7 +181,7 @@ Expected* ExpectResponse(TQMXResp* response, std::string& failure);
 // For commands answered by TQMStdResp: true when it came with error code 0.
 bool IsGoodStdResponse(const TQMXResp* response, std::string& failure);
 
-inline constexpr const char* kUnknownErrorText = "Unknown Error";
+inline constexpr const char* kUnknownErrorText = QT_TRANSLATE_NOOP("Core", "Unknown Error");
 
 template <typename Expected>
 Expected* ExpectResponse(TQMXResp* response, std::string& failure) {
@@ -198,7 +200,7 @@ Expected* ExpectResponse(TQMXResp* response, std::string& failure) {
   } else if (auto* standard = dynamic_cast<TQMStdResp*>(response)) {
     failure = standard->GetErrorText();
   } else {
-    failure = kUnknownErrorText;
+    failure = translate("Core", kUnknownErrorText);
   }
   return nullptr;
 }

@@ -87,7 +87,7 @@ void TQMXComm::Open(const std::string& portName) {
   if (fd < 0) {
     openErrno_ = device_.empty() ? ENOENT : errno;
     ok = false;
-    errorText = kC003Text;
+    errorText = translate("Core", kC003Text);
     return;
   }
   // Two programs must not talk to one panel at once.
@@ -95,14 +95,14 @@ void TQMXComm::Open(const std::string& portName) {
     openErrno_ = EBUSY;
     ::close(fd);
     ok = false;
-    errorText = kC003Text;
+    errorText = translate("Core", kC003Text);
     return;
   }
   fd_ = fd;
   gone_ = false;
   if (!Configure()) {
     ok = false;
-    errorText = kC004Text;
+    errorText = translate("Core", kC004Text);
     return;
   }
   RequestLowLatency();
@@ -165,7 +165,7 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
     CommLogByte(packet[i]);
   if (fd_ < 0 || gone_) {
     ok = false;
-    errorText = "Error Writing File";
+    errorText = translate("Core", "Error Writing File");
     return;
   }
   // Replies are not numbered: anything already waiting answers an earlier packet, never this one.
@@ -200,7 +200,7 @@ void TQMXComm::SendPacket(const uint8_t* packet) {
   }
   if (written < size) {
     ok = false;
-    errorText = "Error Writing File";
+    errorText = translate("Core", "Error Writing File");
   }
 }
 

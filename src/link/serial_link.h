@@ -8,6 +8,7 @@
 #include <string>
 
 #include "link/link_timeouts.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -15,8 +16,9 @@ class TQMProject;
 class TQMXCmd;
 class TQMXResp;
 
-inline constexpr const char* kC003Text = "Error C003: Error opening port";
-inline constexpr const char* kC004Text = "Error C004: Error in setting communication attributes";
+inline constexpr const char* kC003Text = QT_TRANSLATE_NOOP("Core", "Error C003: Error opening port");
+inline constexpr const char* kC004Text =
+    QT_TRANSLATE_NOOP("Core", "Error C004: Error in setting communication attributes");
 
 class TQMXComm {
  public:

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <chrono>
 
+#include "model/translation.h"
+
 namespace lumora {
 
 namespace {
@@ -22,16 +24,19 @@ bool ReadFirstLine(int fd, std::chrono::milliseconds timeout, std::string& line,
   for (;;) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) {
-      error = "The panel simulator did not report its port within " +
-              (timeout.count() % 1000 == 0 ? std::to_string(timeout.count() / 1000) + " seconds."
-                                           : std::to_string(timeout.count()) + " milliseconds.");
+      error =
+          timeout.count() % 1000 == 0
+              ? Arg(translate("Core", "The panel simulator did not report its port within %1 seconds."),
+                    static_cast<long long>(timeout.count() / 1000))
+              : Arg(translate("Core", "The panel simulator did not report its port within %1 milliseconds."),
+                    static_cast<long long>(timeout.count()));
       return false;
     }
     pollfd wait{fd, POLLIN, 0};
     int ready = ::poll(&wait, 1, static_cast<int>(left.count()));
     if (ready < 0) {
       if (errno == EINTR) continue;
-      error = "The panel simulator's output cannot be read.";
+      error = translate("Core", "The panel simulator's output cannot be read.");
       return false;
     }
     if (ready == 0) continue;
@@ -39,11 +44,11 @@ bool ReadFirstLine(int fd, std::chrono::milliseconds timeout, std::string& line,
     ssize_t got = ::read(fd, chunk, sizeof chunk);
     if (got < 0) {
       if (errno == EINTR || errno == EAGAIN) continue;
-      error = "The panel simulator's output cannot be read.";
+      error = translate("Core", "The panel simulator's output cannot be read.");
       return false;
     }
     if (got == 0) {
-      error = "The panel simulator ended without reporting its port.";
+      error = translate("Core", "The panel simulator ended without reporting its port.");
       return false;
     }
     for (ssize_t i = 0; i < got; ++i) {
@@ -51,7 +56,7 @@ bool ReadFirstLine(int fd, std::chrono::milliseconds timeout, std::string& line,
       line.push_back(chunk[i]);
     }
     if (line.size() > kLongestLine) {
-      error = "The panel simulator reported no valid port.";
+      error = translate("Core", "The panel simulator reported no valid port.");
       return false;
     }
   }
@@ -63,7 +68,7 @@ SimulatorProcess::SimulatorProcess(const std::string& program, const std::vector
                                    std::chrono::milliseconds startTimeout) {
   int out[2];
   if (::pipe2(out, O_CLOEXEC) != 0) {
-    error_ = "The panel simulator cannot be started.";
+    error_ = translate("Core", "The panel simulator cannot be started.");
     return;
   }
   // Everything the child needs is prepared before the fork: after it, only async-signal-safe calls.
@@ -84,7 +89,7 @@ SimulatorProcess::SimulatorProcess(const std::string& program, const std::vector
   ::close(out[1]);
   if (pid_ < 0) {
     ::close(out[0]);
-    error_ = "The panel simulator cannot be started.";
+    error_ = translate("Core", "The panel simulator cannot be started.");
     return;
   }
   // The first line is the pseudo-terminal's path; a simulator that stays silent must not hang the caller.
@@ -95,7 +100,7 @@ SimulatorProcess::SimulatorProcess(const std::string& program, const std::vector
     line.pop_back();
   if (gotLine && line.empty()) {
     gotLine = false;
-    error_ = "The panel simulator reported no valid port.";
+    error_ = translate("Core", "The panel simulator reported no valid port.");
   }
   if (!gotLine) {
     // Nothing to save from a simulator that never came up: it is killed, not asked to stop.
