@@ -29,8 +29,11 @@ namespace {
 
 // The report of a communication log that could not be written whole.
 std::string CommLogWriteFailureText(const std::string& path, const std::string& reason, bool partialKept) {
-  std::string text = "The communication log " + path + " could not be written: " + reason + ".";
-  if (partialKept) text += " " + path + " is as it was; " + path + ".partial holds what was written.";
+  // The reason first: the path may hold "%N".
+  std::string text =
+      Arg(Arg(translate("Core", "The communication log %2 could not be written: %1."), reason), path);
+  if (partialKept)
+    text += " " + Arg(translate("Core", "%1 is as it was; %1.partial holds what was written."), path);
   return text;
 }
 
@@ -62,10 +65,10 @@ bool HasPanelToWrite(const TQMProject& project, int port) {
 std::optional<std::string> NothingToWriteText(const TQMProject& project, TransferTarget target) {
   if (!project.IsMultiPanel() || target == TransferTarget::Multiplexer || target == TransferTarget::WriteProject)
     return std::nullopt;
-  if (!IsPanelTarget(target)) return std::string("No unit was chosen: nothing was written.");
+  if (!IsPanelTarget(target)) return translate("Core", "No unit was chosen: nothing was written.");
   int port = PortOf(target);
   if (HasPanelToWrite(project, port)) return std::nullopt;
-  return "Port " + std::to_string(port) + " has no panel in this project: nothing was written.";
+  return Arg(translate("Core", "Port %1 has no panel in this project: nothing was written."), port);
 }
 
 int PlcAddressSizeOf(const TQMProject& project, Interaction& interaction) {
@@ -87,7 +90,7 @@ WriteCheck CheckBeforeWrite(const TQMProject& project, int plcAddressSize) {
 }
 
 std::string IncompleteDataText(const std::vector<std::string>& missingItems) {
-  std::string text = "Panel program can not be uploaded as it has incomplete data. ";
+  std::string text = translate("Core", "Panel program can not be uploaded as it has incomplete data. ");
   for (const std::string& line : missingItems)
     text += "\n" + line;
   while (!text.empty() && text.back() == '\n')
@@ -96,7 +99,7 @@ std::string IncompleteDataText(const std::vector<std::string>& missingItems) {
 }
 
 std::string InvalidProjectText(const std::vector<ProjectProblem>& problems) {
-  std::string text = "The project cannot be written to the panel as it is:";
+  std::string text = translate("Core", "The project cannot be written to the panel as it is:");
   for (const ProjectProblem& problem : problems)
     text += "\n" + problem.Line();
   return text;

@@ -18,6 +18,7 @@
 #include "model/file_io.h"
 #include "model/project.h"
 #include "model/text_lines.h"
+#include "model/translation.h"
 #include "transfer/sha256.h"
 
 namespace lumora {
@@ -61,6 +62,23 @@ bool WholeNumber(const std::string& text, int64_t& value) {
   return true;
 }
 
+// `text` with each "%N" (1..9) replaced by the Nth of `values`, all in one pass, so that a value holding
+// "%2" (a file's name, a field of the index) stays as it is.
+std::string Fill(const std::string& text, std::initializer_list<std::string> values) {
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
+        index < values.size()) {
+      result += *(values.begin() + index);
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
 bool IsProjectId(const std::string& text) {
   return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
@@ -75,7 +93,7 @@ bool ParseLine(std::string_view line, PanelHistoryEntry& entry, std::string& why
     std::string field;
     if (!Unescaped(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start),
                    field)) {
-      why = "a field has a broken escape";
+      why = translate("Core", "a field has a broken escape");
       return false;
     }
     fields.push_back(std::move(field));
@@ -83,19 +101,20 @@ bool ParseLine(std::string_view line, PanelHistoryEntry& entry, std::string& why
     start = tab + 1;
   }
   if (fields.size() != kFieldCount) {
-    why = std::to_string(fields.size()) + " fields instead of " + std::to_string(kFieldCount);
+    why = Fill(translate("Core", "%1 fields instead of %2"),
+               {std::to_string(fields.size()), std::to_string(kFieldCount)});
     return false;
   }
   int64_t number = 0;
   if (!WholeNumber(fields[0], number) || number < 1 || number > 1'000'000'000 ||
       !WholeNumber(fields[1], entry.time)) {
-    why = "the number or the time is not a whole number";
+    why = translate("Core", "the number or the time is not a whole number");
     return false;
   }
   entry.number = static_cast<int>(number);
   entry.operation = fields[2];
   if (entry.operation != "write" && entry.operation != "read" && entry.operation != kBeforeWriteOperation) {
-    why = "unknown operation \"" + entry.operation + "\"";
+    why = Fill(translate("Core", "unknown operation \"%1\""), {entry.operation});
     return false;
   }
   entry.target = fields[3];
@@ -105,7 +124,7 @@ bool ParseLine(std::string_view line, PanelHistoryEntry& entry, std::string& why
   entry.projectName = fields[7];
   entry.projectId = fields[8];
   if (!IsProjectId(entry.projectId)) {
-    why = "the project id is not a SHA-256 digest";
+    why = translate("Core", "the project id is not a SHA-256 digest");
     return false;
   }
   return true;
@@ -124,7 +143,7 @@ std::string IndexText(const std::vector<PanelHistoryEntry>& oldestFirst) {
 }
 
 std::string DamagedText(const std::string& path, const std::string& why) {
-  return "The panel history's index " + path + " is damaged: " + why;
+  return Fill(translate("Core", "The panel history's index %1 is damaged: %2"), {path, why});
 }
 
 enum class IndexState { Missing, Read, Unreadable, Damaged };
@@ -137,12 +156,12 @@ IndexState ReadIndex(const std::string& path, std::vector<PanelHistoryEntry>& en
   std::string text;
   std::string reason;
   if (!ReadWholeFile(path, text, &reason)) {
-    error = "The panel history's index " + path + " cannot be read: " + reason;
+    error = Fill(translate("Core", "The panel history's index %1 cannot be read: %2"), {path, reason});
     return IndexState::Unreadable;
   }
   size_t end = text.find('\n');
   if (end == std::string::npos || text.compare(0, end, kIndexHeader) != 0) {
-    error = DamagedText(path, "it does not begin with \"" + std::string(kIndexHeader) + "\"");
+    error = DamagedText(path, Fill(translate("Core", "it does not begin with \"%1\""), {kIndexHeader}));
     return IndexState::Damaged;
   }
   int lineNumber = 1;
@@ -150,17 +169,18 @@ IndexState ReadIndex(const std::string& path, std::vector<PanelHistoryEntry>& en
     ++lineNumber;
     end = text.find('\n', start);
     if (end == std::string::npos) {
-      error = DamagedText(path, "line " + std::to_string(lineNumber) + " is cut off");
+      error = DamagedText(path, Fill(translate("Core", "line %1 is cut off"), {std::to_string(lineNumber)}));
       return IndexState::Damaged;
     }
     PanelHistoryEntry entry;
     std::string why;
     if (!ParseLine(std::string_view(text).substr(start, end - start), entry, why)) {
-      error = DamagedText(path, "line " + std::to_string(lineNumber) + ": " + why);
+      error = DamagedText(path, Fill(translate("Core", "line %1: %2"), {std::to_string(lineNumber), why}));
       return IndexState::Damaged;
     }
     if (!entries.empty() && entry.number <= entries.back().number) {
-      error = DamagedText(path, "line " + std::to_string(lineNumber) + ": the numbers are out of order");
+      error = DamagedText(path, Fill(translate("Core", "line %1: the numbers are out of order"),
+                                     {std::to_string(lineNumber)}));
       return IndexState::Damaged;
     }
     entries.push_back(std::move(entry));
@@ -213,7 +233,7 @@ bool SetAside(const std::string& path, std::string& aside, std::string& error) {
     error = std::strerror(errno);
     return false;
   }
-  error = "too many damaged indexes beside it";
+  error = translate("Core", "too many damaged indexes beside it");
   return false;
 }
 
@@ -278,14 +298,16 @@ bool PanelHistory::ReadProject(const PanelHistoryEntry& entry, std::string& text
   std::string contents;
   if (!ReadWholeFile(path, contents, &reason)) {
     if (error)
-      *error = "The project of history entry " + std::to_string(entry.number) + " cannot be read: " + path +
-               ": " + reason;
+      *error = Fill(translate("Core", "The project of history entry %1 cannot be read: %2: %3"),
+                    {std::to_string(entry.number), path, reason});
     return false;
   }
   if (Sha256Hex(contents) != entry.projectId) {
     if (error)
-      *error = "The project of history entry " + std::to_string(entry.number) + " is damaged: " + path +
-               " no longer holds the project it was kept as";
+      *error = Fill(translate("Core",
+                              "The project of history entry %1 is damaged: %2 no longer holds the project "
+                              "it was kept as"),
+                    {std::to_string(entry.number), path});
     return false;
   }
   text = std::move(contents);
@@ -300,19 +322,22 @@ bool PanelHistory::LoadProject(const PanelHistoryEntry& entry, TQMProject& proje
   std::string reason;
   if (project.Load(reader, &reason)) return true;
   if (error)
-    *error = "The project of history entry " + std::to_string(entry.number) + " cannot be loaded: " + reason;
+    *error = Fill(translate("Core", "The project of history entry %1 cannot be loaded: %2"),
+                  {std::to_string(entry.number), reason});
   return false;
 }
 
 bool PanelHistory::Add(PanelHistoryEntry entry, const std::string& projectText, int limit,
                        std::vector<std::string>& warnings) {
-  const char* what =
-      entry.operation == kBeforeWriteOperation ? "the unit's project from before the write" : "this transfer";
-  auto fail = [&warnings, what](const std::string& reason) {
-    warnings.push_back("The panel history could not keep " + std::string(what) + ": " + reason);
+  const std::string what = entry.operation == kBeforeWriteOperation
+                               ? translate("Core", "the unit's project from before the write")
+                               : translate("Core", "this transfer");
+  auto fail = [&warnings, &what](const std::string& reason) {
+    warnings.push_back(Fill(translate("Core", "The panel history could not keep %1: %2"), {what, reason}));
     return false;
   };
-  if (folder_.empty()) return fail("no folder for it is known (neither XDG_DATA_HOME nor HOME is set)");
+  if (folder_.empty())
+    return fail(translate("Core", "no folder for it is known (neither XDG_DATA_HOME nor HOME is set)"));
   std::error_code made;
   std::filesystem::create_directories(folder_ + "/projects", made);
   if (made) return fail(folder_ + "/projects: " + made.message());
@@ -326,8 +351,10 @@ bool PanelHistory::Add(PanelHistoryEntry entry, const std::string& projectText, 
   if (state == IndexState::Damaged) {
     std::string aside;
     std::string error;
-    if (!SetAside(IndexPath(), aside, error)) return fail(reason + "; it could not be set aside: " + error);
-    warnings.push_back(reason + ". It was kept as " + aside + " and a new index begun.");
+    if (!SetAside(IndexPath(), aside, error))
+      return fail(Fill(translate("Core", "%1; it could not be set aside: %2"), {reason, error}));
+    warnings.push_back(
+        Fill(translate("Core", "%1. It was kept as %2 and a new index begun."), {reason, aside}));
     entries.clear();
   }
 

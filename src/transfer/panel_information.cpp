@@ -56,29 +56,41 @@ Result WithShortSession(TransferContext& context, bool needsPanels, Result faile
 const char* UnitAttributesText(int unitType) {
   switch (unitType) {
     case kPanelQM210:
-      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in Menu "
-             "System\n  * "
-             "EMI filtered Power Supply to reduce communication problems\n";
+      return QT_TRANSLATE_NOOP(
+          "Core",
+          "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in Menu "
+          "System\n  * "
+          "EMI filtered Power Supply to reduce communication problems\n");
     case kPanelQM210G:
-      return "  * 2 x 20 larger character display with 5 user defined  buttons and LED's\n  * Scroll data "
-             "entry\n  * "
-             "Built in menu system\n  * EMI filtered Power Supply to reduce communication problems\n";
+      return QT_TRANSLATE_NOOP(
+          "Core",
+          "  * 2 x 20 larger character display with 5 user defined  buttons and LED's\n  * Scroll data "
+          "entry\n  * "
+          "Built in menu system\n  * EMI filtered Power Supply to reduce communication problems\n");
     case kPanelQM210K:
-      return "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Numeric keypad or scroll data entry\n  "
-             "* Built in "
-             "menu system\n  * EMI filtered Power Supply to reduce communication problems\n";
+      return QT_TRANSLATE_NOOP(
+          "Core",
+          "  * 2 x 20 with 5 user defined  buttons and LED's\n  * Numeric keypad or scroll data entry\n  "
+          "* Built in "
+          "menu system\n  * EMI filtered Power Supply to reduce communication problems\n");
     case kPanelQM410:
-      return "  * 4 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in menu "
-             "system\n  * "
-             "EMI filtered Power Supply to reduce communication problems\n";
+      return QT_TRANSLATE_NOOP(
+          "Core",
+          "  * 4 x 20 with 5 user defined  buttons and LED's\n  * Scroll data entry\n  * Built in menu "
+          "system\n  * "
+          "EMI filtered Power Supply to reduce communication problems\n");
     case kPanelQMSV:
-      return "  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value\n  * "
-             "Scroll keys "
-             "to enter new values and enter key to send the value to PLC\n  * EMI filtered Power Supply to "
-             "reduce "
-             "the communciation problems\n";
+      return QT_TRANSLATE_NOOP(
+          "Core",
+          "  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value\n  * "
+          "Scroll keys "
+          "to enter new values and enter key to send the value to PLC\n  * EMI filtered Power Supply to "
+          "reduce "
+          "the communciation problems\n");
     case kPanelMultiplexer:
-      return " * Communication Master for multiple panels\n*  Connects up to 5 Lumora panels to one PLC";
+      return QT_TRANSLATE_NOOP(
+          "Core",
+          " * Communication Master for multiple panels\n*  Connects up to 5 Lumora panels to one PLC");
     default:
       return "";
   }
@@ -90,7 +102,7 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
   info.unitType = status.GetPanelModel();
   info.multiplexer = multiplexer;
   info.modelText = UnitModelName(info.unitType);
-  info.attributesText = UnitAttributesText(info.unitType);
+  info.attributesText = translate("Core", UnitAttributesText(info.unitType));
   info.firmwareRevision = status.GetFirmwareText();
   info.memorySize = status.GetMemoryText();
   if (status.HasDriver()) {
@@ -100,7 +112,7 @@ UnitInformation DescribeUnit(const TQMStatusResp& status, bool multiplexer, int 
             ? TQMPlcManager::FindPlcByIds(status.ManufacturerId(), status.ModelId(), interaction).name
             : "Multiplexer";
   } else {
-    info.driverName = kNoDriverText;
+    info.driverName = translate("Core", kNoDriverText);
   }
   return info;
 }
@@ -111,7 +123,7 @@ std::optional<UnitInformation> QueryUnitInformation(TransferContext& context) {
       context, false, std::unique_ptr<TQMStatusResp>(),
       [multiplexer](UnitSession& unit, TQMProject&) -> std::unique_ptr<TQMStatusResp> {
         if (multiplexer) return unit.MultiplexerStatus();
-        return unit.StatusIdCheck(kC001Text);
+        return unit.StatusIdCheck(translate("Core", kC001Text));
       });
   // The port is closed before the driver is looked up among the PLC libraries.
   if (!status) return std::nullopt;
@@ -124,7 +136,8 @@ std::optional<UnitInformation> QuerySelectedPanelInformation(TransferContext& co
   std::unique_ptr<TQMStatusIdResp> answer = WithShortSession(
       context, false, std::unique_ptr<TQMStatusIdResp>(), [port](UnitSession& unit, TQMProject&) {
         std::unique_ptr<TQMStatusIdResp> status;
-        if (unit.SwitchPort(0) && unit.SwitchPort(port)) status = unit.StatusIdCheck(kC001Text);
+        if (unit.SwitchPort(0) && unit.SwitchPort(port))
+          status = unit.StatusIdCheck(translate("Core", kC001Text));
         unit.SwitchPort(0);
         return status;
       });
@@ -136,7 +149,7 @@ bool ClearPanelMemory(TransferContext& context) {
   bool cleared = WithShortSession(context, true, false, [](UnitSession& unit, TQMProject& project) {
     return project.IsMultiPanel() ? unit.ClearAllUnits() : unit.ClearMemory();
   });
-  if (cleared) UiOf(context).ShowMessage(kMemoryClearedText, "", MessageIcon::Information);
+  if (cleared) UiOf(context).ShowMessage(translate("Core", kMemoryClearedText), "", MessageIcon::Information);
   return cleared;
 }
 
@@ -166,7 +179,7 @@ VerifyResult CompareWithPanel(const TQMProject& onPc, const TQMProject& readFrom
   VerifyResult result;
   // The panel holds encoded addresses, not their texts or tag names: those are compared as the panel has them.
   result.same = ProjectsEqual(onPc, readFromPanel, CompareScope::Panel);
-  result.text = result.same ? kVerifySameText : kVerifyDifferentText;
+  result.text = translate("Core", result.same ? kVerifySameText : kVerifyDifferentText);
   if (!result.same) result.differences = DescribeDifferences(onPc, readFromPanel, {}, CompareScope::Panel);
   return result;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/translation.h"
 #include "transfer/transfer_context.h"
 #include "transfer/unit_information.h"
 
@@ -17,12 +18,12 @@ class Interaction;
 class TQMProject;
 class TQMStatusResp;
 
-inline constexpr const char* kNoDriverText = "No driver available on panel.";
-inline constexpr const char* kMemoryClearedText = "Panel(s) memory cleared";
+inline constexpr const char* kNoDriverText = QT_TRANSLATE_NOOP("Core", "No driver available on panel.");
+inline constexpr const char* kMemoryClearedText = QT_TRANSLATE_NOOP("Core", "Panel(s) memory cleared");
 inline constexpr const char* kVerifySameText =
-    "Project file on PC is same as the \nproject loaded in the panel";
+    QT_TRANSLATE_NOOP("Core", "Project file on PC is same as the \nproject loaded in the panel");
 inline constexpr const char* kVerifyDifferentText =
-    "Project file on PC is different from\nproject loaded in the panel";
+    QT_TRANSLATE_NOOP("Core", "Project file on PC is different from\nproject loaded in the panel");
 
 const char* UnitAttributesText(int unitType);
 // Driver-name mode 1 shows the PLC library's name for the ids, mode 0 "Multiplexer".

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "model/interaction.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -63,8 +64,10 @@ void ProgressReporter::PlainError(const std::string& text, const std::string& hi
 
 void ProgressReporter::Error(const std::string& text, bool alreadyShown) {
   int port = context_.targetPort;
-  std::string location = port == 0 ? "COM Port. " : "Port " + std::to_string(port) + ". ";
-  PlainError("ERROR On " + location + text, "", alreadyShown);
+  // The port's number first, the text (which may hold a file's name) last.
+  PlainError(port == 0 ? Arg(translate("Core", "ERROR On COM Port. %1"), text)
+                       : Arg(Arg(translate("Core", "ERROR On Port %1. %2"), port), text),
+             "", alreadyShown);
 }
 
 void ProgressReporter::Finish(int step) {

@@ -31,14 +31,15 @@ bool TQMProjectHelper::ReadFirmwareFile(std::string& text) {
   if (openFailed) {
     report_.PlainError(reason + "\n" + context_.filePath);
   } else {
-    report_.PlainError("File Could not be opened\n" + context_.filePath + ": " + reason);
+    report_.PlainError(translate("Core", "File Could not be opened") + "\n" + context_.filePath + ": " +
+                       reason);
   }
   return false;
 }
 
 // A file refused before the port is opened: the error is the file's, not the port's.
 void TQMProjectHelper::RefuseFirmwareFile(const std::string& problem) {
-  report_.PlainError(std::string(kZ003Text) + "\n" + context_.filePath + ": " + problem);
+  report_.PlainError(translate("Core", kZ003Text) + "\n" + context_.filePath + ": " + problem);
 }
 
 void TQMProjectHelper::PanelFirmware() {
@@ -61,7 +62,7 @@ void TQMProjectHelper::PanelFirmware() {
   if (p.IsMultiPanel()) {
     if (!unit.SwitchPort(0) || !unit.SwitchPort(p.multiplexer.selectedPort)) return;
   }
-  report_.Status("Initializing the panel for downloading firmware...");
+  report_.Status(translate("Core", "Initializing the panel for downloading firmware..."));
   TQMRestartCmd restart;
   if (!unit.Exchange(restart)) return;
 
@@ -84,7 +85,7 @@ void TQMProjectHelper::PanelFirmware() {
     }
   }
   link.Configure();
-  report_.Status("DownLoading the firmware...");
+  report_.Status(translate("Core", "DownLoading the firmware..."));
 
   int size = static_cast<int>(image.size());
   int blocksSent = 0;
@@ -93,25 +94,25 @@ void TQMProjectHelper::PanelFirmware() {
   upload.clearOnCancel = false;  // a cancelled load ends without a message
   upload.afterBlock = [&] {
     report_.SetPercent(FirmwarePercent(++blocksSent, size));
-    report_.Status("DownLoading the firmware...");
+    report_.Status(translate("Core", "DownLoading the firmware..."));
   };
   if (!unit.UploadBlocks(upload, image)) return;
   report_.SetPercent(100);
-  report_.Status("DownLoading the firmware...");
+  report_.Status(translate("Core", "DownLoading the firmware..."));
   Sleep(2000);
-  std::string verifying = "Verifying the downloaded firmware ";
+  std::string verifying = translate("Core", "Verifying the downloaded firmware ");
   report_.Status(verifying);
   for (int i = 0; i < 3; ++i) {
     Sleep(1000);
     verifying += ".";
     report_.Status(verifying);
   }
-  report_.Status("Restarting the panel...");
+  report_.Status(translate("Core", "Restarting the panel..."));
   TQMRestartCmd finalRestart;
   if (!unit.Exchange(finalRestart)) return;
   if (p.IsMultiPanel() && !unit.SwitchPort(0)) return;
   context_.finished = true;
-  report_.Status("Downloading Completed Successfully");
+  report_.Status(translate("Core", "Downloading Completed Successfully"));
 }
 
 void TQMProjectHelper::MultiplexerFirmware() {
@@ -120,9 +121,10 @@ void TQMProjectHelper::MultiplexerFirmware() {
   TQMMuxExec firmware(text, 0x10000);
   // The start command carries the first 50 bytes: a shorter image cannot be sent.
   if (!firmware.IsValid() || firmware.GetImage().size() < static_cast<size_t>(kBlockSize)) {
-    RefuseFirmwareFile(firmware.IsValid() ? "the image is shorter than the first block of " +
-                                                std::to_string(kBlockSize) + " bytes"
-                                          : firmware.Problem());
+    RefuseFirmwareFile(
+        firmware.IsValid()
+            ? Arg(translate("Core", "the image is shorter than the first block of %1 bytes"), kBlockSize)
+            : firmware.Problem());
     return;
   }
   std::vector<uint8_t> image = firmware.GetImage();
@@ -134,12 +136,12 @@ void TQMProjectHelper::MultiplexerFirmware() {
   UnitSession unit(link, report_, project());
   SetLinkSpeed(38400);
   link.Configure();
-  report_.Status("Initializing the panel for downloading firmware...");
+  report_.Status(translate("Core", "Initializing the panel for downloading firmware..."));
   link.Configure();
-  report_.Status("Sending Execute Boot command ");
+  report_.Status(translate("Core", "Sending Execute Boot command "));
   TQMExecBootCmd boot;
   if (!unit.Exchange(boot)) return;
-  report_.Status("DownLoading the firmware...");
+  report_.Status(translate("Core", "DownLoading the firmware..."));
   // The loader takes whole 16-bit words.
   if (image.size() % 2 != 0) image.push_back(0xFF);
   int size = static_cast<int>(image.size());
@@ -150,16 +152,16 @@ void TQMProjectHelper::MultiplexerFirmware() {
   upload.clearOnCancel = false;
   upload.afterBlock = [&] {
     report_.SetPercent(FirmwarePercent(++blocksSent, size));
-    report_.Status("DownLoading the firmware...");
+    report_.Status(translate("Core", "DownLoading the firmware..."));
   };
   if (!unit.UploadBlocks(upload, image)) return;
-  report_.Status("Completed Downloading Firmware");
+  report_.Status(translate("Core", "Completed Downloading Firmware"));
   report_.SetPercent(100);
-  report_.Status("Sending Execute Exec Command");
+  report_.Status(translate("Core", "Sending Execute Exec Command"));
   TQMExecExecCmd exec;
   if (!unit.Exchange(exec)) return;
   context_.finished = true;
-  report_.Status("Download Completed Successfully");
+  report_.Status(translate("Core", "Download Completed Successfully"));
 }
 
 }  // namespace lumora

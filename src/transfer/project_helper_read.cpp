@@ -26,9 +26,7 @@ bool TQMProjectHelper::SelectPlcForIds(int manufacturerId, int modelId) {
   TQMProject& p = project();
   PlcCatalogueEntry entry = TQMPlcManager::FindPlcByIds(manufacturerId, modelId, report_.Ui());
   if (entry.path.empty()) {
-    char text[256];
-    std::snprintf(text, sizeof text, kP007Format, manufacturerId, modelId);
-    report_.Error(text);
+    report_.Error(Arg(Arg(translate("Core", kP007Format), manufacturerId), modelId));
     return false;
   }
   p.plcSettings.plcName = entry.name;
@@ -77,7 +75,7 @@ void TQMProjectHelper::ReadEntry() {
     auto* answer = static_cast<TQMStatusIdResp*>(first.get());
     int type = answer->GetPanelModel();
     if (type == kPanelNone) {
-      report_.Ui().ShowMessage(kZ008Text, "", MessageIcon::Error);
+      report_.Ui().ShowMessage(translate("Core", kZ008Text), "", MessageIcon::Error);
       return;
     }
     NoteUnit(*answer);
@@ -92,7 +90,7 @@ void TQMProjectHelper::ReadEntry() {
   }
 
   if (muxAnswer->GetPanelModel() == kPanelNone) {
-    report_.Ui().ShowMessage(kZ008Text, "", MessageIcon::Error);
+    report_.Ui().ShowMessage(translate("Core", kZ008Text), "", MessageIcon::Error);
     return;
   }
   NoteUnit(*muxAnswer);
@@ -111,8 +109,9 @@ void TQMProjectHelper::ReadEntry() {
     if (!panelStatus) continue;  // no panel on this port
     int type = panelStatus->GetPanelModel();
     if (type == kPanelNone) {
-      report_.Ui().ShowMessage("ERROR On Port " + std::to_string(port) + ". " + kZ008Text, "",
-                               MessageIcon::Error);
+      report_.Ui().ShowMessage(
+          Arg(Arg(translate("Core", "ERROR On Port %1. %2"), port), translate("Core", kZ008Text)), "",
+          MessageIcon::Error);
       continue;
     }
     if (report_.Cancelled()) return;
@@ -187,7 +186,7 @@ bool TQMProjectHelper::ReadMessages(UnitSession& unit) {
     if (message.number != 0) {
       // A project holding an access type no file can store could not be opened again.
       if (message.data1.accessType < kReadWrite || message.data1.accessType > kWriteOnly) {
-        report_.Error(kT007Text);
+        report_.Error(translate("Core", kT007Text));
         return false;
       }
       if (!panel.IsSetPointPanel()) {
@@ -201,9 +200,7 @@ bool TQMProjectHelper::ReadMessages(UnitSession& unit) {
       message.SetOwners(&project(), &panel);
       panel.messages.push_back(message);
     }
-    char status[64];
-    std::snprintf(status, sizeof status, "Reading message %d...", i);
-    report_.SetStatusText(status);
+    report_.SetStatusText(Arg(translate("Core", "Reading message %1..."), i));
     report_.Step(kStepStatusText);
   }
   report_.SetPercent(50);
@@ -218,8 +215,8 @@ bool TQMProjectHelper::ReadTags(UnitSession& unit, std::vector<TQMTag>& target, 
   size_t limit = p.IsMultiPanel() && !indexMode ? 1500 : 300;
   auto failDecode = [this] {
     // Shown by the worker, then reported: a console prints it once.
-    report_.Ui().ShowMessage(kTagListRebuildText, "", MessageIcon::Exclamation);
-    report_.Error(kTagListRebuildText, true);
+    report_.Ui().ShowMessage(translate("Core", kTagListRebuildText), "", MessageIcon::Exclamation);
+    report_.Error(translate("Core", kTagListRebuildText), true);
     return false;
   };
   bool tooMany = false;
@@ -243,13 +240,13 @@ bool TQMProjectHelper::ReadTags(UnitSession& unit, std::vector<TQMTag>& target, 
       context_.heldNoProject = true;
       return false;
     }
-    report_.Ui().ShowMessage(kPanelHoldsNoProjectText, "", MessageIcon::Exclamation);
-    report_.Error(kPanelHoldsNoProjectText, true);
+    report_.Ui().ShowMessage(translate("Core", kPanelHoldsNoProjectText), "", MessageIcon::Exclamation);
+    report_.Error(translate("Core", kPanelHoldsNoProjectText), true);
     return false;
   }
   if (tooShort) return failDecode();
   if (tooMany) {
-    report_.Error(kT006Text);
+    report_.Error(translate("Core", kT006Text));
     return false;
   }
   if (!image) return false;

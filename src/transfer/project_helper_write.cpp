@@ -83,7 +83,7 @@ void TQMProjectHelper::WriteEntry() {
     MakeCurrent(1);
     TQMPanel* panel = p.CurrentPanel();
     if (!panel) {
-      report_.Error(kZ008Text);
+      report_.Error(translate("Core", kZ008Text));
       return;
     }
     report_.Target(panel->panelType, 0);
@@ -94,7 +94,7 @@ void TQMProjectHelper::WriteEntry() {
 
   SelectedPortGuard keepSelectedPort(p);
   if (selectedTarget_ == TransferTarget::WriteProject) {
-    report_.Ui().ShowMessage(kEnsureConnectedText, "", MessageIcon::Exclamation);
+    report_.Ui().ShowMessage(translate("Core", kEnsureConnectedText), "", MessageIcon::Exclamation);
     if (!unit.TestAllPanelsConnected()) return;
   }
   TQMPlcManager plc(p.plcLibrary.get(), report_.Ui());
@@ -139,7 +139,7 @@ bool TQMProjectHelper::ReadDriverFile(DriverKind kind, std::string& text) {
   TQMPlcManager plc(project().plcLibrary.get(), report_.Ui());
   std::string path = plc.DriverFilePath(kind);
   if (path.empty()) {
-    report_.Error(kC002Text);
+    report_.Error(translate("Core", kC002Text));
     return false;
   }
   bool openFailed = false;
@@ -148,7 +148,7 @@ bool TQMProjectHelper::ReadDriverFile(DriverKind kind, std::string& text) {
   if (openFailed) {
     report_.PlainError(reason + "\n" + path);
   } else {
-    report_.Error(std::string(kZ004Text) + "\n" + path + ": " + reason);
+    report_.Error(translate("Core", kZ004Text) + "\n" + path + ": " + reason);
   }
   return false;
 }
@@ -170,14 +170,14 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
   std::optional<std::vector<uint8_t>> mapImage =
       BuildMapImage(list.tags, p.plcSettings.addressSize, p.IsMultiPanel(), muxTagList_);
   if (!mapImage) {
-    report_.Error(kTagListRebuildText);
+    report_.Error(translate("Core", kTagListRebuildText));
     return false;
   }
-  report_.Status("Verifying panel Connected...");
+  report_.Status(translate("Core", "Verifying panel Connected..."));
   if (report_.Cancelled()) return false;
   CommLogNote("Status ID");
-  std::unique_ptr<TQMStatusIdResp> status =
-      unit.StatusIdCheck(p.IsMultiPanel() ? kMultiplexerPanelMismatchText : kC001Text);
+  std::unique_ptr<TQMStatusIdResp> status = unit.StatusIdCheck(
+      p.IsMultiPanel() ? translate("Core", kMultiplexerPanelMismatchText) : translate("Core", kC001Text));
   if (!status) return false;
   NoteUnit(*status);
   CommLogNote("Clear Memory");
@@ -185,7 +185,7 @@ bool TQMProjectHelper::WriteOnePanel(UnitSession& unit) {
 
   TQMExec driver(driverText, 0x8000);
   if (!driver.IsValid()) {
-    report_.Error(kZ003Text);
+    report_.Error(translate("Core", kZ003Text));
     return false;
   }
 
@@ -272,12 +272,10 @@ bool TQMProjectHelper::UploadCounted(UnitSession& unit, uint8_t commandCode,
 
 bool TQMProjectHelper::WriteMapData(UnitSession& unit, const std::vector<uint8_t>& image) {
   CommLogNote("Writing Map Data");
-  report_.SetStatusText("DownLoading the tag... 0% complete");
+  report_.SetStatusText(translate("Core", "DownLoading the tag... 0% complete"));
   report_.Step(kStepMapStart);
   bool sent = UploadCounted(unit, kCmdWriteTags, image, [this] {
-    char status[64];
-    std::snprintf(status, sizeof status, "DownLoading the tag....%d%% complete", report_.Percent());
-    report_.Status(status);
+    report_.Status(Arg(translate("Core", "DownLoading the tag....%1% complete"), report_.Percent()));
   });
   if (!sent) return false;
   report_.Step(kStepMapDone);
@@ -298,7 +296,7 @@ bool TQMProjectHelper::WriteSystemAttributes(UnitSession& unit, TQMPanel& panel)
 
 bool TQMProjectHelper::WritePlcDriver(UnitSession& unit, const std::vector<uint8_t>& image) {
   CommLogNote("LoadDriver");
-  report_.SetStatusText("DownLoading the Driver....0% complete");
+  report_.SetStatusText(translate("Core", "DownLoading the Driver....0% complete"));
   report_.Step(kStepDriverStart);
   if (!UploadCounted(unit, kCmdLoadPlc, image)) return false;
   report_.Step(kStepDriverSent);
@@ -328,7 +326,7 @@ bool TQMProjectHelper::WritePlcAttributes(UnitSession& unit) {
 bool TQMProjectHelper::WriteMultiplexer(UnitSession& unit) {
   TQMProject& p = project();
   report_.Target(kPanelMultiplexer, context_.targetPort);
-  report_.Status("Verifying panel Connected...");
+  report_.Status(translate("Core", "Verifying panel Connected..."));
   report_.SetPercent(0);
   report_.StartCounting(0);
   if (report_.Cancelled()) return false;
@@ -347,7 +345,7 @@ bool TQMProjectHelper::WriteMultiplexer(UnitSession& unit) {
   if (!ReadDriverFile(DriverKind::Multiplexer, driverText)) return false;
   TQMMuxExec driver(driverText, 0x210000);
   if (!driver.IsValid()) {
-    report_.Error(kZ003Text);
+    report_.Error(translate("Core", kZ003Text));
     return false;
   }
   report_.StartCounting(WriteByteTotal(static_cast<int64_t>(driver.GetImage().size()),

@@ -6,6 +6,7 @@
 #include "link/link_speed.h"
 #include "link/responses.h"
 #include "link/serial_link.h"
+#include "model/translation.h"
 #include "transfer/panel_information.h"
 #include "transfer/transfer_context.h"
 
@@ -13,43 +14,44 @@ namespace lumora {
 
 std::array<std::string, kChecklistLines> ChecklistTexts(TransferOperation operation) {
   if (operation == TransferOperation::Read) {
-    return {"", "Reading System Attributes", "Reading Messages", "Reading Tags", "Reading PLC Attributes",
+    return {"",
+            translate("Core", "Reading System Attributes"),
+            translate("Core", "Reading Messages"),
+            translate("Core", "Reading Tags"),
+            translate("Core", "Reading PLC Attributes"),
             ""};
   }
-  return {"Clearing Memory.",           "Writing Messages.",   "Writing Map Data.",
-          "Writing system attributes.", "Writing PLC driver.", "Writing PLC attributes. "};
+  return {translate("Core", "Clearing Memory."),    translate("Core", "Writing Messages."),
+          translate("Core", "Writing Map Data."),   translate("Core", "Writing system attributes."),
+          translate("Core", "Writing PLC driver."), translate("Core", "Writing PLC attributes. ")};
 }
 
 std::string OperationTitle(TransferOperation operation) {
   switch (operation) {
     case TransferOperation::Write:
-      return "Writing to Panel";
+      return translate("Core", "Writing to Panel");
     case TransferOperation::Read:
-      return "Reading from Panel";
+      return translate("Core", "Reading from Panel");
     case TransferOperation::PanelFirmware:
     case TransferOperation::MultiplexerFirmware:
       break;
   }
-  return "DownLoading Firmware...";
+  return translate("Core", "DownLoading Firmware...");
 }
 
 std::string TargetTitle(TransferOperation operation, int targetPanelType, int targetPort) {
-  if (IsFirmware(operation)) return "Writing to Panel";
+  if (IsFirmware(operation)) return translate("Core", "Writing to Panel");
   static const char* kSuffixes[] = {"",
-                                    " - QM210 Panel",
-                                    " - QM210G Panel",
-                                    " - QM210K Panel",
-                                    " - QM410 Panel",
-                                    " - QMSV Panel",
-                                    " - Multiplexer Panel"};
-  if (targetPanelType < 0 || targetPanelType > 6) return "Writing to Panel";
-  char title[64];
-  if (targetPort != 0) {
-    std::snprintf(title, sizeof title, "Port %d%s", targetPort, kSuffixes[targetPanelType]);
-  } else {
-    std::snprintf(title, sizeof title, "COM Port%s", kSuffixes[targetPanelType]);
-  }
-  return title;
+                                    QT_TRANSLATE_NOOP("Core", " - QM210 Panel"),
+                                    QT_TRANSLATE_NOOP("Core", " - QM210G Panel"),
+                                    QT_TRANSLATE_NOOP("Core", " - QM210K Panel"),
+                                    QT_TRANSLATE_NOOP("Core", " - QM410 Panel"),
+                                    QT_TRANSLATE_NOOP("Core", " - QMSV Panel"),
+                                    QT_TRANSLATE_NOOP("Core", " - Multiplexer Panel")};
+  if (targetPanelType < 0 || targetPanelType > 6) return translate("Core", "Writing to Panel");
+  std::string suffix = targetPanelType == 0 ? "" : translate("Core", kSuffixes[targetPanelType]);
+  if (targetPort != 0) return Arg(Arg(translate("Core", "Port %1%2"), targetPort), suffix);
+  return Arg(translate("Core", "COM Port%1"), suffix);
 }
 
 namespace {
@@ -90,12 +92,15 @@ const StepEffect& StepEffectOf(int step) {
 
 std::string SuccessText(int step, bool multiplexerProject) {
   if (step == kStepWriteFinished) {
-    return multiplexerProject ? "Project has been written to the multiplexer and/or panel(s) successfully."
-                              : "Project has been written to the panel successfully.";
+    return multiplexerProject
+               ? translate("Core",
+                           "Project has been written to the multiplexer and/or panel(s) successfully.")
+               : translate("Core", "Project has been written to the panel successfully.");
   }
   if (step == kStepReadFinished) {
-    return multiplexerProject ? "Project has been read from the multiplexer and panel(s) successfully."
-                              : "Project has been read from the panel successfully.";
+    return multiplexerProject
+               ? translate("Core", "Project has been read from the multiplexer and panel(s) successfully.")
+               : translate("Core", "Project has been read from the panel successfully.");
   }
   return "";
 }
@@ -139,8 +144,8 @@ ConnectionTestResult RunConnectionTest(const std::string& portName, Interaction&
     return result;
   }
   auto* error = dynamic_cast<TQMErrorResp*>(response.get());
-  result.errorText =
-      std::string("ERROR On ") + "COM Port. " + (error ? error->GetErrorText() : kUnknownErrorText);
+  result.errorText = Arg(translate("Core", "ERROR On COM Port. %1"),
+                         error ? error->GetErrorText() : translate("Core", kUnknownErrorText));
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "model/translation.h"
 #include "transfer/transfer_context.h"
 #include "transfer/unit_information.h"
 
@@ -13,39 +14,48 @@ namespace lumora {
 
 class Interaction;
 
-inline constexpr const char* kC001Text =
-    "Error C001: The panel connected to the PC is different from the configured one";
-inline constexpr const char* kMultiplexerPanelMismatchText =
-    "The panel connected to the multiplexer is different from the configured one. ";
-inline constexpr const char* kC002Text = "Error C002: Cannot Locate the Driver File";
-inline constexpr const char* kC006Text =
-    "Error C006: Error in reading the project from the panel. Project in the panel is corrupted.";
-inline constexpr const char* kZ003Text = "Error Z003: The file may be corrupted";
-inline constexpr const char* kZ004Text = "Error Z004: Unable to open the PLC driver file.";
-inline constexpr const char* kZ008Text = "Error Z008:  Invalid Device Type";
-inline constexpr const char* kT006Text = "Error T006:  Error in reading PLC Addresses";
-inline constexpr const char* kTagListRebuildText = "Error in rebuilding the tag list";
+inline constexpr const char* kC001Text = QT_TRANSLATE_NOOP(
+    "Core", "Error C001: The panel connected to the PC is different from the configured one");
+inline constexpr const char* kMultiplexerPanelMismatchText = QT_TRANSLATE_NOOP(
+    "Core", "The panel connected to the multiplexer is different from the configured one. ");
+inline constexpr const char* kC002Text =
+    QT_TRANSLATE_NOOP("Core", "Error C002: Cannot Locate the Driver File");
+inline constexpr const char* kC006Text = QT_TRANSLATE_NOOP(
+    "Core", "Error C006: Error in reading the project from the panel. Project in the panel is corrupted.");
+inline constexpr const char* kZ003Text = QT_TRANSLATE_NOOP("Core", "Error Z003: The file may be corrupted");
+inline constexpr const char* kZ004Text =
+    QT_TRANSLATE_NOOP("Core", "Error Z004: Unable to open the PLC driver file.");
+inline constexpr const char* kZ008Text = QT_TRANSLATE_NOOP("Core", "Error Z008:  Invalid Device Type");
+inline constexpr const char* kT006Text =
+    QT_TRANSLATE_NOOP("Core", "Error T006:  Error in reading PLC Addresses");
+inline constexpr const char* kTagListRebuildText =
+    QT_TRANSLATE_NOOP("Core", "Error in rebuilding the tag list");
 // A cleared panel, or one never written, answers the tag dump with no table at all.
 inline constexpr const char* kPanelHoldsNoProjectText =
-    "The panel holds no project: it was cleared or has never been written.";
+    QT_TRANSLATE_NOOP("Core", "The panel holds no project: it was cleared or has never been written.");
 // A write that keeps the unit's previous project: the status line while it is read, and the notes on a
 // unit that held none and on a panel of a multiplexer system connected directly (its tags refer to the
 // multiplexer's table, so it cannot be read alone).
-inline constexpr const char* kReadingBeforeWriteText = "Reading the unit's project first";
+inline constexpr const char* kReadingBeforeWriteText =
+    QT_TRANSLATE_NOOP("Core", "Reading the unit's project first");
 inline constexpr const char* kNothingKeptBeforeWriteText =
-    "The unit held no project: nothing was kept before the write.";
-inline constexpr const char* kDirectPanelNotKeptText =
-    "A panel connected directly cannot be read without its multiplexer: nothing was kept before the write.";
+    QT_TRANSLATE_NOOP("Core", "The unit held no project: nothing was kept before the write.");
+inline constexpr const char* kDirectPanelNotKeptText = QT_TRANSLATE_NOOP(
+    "Core",
+    "A panel connected directly cannot be read without its multiplexer: nothing was kept before the write.");
 inline constexpr const char* kEnsureConnectedText =
-    "Please ensure all panels are connected to the multiplexer and click OK.";
-inline constexpr const char* kInvalidRevisionText = "Not a valid firmware revision number";
-inline constexpr const char* kOldFirmwareFormat =
-    "The panel has an older version of the firmware (%s) which is not compatible \nwith this program loader. "
+    QT_TRANSLATE_NOOP("Core", "Please ensure all panels are connected to the multiplexer and click OK.");
+inline constexpr const char* kInvalidRevisionText =
+    QT_TRANSLATE_NOOP("Core", "Not a valid firmware revision number");
+inline constexpr const char* kOldFirmwareFormat = QT_TRANSLATE_NOOP(
+    "Core",
+    "The panel has an older version of the firmware (%1) which is not compatible \nwith this program loader. "
     " Some "
     "of the latest panel features may not be \navailable in this firmware. The latest firmware is available "
     "in "
-    "directory:\n%s  \nPlease use Panel->Upgrade Firmware option to upload new firmware to the panel.";
-inline constexpr const char* kT007Text = "Error T007: Unknown access type specified for PLC Address.";
+    "directory:\n%2  \nPlease use Panel->Upgrade Firmware option to upload new firmware to the panel.");
+inline constexpr const char* kT007Text =
+    QT_TRANSLATE_NOOP("Core", "Error T007: Unknown access type specified for PLC Address.");
 
 // The six checklist lines of the progress dialog, top to bottom.
 enum class ChecklistLine : int { L1, L2, L3, L4, L5, L6 };

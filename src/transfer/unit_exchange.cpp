@@ -101,7 +101,7 @@ class BeforeWriteSink : public TransferSink {
       std::string text = ChecklistTexts(TransferOperation::Read)[static_cast<size_t>(*line)];
       if (!text.empty()) detail_ = text;
     }
-    PostStatus(next_, std::string(kReadingBeforeWriteText) + (detail_.empty() ? "..." : ": " + detail_),
+    PostStatus(next_, translate("Core", kReadingBeforeWriteText) + (detail_.empty() ? "..." : ": " + detail_),
                event.percent);
   }
 
@@ -120,7 +120,7 @@ bool ReadBeforeWrite(TransferContext& context, ExchangeOutcome& outcome, const s
   if (NothingToWriteText(*context.project, context.selectedTarget)) return true;
   auto nothingKept = [&context](const char* why) {
     context.nothingKeptText = why;
-    PostStatus(context.sink, why, 0);
+    PostStatus(context.sink, translate("Core", why), 0);
     return true;
   };
   if (context.project->IsMultiPanel() && IsPanelTarget(context.selectedTarget) && context.directConnection)
@@ -134,7 +134,7 @@ bool ReadBeforeWrite(TransferContext& context, ExchangeOutcome& outcome, const s
   read.readBeforeWrite = true;
   read.WatchCancel(cancel);
   size_t errors = outcome.errors.size();
-  PostStatus(context.sink, std::string(kReadingBeforeWriteText) + "...", 0);
+  PostStatus(context.sink, translate("Core", kReadingBeforeWriteText) + "...", 0);
   RunTransfer(read);
   if (read.CancelRequested() || outcome.errors.size() != errors) return false;
   if (read.heldNoProject || (read.finished && previous.panels.empty()))
@@ -213,7 +213,7 @@ bool UnitExchange::Start() {
         if (succeeded) {
           outcome.text = SuccessText(kStepWriteFinished, multiplexerProject);
           if (const char* note = context.nothingKeptText)
-            outcome.text = std::string(note) + "\n" + outcome.text;
+            outcome.text = translate("Core", note) + "\n" + outcome.text;
           KeepInHistory(context, *project, outcome);
         }
         break;

@@ -20,7 +20,7 @@ void UnitSession::ReportFailure(const TQMXResp* response) {
     if (auto* standard = dynamic_cast<const TQMStdResp*>(response)) {
       report_.Error(standard->GetErrorText());
     } else {
-      report_.Error(kUnknownErrorText);
+      report_.Error(translate("Core", kUnknownErrorText));
     }
   }
 }
@@ -46,16 +46,15 @@ std::unique_ptr<TQMStatusIdResp> UnitSession::StatusIdCheck(const std::string& m
   }
   char letter = status->RevisionLetter();
   if (!std::isalpha(static_cast<unsigned char>(letter))) {
-    report_.Ui().ShowMessage(kInvalidRevisionText, "", MessageIcon::Exclamation);
+    report_.Ui().ShowMessage(translate("Core", kInvalidRevisionText), "", MessageIcon::Exclamation);
     return nullptr;
   }
   if (std::toupper(static_cast<unsigned char>(letter)) <= 'A') {
     char revision[16];
     std::snprintf(revision, sizeof revision, "%c.%d", letter, status->RevisionNumber());
     std::string folder = InstallDir() + "/Firmware/";
-    std::vector<char> text(std::strlen(kOldFirmwareFormat) + folder.size() + 64);
-    std::snprintf(text.data(), text.size(), kOldFirmwareFormat, revision, folder.c_str());
-    report_.Ui().ShowMessage(text.data(), "", MessageIcon::Exclamation);
+    report_.Ui().ShowMessage(Arg(Arg(translate("Core", kOldFirmwareFormat), revision), folder), "",
+                             MessageIcon::Exclamation);
     return nullptr;
   }
   return status;
@@ -66,18 +65,18 @@ std::unique_ptr<TQMStatusResp> UnitSession::MultiplexerStatus() {
   std::unique_ptr<TQMMuxStatusIdResp> status = Request<TQMMuxStatusIdResp>(command);
   if (!status) return nullptr;
   if (status->GetPanelModel() != kPanelMultiplexer) {
-    report_.Error(kC001Text);
+    report_.Error(translate("Core", kC001Text));
     return nullptr;
   }
   return status;
 }
 
 bool UnitSession::ClearMemory() {
-  report_.SetStatusText("Clearing the memory...");
+  report_.SetStatusText(translate("Core", "Clearing the memory..."));
   report_.Step(kStepClearStart);
   TQMClrMemCmd command;
   if (!Exchange(command)) return false;
-  report_.SetStatusText("memory cleared");
+  report_.SetStatusText(translate("Core", "memory cleared"));
   report_.Step(kStepCleared);
   return true;
 }
@@ -108,7 +107,7 @@ bool UnitSession::ClearAllUnits() {
       report_.Error(answer->GetErrorText());
       refused = true;
     } else if (answer->ErrorCode() != 0) {
-      CommLogNote(answer->GetErrorText());
+      CommLogNote(TQMErrorResp::EnglishTextFor(answer->ErrorCode()));
     }
   }
   report_.SetTargetPort(0);
@@ -131,7 +130,7 @@ bool UnitSession::TestAllPanelsConnected() {
     }
     project_.multiplexer.selectedPort = port;
     report_.Target(project_.CurrentPanel()->panelType, port);
-    result = StatusIdCheck(kMultiplexerPanelMismatchText) != nullptr;
+    result = StatusIdCheck(translate("Core", kMultiplexerPanelMismatchText)) != nullptr;
   }
   report_.Target(kPanelMultiplexer, 0);
   bool switched = SwitchPort(0);
@@ -140,7 +139,7 @@ bool UnitSession::TestAllPanelsConnected() {
 }
 
 bool UnitSession::ClearAfterCancel() {
-  if (!ClearMemory()) report_.Error(kC006Text);
+  if (!ClearMemory()) report_.Error(translate("Core", kC006Text));
   return false;
 }
 
