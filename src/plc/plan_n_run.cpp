@@ -4,15 +4,15 @@
 
 #include "model/message_text.h"
 #include "model/project.h"
+#include "plc/plc_manager.h"
 
 namespace lumora {
 namespace {
 
-std::string Printf(const char* format, const std::string& a, const std::string& b = "",
+// `text` (translated already) with "%1".."%3" filled in.
+std::string Printf(const std::string& text, const std::string& a, const std::string& b = "",
                    const std::string& c = "") {
-  std::vector<char> buffer(a.size() + b.size() + c.size() + 256);
-  std::snprintf(buffer.data(), buffer.size(), format, a.c_str(), b.c_str(), c.c_str());
-  return buffer.data();
+  return FillPlaceholders(text, {a, b, c});
 }
 
 const TagMapTable& ApplyingTable(TQMProject& project) {
@@ -38,23 +38,24 @@ void TQMPlanNRun::CheckTag(TQMTag& tag, bool wordTag) {
   };
   if (matches == 0) {
     if (mode_ == kReport) {
-      log_.push_back(
-          Printf("Error Tag map entry \"%s,%s\" not found in map file\n", tag.tagName, tag.address));
+      log_.push_back(Printf(translate("Core", "Error Tag map entry \"%1,%2\" not found in map file\n"),
+                            tag.tagName, tag.address));
     } else {
       clear();
     }
   } else if (matches == 1) {
     if (mode_ == kReport) {
-      log_.push_back(Printf("Tag name \"%s\" changed to \"%s\" for address %s\n", tag.tagName, first->second,
-                            tag.address));
+      log_.push_back(Printf(translate("Core", "Tag name \"%1\" changed to \"%2\" for address %3\n"),
+                            tag.tagName, first->second, tag.address));
     } else {
       tag.tagName = first->second;
     }
   } else {
     if (mode_ == kReport) {
-      log_.push_back(Printf("Multiple tag names found for the address \"%s\"\n", tag.address));
+      log_.push_back(
+          Printf(translate("Core", "Multiple tag names found for the address \"%1\"\n"), tag.address));
       for (auto it = first; it != last; ++it)
-        log_.push_back(Printf("\t%s\n", it->second));
+        log_.push_back("\t" + it->second + "\n");
     } else {
       clear();
     }

@@ -8,6 +8,7 @@
 
 #include "model/project.h"
 #include "model/tag_map_file.h"
+#include "model/translation.h"
 
 namespace lumora {
 
@@ -51,10 +52,12 @@ std::optional<TQMProject> ProjectWithTagMap(const TQMProject& project, const std
                                                             const std::string& mapPath, void* context),
                                             void* context);
 
+// "%s": the tag map's path (filled in with snprintf by its users).
 inline constexpr const char* kIncompleteTagMapFormat =
-    "There are incompatiblities existing in the tag map file\n(%s) associated with this "
-    "project.\n\nContinue?\n\n"
-    "Yes will clear all unresolved tags from the project.";
+    QT_TRANSLATE_NOOP("Core",
+                      "There are incompatiblities existing in the tag map file\n(%s) associated with this "
+                      "project.\n\nContinue?\n\n"
+                      "Yes will clear all unresolved tags from the project.");
 
 // The tag-name picker: first an empty entry, then every tag name of the table in key order.
 class PlanNRunChoices {

@@ -22,14 +22,13 @@ void PlcCatalogue::Discover(Interaction& interaction) {
 
 bool ReportProbe(const PlcLibraryProbe& library, Interaction& interaction) {
   if (!library.usable) {
-    std::vector<char> text(std::strlen(kP011Format) + library.path.size() + library.problem.size() + 1);
-    std::snprintf(text.data(), text.size(), kP011Format, library.path.c_str(), library.problem.c_str());
-    interaction.ShowMessage(text.data(), "", MessageIcon::Exclamation);
+    interaction.ShowMessage(FillPlaceholders(translate("Core", kP011Format), {library.path, library.problem}),
+                            "", MessageIcon::Exclamation);
     return false;
   }
   // Loading a named library tells it the application type, which one without the entry point cannot take.
   if (!library.name.empty() && !library.setsApplicationType)
-    interaction.ShowMessage(kP009Text, "", MessageIcon::Exclamation);
+    interaction.ShowMessage(translate("Core", kP009Text), "", MessageIcon::Exclamation);
   return true;
 }
 

@@ -13,10 +13,9 @@
 namespace lumora {
 namespace {
 
+// The translation of `format` with "%1" and "%2" filled in.
 std::string Format(const char* format, const std::string& first, const std::string& second = {}) {
-  std::vector<char> text(std::string(format).size() + first.size() + second.size() + 1);
-  std::snprintf(text.data(), text.size(), format, first.c_str(), second.c_str());
-  return text.data();
+  return FillPlaceholders(translate("Core", format), {first, second});
 }
 
 // The settings of the new PLC: its name, library, ids header and address size.
@@ -31,8 +30,8 @@ void TakeOverPlc(TQMPlcSettings& settings, const PlcCatalogueEntry& entry, const
 
 bool Confirmed(Interaction& ui, const PlcChangeOptions& options, const std::string& text) {
   if (options.fresh) return true;
-  return ui.Ask(text, kPlcChangeCaption, MessageButtons::YesNo, MessageIcon::Exclamation, Answer::No) ==
-         Answer::Yes;
+  return ui.Ask(text, translate("Core", kPlcChangeCaption), MessageButtons::YesNo, MessageIcon::Exclamation,
+                Answer::No) == Answer::Yes;
 }
 
 // A Plan & Run project keeps the tag map it already has for the selected panel's kind, else one is chosen.
@@ -44,8 +43,8 @@ PlcChangeOutcome LinkTagMap(TQMProject& project, Interaction& ui) {
     return PlcChangeOutcome::Changed;
   }
   FilePrompt prompt;
-  prompt.title = "Open Tag Map File";
-  prompt.filter = "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||";
+  prompt.title = translate("Core", "Open Tag Map File");
+  prompt.filter = translate("Core", "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||");
   prompt.defaultExtension = "map";
   std::optional<std::string> chosen = ui.PromptOpenFile(prompt);
   if (!chosen) return PlcChangeOutcome::NoTagMap;

@@ -9,15 +9,17 @@
 
 #include "model/plc_environment.h"
 #include "model/project.h"
+#include "model/translation.h"
 
 namespace lumora {
 
 class Interaction;
 class TQMPlcManager;
 
-inline constexpr const char* kCompatiblePlcFormat =
-    "%s is compatible with\n%s.\nChanging the PLC will convert all the compatible addresses.\n\nChange?";
-inline constexpr const char* kPlcChangeCaption = "Warning";
+inline constexpr const char* kCompatiblePlcFormat = QT_TRANSLATE_NOOP(
+    "Core",
+    "%1 is compatible with\n%2.\nChanging the PLC will convert all the compatible addresses.\n\nChange?");
+inline constexpr const char* kPlcChangeCaption = QT_TRANSLATE_NOOP("Core", "Warning");
 // The manufacturer id of the Plan & Run control software, whose projects name addresses by tags.
 inline constexpr int kPlanNRunManufacturerId = 34;
 

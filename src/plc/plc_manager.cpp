@@ -32,14 +32,18 @@ class AttributeExchangeFile {
     const char* variable = std::getenv("TMPDIR");
     std::string where = error ? std::string(variable ? variable : "") : temp.string();
     if (error) {
-      error_ = "No folder for the attribute exchange file can be made in the temporary folder " + where +
-               ": " + error.message() + ".";
+      error_ = FillPlaceholders(
+          translate("Core",
+                    "No folder for the attribute exchange file can be made in the temporary folder %1: %2."),
+          {where, error.message()});
       return;
     }
     std::string pattern = (temp / "lumora-atr-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
-      error_ = "No folder for the attribute exchange file can be made in the temporary folder " + where +
-               ": " + std::strerror(errno) + ".";
+      error_ = FillPlaceholders(
+          translate("Core",
+                    "No folder for the attribute exchange file can be made in the temporary folder %1: %2."),
+          {where, std::strerror(errno)});
       return;
     }
     dir_ = pattern;
@@ -86,26 +90,37 @@ bool ReadAttributeFile(const std::string& path, std::vector<uint8_t>& block, std
   std::string contents;
   std::string reason;
   if (!ReadWholeFile(path, contents, &reason)) {
-    if (error) *error = "The attribute exchange file " + path + " cannot be read: " + reason + ".";
+    if (error)
+      *error = FillPlaceholders(translate("Core", "The attribute exchange file %1 cannot be read: %2."),
+                                {path, reason});
     return false;
   }
   // A disk that filled up while the library wrote leaves a file that ends early, and the library may not
   // notice: the block's own count says how long it must be.
   constexpr size_t kHeader = LUMORA_PLC_ATTRIBUTE_HEADER_SIZE;
-  const std::string incomplete =
-      "The attribute exchange file " + path + " holds " + std::to_string(contents.size()) + " bytes";
-  const char* full = " (is the temporary folder full?)";
+  const std::string size = std::to_string(contents.size());
   std::string fault;
   if (contents.empty()) {
-    fault = "The attribute exchange file " + path + " is empty" + full + ".";
+    fault = FillPlaceholders(
+        translate("Core", "The attribute exchange file %1 is empty (is the temporary folder full?)."),
+        {path});
   } else if (contents.size() < kHeader + 2) {
-    fault = incomplete + ", fewer than the " + std::to_string(kHeader + 2) + " of the smallest block" + full + ".";
+    fault = FillPlaceholders(translate("Core",
+                                       "The attribute exchange file %1 holds %2 bytes, fewer than the %3 of "
+                                       "the smallest block (is the temporary folder full?)."),
+                             {path, size, std::to_string(kHeader + 2)});
   } else {
     size_t count = static_cast<uint8_t>(contents[kHeader]) | (static_cast<uint8_t>(contents[kHeader + 1]) << 8);
     if (count < 2) {
-      fault = incomplete + " with a count of " + std::to_string(count) + " after its header, which cannot be.";
+      fault = FillPlaceholders(translate("Core",
+                                         "The attribute exchange file %1 holds %2 bytes with a count of %3 "
+                                         "after its header, which cannot be."),
+                               {path, size, std::to_string(count)});
     } else if (contents.size() < kHeader + count) {
-      fault = incomplete + " of the " + std::to_string(kHeader + count) + " of its block" + full + ".";
+      fault = FillPlaceholders(translate("Core",
+                                         "The attribute exchange file %1 holds %2 bytes of the %3 of its "
+                                         "block (is the temporary folder full?)."),
+                               {path, size, std::to_string(kHeader + count)});
     }
   }
   if (!fault.empty()) {
@@ -130,7 +145,7 @@ bool TQMPlcManager::ValidateAddress(LumoraPlcAddress& record, std::string& text,
   std::memset(&record, 0, sizeof record);
   if (text.empty()) return true;
   if (!library_ || !library_->validate) {
-    ui_.ShowMessage(kP001Text, "", MessageIcon::Exclamation);
+    ui_.ShowMessage(translate("Core", kP001Text), "", MessageIcon::Exclamation);
     return false;
   }
   if (!library_->validate(&record, text.c_str(), requestedAccess, ValueTypeWireCode(valueType), 0, 0)) {
@@ -139,11 +154,11 @@ bool TQMPlcManager::ValidateAddress(LumoraPlcAddress& record, std::string& text,
     return false;
   }
   if (record.discrete == 1) {
-    ui_.ShowMessage(kZ007Text, "", MessageIcon::Error);
+    ui_.ShowMessage(translate("Core", kZ007Text), "", MessageIcon::Error);
     return false;
   }
   if (!AccessAllowed(requestedAccess, record.accessKind)) {
-    ui_.ShowMessage(kT002Text, "", MessageIcon::Error);
+    ui_.ShowMessage(translate("Core", kT002Text), "", MessageIcon::Error);
     return false;
   }
   if (!keepText) text = RebuildText(record);
@@ -205,9 +220,7 @@ std::string TQMPlcManager::DriverFilePath(DriverKind kind) const {
 
 void TQMPlcManager::ReportAttributeFault(const std::string& reason) {
   std::string name = PlcName();
-  std::vector<char> text(std::strlen(kP010Format) + name.size() + reason.size() + 1);
-  std::snprintf(text.data(), text.size(), kP010Format, name.c_str(), reason.c_str());
-  ui_.ShowMessage(text.data(), "", MessageIcon::Error);
+  ui_.ShowMessage(FillPlaceholders(translate("Core", kP010Format), {name, reason}), "", MessageIcon::Error);
 }
 
 DefaultAttributes TQMPlcManager::CreateDefaultAttributes(TQMPlcSettings& settings) {
@@ -218,7 +231,8 @@ DefaultAttributes TQMPlcManager::CreateDefaultAttributes(TQMPlcSettings& setting
     return DefaultAttributes::Failed;
   }
   if (library_->createAttributes(file.Path().c_str()) == 0) {
-    ReportAttributeFault("The library did not write its default attributes to " + file.Path() + ".");
+    ReportAttributeFault(FillPlaceholders(
+        translate("Core", "The library did not write its default attributes to %1."), {file.Path()}));
     return DefaultAttributes::Failed;
   }
   std::vector<uint8_t> block;
@@ -240,7 +254,8 @@ AttributeEdit TQMPlcManager::EditAttributes(TQMPlcSettings& settings) {
     return AttributeEdit::Failed;
   }
   if (!WriteAttributeFile(file.Path(), settings.plcAttributes, &error)) {
-    ReportAttributeFault("The attribute exchange file " + file.Path() + " cannot be written: " + error + ".");
+    ReportAttributeFault(FillPlaceholders(
+        translate("Core", "The attribute exchange file %1 cannot be written: %2."), {file.Path(), error}));
     return AttributeEdit::Failed;
   }
   if (library_->launchObject(file.Path().c_str()) == 0) return AttributeEdit::Failed;  // cancelled
@@ -260,7 +275,7 @@ AttributeEdit TQMPlcManager::EditAttributes(TQMPlcSettings& settings) {
 
 int TQMPlcManager::Compare(const std::string& first, const std::string& second) {
   if (!library_ || !library_->compare) {
-    ui_.ShowMessage(kP008Text, "", MessageIcon::Exclamation);
+    ui_.ShowMessage(translate("Core", kP008Text), "", MessageIcon::Exclamation);
     return 0;
   }
   return library_->compare(first.c_str(), second.c_str());
@@ -268,7 +283,7 @@ int TQMPlcManager::Compare(const std::string& first, const std::string& second) 
 
 void TQMPlcManager::SetApplicationType(int applicationType) {
   if (!library_ || !library_->setApplicationType) {
-    ui_.ShowMessage(kP009Text, "", MessageIcon::Exclamation);
+    ui_.ShowMessage(translate("Core", kP009Text), "", MessageIcon::Exclamation);
     return;
   }
   library_->setApplicationType(applicationType);
@@ -302,7 +317,7 @@ bool IsConvertiblePlc(int manufacturerId, int modelId, int newManufacturerId, in
   std::string path = InstallPath("CtrlLink.so");
   void* handle = path[0] == '/' ? ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL) : nullptr;
   if (!handle) {
-    interaction.ShowMessage(kP002Text, "", MessageIcon::Exclamation);
+    interaction.ShowMessage(translate("Core", kP002Text), "", MessageIcon::Exclamation);
     return false;
   }
   auto convertible = reinterpret_cast<LumoraIsConvertiblePlcFn>(::dlsym(handle, "IsConvertiblePLC"));

@@ -2,6 +2,7 @@
 // TQMPlcManager turns a loaded PLC library's entry points into the operations the program needs. It
 // borrows the library; TQMPlcManager2 (plc_manager2.h) loads and owns it.
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,36 +10,62 @@
 
 #include "lumora_plc_api.h"
 #include "model/plc_environment.h"
+#include "model/translation.h"
 
 namespace lumora {
+
+// `text` with each "%N" (1..9) replaced by the Nth of `values`, all in one pass, so that a value holding
+// "%2" (a file's or a PLC's name) stays as it is.
+inline std::string FillPlaceholders(const std::string& text, std::initializer_list<std::string> values) {
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
+        index < values.size()) {
+      result += *(values.begin() + index);
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
 
 class Interaction;
 class PlcLibraryModule;
 class TQMTag;
 struct TQMPlcSettings;
 
-inline constexpr const char* kP001Text =
+inline constexpr const char* kP001Text = QT_TRANSLATE_NOOP(
+    "Core",
     "Error P001: Load dll Procedure failed\nUnable to validate PLC address\n\nPossible reason: Unable to "
     "locate "
-    "correct PLC DLL.";
-inline constexpr const char* kP002Text = "Error P002: Unable to load library : CtrlLink.dll";
-inline constexpr const char* kP003Format = "Error P003: Unable to load %s.dll.  ";
-inline constexpr const char* kP005Text = "Error P005: PLC DLL load failed.";
-inline constexpr const char* kP006Format =
-    "Error P006: %s is not compatible with\n%s.\n\nDo you want to change the PLC anyway?";
-inline constexpr const char* kP007Format =
-    "Error P007: PLC dll for this PLC (Manufacturer ID : %d, Model ID : %d)\nnot found in this system";
-inline constexpr const char* kP008Text =
+    "correct PLC DLL.");
+inline constexpr const char* kP002Text =
+    QT_TRANSLATE_NOOP("Core", "Error P002: Unable to load library : CtrlLink.dll");
+inline constexpr const char* kP003Format = QT_TRANSLATE_NOOP("Core", "Error P003: Unable to load %1.dll.  ");
+inline constexpr const char* kP005Text = QT_TRANSLATE_NOOP("Core", "Error P005: PLC DLL load failed.");
+inline constexpr const char* kP006Format = QT_TRANSLATE_NOOP(
+    "Core", "Error P006: %1 is not compatible with\n%2.\n\nDo you want to change the PLC anyway?");
+inline constexpr const char* kP007Format = QT_TRANSLATE_NOOP(
+    "Core",
+    "Error P007: PLC dll for this PLC (Manufacturer ID : %1, Model ID : %2)\nnot found in this system");
+inline constexpr const char* kP008Text = QT_TRANSLATE_NOOP(
+    "Core",
     "Error P008: Load dll Procedure failed\nUnable to compare PLC address\n\nPossible reason: Unable to "
     "locate "
-    "correct PLC DLL.";
-inline constexpr const char* kP009Text =
+    "correct PLC DLL.");
+inline constexpr const char* kP009Text = QT_TRANSLATE_NOOP(
+    "Core",
     "\"Error P009: Load dll Procedure failed\nUnable to Set Application Type\n\nPossible reason: Unable to "
-    "locate correct PLC DLL.\"";
-inline constexpr const char* kP010Format = "Error P010: The PLC communication attributes of %s cannot be used.\n%s";
-inline constexpr const char* kP011Format = "Error P011: The PLC library %s cannot be used and is left out.\n%s";
-inline constexpr const char* kZ007Text = "Error Z007: Discrete addresses are not allowed here.";
-inline constexpr const char* kT002Text = "Error T002: Invalid Access Type";
+    "locate correct PLC DLL.\"");
+inline constexpr const char* kP010Format =
+    QT_TRANSLATE_NOOP("Core", "Error P010: The PLC communication attributes of %1 cannot be used.\n%2");
+inline constexpr const char* kP011Format =
+    QT_TRANSLATE_NOOP("Core", "Error P011: The PLC library %1 cannot be used and is left out.\n%2");
+inline constexpr const char* kZ007Text =
+    QT_TRANSLATE_NOOP("Core", "Error Z007: Discrete addresses are not allowed here.");
+inline constexpr const char* kT002Text = QT_TRANSLATE_NOOP("Core", "Error T002: Invalid Access Type");
 
 enum class DriverKind { Panel, Multiplexer, PanelBehindMultiplexer };
 enum class AttributeEdit { Failed, Unchanged, Changed };
