@@ -8,6 +8,7 @@
 #include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "model/translation.h"
 #include "plc/address_conversion.h"
 #include "plc/install_dir.h"
 #include "plc/plan_n_run.h"
@@ -22,10 +23,10 @@ bool ConfirmMapChanges(const std::vector<std::string>& log, const std::string& m
   auto* session = static_cast<Session*>(context);
   for (const std::string& line : log)
     std::fputs(line.c_str(), stderr);
-  std::vector<char> text(mapPath.size() + 400);
-  std::snprintf(text.data(), text.size(), kIncompleteTagMapFormat, mapPath.c_str());
+  std::string text = translate("Core", kIncompleteTagMapFormat);
+  if (size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, mapPath);
   bool apply = session->Args().Has("--apply-map");
-  std::fprintf(stderr, "%s\n-> %s\n", text.data(), apply ? "Yes" : "No");
+  std::fprintf(stderr, "%s\n-> %s\n", text.c_str(), apply ? "Yes" : "No");
   return apply;
 }
 
@@ -170,11 +171,19 @@ bool CheckCommandFiles(const Arguments& arguments) {
       bool replacesEdited = other.edited && (output.option == "-o" || output.option == "OUT.lmx");
       if (replacesEdited || !SameFile(output.path, other.path)) continue;
       if (output.option == "--log") {
-        std::fprintf(stderr, "lumora: --log %s is the same file as %s; choose another file for the log\n",
-                     output.path.c_str(), other.path.c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            FillPlaceholders(
+                translate("Cli", "lumora: --log %1 is the same file as %2; choose another file for the log"),
+                {output.path, other.path})
+                .c_str());
       } else {
-        std::fprintf(stderr, "lumora: %s %s is the same file as %s %s; choose another output file\n",
-                     output.option.c_str(), output.path.c_str(), other.option.c_str(), other.path.c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            FillPlaceholders(
+                translate("Cli", "lumora: %1 %2 is the same file as %3 %4; choose another output file"),
+                {output.option, output.path, other.option, other.path})
+                .c_str());
       }
       return false;
     }
@@ -238,12 +247,17 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
     std::string command = selected();
     std::vector<std::string> left = app.remaining();
     if (command.empty() && !left.empty() && left.front().rfind('-', 0) != 0) {
-      std::fprintf(stderr, "lumora: unknown command '%s'\n", left.front().c_str());
+      std::fprintf(
+          stderr, "%s\n",
+          FillPlaceholders(translate("Cli", "lumora: unknown command '%1'"), {left.front()}).c_str());
     } else {
-      std::fprintf(stderr, "lumora: %s\n", error.what());
+      std::fprintf(stderr, "%s\n",
+                   FillPlaceholders(translate("Cli", "lumora: %1"), {std::string(error.what())}).c_str());
     }
-    std::fprintf(stderr, "Run 'lumora %s--help' for usage.\n",
-                 command.empty() ? "" : (command + " ").c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "Run 'lumora %1--help' for usage."),
+                                  {command.empty() ? "" : (command + " ")})
+                     .c_str());
     return kExitUsage;
   }
 
@@ -258,11 +272,11 @@ std::optional<int> ParseArguments(int argc, char** argv, Arguments& arguments) {
     if (option->count() != 0) arguments.flags.insert(name);
   }
   if (arguments.HasValue("--port") && arguments.Value("--port").empty()) {
-    std::fprintf(stderr, "lumora: --port needs a serial port name\n");
+    std::fprintf(stderr, "%s\n", translate("Cli", "lumora: --port needs a serial port name").c_str());
     return kExitUsage;
   }
   if (arguments.command.empty() && !arguments.Has("--version")) {
-    std::fprintf(stderr, "lumora: a command is required\n");
+    std::fprintf(stderr, "%s\n", translate("Cli", "lumora: a command is required").c_str());
     PrintUsage("");
     return kExitUsage;
   }
@@ -290,7 +304,7 @@ bool Session::OpenProject(const std::string& path, TQMProject& project) {
 
 bool Session::PrepareAddresses(TQMProject& project) {
   if (!project.ReloadPlcLibrary(project.plcSettings.libraryName)) {
-    ui_.ShowMessage(kP005Text, "", MessageIcon::Error);
+    ui_.ShowMessage(translate("Core", kP005Text), "", MessageIcon::Error);
     return false;
   }
   TQMPlcManager manager(project.plcLibrary.get(), ui_);
@@ -301,7 +315,10 @@ int ChosenPort(const Arguments& arguments, const char* option, int selected) {
   if (!arguments.HasValue(option)) return selected;
   std::string text = arguments.Value(option);
   if (text.size() != 1 || text[0] < '1' || text[0] > '5') {
-    std::fprintf(stderr, "lumora: %s takes a port number 1 to 5\n", std::string(option) == kPanelPortOption ? "--port" : option);
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "lumora: %1 takes a port number 1 to 5"),
+                                  {std::string(std::string(option) == kPanelPortOption ? "--port" : option)})
+                     .c_str());
     return -1;
   }
   return text[0] - '0';
@@ -311,7 +328,8 @@ int ChosenPanelPort(const Arguments& arguments, const TQMProject& project) {
   int port = ChosenPort(arguments, kPanelPortOption, project.multiplexer.selectedPort);
   if (port < 0) return -1;
   if (!project.IsMultiPanel() && port != 1) {
-    std::fprintf(stderr, "lumora: a single-panel project has its panel on port 1\n");
+    std::fprintf(stderr, "%s\n",
+                 translate("Cli", "lumora: a single-panel project has its panel on port 1").c_str());
     return -1;
   }
   return project.IsMultiPanel() ? port : 1;

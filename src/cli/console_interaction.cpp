@@ -2,8 +2,17 @@
 
 #include <cstdio>
 
+#include "model/translation.h"
+
 namespace lumora::cli {
 namespace {
+
+// Whether `text` is the core's `english` text (in the user's language) with its "%1".. filled in: it
+// begins as the translation does up to its first "%".
+bool IsText(const std::string& text, const char* english) {
+  std::string translated = translate("Core", english);
+  return text.rfind(translated.substr(0, translated.find('%')), 0) == 0;
+}
 
 const char* AnswerText(Answer answer) {
   switch (answer) {
@@ -31,9 +40,9 @@ void ConsoleInteraction::ShowMessage(const std::string& text, const std::string&
 Answer ConsoleInteraction::Ask(const std::string& text, const std::string& caption, MessageButtons buttons,
                                MessageIcon, Answer defaultAnswer) {
   Answer answer = defaultAnswer;
-  if (caption == "Backup Project") {
+  if (caption == translate("Core", "Backup Project")) {
     answer = backupPath ? Answer::Yes : Answer::No;
-  } else if (text.rfind("Error T004", 0) == 0) {
+  } else if (IsText(text, "Error T004: Unable to open tag map file : %1\nPlease choose the map file")) {
     answer = mapPath ? Answer::Ok : Answer::Cancel;
   } else if (yes.has_value()) {
     bool okCancel = buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel;
@@ -45,7 +54,7 @@ Answer ConsoleInteraction::Ask(const std::string& text, const std::string& capti
 }
 
 std::optional<std::string> ConsoleInteraction::PromptOpenFile(const FilePrompt& prompt) {
-  if (prompt.title == "Open Tag Map File" && mapPath) return mapPath;
+  if (prompt.title == translate("Core", "Open Tag Map File") && mapPath) return mapPath;
   return std::nullopt;
 }
 

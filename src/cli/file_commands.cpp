@@ -8,6 +8,7 @@
 #include "model/project_compare.h"
 #include "model/project_file.h"
 #include "model/project_summary.h"
+#include "model/translation.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_manager.h"
 #include "transfer/operations.h"
@@ -26,7 +27,7 @@ int Diff(Session& session) {
     if (!session.OpenProject(*path, *project)) return kExitUsage;
     // A file holds an address as its text; its PLC library encodes it, and the encodings are compared.
     if (!project->ReloadPlcLibrary(project->plcSettings.libraryName)) {
-      std::fprintf(stderr, "%s: %s\n", path->c_str(), kP005Text);
+      std::fprintf(stderr, "%s: %s\n", path->c_str(), translate("Core", kP005Text).c_str());
       return kExitUsage;
     }
     TQMPlcManager manager(project->plcLibrary.get(), session.Ui());
@@ -41,7 +42,10 @@ int Diff(Session& session) {
     const TQMPanel* a = first.FindPanel(port);
     const TQMPanel* b = second.FindPanel(port);
     if (!a && !b) {
-      std::fprintf(stderr, "lumora: neither project has a panel on port %d\n", port);
+      std::fprintf(stderr, "%s\n",
+                   FillPlaceholders(translate("Cli", "lumora: neither project has a panel on port %1"),
+                                    {std::to_string(port)})
+                       .c_str());
       return kExitUsage;
     }
     if (a && b) {

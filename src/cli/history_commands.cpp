@@ -8,6 +8,8 @@
 #include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_summary.h"
+#include "model/translation.h"
+#include "plc/plc_manager.h"
 #include "transfer/panel_history.h"
 
 namespace lumora::cli {
@@ -130,7 +132,7 @@ int RunHistoryCommand(Session& session) {
     if (args.Has("--json")) {
       PrintJson(entries);
     } else if (entries.empty()) {
-      std::printf("The panel history holds no entry.\n");
+      std::printf("%s\n", translate("Cli", "The panel history holds no entry.").c_str());
     } else {
       PrintTable(entries);
     }
@@ -139,7 +141,10 @@ int RunHistoryCommand(Session& session) {
 
   const PanelHistoryEntry* entry = FindEntry(entries, positional[1]);
   if (!entry) {
-    std::fprintf(stderr, "lumora: the panel history has no entry %s\n", positional[1].c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        FillPlaceholders(translate("Cli", "lumora: the panel history has no entry %1"), {positional[1]})
+            .c_str());
     return kExitFailed;
   }
   if (action == "show") {
@@ -156,8 +161,12 @@ int RunHistoryCommand(Session& session) {
   const std::string& out = positional[2];
   for (const std::string& own : {history.ProjectPath(entry->projectId), history.IndexPath()}) {
     if (SameFile(out, own)) {
-      std::fprintf(stderr, "lumora: %s is the panel history's own file %s; choose another output file\n",
-                   out.c_str(), own.c_str());
+      std::fprintf(
+          stderr, "%s\n",
+          FillPlaceholders(
+              translate("Cli", "lumora: %1 is the panel history's own file %2; choose another output file"),
+              {out, own})
+              .c_str());
       return kExitUsage;
     }
   }

@@ -7,7 +7,9 @@
 #include "model/file_io.h"
 #include "model/message_csv.h"
 #include "model/project.h"
+#include "model/translation.h"
 #include "plc/plc_address_check.h"
+#include "plc/plc_manager.h"
 
 namespace lumora::cli {
 namespace {
@@ -20,7 +22,8 @@ TQMPanel* ChosenPanel(const Session& session, TQMProject& project, int& exitCode
   }
   TQMPanel* panel = project.FindPanel(port);
   if (!panel) {
-    std::fprintf(stderr, "Port %d has no panel\n", port);
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "Port %1 has no panel"), {std::to_string(port)}).c_str());
     exitCode = kExitFailed;
   }
   return panel;
@@ -29,7 +32,9 @@ TQMPanel* ChosenPanel(const Session& session, TQMProject& project, int& exitCode
 int Export(Session& session) {
   const Arguments& args = session.Args();
   if (!args.positional[2].empty()) {
-    std::fprintf(stderr, "lumora: messages export writes to -o OUT.csv or the standard output\n");
+    std::fprintf(
+        stderr, "%s\n",
+        translate("Cli", "lumora: messages export writes to -o OUT.csv or the standard output").c_str());
     return kExitUsage;
   }
   TQMProject project;
@@ -56,7 +61,9 @@ int Import(Session& session) {
   const std::string& file = args.positional[1];
   const std::string& table = args.positional[2];
   if (table.empty()) {
-    std::fprintf(stderr, "lumora: messages import needs the table to read: FILE.lmx IN.csv\n");
+    std::fprintf(
+        stderr, "%s\n",
+        translate("Cli", "lumora: messages import needs the table to read: FILE.lmx IN.csv").c_str());
     return kExitUsage;
   }
   std::string csv;
@@ -77,14 +84,18 @@ int Import(Session& session) {
     for (const CsvProblem& problem : problems.kept)
       std::fprintf(stderr, "%s\n", CsvProblemLine(table, problem).c_str());
     if (problems.count > problems.kept.size())
-      std::fprintf(stderr, "%s: %zu more problems not shown\n", table.c_str(),
-                   problems.count - problems.kept.size());
+      std::fprintf(stderr, "%s\n",
+                   FillPlaceholders(translate("Cli", "%1: %2 more problems not shown"),
+                                    {table, std::to_string(problems.count - problems.kept.size())})
+                       .c_str());
     return kExitFailed;
   }
   std::string out;
   if (!SaveResult(session, project, out, file)) return kExitFailed;
-  std::printf("Port %d (%s): %d messages from %s, saved to %s\n", panel->port, panel->ModelText().c_str(),
-              static_cast<int>(panel->messages.size()), table.c_str(), out.c_str());
+  std::printf("%s\n", FillPlaceholders(translate("Cli", "Port %1 (%2): %3 messages from %4, saved to %5"),
+                                       {std::to_string(panel->port), panel->ModelText(),
+                                        std::to_string(panel->messages.size()), table, out})
+                          .c_str());
   return kExitOk;
 }
 
@@ -98,7 +109,10 @@ int RunMessageCommand(Session& session) {
   const std::string& action = session.Args().positional[0];
   if (action == "export") return Export(session);
   if (action == "import") return Import(session);
-  std::fprintf(stderr, "lumora: messages takes export or import, not '%s'\n", action.c_str());
+  std::fprintf(
+      stderr, "%s\n",
+      FillPlaceholders(translate("Cli", "lumora: messages takes export or import, not '%1'"), {action})
+          .c_str());
   return kExitUsage;
 }
 

@@ -9,6 +9,7 @@
 #include "model/panel_exchange.h"
 #include "model/project.h"
 #include "model/project_file.h"
+#include "model/translation.h"
 #include "plc/plc_manager.h"
 
 namespace lumora::cli {
@@ -36,8 +37,10 @@ int Export(Session& session) {
   int port = SelectPort(session, project);
   if (port < 0) return kExitUsage;
   if (!project.CurrentPanel()) {
-    std::fprintf(stderr, "Port %d has no panel (configured ports: %s)\n", port,
-                 ConfiguredPorts(project).c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "Port %1 has no panel (configured ports: %2)"),
+                                  {std::to_string(port), ConfiguredPorts(project)})
+                     .c_str());
     return kExitFailed;
   }
   std::string error;
@@ -45,8 +48,10 @@ int Export(Session& session) {
     std::fprintf(stderr, "%s: %s\n", args.positional[1].c_str(), error.c_str());
     return kExitFailed;
   }
-  std::printf("Port %d (%s) exported to %s\n", port, project.CurrentPanel()->ModelText().c_str(),
-              args.positional[1].c_str());
+  std::printf("%s\n", FillPlaceholders(
+                          translate("Cli", "Port %1 (%2) exported to %3"),
+                          {std::to_string(port), project.CurrentPanel()->ModelText(), args.positional[1]})
+                          .c_str());
   return kExitOk;
 }
 
@@ -61,8 +66,10 @@ int Import(Session& session) {
   // which also makes the comparison with the panel being replaced meaningful.
   loaded.plcSettings = project.plcSettings;
   if (!session.PrepareAddresses(loaded)) {
-    std::fprintf(stderr, "%s: its PLC addresses do not all fit %s, the PLC of %s\n",
-                 args.positional[1].c_str(), project.plcSettings.plcName.c_str(), args.positional[0].c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "%1: its PLC addresses do not all fit %2, the PLC of %3"),
+                                  {args.positional[1], project.plcSettings.plcName, args.positional[0]})
+                     .c_str());
     return kExitFailed;
   }
 
@@ -71,13 +78,20 @@ int Import(Session& session) {
     sourcePort = ChosenPort(args, "--from-port", 0);
     if (sourcePort < 0) return kExitUsage;
     if (sourcePort == 0 || !loaded.FindPanel(sourcePort)) {
-      std::fprintf(stderr, "lumora: %s is a multi-panel project: --from-port names one of its ports (%s)\n",
-                   args.positional[1].c_str(), ConfiguredPorts(loaded).c_str());
+      std::fprintf(
+          stderr, "%s\n",
+          FillPlaceholders(
+              translate("Cli",
+                        "lumora: %1 is a multi-panel project: --from-port names one of its ports (%2)"),
+              {args.positional[1], ConfiguredPorts(loaded)})
+              .c_str());
       return kExitUsage;
     }
   } else if (args.HasValue("--from-port")) {
-    std::fprintf(stderr, "lumora: %s holds one panel: --from-port does not apply\n",
-                 args.positional[1].c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "lumora: %1 holds one panel: --from-port does not apply"),
+                                  {args.positional[1]})
+                     .c_str());
     return kExitUsage;
   }
   int port = SelectPort(session, project);
@@ -92,7 +106,11 @@ int Import(Session& session) {
     return kExitFailed;
   }
   if (outcome == ImportOutcome::Unchanged) {
-    std::printf("The panel on port %d is the same as the imported one: nothing changed\n", port);
+    std::printf("%s\n",
+                FillPlaceholders(
+                    translate("Cli", "The panel on port %1 is the same as the imported one: nothing changed"),
+                    {std::to_string(port)})
+                    .c_str());
     return kExitOk;
   }
   if (!edit.project) return kExitFailed;
@@ -103,8 +121,9 @@ int Import(Session& session) {
 
   std::string out;
   if (!SaveResult(session, project, out)) return kExitFailed;
-  std::printf("Port %d is now a %s, saved to %s\n", port, project.CurrentPanel()->ModelText().c_str(),
-              out.c_str());
+  std::printf("%s\n", FillPlaceholders(translate("Cli", "Port %1 is now a %2, saved to %3"),
+                                       {std::to_string(port), project.CurrentPanel()->ModelText(), out})
+                          .c_str());
   return kExitOk;
 }
 
@@ -115,13 +134,15 @@ int Addresses(Session& session) {
   int port = ChosenPanelPort(args, project);
   if (port < 0) return kExitUsage;
   if (args.HasValue("--paper") && !args.HasValue("--pdf")) {
-    std::fprintf(stderr, "lumora: --paper goes with --pdf\n");
+    std::fprintf(stderr, "%s\n", translate("Cli", "lumora: --paper goes with --pdf").c_str());
     return kExitUsage;
   }
   const TQMPanel* panel = project.FindPanel(port);
   if (!panel) {
-    std::fprintf(stderr, "Port %d has no panel (configured ports: %s)\n", port,
-                 ConfiguredPorts(project).c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "Port %1 has no panel (configured ports: %2)"),
+                                  {std::to_string(port), ConfiguredPorts(project)})
+                     .c_str());
     return kExitFailed;
   }
   if (!args.Value("--pdf").empty()) return WriteAddressesPdf(session, project, *panel);

@@ -5,6 +5,7 @@
 
 #include "cli/cli_session.h"
 #include "model/project.h"
+#include "model/translation.h"
 #include "plc/address_conversion.h"
 #include "plc/plc_change.h"
 #include "plc/plc_manager.h"
@@ -23,11 +24,13 @@ class ConvertInteraction : public Interaction {
   }
   Answer Ask(const std::string& text, const std::string& caption, MessageButtons buttons, MessageIcon icon,
              Answer defaultAnswer) override {
-    if (caption == kPlcChangeCaption && text.rfind("Error P006", 0) == 0) {
+    const bool change = caption == translate("Core", kPlcChangeCaption);
+    std::string p006 = translate("Core", kP006Format);
+    if (change && text.rfind(p006.substr(0, p006.find('%')), 0) == 0) {
       std::fprintf(stderr, "%s\n-> %s\n", text.c_str(), force_ ? "Yes" : "No");
       return force_ ? Answer::Yes : Answer::No;
     }
-    if (caption == kPlcChangeCaption) return Answer::Yes;
+    if (change) return Answer::Yes;
     return console_.Ask(text, caption, buttons, icon, defaultAnswer);
   }
   std::optional<std::string> PromptOpenFile(const FilePrompt& prompt) override {
@@ -67,17 +70,24 @@ bool NeedsTagMap(const TQMProject& project, const PlcCatalogueEntry& entry, Inte
 }
 
 void PrintNoTagMap(const std::string& name) {
-  std::fprintf(stderr,
-               "lumora: %s works with the tag names of a Plan & Run tag map: name it with --map FILE.map\n",
-               name.c_str());
+  std::fprintf(
+      stderr, "%s\n",
+      FillPlaceholders(
+          translate(
+              "Cli",
+              "lumora: %1 works with the tag names of a Plan & Run tag map: name it with --map FILE.map"),
+          {name})
+          .c_str());
 }
 
 int ConvertPlc(Session& session) {
   const Arguments& args = session.Args();
   std::string name = args.Value("--plc");
   if (name.empty()) {
-    std::fprintf(stderr, "lumora: convert-plc needs --plc NAME (installed: %s)\n",
-                 InstalledNames(session.Catalogue()).c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "lumora: convert-plc needs --plc NAME (installed: %1)"),
+                                  {InstalledNames(session.Catalogue())})
+                     .c_str());
     return kExitUsage;
   }
   const PlcCatalogueEntry* entry = nullptr;
@@ -85,8 +95,10 @@ int ConvertPlc(Session& session) {
     if (candidate.name == name) entry = &candidate;
   }
   if (!entry) {
-    std::fprintf(stderr, "lumora: unknown PLC \"%s\" (installed: %s)\n", name.c_str(),
-                 InstalledNames(session.Catalogue()).c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "lumora: unknown PLC \"%1\" (installed: %2)"),
+                                  {name, InstalledNames(session.Catalogue())})
+                     .c_str());
     return kExitUsage;
   }
 
@@ -102,14 +114,18 @@ int ConvertPlc(Session& session) {
     case PlcChangeOutcome::Changed:
       break;
     case PlcChangeOutcome::SamePlc:
-      std::fprintf(stderr, "The project already uses %s: nothing changed\n", name.c_str());
+      std::fprintf(
+          stderr, "%s\n",
+          FillPlaceholders(translate("Cli", "The project already uses %1: nothing changed"), {name}).c_str());
       return kExitOk;
     case PlcChangeOutcome::NoTagMap:
       PrintNoTagMap(name);
       return kExitUsage;
     case PlcChangeOutcome::Declined:
       if (!result.compatible)
-        std::fprintf(stderr, "lumora: --force changes the PLC and clears every PLC address\n");
+        std::fprintf(
+            stderr, "%s\n",
+            translate("Cli", "lumora: --force changes the PLC and clears every PLC address").c_str());
       return kExitFailed;
     case PlcChangeOutcome::LibraryMissing:
     case PlcChangeOutcome::TagMapFailed:
@@ -127,11 +143,17 @@ int ConvertPlc(Session& session) {
     size_t dropped = 0;
     for (const std::string& row : result.rows)
       dropped += row.find(kUnableToRebuildText) != std::string::npos ? 1 : 0;
-    std::fprintf(stderr, "PLC changed to %s, %zu address(es) converted, %zu dropped, saved to %s\n",
-                 name.c_str(), result.rows.size() - dropped, dropped, out.c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(
+                     translate("Cli", "PLC changed to %1, %2 address(es) converted, %3 dropped, saved to %4"),
+                     {name, std::to_string(result.rows.size() - dropped), std::to_string(dropped), out})
+                     .c_str());
   } else {
-    std::fprintf(stderr, "PLC changed to %s, every PLC address cleared, saved to %s\n", name.c_str(),
-                 out.c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        FillPlaceholders(translate("Cli", "PLC changed to %1, every PLC address cleared, saved to %2"),
+                         {name, out})
+            .c_str());
   }
   return kExitOk;
 }

@@ -11,6 +11,8 @@
 #include "model/editing_rules.h"
 #include "model/project.h"
 #include "model/project_summary.h"
+#include "model/translation.h"
+#include "plc/plc_manager.h"
 #include "report/report_pdf.h"
 
 namespace lumora::cli {
@@ -54,11 +56,12 @@ bool ReadSettings(const Arguments& args, PdfSettings& settings) {
   } else if (paper == "letter" || paper == "Letter") {
     settings.paper = QPageSize::Letter;
   } else if (!paper.empty()) {
-    std::fprintf(stderr, "lumora: --paper takes a4 or letter\n");
+    std::fprintf(stderr, "%s\n", translate("Cli", "lumora: --paper takes a4 or letter").c_str());
     return false;
   }
   if (!ParsePages(args.Value("--pages"), settings.firstPage, settings.lastPage)) {
-    std::fprintf(stderr, "lumora: --pages takes a page or a range such as 3-4 or 2-\n");
+    std::fprintf(stderr, "%s\n",
+                 translate("Cli", "lumora: --pages takes a page or a range such as 3-4 or 2-").c_str());
     return false;
   }
   settings.landscape = args.Has("--landscape");
@@ -111,7 +114,9 @@ int RunReportCommand(Session& session) {
   const Arguments& args = session.Args();
   std::string out = args.Value("-o,--output");
   if (out.empty()) {
-    std::fprintf(stderr, "lumora: report needs -o OUT.pdf\nRun 'lumora report --help' for usage.\n");
+    std::fprintf(
+        stderr, "%s\n",
+        translate("Cli", "lumora: report needs -o OUT.pdf\nRun 'lumora report --help' for usage.").c_str());
     return kExitUsage;
   }
   PdfSettings settings;
@@ -122,7 +127,8 @@ int RunReportCommand(Session& session) {
   int port = ChosenPanelPort(args, project);
   if (port < 0) return kExitUsage;
   if (!project.FindPanel(port)) {
-    std::fprintf(stderr, "Port %d has no panel\n", port);
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "Port %1 has no panel"), {std::to_string(port)}).c_str());
     return kExitFailed;
   }
   project.multiplexer.selectedPort = port;

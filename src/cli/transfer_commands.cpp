@@ -14,8 +14,10 @@
 #include "model/file_io.h"
 #include "model/project.h"
 #include "model/project_file.h"
-#include "shell/version_loader.h"
+#include "model/translation.h"
+#include "plc/plc_manager.h"
 #include "shell/app_settings.h"
+#include "shell/version_loader.h"
 #include "transfer/operations.h"
 #include "transfer/panel_history.h"
 #include "transfer/panel_information.h"
@@ -103,13 +105,15 @@ ExchangeOutcome RunWithConsole(TransferContext& context, UnitExchange::Work work
   for (size_t i = 0; i < std::size(signals); ++i)
     ::sigaction(signals[i], &previous[i], nullptr);
   gRunning = nullptr;
-  if (outcome.result == TransferOutcome::Cancelled) std::fprintf(stderr, "Cancelled.\n");
+  if (outcome.result == TransferOutcome::Cancelled)
+    std::fprintf(stderr, "%s\n", translate("Cli", "Cancelled.").c_str());
   return outcome;
 }
 
 void PrintWarnings(const ExchangeOutcome& outcome) {
   for (const std::string& warning : outcome.warnings)
-    std::fprintf(stderr, "lumora: warning: %s\n", warning.c_str());
+    std::fprintf(stderr, "%s\n",
+                 FillPlaceholders(translate("Cli", "lumora: warning: %1"), {warning}).c_str());
 }
 
 // The outcome of a long transfer printed on the console: its bar ended, the success text on stdout.
@@ -137,8 +141,11 @@ std::unique_ptr<CommLogScope> OpenLog(Session& session, bool versionLine) {
   std::string path = session.Args().Value("--log");
   auto scope = std::make_unique<CommLogScope>(path, session.Version(), versionLine, session.Ui());
   if (!scope->Opened()) {
-    std::fprintf(stderr, "lumora: warning: cannot open the communication log %s: %s\n", path.c_str(),
-                 scope->Error().c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        FillPlaceholders(translate("Cli", "lumora: warning: cannot open the communication log %1: %2"),
+                         {path, scope->Error()})
+            .c_str());
   }
   return scope;
 }
@@ -196,7 +203,8 @@ int Write(Session& session) {
   if (args.positional.size() != 1) return PrintUsage("write"), kExitUsage;
   std::optional<TransferTarget> target = TargetFromOption(args.Value("--target"));
   if (!target) {
-    std::fprintf(stderr, "lumora: --target takes panel1..panel5, multiplexer or project\n");
+    std::fprintf(stderr, "%s\n",
+                 translate("Cli", "lumora: --target takes panel1..panel5, multiplexer or project").c_str());
     return kExitUsage;
   }
   TQMProject project;
