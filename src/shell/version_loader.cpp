@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include <QCoreApplication>
+
 #include "model/interaction.h"
 
 namespace lumora {
@@ -20,7 +22,8 @@ std::string LoadApplicationVersion(const std::string& installDir, Interaction& i
   std::string path = installDir + "/RevLabel.so";
   void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!library) {
-    interaction.ShowMessage(kVersionLoadErrorText, "", MessageIcon::None);
+    interaction.ShowMessage(QCoreApplication::translate("Shell", kVersionLoadErrorText).toLatin1().toStdString(), "",
+                            MessageIcon::None);
     return "";
   }
   // The library stays loaded until the process ends.

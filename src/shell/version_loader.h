@@ -3,11 +3,14 @@
 
 #include <string>
 
+#include "model/translation.h"
+
 namespace lumora {
 
 class Interaction;
 
-inline constexpr const char* kVersionLoadErrorText = "Error in loading Version Information. ";
+inline constexpr const char* kVersionLoadErrorText =
+    QT_TRANSLATE_NOOP("Shell", "Error in loading Version Information. ");
 
 // Loads `<installDir>/RevLabel.so` (kept loaded for the life of the process), calls GetApplicationVersion
 // and returns a copy of its text. A library that cannot be loaded shows kVersionLoadErrorText and gives "";
