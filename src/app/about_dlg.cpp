@@ -10,7 +10,7 @@ namespace lumora::gui {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::AboutDlg>()) {
   ui_->setupUi(this);
   ui_->logo->setPixmap(LogoPicture(QSize(48, 48)));
-  ui_->versionLabel->setText(QString("Lumora Write Utility Version %1").arg(FromLatin1(ApplicationVersion())));
+  ui_->versionLabel->setText(tr("Lumora Write Utility Version %1").arg(FromLatin1(ApplicationVersion())));
   connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -50,7 +50,7 @@ bool CAddrLogDlg::SaveLog(const std::string& path) {
 
 void CAddrLogDlg::OnSaveLog() {
   FilePrompt prompt;
-  prompt.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+  prompt.filter = ToLatin1(tr("Text Files (*.txt)") + "|*.txt|" + tr("All Files (*.*)") + "|*.*||");
   prompt.defaultExtension = "txt";
   prompt.overwritePrompt = true;
   std::optional<std::string> path = CLumoraApp::Instance()->Ui().PromptSaveFile(prompt);

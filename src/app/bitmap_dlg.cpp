@@ -4,6 +4,7 @@
 #include "app/pictures.h"
 #include "model/codes.h"
 #include "transfer/panel_information.h"
+#include "model/translation.h"
 #include "ui_bitmap_dlg.h"
 
 namespace lumora::gui {
@@ -39,8 +40,8 @@ void CBitmapDlg::ShowModel(int row) {
   if (row < 0 || row >= 5) return;
   int type = kModels[row];
   ui_->preview->setPixmap(UnitPicture(type, QSize(340, type == kPanelQMSV ? 220 : 200)));
-  ui_->preview->setAccessibleName(FromLatin1(PanelModelText(type)) + " picture");
-  ui_->description->setText(FromLatin1(UnitAttributesText(type)));
+  ui_->preview->setAccessibleName(tr("%1 picture").arg(FromLatin1(PanelModelText(type))));
+  ui_->description->setText(FromLatin1(translate("Core", UnitAttributesText(type))));
 }
 
 }  // namespace lumora::gui

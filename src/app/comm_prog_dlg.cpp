@@ -89,8 +89,10 @@ CCommProgDlg::CCommProgDlg(TQMProject& project, TransferOperation operation, con
   bool simulated = app && app->SimulatedPanel().Running();
   QString stored = app && !simulated ? FromPath(app->PortName()) : QString();
   ui_->portList->addItems(PortChoices(stored));
-  if (app) ui_->portList->addItem(kSimulatedPanelText);
-  int selected = ui_->portList->findText(simulated ? QString(kSimulatedPanelText) : stored);
+  if (app)
+    ui_->portList->addItem(QCoreApplication::translate("lumora::gui::CSimulatedPanel", kSimulatedPanelText));
+  int selected = ui_->portList->findText(
+      simulated ? QCoreApplication::translate("lumora::gui::CSimulatedPanel", kSimulatedPanelText) : stored);
   if (selected >= 0) ui_->portList->setCurrentIndex(selected);
 
   UpdateStartButton();
@@ -141,10 +143,11 @@ void CCommProgDlg::OnStart() {
   context_.keepPrevious = context_.operation == TransferOperation::Write && ui_->readBeforeWrite->isChecked();
   std::string port = ToPath(ui_->portList->currentText());
   CLumoraApp* app = CLumoraApp::Instance();
-  if (app && ui_->portList->currentText() == kSimulatedPanelText) {
+  if (app && ui_->portList->currentText() ==
+                 QCoreApplication::translate("lumora::gui::CSimulatedPanel", kSimulatedPanelText)) {
     QString error;
     if (!app->SimulatedPanel().Start(context_.project, &error)) {
-      ShowMessageBox(this, error, "Simulated Panel", MessageIcon::Error);
+      ShowMessageBox(this, error, tr("Simulated Panel"), MessageIcon::Error);
       return;
     }
     port = ToPath(app->SimulatedPanel().Path());
@@ -200,7 +203,7 @@ void CCommProgDlg::OnEvent(const lumora::TransferEvent& event) {
       if (IsFirmware(context_.operation)) {
         ui_->statusLine->setText(FromLatin1(event.statusText));
         if (event.finished) {
-          ui_->cancelButton->setText("Close");
+          ui_->cancelButton->setText(tr("Close"));
           ui_->cancelButton->setEnabled(true);
         }
       } else {
@@ -242,7 +245,7 @@ void CCommProgDlg::ApplyStep(int step, const lumora::TransferEvent& event) {
       ui_->statusLine->setText(FromLatin1(event.statusText));
       break;
     case StepEffect::Also::CloseButton:
-      ui_->cancelButton->setText("Close");
+      ui_->cancelButton->setText(tr("Close"));
       ui_->cancelButton->setEnabled(true);
       break;
     case StepEffect::Also::ResetLines:

@@ -200,7 +200,8 @@ Answer ShowBox(QPointer<QWidget> parent, const MessageBoxRequest& request,
         box.setDefaultButton(ToButton(request.defaultAnswer));
         if (!request.details.isEmpty()) {
           box.setDetailedText(request.details);
-          if (auto* details = box.findChild<QTextEdit*>()) details->setAccessibleName("Details");
+          if (auto* details = box.findChild<QTextEdit*>())
+            details->setAccessibleName(QCoreApplication::translate("GuiInteraction", "Details"));
         }
         int button = box.exec();
         return box.clickedButton() ? FromButton(button) : EscapeAnswer(request.buttons);

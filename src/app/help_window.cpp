@@ -84,14 +84,14 @@ bool CHelpWindow::ShowTopic(const QString& topic) {
   QString file = HelpFile();
   if (!gWindow) {
     if (!QFileInfo::exists(file)) {
-      ShowMessageBox(QApplication::activeWindow(), "The help file " + file + " is not installed.", "Help",
-                     MessageIcon::Information);
+      ShowMessageBox(QApplication::activeWindow(), tr("The help file %1 is not installed.").arg(file),
+                     tr("Help"), MessageIcon::Information);
       return false;
     }
     gWindow = new CHelpWindow(file);
   }
   if (!gWindow->Ready()) {
-    ShowMessageBox(QApplication::activeWindow(), "The help file " + file + " cannot be read.", "Help",
+    ShowMessageBox(QApplication::activeWindow(), tr("The help file %1 cannot be read.").arg(file), tr("Help"),
                    MessageIcon::Information);
     return false;
   }
@@ -105,7 +105,7 @@ bool CHelpWindow::ShowTopic(const QString& topic) {
 
 CHelpWindow::CHelpWindow(const QString& helpFile) {
   setObjectName("helpWindow");
-  setWindowTitle("Lumora Write Utility Help");
+  setWindowTitle(tr("Lumora Write Utility Help"));
   resize(1000, 700);
   // The collection (registration and search index) is the user's own: the install tree is read-only.
   QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help";
@@ -124,7 +124,7 @@ CHelpWindow::CHelpWindow(const QString& helpFile) {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("helpTabs");
   QHelpContentWidget* contents = engine_->contentWidget();
-  tabs_->addTab(contents, "&Contents");
+  tabs_->addTab(contents, tr("&Contents"));
   connect(contents, &QHelpContentWidget::linkActivated, this, &CHelpWindow::Open);
   connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents,
           [contents] { contents->expandToDepth(0); });
@@ -132,12 +132,12 @@ CHelpWindow::CHelpWindow(const QString& helpFile) {
   auto* indexPage = new QWidget(tabs_);
   auto* lookFor = new QLineEdit(indexPage);
   lookFor->setObjectName("indexFilter");
-  lookFor->setPlaceholderText("Type a word to look for");
+  lookFor->setPlaceholderText(tr("Type a word to look for"));
   QHelpIndexWidget* index = engine_->indexWidget();
   auto* indexLayout = new QVBoxLayout(indexPage);
   indexLayout->addWidget(lookFor);
   indexLayout->addWidget(index);
-  tabs_->addTab(indexPage, "&Index");
+  tabs_->addTab(indexPage, tr("&Index"));
   connect(lookFor, &QLineEdit::textChanged, index, [index](const QString& text) { index->filterIndices(text); });
   connect(lookFor, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
   connect(index, &QHelpIndexWidget::documentActivated, this,
@@ -152,7 +152,7 @@ CHelpWindow::CHelpWindow(const QString& helpFile) {
   auto* searchLayout = new QVBoxLayout(searchPage);
   searchLayout->addWidget(search->queryWidget());
   searchLayout->addWidget(search->resultWidget(), 1);
-  tabs_->addTab(searchPage, "&Search");
+  tabs_->addTab(searchPage, tr("&Search"));
   connect(search->queryWidget(), &QHelpSearchQueryWidget::search, search,
           [search] { search->search(search->queryWidget()->searchInput()); });
   connect(search->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this, &CHelpWindow::Open);
@@ -163,15 +163,15 @@ CHelpWindow::CHelpWindow(const QString& helpFile) {
   splitter->setStretchFactor(1, 3);
   setCentralWidget(splitter);
 
-  QToolBar* tools = addToolBar("Navigation");
+  QToolBar* tools = addToolBar(tr("Navigation"));
   tools->setMovable(false);
-  QAction* back = tools->addAction("&Back", browser_, &QTextBrowser::backward);
+  QAction* back = tools->addAction(tr("&Back"), browser_, &QTextBrowser::backward);
   back->setShortcut(QKeySequence::Back);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-  QAction* forward = tools->addAction("&Forward", browser_, &QTextBrowser::forward);
+  QAction* forward = tools->addAction(tr("&Forward"), browser_, &QTextBrowser::forward);
   forward->setShortcut(QKeySequence::Forward);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-  tools->addAction("&Contents", this, [this] { Open(TopicUrl(kHelpContentsPage)); });
+  tools->addAction(tr("&Contents"), this, [this] { Open(TopicUrl(kHelpContentsPage)); });
   QAction* close = new QAction(this);
   close->setShortcut(QKeySequence::Close);
   connect(close, &QAction::triggered, this, &QWidget::close);

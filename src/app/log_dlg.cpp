@@ -14,7 +14,7 @@ namespace lumora::gui {
 CLog::CLog(const std::vector<std::string>& lines, bool tagMap, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::LogDlg>()) {
   ui_->setupUi(this);
-  setWindowTitle(tagMap ? "Plan & Run conversion log" : "Unable to download");
+  setWindowTitle(tagMap ? tr("Plan & Run conversion log") : tr("Unable to download"));
   std::string joined;
   for (const std::string& line : lines)
     joined += line;
@@ -50,7 +50,7 @@ CLog::~CLog() = default;
 
 void CLog::OnSaveLog() {
   FilePrompt prompt;
-  prompt.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+  prompt.filter = ToLatin1(tr("Text Files (*.txt)") + "|*.txt|" + tr("All Files (*.*)") + "|*.*||");
   prompt.defaultExtension = "txt";
   prompt.defaultName = "log";
   prompt.overwritePrompt = true;
@@ -59,7 +59,7 @@ void CLog::OnSaveLog() {
   std::string reason;
   if (!WriteFileAtomically(QFile::encodeName(*path).toStdString(), ToLatin1(text_), &reason)) {
     // The dialog stays open, so the log can be saved elsewhere.
-    ShowMessageBox(this, QString("%1: %2").arg(*path, QString::fromLocal8Bit(reason.c_str())), "Save Log",
+    ShowMessageBox(this, QString("%1: %2").arg(*path, QString::fromLocal8Bit(reason.c_str())), tr("Save Log"),
                    MessageIcon::Error);
     return;
   }

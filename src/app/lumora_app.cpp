@@ -24,6 +24,7 @@
 #include "plc/plc_library.h"
 #include "plc/plc_manager.h"
 #include "plc/plc_probe.h"
+#include "shell/translations.h"
 #include "shell/version_loader.h"
 #include "transfer/operations.h"
 
@@ -39,6 +40,8 @@ CLumoraApp::CLumoraApp(int& argc, char** argv) : QApplication(argc, argv) {
   ParseCommandLine();
   machine_ = std::make_unique<MachineSettings>();
   InstallPlatformSettings(installDirOption_, *machine_);
+  // Before the first window: every text from here on is in the chosen language.
+  language_ = InstallTranslations(*this, ChosenLanguage(user_.Language()));
   simulatedPanel_ = new CSimulatedPanel(this);
   recovery_ = std::make_unique<RecoveryStore>(RecoveryStore::DefaultFolder());
   connect(this, &QCoreApplication::aboutToQuit, simulatedPanel_, &CSimulatedPanel::Stop);
@@ -92,10 +95,10 @@ bool CLumoraApp::InitInstance() {
   QString path = openAtStart;
   QTimer::singleShot(0, this, [this, path, keepsCopies, recoveryError] {
     if (!keepsCopies) {
-      ShowMessageBox(mainFrame_,
-                     QString("Unsaved changes cannot be kept for recovery after a crash.\n%1")
-                         .arg(FromPath(recoveryError)),
-                     "", MessageIcon::Exclamation);
+      ShowMessageBox(
+          mainFrame_,
+          tr("Unsaved changes cannot be kept for recovery after a crash.\n%1").arg(FromPath(recoveryError)),
+          "", MessageIcon::Exclamation);
     }
     bool recovered = mainFrame_ && OfferRecoveryAtStart(*this, path);
     if (mainFrame_ && !path.isEmpty() && !recovered) mainFrame_->OpenDocumentFile(path);
@@ -123,7 +126,7 @@ bool CLumoraApp::StorePort(const std::string& port) {
 
 void CLumoraApp::OnFileNew() {
   FilePrompt prompt;
-  prompt.title = "Create Project";
+  prompt.title = ToLatin1(tr("Create Project"));
   prompt.filter = kProjectFileFilter;
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;

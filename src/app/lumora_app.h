@@ -38,6 +38,8 @@ class CLumoraApp : public QApplication {
   GuiInteraction& Ui() { return ui_; }
   MachineSettings& Machine() { return *machine_; }
   UserSettings& User() { return user_; }
+  // The language the program speaks ("en", "de"), chosen at start.
+  const std::string& Language() const { return language_; }
   PlcEnvironment& Plc() { return plc_; }
   // Where the documents keep their copies while they have unsaved changes.
   RecoveryStore& Recovery() { return *recovery_; }
@@ -79,6 +81,7 @@ class CLumoraApp : public QApplication {
   std::string installDirOption_;
   CSimulatedPanel* simulatedPanel_;
   std::unique_ptr<RecoveryStore> recovery_;
+  std::string language_ = "en";
 };
 
 }  // namespace lumora::gui

@@ -80,8 +80,8 @@ bool CLumoraDoc::SelectPort(int port) {
   std::shared_ptr<const ProjectState> before = CurrentState();
   project_->multiplexer.selectedPort = port;
   state_ = ProjectState::Capture(*project_, before.get());
-  undoStack_.push(new PortSelectionCommand(*this, QString("Select Port %1").arg(port), std::move(before),
-                                           state_, from, port));
+  undoStack_.push(
+      new PortSelectionCommand(*this, tr("Select Port %1").arg(port), std::move(before), state_, from, port));
   emit projectChanged(ProjectPart::Panel);
   return true;
 }
@@ -140,7 +140,7 @@ bool CLumoraDoc::OnRecoverDocument(const std::string& projectFile, const QString
   std::string reason;
   if (!project->Load(reader, &reason)) {
     std::string text = std::string(kInvalidFileText) + (reason.empty() ? "" : "\n" + reason);
-    app_.Ui().ShowMessage(text, "Error", MessageIcon::Error);
+    app_.Ui().ShowMessage(text, ToLatin1(tr("Error")), MessageIcon::Error);
     return false;
   }
   if (!PrepareOpened(*project)) return false;
@@ -184,8 +184,8 @@ bool CLumoraDoc::DoFileSaveAs() {
           SameFile(ToPath(other->PathName()), ToPath(*path))) {
         ShowMessageBox(
             nullptr,
-            QString("%1 is open in another window: close it there first, or choose another name.").arg(*path),
-            "", MessageIcon::Exclamation);
+            tr("%1 is open in another window: close it there first, or choose another name.").arg(*path), "",
+            MessageIcon::Exclamation);
         return false;
       }
     }
@@ -195,7 +195,7 @@ bool CLumoraDoc::DoFileSaveAs() {
 
 bool CLumoraDoc::SaveModified() {
   if (!IsModified()) return true;
-  Answer answer = ShowMessageBox(nullptr, QString("Save changes to %1?").arg(Title()), "",
+  Answer answer = ShowMessageBox(nullptr, tr("Save changes to %1?").arg(Title()), "",
                                  MessageIcon::Exclamation, MessageButtons::YesNoCancel, Answer::Yes);
   if (answer == Answer::Cancel) return false;
   if (answer == Answer::No) return true;
@@ -210,7 +210,7 @@ void CLumoraDoc::SetPathName(const QString& path, bool addToRecentFiles) {
 }
 
 QString CLumoraDoc::Title() const {
-  return path_.isEmpty() ? QString("Lumora1") : QFileInfo(path_).fileName();
+  return path_.isEmpty() ? tr("Lumora1") : QFileInfo(path_).fileName();
 }
 
 }  // namespace lumora::gui

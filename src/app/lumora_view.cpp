@@ -61,12 +61,12 @@ CLumoraView::CLumoraView(CLumoraDoc* doc, QWidget* parent)
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(caption);
     // The same commands stand as buttons beside the picture: these are named after their place.
-    button->setAccessibleName(caption + " on the panel picture");
+    button->setAccessibleName(tr("%1 on the panel picture").arg(caption));
     return button;
   };
-  messagesPicture_ = pictureButton(Launcher::Messages, "messagesPictureButton", "Messages");
-  buttonsPicture_ = pictureButton(Launcher::ButtonsLeds, "buttonsLedsPictureButton", "Buttons / LEDs");
-  annunciatorPicture_ = pictureButton(Launcher::Annunciator, "annunciatorPictureButton", "Annunciator");
+  messagesPicture_ = pictureButton(Launcher::Messages, "messagesPictureButton", tr("Messages"));
+  buttonsPicture_ = pictureButton(Launcher::ButtonsLeds, "buttonsLedsPictureButton", tr("Buttons / LEDs"));
+  annunciatorPicture_ = pictureButton(Launcher::Annunciator, "annunciatorPictureButton", tr("Annunciator"));
 
   connect(ui_->singleRadio, &QRadioButton::clicked, this, &CLumoraView::OnSinglePanelSystem);
   connect(ui_->multiRadio, &QRadioButton::clicked, this, &CLumoraView::OnMultiPanelSystem);
@@ -152,7 +152,7 @@ bool CLumoraView::OnInitialUpdate() {
   bool filled = plc_->Fill();
   QApplication::restoreOverrideCursor();
   if (!filled) {
-    ShowMessageBox(this, QString::fromLatin1(kP005Text), "", MessageIcon::Error);
+    ShowMessageBox(this, QCoreApplication::translate("Core", kP005Text), "", MessageIcon::Error);
     return false;
   }
   ApplyPanelType();
@@ -173,7 +173,8 @@ void CLumoraView::ApplyPanelType() {
   if (none) {
     for (QToolButton* button : {messagesPicture_, buttonsPicture_, annunciatorPicture_}) button->hide();
     ui_->panelPicture->setPixmap(UnitPicture(kPanelNone, QSize(260, 165)));
-    ui_->panelTypeCaption->setText(multiPanel ? QString("No panel on Port %1").arg(project.SelectedPort()) : QString());
+    ui_->panelTypeCaption->setText(multiPanel ? tr("No panel on Port %1").arg(project.SelectedPort())
+                                              : QString());
   } else {
     ui_->panelPicture->setPixmap(UnitPicture(panelType, QSize(260, setPoint ? 180 : 165)));
     ui_->panelTypeCaption->setText(QString::fromStdString(PanelModelText(panelType)));
@@ -211,8 +212,8 @@ void CLumoraView::ApplySystemKind() {
   // The frame offers the firmware command that fits the system kind.
   if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->SetMultiPanel(multiPanel);
   ShowPictures();
-  ui_->writeButton->setText(multiPanel ? "Wri&te Project" : "Wri&te to \nPanel");
-  ui_->readButton->setText(multiPanel ? "&Read from\n Multiplexer" : "&Read from\n Panel");
+  ui_->writeButton->setText(multiPanel ? tr("Wri&te Project") : tr("Wri&te to \nPanel"));
+  ui_->readButton->setText(multiPanel ? tr("&Read from\n Multiplexer") : tr("&Read from\n Panel"));
   update();
 }
 
@@ -266,7 +267,7 @@ void CLumoraView::OnSetFile() {
 void CLumoraView::OnSinglePanelSystem() {
   ApplySystemLinkSpeed(false);
   ProjectEdit<SystemKindChange> edit = SwitchToSinglePanel(doc_->Project());
-  if (edit.project) doc_->Change("Single Panel System", *edit.project, ProjectPart::System);
+  if (edit.project) doc_->Change(tr("Single Panel System"), *edit.project, ProjectPart::System);
   ApplySystemKind();
   if (edit.outcome == SystemKindChange::Declined) ui_->multiRadio->setFocus();
 }
@@ -274,7 +275,7 @@ void CLumoraView::OnSinglePanelSystem() {
 void CLumoraView::OnMultiPanelSystem() {
   ApplySystemLinkSpeed(true);
   if (ProjectEdit<SystemKindChange> edit = SwitchToMultiPanel(doc_->Project()); edit.project)
-    doc_->Change("Multi-Panel System", *edit.project, ProjectPart::System);
+    doc_->Change(tr("Multi-Panel System"), *edit.project, ProjectPart::System);
   ApplySystemKind();
 }
 
@@ -282,7 +283,7 @@ void CLumoraView::OnSelectPanel() {
   CBitmapDlg dialog(doc_->Project().SelectedPanelType(), this);
   if (ExecModal(dialog) != QDialog::Accepted) return;
   if (ProjectEdit<PanelTypeChange> edit = ChangePanelType(doc_->Project(), dialog.SelectedType()); edit.project)
-    doc_->Change("Change Panel Type", *edit.project, ProjectPart::Panel);
+    doc_->Change(tr("Change Panel Type"), *edit.project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnPortClicked(int port) {
@@ -294,16 +295,18 @@ void CLumoraView::ShowPortMenu(int port, const QPoint& globalPosition) {
   bool holdsPanel = doc_->Project().FindPanel(port) != nullptr;
   QMenu menu(this);
   menu.setObjectName("portContextMenu");
-  menu.addAction("&Select Panel", this, &CLumoraView::OnSelectPanel);
-  menu.addAction("&Delete Panel", this, &CLumoraView::OnDeletePanel)->setEnabled(holdsPanel);
-  menu.addAction("&Import Configuration", this, &CLumoraView::OnImportConfiguration);
-  menu.addAction("&Export Configuration", this, &CLumoraView::OnExportConfiguration)->setEnabled(holdsPanel);
-  menu.addAction("In&formation", commands_, &CUnitCommands::OnInformation)->setEnabled(holdsPanel);
-  menu.addAction("Upgrade &Firmware", commands_, &CUnitCommands::OnPanelFirmware);
+  menu.addAction(tr("&Select Panel"), this, &CLumoraView::OnSelectPanel);
+  menu.addAction(tr("&Delete Panel"), this, &CLumoraView::OnDeletePanel)->setEnabled(holdsPanel);
+  menu.addAction(tr("&Import Configuration"), this, &CLumoraView::OnImportConfiguration);
+  menu.addAction(tr("&Export Configuration"), this, &CLumoraView::OnExportConfiguration)
+      ->setEnabled(holdsPanel);
+  menu.addAction(tr("In&formation"), commands_, &CUnitCommands::OnInformation)->setEnabled(holdsPanel);
+  menu.addAction(tr("Upgrade &Firmware"), commands_, &CUnitCommands::OnPanelFirmware);
   menu.addSeparator();
-  menu.addAction("Connection S&tatus", commands_, &CUnitCommands::OnConnectionStatus);
-  menu.addAction("&Clear Panel Memory", commands_, &CUnitCommands::OnClearMemory);
-  menu.addAction("Upgrade Firmware through the &Multiplexer", commands_, &CUnitCommands::OnMultiplexerFirmware);
+  menu.addAction(tr("Connection S&tatus"), commands_, &CUnitCommands::OnConnectionStatus);
+  menu.addAction(tr("&Clear Panel Memory"), commands_, &CUnitCommands::OnClearMemory);
+  menu.addAction(tr("Upgrade Firmware through the &Multiplexer"), commands_,
+                 &CUnitCommands::OnMultiplexerFirmware);
   menu.exec(globalPosition);
 }
 
@@ -314,7 +317,8 @@ void CLumoraView::LaunchEditor(EditorKind kind) {
   // The editor works on a copy; an OK that changed nothing is no step.
   TQMProject project(doc_->Project());
   if (CEditorLauncher::Launch(kind, project, this).accepted)
-    doc_->Change(FromLatin1(EditorCommandText(kind)), project, ProjectPart::Panel);
+    doc_->Change(QCoreApplication::translate("CEditorLauncher", EditorCommandText(kind)), project,
+                 ProjectPart::Panel);
 }
 
 void CLumoraView::OnMessages() {
@@ -385,12 +389,12 @@ void CLumoraView::OnImportConfiguration() {
     RevalidateAddresses(project, manager);
   }
   if (const TQMPanel* imported = project.CurrentPanel()) project.multiplexer.SetPortFromPanel(*imported);
-  doc_->Change("Import Configuration", project, ProjectPart::Panel | ProjectPart::Plc);
+  doc_->Change(tr("Import Configuration"), project, ProjectPart::Panel | ProjectPart::Plc);
 }
 
 void CLumoraView::OnDeletePanel() {
   if (ProjectEdit<bool> edit = DeleteSelectedPanel(doc_->Project()); edit.project)
-    doc_->Change("Delete Panel", *edit.project, ProjectPart::Panel);
+    doc_->Change(tr("Delete Panel"), *edit.project, ProjectPart::Panel);
 }
 
 void CLumoraView::OnFilePrint() {
@@ -418,7 +422,8 @@ void CLumoraView::OnAddressDatabase() {
     shown.ReseatBackReferences();
   });
   ExecModal(dialog);
-  doc_->Change(FromLatin1(EditorCommandText(EditorKind::GeneralSettings)), project, ProjectPart::Panel);
+  doc_->Change(QCoreApplication::translate("CEditorLauncher", EditorCommandText(EditorKind::GeneralSettings)),
+               project, ProjectPart::Panel);
 }
 
 }  // namespace lumora::gui

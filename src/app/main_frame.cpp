@@ -17,6 +17,7 @@
 #include "app/gui_interaction.h"
 #include "app/lumora_app.h"
 #include "app/lumora_doc.h"
+#include "app/language_menu.h"
 #include "app/lumora_view.h"
 #include "app/modal_run.h"
 #include "app/panel_history_dlg.h"
@@ -55,15 +56,14 @@ CMainFrame::CMainFrame(CLumoraApp& app) : app_(app) {
   });
   BuildMenus();
   QStatusBar* bar = statusBar();
-  bar->showMessage("Ready");
+  bar->showMessage(tr("Ready"));
   simulatedIndicator_ = new QLabel(this);
   simulatedIndicator_->setObjectName("simulatedPanelIndicator");
   bar->insertPermanentWidget(0, simulatedIndicator_);
   auto showSimulated = [this] {
     CSimulatedPanel& simulated = app_.SimulatedPanel();
-    simulatedIndicator_->setText(simulated.Running()
-                                     ? "Simulated panel in use: " + simulated.Description()
-                                     : QString());
+    simulatedIndicator_->setText(
+        simulated.Running() ? tr("Simulated panel in use: %1").arg(simulated.Description()) : QString());
     simulatedIndicator_->setVisible(simulated.Running());
   };
   connect(&app_.SimulatedPanel(), &CSimulatedPanel::changed, simulatedIndicator_, showSimulated);
@@ -83,23 +83,23 @@ CWelcomeFrame* CMainFrame::WelcomeFrame() const {
 
 void CMainFrame::BuildMenus() {
   QMenuBar* bar = menuBar();
-  fileMenu_ = bar->addMenu("&File");
-  QAction* newAction = fileMenu_->addAction("&New...\tCtrl+N", &app_, &CLumoraApp::OnFileNew);
+  fileMenu_ = bar->addMenu(tr("&File"));
+  QAction* newAction = fileMenu_->addAction(tr("&New...\tCtrl+N"), &app_, &CLumoraApp::OnFileNew);
   newAction->setShortcut(QKeySequence("Ctrl+N"));
   newAction->setObjectName("actionNew");
-  QAction* open = fileMenu_->addAction("&Open...\tCtrl+O", &app_, &CLumoraApp::OnFileOpen);
+  QAction* open = fileMenu_->addAction(tr("&Open...\tCtrl+O"), &app_, &CLumoraApp::OnFileOpen);
   open->setShortcut(QKeySequence("Ctrl+O"));
   open->setObjectName("actionOpen");
-  closeAction_ = fileMenu_->addAction("&Close", this, [this] {
+  closeAction_ = fileMenu_->addAction(tr("&Close"), this, [this] {
     if (QMdiSubWindow* window = mdi_->activeSubWindow(); window && qobject_cast<CChildFrame*>(window))
       window->close();
   });
-  QAction* save = fileMenu_->addAction("&Save\tCtrl+S", this, [this] {
+  QAction* save = fileMenu_->addAction(tr("&Save\tCtrl+S"), this, [this] {
     if (CLumoraView* view = ActiveView()) view->Document()->DoFileSave();
   });
   save->setShortcut(QKeySequence("Ctrl+S"));
   save->setObjectName("actionSave");
-  QAction* saveAs = fileMenu_->addAction("Save &As...", this, [this] {
+  QAction* saveAs = fileMenu_->addAction(tr("Save &As..."), this, [this] {
     if (CLumoraView* view = ActiveView()) view->Document()->DoFileSaveAs();
   });
   saveAs->setObjectName("actionSaveAs");
@@ -113,20 +113,21 @@ void CMainFrame::BuildMenus() {
       if (CLumoraView* view = ActiveView()) (view->*command)();
     };
   };
-  QAction* print = fileMenu_->addAction("&Print...\tCtrl+P", this, viewPrint(&CLumoraView::OnFilePrint));
+  QAction* print = fileMenu_->addAction(tr("&Print...\tCtrl+P"), this, viewPrint(&CLumoraView::OnFilePrint));
   print->setShortcut(QKeySequence("Ctrl+P"));
   print->setObjectName("actionPrint");
   printActions << print;
-  printActions << fileMenu_->addAction("Print Pre&view", this, viewPrint(&CLumoraView::OnFilePrintPreview));
+  printActions << fileMenu_->addAction(tr("Print Pre&view"), this,
+                                       viewPrint(&CLumoraView::OnFilePrintPreview));
   printActions.back()->setObjectName("actionPrintPreview");
-  printActions << fileMenu_->addAction("P&rint Setup...", this, [this] { PrintSetup(this); });
+  printActions << fileMenu_->addAction(tr("P&rint Setup..."), this, [this] { PrintSetup(this); });
   printActions.back()->setObjectName("actionPrintSetup");
-  printActions << fileMenu_->addAction("Export as P&DF...", this, viewPrint(&CLumoraView::OnExportPdf));
+  printActions << fileMenu_->addAction(tr("Export as P&DF..."), this, viewPrint(&CLumoraView::OnExportPdf));
   printActions.back()->setObjectName("actionExportPdf");
   for (QAction* action : printActions)
     action->setProperty("needsProject", true);
   recentSeparator_ = fileMenu_->addSeparator();
-  QAction* exit = fileMenu_->addAction("E&xit", this, &QWidget::close);
+  QAction* exit = fileMenu_->addAction(tr("E&xit"), this, &QWidget::close);
   exit->setObjectName("actionExit");
   connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles);
   FillRecentFiles();
@@ -134,50 +135,54 @@ void CMainFrame::BuildMenus() {
   // Undo and redo of the project in front: "Undo Change PLC", Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y.
   // No key of its own: each letter of "Edit" is already a key of the project window ("Pr&ess ...",
   // "A&ddress Database", "V&iew", "Wri&te ...").
-  editMenu_ = bar->addMenu("Edit");
+  editMenu_ = bar->addMenu(tr("Edit"));
   undoGroup_ = new QUndoGroup(this);
-  QAction* undo = undoGroup_->createUndoAction(this, "&Undo");
+  QAction* undo = undoGroup_->createUndoAction(this, tr("&Undo"));
   undo->setObjectName("actionUndo");
   undo->setShortcuts(QKeySequence::Undo);
-  QAction* redo = undoGroup_->createRedoAction(this, "&Redo");
+  QAction* redo = undoGroup_->createRedoAction(this, tr("&Redo"));
   redo->setObjectName("actionRedo");
   redo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
   editMenu_->addAction(undo);
   editMenu_->addAction(redo);
 
-  panelMenu_ = bar->addMenu("&Panel");
-  auto viewCommand = [this](const char* text, void (CLumoraView::*command)()) {
+  panelMenu_ = bar->addMenu(tr("&Panel"));
+  auto viewCommand = [this](const QString& text, void (CLumoraView::*command)()) {
     QAction* action = panelMenu_->addAction(text, this, [this, command] {
       if (CLumoraView* view = ActiveView()) (view->*command)();
     });
     return action;
   };
   // The exchanges with the panels go straight to the active view's unit commands.
-  auto unitCommand = [this](const char* text, void (CUnitCommands::*command)()) {
+  auto unitCommand = [this](const QString& text, void (CUnitCommands::*command)()) {
     return panelMenu_->addAction(text, this, [this, command] {
       if (CLumoraView* view = ActiveView()) (view->UnitCommands()->*command)();
     });
   };
-  unitCommand("&Write Project", &CUnitCommands::OnWrite)->setObjectName("actionWrite");
-  unitCommand("&Read Project", &CUnitCommands::OnRead)->setObjectName("actionRead");
-  unitCommand("&Verify", &CUnitCommands::OnVerify)->setObjectName("actionVerify");
+  unitCommand(tr("&Write Project"), &CUnitCommands::OnWrite)->setObjectName("actionWrite");
+  unitCommand(tr("&Read Project"), &CUnitCommands::OnRead)->setObjectName("actionRead");
+  unitCommand(tr("&Verify"), &CUnitCommands::OnVerify)->setObjectName("actionVerify");
   panelMenu_->addSeparator();
-  unitCommand("Inf&ormation", &CUnitCommands::OnInformation)->setObjectName("actionInformation");
-  unitCommand("Upgrade &Firmware", &CUnitCommands::OnPanelFirmware)->setObjectName("actionPanelFirmware");
-  unitCommand("Upgrade &Multiplexer Firmware", &CUnitCommands::OnMultiplexerFirmware)
+  unitCommand(tr("Inf&ormation"), &CUnitCommands::OnInformation)->setObjectName("actionInformation");
+  unitCommand(tr("Upgrade &Firmware"), &CUnitCommands::OnPanelFirmware)->setObjectName("actionPanelFirmware");
+  unitCommand(tr("Upgrade &Multiplexer Firmware"), &CUnitCommands::OnMultiplexerFirmware)
       ->setObjectName("actionMuxFirmware");
-  unitCommand("&Clear Panel Memory", &CUnitCommands::OnClearMemory)->setObjectName("actionClear");
-  unitCommand("Connection S&tatus", &CUnitCommands::OnConnectionStatus)->setObjectName("actionConnectionStatus");
+  unitCommand(tr("&Clear Panel Memory"), &CUnitCommands::OnClearMemory)->setObjectName("actionClear");
+  unitCommand(tr("Connection S&tatus"), &CUnitCommands::OnConnectionStatus)
+      ->setObjectName("actionConnectionStatus");
   panelMenu_->addSeparator();
-  viewCommand("Si&ngle Panel System", &CLumoraView::OnSinglePanelSystem)->setObjectName("actionSinglePanel");
-  viewCommand("M&ulti-Panel System", &CLumoraView::OnMultiPanelSystem)->setObjectName("actionMultiPanel");
-  viewCommand("&Select Panel...", &CLumoraView::OnSelectPanel)->setObjectName("actionSelectPanel");
-  viewCommand("De&lete Panel", &CLumoraView::OnDeletePanel)->setObjectName("actionDeletePanel");
-  viewCommand("&Import Configuration", &CLumoraView::OnImportConfiguration)->setObjectName("actionImport");
-  viewCommand("&Export Configuration", &CLumoraView::OnExportConfiguration)->setObjectName("actionExport");
-  viewCommand("Panel PLC A&ddress Database", &CLumoraView::OnAddressDatabase)
+  viewCommand(tr("Si&ngle Panel System"), &CLumoraView::OnSinglePanelSystem)
+      ->setObjectName("actionSinglePanel");
+  viewCommand(tr("M&ulti-Panel System"), &CLumoraView::OnMultiPanelSystem)->setObjectName("actionMultiPanel");
+  viewCommand(tr("&Select Panel..."), &CLumoraView::OnSelectPanel)->setObjectName("actionSelectPanel");
+  viewCommand(tr("De&lete Panel"), &CLumoraView::OnDeletePanel)->setObjectName("actionDeletePanel");
+  viewCommand(tr("&Import Configuration"), &CLumoraView::OnImportConfiguration)
+      ->setObjectName("actionImport");
+  viewCommand(tr("&Export Configuration"), &CLumoraView::OnExportConfiguration)
+      ->setObjectName("actionExport");
+  viewCommand(tr("Panel PLC A&ddress Database"), &CLumoraView::OnAddressDatabase)
       ->setObjectName("actionAddresses");
-  panelMenu_->addAction("Panel &History...", this, &CMainFrame::OnPanelHistory)
+  panelMenu_->addAction(tr("Panel &History..."), this, &CMainFrame::OnPanelHistory)
       ->setObjectName("actionPanelHistory");
   connect(panelMenu_, &QMenu::aboutToShow, this, [this] {
     // The firmware command that does not fit the project's kind is greyed.
@@ -188,27 +193,28 @@ void CMainFrame::BuildMenus() {
   });
 
   // Alt+I with a project and without: Alt+V is the project window's "&Verify".
-  viewMenu_ = bar->addMenu("V&iew");
-  QAction* statusBarAction = viewMenu_->addAction("&Status Bar");
+  viewMenu_ = bar->addMenu(tr("V&iew"));
+  QAction* statusBarAction = viewMenu_->addAction(tr("&Status Bar"));
   statusBarAction->setCheckable(true);
   statusBarAction->setChecked(true);
   connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  AddLanguageMenu(*viewMenu_, app_);
 
-  portMenu_ = bar->addMenu("P&ort");  // Alt+P opens the Panel menu
+  portMenu_ = bar->addMenu(tr("P&ort"));  // Alt+P opens the Panel menu
   portMenu_->setObjectName("portMenu");
   portMenu_->setToolTipsVisible(true);
   connect(portMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillPortMenu);
   FillPortMenu();
 
-  windowMenu_ = bar->addMenu("&Window");
-  windowMenu_->addAction("&New Window", this, [this] {
+  windowMenu_ = bar->addMenu(tr("&Window"));
+  windowMenu_->addAction(tr("&New Window"), this, [this] {
     if (CLumoraView* view = ActiveView()) CreateProjectFrame(view->Document());
   });
-  windowMenu_->addAction("&Cascade", mdi_, &QMdiArea::cascadeSubWindows);
-  windowMenu_->addAction("&Tile", mdi_, &QMdiArea::tileSubWindows);
+  windowMenu_->addAction(tr("&Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+  windowMenu_->addAction(tr("&Tile"), mdi_, &QMdiArea::tileSubWindows);
 
-  helpMenu_ = bar->addMenu("&Help");
-  QAction* topics = helpMenu_->addAction("&Help Topics", this, &CMainFrame::OnHelpTopics);
+  helpMenu_ = bar->addMenu(tr("&Help"));
+  QAction* topics = helpMenu_->addAction(tr("&Help Topics"), this, &CMainFrame::OnHelpTopics);
   topics->setShortcut(QKeySequence("F1"));
   // Shift+F1: the page of the screen in front (welcome screen or project).
   auto* context = new QAction(this);
@@ -217,7 +223,7 @@ void CMainFrame::BuildMenus() {
   connect(context, &QAction::triggered, this, &CMainFrame::OnContextHelp);
   addAction(context);
   helpMenu_->addSeparator();
-  helpMenu_->addAction("&About Lumora Write Utility...", &app_, &CLumoraApp::OnAppAbout)
+  helpMenu_->addAction(tr("&About Lumora Write Utility..."), &app_, &CLumoraApp::OnAppAbout)
       ->setObjectName("actionAbout");
   UpdateMenus();
 }
@@ -280,15 +286,15 @@ void CMainFrame::FillPortMenu() {
     connect(action, &QAction::triggered, this, [this, path] { OnPortChosen(path); });
   }
   portMenu_->addSeparator();
-  QAction* simulated = portMenu_->addAction("&Simulated Panel", this, &CMainFrame::OnSimulatedPanel);
+  QAction* simulated = portMenu_->addAction(tr("&Simulated Panel"), this, &CMainFrame::OnSimulatedPanel);
   simulated->setObjectName("actionSimulatedPanel");
   simulated->setCheckable(true);
   simulated->setChecked(app_.SimulatedPanel().Running());
   QAction* other = portMenu_->addAction(
       stored.startsWith('/') && !std::any_of(devices.begin(), devices.end(),
                                              [&](const SerialDevice& d) { return d.path == stored; })
-          ? QString("Other port (%1)...").arg(stored)
-          : QString("Other port..."));
+          ? tr("Other port (%1)...").arg(stored)
+          : tr("Other port..."));
   other->setObjectName("actionOtherPort");
   connect(other, &QAction::triggered, this, &CMainFrame::OnOtherPort);
 }
@@ -305,7 +311,7 @@ void CMainFrame::OnSimulatedPanel() {
   CLumoraView* view = ActiveView();
   QString error;
   if (!app_.SimulatedPanel().Start(view ? &view->Document()->Project() : nullptr, &error)) {
-    ShowMessageBox(this, error, "Simulated Panel", MessageIcon::Error);
+    ShowMessageBox(this, error, tr("Simulated Panel"), MessageIcon::Error);
     return;
   }
   if (!simulatedPanelWnd_) {
@@ -319,8 +325,8 @@ void CMainFrame::OnSimulatedPanel() {
 void CMainFrame::OnOtherPort() {
   QString stored = app_.SimulatedPanel().Running() ? QString() : FromPath(app_.PortName());
   QInputDialog input(this);
-  input.setWindowTitle("Serial port");
-  input.setLabelText("Device path of the serial port (for example /dev/ttyUSB0):");
+  input.setWindowTitle(tr("Serial port"));
+  input.setLabelText(tr("Device path of the serial port (for example /dev/ttyUSB0):"));
   input.setTextValue(stored.startsWith('/') ? stored : "/dev/ttyUSB0");
   if (ExecModal(input) == QDialog::Accepted) {
     QString path = input.textValue().trimmed();

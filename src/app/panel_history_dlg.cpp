@@ -72,9 +72,9 @@ void CPanelHistoryDlg::ShowEntries() {
   if (!loadError_.isEmpty()) {
     ui_->statusLabel->setText(loadError_);
   } else if (entries_.empty()) {
-    ui_->statusLabel->setText("No write or read has been kept yet.");
+    ui_->statusLabel->setText(tr("No write or read has been kept yet."));
   } else {
-    ui_->statusLabel->setText(QString("%1 of %2 entries shown.").arg(items.size()).arg(entries_.size()));
+    ui_->statusLabel->setText(tr("%1 of %2 entries shown.").arg(items.size()).arg(entries_.size()));
   }
   UpdateButtons();
 }
@@ -122,7 +122,7 @@ void CPanelHistoryDlg::OnOpen() {
   }
   // The prompt of File > New: a project file that may replace one.
   FilePrompt prompt;
-  prompt.title = "Open Project from History";
+  prompt.title = ToLatin1(tr("Open Project from History"));
   prompt.filter = kProjectFileFilter;
   prompt.defaultExtension = "lmx";
   prompt.defaultName = entry->projectName;
@@ -133,15 +133,15 @@ void CPanelHistoryDlg::OnOpen() {
   CMainFrame* frame = CLumoraApp::Instance()->MainFrame();
   for (CLumoraDoc* doc : frame ? frame->Documents() : QList<CLumoraDoc*>()) {
     if (!doc->PathName().isEmpty() && SameFile(ToPath(doc->PathName()), target)) {
-      ShowMessageBox(
-          this, QString("%1 is open in a window: close it there first, or choose another name.").arg(*path),
-          "", MessageIcon::Exclamation);
+      ShowMessageBox(this,
+                     tr("%1 is open in a window: close it there first, or choose another name.").arg(*path),
+                     "", MessageIcon::Exclamation);
       return;
     }
   }
   if (SameFile(target, history_.ProjectPath(entry->projectId)) || SameFile(target, history_.IndexPath())) {
-    ShowMessageBox(this, QString("%1 is a file of the panel history itself: choose another name.").arg(*path),
-                   "", MessageIcon::Exclamation);
+    ShowMessageBox(this, tr("%1 is a file of the panel history itself: choose another name.").arg(*path), "",
+                   MessageIcon::Exclamation);
     return;
   }
   if (!WriteFileAtomically(target, text, &error)) {
@@ -162,10 +162,12 @@ void CPanelHistoryDlg::OnCompare() {
   bool same = ProjectsEqual(current, *stored, CompareScope::Panel);
   QStringList lines;
   for (const std::string& line : DescribeDifferences(
-           current, *stored, {"not in the kept project", "not in the current project"}, CompareScope::Panel))
+           current, *stored,
+           {ToLatin1(tr("not in the kept project")), ToLatin1(tr("not in the current project"))},
+           CompareScope::Panel))
     lines << FromLatin1(line);
-  QString text = same ? QString("The current project is the same as the project of history entry %1.")
-                      : QString("The current project differs from the project of history entry %1.");
+  QString text = same ? tr("The current project is the same as the project of history entry %1.")
+                      : tr("The current project differs from the project of history entry %1.");
   ShowMessageBox(this, text.arg(entry->number), "", MessageIcon::Information, MessageButtons::Ok, Answer::Ok,
                  lines.join('\n'));
 }

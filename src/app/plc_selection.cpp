@@ -118,7 +118,7 @@ void CPlcSelection::OnPlcSelected(int listIndex) {
     CAddrLogDlg log(result.rows, view_);
     ExecModal(log);
   }
-  if (!doc_->Change("Change PLC", *result.project, ProjectPart::Plc | ProjectPart::Panel)) reselect();
+  if (!doc_->Change(tr("Change PLC"), *result.project, ProjectPart::Plc | ProjectPart::Panel)) reselect();
 }
 
 void CPlcSelection::OnCommunicationSetup() {
@@ -128,14 +128,14 @@ void CPlcSelection::OnCommunicationSetup() {
   bool multiPanel = project.IsMultiPanel();
   if (multiPanel) manager.SetApplicationType(1);
   if (manager.EditAttributes(project.plcSettings) == AttributeEdit::Changed)
-    doc_->Change("Change PLC Communication", project, ProjectPart::Plc);
+    doc_->Change(tr("Change PLC Communication"), project, ProjectPart::Plc);
   if (multiPanel) manager.SetApplicationType(2);
 }
 
 void CPlcSelection::OnChangeTagMap() {
   FilePrompt prompt;
-  prompt.title = "Open Tag Map File";
-  prompt.filter = "Plan & Run Map Files (*.map)|*.map|All Files (*.*)|*.*||";
+  prompt.title = ToLatin1(tr("Open Tag Map File"));
+  prompt.filter = ToLatin1(tr("Plan & Run Map Files (*.map)") + "|*.map|" + tr("All Files (*.*)") + "|*.*||");
   prompt.defaultExtension = "map";
   Interaction& ui = CLumoraApp::Instance()->Ui();
   std::optional<std::string> chosen = ui.PromptOpenFile(prompt);
@@ -145,7 +145,7 @@ void CPlcSelection::OnChangeTagMap() {
     return ExecModal(report) == QDialog::Accepted;
   };
   if (std::optional<TQMProject> linked = ProjectWithTagMap(doc_->Project(), *chosen, ui, confirm, view_))
-    doc_->Change("Change Tag Map", *linked, ProjectPart::Plc | ProjectPart::Panel);
+    doc_->Change(tr("Change Tag Map"), *linked, ProjectPart::Plc | ProjectPart::Panel);
 }
 
 void CPlcSelection::UpdateTagMapLabel() {
@@ -158,7 +158,7 @@ void CPlcSelection::UpdateTagMapLabel() {
   changeTagMap_->setEnabled(shown);
   if (!shown) return;
   std::string name = map.substr(map.find_last_of("\\/") == std::string::npos ? 0 : map.find_last_of("\\/") + 1);
-  tagMapLabel_->setText(QString("Tag map: %1").arg(FromPath(name)));
+  tagMapLabel_->setText(tr("Tag map: %1").arg(FromPath(name)));
 }
 
 }  // namespace lumora::gui

@@ -24,7 +24,8 @@ class PortStaticAccessible : public QAccessibleWidget {
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name) return Label()->text().simplified();
-    if (kind == QAccessible::Description) return Label()->HoldsPanel() ? QString() : QString("no panel");
+    if (kind == QAccessible::Description)
+      return Label()->HoldsPanel() ? QString() : CPortStatic::tr("no panel");
     return QAccessibleWidget::text(kind);
   }
   QAccessible::State state() const override {
@@ -68,8 +69,8 @@ void CPortStatic::Show(int unitType, bool selected) {
   selected_ = selected;
   QString text = QString::fromStdString(PortLabelText(unitType, port_));
   setText(text);
-  setAccessibleName(QString("Port %1").arg(port_));
-  setAccessibleDescription(unitType == 0 ? QString("no panel") : text.section('\n', 0, 0));
+  setAccessibleName(tr("Port %1").arg(port_));
+  setAccessibleDescription(unitType == 0 ? tr("no panel") : text.section('\n', 0, 0));
   update();
   if (QAccessible::isActive()) {
     QAccessibleEvent named(this, QAccessible::NameChanged);

@@ -18,8 +18,8 @@ CRecoveryDlg::CRecoveryDlg(std::vector<RecoveryCopy> copies, Action recover, Act
   ui_->setupUi(this);
   connect(ui_->recoverButton, &QPushButton::clicked, this, [this] { ActOnSelected(recover_); });
   connect(ui_->discardButton, &QPushButton::clicked, this, [this] {
-    Answer answer = ShowMessageBox(this, "Discard the unsaved changes of the selected project for good?", "",
-                                   MessageIcon::Question, MessageButtons::YesNo, Answer::No);
+    Answer answer = ShowMessageBox(this, tr("Discard the unsaved changes of the selected project for good?"),
+                                   "", MessageIcon::Question, MessageButtons::YesNo, Answer::No);
     if (answer == Answer::Yes) ActOnSelected(discard_);
   });
   connect(ui_->laterButton, &QPushButton::clicked, this, [this] {
@@ -35,7 +35,7 @@ CRecoveryDlg::~CRecoveryDlg() = default;
 void CRecoveryDlg::Fill() {
   ui_->copyList->clear();
   for (const RecoveryCopy& copy : copies_) {
-    QString name = copy.projectPath.empty() ? QString("(no file)") : FromPath(FileNamePart(copy.projectPath));
+    QString name = copy.projectPath.empty() ? tr("(no file)") : FromPath(FileNamePart(copy.projectPath));
     QString folder = copy.projectPath.empty() ? QString() : FromPath(FolderPart(copy.projectPath));
     QString changed = QDateTime::fromSecsSinceEpoch(copy.changed).toString("yyyy-MM-dd HH:mm:ss");
     new QTreeWidgetItem(ui_->copyList, {name, folder, changed});

@@ -60,8 +60,8 @@ void CRecoveryKeeper::ReportWriteError() {
   if (error.empty() || gWriteErrorShown) return;
   gWriteErrorShown = true;
   ShowMessageBox(nullptr,
-                 QString("The recovery copy of %1 could not be written; until it can, a crash loses the "
-                         "unsaved changes.\n%2")
+                 tr("The recovery copy of %1 could not be written; until it can, a crash loses the "
+                    "unsaved changes.\n%2")
                      .arg(doc_.Title(), FromPath(error)),
                  "", MessageIcon::Exclamation);
 }

@@ -1,5 +1,6 @@
 #include "app/recovery_offer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -24,10 +25,12 @@ void SetAside(RecoveryStore& store, const RecoveryCopy& copy, const QString& rea
   std::string error;
   QString text;
   if (store.SetAside(copy, &where, &error)) {
-    text = QString("The recovery copy of %1 could not be read (%2). It was kept as\n%3")
+    text = QCoreApplication::translate("RecoveryOffer",
+                                       "The recovery copy of %1 could not be read (%2). It was kept as\n%3")
                .arg(CopyName(copy), reason, FromPath(where));
   } else {
-    text = QString("The recovery copy of %1 could not be read (%2) and stays where it is.\n%3")
+    text = QCoreApplication::translate(
+               "RecoveryOffer", "The recovery copy of %1 could not be read (%2) and stays where it is.\n%3")
                .arg(CopyName(copy), reason, FromPath(error));
   }
   ShowMessageBox(nullptr, text, "", MessageIcon::Exclamation);
@@ -45,22 +48,27 @@ bool Recover(CLumoraApp& app, const RecoveryCopy& copy) {
   if (!frame) return false;
   QString path = FromPath(copy.projectPath);
   if (!path.isEmpty() && frame->DocumentOf(path)) {
-    ShowMessageBox(nullptr, QString("%1 is open already: close it first to recover its copy.").arg(path), "",
-                   MessageIcon::Exclamation);
+    ShowMessageBox(nullptr,
+                   QCoreApplication::translate("RecoveryOffer",
+                                               "%1 is open already: close it first to recover its copy.")
+                       .arg(path),
+                   "", MessageIcon::Exclamation);
     return false;
   }
   if (!frame->RecoverDocument(project, path)) {
-    SetAside(store, copy, "not a project");
+    SetAside(store, copy, QCoreApplication::translate("RecoveryOffer", "not a project"));
     return true;
   }
   // The recovered project's own copy must be on disk before the old one goes.
   store.Flush();
   if (std::string failed = store.TakeWriteError(); !failed.empty()) {
-    ShowMessageBox(nullptr,
-                   QString("The recovered project's new recovery copy could not be written; the old copy "
-                           "is kept.\n%1")
-                       .arg(FromPath(failed)),
-                   "", MessageIcon::Exclamation);
+    ShowMessageBox(
+        nullptr,
+        QCoreApplication::translate("RecoveryOffer",
+                                    "The recovered project's new recovery copy could not be written; "
+                                    "the old copy is kept.\n%1")
+            .arg(FromPath(failed)),
+        "", MessageIcon::Exclamation);
     return true;
   }
   if (!store.Discard(copy, &error)) ShowMessageBox(nullptr, FromPath(error), "", MessageIcon::Exclamation);
@@ -91,12 +99,14 @@ bool OfferRecoveryAtStart(CLumoraApp& app, const QString& openPath) {
     for (auto it = usable.begin(); it != usable.end(); ++it) {
       if (!SameFile(it->projectPath, ToPath(openPath)) || !IsNewerThanItsFile(*it)) continue;
       QString when = QDateTime::fromSecsSinceEpoch(it->changed).toString("yyyy-MM-dd HH:mm:ss");
-      Answer answer = ShowMessageBox(
-          nullptr,
-          QString("%1 has unsaved changes from %2 that a recovery copy kept. Recover them?\n\n"
-                  "No opens the file as it was saved and keeps the copy for later.")
-              .arg(openPath, when),
-          "", MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
+      Answer answer =
+          ShowMessageBox(nullptr,
+                         QCoreApplication::translate(
+                             "RecoveryOffer",
+                             "%1 has unsaved changes from %2 that a recovery copy kept. Recover them?\n\n"
+                             "No opens the file as it was saved and keeps the copy for later.")
+                             .arg(openPath, when),
+                         "", MessageIcon::Question, MessageButtons::YesNo, Answer::Yes);
       if (answer == Answer::Yes && Recover(app, *it)) {
         openedFromCopy = app.MainFrame() && app.MainFrame()->DocumentOf(openPath);
         usable.erase(it);

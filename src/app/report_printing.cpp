@@ -1,5 +1,6 @@
 #include "app/report_printing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -19,7 +20,6 @@
 namespace lumora::gui {
 namespace {
 
-constexpr const char* kPdfFilter = "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*||";
 
 bool Landscape(const QPrinter& printer) {
   return printer.pageLayout().orientation() == QPageLayout::Landscape;
@@ -57,8 +57,9 @@ PdfSettings PdfLikePrinter() {
 
 std::optional<QString> AskPdfFile(QWidget* parent, const std::string& defaultName) {
   FilePrompt prompt;
-  prompt.title = "Export as PDF";
-  prompt.filter = kPdfFilter;
+  prompt.title = ToLatin1(QCoreApplication::translate("ReportPrinting", "Export as PDF"));
+  prompt.filter = ToLatin1(QCoreApplication::translate("ReportPrinting", "PDF Files (*.pdf)") + "|*.pdf|" +
+                           QCoreApplication::translate("ReportPrinting", "All Files (*.*)") + "|*.*||");
   prompt.defaultExtension = "pdf";
   prompt.defaultName = defaultName;
   prompt.overwritePrompt = true;
@@ -68,7 +69,7 @@ std::optional<QString> AskPdfFile(QWidget* parent, const std::string& defaultNam
 std::string BaseName(const QString& documentPath) {
   QString name = documentPath.section('/', -1);
   if (name.endsWith(".lmx", Qt::CaseInsensitive)) name.chop(4);
-  return ToPath(name.isEmpty() ? QStringLiteral("Project") : name);
+  return ToPath(name.isEmpty() ? QCoreApplication::translate("ReportPrinting", "Project") : name);
 }
 
 }  // namespace
@@ -135,7 +136,9 @@ void ExportProjectReportPdf(QWidget* parent, const TQMProject& project, const QS
   std::optional<QString> file = AskPdfFile(parent, BaseName(documentPath) + ".pdf");
   if (!file) return;
   PdfOutcome outcome = WriteReportPdf(project, documentPath, *file, PdfLikePrinter());
-  if (!outcome.error.isEmpty()) ShowMessageBox(parent, outcome.error, "Export as PDF", MessageIcon::Error);
+  if (!outcome.error.isEmpty())
+    ShowMessageBox(parent, outcome.error, QCoreApplication::translate("ReportPrinting", "Export as PDF"),
+                   MessageIcon::Error);
 }
 
 int PrintAddressListPages(QPrinter& printer, const TQMProject& project, const TQMPanel& panel) {
@@ -156,10 +159,13 @@ void PrintAddressList(QWidget* parent, const TQMProject& project, const TQMPanel
 }
 
 void ExportAddressListPdf(QWidget* parent, const TQMProject& project, const TQMPanel& panel) {
-  std::optional<QString> file = AskPdfFile(parent, "PLC Addresses.pdf");
+  std::optional<QString> file =
+      AskPdfFile(parent, ToPath(QCoreApplication::translate("ReportPrinting", "PLC Addresses") + ".pdf"));
   if (!file) return;
   PdfOutcome outcome = WriteAddressListPdf(project, panel, *file, PdfLikePrinter());
-  if (!outcome.error.isEmpty()) ShowMessageBox(parent, outcome.error, "Export as PDF", MessageIcon::Error);
+  if (!outcome.error.isEmpty())
+    ShowMessageBox(parent, outcome.error, QCoreApplication::translate("ReportPrinting", "Export as PDF"),
+                   MessageIcon::Error);
 }
 
 }  // namespace lumora::gui

@@ -70,12 +70,12 @@ bool CSimulatedPanel::Start(const TQMProject* project, QString* error) {
   Stop();
   QString program = Program();
   if (program.isEmpty()) {
-    if (error) *error = "The panel simulator (lumora-panel-sim) is not installed.";
+    if (error) *error = tr("The panel simulator (lumora-panel-sim) is not installed.");
     return false;
   }
   QString dir = StateDir();
   if (!QDir().mkpath(dir)) {
-    if (error) *error = "Cannot create the folder " + dir + " for the simulated panel's memory.";
+    if (error) *error = tr("Cannot create the folder %1 for the simulated panel's memory.").arg(dir);
     return false;
   }
   // One memory per set-up: a QM410 does not get the messages written to a QM210.
@@ -93,7 +93,8 @@ bool CSimulatedPanel::Start(const TQMProject* project, QString* error) {
     QString reason = QString::fromStdString(process_->Error());
     process_.reset();
     if (error)
-      *error = "The panel simulator " + program + " did not start." + (reason.isEmpty() ? "" : " " + reason);
+      *error =
+          tr("The panel simulator %1 did not start.").arg(program) + (reason.isEmpty() ? "" : " " + reason);
     emit changed();
     return false;
   }
@@ -105,7 +106,7 @@ bool CSimulatedPanel::Start(const TQMProject* project, QString* error) {
       units_ << entry.section(':', 0, 0).toInt();
       parts << entry.section(':', 0, 0) + ": " + entry.section(':', 1);
     }
-    description_ = "multiplexer (" + parts.join(", ") + ")";
+    description_ = tr("multiplexer (%1)").arg(parts.join(", "));
   } else {
     units_ = {0};
     description_ = options.value(1);
@@ -122,7 +123,7 @@ void CSimulatedPanel::Stop() {
 }
 
 QString CSimulatedPanel::Display(int port, int number) const {
-  if (statePath_.isEmpty()) return "The simulated panel is not running.";
+  if (statePath_.isEmpty()) return tr("The simulated panel is not running.");
   QProcess display;
   QStringList arguments = {"display", "--state", statePath_, "--show", QString::number(number)};
   if (port > 0) arguments << "--port" << QString::number(port);
@@ -130,13 +131,13 @@ QString CSimulatedPanel::Display(int port, int number) const {
   if (!display.waitForFinished(10000)) {
     display.kill();
     display.waitForFinished();
-    return "The panel simulator did not answer.";
+    return tr("The panel simulator did not answer.");
   }
   QString out = QString::fromLocal8Bit(display.readAllStandardOutput());
   if (display.exitStatus() == QProcess::NormalExit && display.exitCode() == 0) return out;
   QString message = QString::fromLocal8Bit(display.readAllStandardError()).trimmed();
   message.remove(QRegularExpression("^lumora-panel-sim: "));
-  return message.isEmpty() ? QString("Message %1 is not in the panel.").arg(number) : message;
+  return message.isEmpty() ? tr("Message %1 is not in the panel.").arg(number) : message;
 }
 
 }  // namespace lumora::gui

@@ -16,8 +16,10 @@ class TQMProject;
 
 namespace lumora::gui {
 
-// Its name in the Port menu and in the progress dialog's port list.
-inline constexpr const char* kSimulatedPanelText = "Simulated Panel";
+// Its name in the Port menu and in the progress dialog's port list (English; shown through
+// QCoreApplication::translate in the context "lumora::gui::CSimulatedPanel").
+inline constexpr const char* kSimulatedPanelText =
+    QT_TRANSLATE_NOOP("lumora::gui::CSimulatedPanel", "Simulated Panel");
 
 class CSimulatedPanel : public QObject {
   Q_OBJECT

@@ -18,7 +18,7 @@ namespace lumora::gui {
 CSimulatedPanelWnd::CSimulatedPanelWnd(CSimulatedPanel& panel, QWidget* parent)
     : QWidget(parent, Qt::Window), panel_(panel) {
   setObjectName("simulatedPanelWindow");
-  setWindowTitle("Simulated Panel");
+  setWindowTitle(tr("Simulated Panel"));
   status_ = new QLabel(this);
   status_->setObjectName("simulatedPanelStatus");
   status_->setWordWrap(true);
@@ -30,15 +30,15 @@ CSimulatedPanelWnd::CSimulatedPanelWnd(CSimulatedPanel& panel, QWidget* parent)
   display_ = new QPlainTextEdit(this);
   display_->setObjectName("panelDisplay");
   display_->setReadOnly(true);
-  display_->setAccessibleName("Panel display");
+  display_->setAccessibleName(tr("Panel display"));
   display_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   display_->setLineWrapMode(QPlainTextEdit::NoWrap);
   display_->setMinimumSize(QFontMetrics(display_->font()).horizontalAdvance(QString(30, 'M')),
                            QFontMetrics(display_->font()).lineSpacing() * 9);
 
-  auto* unitLabel = new QLabel("&Unit:", this);
+  auto* unitLabel = new QLabel(tr("&Unit:"), this);
   unitLabel->setBuddy(units_);
-  auto* numberLabel = new QLabel("&Message number:", this);
+  auto* numberLabel = new QLabel(tr("&Message number:"), this);
   numberLabel->setBuddy(number_);
   auto* form = new QFormLayout;
   form->addRow(unitLabel, units_);
@@ -74,14 +74,14 @@ void CSimulatedPanelWnd::OnPanelChanged() {
     QSignalBlocker block(units_);
     units_->clear();
     for (int port : panel_.Units())
-      units_->addItem(port == 0 ? QString("Panel") : QString("Port %1").arg(port), port);
+      units_->addItem(port == 0 ? tr("Panel") : tr("Port %1").arg(port), port);
   }
   units_->setEnabled(units_->count() > 1);
   if (panel_.Running()) {
-    status_->setText("Simulated " + panel_.Description() + " on " + panel_.Path());
+    status_->setText(tr("Simulated %1 on %2").arg(panel_.Description(), panel_.Path()));
     watcher_->addPath(QFileInfo(panel_.StatePath()).absolutePath());
   } else {
-    status_->setText("The simulated panel is not in use.");
+    status_->setText(tr("The simulated panel is not in use."));
   }
   Refresh();
 }

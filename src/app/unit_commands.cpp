@@ -122,12 +122,13 @@ ExchangeOutcome CUnitCommands::RunTransferDialog(TransferOperation operation, co
 
 void CUnitCommands::OnRead() {
   CommLogScope log("Read.txt", ApplicationVersion(), true, CLumoraApp::Instance()->Ui());
-  if (ShowMessageBox(view_, "This operation will overwrite the current program.\nProceed?", "",
+  if (ShowMessageBox(view_, tr("This operation will overwrite the current program.\nProceed?"), "",
                      MessageIcon::Exclamation, MessageButtons::OkCancel, Answer::Ok) != Answer::Ok) {
     return;
   }
   std::unique_ptr<TQMProject> read = ReadIntoFreshProject(view_, UserHistory(DocumentFileName()));
-  if (read && AdoptReadProject(doc_->Project(), *read)) doc_->Change("Read Project", *read, ProjectPart::All);
+  if (read && AdoptReadProject(doc_->Project(), *read))
+    doc_->Change(tr("Read Project"), *read, ProjectPart::All);
 }
 
 void CUnitCommands::OnVerify() {
@@ -171,8 +172,8 @@ void CUnitCommands::OnMultiplexerFirmware() {
 
 void CUnitCommands::OnClearMemory() {
   QString question = doc_->Project().IsMultiPanel()
-                         ? "This command will clear the panel(s). Do you want to continue?"
-                         : "This command will clear the panel. Do you want to continue?";
+                         ? tr("This command will clear the panel(s). Do you want to continue?")
+                         : tr("This command will clear the panel. Do you want to continue?");
   if (ShowMessageBox(view_, question, "", MessageIcon::Question, MessageButtons::YesNo, Answer::No) !=
       Answer::Yes)
     return;

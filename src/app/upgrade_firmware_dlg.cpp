@@ -36,7 +36,7 @@ void CUpgdeFirmDlg::OnBrowse() {
     QDir().mkpath(start);
   }
   FilePrompt prompt;
-  prompt.filter = "Firmware Files (*.hex)|*.hex|All Files (*.*)|*.*||";
+  prompt.filter = ToLatin1(tr("Firmware Files (*.hex)") + "|*.hex|" + tr("All Files (*.*)") + "|*.*||");
   prompt.startFolder = ToPath(start);
   std::optional<QString> chosen = AskOpenFile(this, prompt);
   if (!chosen) return;

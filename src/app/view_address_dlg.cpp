@@ -1,6 +1,7 @@
 #include "app/view_address_dlg.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "model/address_list.h"
 #include "model/project.h"
 #include "shell/app_settings.h"
+#include "model/translation.h"
 #include "ui_view_address_dlg.h"
 
 namespace lumora::gui {
@@ -51,10 +53,14 @@ class AddressTableModel : public QAbstractTableModel {
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kTitles[] = {"Item", "Address", "Used in Message #", "Function", "Access Type",
-                                          "Password"};
+    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("AddressTableModel", "Item"),
+                                          QT_TRANSLATE_NOOP("AddressTableModel", "Address"),
+                                          QT_TRANSLATE_NOOP("AddressTableModel", "Used in Message #"),
+                                          QT_TRANSLATE_NOOP("AddressTableModel", "Function"),
+                                          QT_TRANSLATE_NOOP("AddressTableModel", "Access Type"),
+                                          QT_TRANSLATE_NOOP("AddressTableModel", "Password")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6) return {};
-    return QString(kTitles[section]);
+    return QCoreApplication::translate("AddressTableModel", kTitles[section]);
   }
 
  private:
@@ -86,7 +92,7 @@ CViewAddressDlg::CViewAddressDlg(const TQMProject& project, const TQMPanel& pane
   connect(ui_->printButton, &QPushButton::clicked, this, [this, &project, &panel] {
     PrintAddressList(this, project, panel);
   });
-  auto* pdf = new QPushButton("Export as PDF...", this);
+  auto* pdf = new QPushButton(tr("Export as PDF..."), this);
   pdf->setObjectName("pdfButton");
   ui_->bottom->insertWidget(ui_->bottom->indexOf(ui_->printButton) + 1, pdf);
   connect(pdf, &QPushButton::clicked, this, [this, &project, &panel] { ExportAddressListPdf(this, project, panel); });
@@ -104,7 +110,7 @@ void CViewAddressDlg::Fill() {
   while (ui_->systemForm->rowCount() > 0) ui_->systemForm->removeRow(0);
   // The system addresses, greyed as the panel's fixed registers.
   for (const SystemAddress& address : ListSystemAddresses(panel_)) {
-    auto* label = new QLabel(FromLatin1(address.label), ui_->systemGroup);
+    auto* label = new QLabel(FromLatin1(translate("Core", address.label.c_str())), ui_->systemGroup);
     auto* value = new QLabel(FromLatin1(address.value), ui_->systemGroup);
     label->setEnabled(false);
     // Named by its caption; what it shows is its description, so assistive tools read both.

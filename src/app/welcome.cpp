@@ -60,12 +60,12 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
   logo->setObjectName("logo");
   logo->setPixmap(LogoPicture(QSize(64, 64)));
   auto* title = StaticEx(this, kApplicationTitle, 34, "titleLabel");
-  auto* version = StaticEx(this, QString("Version %1").arg(FromLatin1(ApplicationVersion())), 15,
-                           "versionLabel", QColor(0, 0, 255));
-  auto* greeting = StaticEx(this, "Welcome to Lumora Write Utility Software", 15, "greetingLabel");
-  auto* info1 =
-      StaticEx(this, "Halvrick Controls - operator interfaces for industrial automation", 15, "infoLine1");
-  auto* info2 = StaticEx(this, "Configure, write, read and verify your Lumora panels", 15, "infoLine2");
+  auto* version = StaticEx(this, tr("Version %1").arg(FromLatin1(ApplicationVersion())), 15, "versionLabel",
+                           QColor(0, 0, 255));
+  auto* greeting = StaticEx(this, tr("Welcome to Lumora Write Utility Software"), 15, "greetingLabel");
+  auto* info1 = StaticEx(this, tr("Halvrick Controls - operator interfaces for industrial automation"), 15,
+                         "infoLine1");
+  auto* info2 = StaticEx(this, tr("Configure, write, read and verify your Lumora panels"), 15, "infoLine2");
   auto* picture = new QLabel(this);
   picture->setObjectName("welcomePicture");
   picture->setPixmap(WelcomePicture(QSize(440, 270)));
@@ -73,11 +73,12 @@ CWelcomView::CWelcomView(QWidget* parent) : QWidget(parent) {
   product->setObjectName("productPicture");
   product->setPixmap(UnitPicture(4, QSize(240, 130)));
 
-  new_ = BigButton(this, "&New System", "newButton");
-  existing_ = BigButton(this, "&Existing System", "existingButton");
-  connect_ = BigButton(this, "&Connect to Panel\nView panel status\n && Firmware version", "connectButton");
+  new_ = BigButton(this, tr("&New System"), "newButton");
+  existing_ = BigButton(this, tr("&Existing System"), "existingButton");
+  connect_ =
+      BigButton(this, tr("&Connect to Panel\nView panel status\n && Firmware version"), "connectButton");
   connect_->setMinimumHeight(84);
-  exit_ = BigButton(this, "E&xit", "exitButton");
+  exit_ = BigButton(this, tr("E&xit"), "exitButton");
   connect(new_, &QPushButton::clicked, this, [] {
     if (CLumoraApp* app = CLumoraApp::Instance()) app->OnFileNew();
   });

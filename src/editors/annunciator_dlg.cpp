@@ -1,5 +1,6 @@
 #include "editors/annunciator_dlg.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,7 +15,10 @@
 namespace lumora::gui {
 namespace {
 
-const char* const kStateNames[] = {"off", "red", "amber", "green"};
+const char* const kStateNames[] = {QT_TRANSLATE_NOOP("lumora::gui::CAnnunciatorDlg", "off"),
+                                   QT_TRANSLATE_NOOP("lumora::gui::CAnnunciatorDlg", "red"),
+                                   QT_TRANSLATE_NOOP("lumora::gui::CAnnunciatorDlg", "amber"),
+                                   QT_TRANSLATE_NOOP("lumora::gui::CAnnunciatorDlg", "green")};
 
 QString BitName(int bit) {
   return QString::asprintf("BIT%01d", bit);
@@ -63,7 +67,10 @@ CAnnunciatorDlg::CAnnunciatorDlg(TQMProject& project, const FieldFactory& makeFi
       palette.setColor(QPalette::Window, StateColour(state));
       palette.setColor(QPalette::WindowText, Qt::black);
       box->setPalette(palette);
-      box->setAccessibleName(QString("LAMP %1 %2").arg(lamp).arg(kStateNames[state]));
+      box->setAccessibleName(
+          tr("LAMP %1 %2")
+              .arg(lamp)
+              .arg(QCoreApplication::translate("lumora::gui::CAnnunciatorDlg", kStateNames[state])));
       box->setAccessibleDescription(caption.mid(1).replace('\n', " / "));  // the two bits it shows
     }
   }
@@ -101,15 +108,17 @@ void CAnnunciatorDlg::accept() {
 }
 
 CPLCAnnunciatorDlg::CPLCAnnunciatorDlg(TQMProject& project, QWidget* parent)
-    : CAnnunciatorDlg(project, [](QWidget* holder) { return CAddressField::CreateTyped(holder); },
-                      "&PLC Read Word (Bits) :", parent) {}
+    : CAnnunciatorDlg(
+          project, [](QWidget* holder) { return CAddressField::CreateTyped(holder); },
+          tr("&PLC Read Word (Bits) :"), parent) {}
 
 CPNRAnnunciatorDlg::CPNRAnnunciatorDlg(TQMProject& project, QWidget* parent)
-    : CAnnunciatorDlg(project,
-                      [&project](QWidget* holder) {
-                        return CAddressField::CreateTagPicker(
-                            project.TagMapFor(project.CurrentPanel()->panelType), holder);
-                      },
-                      "&Annunciator (Bit Read) Tag Name :", parent) {}
+    : CAnnunciatorDlg(
+          project,
+          [&project](QWidget* holder) {
+            return CAddressField::CreateTagPicker(project.TagMapFor(project.CurrentPanel()->panelType),
+                                                  holder);
+          },
+          tr("&Annunciator (Bit Read) Tag Name :"), parent) {}
 
 }  // namespace lumora::gui

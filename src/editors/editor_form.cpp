@@ -1,6 +1,7 @@
 #include "editors/editor_form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -8,8 +9,13 @@
 
 #include "model/codes.h"
 #include "model/tag.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
+
+std::string EditorText(const char* text) {
+  return ToLatin1(QCoreApplication::translate("EditorForm", text));
+}
 
 QString AccessibleText(const QString& caption) {
   QString text = caption;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -13,11 +14,15 @@ class QWidget;
 
 namespace lumora::gui {
 
-// The questions both message editors ask.
-inline constexpr const char* kSaveCurrentQuestion =
-    "You have made changes to the current message. Do you want to save them?";
-inline constexpr const char* kSaveMessagesQuestion = "Do you want to save the changes made to Messages?";
-inline constexpr const char* kDeleteQuestion = "Delete current message?";
+// The questions both message editors ask, in English; EditorText gives them in the user's language.
+inline constexpr const char* kSaveCurrentQuestion = QT_TRANSLATE_NOOP(
+    "EditorForm", "You have made changes to the current message. Do you want to save them?");
+inline constexpr const char* kSaveMessagesQuestion =
+    QT_TRANSLATE_NOOP("EditorForm", "Do you want to save the changes made to Messages?");
+inline constexpr const char* kDeleteQuestion = QT_TRANSLATE_NOOP("EditorForm", "Delete current message?");
+
+// One of the texts above (context "EditorForm") in the user's language, Latin-1 as the interaction takes it.
+std::string EditorText(const char* text);
 
 // Replaces `placeholder` (deleted) by `field`; returns `field`.
 QWidget* InstallField(QWidget* placeholder, QLabel* label, QWidget* field);

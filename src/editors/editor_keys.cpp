@@ -20,9 +20,10 @@ class ListKeys : public QObject {
       QMenu menu(view);
       bool selected = actions_.hasSelection();
       const QMimeData* data = QApplication::clipboard()->mimeData();
-      menu.addAction("&Cut", actions_.cut)->setEnabled(selected);
-      menu.addAction("C&opy", actions_.copy)->setEnabled(selected);
-      menu.addAction("&Paste", actions_.paste)->setEnabled(data && data->hasFormat(actions_.clipboardFormat));
+      menu.addAction(QCoreApplication::translate("ListKeys", "&Cut"), actions_.cut)->setEnabled(selected);
+      menu.addAction(QCoreApplication::translate("ListKeys", "C&opy"), actions_.copy)->setEnabled(selected);
+      menu.addAction(QCoreApplication::translate("ListKeys", "&Paste"), actions_.paste)
+          ->setEnabled(data && data->hasFormat(actions_.clipboardFormat));
       menu.exec(view->viewport()->mapToGlobal(position));
     });
   }

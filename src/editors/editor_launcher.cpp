@@ -52,17 +52,17 @@ const char* EditorClassName(EditorKind kind, EditorVariant variant) {
 const char* EditorCommandText(EditorKind kind) {
   switch (kind) {
     case EditorKind::Messages:
-      return "Edit Messages";
+      return QT_TRANSLATE_NOOP("CEditorLauncher", "Edit Messages");
     case EditorKind::SetPoints:
-      return "Edit Set Points";
+      return QT_TRANSLATE_NOOP("CEditorLauncher", "Edit Set Points");
     case EditorKind::ButtonsLeds:
-      return "Edit Buttons / LEDs";
+      return QT_TRANSLATE_NOOP("CEditorLauncher", "Edit Buttons / LEDs");
     case EditorKind::Annunciator:
-      return "Edit Annunciator";
+      return QT_TRANSLATE_NOOP("CEditorLauncher", "Edit Annunciator");
     case EditorKind::GeneralSettings:
       break;
   }
-  return "Edit Panel System PLC Addresses";
+  return QT_TRANSLATE_NOOP("CEditorLauncher", "Edit Panel System PLC Addresses");
 }
 
 EditorOutcome CEditorLauncher::Launch(EditorKind kind, TQMProject& project, QWidget* parent) {

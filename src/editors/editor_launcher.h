@@ -25,7 +25,8 @@ struct EditorOutcome {
   bool opened = false;
   bool accepted = false;  // left with OK: the project holds the editor's result
 };
-// The name of an editor's session as one step of the undo history: "Edit Messages".
+// The name of an editor's session as one step of the undo history: "Edit Messages" (English; marked for
+// translation in the context "CEditorLauncher").
 const char* EditorCommandText(EditorKind kind);
 
 // The address database dialog lives with the application; the editors reach it through this viewer.

@@ -12,7 +12,7 @@ namespace lumora::gui {
 CInsMsgDlg::CInsMsgDlg(int low, int high, Interaction& ui, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::InsMsgDlg>()), interaction_(ui), low_(low), high_(high) {
   ui_->setupUi(this);
-  ui_->prompt->setText(QString("&Enter a message number between %1 and %2:").arg(low).arg(high));
+  ui_->prompt->setText(tr("&Enter a message number between %1 and %2:").arg(low).arg(high));
   ui_->numberEdit->setValidator(new QIntValidator(0, 999, this));
   ui_->numberEdit->setText(QString::number(high - 1));
   ui_->numberEdit->selectAll();

@@ -26,8 +26,9 @@ void Arrow(QPainter& painter, QPointF from, QPointF to) {
 }  // namespace
 
 CLineIllustration::CLineIllustration(QWidget* parent) : QWidget(parent) {
-  setAccessibleName("Writing 4 into line 1's address shows programmed message 4 on line 1 and lights the PLC "
-                    "message LED");
+  setAccessibleName(
+      tr("Writing 4 into line 1's address shows programmed message 4 on line 1 and lights the "
+         "PLC message LED"));
 }
 
 void CLineIllustration::paintEvent(QPaintEvent*) {
@@ -44,7 +45,7 @@ void CLineIllustration::paintEvent(QPaintEvent*) {
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(value, Qt::AlignCenter, "Line 1 = 4");
+  painter.drawText(value, Qt::AlignCenter, tr("Line 1 = 4"));
 
   // The programmed messages, top middle.
   QRectF list(w * 0.31, h * 0.04, w * 0.42, h * 0.3);

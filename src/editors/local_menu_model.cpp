@@ -96,12 +96,14 @@ QVariant LocalMenuModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
   int local = LocalIndex(index);
   if (role == Qt::DisplayRole) {
-    if (local == kRoot) return QString("Local Messages");
+    if (local == kRoot) return QCoreApplication::translate("LocalMenuModel", "Local Messages");
     return FromLatin1(MessageDisplayText(lists_.Local(local).text));
   }
   if (role == Qt::AccessibleDescriptionRole && local != kRoot) {
     const TQMMessage& item = lists_.Local(local);
-    return QString("%1, level %2").arg(item.isFolder ? "folder" : "message").arg(item.level);
+    return (item.isFolder ? QCoreApplication::translate("LocalMenuModel", "folder, level %1")
+                          : QCoreApplication::translate("LocalMenuModel", "message, level %1"))
+        .arg(item.level);
   }
   if (role == Qt::DecorationRole) {
     if (local == kRoot) return StyleIcon(QStyle::SP_DirOpenIcon);

@@ -21,12 +21,14 @@
 #include "model/load_error.h"
 #include "plc/plc_address_check.h"
 #include "plc/plc_manager.h"
+#include "report/latin1.h"
 #include "ui_message_dlg.h"
 
 namespace lumora::gui {
 namespace {
 
-constexpr const char* kDeleteWithChildrenQuestion = "Delete current message and all its \nsub messages?";
+constexpr const char* kDeleteWithChildrenQuestion =
+    QT_TRANSLATE_NOOP("EditorForm", "Delete current message and all its \nsub messages?");
 
 }  // namespace
 
@@ -46,7 +48,7 @@ CMessageDlg::CMessageDlg(TQMProject& project, FieldFactory makeField, QWidget* p
   fields_ = new CMessageFields(*ui_, *panel_, makeField, Ui(), this);
   preview_ = new CPanelPreview(this);
   preview_->setObjectName("messagePreview");
-  preview_->setAccessibleName("Message Preview");
+  preview_->setAccessibleName(tr("Message Preview"));
   preview_->SetPanelType(panel_->panelType);
   ui_->previewHost->addWidget(preview_);
   ConnectHelpButton(ui_->helpButton, kHelpMessages);
@@ -167,7 +169,8 @@ void CMessageDlg::ShowSelection(Selection selection) {
 
 bool CMessageDlg::LeaveCurrent() {
   if (!editPending_) return true;
-  switch (Ui().Ask(kSaveCurrentQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes)) {
+  switch (Ui().Ask(EditorText(kSaveCurrentQuestion), "", MessageButtons::YesNoCancel, MessageIcon::Question,
+                   Answer::Yes)) {
     case Answer::Yes:
       return ApplyEdit();
     case Answer::No:
@@ -214,8 +217,8 @@ bool CMessageDlg::ApplyEdit() {
   PlcAddressCheck addresses(project_, working_.tagMapLinked);
   MessageEditResult result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses);
   if (result.outcome == MessageEditResult::Outcome::AskNumberChange) {
-    bool take = Ui().Ask(kNumberChangeCaution, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) ==
-                Answer::Yes;
+    bool take = Ui().Ask(ToLatin1(QCoreApplication::translate("Core", kNumberChangeCaution)), "",
+                         MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) == Answer::Yes;
     result = ApplyMessageEdit(*lists_, plc, current_.index, form, addresses,
                               take ? NumberChange::Take : NumberChange::Keep);
   }
@@ -308,7 +311,8 @@ void CMessageDlg::OnInsertPlc() {
 
 void CMessageDlg::OnDeletePlc() {
   if (current_.kind != Kind::Plc || current_.index < 0 || !LeaveCurrent()) return;
-  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) == Answer::Yes)
+  if (Ui().Ask(EditorText(kDeleteQuestion), "", MessageButtons::YesNo, MessageIcon::Exclamation,
+               Answer::Yes) == Answer::Yes)
     RemoveCurrent();
 }
 
@@ -330,7 +334,8 @@ void CMessageDlg::OnInsertLocal(bool folder) {
 void CMessageDlg::OnDeleteLocal() {
   if (current_.kind != Kind::Local || current_.index < 0 || !LeaveCurrent()) return;
   const char* question = lists_->HasChildren(current_.index) ? kDeleteWithChildrenQuestion : kDeleteQuestion;
-  if (Ui().Ask(question, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) == Answer::Yes)
+  if (Ui().Ask(EditorText(question), "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) ==
+      Answer::Yes)
     RemoveCurrent();
 }
 
@@ -356,8 +361,8 @@ void CMessageDlg::accept() {
 void CMessageDlg::reject() {
   // While the program closes, the question gets its No answer at once.
   if (messagesModified_ || editPending_) {
-    if (Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNo, MessageIcon::Exclamation, Answer::Yes) ==
-        Answer::Yes) {
+    if (Ui().Ask(EditorText(kSaveMessagesQuestion), "", MessageButtons::YesNo, MessageIcon::Exclamation,
+                 Answer::Yes) == Answer::Yes) {
       accept();
       return;
     }

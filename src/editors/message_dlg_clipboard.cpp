@@ -65,13 +65,14 @@ void CMessageDlg::ShowListMenu(const QPoint& position) {
   QMenu menu(this);
   menu.setObjectName("listMenu");
   bool plc = current_.kind == Kind::Plc && current_.index >= 0;
-  menu.addAction("New &Message", this, &CMessageDlg::OnAddPlc);
-  menu.addAction("&Insert Message", this, &CMessageDlg::OnInsertPlc)->setEnabled(ui_->insertPlcButton->isEnabled());
-  menu.addAction("&Delete", this, &CMessageDlg::OnDeletePlc)->setEnabled(plc);
+  menu.addAction(tr("New &Message"), this, &CMessageDlg::OnAddPlc);
+  menu.addAction(tr("&Insert Message"), this, &CMessageDlg::OnInsertPlc)
+      ->setEnabled(ui_->insertPlcButton->isEnabled());
+  menu.addAction(tr("&Delete"), this, &CMessageDlg::OnDeletePlc)->setEnabled(plc);
   menu.addSeparator();
-  menu.addAction("&Cut ", this, &CMessageDlg::OnCut)->setEnabled(plc);
-  menu.addAction("C&opy", this, &CMessageDlg::OnCopy)->setEnabled(plc);
-  menu.addAction("&Paste", this, [this] { Paste(Kind::Plc); })->setEnabled(ClipboardHasMessage());
+  menu.addAction(tr("&Cut "), this, &CMessageDlg::OnCut)->setEnabled(plc);
+  menu.addAction(tr("C&opy"), this, &CMessageDlg::OnCopy)->setEnabled(plc);
+  menu.addAction(tr("&Paste"), this, [this] { Paste(Kind::Plc); })->setEnabled(ClipboardHasMessage());
   menu.exec(ui_->plcList->viewport()->mapToGlobal(position));
 }
 
@@ -79,15 +80,16 @@ void CMessageDlg::ShowTreeMenu(const QPoint& position) {
   QMenu menu(this);
   menu.setObjectName("treeMenu");
   LocalOffer offer = lists_->Offer(current_.kind == Kind::Local ? current_.index : -1);
-  menu.addAction("New &Message", this, [this] { OnAddLocal(false); })->setEnabled(offer.newMessage);
-  menu.addAction("New &Folder", this, [this] { OnAddLocal(true); })->setEnabled(offer.newFolder);
-  menu.addAction("Insert M&essage", this, [this] { OnInsertLocal(false); })->setEnabled(offer.insertMessage);
-  menu.addAction("I&nsert Folder", this, [this] { OnInsertLocal(true); })->setEnabled(offer.insertFolder);
-  menu.addAction("&Delete", this, &CMessageDlg::OnDeleteLocal)->setEnabled(offer.remove);
+  menu.addAction(tr("New &Message"), this, [this] { OnAddLocal(false); })->setEnabled(offer.newMessage);
+  menu.addAction(tr("New &Folder"), this, [this] { OnAddLocal(true); })->setEnabled(offer.newFolder);
+  menu.addAction(tr("Insert M&essage"), this, [this] { OnInsertLocal(false); })
+      ->setEnabled(offer.insertMessage);
+  menu.addAction(tr("I&nsert Folder"), this, [this] { OnInsertLocal(true); })->setEnabled(offer.insertFolder);
+  menu.addAction(tr("&Delete"), this, &CMessageDlg::OnDeleteLocal)->setEnabled(offer.remove);
   menu.addSeparator();
-  menu.addAction("&Cut ", this, &CMessageDlg::OnCut)->setEnabled(offer.cutCopy);
-  menu.addAction("C&opy", this, &CMessageDlg::OnCopy)->setEnabled(offer.cutCopy);
-  menu.addAction("&Paste", this, [this] { Paste(Kind::Local); })->setEnabled(ClipboardHasMessage());
+  menu.addAction(tr("&Cut "), this, &CMessageDlg::OnCut)->setEnabled(offer.cutCopy);
+  menu.addAction(tr("C&opy"), this, &CMessageDlg::OnCopy)->setEnabled(offer.cutCopy);
+  menu.addAction(tr("&Paste"), this, [this] { Paste(Kind::Local); })->setEnabled(ClipboardHasMessage());
   menu.exec(ui_->localTree->viewport()->mapToGlobal(position));
 }
 

@@ -1,6 +1,7 @@
 #include "editors/message_fields.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "model/interaction.h"
 #include "model/message.h"
 #include "model/project.h"
+#include "report/latin1.h"
 #include "ui_data_items.h"
 #include "ui_message_dlg.h"
 
@@ -35,7 +37,7 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
     fields_[i] = makeField(dialog);
     hosts[i]->addWidget(fields_[i]->Widget());
     labels[i]->setBuddy(fields_[i]->Widget());
-    if (fields_[i]->Kind() == AddressKind::TagName && i < 3) labels[i]->setText("Tag Name:");
+    if (fields_[i]->Kind() == AddressKind::TagName && i < 3) labels[i]->setText(tr("Tag Name:"));
     fields_[i]->Widget()->installEventFilter(dialog);
     if (auto* edit = qobject_cast<QLineEdit*>(fields_[i]->Widget()))
       connect(edit, &QLineEdit::textEdited, this, &CMessageFields::edited);
@@ -49,14 +51,14 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
       {items_->type3Label, items_->access3Label, items_->leading3Check, fields_[2]->Widget()},
   }};
   for (size_t item = 0; item < itemFields.size(); ++item) {
-    const QString prefix = QString("Data %1 ").arg(item + 1);
     QLabel* addressLabel = item == 0 ? items_->address1Label : item == 1 ? items_->address2Label : items_->address3Label;
     for (QWidget* widget : itemFields[item]) {
       QString caption = widget == itemFields[item][3] ? addressLabel->text() : widget->property("text").toString();
-      widget->setAccessibleName(prefix + AccessibleText(caption));
+      widget->setAccessibleName(tr("Data %1 %2").arg(QString::number(item + 1), AccessibleText(caption)));
     }
   }
-  fields_[3]->Widget()->setAccessibleName("Decimal Point " + AccessibleText(items_->decimalAddressLabel->text()));
+  fields_[3]->Widget()->setAccessibleName(
+      tr("Decimal Point %1").arg(AccessibleText(items_->decimalAddressLabel->text())));
   for (QComboBox* combo : {items_->type1Combo, items_->type2Combo, items_->type3Combo}) {
     for (int type = kBcd16; type <= kBinary32; ++type)
       combo->addItem(ValueTypeText(type), type);
@@ -74,7 +76,7 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
   for (QCheckBox* box : {items_->leading1Check, items_->leading2Check, items_->leading3Check, items_->decimalCheck})
     connect(box, &QCheckBox::toggled, this, &CMessageFields::shownChanged);
   connect(ui_.messageText, &CParsedRichEdit::lengthChanged, this,
-          [this](int length) { ui_.lengthLabel->setText(QString("Message length: %1").arg(length)); });
+          [this](int length) { ui_.lengthLabel->setText(tr("Message length: %1").arg(length)); });
   connect(ui_.messageText, &CParsedRichEdit::decimalPointRemoved, this, [this] {
     QSignalBlocker quiet(items_->decimalCheck);
     items_->decimalCheck->setChecked(false);
@@ -119,7 +121,7 @@ void CMessageFields::Load(const TQMMessage* message, bool plc) {
     ui_.messageText->SetDataAllowed(data);
     Show(FormOf(*message), plc);
   }
-  ui_.lengthLabel->setText(QString("Message length: %1").arg(ui_.messageText->Length()));
+  ui_.lengthLabel->setText(tr("Message length: %1").arg(ui_.messageText->Length()));
   type1_ = items_->type1Combo->currentData().toInt();
   showing_ = false;
 }
@@ -210,7 +212,8 @@ void CMessageFields::OnDecimalToggled(bool on) {
   if (!ui_.messageText->SetDecimalPoint(on)) {
     QSignalBlocker quiet(items_->decimalCheck);
     items_->decimalCheck->setChecked(false);
-    interaction_.ShowMessage(kZ005Text, "", MessageIcon::Exclamation);
+    interaction_.ShowMessage(ToLatin1(QCoreApplication::translate("Core", kZ005Text)), "",
+                             MessageIcon::Exclamation);
     return;
   }
   emit edited();

@@ -6,12 +6,12 @@ namespace lumora::gui {
 
 void CLedCombo::Attach(int number, TQMButtonLed& record) {
   CModeCombo::Attach(number, &record.ledMode[static_cast<size_t>(number - 1)], &LedModeText,
-                     QString("LED %1 mode").arg(number));
+                     tr("LED %1 mode").arg(number));
 }
 
 void CButtonCombo::Attach(int number, TQMButtonLed& record) {
   CModeCombo::Attach(number, &record.buttonMode[static_cast<size_t>(number - 1)], &ButtonModeText,
-                     QString("F%1 action").arg(number));
+                     tr("F%1 action").arg(number));
 }
 
 }  // namespace lumora::gui

@@ -1,6 +1,7 @@
 #include "editors/msg_general_dlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -14,13 +15,16 @@
 #include "model/interaction.h"
 #include "model/project.h"
 #include "plc/plc_manager.h"
+#include "report/latin1.h"
 #include "ui_msg_general_dlg.h"
 
 namespace lumora::gui {
 namespace {
 
-constexpr const char* kNotANumberText = "Please enter an integer.";
-constexpr const char* kPasswordRangeText = "Enter an integer between 0 and 4294967295.";
+constexpr const char* kNotANumberText =
+    QT_TRANSLATE_NOOP("lumora::gui::CMsgGeneralDlg", "Please enter an integer.");
+constexpr const char* kPasswordRangeText =
+    QT_TRANSLATE_NOOP("lumora::gui::CMsgGeneralDlg", "Enter an integer between 0 and 4294967295.");
 
 void FocusAndSelect(QWidget* field) {
   field->setFocus(Qt::OtherFocusReason);
@@ -54,7 +58,7 @@ CMsgGeneralDlg::CMsgGeneralDlg(TQMPanel& panel, const FieldFactory& makeField, c
     FillValueTypes(lineTypes_[i]);
     SelectType(lineTypes_[i], tag.valueType);
     // The column heading stands above all four: each box gets its line's name.
-    NameByHiddenLabel(lineTypes_[i], AccessibleText(labels[i]->text()) + " data type");
+    NameByHiddenLabel(lineTypes_[i], tr("%1 data type").arg(AccessibleText(labels[i]->text())));
   }
   passwordField_ = makeField(ui_->passwordRegisterField->parentWidget());
   InstallField(ui_->passwordRegisterField, ui_->passwordRegisterLabel, passwordField_->Widget());
@@ -100,8 +104,10 @@ bool CMsgGeneralDlg::ReadLocalPassword() {
   bool ok = false;
   qulonglong value = text.toULongLong(&ok);
   if (text.isEmpty() || !ok || value > 4294967295ULL) {
-    project_.services.Ui().ShowMessage(text.isEmpty() ? kNotANumberText : kPasswordRangeText, "",
-                                       MessageIcon::Exclamation);
+    project_.services.Ui().ShowMessage(
+        ToLatin1(QCoreApplication::translate("lumora::gui::CMsgGeneralDlg",
+                                             text.isEmpty() ? kNotANumberText : kPasswordRangeText)),
+        "", MessageIcon::Exclamation);
     FocusAndSelect(ui_->localPassword);
     return false;
   }
@@ -152,14 +158,15 @@ void CMsgGeneralDlg::accept() {
 }
 
 CPLCGeneralDlg::CPLCGeneralDlg(TQMPanel& panel, QWidget* parent)
-    : CMsgGeneralDlg(panel, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, "Address",
-                     parent) {}
+    : CMsgGeneralDlg(
+          panel, [](QWidget* holder) { return CAddressField::CreateTyped(holder); }, tr("Address"), parent) {}
 
 CPNRGeneralDlg::CPNRGeneralDlg(TQMPanel& panel, QWidget* parent)
-    : CMsgGeneralDlg(panel,
-                     [&panel](QWidget* holder) {
-                       return CAddressField::CreateTagPicker(panel.project->TagMapFor(panel.panelType), holder);
-                     },
-                     "Tag Name", parent) {}
+    : CMsgGeneralDlg(
+          panel,
+          [&panel](QWidget* holder) {
+            return CAddressField::CreateTagPicker(panel.project->TagMapFor(panel.panelType), holder);
+          },
+          tr("Tag Name"), parent) {}
 
 }  // namespace lumora::gui

@@ -1,5 +1,6 @@
 #include "editors/plc_help.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
@@ -9,6 +10,7 @@
 #include "model/project.h"
 #include "plc/install_dir.h"
 #include "plc/plc_manager.h"
+#include "report/latin1.h"
 
 namespace lumora::gui {
 
@@ -19,7 +21,9 @@ bool OpenPlcAddressHelp(const TQMProject& project) {
   std::string file(details.texts[3], strnlen(details.texts[3], sizeof details.texts[3]));
   std::string path = file.empty() ? std::string() : InstallPath("dll/" + file);
   if (path.empty() || !QFileInfo::exists(QString::fromStdString(path))) {
-    ui.ShowMessage("The PLC library has no help on its address format.", "", MessageIcon::Information);
+    ui.ShowMessage(ToLatin1(QCoreApplication::translate(
+                       "PlcHelp", "The PLC library has no help on its address format.")),
+                   "", MessageIcon::Information);
     return false;
   }
   QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));

@@ -1,5 +1,6 @@
 #include "editors/set_point_table_model.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -11,8 +12,12 @@ namespace lumora::gui {
 namespace {
 
 const char* const kHeadings[CSetPointTableModel::kColumnCount] = {
-    "Msg #", "Display Method", "DataType/WordSize", "Decimal Point Fixed/Variable", "Set Point Value PLC Address",
-    "Variable Dec Point PLC Address"};
+    QT_TRANSLATE_NOOP("lumora::gui::CSetPointTableModel", "Msg #"),
+    QT_TRANSLATE_NOOP("lumora::gui::CSetPointTableModel", "Display Method"),
+    QT_TRANSLATE_NOOP("lumora::gui::CSetPointTableModel", "DataType/WordSize"),
+    QT_TRANSLATE_NOOP("lumora::gui::CSetPointTableModel", "Decimal Point Fixed/Variable"),
+    QT_TRANSLATE_NOOP("lumora::gui::CSetPointTableModel", "Set Point Value PLC Address"),
+    QT_TRANSLATE_NOOP("lumora::gui::CSetPointTableModel", "Variable Dec Point PLC Address")};
 
 QString CellText(const TQMMessage& message, int column) {
   const TQMReadWriteTag& data = message.data1;
@@ -57,7 +62,8 @@ QVariant CSetPointTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CSetPointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return FromLatin1(kHeadings[section]);
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    return QCoreApplication::translate("lumora::gui::CSetPointTableModel", kHeadings[section]);
   return {};
 }
 

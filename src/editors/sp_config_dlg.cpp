@@ -54,7 +54,7 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
 
   ui_->numberBox->setInsertPolicy(QComboBox::NoInsert);
   ui_->numberBox->lineEdit()->setMaxLength(3);
-  ui_->numberBox->lineEdit()->setAccessibleName("Select Message Number");
+  ui_->numberBox->lineEdit()->setAccessibleName(tr("Select Message Number"));
   ui_->numberBox->lineEdit()->installEventFilter(this);
   ui_->descriptionEdit->setMaxLength(kSetPointDescriptionLength);
   // Only what the panel's character set can show.
@@ -75,7 +75,7 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
 
   preview_ = new CPanelPreview(this);
   preview_->setObjectName("setPointPreview");
-  preview_->setAccessibleName("Set Point Preview");
+  preview_->setAccessibleName(tr("Set Point Preview"));
   preview_->SetPanelType(kPanelQMSV);
   ui_->previewHost->addWidget(preview_);
 
@@ -106,7 +106,7 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
   connect(ui_->selectButton, &QPushButton::clicked, this, &CSPConfigDlg::OnSelect);
   connect(ui_->descriptionEdit, &QLineEdit::textEdited, this, [this] { SetEditChanged(); });
   connect(ui_->descriptionEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
-    ui_->lengthLabel->setText(QString("Message length: %1").arg(text.size()));
+    ui_->lengthLabel->setText(tr("Message length: %1").arg(text.size()));
     UpdatePreview();
   });
   for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit}) {
@@ -204,7 +204,7 @@ void CSPConfigDlg::ShowNumber(int number) {
 std::optional<int> CSPConfigDlg::TypedNumber() {
   std::optional<int> number = ParseSetPointNumber(ToLatin1(ui_->numberBox->currentText()));
   if (!number) {
-    Ui().ShowMessage(kM004Text, "", MessageIcon::Exclamation);
+    Ui().ShowMessage(ToLatin1(QCoreApplication::translate("Core", kM004Text)), "", MessageIcon::Exclamation);
     ui_->numberBox->setFocus(Qt::OtherFocusReason);
   }
   return number;
@@ -255,7 +255,8 @@ bool CSPConfigDlg::LeaveCurrentEdit() {
   if (!editChanged_) return true;
   if (asking_) return false;
   asking_ = true;
-  Answer answer = Ui().Ask(kSaveCurrentQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes);
+  Answer answer = Ui().Ask(EditorText(kSaveCurrentQuestion), "", MessageButtons::YesNoCancel,
+                           MessageIcon::Question, Answer::Yes);
   asking_ = false;
   if (answer == Answer::No) editChanged_ = false;
   return answer == Answer::No || (answer == Answer::Yes && AcceptEdit());
@@ -373,7 +374,8 @@ bool CSPConfigDlg::AcceptEdit() {
 
 void CSPConfigDlg::OnDelete() {
   if (!SelectedRow()) return;
-  if (Ui().Ask(kDeleteQuestion, "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) != Answer::Yes)
+  if (Ui().Ask(EditorText(kDeleteQuestion), "", MessageButtons::YesNo, MessageIcon::Question, Answer::Yes) !=
+      Answer::Yes)
     return;
   RemoveNumberInBox();
 }
@@ -433,7 +435,8 @@ void CSPConfigDlg::accept() {
 
 void CSPConfigDlg::reject() {
   if (AnythingChanged()) {
-    Answer answer = Ui().Ask(kSaveMessagesQuestion, "", MessageButtons::YesNoCancel, MessageIcon::Question, Answer::Yes);
+    Answer answer = Ui().Ask(EditorText(kSaveMessagesQuestion), "", MessageButtons::YesNoCancel,
+                             MessageIcon::Question, Answer::Yes);
     if (answer != Answer::No && (answer != Answer::Yes || !StoreAll())) return;
   }
   QDialog::reject();

@@ -1,9 +1,11 @@
 #include "report/address_list_layout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 
 #include "model/project.h"
+#include "report/latin1.h"
 
 namespace lumora {
 namespace {
@@ -26,6 +28,12 @@ ReportItem TextItem(int left, int top, int right, int bottom, std::string text, 
   return item;
 }
 
+// A fixed text of the list (marked in the context "AddressListLayout") in the user's language, Latin-1 as
+// the pages hold their texts.
+std::string Tr(const char* text) {
+  return ToLatin1(QCoreApplication::translate("AddressListLayout", text));
+}
+
 ReportItem Box(ReportItem::Kind kind, int left, int top, int right, int bottom) {
   ReportItem item;
   item.kind = kind;
@@ -44,21 +52,26 @@ AddressListLayout::AddressListLayout(const TQMProject& project, const TQMPanel& 
       measure_(std::move(measure)),
       width_(MillimetresToUnits(device.widthMm)),
       height_(MillimetresToUnits(device.heightMm) - 20) {
-  heading_.emplace_back("Project Name : ", project.fileName);
-  heading_.emplace_back("Project PLC(s)/Controller(s) : ", project.plcSettings.plcName);
+  heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "Project Name : ")), project.fileName);
+  heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "Project PLC(s)/Controller(s) : ")),
+                        project.plcSettings.plcName);
   for (int n = 1; n <= panel.LineCount() && n <= 4; ++n) {
-    char label[32];
-    std::snprintf(label, sizeof label, "Line %d :", n);
-    heading_.emplace_back(label, panel.lineRegisters[static_cast<size_t>(n - 1)].address);
+    heading_.emplace_back(ToLatin1(QCoreApplication::translate("AddressListLayout", "Line %1 :").arg(n)),
+                          panel.lineRegisters[static_cast<size_t>(n - 1)].address);
   }
   if (panel.UsesButtons()) {
-    heading_.emplace_back("Bit Write(Button's) :", panel.buttonLeds.buttonWord.address);
-    heading_.emplace_back("Bit Read(LED's) :", panel.buttonLeds.ledWord.address);
+    heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "Bit Write(Button's) :")),
+                          panel.buttonLeds.buttonWord.address);
+    heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "Bit Read(LED's) :")),
+                          panel.buttonLeds.ledWord.address);
   }
   if (panel.IsKeypadPanel()) {
-    heading_.emplace_back("Bit Read (Annunciator Lights) :", panel.annunciatorWord.address);
-    heading_.emplace_back("PLC Register :", panel.passwordRegister.address);
-    heading_.emplace_back("Local Password :", std::to_string(panel.localPassword));
+    heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "Bit Read (Annunciator Lights) :")),
+                          panel.annunciatorWord.address);
+    heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "PLC Register :")),
+                          panel.passwordRegister.address);
+    heading_.emplace_back(Tr(QT_TRANSLATE_NOOP("AddressListLayout", "Local Password :")),
+                          std::to_string(panel.localPassword));
   }
 
   // The table follows the heading block after one free line; later pages start it at the top. Rows stay

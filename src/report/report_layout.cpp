@@ -1,11 +1,13 @@
 #include "report/report_layout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <limits>
 
 #include "model/message_text.h"
 #include "model/project.h"
+#include "report/latin1.h"
 
 namespace lumora {
 namespace {
@@ -23,24 +25,47 @@ struct ColumnShare {
 // more than the page, so they are scaled down together to fill exactly the width between the margins.
 const std::vector<ColumnShare>& Shares(int panelType) {
   static const std::vector<ColumnShare> text = {
-      {Cell::Message, "", 240, 300},          {Cell::Data1Reg, "Data 1 Reg", 105, 120},
-      {Cell::Data1Type, "Data Type", 100, 100}, {Cell::Access, "R / W", 40, 40},
-      {Cell::DecimalPointReg, "Dec Pt Reg ", 105, 120}, {Cell::Data2Reg, "Data 2 Reg", 105, 120},
-      {Cell::Data2Type, "Data Type", 100, 100}, {Cell::Data3Reg, "Data 3 Reg", 105, 120},
-      {Cell::Data3Type, "Data Type", 100, 100}};
+      {Cell::Message, "", 240, 300},
+      {Cell::Data1Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 1 Reg"), 105, 120},
+      {Cell::Data1Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 100, 100},
+      {Cell::Access, QT_TRANSLATE_NOOP("ReportLayout", "R / W"), 40, 40},
+      {Cell::DecimalPointReg, QT_TRANSLATE_NOOP("ReportLayout", "Dec Pt Reg "), 105, 120},
+      {Cell::Data2Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 2 Reg"), 105, 120},
+      {Cell::Data2Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 100, 100},
+      {Cell::Data3Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 3 Reg"), 105, 120},
+      {Cell::Data3Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 100, 100}};
   static const std::vector<ColumnShare> keypad = {
-      {Cell::Message, "", 280, 320},          {Cell::Data1Reg, "Data 1 Reg", 80, 100},
-      {Cell::Data1Type, "Data Type", 100, 100}, {Cell::Access, "R / W", 50, 50},
-      {Cell::Password, "L / R Password", 50, 50}, {Cell::DecimalPointReg, "Dec Pt Reg ", 80, 100},
-      {Cell::Data2Reg, "Data 2 Reg", 80, 100}, {Cell::Data2Type, "Data Type", 100, 100},
-      {Cell::Data3Reg, "Data 3 Reg", 80, 100}, {Cell::Data3Type, "Data Type", 100, 100}};
+      {Cell::Message, "", 280, 320},
+      {Cell::Data1Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 1 Reg"), 80, 100},
+      {Cell::Data1Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 100, 100},
+      {Cell::Access, QT_TRANSLATE_NOOP("ReportLayout", "R / W"), 50, 50},
+      {Cell::Password, QT_TRANSLATE_NOOP("ReportLayout", "L / R Password"), 50, 50},
+      {Cell::DecimalPointReg, QT_TRANSLATE_NOOP("ReportLayout", "Dec Pt Reg "), 80, 100},
+      {Cell::Data2Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 2 Reg"), 80, 100},
+      {Cell::Data2Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 100, 100},
+      {Cell::Data3Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 3 Reg"), 80, 100},
+      {Cell::Data3Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 100, 100}};
   static const std::vector<ColumnShare> setPoint = {
-      {Cell::Message, "", 390, 390},          {Cell::Data1Reg, "Data 1 Reg", 170, 170},
-      {Cell::Data1Type, "Data Type", 110, 110}, {Cell::Access, "R / W", 60, 60},
-      {Cell::DecimalPointReg, "Dec Pt Reg ", 170, 170}, {Cell::FixedDecimals, "Fixed DP Pos", 100, 100}};
+      {Cell::Message, "", 390, 390},
+      {Cell::Data1Reg, QT_TRANSLATE_NOOP("ReportLayout", "Data 1 Reg"), 170, 170},
+      {Cell::Data1Type, QT_TRANSLATE_NOOP("ReportLayout", "Data Type"), 110, 110},
+      {Cell::Access, QT_TRANSLATE_NOOP("ReportLayout", "R / W"), 60, 60},
+      {Cell::DecimalPointReg, QT_TRANSLATE_NOOP("ReportLayout", "Dec Pt Reg "), 170, 170},
+      {Cell::FixedDecimals, QT_TRANSLATE_NOOP("ReportLayout", "Fixed DP Pos"), 100, 100}};
   if (panelType == kPanelQM210K) return keypad;
   if (panelType == kPanelQMSV) return setPoint;
   return text;
+}
+
+// A fixed text of the report (marked in the context "ReportLayout") in the user's language, Latin-1 as the
+// pages hold their texts.
+std::string Tr(const char* text) {
+  return ToLatin1(QCoreApplication::translate("ReportLayout", text));
+}
+
+// The same with its "%1" filled in by `number`.
+std::string Tr(const char* text, int number) {
+  return ToLatin1(QCoreApplication::translate("ReportLayout", text).arg(number));
 }
 
 ReportColour HeadingColour(Cell cell) {
@@ -64,29 +89,33 @@ ReportColour HeadingColour(Cell cell) {
   return ReportColour::Black;
 }
 
-const char* ReportValueType(int valueType) {
+std::string ReportValueType(int valueType) {
   switch (valueType) {
     case kBcd16:
-      return "BCD 16";
+      return Tr(QT_TRANSLATE_NOOP("ReportLayout", "BCD 16"));
     case kBinary16:
-      return "Binary 16";
+      return Tr(QT_TRANSLATE_NOOP("ReportLayout", "Binary 16"));
     case kBcd32:
-      return "BCD 32";
+      return Tr(QT_TRANSLATE_NOOP("ReportLayout", "BCD 32"));
     case kBinary32:
-      return "Binary 32";
+      return Tr(QT_TRANSLATE_NOOP("ReportLayout", "Binary 32"));
     default:
       return "";
   }
 }
 
-const char* ReportButtonMode(int mode) {
-  static const char* texts[] = {"Momentary", "Alternate", "Panel set and PLC release"};
-  return mode >= 0 && mode < 3 ? texts[mode] : "";
+std::string ReportButtonMode(int mode) {
+  static const char* texts[] = {QT_TRANSLATE_NOOP("ReportLayout", "Momentary"),
+                                QT_TRANSLATE_NOOP("ReportLayout", "Alternate"),
+                                QT_TRANSLATE_NOOP("ReportLayout", "Panel set and PLC release")};
+  return mode >= 0 && mode < 3 ? Tr(texts[mode]) : "";
 }
 
-const char* ReportLedMode(int mode) {
-  static const char* texts[] = {"ByButton", "By Button and Flash", "By PLC"};
-  return mode >= 0 && mode < 3 ? texts[mode] : "";
+std::string ReportLedMode(int mode) {
+  static const char* texts[] = {QT_TRANSLATE_NOOP("ReportLayout", "ByButton"),
+                                QT_TRANSLATE_NOOP("ReportLayout", "By Button and Flash"),
+                                QT_TRANSLATE_NOOP("ReportLayout", "By PLC")};
+  return mode >= 0 && mode < 3 ? Tr(texts[mode]) : "";
 }
 
 bool IsMarker(unsigned char c) {
@@ -229,10 +258,12 @@ void ReportLayout::AddProjectPage(ReportPage& page) const {
   band.right = width_ - kMargin - 30;
   band.bottom = kMargin + 100;
   page.items.push_back(band);
-  page.items.push_back(Text(band.left, band.top, band.right, band.bottom,
-                            multiPanel ? "Lumora Operator Interface Panel(s) Project Documentation"
-                                       : "Lumora Operator Interface Panel Project Documentation",
-                            kHeadingFont, true));
+  page.items.push_back(Text(
+      band.left, band.top, band.right, band.bottom,
+      multiPanel
+          ? Tr(QT_TRANSLATE_NOOP("ReportLayout", "Lumora Operator Interface Panel(s) Project Documentation"))
+          : Tr(QT_TRANSLATE_NOOP("ReportLayout", "Lumora Operator Interface Panel Project Documentation")),
+      kHeadingFont, true));
 
   const int labelX = kMargin + 30;
   const int valueX = kMargin + 300;
@@ -242,26 +273,32 @@ void ReportLayout::AddProjectPage(ReportPage& page) const {
     page.items.push_back(Text(valueX, y, width_ - kMargin, y + 30, value, kBody));
     y += 30;
   };
-  line("FileName : ", documentPath_);
+  line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "FileName : ")), documentPath_);
   page.items.back().fileName = true;
-  line("SystemType : ", multiPanel ? "Multiple Panel System" : "Single Panel System");
-  if (panel_ && !multiPanel) line("PanelType : ", panel_->ModelText());
+  line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "SystemType : ")),
+       multiPanel ? Tr(QT_TRANSLATE_NOOP("ReportLayout", "Multiple Panel System"))
+                  : Tr(QT_TRANSLATE_NOOP("ReportLayout", "Single Panel System")));
+  if (panel_ && !multiPanel) line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "PanelType : ")), panel_->ModelText());
   if (panel_ && panel_->UsesButtons()) {
-    line("Button(Bit Write)PLC Word : ", panel_->buttonLeds.buttonWord.address);
-    line("LED(Bit Read)PLC Word : ", panel_->buttonLeds.ledWord.address);
+    line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "Button(Bit Write)PLC Word : ")),
+         panel_->buttonLeds.buttonWord.address);
+    line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "LED(Bit Read)PLC Word : ")),
+         panel_->buttonLeds.ledWord.address);
   }
   for (int n = 1; panel_ && n <= panel_->LineCount() && n <= 4; ++n)
-    line(Format("Line %d PLC :", n), panel_->lineRegisters[static_cast<size_t>(n - 1)].address);
-  line("PLC TYPE : ", project_.plcSettings.plcName);
+    line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "Line %1 PLC :"), n),
+         panel_->lineRegisters[static_cast<size_t>(n - 1)].address);
+  line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "PLC TYPE : ")), project_.plcSettings.plcName);
   if (panel_ && panel_->IsKeypadPanel()) {
-    line("PLC Password Register:", panel_->passwordRegister.address);
-    line("Annunciator Word: ", panel_->annunciatorWord.address);
+    line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "PLC Password Register:")), panel_->passwordRegister.address);
+    line(Tr(QT_TRANSLATE_NOOP("ReportLayout", "Annunciator Word: ")), panel_->annunciatorWord.address);
   }
   if (!panel_ || !panel_->UsesButtons()) return;
 
   // The buttons/LEDs table, one line below the settings.
   y += 30;
-  page.items.push_back(Text(labelX, y, width_ - kMargin, y + 30, "BUTTON/ LED Information", kBodyBold));
+  page.items.push_back(Text(labelX, y, width_ - kMargin, y + 30,
+                            Tr(QT_TRANSLATE_NOOP("ReportLayout", "BUTTON/ LED Information")), kBodyBold));
   y += 30;
   double widest = 0;
   for (int mode = 0; mode < 3; ++mode)
@@ -273,7 +310,8 @@ void ReportLayout::AddProjectPage(ReportPage& page) const {
     page.items.push_back(Text(labelX, y, buttonValueX, y + 30, Format("F%d:", i + 1), kBody));
     page.items.push_back(
         Text(buttonValueX, y, ledLabelX, y + 30, ReportButtonMode(panel_->buttonLeds.buttonMode[i]), kBody));
-    page.items.push_back(Text(ledLabelX, y, ledValueX, y + 30, Format("LED %d:", i + 1), kBody));
+    page.items.push_back(Text(ledLabelX, y, ledValueX, y + 30,
+                              Tr(QT_TRANSLATE_NOOP("ReportLayout", "LED %1:"), i + 1), kBody));
     page.items.push_back(
         Text(ledValueX, y, width_ - kMargin, y + 30, ReportLedMode(panel_->buttonLeds.ledMode[i]), kBody));
     y += 30;
@@ -333,11 +371,12 @@ ReportLayout::CellLines ReportLayout::CellText(Cell cell, const TQMMessage& mess
       return single(item1 ? message.data1.AccessText() : "");
     case Cell::Password:
       if (!item1 || !message.data1.passwordProtected) return single("");
-      return single(message.data1.useLocalPassword ? "L" : "R");
+      return single(message.data1.useLocalPassword ? Tr(QT_TRANSLATE_NOOP("ReportLayout", "L"))
+                                                   : Tr(QT_TRANSLATE_NOOP("ReportLayout", "R")));
     case Cell::DecimalPointReg:
       return wrapped(message.data1.decimalPointTag.address);
     case Cell::FixedDecimals:
-      return single(message.data1.fixedDecimals == -1 ? std::string("none")
+      return single(message.data1.fixedDecimals == -1 ? Tr(QT_TRANSLATE_NOOP("ReportLayout", "none"))
                                                       : std::to_string(message.data1.fixedDecimals));
     case Cell::Data2Reg:
       return wrapped(message.data2.address);
@@ -375,15 +414,18 @@ void ReportLayout::AddMessagePage(ReportPage& page, size_t start, size_t end) co
   band.bottom = top + 69;
   page.items.push_back(band);
   if (!project_.IsMultiPanel())
-    page.items.push_back(Text(kMargin + 10, top + 8, messageRight, top + 33, "Single Panel System", kBandFont));
+    page.items.push_back(Text(kMargin + 10, top + 8, messageRight, top + 33,
+                              Tr(QT_TRANSLATE_NOOP("ReportLayout", "Single Panel System")), kBandFont));
   page.items.push_back(Text(kMargin + 10, top + 36, messageRight, top + 61, panel_->ModelText(), kBandFont));
   page.items.push_back(Text(messageColumn.left, top + 72, messageRight, top + kTableTop,
-                            IsLocal(messages[start]) ? "Local Messages" : "PLC Messages", kBodyBold, true));
+                            IsLocal(messages[start]) ? Tr(QT_TRANSLATE_NOOP("ReportLayout", "Local Messages"))
+                                                     : Tr(QT_TRANSLATE_NOOP("ReportLayout", "PLC Messages")),
+                            kBodyBold, true));
 
   for (const Column& column : columns_) {
     if (column.cell == Cell::Message) continue;
     ReportItem heading = Text(column.left, top + 3, column.left + column.width, top + kHeadingBase,
-                              column.heading, kHeadingFont);
+                              Tr(column.heading), kHeadingFont);
     heading.vertical = true;
     heading.colour = Colour(HeadingColour(column.cell));
     page.items.push_back(heading);

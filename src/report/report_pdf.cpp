@@ -1,6 +1,7 @@
 #include "report/report_pdf.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QPainter>
@@ -52,13 +53,16 @@ PdfOutcome WritePages(PdfDocument& document, Layout& layout, const PdfSettings& 
   int first = std::max(1, settings.firstPage);
   int last = settings.lastPage <= 0 ? outcome.pageCount : std::min(settings.lastPage, outcome.pageCount);
   if (first > last) {
-    outcome.error = QStringLiteral("The document has %1 page(s): there is no page %2").arg(outcome.pageCount).arg(first);
+    outcome.error =
+        QCoreApplication::translate("ReportPdf", "The document has %1 page(s): there is no page %2")
+            .arg(outcome.pageCount)
+            .arg(first);
     return outcome;
   }
   QPdfWriter& writer = document.Writer();
   QPainter painter;
   if (!painter.begin(&writer)) {
-    outcome.error = QStringLiteral("Cannot write %1").arg(file);
+    outcome.error = QCoreApplication::translate("ReportPdf", "Cannot write %1").arg(file);
     return outcome;
   }
   int written = 0;
@@ -94,7 +98,7 @@ PdfOutcome WriteReportPdf(const TQMProject& project, const QString& documentPath
   PdfOutcome outcome;
   outcome.error = CheckPdfTarget(file);
   if (!outcome.error.isEmpty()) return outcome;
-  PdfDocument document(settings, QStringLiteral("Project Documentation"));
+  PdfDocument document(settings, QCoreApplication::translate("ReportPdf", "Project Documentation"));
   ReportLayout layout(project, QFile::encodeName(documentPath).toStdString(),
                       DescribeDevice(document.Writer(), settings.landscape, settings.colour),
                       DeviceTextMeasure(document.Writer()));
@@ -106,7 +110,7 @@ PdfOutcome WriteAddressListPdf(const TQMProject& project, const TQMPanel& panel,
   PdfOutcome outcome;
   outcome.error = CheckPdfTarget(file);
   if (!outcome.error.isEmpty()) return outcome;
-  PdfDocument document(settings, QStringLiteral("PLC Addresses"));
+  PdfDocument document(settings, QCoreApplication::translate("ReportPdf", "PLC Addresses"));
   AddressListLayout layout(project, panel, DescribeDevice(document.Writer(), settings.landscape, settings.colour),
                            DeviceTextMeasure(document.Writer()));
   return WritePages(document, layout, settings, file);
