@@ -1,5 +1,7 @@
 #include "model/address_list.h"
 
+#include "model/translation.h"
+
 #include "model/csv_table.h"
 #include "model/project.h"
 
@@ -34,17 +36,20 @@ std::vector<AddressRow> ListMessageAddresses(const TQMPanel& panel) {
 
 std::vector<SystemAddress> ListSystemAddresses(const TQMPanel& panel) {
   std::vector<SystemAddress> list;
-  static const char* kLines[] = {"Line one", "Line two", "Line three", "Line four"};
+  // Marked for the program's address database; the list and its CSV keep the English names.
+  static const char* kLines[] = {QT_TRANSLATE_NOOP("Core", "Line one"), QT_TRANSLATE_NOOP("Core", "Line two"),
+                                 QT_TRANSLATE_NOOP("Core", "Line three"), QT_TRANSLATE_NOOP("Core", "Line four")};
   if (panel.UsesButtons()) {
-    list.push_back({"Bit Read (LED's)", panel.buttonLeds.ledWord.address});
-    list.push_back({"Bit Write (Buttons)", panel.buttonLeds.buttonWord.address});
+    list.push_back({QT_TRANSLATE_NOOP("Core", "Bit Read (LED's)"), panel.buttonLeds.ledWord.address});
+    list.push_back({QT_TRANSLATE_NOOP("Core", "Bit Write (Buttons)"), panel.buttonLeds.buttonWord.address});
   }
   for (int i = 0; i < panel.LineCount() && i < 4; ++i)
     list.push_back({kLines[i], panel.lineRegisters[static_cast<size_t>(i)].address});
   if (panel.IsKeypadPanel()) {
-    list.push_back({"PLC Password Register:", panel.passwordRegister.address});
-    list.push_back({"Local password:", std::to_string(panel.localPassword)});
-    list.push_back({"Bit Read (Annunciator Lights)", panel.annunciatorWord.address});
+    list.push_back({QT_TRANSLATE_NOOP("Core", "PLC Password Register:"), panel.passwordRegister.address});
+    list.push_back({QT_TRANSLATE_NOOP("Core", "Local password:"), std::to_string(panel.localPassword)});
+    list.push_back(
+        {QT_TRANSLATE_NOOP("Core", "Bit Read (Annunciator Lights)"), panel.annunciatorWord.address});
   }
   return list;
 }

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace lumora {

@@ -22,12 +22,17 @@ std::string LanguageOf(const std::string& locale) {
   return locale.substr(0, end);
 }
 
-bool Have(const std::string& code) {
-  if (code == "pseudo") return true;
+bool Shipped(const std::string& code) {
   for (const ShippedLanguage& language : ShippedLanguages()) {
     if (code == language.code) return true;
   }
   return false;
+}
+
+// What the setting may name: a shipped language, and the ones built for checking (a translation not
+// finished yet, the pseudo-translation).
+bool Built(const std::string& code) {
+  return Shipped(code) || code == "de" || code == "pseudo";
 }
 
 std::string CoreTranslation(const char* context, const char* text) {
@@ -37,12 +42,16 @@ std::string CoreTranslation(const char* context, const char* text) {
 }  // namespace
 
 const std::vector<ShippedLanguage>& ShippedLanguages() {
+#if LUMORA_SHIP_GERMAN
   static const std::vector<ShippedLanguage> languages = {{"en", "English"}, {"de", "Deutsch"}};
+#else
+  static const std::vector<ShippedLanguage> languages = {{"en", "English"}};
+#endif
   return languages;
 }
 
 std::string ChosenLanguage(const std::string& setting) {
-  if (Have(setting)) return setting;
+  if (Built(setting)) return setting;
   std::string locale = Environment("LC_ALL");
   if (locale.empty()) locale = Environment("LC_MESSAGES");
   if (locale.empty()) locale = Environment("LANG");
@@ -52,11 +61,11 @@ std::string ChosenLanguage(const std::string& setting) {
     size_t end = list.find(':', start);
     if (end == std::string::npos) end = list.size();
     std::string code = LanguageOf(list.substr(start, end - start));
-    if (code != "pseudo" && Have(code)) return code;
+    if (Shipped(code)) return code;
     start = end + 1;
   }
   std::string code = LanguageOf(locale);
-  return code != "pseudo" && Have(code) ? code : "en";
+  return Shipped(code) ? code : "en";
 }
 
 std::string InstallTranslations(QCoreApplication& app, const std::string& language) {

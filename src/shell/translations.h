@@ -12,13 +12,14 @@ struct ShippedLanguage {
   const char* code;  // "en", "de"
   const char* name;  // in its own language: "English", "Deutsch"
 };
-// The languages a user may choose; the pseudo-translation for checking layouts ("pseudo") is not among them.
+// The languages a user may choose: English, and each translation once it is finished. The ones built for
+// checking (an unfinished translation, the pseudo-translation "pseudo") are not among them.
 const std::vector<ShippedLanguage>& ShippedLanguages();
 
-// The language to speak: `setting` when it names one we have ("en", "de", "pseudo"), else the locale's as
-// gettext reads it: LC_ALL, else LC_MESSAGES, else LANG names the locale; a C or POSIX locale, or none, is
-// English, and otherwise the first language of LANGUAGE we have, else the locale's own language. English
-// when we have none of them.
+// The language to speak: `setting` when it names one that is built ("en", "de", "pseudo"), else the
+// locale's as gettext reads it: LC_ALL, else LC_MESSAGES, else LANG names the locale; a C or POSIX locale,
+// or none, is English, and otherwise the first language of LANGUAGE that is shipped, else the locale's own
+// language if shipped. English when none of them is.
 std::string ChosenLanguage(const std::string& setting);
 
 // Loads the translation of `language` ("lumora_de.qm" from the install tree's translations folder, and

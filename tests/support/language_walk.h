@@ -77,10 +77,17 @@ inline bool SameInBothLanguages(const QString& text) {
                                        "Maximum", "Info", "Modus", "Online", "Byte", "Bytes", "Offline",
                                        "Export", "Import", "Ports", "Tags", "English", "Deutsch"};
   static const QRegularExpression lowercaseWord("[a-zäöüß]{2,}");
-  static const QRegularExpression product("^(Lumora|Tarvo|Plan & Run|Modbus|QM[0-9]|Version [0-9])");
+  static const QRegularExpression product("^(Lumora|Tarvo|Plan & Run|Modbus|QM[-0-9]|Version [0-9])|Port[0-9]$");
   if (shared.contains(text) || text.size() <= 2 || !lowercaseWord.match(text).hasMatch()) return true;
   if (text.contains(".lmx") || text.contains('/') || product.match(text).hasMatch()) return true;
   return false;
+}
+
+// The texts of Qt's own standard buttons, which Qt's translation gives; the pseudo-translation has none.
+inline bool QtStandardText(const QString& text) {
+  static const QSet<QString> texts = {"OK", "Cancel", "Help", "Close", "Yes", "No", "Apply", "Save", "Open",
+                                      "Discard", "Reset", "Abort", "Retry", "Ignore"};
+  return texts.contains(text);
 }
 
 // Labels, buttons and check boxes whose text needs more room than they have.
