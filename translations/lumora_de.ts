@@ -36,6 +36,68 @@
     </message>
 </context>
 <context>
+    <name>AddressListLayout</name>
+    <message>
+        <source>Project Name : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project PLC(s)/Controller(s) : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Write(Button&apos;s) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Read(LED&apos;s) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Read (Annunciator Lights) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC Register :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local Password :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressTableModel</name>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">Adresse</translation>
+    </message>
+    <message>
+        <source>Used in Message #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AnnunciatorDlg</name>
     <message>
         <source>Annunciator Setup</source>
@@ -98,25 +160,6 @@
     </message>
 </context>
 <context>
-    <name>CAnnunciatorDlg</name>
-    <message>
-        <source>off</source>
-        <translation>aus</translation>
-    </message>
-    <message>
-        <source>red</source>
-        <translation>rot</translation>
-    </message>
-    <message>
-        <source>amber</source>
-        <translation>gelb</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>grün</translation>
-    </message>
-</context>
-<context>
     <name>CEditorLauncher</name>
     <message>
         <source>Edit Messages</source>
@@ -137,6 +180,174 @@
     <message>
         <source>Edit Panel System PLC Addresses</source>
         <translation>SPS-Systemadressen des Panels bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>lumora: --log %1 is the same file as %2; choose another file for the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1 %2 is the same file as %3 %4; choose another output file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: unknown command &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &apos;lumora %1--help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: --port needs a serial port name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: a command is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1 takes a port number 1 to 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: a single-panel project has its panel on port 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: neither project has a panel on port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel history holds no entry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: the panel history has no entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1 is the panel history&apos;s own file %2; choose another output file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 has no panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: messages export writes to -o OUT.csv or the standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: messages import needs the table to read: FILE.lmx IN.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 more problems not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 (%2): %3 messages from %4, saved to %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: messages takes export or import, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 has no panel (configured ports: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 (%2) exported to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its PLC addresses do not all fit %2, the PLC of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1 is a multi-panel project: --from-port names one of its ports (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1 holds one panel: --from-port does not apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel on port %1 is the same as the imported one: nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 is now a %2, saved to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: --paper goes with --pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: %1 works with the tag names of a Plan &amp; Run tag map: name it with --map FILE.map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: convert-plc needs --plc NAME (installed: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: unknown PLC &quot;%1&quot; (installed: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project already uses %1: nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: --force changes the PLC and clears every PLC address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC changed to %1, %2 address(es) converted, %3 dropped, saved to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC changed to %1, every PLC address cleared, saved to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: --paper takes a4 or letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: --pages takes a page or a range such as 3-4 or 2-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: report needs -o OUT.pdf
+Run &apos;lumora report --help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: warning: cannot open the communication log %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lumora: --target takes panel1..panel5, multiplexer or project</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -182,12 +393,8 @@
         <translation>Ankreuzen, wenn das Panel direkt angeschlossen ist.</translation>
     </message>
     <message>
-        <source>&amp;Read the unit's project before writing</source>
+        <source>&amp;Read the unit&apos;s project before writing</source>
         <translation>Projekt des Geräts vor dem Schreiben &amp;lesen</translation>
-    </message>
-    <message>
-        <source>Keeps what the unit holds in the panel history as "before write", then writes</source>
-        <translation>Legt den Inhalt des Geräts als „vor dem Schreiben“ im Panel-Verlauf ab und schreibt dann</translation>
     </message>
     <message>
         <source>Port selected:</source>
@@ -231,6 +438,1440 @@
     <message>
         <source>Error Z005:  The Maximum message length has exceeded.</source>
         <translation>Fehler Z005: Die maximale Meldungslänge ist überschritten.</translation>
+    </message>
+    <message>
+        <source>Backup Project</source>
+        <translation>Projekt sichern</translation>
+    </message>
+    <message>
+        <source>Open Tag Map File</source>
+        <translation>Tag-Map-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged: a character that is no hexadecimal digit, a count that does not match, or a wrong checksum</source>
+        <translation>Zeile %1 ist beschädigt: ein Zeichen, das keine Hexadezimalziffer ist, eine nicht passende Anzahl oder eine falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>the file ends before its end record</source>
+        <translation>die Datei endet vor dem Enddatensatz</translation>
+    </message>
+    <message>
+        <source>line %1 is not an Intel HEX record</source>
+        <translation>Zeile %1 ist kein Intel-HEX-Datensatz</translation>
+    </message>
+    <message>
+        <source>line %1 holds a character that is no hexadecimal digit, or more or fewer digits than its count</source>
+        <translation>Zeile %1 enthält ein Zeichen, das keine Hexadezimalziffer ist, oder mehr oder weniger Ziffern als angegeben</translation>
+    </message>
+    <message>
+        <source>line %1 has a wrong checksum</source>
+        <translation>Zeile %1 hat eine falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>line %1 moves the address beyond the first 64 KiB</source>
+        <translation>Zeile %1 verschiebt die Adresse über die ersten 64 KiB hinaus</translation>
+    </message>
+    <message>
+        <source>line %1 has an unknown record type</source>
+        <translation>Zeile %1 hat einen unbekannten Datensatztyp</translation>
+    </message>
+    <message>
+        <source>line %1 goes back to an address before the record above it, or leaves too large a gap</source>
+        <translation>Zeile %1 springt auf eine Adresse vor dem vorhergehenden Datensatz zurück oder lässt eine zu große Lücke</translation>
+    </message>
+    <message>
+        <source>the image is larger than 16 MiB</source>
+        <translation>das Abbild ist größer als 16 MiB</translation>
+    </message>
+    <message>
+        <source>the file holds no data</source>
+        <translation>die Datei enthält keine Daten</translation>
+    </message>
+    <message>
+        <source>line %1 follows the end record</source>
+        <translation>Zeile %1 folgt auf den Enddatensatz</translation>
+    </message>
+    <message>
+        <source>line %1 has a lower-case record mark</source>
+        <translation>Zeile %1 hat eine kleingeschriebene Datensatzkennung</translation>
+    </message>
+    <message>
+        <source>line %1 is not an S-record</source>
+        <translation>Zeile %1 ist kein S-Record</translation>
+    </message>
+    <message>
+        <source>line %1 counts %2 data records, but %3 come before it</source>
+        <translation>Zeile %1 zählt %2 Datensätze, davor stehen aber %3</translation>
+    </message>
+    <message>
+        <source>line %1 is the first data record but does not start at address 10000 hex</source>
+        <translation>Zeile %1 ist der erste Datensatz, beginnt aber nicht an Adresse 10000 hex</translation>
+    </message>
+    <message>
+        <source>the data records are not followed by a termination record (S7, S8 or S9) or a count record (S5 or S6), so the file cannot be told from one cut short</source>
+        <translation>auf die Datensätze folgt weder ein Abschlussdatensatz (S7, S8 oder S9) noch ein Zähldatensatz (S5 oder S6), daher lässt sich die Datei nicht von einer abgeschnittenen unterscheiden</translation>
+    </message>
+    <message>
+        <source>No permission to use %2: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER); it takes effect after a fresh login.</source>
+        <translation>Keine Berechtigung für %2: Treten Sie der Gruppe „%1“ bei (sudo usermod -aG %1 $USER); dies wird nach einer erneuten Anmeldung wirksam.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>No serial port is configured</source>
+        <translation>Kein serieller Port konfiguriert</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>; no serial devices were found on this machine.</source>
+        <translation>; auf diesem Rechner wurden keine seriellen Geräte gefunden.</translation>
+    </message>
+    <message>
+        <source>; serial devices on this machine:</source>
+        <translation>; serielle Geräte auf diesem Rechner:</translation>
+    </message>
+    <message>
+        <source>Error C008: Checksum error</source>
+        <translation>Fehler C008: Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Error C009: Time out Error.
+
+Make sure Panel is in Setup Mode.
+To enter Setup Mode, press the up and down arrow keys
+simultaneously.</source>
+        <translation>Fehler C009: Zeitüberschreitung.
+
+Stellen Sie sicher, dass sich das Panel im Setup-Modus befindet.
+Um in den Setup-Modus zu gelangen, drücken Sie die Pfeiltasten Auf und Ab
+gleichzeitig.</translation>
+    </message>
+    <message>
+        <source>Error C010: Invalid Message Code</source>
+        <translation>Fehler C010: Ungültiger Meldungscode</translation>
+    </message>
+    <message>
+        <source>Error C011: Start Load Not Requested</source>
+        <translation>Fehler C011: Ladestart nicht angefordert</translation>
+    </message>
+    <message>
+        <source>Error C012: Start Dump Not Requested</source>
+        <translation>Fehler C012: Auslesestart nicht angefordert</translation>
+    </message>
+    <message>
+        <source>Error C013: Insufficient space in Text Panel</source>
+        <translation>Fehler C013: Nicht genügend Speicher im Text-Panel</translation>
+    </message>
+    <message>
+        <source>Error C014: Invalid Message Number</source>
+        <translation>Fehler C014: Ungültige Meldungsnummer</translation>
+    </message>
+    <message>
+        <source>Error C015: Invalid Message Length</source>
+        <translation>Fehler C015: Ungültige Meldungslänge</translation>
+    </message>
+    <message>
+        <source>Error C016: The firmware being loaded into the panel does not match the panel type</source>
+        <translation>Fehler C016: Die in das Panel geladene Firmware passt nicht zum Panel-Typ</translation>
+    </message>
+    <message>
+        <source>Error C017: E2 Memory failed to program correctly</source>
+        <translation>Fehler C017: E2-Speicher wurde nicht korrekt programmiert</translation>
+    </message>
+    <message>
+        <source>Error C018: Invalid Load Format</source>
+        <translation>Fehler C018: Ungültiges Ladeformat</translation>
+    </message>
+    <message>
+        <source>Error C019: Invalid LED control</source>
+        <translation>Fehler C019: Ungültige LED-Steuerung</translation>
+    </message>
+    <message>
+        <source>Error C020: Option Not included</source>
+        <translation>Fehler C020: Option nicht enthalten</translation>
+    </message>
+    <message>
+        <source>Error C021: Memory is Read Only</source>
+        <translation>Fehler C021: Speicher ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Error C022: Invalid with Random PLC loaded</source>
+        <translation>Fehler C022: Ungültig bei geladener Random-SPS</translation>
+    </message>
+    <message>
+        <source>Error C023: Invalid with Random/standard format</source>
+        <translation>Fehler C023: Ungültig bei Random-/Standardformat</translation>
+    </message>
+    <message>
+        <source>Error C024: Invalid Byte in the data fields of Command</source>
+        <translation>Fehler C024: Ungültiges Byte in den Datenfeldern des Befehls</translation>
+    </message>
+    <message>
+        <source>Error C007: Invalid Length in Reply</source>
+        <translation>Fehler C007: Ungültige Länge in der Antwort</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Error Writing File</source>
+        <translation>Fehler beim Schreiben der Datei</translation>
+    </message>
+    <message>
+        <source>Error C003: Error opening port</source>
+        <translation>Fehler C003: Fehler beim Öffnen des Ports</translation>
+    </message>
+    <message>
+        <source>Error C004: Error in setting communication attributes</source>
+        <translation>Fehler C004: Fehler beim Einstellen der Kommunikationsparameter</translation>
+    </message>
+    <message>
+        <source>The panel simulator did not report its port within %1 seconds.</source>
+        <translation>Der Panel-Simulator hat seinen Port nicht innerhalb von %1 Sekunden gemeldet.</translation>
+    </message>
+    <message>
+        <source>The panel simulator did not report its port within %1 milliseconds.</source>
+        <translation>Der Panel-Simulator hat seinen Port nicht innerhalb von %1 Millisekunden gemeldet.</translation>
+    </message>
+    <message>
+        <source>The panel simulator&apos;s output cannot be read.</source>
+        <translation>Die Ausgabe des Panel-Simulators kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The panel simulator ended without reporting its port.</source>
+        <translation>Der Panel-Simulator wurde beendet, ohne seinen Port zu melden.</translation>
+    </message>
+    <message>
+        <source>The panel simulator reported no valid port.</source>
+        <translation>Der Panel-Simulator hat keinen gültigen Port gemeldet.</translation>
+    </message>
+    <message>
+        <source>The panel simulator cannot be started.</source>
+        <translation>Der Panel-Simulator kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>auf ein schließendes Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <source>Error M001: Unable to add a new Message/Folder.
+
+Possible cause: All the available %1 messages have been programmed </source>
+        <translation>Fehler M001: Neue Meldung/neuer Ordner kann nicht hinzugefügt werden.
+
+Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </translation>
+    </message>
+    <message>
+        <source>, message %1</source>
+        <translation>, Meldung %1</translation>
+    </message>
+    <message>
+        <source>, local message %1</source>
+        <translation>, lokale Meldung %1</translation>
+    </message>
+    <message>
+        <source>The message text holds a character the panel cannot show (0x%1)</source>
+        <translation>Der Meldungstext enthält ein Zeichen, das das Panel nicht anzeigen kann (0x%1)</translation>
+    </message>
+    <message>
+        <source>The decimal point position must follow data item 1, once</source>
+        <translation>Die Dezimalpunktposition muss genau einmal direkt nach Datenelement 1 stehen</translation>
+    </message>
+    <message>
+        <source>The limits of data item 1 (%1 to %2) do not fit its data type</source>
+        <translation>Die Grenzen von Datenelement 1 (%1 bis %2) passen nicht zu seinem Datentyp</translation>
+    </message>
+    <message>
+        <source>Message number %1 is used twice</source>
+        <translation>Meldungsnummer %1 ist doppelt vergeben</translation>
+    </message>
+    <message>
+        <source>Message number %1 is outside 1 to 256</source>
+        <translation>Meldungsnummer %1 liegt außerhalb von 1 bis 256</translation>
+    </message>
+    <message>
+        <source>PLC message number %1 is not below the first local number %2</source>
+        <translation>SPS-Meldungsnummer %1 liegt nicht unter der ersten lokalen Nummer %2</translation>
+    </message>
+    <message>
+        <source>Local message number %1 is below the first local number %2</source>
+        <translation>Lokale Meldungsnummer %1 liegt unter der ersten lokalen Nummer %2</translation>
+    </message>
+    <message>
+        <source>Menu level %1 is beyond the panel&apos;s menu depth</source>
+        <translation>Menüebene %1 überschreitet die Menütiefe des Panels</translation>
+    </message>
+    <message>
+        <source>Port %1 (%2)</source>
+        <translation>Port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The tag name of %1 holds a control character (0x%2)</source>
+        <translation>Der Tag-Name von %1 enthält ein Steuerzeichen (0x%2)</translation>
+    </message>
+    <message>
+        <source>the LED word</source>
+        <translation>das LED-Wort</translation>
+    </message>
+    <message>
+        <source>the button word</source>
+        <translation>das Tastenwort</translation>
+    </message>
+    <message>
+        <source>the annunciator word</source>
+        <translation>das Meldeanzeigewort</translation>
+    </message>
+    <message>
+        <source>the line 1 register</source>
+        <translation>das Register für Zeile 1</translation>
+    </message>
+    <message>
+        <source>the line 2 register</source>
+        <translation>das Register für Zeile 2</translation>
+    </message>
+    <message>
+        <source>the line 3 register</source>
+        <translation>das Register für Zeile 3</translation>
+    </message>
+    <message>
+        <source>the line 4 register</source>
+        <translation>das Register für Zeile 4</translation>
+    </message>
+    <message>
+        <source>the password register</source>
+        <translation>das Passwortregister</translation>
+    </message>
+    <message>
+        <source>data item 1</source>
+        <translation>Datenelement 1</translation>
+    </message>
+    <message>
+        <source>the decimal point of data item 1</source>
+        <translation>der Dezimalpunkt von Datenelement 1</translation>
+    </message>
+    <message>
+        <source>data item 2</source>
+        <translation>Datenelement 2</translation>
+    </message>
+    <message>
+        <source>data item 3</source>
+        <translation>Datenelement 3</translation>
+    </message>
+    <message>
+        <source>Unknown panel type %1</source>
+        <translation>Unbekannter Panel-Typ %1</translation>
+    </message>
+    <message>
+        <source>Maximum %1  &quot;DATA SET %2&quot; can be defined with selected data type</source>
+        <translation>Mit dem gewählten Datentyp können maximal %1  „DATA SET %2“ definiert werden</translation>
+    </message>
+    <message>
+        <source>PLC</source>
+        <translation>SPS</translation>
+    </message>
+    <message>
+        <source>The project&apos;s address size (%1) is not the PLC&apos;s (%2)</source>
+        <translation>Die Adressgröße des Projekts (%1) entspricht nicht der der SPS (%2)</translation>
+    </message>
+    <message>
+        <source>Port %1 is out of range</source>
+        <translation>Port %1 liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Two panels are on port %1</source>
+        <translation>An Port %1 sind zwei Panels angeschlossen</translation>
+    </message>
+    <message>
+        <source>The panel type differs from the multiplexer&apos;s port table</source>
+        <translation>Der Panel-Typ weicht von der Port-Tabelle des Multiplexers ab</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>file too large (over 64 MiB)</source>
+        <translation>Datei zu groß (über 64 MiB)</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>%1 is not yes or no</source>
+        <translation>%1 ist weder yes noch no</translation>
+    </message>
+    <message>
+        <source>the data item needs a data type</source>
+        <translation>das Datenelement benötigt einen Datentyp</translation>
+    </message>
+    <message>
+        <source>%1 is not BCD/Int 16, Binary/Int 16, BCD/Int 32 or Binary/Int 32</source>
+        <translation>%1 ist nicht BCD/Int 16, Binary/Int 16, BCD/Int 32 oder Binary/Int 32</translation>
+    </message>
+    <message>
+        <source>holds a control character (0x%1)</source>
+        <translation>enthält ein Steuerzeichen (0x%1)</translation>
+    </message>
+    <message>
+        <source>unknown kind %1: SetPoint or PLC on a QMSV</source>
+        <translation>unbekannte Art %1: SetPoint oder PLC bei einem QMSV</translation>
+    </message>
+    <message>
+        <source>unknown kind %1: PLC or Local</source>
+        <translation>unbekannte Art %1: PLC oder Local</translation>
+    </message>
+    <message>
+        <source>message number %1 is not 1 to 256</source>
+        <translation>Meldungsnummer %1 liegt nicht zwischen 1 und 256</translation>
+    </message>
+    <message>
+        <source>a PLC message has no menu level</source>
+        <translation>eine SPS-Meldung hat keine Menüebene</translation>
+    </message>
+    <message>
+        <source>only local items can be folders</source>
+        <translation>nur lokale Einträge können Ordner sein</translation>
+    </message>
+    <message>
+        <source>level %1 is not 0 to 3</source>
+        <translation>Ebene %1 liegt nicht zwischen 0 und 3</translation>
+    </message>
+    <message>
+        <source>a folder stands at levels 0 to 2</source>
+        <translation>ein Ordner steht auf den Ebenen 0 bis 2</translation>
+    </message>
+    <message>
+        <source>a set-point text holds no data positions</source>
+        <translation>ein Sollwerttext enthält keine Datenpositionen</translation>
+    </message>
+    <message>
+        <source>a folder holds no data items</source>
+        <translation>ein Ordner enthält keine Datenelemente</translation>
+    </message>
+    <message>
+        <source>the text takes %1 positions, the folder&apos;s line holds %2</source>
+        <translation>der Text belegt %1 Stellen, die Zeile des Ordners fasst %2</translation>
+    </message>
+    <message>
+        <source>the text takes %1 positions, the line holds %2</source>
+        <translation>der Text belegt %1 Stellen, die Zeile fasst %2</translation>
+    </message>
+    <message>
+        <source>{.} stands once, right after the last position of data item 1</source>
+        <translation>{.} steht genau einmal, direkt nach der letzten Stelle von Datenelement 1</translation>
+    </message>
+    <message>
+        <source>%1 is not Read/Write, Read only or Write only</source>
+        <translation>%1 ist nicht Read/Write, Read only oder Write only</translation>
+    </message>
+    <message>
+        <source>the minimum is a whole number from 0 to %1</source>
+        <translation>das Minimum ist eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>the maximum is a whole number from %1 to %2</source>
+        <translation>das Maximum ist eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is not none, Local or PLC</source>
+        <translation>%1 ist nicht none, Local oder PLC</translation>
+    </message>
+    <message>
+        <source>%1 is not none, Fixed - 0 to Fixed - 7 or Variable</source>
+        <translation>%1 ist nicht none, Fixed - 0 bis Fixed - 7 oder Variable</translation>
+    </message>
+    <message>
+        <source>a PLC-controlled decimal point needs its position {.} in the text</source>
+        <translation>ein SPS-gesteuerter Dezimalpunkt benötigt seine Position {.} im Text</translation>
+    </message>
+    <message>
+        <source>the table has no %1 column for the decimal point&apos;s %2, nor has the panel a message of this number with a PLC-controlled decimal point</source>
+        <translation>die Tabelle hat keine Spalte %1 für den Dezimalpunkt (%2), und das Panel hat auch keine Meldung dieser Nummer mit SPS-gesteuertem Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>tag name</source>
+        <translation>Tag-Name</translation>
+    </message>
+    <message>
+        <source>data type</source>
+        <translation>Datentyp</translation>
+    </message>
+    <message>
+        <source>only a Variable decimal point has an address</source>
+        <translation>nur ein Dezimalpunkt vom Typ Variable hat eine Adresse</translation>
+    </message>
+    <message>
+        <source>data item %1 is not in the text</source>
+        <translation>Datenelement %1 steht nicht im Text</translation>
+    </message>
+    <message>
+        <source>a tag name needs a project linked to a Plan &amp; Run tag map</source>
+        <translation>ein Tag-Name erfordert ein Projekt, das mit einer Plan &amp; Run-Tag-Map verknüpft ist</translation>
+    </message>
+    <message>
+        <source>%1 is not a tag name of the tag map</source>
+        <translation>%1 ist kein Tag-Name der Tag-Map</translation>
+    </message>
+    <message>
+        <source>tag %1 needs its address from the tag map, %2</source>
+        <translation>Tag %1 benötigt seine Adresse aus der Tag-Map, %2</translation>
+    </message>
+    <message>
+        <source>tag %1 has the address %2 in the tag map, not %3</source>
+        <translation>Tag %1 hat in der Tag-Map die Adresse %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of the tag map</source>
+        <translation>%1 ist keine Adresse der Tag-Map</translation>
+    </message>
+    <message>
+        <source>the address %1 needs its tag name from the tag map</source>
+        <translation>die Adresse %1 benötigt ihren Tag-Namen aus der Tag-Map</translation>
+    </message>
+    <message>
+        <source>the PLC does not take %1</source>
+        <translation>die SPS akzeptiert %1 nicht</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2 on row %3: the menu goes one level deeper at a time</source>
+        <translation>Ebene %1 folgt in Zeile %3 auf Ebene %2: Das Menü wird jeweils nur um eine Ebene tiefer</translation>
+    </message>
+    <message>
+        <source>level %1 starts the menu, which begins at level 0: the menu goes one level deeper at a time</source>
+        <translation>Ebene %1 beginnt das Menü, das auf Ebene 0 beginnen muss: Das Menü wird jeweils nur um eine Ebene tiefer</translation>
+    </message>
+    <message>
+        <source>level %1 needs a folder above it; row %2 is a message</source>
+        <translation>Ebene %1 benötigt einen übergeordneten Ordner; Zeile %2 ist eine Meldung</translation>
+    </message>
+    <message>
+        <source>a panel holds at most 256 messages</source>
+        <translation>ein Panel fasst höchstens 256 Meldungen</translation>
+    </message>
+    <message>
+        <source>message number %1 is also on row %2</source>
+        <translation>Meldungsnummer %1 steht auch in Zeile %2</translation>
+    </message>
+    <message>
+        <source>message number %1 is above the %2 the %3 local items leave</source>
+        <translation>Meldungsnummer %1 liegt über den %2, die die %3 lokalen Einträge übrig lassen</translation>
+    </message>
+    <message>
+        <source>the header row is missing</source>
+        <translation>die Kopfzeile fehlt</translation>
+    </message>
+    <message>
+        <source>the header row needs &quot;%1&quot; here, not %2</source>
+        <translation>die Kopfzeile benötigt hier „%1“, nicht %2</translation>
+    </message>
+    <message>
+        <source>the header row needs &quot;%1&quot; here</source>
+        <translation>die Kopfzeile benötigt hier „%1“</translation>
+    </message>
+    <message>
+        <source>unknown or repeated column</source>
+        <translation>unbekannte oder doppelte Spalte</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields, the header %2</source>
+        <translation>die Zeile hat %1 Felder, die Kopfzeile %2</translation>
+    </message>
+    <message>
+        <source>the panel cannot show the character 0x%1 (only printable ASCII)</source>
+        <translation>das Panel kann das Zeichen 0x%1 nicht anzeigen (nur druckbares ASCII)</translation>
+    </message>
+    <message>
+        <source>an unclosed { (write {{ for the character itself)</source>
+        <translation>ein nicht geschlossenes { (für das Zeichen selbst {{ schreiben)</translation>
+    </message>
+    <message>
+        <source>%1 is not {K:N}, {.} or {{</source>
+        <translation>%1 ist nicht {K:N}, {.} oder {{</translation>
+    </message>
+    <message>
+        <source>%1: data items are 1 to 3</source>
+        <translation>%1: Datenelemente sind 1 bis 3</translation>
+    </message>
+    <message>
+        <source>%1: a data item takes at least one position</source>
+        <translation>%1: ein Datenelement belegt mindestens eine Stelle</translation>
+    </message>
+    <message>
+        <source>CAUTION: When changing a message number to a higher number,
+all unused lower message numbers will be sent as &quot;blank&quot; messages
+when the program is transferred to the panel. Blank messages will be
+counted as part of the maximum allowable messages (256 total)
+
+Proceed?</source>
+        <translation>ACHTUNG: Wenn eine Meldungsnummer auf eine höhere Nummer geändert wird,
+werden alle ungenutzten niedrigeren Meldungsnummern als „leere“ Meldungen
+gesendet, wenn das Programm zum Panel übertragen wird. Leere Meldungen
+zählen zur maximal zulässigen Anzahl von Meldungen (insgesamt 256).
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Only a folder holds messages</source>
+        <translation>Nur ein Ordner kann Meldungen enthalten</translation>
+    </message>
+    <message>
+        <source>The menu cannot go deeper here</source>
+        <translation>Das Menü kann hier nicht tiefer gehen</translation>
+    </message>
+    <message>
+        <source>Nothing is inserted before the root</source>
+        <translation>Vor der Wurzel kann nichts eingefügt werden</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Fixed - %1</source>
+        <translation>Fixed - %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>The following items have not been configured:
+
+</source>
+        <translation>Folgende Elemente wurden nicht konfiguriert:
+
+</translation>
+    </message>
+    <message>
+        <source>No Local Messages configured
+</source>
+        <translation>Keine lokalen Meldungen konfiguriert
+</translation>
+    </message>
+    <message>
+        <source>The panel in %1 breaks the project rules and was not imported:</source>
+        <translation>Das Panel in %1 verstößt gegen die Projektregeln und wurde nicht importiert:</translation>
+    </message>
+    <message>
+        <source>Not Configured</source>
+        <translation>Nicht konfiguriert</translation>
+    </message>
+    <message>
+        <source>This command will clear the panel(s). Do you want to continue?</source>
+        <translation>Dieser Befehl löscht das Panel bzw. die Panels. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the messages and addresses 
+ configured in the current panel. Continue?</source>
+        <translation>Dieser Vorgang löscht alle im aktuellen Panel konfigurierten 
+ Meldungen und Adressen. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the messages
+and addresses configured in the current project. Continue?
+Changing panels will not create a new project,
+if you would like to create a new project select NEW from the FILE menu.</source>
+        <translation>Dieser Vorgang löscht alle im aktuellen Projekt konfigurierten
+Meldungen und Adressen. Fortfahren?
+Durch einen Wechsel des Panels wird kein neues Projekt angelegt.
+Um ein neues Projekt anzulegen, wählen Sie im Menü DATEI den Befehl NEU.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Project has been created using previous version of software. Do you want to have a back copy of it?</source>
+        <translation>Das Projekt wurde mit einer früheren Version der Software erstellt. Möchten Sie eine Sicherungskopie davon anlegen?</translation>
+    </message>
+    <message>
+        <source>Lumora Files (*.lmx)|*.lmx</source>
+        <translation>Lumora-Dateien (*.lmx)|*.lmx</translation>
+    </message>
+    <message>
+        <source>The backup copy could not be written, so the project was not opened.</source>
+        <translation>Die Sicherungskopie konnte nicht geschrieben werden, daher wurde das Projekt nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Error T004: Unable to open tag map file : %1
+Please choose the map file</source>
+        <translation>Fehler T004: Tag-Map-Datei kann nicht geöffnet werden: %1
+Bitte wählen Sie die Map-Datei aus</translation>
+    </message>
+    <message>
+        <source>Plan &amp; Run Map Files (*.map)|*.map|All Files (*.*)|*.*||</source>
+        <translation>Plan &amp; Run-Map-Dateien (*.map)|*.map|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>no panel on the selected port</source>
+        <translation>kein Panel am ausgewählten Port</translation>
+    </message>
+    <message>
+        <source>Error Z002: You are trying to read from an invalid file</source>
+        <translation>Fehler Z002: Sie versuchen, aus einer ungültigen Datei zu lesen</translation>
+    </message>
+    <message>
+        <source>Lumora Files (*.lmx)|*.lmx|All Files (*.*)|*.*||</source>
+        <translation>Lumora-Dateien (*.lmx)|*.lmx|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>the file ends early: line %1 (%2) is missing</source>
+        <translation>die Datei endet vorzeitig: Zeile %1 (%2) fehlt</translation>
+    </message>
+    <message>
+        <source>line %1: %4 is %5, not a number from %2 to %3</source>
+        <translation>Zeile %1: %4 ist %5, keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Error P007: PLC dll for this PLC (Manufacturer ID : %1, Model ID : %2)
+not found in this system</source>
+        <translation>Fehler P007: SPS-DLL für diese SPS (Hersteller-ID: %1, Modell-ID: %2)
+auf diesem System nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the PLC name</source>
+        <translation>der SPS-Name</translation>
+    </message>
+    <message>
+        <source>the PLC library name</source>
+        <translation>der Name der SPS-Bibliothek</translation>
+    </message>
+    <message>
+        <source>the address size</source>
+        <translation>die Adressgröße</translation>
+    </message>
+    <message>
+        <source>the number of PLC attribute bytes</source>
+        <translation>die Anzahl der SPS-Attributbytes</translation>
+    </message>
+    <message>
+        <source>too many PLC attribute bytes</source>
+        <translation>zu viele SPS-Attributbytes</translation>
+    </message>
+    <message>
+        <source>PLC attribute byte %1 of %2</source>
+        <translation>SPS-Attributbyte %1 von %2</translation>
+    </message>
+    <message>
+        <source>the PLC attributes cannot name a PLC</source>
+        <translation>die SPS-Attribute bezeichnen keine SPS</translation>
+    </message>
+    <message>
+        <source>the system type</source>
+        <translation>der Systemtyp</translation>
+    </message>
+    <message>
+        <source>unknown system type</source>
+        <translation>unbekannter Systemtyp</translation>
+    </message>
+    <message>
+        <source>a multiplexer port type is out of range</source>
+        <translation>ein Multiplexer-Porttyp liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>the multiplexer table</source>
+        <translation>die Multiplexer-Tabelle</translation>
+    </message>
+    <message>
+        <source>the selected multiplexer port is out of range</source>
+        <translation>der ausgewählte Multiplexer-Port liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>the number of panels</source>
+        <translation>die Anzahl der Panels</translation>
+    </message>
+    <message>
+        <source>the panel count does not match the system</source>
+        <translation>die Anzahl der Panels passt nicht zum System</translation>
+    </message>
+    <message>
+        <source>in panel %1 of %2</source>
+        <translation>in Panel %1 von %2</translation>
+    </message>
+    <message>
+        <source>the tag-map flag</source>
+        <translation>das Tag-Map-Flag</translation>
+    </message>
+    <message>
+        <source>the tag map&apos;s path</source>
+        <translation>der Pfad der Tag-Map</translation>
+    </message>
+    <message>
+        <source>the menu level of message %1</source>
+        <translation>die Menüebene von Meldung %1</translation>
+    </message>
+    <message>
+        <source>Error Z006: Unknown value type (%1) encountered while loading project. Known values are 0(BCD) and 1 (Binary)</source>
+        <translation>Fehler Z006: Unbekannter Werttyp (%1) beim Laden des Projekts. Bekannte Werte sind 0 (BCD) und 1 (Binary)</translation>
+    </message>
+    <message>
+        <source>a number of fixed decimals</source>
+        <translation>eine Anzahl fester Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>Error T007: Unknown access type specified for PLC Address.</source>
+        <translation>Fehler T007: Unbekannter Zugriffstyp für SPS-Adresse angegeben.</translation>
+    </message>
+    <message>
+        <source>too many messages</source>
+        <translation>zu viele Meldungen</translation>
+    </message>
+    <message>
+        <source>the local password</source>
+        <translation>das lokale Passwort</translation>
+    </message>
+    <message>
+        <source>not a project file</source>
+        <translation>keine Projektdatei</translation>
+    </message>
+    <message>
+        <source>no folder for recovery copies (neither XDG_STATE_HOME nor HOME is set)</source>
+        <translation>kein Ordner für Wiederherstellungskopien (weder XDG_STATE_HOME noch HOME ist gesetzt)</translation>
+    </message>
+    <message>
+        <source>not a recovery copy, or a damaged one</source>
+        <translation>keine Wiederherstellungskopie oder eine beschädigte</translation>
+    </message>
+    <message>
+        <source>the copy is incomplete or damaged</source>
+        <translation>die Kopie ist unvollständig oder beschädigt</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>Read only</translation>
+    </message>
+    <message>
+        <source>Read/Write</source>
+        <translation>Read/Write</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2</source>
+        <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein</translation>
+    </message>
+    <message>
+        <source>Error M004: Invalid Message Number</source>
+        <translation>Fehler M004: Ungültige Meldungsnummer</translation>
+    </message>
+    <message>
+        <source>Changes made to the MultiPanel configuration will be lost.
+Do you wish to continue?</source>
+        <translation>Änderungen an der MultiPanel-Konfiguration gehen verloren.
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds NUL bytes)</source>
+        <translation>keine Textdatei (enthält NUL-Bytes)</translation>
+    </message>
+    <message>
+        <source>no tag entries in it</source>
+        <translation>enthält keine Tag-Einträge</translation>
+    </message>
+    <message>
+        <source>Error T005: Unable to open map file %1</source>
+        <translation>Fehler T005: Map-Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Error Tag map entry &quot;%1,%2&quot; not found in map file
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag name &quot;%1&quot; changed to &quot;%2&quot; for address %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple tag names found for the address &quot;%1&quot;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are incompatiblities existing in the tag map file
+(%s) associated with this project.
+
+Continue?
+
+Yes will clear all unresolved tags from the project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is compatible with
+%2.
+Changing the PLC will convert all the compatible addresses.
+
+Change?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No folder for the attribute exchange file can be made in the temporary folder %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute exchange file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute exchange file %1 is empty (is the temporary folder full?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute exchange file %1 holds %2 bytes, fewer than the %3 of the smallest block (is the temporary folder full?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute exchange file %1 holds %2 bytes with a count of %3 after its header, which cannot be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute exchange file %1 holds %2 bytes of the %3 of its block (is the temporary folder full?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library did not write its default attributes to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute exchange file %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P001: Load dll Procedure failed
+Unable to validate PLC address
+
+Possible reason: Unable to locate correct PLC DLL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P002: Unable to load library : CtrlLink.dll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P003: Unable to load %1.dll.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P005: PLC DLL load failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P006: %1 is not compatible with
+%2.
+
+Do you want to change the PLC anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P008: Load dll Procedure failed
+Unable to compare PLC address
+
+Possible reason: Unable to locate correct PLC DLL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Error P009: Load dll Procedure failed
+Unable to Set Application Type
+
+Possible reason: Unable to locate correct PLC DLL.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P010: The PLC communication attributes of %1 cannot be used.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error P011: The PLC library %1 cannot be used and is left out.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Z007: Discrete addresses are not allowed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error T002: Invalid Access Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The communication log %2 could not be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is as it was; %1.partial holds what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit was chosen: nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 has no panel in this project: nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel program can not be uploaded as it has incomplete data. </source>
+        <translation type="unfinished">Das Panel-Programm kann nicht übertragen werden, da seine Daten unvollständig sind.</translation>
+    </message>
+    <message>
+        <source>The project cannot be written to the panel as it is:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a field has a broken escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number or the time is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown operation &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the project id is not a SHA-256 digest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel history&apos;s index %1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel history&apos;s index %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not begin with &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: the numbers are out of order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many damaged indexes beside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project of history entry %1 cannot be read: %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project of history entry %1 is damaged: %2 no longer holds the project it was kept as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project of history entry %1 cannot be loaded: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s project from before the write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel history could not keep %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder for it is known (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; it could not be set aside: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. It was kept as %2 and a new index begun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  * 2 x 20 with 5 user defined  buttons and LED&apos;s
+  * Scroll data entry
+  * Built in Menu System
+  * EMI filtered Power Supply to reduce communication problems
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  * 2 x 20 larger character display with 5 user defined  buttons and LED&apos;s
+  * Scroll data entry
+  * Built in menu system
+  * EMI filtered Power Supply to reduce communication problems
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  * 2 x 20 with 5 user defined  buttons and LED&apos;s
+  * Numeric keypad or scroll data entry
+  * Built in menu system
+  * EMI filtered Power Supply to reduce communication problems
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  * 4 x 20 with 5 user defined  buttons and LED&apos;s
+  * Scroll data entry
+  * Built in menu system
+  * EMI filtered Power Supply to reduce communication problems
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value
+  * Scroll keys to enter new values and enter key to send the value to PLC
+  * EMI filtered Power Supply to reduce the communciation problems
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> * Communication Master for multiple panels
+*  Connects up to 5 Lumora panels to one PLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No driver available on panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel(s) memory cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project file on PC is same as the 
+project loaded in the panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project file on PC is different from
+project loaded in the panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR On COM Port. %1</source>
+        <translation>FEHLER am COM-Port. %1</translation>
+    </message>
+    <message>
+        <source>ERROR On Port %1. %2</source>
+        <translation>FEHLER an Port %1. %2</translation>
+    </message>
+    <message>
+        <source>File Could not be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing the panel for downloading firmware...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DownLoading the firmware...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying the downloaded firmware </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restarting the panel...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading Completed Successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image is shorter than the first block of %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending Execute Boot command </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed Downloading Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending Execute Exec Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Completed Successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading message %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying panel Connected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DownLoading the tag... 0% complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DownLoading the tag....%1% complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DownLoading the Driver....0% complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading System Attributes</source>
+        <translation>Systemattribute werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading Messages</source>
+        <translation>Meldungen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading Tags</source>
+        <translation>Tags werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading PLC Attributes</source>
+        <translation>SPS-Attribute werden gelesen</translation>
+    </message>
+    <message>
+        <source>Clearing Memory.</source>
+        <translation>Speicher wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>Writing Messages.</source>
+        <translation>Meldungen werden geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing Map Data.</source>
+        <translation>Map-Daten werden geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing system attributes.</source>
+        <translation>Systemattribute werden geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing PLC driver.</source>
+        <translation>SPS-Treiber wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing PLC attributes. </source>
+        <translation>SPS-Attribute werden geschrieben. </translation>
+    </message>
+    <message>
+        <source>Writing to Panel</source>
+        <translation>Schreiben in das Panel</translation>
+    </message>
+    <message>
+        <source>Reading from Panel</source>
+        <translation>Lesen aus dem Panel</translation>
+    </message>
+    <message>
+        <source>DownLoading Firmware...</source>
+        <translation>Firmware wird geladen...</translation>
+    </message>
+    <message>
+        <source> - QM210 Panel</source>
+        <translation> - QM210-Panel</translation>
+    </message>
+    <message>
+        <source> - QM210G Panel</source>
+        <translation> - QM210G-Panel</translation>
+    </message>
+    <message>
+        <source> - QM210K Panel</source>
+        <translation> - QM210K-Panel</translation>
+    </message>
+    <message>
+        <source> - QM410 Panel</source>
+        <translation> - QM410-Panel</translation>
+    </message>
+    <message>
+        <source> - QMSV Panel</source>
+        <translation> - QMSV-Panel</translation>
+    </message>
+    <message>
+        <source> - Multiplexer Panel</source>
+        <translation> - Multiplexer-Panel</translation>
+    </message>
+    <message>
+        <source>Port %1%2</source>
+        <translation>Port %1%2</translation>
+    </message>
+    <message>
+        <source>COM Port%1</source>
+        <translation>COM-Port%1</translation>
+    </message>
+    <message>
+        <source>Project has been written to the multiplexer and/or panel(s) successfully.</source>
+        <translation>Das Projekt wurde erfolgreich in den Multiplexer und/oder das/die Panel(s) geschrieben.</translation>
+    </message>
+    <message>
+        <source>Project has been written to the panel successfully.</source>
+        <translation>Das Projekt wurde erfolgreich in das Panel geschrieben.</translation>
+    </message>
+    <message>
+        <source>Project has been read from the multiplexer and panel(s) successfully.</source>
+        <translation>Das Projekt wurde erfolgreich aus dem Multiplexer und dem/den Panel(s) gelesen.</translation>
+    </message>
+    <message>
+        <source>Project has been read from the panel successfully.</source>
+        <translation>Das Projekt wurde erfolgreich aus dem Panel gelesen.</translation>
+    </message>
+    <message>
+        <source>Error C001: The panel connected to the PC is different from the configured one</source>
+        <translation>Fehler C001: Das am PC angeschlossene Panel unterscheidet sich vom konfigurierten</translation>
+    </message>
+    <message>
+        <source>The panel connected to the multiplexer is different from the configured one. </source>
+        <translation>Das am Multiplexer angeschlossene Panel unterscheidet sich vom konfigurierten. </translation>
+    </message>
+    <message>
+        <source>Error C002: Cannot Locate the Driver File</source>
+        <translation>Fehler C002: Treiberdatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Error C006: Error in reading the project from the panel. Project in the panel is corrupted.</source>
+        <translation>Fehler C006: Fehler beim Lesen des Projekts aus dem Panel. Das Projekt im Panel ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Error Z003: The file may be corrupted</source>
+        <translation>Fehler Z003: Die Datei ist möglicherweise beschädigt</translation>
+    </message>
+    <message>
+        <source>Error Z004: Unable to open the PLC driver file.</source>
+        <translation>Fehler Z004: Die SPS-Treiberdatei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Error Z008:  Invalid Device Type</source>
+        <translation>Fehler Z008:  Ungültiger Gerätetyp</translation>
+    </message>
+    <message>
+        <source>Error T006:  Error in reading PLC Addresses</source>
+        <translation>Fehler T006:  Fehler beim Lesen der SPS-Adressen</translation>
+    </message>
+    <message>
+        <source>Error in rebuilding the tag list</source>
+        <translation>Fehler beim Neuaufbau der Tag-Liste</translation>
+    </message>
+    <message>
+        <source>The panel holds no project: it was cleared or has never been written.</source>
+        <translation>Das Panel enthält kein Projekt: Es wurde gelöscht oder nie beschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the unit&apos;s project first</source>
+        <translation>Zuerst wird das Projekt des Geräts gelesen</translation>
+    </message>
+    <message>
+        <source>The unit held no project: nothing was kept before the write.</source>
+        <translation>Das Gerät enthielt kein Projekt: Vor dem Schreiben wurde nichts gesichert.</translation>
+    </message>
+    <message>
+        <source>A panel connected directly cannot be read without its multiplexer: nothing was kept before the write.</source>
+        <translation>Ein direkt angeschlossenes Panel kann ohne seinen Multiplexer nicht gelesen werden: Vor dem Schreiben wurde nichts gesichert.</translation>
+    </message>
+    <message>
+        <source>Please ensure all panels are connected to the multiplexer and click OK.</source>
+        <translation>Bitte stellen Sie sicher, dass alle Panels am Multiplexer angeschlossen sind, und klicken Sie auf OK.</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware revision number</source>
+        <translation>Keine gültige Firmware-Revisionsnummer</translation>
+    </message>
+    <message>
+        <source>The panel has an older version of the firmware (%1) which is not compatible 
+with this program loader.  Some of the latest panel features may not be 
+available in this firmware. The latest firmware is available in directory:
+%2  
+Please use Panel-&gt;Upgrade Firmware option to upload new firmware to the panel.</source>
+        <translation>Das Panel hat eine ältere Firmware-Version (%1), die nicht mit diesem 
+Programmlader kompatibel ist. Einige der neuesten Panel-Funktionen sind in dieser 
+Firmware möglicherweise nicht verfügbar. Die neueste Firmware befindet sich im Verzeichnis:
+%2  
+Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmware in das Panel zu laden.</translation>
+    </message>
+    <message>
+        <source>Clearing the memory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>memory cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line four</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Read (LED&apos;s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Write (Buttons)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC Password Register:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Read (Annunciator Lights)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -337,6 +1978,33 @@
     </message>
 </context>
 <context>
+    <name>EditorForm</name>
+    <message>
+        <source>You have made changes to the current message. Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes made to Messages?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current message?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current message and all its 
+sub messages?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GuiInteraction</name>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InsMsgDlg</name>
     <message>
         <source>Insert Message</source>
@@ -345,6 +2013,21 @@
     <message>
         <source>&amp;Enter a message number between %d and %d:</source>
         <translation>Meldungsnummer zwischen %d und %d &amp;eingeben:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program speaks the chosen language from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -508,7 +2191,7 @@ durch SPS oder Taste:</translation>
         <translation>ACK 5</translation>
     </message>
     <message>
-        <source>An Alternate button is turned off in one of two ways: the operator presses it again, or the PLC sets the button's release bit (REL 1 to REL 5) in the LED word.</source>
+        <source>An Alternate button is turned off in one of two ways: the operator presses it again, or the PLC sets the button&apos;s release bit (REL 1 to REL 5) in the LED word.</source>
         <translation>Eine rastende Taste wird auf eine von zwei Arten ausgeschaltet: Der Bediener drückt sie erneut, oder die SPS setzt das Rücksetzbit der Taste (REL 1 bis REL 5) im LED-Wort.</translation>
     </message>
     <message>
@@ -533,6 +2216,21 @@ durch SPS oder Taste:</translation>
     <message>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>LocalMenuModel</name>
+    <message>
+        <source>Local Messages</source>
+        <translation type="unfinished">Lokale Meldungen</translation>
+    </message>
+    <message>
+        <source>folder, level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>message, level %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -647,7 +2345,7 @@ durch SPS oder Taste:</translation>
     <message>
         <source>      Panel PLC 
 A&amp;ddress Database </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wri&amp;te to 
@@ -849,6 +2547,44 @@ SPS-Adress-
     </message>
 </context>
 <context>
+    <name>MessageTableFiles</name>
+    <message>
+        <source>Export to CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the project&apos;s own file; choose another file for the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Row %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MsgGeneralDlg</name>
     <message>
         <source>Panel System PLC Address Setup</source>
@@ -955,7 +2691,7 @@ message is displayed</source>
 SPS-Meldung angezeigt wird</translation>
     </message>
     <message>
-        <source>here's how they work...</source>
+        <source>here&apos;s how they work...</source>
         <translation>So funktioniert es ...</translation>
     </message>
     <message>
@@ -1019,10 +2755,6 @@ SPS-Meldung angezeigt wird</translation>
     <message>
         <source>Select a Panel</source>
         <translation>Panel auswählen</translation>
-    </message>
-    <message>
-        <source>                        QM-Multi-Drop Serial Multiplexer</source>
-        <translation>Serieller Multiplexer QM-Multi-Drop</translation>
     </message>
     <message>
         <source>Multiplexer picture</source>
@@ -1189,6 +2921,13 @@ Port 5</translation>
     </message>
 </context>
 <context>
+    <name>PlcHelp</name>
+    <message>
+        <source>The PLC library has no help on its address format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PnrConvDlg</name>
     <message>
         <source>Incomplete tag map</source>
@@ -1211,333 +2950,1417 @@ Port 5</translation>
     <name>RecoveryDlg</name>
     <message>
         <source>Recover Projects</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The program ended without saving these projects. Their last changes were kept:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Recoverable projects</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Projekt</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Last change</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Later keeps a copy for the next start. Recover opens it under its own name; the file stays as it is until you save.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Discard...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>The recovery copy of %1 could not be read (%2). It was kept as
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 could not be read (%2) and stays where it is.
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open already: close it first to recover its copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovered project&apos;s new recovery copy could not be written; the old copy is kept.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes from %2 that a recovery copy kept. Recover them?
+
+No opens the file as it was saved and keeps the copy for later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Data 1 Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation type="unfinished">Datentyp</translation>
+    </message>
+    <message>
+        <source>R / W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec Pt Reg </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data 2 Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data 3 Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L / R Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed DP Pos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BCD 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binary 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BCD 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binary 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel set and PLC release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ByButton</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Button and Flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By PLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumora Operator Interface Panel(s) Project Documentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumora Operator Interface Panel Project Documentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FileName : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SystemType : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple Panel System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Panel System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PanelType : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button(Bit Write)PLC Word : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED(Bit Read)PLC Word : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 PLC :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC TYPE : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC Password Register:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annunciator Word: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BUTTON/ LED Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished">none</translation>
+    </message>
+    <message>
+        <source>Local Messages</source>
+        <translation type="unfinished">Lokale Meldungen</translation>
+    </message>
+    <message>
+        <source>PLC Messages</source>
+        <translation type="unfinished">SPS-Meldungen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>The document has %1 page(s): there is no page %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project Documentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLC Addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>Export as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished">Projekt</translation>
+    </message>
+    <message>
+        <source>PLC Addresses</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>SPConfigDlg</name>
     <message>
         <source>Set Point Panel Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Message</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Se&amp;lect Message
 Number</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select Message Number</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Type Text &amp;Message 
 ( 16 characters max.)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message length: 0</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Meldungslänge: 0</translation>
     </message>
     <message>
         <source>Displa&amp;y Method</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Read/Write</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Lesen/Schreiben</translation>
     </message>
     <message>
         <source>Read only</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Read only</translation>
     </message>
     <message>
         <source>DataType/
 &amp;Word Size</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mi&amp;n:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ma&amp;x:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Decimal Point 
 &amp;Fixed / Variable</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Value
 PLC Addr&amp;ess</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Variable Dec Point
 PLC Address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>   &amp;Accept Current Edit</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete
 Message</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Programmed (of 256)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message Selection</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>O&amp;ptional PLC Message selection</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message Selec&amp;tion
 PLC Address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Selection Data Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>BCD/Int 16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Binary/Int 16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Enable Beeper</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Summer aktivieren</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  Help  fo&amp;r          PLC          Address        Format</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Messages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export to CSV...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Als CSV exportieren...</translation>
     </message>
     <message>
         <source>Import from CSV...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Aus CSV importieren...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>Error in loading Version Information. </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>UpgradeFirmwareDlg</name>
     <message>
         <source>Upgrade firmware</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select firmware file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The firmware upgrade file usually named as QMxxxYd.hex (Yd being the firmware revision and  xxx being the panel type  i.e. QM210A1.hex). Please select QMxxxYd.hex (or the file  under which you have saved the firmware upgrade file).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>(Firmware will be generally stored under \Lumora\firmware directory)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CAUTION</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Loading the firmware will replace the current firmware in the panel and the user program in the panel will be lost when the firmware is updated. Press OK to continue.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>ViewAddressDlg</name>
     <message>
         <source>View PLC addresses</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>color: white; background-color: blue; padding: 3px;</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>System PLC addresses</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;EDIT PANEL
    SYSTEM
        PLC
 ADDRESSES</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total Number of messages (OUT OF 256)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC addresses used by the messages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CAboutDlg</name>
+    <message>
+        <source>Lumora Write Utility Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CAddrLogDlg</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAnnunciatorDlg</name>
     <message>
         <source>LAMP %1 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished">aus</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation type="unfinished">rot</translation>
+    </message>
+    <message>
+        <source>amber</source>
+        <translation type="unfinished">gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation type="unfinished">grün</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CBitmapDlg</name>
+    <message>
+        <source>%1 picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CButtonCombo</name>
+    <message>
+        <source>F%1 action</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CCommProgDlg</name>
+    <message>
+        <source>Simulated Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CHelpWindow</name>
+    <message>
+        <source>The help file %1 is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumora Write Utility Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a word to look for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CInsMsgDlg</name>
     <message>
         <source>&amp;Enter a message number between %1 and %2:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CLedCombo</name>
+    <message>
+        <source>LED %1 mode</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLineIllustration</name>
     <message>
-        <source>Writing 4 into line 1's address shows programmed message 4 on line 1 and lights the PLC message LED</source>
-        <translation type="unfinished" />
+        <source>Writing 4 into line 1&apos;s address shows programmed message 4 on line 1 and lights the PLC message LED</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line 1 = 4</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CLog</name>
+    <message>
+        <source>Plan &amp; Run conversion log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to download</source>
+        <translation type="unfinished">Übertragung nicht möglich</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CLumoraApp</name>
+    <message>
+        <source>Unsaved changes cannot be kept for recovery after a crash.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CLumoraDoc</name>
+    <message>
+        <source>Select Port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <source>%1 is open in another window: close it there first, or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumora1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CLumoraView</name>
+    <message>
+        <source>%1 on the panel picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buttons / LEDs</source>
+        <translation type="unfinished">Tasten / LEDs</translation>
+    </message>
+    <message>
+        <source>Annunciator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No panel on Port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wri&amp;te Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wri&amp;te to 
+Panel</source>
+        <translation type="unfinished">In Panel
+&amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Read from
+ Multiplexer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read from
+ Panel</source>
+        <translation type="unfinished">Aus Panel
+&amp;lesen</translation>
+    </message>
+    <message>
+        <source>Single Panel System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi-Panel System</source>
+        <translation type="unfinished">Mehrpanel-System</translation>
+    </message>
+    <message>
+        <source>Change Panel Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In&amp;formation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade &amp;Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection S&amp;tatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Panel Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade Firmware through the &amp;Multiplexer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated panel in use: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New...	Ctrl+N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation type="unfinished">&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Inf&amp;ormation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade &amp;Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade &amp;Multiplexer Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Panel Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection S&amp;tatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ngle Panel System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;ulti-Panel System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select Panel...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;lete Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel PLC A&amp;ddress Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V&amp;iew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Write Utility...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Simulated Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other port (%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other port...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device path of the serial port (for example /dev/ttyUSB0):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CMessageDlg</name>
+    <message>
+        <source>Message Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Cut </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation type="unfinished">&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished">&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>New &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert M&amp;essage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&amp;nsert Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CMessageFields</name>
+    <message>
+        <source>Tag Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal Point %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message length: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CMsgGeneralDlg</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished">Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Enter an integer between 0 and 4294967295.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 data type</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPLCAnnunciatorDlg</name>
     <message>
         <source>&amp;PLC Read Word (Bits) :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">&amp;SPS-Lesewort (Bits):</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CPLCGeneralDlg</name>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">Adresse</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPNRAnnunciatorDlg</name>
     <message>
         <source>&amp;Annunciator (Bit Read) Tag Name :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CPNRGeneralDlg</name>
+    <message>
+        <source>Tag Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CPanelHistoryDlg</name>
+    <message>
+        <source>No write or read has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 entries shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Project from History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open in a window: close it there first, or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a file of the panel history itself: choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not in the kept project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not in the current project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current project is the same as the project of history entry %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current project differs from the project of history entry %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CParsedRichEdit</name>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">&amp;Löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CPlcSelection</name>
+    <message>
+        <source>Change PLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change PLC Communication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Tag Map File</source>
+        <translation type="unfinished">Tag-Map-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Plan &amp; Run Map Files (*.map)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Tag Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag map: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CPortStatic</name>
+    <message>
+        <source>no panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1</source>
+        <translation type="unfinished">Port %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CRecoveryDlg</name>
+    <message>
+        <source>Discard the unsaved changes of the selected project for good?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CRecoveryKeeper</name>
+    <message>
+        <source>The recovery copy of %1 could not be written; until it can, a crash loses the unsaved changes.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CSPConfigDlg</name>
+    <message>
+        <source>Select Message Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Point Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message length: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CSetPointTableModel</name>
+    <message>
+        <source>Msg #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DataType/WordSize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal Point Fixed/Variable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Point Value PLC Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variable Dec Point PLC Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CSimulatedPanel</name>
+    <message>
+        <source>The panel simulator (lumora-panel-sim) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1 for the simulated panel&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel simulator %1 did not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>multiplexer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulated panel is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel simulator did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message %1 is not in the panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CSimulatedPanelWnd</name>
+    <message>
+        <source>Simulated Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Message number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1</source>
+        <translation type="unfinished">Port %1</translation>
+    </message>
+    <message>
+        <source>Simulated %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The simulated panel is not in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CUnitCommands</name>
+    <message>
+        <source>This operation will overwrite the current program.
+Proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This command will clear the panel(s). Do you want to continue?</source>
+        <translation type="unfinished">Dieser Befehl löscht das Panel bzw. die Panels. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This command will clear the panel. Do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CUpgdeFirmDlg</name>
+    <message>
+        <source>Firmware Files (*.hex)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CViewAddressDlg</name>
+    <message>
+        <source>Export as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lumora::gui::CWelcomView</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Lumora Write Utility Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halvrick Controls - operator interfaces for industrial automation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure, write, read and verify your Lumora panels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Existing System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connect to Panel
+View panel status
+ &amp;&amp; Firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
     </message>
 </context>
 </TS>
