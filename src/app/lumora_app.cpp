@@ -127,7 +127,7 @@ bool CLumoraApp::StorePort(const std::string& port) {
 void CLumoraApp::OnFileNew() {
   FilePrompt prompt;
   prompt.title = ToLatin1(tr("Create Project"));
-  prompt.filter = kProjectFileFilter;
+  prompt.filter = ToLatin1(QCoreApplication::translate("Core", kProjectFileFilter));
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;
   std::optional<QString> path = AskSaveFile(mainFrame_, prompt);
@@ -143,7 +143,7 @@ void CLumoraApp::OnFileNew() {
 
 void CLumoraApp::OnFileOpen() {
   FilePrompt prompt;
-  prompt.filter = kProjectFileFilter;
+  prompt.filter = ToLatin1(QCoreApplication::translate("Core", kProjectFileFilter));
   prompt.defaultExtension = "lmx";
   std::optional<QString> path = AskOpenFile(mainFrame_, prompt);
   if (path && mainFrame_) mainFrame_->OpenDocumentFile(*path);

@@ -168,7 +168,7 @@ bool CLumoraDoc::DoFileSave() {
 
 bool CLumoraDoc::DoFileSaveAs() {
   FilePrompt prompt;
-  prompt.filter = kProjectFileFilter;
+  prompt.filter = ToLatin1(QCoreApplication::translate("Core", kProjectFileFilter));
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;
   if (!path_.isEmpty()) {

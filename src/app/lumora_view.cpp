@@ -350,7 +350,7 @@ void CLumoraView::OnExit() {
 void CLumoraView::OnExportConfiguration() {
   CLumoraApp* app = CLumoraApp::Instance();
   FilePrompt prompt;
-  prompt.filter = kProjectFileFilter;
+  prompt.filter = ToLatin1(QCoreApplication::translate("Core", kProjectFileFilter));
   prompt.defaultExtension = "lmx";
   prompt.overwritePrompt = true;
   std::optional<std::string> path = app->Ui().PromptSaveFile(prompt);
@@ -364,7 +364,7 @@ void CLumoraView::OnExportConfiguration() {
 void CLumoraView::OnImportConfiguration() {
   CLumoraApp* app = CLumoraApp::Instance();
   FilePrompt prompt;
-  prompt.filter = kProjectFileFilter;
+  prompt.filter = ToLatin1(QCoreApplication::translate("Core", kProjectFileFilter));
   prompt.defaultExtension = "lmx";
   std::optional<std::string> path = app->Ui().PromptOpenFile(prompt);
   if (!path) return;

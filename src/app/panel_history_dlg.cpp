@@ -123,7 +123,7 @@ void CPanelHistoryDlg::OnOpen() {
   // The prompt of File > New: a project file that may replace one.
   FilePrompt prompt;
   prompt.title = ToLatin1(tr("Open Project from History"));
-  prompt.filter = kProjectFileFilter;
+  prompt.filter = ToLatin1(QCoreApplication::translate("Core", kProjectFileFilter));
   prompt.defaultExtension = "lmx";
   prompt.defaultName = entry->projectName;
   prompt.overwritePrompt = true;
