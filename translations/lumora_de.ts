@@ -39,42 +39,42 @@
     <name>AddressListLayout</name>
     <message>
         <source>Project Name : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project PLC(s)/Controller(s) : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line %1 :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bit Write(Button's) :</source>
-        <translation type="unfinished" />
+        <source>Bit Write(Button&apos;s) :</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bit Read(LED's) :</source>
-        <translation type="unfinished" />
+        <source>Bit Read(LED&apos;s) :</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bit Read (Annunciator Lights) :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC Register :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Local Password :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>AddressTableModel</name>
     <message>
         <source>Item</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Address</source>
@@ -82,19 +82,19 @@
     </message>
     <message>
         <source>Used in Message #</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Access Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -186,168 +186,168 @@
     <name>Cli</name>
     <message>
         <source>lumora: --log %1 is the same file as %2; choose another file for the log</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: %1 %2 is the same file as %3 %4; choose another output file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>lumora: unknown command '%1'</source>
-        <translation type="unfinished" />
+        <source>lumora: unknown command &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Run 'lumora %1--help' for usage.</source>
-        <translation type="unfinished" />
+        <source>Run &apos;lumora %1--help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: --port needs a serial port name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: a command is required</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: %1 takes a port number 1 to 5</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: a single-panel project has its panel on port 1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: neither project has a panel on port %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The panel history holds no entry.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: the panel history has no entry %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>lumora: %1 is the panel history's own file %2; choose another output file</source>
-        <translation type="unfinished" />
+        <source>lumora: %1 is the panel history&apos;s own file %2; choose another output file</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1 has no panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: messages export writes to -o OUT.csv or the standard output</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: messages import needs the table to read: FILE.lmx IN.csv</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: %2 more problems not shown</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1 (%2): %3 messages from %4, saved to %5</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>lumora: messages takes export or import, not '%1'</source>
-        <translation type="unfinished" />
+        <source>lumora: messages takes export or import, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1 has no panel (configured ports: %2)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1 (%2) exported to %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: its PLC addresses do not all fit %2, the PLC of %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: %1 is a multi-panel project: --from-port names one of its ports (%2)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: %1 holds one panel: --from-port does not apply</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The panel on port %1 is the same as the imported one: nothing changed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1 is now a %2, saved to %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: --paper goes with --pdf</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: %1 works with the tag names of a Plan &amp; Run tag map: name it with --map FILE.map</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: convert-plc needs --plc NAME (installed: %1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>lumora: unknown PLC "%1" (installed: %2)</source>
-        <translation type="unfinished" />
+        <source>lumora: unknown PLC &quot;%1&quot; (installed: %2)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The project already uses %1: nothing changed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: --force changes the PLC and clears every PLC address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC changed to %1, %2 address(es) converted, %3 dropped, saved to %4</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC changed to %1, every PLC address cleared, saved to %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: --paper takes a4 or letter</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: --pages takes a page or a range such as 3-4 or 2-</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: report needs -o OUT.pdf
-Run 'lumora report --help' for usage.</source>
-        <translation type="unfinished" />
+Run &apos;lumora report --help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: warning: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: warning: cannot open the communication log %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>lumora: --target takes panel1..panel5, multiplexer or project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@ Run 'lumora report --help' for usage.</source>
         <translation>Ankreuzen, wenn das Panel direkt angeschlossen ist.</translation>
     </message>
     <message>
-        <source>&amp;Read the unit's project before writing</source>
+        <source>&amp;Read the unit&apos;s project before writing</source>
         <translation>Projekt des Geräts vor dem Schreiben &amp;lesen</translation>
     </message>
     <message>
@@ -512,7 +512,7 @@ Run 'lumora report --help' for usage.</source>
         <translation>auf die Datensätze folgt weder ein Abschlussdatensatz (S7, S8 oder S9) noch ein Zähldatensatz (S5 oder S6), daher lässt sich die Datei nicht von einer abgeschnittenen unterscheiden</translation>
     </message>
     <message>
-        <source>No permission to use %2: join the group "%1" (sudo usermod -aG %1 $USER); it takes effect after a fresh login.</source>
+        <source>No permission to use %2: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER); it takes effect after a fresh login.</source>
         <translation>Keine Berechtigung für %2: Treten Sie der Gruppe „%1“ bei (sudo usermod -aG %1 $USER); dies wird nach einer erneuten Anmeldung wirksam.</translation>
     </message>
     <message>
@@ -640,7 +640,7 @@ gleichzeitig.</translation>
         <translation>Der Panel-Simulator hat seinen Port nicht innerhalb von %1 Millisekunden gemeldet.</translation>
     </message>
     <message>
-        <source>The panel simulator's output cannot be read.</source>
+        <source>The panel simulator&apos;s output cannot be read.</source>
         <translation>Die Ausgabe des Panel-Simulators kann nicht gelesen werden.</translation>
     </message>
     <message>
@@ -708,7 +708,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>Lokale Meldungsnummer %1 liegt unter der ersten lokalen Nummer %2</translation>
     </message>
     <message>
-        <source>Menu level %1 is beyond the panel's menu depth</source>
+        <source>Menu level %1 is beyond the panel&apos;s menu depth</source>
         <translation>Menüebene %1 überschreitet die Menütiefe des Panels</translation>
     </message>
     <message>
@@ -772,7 +772,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>Unbekannter Panel-Typ %1</translation>
     </message>
     <message>
-        <source>Maximum %1  "DATA SET %2" can be defined with selected data type</source>
+        <source>Maximum %1  &quot;DATA SET %2&quot; can be defined with selected data type</source>
         <translation>Mit dem gewählten Datentyp können maximal %1  „DATA SET %2“ definiert werden</translation>
     </message>
     <message>
@@ -780,7 +780,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>SPS</translation>
     </message>
     <message>
-        <source>The project's address size (%1) is not the PLC's (%2)</source>
+        <source>The project&apos;s address size (%1) is not the PLC&apos;s (%2)</source>
         <translation>Die Adressgröße des Projekts (%1) entspricht nicht der der SPS (%2)</translation>
     </message>
     <message>
@@ -792,7 +792,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>An Port %1 sind zwei Panels angeschlossen</translation>
     </message>
     <message>
-        <source>The panel type differs from the multiplexer's port table</source>
+        <source>The panel type differs from the multiplexer&apos;s port table</source>
         <translation>Der Panel-Typ weicht von der Port-Tabelle des Multiplexers ab</translation>
     </message>
     <message>
@@ -864,7 +864,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>ein Ordner enthält keine Datenelemente</translation>
     </message>
     <message>
-        <source>the text takes %1 positions, the folder's line holds %2</source>
+        <source>the text takes %1 positions, the folder&apos;s line holds %2</source>
         <translation>der Text belegt %1 Stellen, die Zeile des Ordners fasst %2</translation>
     </message>
     <message>
@@ -900,7 +900,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>ein SPS-gesteuerter Dezimalpunkt benötigt seine Position {.} im Text</translation>
     </message>
     <message>
-        <source>the table has no %1 column for the decimal point's %2, nor has the panel a message of this number with a PLC-controlled decimal point</source>
+        <source>the table has no %1 column for the decimal point&apos;s %2, nor has the panel a message of this number with a PLC-controlled decimal point</source>
         <translation>die Tabelle hat keine Spalte %1 für den Dezimalpunkt (%2), und das Panel hat auch keine Meldung dieser Nummer mit SPS-gesteuertem Dezimalpunkt</translation>
     </message>
     <message>
@@ -976,11 +976,11 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
         <translation>die Kopfzeile fehlt</translation>
     </message>
     <message>
-        <source>the header row needs "%1" here, not %2</source>
+        <source>the header row needs &quot;%1&quot; here, not %2</source>
         <translation>die Kopfzeile benötigt hier „%1“, nicht %2</translation>
     </message>
     <message>
-        <source>the header row needs "%1" here</source>
+        <source>the header row needs &quot;%1&quot; here</source>
         <translation>die Kopfzeile benötigt hier „%1“</translation>
     </message>
     <message>
@@ -1013,7 +1013,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
     </message>
     <message>
         <source>CAUTION: When changing a message number to a higher number,
-all unused lower message numbers will be sent as "blank" messages
+all unused lower message numbers will be sent as &quot;blank&quot; messages
 when the program is transferred to the panel. Blank messages will be
 counted as part of the maximum allowable messages (256 total)
 
@@ -1208,7 +1208,7 @@ auf diesem System nicht gefunden</translation>
         <translation>das Tag-Map-Flag</translation>
     </message>
     <message>
-        <source>the tag map's path</source>
+        <source>the tag map&apos;s path</source>
         <translation>der Pfad der Tag-Map</translation>
     </message>
     <message>
@@ -1294,19 +1294,19 @@ Möchten Sie fortfahren?</translation>
         <translation>Fehler T005: Map-Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>Error Tag map entry "%1,%2" not found in map file
+        <source>Error Tag map entry &quot;%1,%2&quot; not found in map file
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tag name "%1" changed to "%2" for address %3
+        <source>Tag name &quot;%1&quot; changed to &quot;%2&quot; for address %3
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Multiple tag names found for the address "%1"
+        <source>Multiple tag names found for the address &quot;%1&quot;
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>There are incompatiblities existing in the tag map file
@@ -1315,7 +1315,7 @@ Möchten Sie fortfahren?</translation>
 Continue?
 
 Yes will clear all unresolved tags from the project.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is compatible with
@@ -1323,113 +1323,113 @@ Yes will clear all unresolved tags from the project.</source>
 Changing the PLC will convert all the compatible addresses.
 
 Change?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No folder for the attribute exchange file can be made in the temporary folder %1: %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The attribute exchange file %1 cannot be read: %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The attribute exchange file %1 is empty (is the temporary folder full?).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The attribute exchange file %1 holds %2 bytes, fewer than the %3 of the smallest block (is the temporary folder full?).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The attribute exchange file %1 holds %2 bytes with a count of %3 after its header, which cannot be.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The attribute exchange file %1 holds %2 bytes of the %3 of its block (is the temporary folder full?).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The library did not write its default attributes to %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The attribute exchange file %1 cannot be written: %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P001: Load dll Procedure failed
 Unable to validate PLC address
 
 Possible reason: Unable to locate correct PLC DLL.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P002: Unable to load library : CtrlLink.dll</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P003: Unable to load %1.dll.  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P005: PLC DLL load failed.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P006: %1 is not compatible with
 %2.
 
 Do you want to change the PLC anyway?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P008: Load dll Procedure failed
 Unable to compare PLC address
 
 Possible reason: Unable to locate correct PLC DLL.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"Error P009: Load dll Procedure failed
+        <source>&quot;Error P009: Load dll Procedure failed
 Unable to Set Application Type
 
-Possible reason: Unable to locate correct PLC DLL."</source>
-        <translation type="unfinished" />
+Possible reason: Unable to locate correct PLC DLL.&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P010: The PLC communication attributes of %1 cannot be used.
 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error P011: The PLC library %1 cannot be used and is left out.
 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error Z007: Discrete addresses are not allowed here.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error T002: Invalid Access Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The communication log %2 could not be written: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is as it was; %1.partial holds what was written.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No unit was chosen: nothing was written.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1 has no panel in this project: nothing was written.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel program can not be uploaded as it has incomplete data. </source>
@@ -1437,153 +1437,153 @@ Possible reason: Unable to locate correct PLC DLL."</source>
     </message>
     <message>
         <source>The project cannot be written to the panel as it is:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a field has a broken escape</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 fields instead of %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the number or the time is not a whole number</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown operation "%1"</source>
-        <translation type="unfinished" />
+        <source>unknown operation &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the project id is not a SHA-256 digest</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The panel history's index %1 is damaged: %2</source>
-        <translation type="unfinished" />
+        <source>The panel history&apos;s index %1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The panel history's index %1 cannot be read: %2</source>
-        <translation type="unfinished" />
+        <source>The panel history&apos;s index %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>it does not begin with "%1"</source>
-        <translation type="unfinished" />
+        <source>it does not begin with &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>line %1 is cut off</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>line %1: the numbers are out of order</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>too many damaged indexes beside it</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The project of history entry %1 cannot be read: %2: %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The project of history entry %1 is damaged: %2 no longer holds the project it was kept as</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The project of history entry %1 cannot be loaded: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the unit's project from before the write</source>
-        <translation type="unfinished" />
+        <source>the unit&apos;s project from before the write</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>this transfer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The panel history could not keep %1: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no folder for it is known (neither XDG_DATA_HOME nor HOME is set)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1; it could not be set aside: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1. It was kept as %2 and a new index begun.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  * 2 x 20 with 5 user defined  buttons and LED's
+        <source>  * 2 x 20 with 5 user defined  buttons and LED&apos;s
   * Scroll data entry
   * Built in Menu System
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  * 2 x 20 larger character display with 5 user defined  buttons and LED's
+        <source>  * 2 x 20 larger character display with 5 user defined  buttons and LED&apos;s
   * Scroll data entry
   * Built in menu system
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  * 2 x 20 with 5 user defined  buttons and LED's
+        <source>  * 2 x 20 with 5 user defined  buttons and LED&apos;s
   * Numeric keypad or scroll data entry
   * Built in menu system
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  * 4 x 20 with 5 user defined  buttons and LED's
+        <source>  * 4 x 20 with 5 user defined  buttons and LED&apos;s
   * Scroll data entry
   * Built in menu system
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value
   * Scroll keys to enter new values and enter key to send the value to PLC
   * EMI filtered Power Supply to reduce the communciation problems
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> * Communication Master for multiple panels
 *  Connects up to 5 Lumora panels to one PLC</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No driver available on panel.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel(s) memory cleared</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project file on PC is same as the 
 project loaded in the panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project file on PC is different from
 project loaded in the panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ERROR On COM Port. %1</source>
@@ -1595,67 +1595,67 @@ project loaded in the panel</source>
     </message>
     <message>
         <source>File Could not be opened</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Initializing the panel for downloading firmware...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DownLoading the firmware...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Verifying the downloaded firmware </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Restarting the panel...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Downloading Completed Successfully</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the image is shorter than the first block of %1 bytes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sending Execute Boot command </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Completed Downloading Firmware</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sending Execute Exec Command</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Download Completed Successfully</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reading message %1...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Verifying panel Connected...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DownLoading the tag... 0% complete</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DownLoading the tag....%1% complete</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DownLoading the Driver....0% complete</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reading System Attributes</source>
@@ -1798,7 +1798,7 @@ project loaded in the panel</source>
         <translation>Das Panel enthält kein Projekt: Es wurde gelöscht oder nie beschrieben.</translation>
     </message>
     <message>
-        <source>Reading the unit's project first</source>
+        <source>Reading the unit&apos;s project first</source>
         <translation>Zuerst wird das Projekt des Geräts gelesen</translation>
     </message>
     <message>
@@ -1831,47 +1831,47 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     </message>
     <message>
         <source>Clearing the memory...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>memory cleared</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line one</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line two</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line three</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line four</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bit Read (LED's)</source>
-        <translation type="unfinished" />
+        <source>Bit Read (LED&apos;s)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bit Write (Buttons)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC Password Register:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Local password:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bit Read (Annunciator Lights)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1981,27 +1981,27 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     <name>EditorForm</name>
     <message>
         <source>You have made changes to the current message. Do you want to save them?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Do you want to save the changes made to Messages?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete current message?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete current message and all its 
 sub messages?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>GuiInteraction</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2019,15 +2019,15 @@ sub messages?</source>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The program speaks the chosen language from its next start.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>As the &amp;System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2191,7 +2191,7 @@ durch SPS oder Taste:</translation>
         <translation>ACK 5</translation>
     </message>
     <message>
-        <source>An Alternate button is turned off in one of two ways: the operator presses it again, or the PLC sets the button's release bit (REL 1 to REL 5) in the LED word.</source>
+        <source>An Alternate button is turned off in one of two ways: the operator presses it again, or the PLC sets the button&apos;s release bit (REL 1 to REL 5) in the LED word.</source>
         <translation>Eine rastende Taste wird auf eine von zwei Arten ausgeschaltet: Der Bediener drückt sie erneut, oder die SPS setzt das Rücksetzbit der Taste (REL 1 bis REL 5) im LED-Wort.</translation>
     </message>
     <message>
@@ -2226,11 +2226,11 @@ durch SPS oder Taste:</translation>
     </message>
     <message>
         <source>folder, level %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>message, level %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2551,38 +2551,38 @@ SPS-Adress-
     <name>MessageTableFiles</name>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import from CSV</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This is the project's own file; choose another file for the table.</source>
-        <translation type="unfinished" />
+        <source>This is the project&apos;s own file; choose another file for the table.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Nothing was imported from %1:
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 Row %1, %2: %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2692,7 +2692,7 @@ message is displayed</source>
 SPS-Meldung angezeigt wird</translation>
     </message>
     <message>
-        <source>here's how they work...</source>
+        <source>here&apos;s how they work...</source>
         <translation>So funktioniert es ...</translation>
     </message>
     <message>
@@ -2925,7 +2925,7 @@ Port 5</translation>
     <name>PlcHelp</name>
     <message>
         <source>The PLC library has no help on its address format.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2951,15 +2951,15 @@ Port 5</translation>
     <name>RecoveryDlg</name>
     <message>
         <source>Recover Projects</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The program ended without saving these projects. Their last changes were kept:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Recoverable projects</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project</source>
@@ -2967,27 +2967,27 @@ Port 5</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Last change</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Later keeps a copy for the next start. Recover opens it under its own name; the file stays as it is until you save.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Discard...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Close</source>
@@ -2999,38 +2999,38 @@ Port 5</translation>
     <message>
         <source>The recovery copy of %1 could not be read (%2). It was kept as
 %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The recovery copy of %1 could not be read (%2) and stays where it is.
 %3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is open already: close it first to recover its copy.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not a project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The recovered project's new recovery copy could not be written; the old copy is kept.
+        <source>The recovered project&apos;s new recovery copy could not be written; the old copy is kept.
 %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 has unsaved changes from %2 that a recovery copy kept. Recover them?
 
 No opens the file as it was saved and keeps the copy for later.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ReportLayout</name>
     <message>
         <source>Data 1 Reg</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data Type</source>
@@ -3038,135 +3038,135 @@ No opens the file as it was saved and keeps the copy for later.</source>
     </message>
     <message>
         <source>R / W</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Dec Pt Reg </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data 2 Reg</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data 3 Reg</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>L / R Password</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fixed DP Pos</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>BCD 16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Binary 16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>BCD 32</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Binary 32</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Alternate</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel set and PLC release</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ByButton</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By Button and Flash</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By PLC</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lumora Operator Interface Panel(s) Project Documentation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lumora Operator Interface Panel Project Documentation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>FileName : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SystemType : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Multiple Panel System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Single Panel System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PanelType : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Button(Bit Write)PLC Word : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LED(Bit Read)PLC Word : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line %1 PLC :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC TYPE : </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC Password Register:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Annunciator Word: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>BUTTON/ LED Information</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LED %1:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>none</source>
@@ -3185,34 +3185,34 @@ No opens the file as it was saved and keeps the copy for later.</source>
     <name>ReportPdf</name>
     <message>
         <source>The document has %1 page(s): there is no page %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project Documentation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC Addresses</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ReportPrinting</name>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Project</source>
@@ -3220,36 +3220,36 @@ No opens the file as it was saved and keeps the copy for later.</source>
     </message>
     <message>
         <source>PLC Addresses</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>SPConfigDlg</name>
     <message>
         <source>Set Point Panel Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Message</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Se&amp;lect Message
 Number</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select Message Number</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Type Text &amp;Message 
 ( 16 characters max.)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message length: 0</source>
@@ -3257,7 +3257,7 @@ Number</source>
     </message>
     <message>
         <source>Displa&amp;y Method</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Read/Write</source>
@@ -3270,68 +3270,68 @@ Number</source>
     <message>
         <source>DataType/
 &amp;Word Size</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mi&amp;n:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ma&amp;x:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Decimal Point 
 &amp;Fixed / Variable</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Value
 PLC Addr&amp;ess</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Variable Dec Point
 PLC Address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>   &amp;Accept Current Edit</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete
 Message</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Programmed (of 256)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message Selection</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>O&amp;ptional PLC Message selection</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message Selec&amp;tion
 PLC Address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Selection Data Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>BCD/Int 16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Binary/Int 16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Enable Beeper</source>
@@ -3339,19 +3339,19 @@ PLC Address</source>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  Help  fo&amp;r          PLC          Address        Format</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Messages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export to CSV...</source>
@@ -3374,38 +3374,38 @@ PLC Address</source>
     <name>Shell</name>
     <message>
         <source>Error in loading Version Information. </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>UpgradeFirmwareDlg</name>
     <message>
         <source>Upgrade firmware</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select firmware file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The firmware upgrade file usually named as QMxxxYd.hex (Yd being the firmware revision and  xxx being the panel type  i.e. QM210A1.hex). Please select QMxxxYd.hex (or the file  under which you have saved the firmware upgrade file).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>(Firmware will be generally stored under \Lumora\firmware directory)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CAUTION</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Loading the firmware will replace the current firmware in the panel and the user program in the panel will be lost when the firmware is updated. Press OK to continue.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>OK</source>
@@ -3424,59 +3424,59 @@ PLC Address</source>
     <name>ViewAddressDlg</name>
     <message>
         <source>View PLC addresses</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>color: white; background-color: blue; padding: 3px;</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>System PLC addresses</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;EDIT PANEL
    SYSTEM
        PLC
 ADDRESSES</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total Number of messages (OUT OF 256)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PLC addresses used by the messages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAboutDlg</name>
     <message>
         <source>Lumora Write Utility Version %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAddrLogDlg</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAnnunciatorDlg</name>
     <message>
         <source>LAMP %1 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>off</source>
@@ -3499,21 +3499,21 @@ ADDRESSES</source>
     <name>lumora::gui::CBitmapDlg</name>
     <message>
         <source>%1 picture</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CButtonCombo</name>
     <message>
         <source>F%1 action</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CCommProgDlg</name>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Close</source>
@@ -3524,79 +3524,79 @@ ADDRESSES</source>
     <name>lumora::gui::CHelpWindow</name>
     <message>
         <source>The help file %1 is not installed.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The help file %1 cannot be read.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lumora Write Utility Help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Type a word to look for</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CInsMsgDlg</name>
     <message>
         <source>&amp;Enter a message number between %1 and %2:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLedCombo</name>
     <message>
         <source>LED %1 mode</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLineIllustration</name>
     <message>
-        <source>Writing 4 into line 1's address shows programmed message 4 on line 1 and lights the PLC message LED</source>
-        <translation type="unfinished" />
+        <source>Writing 4 into line 1&apos;s address shows programmed message 4 on line 1 and lights the PLC message LED</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line 1 = 4</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLog</name>
     <message>
         <source>Plan &amp; Run conversion log</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unable to download</source>
@@ -3604,15 +3604,15 @@ ADDRESSES</source>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3620,18 +3620,18 @@ ADDRESSES</source>
     <message>
         <source>Unsaved changes cannot be kept for recovery after a crash.
 %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Create Project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLumoraDoc</name>
     <message>
         <source>Select Port %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error</source>
@@ -3639,26 +3639,26 @@ ADDRESSES</source>
     </message>
     <message>
         <source>%1 is open in another window: close it there first, or choose another name.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lumora1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLumoraView</name>
     <message>
         <source>%1 on the panel picture</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Buttons / LEDs</source>
@@ -3666,15 +3666,15 @@ ADDRESSES</source>
     </message>
     <message>
         <source>Annunciator</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No panel on Port %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wri&amp;te Project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wri&amp;te to 
@@ -3685,7 +3685,7 @@ Panel</source>
     <message>
         <source>&amp;Read from
  Multiplexer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Read from
@@ -3695,7 +3695,7 @@ Panel</source>
     </message>
     <message>
         <source>Single Panel System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Multi-Panel System</source>
@@ -3703,102 +3703,102 @@ Panel</source>
     </message>
     <message>
         <source>Change Panel Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Select Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Import Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Export Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>In&amp;formation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Upgrade &amp;Firmware</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Connection S&amp;tatus</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Clear Panel Memory</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Upgrade Firmware through the &amp;Multiplexer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Simulated panel in use: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New...	Ctrl+N</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -3806,27 +3806,27 @@ Panel</source>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Write Project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Read Project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Verify</source>
@@ -3834,83 +3834,83 @@ Panel</source>
     </message>
     <message>
         <source>Inf&amp;ormation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Upgrade &amp;Firmware</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Upgrade &amp;Multiplexer Firmware</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Clear Panel Memory</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Connection S&amp;tatus</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Si&amp;ngle Panel System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>M&amp;ulti-Panel System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Select Panel...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>De&amp;lete Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Import Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Export Configuration</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel PLC A&amp;ddress Database</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel &amp;History...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>V&amp;iew</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>P&amp;ort</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -3918,50 +3918,50 @@ Panel</source>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;About Lumora Write Utility...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Simulated Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Other port (%1)...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Other port...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Device path of the serial port (for example /dev/ttyUSB0):</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMessageDlg</name>
     <message>
         <source>Message Preview</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New &amp;Message</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Insert Message</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -3969,7 +3969,7 @@ Panel</source>
     </message>
     <message>
         <source>&amp;Cut </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>C&amp;opy</source>
@@ -3981,34 +3981,34 @@ Panel</source>
     </message>
     <message>
         <source>New &amp;Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Insert M&amp;essage</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>I&amp;nsert Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMessageFields</name>
     <message>
         <source>Tag Name:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data %1 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Decimal Point %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message length: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4019,11 +4019,11 @@ Panel</source>
     </message>
     <message>
         <source>Enter an integer between 0 and 4294967295.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 data type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4044,64 +4044,64 @@ Panel</source>
     <name>lumora::gui::CPNRAnnunciatorDlg</name>
     <message>
         <source>&amp;Annunciator (Bit Read) Tag Name :</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPNRGeneralDlg</name>
     <message>
         <source>Tag Name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPanelHistoryDlg</name>
     <message>
         <source>No write or read has been kept yet.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 of %2 entries shown.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Open Project from History</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is open in a window: close it there first, or choose another name.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is a file of the panel history itself: choose another name.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not in the kept project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not in the current project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The current project is the same as the project of history entry %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The current project differs from the project of history entry %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CParsedRichEdit</name>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
@@ -4113,18 +4113,18 @@ Panel</source>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPlcSelection</name>
     <message>
         <source>Change PLC</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Change PLC Communication</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Open Tag Map File</source>
@@ -4132,26 +4132,26 @@ Panel</source>
     </message>
     <message>
         <source>Plan &amp; Run Map Files (*.map)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Change Tag Map</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tag map: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPortStatic</name>
     <message>
         <source>no panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1</source>
@@ -4162,11 +4162,11 @@ Panel</source>
     <name>lumora::gui::CRecoveryDlg</name>
     <message>
         <source>Discard the unsaved changes of the selected project for good?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>(no file)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4174,107 +4174,107 @@ Panel</source>
     <message>
         <source>The recovery copy of %1 could not be written; until it can, a crash loses the unsaved changes.
 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSPConfigDlg</name>
     <message>
         <source>Select Message Number</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Preview</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message length: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSetPointTableModel</name>
     <message>
         <source>Msg #</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Display Method</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DataType/WordSize</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Decimal Point Fixed/Variable</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Set Point Value PLC Address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Variable Dec Point PLC Address</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSimulatedPanel</name>
     <message>
         <source>The panel simulator (lumora-panel-sim) is not installed.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot create the folder %1 for the simulated panel's memory.</source>
-        <translation type="unfinished" />
+        <source>Cannot create the folder %1 for the simulated panel&apos;s memory.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The panel simulator %1 did not start.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>multiplexer (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The simulated panel is not running.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The panel simulator did not answer.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Message %1 is not in the panel.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSimulatedPanelWnd</name>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel display</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Message number:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Port %1</source>
@@ -4282,11 +4282,11 @@ Panel</source>
     </message>
     <message>
         <source>Simulated %1 on %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The simulated panel is not in use.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4294,11 +4294,11 @@ Panel</source>
     <message>
         <source>This operation will overwrite the current program.
 Proceed?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Read Project</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This command will clear the panel(s). Do you want to continue?</source>
@@ -4306,58 +4306,58 @@ Proceed?</source>
     </message>
     <message>
         <source>This command will clear the panel. Do you want to continue?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CUpgdeFirmDlg</name>
     <message>
         <source>Firmware Files (*.hex)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CViewAddressDlg</name>
     <message>
         <source>Export as PDF...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CWelcomView</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Welcome to Lumora Write Utility Software</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Halvrick Controls - operator interfaces for industrial automation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Configure, write, read and verify your Lumora panels</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Existing System</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Connect to Panel
 View panel status
  &amp;&amp; Firmware version</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>E&amp;xit</source>
