@@ -39,35 +39,35 @@
     <name>AddressListLayout</name>
     <message>
         <source>Project Name : </source>
-        <translation type="unfinished"></translation>
+        <translation>Projektname: </translation>
     </message>
     <message>
         <source>Project PLC(s)/Controller(s) : </source>
-        <translation type="unfinished"></translation>
+        <translation>SPS/Steuerung(en) des Projekts: </translation>
     </message>
     <message>
         <source>Line %1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung %1:</translation>
     </message>
     <message>
         <source>Bit Write(Button&apos;s) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit schreiben (Tasten):</translation>
     </message>
     <message>
         <source>Bit Read(LED&apos;s) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit lesen (LEDs):</translation>
     </message>
     <message>
         <source>Bit Read (Annunciator Lights) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit lesen (Leuchten der Meldeanzeige):</translation>
     </message>
     <message>
         <source>PLC Register :</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Register:</translation>
     </message>
     <message>
         <source>Local Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokales Passwort:</translation>
     </message>
 </context>
 <context>
@@ -1863,7 +1863,7 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     </message>
     <message>
         <source>PLC Password Register:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">SPS-Passwortregister:</translation>
     </message>
     <message>
         <source>Local password:</source>
@@ -1981,27 +1981,28 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     <name>EditorForm</name>
     <message>
         <source>You have made changes to the current message. Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die aktuelle Meldung geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>Do you want to save the changes made to Messages?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen an den Meldungen speichern?</translation>
     </message>
     <message>
         <source>Delete current message?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Meldung löschen?</translation>
     </message>
     <message>
         <source>Delete current message and all its 
 sub messages?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Meldung und alle ihre 
+Untermeldungen löschen?</translation>
     </message>
 </context>
 <context>
     <name>GuiInteraction</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
 </context>
 <context>
@@ -2019,15 +2020,15 @@ sub messages?</source>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The program speaks the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm verwendet die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>As the &amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie im &amp;System</translation>
     </message>
 </context>
 <context>
@@ -2222,15 +2223,15 @@ durch SPS oder Taste:</translation>
     <name>LocalMenuModel</name>
     <message>
         <source>Local Messages</source>
-        <translation type="unfinished">Lokale Meldungen</translation>
+        <translation>Lokale Meldungen</translation>
     </message>
     <message>
         <source>folder, level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner, Ebene %1</translation>
     </message>
     <message>
         <source>message, level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung, Ebene %1</translation>
     </message>
 </context>
 <context>
@@ -2551,38 +2552,41 @@ SPS-Adress-
     <name>MessageTableFiles</name>
     <message>
         <source>Export to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren</translation>
     </message>
     <message>
         <source>Import from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus CSV importieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>This is the project&apos;s own file; choose another file for the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist die Projektdatei selbst; wählen Sie eine andere Datei für die Tabelle.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aus %1 wurde nichts importiert:
+</translation>
     </message>
     <message>
         <source>
 Row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zeile %1, %2: %3</translation>
     </message>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... und %1 weitere</translation>
     </message>
 </context>
 <context>
@@ -2925,7 +2929,7 @@ Port 5</translation>
     <name>PlcHelp</name>
     <message>
         <source>The PLC library has no help on its address format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SPS-Bibliothek enthält keine Hilfe zu ihrem Adressformat.</translation>
     </message>
 </context>
 <context>
@@ -3030,174 +3034,174 @@ No opens the file as it was saved and keeps the copy for later.</source>
     <name>ReportLayout</name>
     <message>
         <source>Data 1 Reg</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten 1 Reg.</translation>
     </message>
     <message>
         <source>Data Type</source>
-        <translation type="unfinished">Datentyp</translation>
+        <translation>Datentyp</translation>
     </message>
     <message>
         <source>R / W</source>
-        <translation type="unfinished"></translation>
+        <translation>L / S</translation>
     </message>
     <message>
         <source>Dec Pt Reg </source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalpunkt-Reg. </translation>
     </message>
     <message>
         <source>Data 2 Reg</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten 2 Reg.</translation>
     </message>
     <message>
         <source>Data 3 Reg</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten 3 Reg.</translation>
     </message>
     <message>
         <source>L / R Password</source>
-        <translation type="unfinished"></translation>
+        <translation>L / R-Passwort</translation>
     </message>
     <message>
         <source>Fixed DP Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Dezimalpunkt-Pos.</translation>
     </message>
     <message>
         <source>BCD 16</source>
-        <translation type="unfinished"></translation>
+        <translation>BCD 16</translation>
     </message>
     <message>
         <source>Binary 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Binary 16</translation>
     </message>
     <message>
         <source>BCD 32</source>
-        <translation type="unfinished"></translation>
+        <translation>BCD 32</translation>
     </message>
     <message>
         <source>Binary 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Binary 32</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastend</translation>
     </message>
     <message>
         <source>Alternate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastend</translation>
     </message>
     <message>
         <source>Panel set and PLC release</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel setzt, SPS setzt zurück</translation>
     </message>
     <message>
         <source>ByButton</source>
-        <translation type="unfinished"></translation>
+        <translation>Per Taste</translation>
     </message>
     <message>
         <source>By Button and Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Per Taste und Blinken</translation>
     </message>
     <message>
         <source>By PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>Per SPS</translation>
     </message>
     <message>
         <source>Lumora Operator Interface Panel(s) Project Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdokumentation Lumora-Bedienpanel(s)</translation>
     </message>
     <message>
         <source>Lumora Operator Interface Panel Project Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdokumentation Lumora-Bedienpanel</translation>
     </message>
     <message>
         <source>FileName : </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname: </translation>
     </message>
     <message>
         <source>SystemType : </source>
-        <translation type="unfinished"></translation>
+        <translation>Systemtyp: </translation>
     </message>
     <message>
         <source>Multiple Panel System</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrpanel-System</translation>
     </message>
     <message>
         <source>Single Panel System</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelpanel-System</translation>
     </message>
     <message>
         <source>PanelType : </source>
-        <translation type="unfinished"></translation>
+        <translation>Paneltyp: </translation>
     </message>
     <message>
         <source>Button(Bit Write)PLC Word : </source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Wort Tasten (Bit schreiben): </translation>
     </message>
     <message>
         <source>LED(Bit Read)PLC Word : </source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Wort LEDs (Bit lesen): </translation>
     </message>
     <message>
         <source>Line %1 PLC :</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS an Leitung %1:</translation>
     </message>
     <message>
         <source>PLC TYPE : </source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-TYP: </translation>
     </message>
     <message>
         <source>PLC Password Register:</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Passwortregister:</translation>
     </message>
     <message>
         <source>Annunciator Word: </source>
-        <translation type="unfinished"></translation>
+        <translation>Meldeanzeige-Wort: </translation>
     </message>
     <message>
         <source>BUTTON/ LED Information</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTEN / LED-INFORMATIONEN</translation>
     </message>
     <message>
         <source>LED %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1:</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">none</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Local Messages</source>
-        <translation type="unfinished">Lokale Meldungen</translation>
+        <translation>Lokale Meldungen</translation>
     </message>
     <message>
         <source>PLC Messages</source>
-        <translation type="unfinished">SPS-Meldungen</translation>
+        <translation>SPS-Meldungen</translation>
     </message>
 </context>
 <context>
     <name>ReportPdf</name>
     <message>
         <source>The document has %1 page(s): there is no page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument hat %1 Seite(n): Seite %2 gibt es nicht</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Project Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdokumentation</translation>
     </message>
     <message>
         <source>PLC Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adressen</translation>
     </message>
 </context>
 <context>
@@ -3212,7 +3216,7 @@ No opens the file as it was saved and keeps the copy for later.</source>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Project</source>
@@ -3220,7 +3224,7 @@ No opens the file as it was saved and keeps the copy for later.</source>
     </message>
     <message>
         <source>PLC Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">SPS-Adressen</translation>
     </message>
 </context>
 <context>
@@ -3240,7 +3244,7 @@ Number</source>
     </message>
     <message>
         <source>Select Message Number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Meldungsnummer auswählen</translation>
     </message>
     <message>
         <source>&amp;Select</source>
@@ -3469,7 +3473,7 @@ ADDRESSES</source>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
@@ -3480,19 +3484,19 @@ ADDRESSES</source>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished">aus</translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished">rot</translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>amber</source>
-        <translation type="unfinished">gelb</translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished">grün</translation>
+        <translation>grün</translation>
     </message>
 </context>
 <context>
@@ -3506,14 +3510,14 @@ ADDRESSES</source>
     <name>lumora::gui::CButtonCombo</name>
     <message>
         <source>F%1 action</source>
-        <translation type="unfinished"></translation>
+        <translation>F%1-Aktion</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CCommProgDlg</name>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Simuliertes Panel</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3578,7 +3582,7 @@ ADDRESSES</source>
     <name>lumora::gui::CLedCombo</name>
     <message>
         <source>LED %1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1 Modus</translation>
     </message>
 </context>
 <context>
@@ -3608,7 +3612,7 @@ ADDRESSES</source>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Save Log</source>
@@ -3620,410 +3624,412 @@ ADDRESSES</source>
     <message>
         <source>Unsaved changes cannot be kept for recovery after a crash.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherte Änderungen können nicht für eine Wiederherstellung nach einem Absturz gesichert werden.
+%1</translation>
     </message>
     <message>
         <source>Create Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt erstellen</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLumoraDoc</name>
     <message>
         <source>Select Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 auswählen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>%1 is open in another window: close it there first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in einem anderen Fenster geöffnet: Schließen Sie die Datei dort zuerst oder wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Lumora1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora1</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLumoraView</name>
     <message>
         <source>%1 on the panel picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf dem Panelbild</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen</translation>
     </message>
     <message>
         <source>Buttons / LEDs</source>
-        <translation type="unfinished">Tasten / LEDs</translation>
+        <translation>Tasten / LEDs</translation>
     </message>
     <message>
         <source>Annunciator</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldeanzeige</translation>
     </message>
     <message>
         <source>No panel on Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Panel an Port %1</translation>
     </message>
     <message>
         <source>Wri&amp;te Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;schreiben</translation>
     </message>
     <message>
         <source>Wri&amp;te to 
 Panel</source>
-        <translation type="unfinished">In Panel
+        <translation>Auf Panel
 &amp;schreiben</translation>
     </message>
     <message>
         <source>&amp;Read from
  Multiplexer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Multiplexer
+&amp;lesen</translation>
     </message>
     <message>
         <source>&amp;Read from
  Panel</source>
-        <translation type="unfinished">Aus Panel
+        <translation>Vom Panel
 &amp;lesen</translation>
     </message>
     <message>
         <source>Single Panel System</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelpanel-System</translation>
     </message>
     <message>
         <source>Multi-Panel System</source>
-        <translation type="unfinished">Mehrpanel-System</translation>
+        <translation>Mehrpanel-System</translation>
     </message>
     <message>
         <source>Change Panel Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Paneltyp ändern</translation>
     </message>
     <message>
         <source>&amp;Select Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;auswählen</translation>
     </message>
     <message>
         <source>&amp;Delete Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Import Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;importieren</translation>
     </message>
     <message>
         <source>&amp;Export Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration e&amp;xportieren</translation>
     </message>
     <message>
         <source>In&amp;formation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inf&amp;ormationen</translation>
     </message>
     <message>
         <source>Upgrade &amp;Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firmware aktualisieren</translation>
     </message>
     <message>
         <source>Connection S&amp;tatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungss&amp;tatus</translation>
     </message>
     <message>
         <source>&amp;Clear Panel Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel-Speicher lös&amp;chen</translation>
     </message>
     <message>
         <source>Upgrade Firmware through the &amp;Multiplexer</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware über den &amp;Multiplexer aktualisieren</translation>
     </message>
     <message>
         <source>Import Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration importieren</translation>
     </message>
     <message>
         <source>Delete Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel entfernen</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Simulated panel in use: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Simuliertes Panel aktiv: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New...	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu...	Ctrl+N</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern	Ctrl+S</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF exportieren...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Panel</translation>
     </message>
     <message>
         <source>&amp;Write Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;schreiben</translation>
     </message>
     <message>
         <source>&amp;Read Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;lesen</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation type="unfinished">&amp;Prüfen</translation>
+        <translation>&amp;Vergleichen</translation>
     </message>
     <message>
         <source>Inf&amp;ormation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inf&amp;ormationen</translation>
     </message>
     <message>
         <source>Upgrade &amp;Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firmware aktualisieren</translation>
     </message>
     <message>
         <source>Upgrade &amp;Multiplexer Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Multiplexer-Firmware aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Clear Panel Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel-Speicher lös&amp;chen</translation>
     </message>
     <message>
         <source>Connection S&amp;tatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungss&amp;tatus</translation>
     </message>
     <message>
         <source>Si&amp;ngle Panel System</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzel&amp;panel-System</translation>
     </message>
     <message>
         <source>M&amp;ulti-Panel System</source>
-        <translation type="unfinished"></translation>
+        <translation>Me&amp;hrpanel-System</translation>
     </message>
     <message>
         <source>&amp;Select Panel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;auswählen...</translation>
     </message>
     <message>
         <source>De&amp;lete Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Import Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;importieren</translation>
     </message>
     <message>
         <source>&amp;Export Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration e&amp;xportieren</translation>
     </message>
     <message>
         <source>Panel PLC A&amp;ddress Database</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-A&amp;dressdatenbank des Panels</translation>
     </message>
     <message>
         <source>Panel &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel-Verla&amp;uf...</translation>
     </message>
     <message>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>P&amp;ort</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ort</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überlappend</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebeneinander</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;About Lumora Write Utility...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info über Lumora Write Utility...</translation>
     </message>
     <message>
         <source>&amp;Simulated Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simuliertes Panel</translation>
     </message>
     <message>
         <source>Other port (%1)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderer Port (%1)...</translation>
     </message>
     <message>
         <source>Other port...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderer Port...</translation>
     </message>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Simuliertes Panel</translation>
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port</translation>
     </message>
     <message>
         <source>Device path of the serial port (for example /dev/ttyUSB0):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätepfad des seriellen Ports (zum Beispiel /dev/ttyUSB0):</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMessageDlg</name>
     <message>
         <source>Message Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungsvorschau</translation>
     </message>
     <message>
         <source>New &amp;Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Meldung</translation>
     </message>
     <message>
         <source>&amp;Insert Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung e&amp;infügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Cut </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished">&amp;Einfügen</translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>New &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer &amp;Ordner</translation>
     </message>
     <message>
         <source>Insert M&amp;essage</source>
-        <translation type="unfinished"></translation>
+        <translation>Meld&amp;ung einfügen</translation>
     </message>
     <message>
         <source>I&amp;nsert Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner ei&amp;nfügen</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMessageFields</name>
     <message>
         <source>Tag Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Name:</translation>
     </message>
     <message>
         <source>Data %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten %1 %2</translation>
     </message>
     <message>
         <source>Decimal Point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalpunkt %1</translation>
     </message>
     <message>
         <source>Message length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungslänge: %1</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CMsgGeneralDlg</name>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished">Bitte geben Sie eine ganze Zahl ein.</translation>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
     <message>
         <source>Enter an integer between 0 and 4294967295.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine ganze Zahl zwischen 0 und 4294967295 ein.</translation>
     </message>
     <message>
         <source>%1 data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentyp %1</translation>
     </message>
 </context>
 <context>
@@ -4037,7 +4043,7 @@ Panel</source>
     <name>lumora::gui::CPLCGeneralDlg</name>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
@@ -4051,7 +4057,7 @@ Panel</source>
     <name>lumora::gui::CPNRGeneralDlg</name>
     <message>
         <source>Tag Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Name</translation>
     </message>
 </context>
 <context>
@@ -4136,7 +4142,7 @@ Panel</source>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Change Tag Map</source>
@@ -4181,42 +4187,42 @@ Panel</source>
     <name>lumora::gui::CSPConfigDlg</name>
     <message>
         <source>Select Message Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungsnummer auswählen</translation>
     </message>
     <message>
         <source>Set Point Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwertvorschau</translation>
     </message>
     <message>
         <source>Message length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungslänge: %1</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSetPointTableModel</name>
     <message>
         <source>Msg #</source>
-        <translation type="unfinished"></translation>
+        <translation>Meld.-Nr.</translation>
     </message>
     <message>
         <source>Display Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigeart</translation>
     </message>
     <message>
         <source>DataType/WordSize</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentyp/Wortgröße</translation>
     </message>
     <message>
         <source>Decimal Point Fixed/Variable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalpunkt fest/variabel</translation>
     </message>
     <message>
         <source>Set Point Value PLC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adresse Sollwert</translation>
     </message>
     <message>
         <source>Variable Dec Point PLC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adresse variabler Dezimalpunkt</translation>
     </message>
 </context>
 <context>
@@ -4251,14 +4257,14 @@ Panel</source>
     </message>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Simuliertes Panel</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSimulatedPanelWnd</name>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Simuliertes Panel</translation>
     </message>
     <message>
         <source>Panel display</source>
@@ -4317,7 +4323,7 @@ Proceed?</source>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
