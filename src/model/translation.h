@@ -9,6 +9,7 @@
 //   QT_TRANSLATE_NOOP("Core", "...")                       a constant, translated where it is shown
 // and their variable parts are "%1", "%2", ... filled in by Arg, so that a translation may reorder them.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,22 @@ std::string translate(const char* context, const char* text);
 // does; "%%" is not special. Used for the variable parts of translated texts.
 std::string Arg(std::string text, std::string_view value);
 std::string Arg(std::string text, long long value);
+
+// `text` with each "%N" (1..9) replaced by the Nth of `values`, all in one pass, so that a value holding
+// "%2" (a file's or a PLC's name) stays as it is.
+inline std::string FillPlaceholders(const std::string& text, std::initializer_list<std::string> values) {
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
+        index < values.size()) {
+      result += *(values.begin() + index);
+      ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
 
 }  // namespace lumora

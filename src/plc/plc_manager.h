@@ -14,22 +14,6 @@
 
 namespace lumora {
 
-// `text` with each "%N" (1..9) replaced by the Nth of `values`, all in one pass, so that a value holding
-// "%2" (a file's or a PLC's name) stays as it is.
-inline std::string FillPlaceholders(const std::string& text, std::initializer_list<std::string> values) {
-  std::string result;
-  for (size_t i = 0; i < text.size(); ++i) {
-    size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
-    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
-        index < values.size()) {
-      result += *(values.begin() + index);
-      ++i;
-    } else {
-      result += text[i];
-    }
-  }
-  return result;
-}
 
 class Interaction;
 class PlcLibraryModule;

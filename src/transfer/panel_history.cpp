@@ -62,22 +62,6 @@ bool WholeNumber(const std::string& text, int64_t& value) {
   return true;
 }
 
-// `text` with each "%N" (1..9) replaced by the Nth of `values`, all in one pass, so that a value holding
-// "%2" (a file's name, a field of the index) stays as it is.
-std::string Fill(const std::string& text, std::initializer_list<std::string> values) {
-  std::string result;
-  for (size_t i = 0; i < text.size(); ++i) {
-    size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
-    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' &&
-        index < values.size()) {
-      result += *(values.begin() + index);
-      ++i;
-    } else {
-      result += text[i];
-    }
-  }
-  return result;
-}
 
 bool IsProjectId(const std::string& text) {
   return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
@@ -101,7 +85,7 @@ bool ParseLine(std::string_view line, PanelHistoryEntry& entry, std::string& why
     start = tab + 1;
   }
   if (fields.size() != kFieldCount) {
-    why = Fill(translate("Core", "%1 fields instead of %2"),
+    why = FillPlaceholders(translate("Core", "%1 fields instead of %2"),
                {std::to_string(fields.size()), std::to_string(kFieldCount)});
     return false;
   }
@@ -114,7 +98,7 @@ bool ParseLine(std::string_view line, PanelHistoryEntry& entry, std::string& why
   entry.number = static_cast<int>(number);
   entry.operation = fields[2];
   if (entry.operation != "write" && entry.operation != "read" && entry.operation != kBeforeWriteOperation) {
-    why = Fill(translate("Core", "unknown operation \"%1\""), {entry.operation});
+    why = FillPlaceholders(translate("Core", "unknown operation \"%1\""), {entry.operation});
     return false;
   }
   entry.target = fields[3];
@@ -143,7 +127,7 @@ std::string IndexText(const std::vector<PanelHistoryEntry>& oldestFirst) {
 }
 
 std::string DamagedText(const std::string& path, const std::string& why) {
-  return Fill(translate("Core", "The panel history's index %1 is damaged: %2"), {path, why});
+  return FillPlaceholders(translate("Core", "The panel history's index %1 is damaged: %2"), {path, why});
 }
 
 enum class IndexState { Missing, Read, Unreadable, Damaged };
@@ -156,12 +140,12 @@ IndexState ReadIndex(const std::string& path, std::vector<PanelHistoryEntry>& en
   std::string text;
   std::string reason;
   if (!ReadWholeFile(path, text, &reason)) {
-    error = Fill(translate("Core", "The panel history's index %1 cannot be read: %2"), {path, reason});
+    error = FillPlaceholders(translate("Core", "The panel history's index %1 cannot be read: %2"), {path, reason});
     return IndexState::Unreadable;
   }
   size_t end = text.find('\n');
   if (end == std::string::npos || text.compare(0, end, kIndexHeader) != 0) {
-    error = DamagedText(path, Fill(translate("Core", "it does not begin with \"%1\""), {kIndexHeader}));
+    error = DamagedText(path, FillPlaceholders(translate("Core", "it does not begin with \"%1\""), {kIndexHeader}));
     return IndexState::Damaged;
   }
   int lineNumber = 1;
@@ -169,17 +153,17 @@ IndexState ReadIndex(const std::string& path, std::vector<PanelHistoryEntry>& en
     ++lineNumber;
     end = text.find('\n', start);
     if (end == std::string::npos) {
-      error = DamagedText(path, Fill(translate("Core", "line %1 is cut off"), {std::to_string(lineNumber)}));
+      error = DamagedText(path, FillPlaceholders(translate("Core", "line %1 is cut off"), {std::to_string(lineNumber)}));
       return IndexState::Damaged;
     }
     PanelHistoryEntry entry;
     std::string why;
     if (!ParseLine(std::string_view(text).substr(start, end - start), entry, why)) {
-      error = DamagedText(path, Fill(translate("Core", "line %1: %2"), {std::to_string(lineNumber), why}));
+      error = DamagedText(path, FillPlaceholders(translate("Core", "line %1: %2"), {std::to_string(lineNumber), why}));
       return IndexState::Damaged;
     }
     if (!entries.empty() && entry.number <= entries.back().number) {
-      error = DamagedText(path, Fill(translate("Core", "line %1: the numbers are out of order"),
+      error = DamagedText(path, FillPlaceholders(translate("Core", "line %1: the numbers are out of order"),
                                      {std::to_string(lineNumber)}));
       return IndexState::Damaged;
     }
@@ -298,13 +282,13 @@ bool PanelHistory::ReadProject(const PanelHistoryEntry& entry, std::string& text
   std::string contents;
   if (!ReadWholeFile(path, contents, &reason)) {
     if (error)
-      *error = Fill(translate("Core", "The project of history entry %1 cannot be read: %2: %3"),
+      *error = FillPlaceholders(translate("Core", "The project of history entry %1 cannot be read: %2: %3"),
                     {std::to_string(entry.number), path, reason});
     return false;
   }
   if (Sha256Hex(contents) != entry.projectId) {
     if (error)
-      *error = Fill(translate("Core",
+      *error = FillPlaceholders(translate("Core",
                               "The project of history entry %1 is damaged: %2 no longer holds the project "
                               "it was kept as"),
                     {std::to_string(entry.number), path});
@@ -322,7 +306,7 @@ bool PanelHistory::LoadProject(const PanelHistoryEntry& entry, TQMProject& proje
   std::string reason;
   if (project.Load(reader, &reason)) return true;
   if (error)
-    *error = Fill(translate("Core", "The project of history entry %1 cannot be loaded: %2"),
+    *error = FillPlaceholders(translate("Core", "The project of history entry %1 cannot be loaded: %2"),
                   {std::to_string(entry.number), reason});
   return false;
 }
@@ -333,7 +317,7 @@ bool PanelHistory::Add(PanelHistoryEntry entry, const std::string& projectText, 
                                ? translate("Core", "the unit's project from before the write")
                                : translate("Core", "this transfer");
   auto fail = [&warnings, &what](const std::string& reason) {
-    warnings.push_back(Fill(translate("Core", "The panel history could not keep %1: %2"), {what, reason}));
+    warnings.push_back(FillPlaceholders(translate("Core", "The panel history could not keep %1: %2"), {what, reason}));
     return false;
   };
   if (folder_.empty())
@@ -352,9 +336,9 @@ bool PanelHistory::Add(PanelHistoryEntry entry, const std::string& projectText, 
     std::string aside;
     std::string error;
     if (!SetAside(IndexPath(), aside, error))
-      return fail(Fill(translate("Core", "%1; it could not be set aside: %2"), {reason, error}));
+      return fail(FillPlaceholders(translate("Core", "%1; it could not be set aside: %2"), {reason, error}));
     warnings.push_back(
-        Fill(translate("Core", "%1. It was kept as %2 and a new index begun."), {reason, aside}));
+        FillPlaceholders(translate("Core", "%1. It was kept as %2 and a new index begun."), {reason, aside}));
     entries.clear();
   }
 
