@@ -71,33 +71,6 @@
     </message>
 </context>
 <context>
-    <name>AddressTableModel</name>
-    <message>
-        <source>Item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
-    </message>
-    <message>
-        <source>Used in Message #</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Function</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Access Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>AnnunciatorDlg</name>
     <message>
         <source>Annunciator Setup</source>
@@ -186,168 +159,169 @@
     <name>Cli</name>
     <message>
         <source>lumora: --log %1 is the same file as %2; choose another file for the log</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --log %1 ist dieselbe Datei wie %2; wählen Sie eine andere Datei für das Protokoll</translation>
     </message>
     <message>
         <source>lumora: %1 %2 is the same file as %3 %4; choose another output file</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1 %2 ist dieselbe Datei wie %3 %4; wählen Sie eine andere Ausgabedatei</translation>
     </message>
     <message>
         <source>lumora: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: unbekannter Befehl &apos;%1&apos;</translation>
     </message>
     <message>
         <source>lumora: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1</translation>
     </message>
     <message>
         <source>Run &apos;lumora %1--help&apos; for usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: &apos;lumora %1--help&apos; zeigt die Verwendung.</translation>
     </message>
     <message>
         <source>lumora: --port needs a serial port name</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --port benötigt den Namen einer seriellen Schnittstelle</translation>
     </message>
     <message>
         <source>lumora: a command is required</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: ein Befehl ist erforderlich</translation>
     </message>
     <message>
         <source>lumora: %1 takes a port number 1 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1 erwartet eine Portnummer von 1 bis 5</translation>
     </message>
     <message>
         <source>lumora: a single-panel project has its panel on port 1</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: ein Projekt mit einem Panel hat sein Panel an Port 1</translation>
     </message>
     <message>
         <source>lumora: neither project has a panel on port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: keines der beiden Projekte hat ein Panel an Port %1</translation>
     </message>
     <message>
         <source>The panel history holds no entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Panel-Verlauf enthält keinen Eintrag.</translation>
     </message>
     <message>
         <source>lumora: the panel history has no entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: der Panel-Verlauf hat keinen Eintrag %1</translation>
     </message>
     <message>
         <source>lumora: %1 is the panel history&apos;s own file %2; choose another output file</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1 ist die eigene Datei %2 des Panel-Verlaufs; wählen Sie eine andere Ausgabedatei</translation>
     </message>
     <message>
         <source>Port %1 has no panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 hat kein Panel</translation>
     </message>
     <message>
         <source>lumora: messages export writes to -o OUT.csv or the standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: messages export schreibt nach -o OUT.csv oder in die Standardausgabe</translation>
     </message>
     <message>
         <source>lumora: messages import needs the table to read: FILE.lmx IN.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: messages import benötigt die zu lesende Tabelle: FILE.lmx IN.csv</translation>
     </message>
     <message>
         <source>%1: %2 more problems not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 weitere Probleme nicht angezeigt</translation>
     </message>
     <message>
         <source>Port %1 (%2): %3 messages from %4, saved to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 (%2): %3 Meldungen aus %4, gespeichert in %5</translation>
     </message>
     <message>
         <source>lumora: messages takes export or import, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: messages erwartet export oder import, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Port %1 has no panel (configured ports: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 hat kein Panel (konfigurierte Ports: %2)</translation>
     </message>
     <message>
         <source>Port %1 (%2) exported to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 (%2) exportiert nach %3</translation>
     </message>
     <message>
         <source>%1: its PLC addresses do not all fit %2, the PLC of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: seine SPS-Adressen passen nicht alle zu %2, der SPS von %3</translation>
     </message>
     <message>
         <source>lumora: %1 is a multi-panel project: --from-port names one of its ports (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1 ist ein Projekt mit mehreren Panels: --from-port nennt einen seiner Ports (%2)</translation>
     </message>
     <message>
         <source>lumora: %1 holds one panel: --from-port does not apply</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1 enthält ein Panel: --from-port ist hier nicht anwendbar</translation>
     </message>
     <message>
         <source>The panel on port %1 is the same as the imported one: nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Panel an Port %1 ist dasselbe wie das importierte: nichts geändert</translation>
     </message>
     <message>
         <source>Port %1 is now a %2, saved to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 ist jetzt ein %2, gespeichert in %3</translation>
     </message>
     <message>
         <source>lumora: --paper goes with --pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --paper gehört zu --pdf</translation>
     </message>
     <message>
         <source>lumora: %1 works with the tag names of a Plan &amp; Run tag map: name it with --map FILE.map</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: %1 arbeitet mit den Tag-Namen einer Plan &amp; Run-Tag-Map: geben Sie sie mit --map FILE.map an</translation>
     </message>
     <message>
         <source>lumora: convert-plc needs --plc NAME (installed: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: convert-plc benötigt --plc NAME (installiert: %1)</translation>
     </message>
     <message>
         <source>lumora: unknown PLC &quot;%1&quot; (installed: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: unbekannte SPS &quot;%1&quot; (installiert: %2)</translation>
     </message>
     <message>
         <source>The project already uses %1: nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt verwendet bereits %1: nichts geändert</translation>
     </message>
     <message>
         <source>lumora: --force changes the PLC and clears every PLC address</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --force wechselt die SPS und löscht jede SPS-Adresse</translation>
     </message>
     <message>
         <source>PLC changed to %1, %2 address(es) converted, %3 dropped, saved to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS gewechselt zu %1, %2 Adresse(n) umgesetzt, %3 verworfen, gespeichert in %4</translation>
     </message>
     <message>
         <source>PLC changed to %1, every PLC address cleared, saved to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS gewechselt zu %1, jede SPS-Adresse gelöscht, gespeichert in %2</translation>
     </message>
     <message>
         <source>lumora: --paper takes a4 or letter</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --paper erwartet a4 oder letter</translation>
     </message>
     <message>
         <source>lumora: --pages takes a page or a range such as 3-4 or 2-</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --pages erwartet eine Seite oder einen Bereich wie 3-4 oder 2-</translation>
     </message>
     <message>
         <source>lumora: report needs -o OUT.pdf
 Run &apos;lumora report --help&apos; for usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: report benötigt -o OUT.pdf
+Aufruf: &apos;lumora report --help&apos; zeigt die Verwendung.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>lumora: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: Warnung: %1</translation>
     </message>
     <message>
         <source>lumora: warning: cannot open the communication log %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: Warnung: das Kommunikationsprotokoll %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>lumora: --target takes panel1..panel5, multiplexer or project</source>
-        <translation type="unfinished"></translation>
+        <translation>lumora: --target erwartet panel1..panel5, multiplexer oder project</translation>
     </message>
 </context>
 <context>
@@ -513,7 +487,7 @@ Run &apos;lumora report --help&apos; for usage.</source>
     </message>
     <message>
         <source>No permission to use %2: join the group &quot;%1&quot; (sudo usermod -aG %1 $USER); it takes effect after a fresh login.</source>
-        <translation>Keine Berechtigung für %2: Treten Sie der Gruppe „%1“ bei (sudo usermod -aG %1 $USER); dies wird nach einer erneuten Anmeldung wirksam.</translation>
+        <translation>Keine Berechtigung für %2: Treten Sie der Gruppe »%1« bei (sudo usermod -aG %1 $USER); dies wird nach einer erneuten Anmeldung wirksam.</translation>
     </message>
     <message>
         <source>%1 is in use by another program.</source>
@@ -773,7 +747,7 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
     </message>
     <message>
         <source>Maximum %1  &quot;DATA SET %2&quot; can be defined with selected data type</source>
-        <translation>Mit dem gewählten Datentyp können maximal %1  „DATA SET %2“ definiert werden</translation>
+        <translation>Mit dem gewählten Datentyp können maximal %1  »DATA SET %2« definiert werden</translation>
     </message>
     <message>
         <source>PLC</source>
@@ -977,11 +951,11 @@ Mögliche Ursache: Alle %1 verfügbaren Meldungen sind bereits programmiert </tr
     </message>
     <message>
         <source>the header row needs &quot;%1&quot; here, not %2</source>
-        <translation>die Kopfzeile benötigt hier „%1“, nicht %2</translation>
+        <translation>die Kopfzeile benötigt hier »%1«, nicht %2</translation>
     </message>
     <message>
         <source>the header row needs &quot;%1&quot; here</source>
-        <translation>die Kopfzeile benötigt hier „%1“</translation>
+        <translation>die Kopfzeile benötigt hier »%1«</translation>
     </message>
     <message>
         <source>unknown or repeated column</source>
@@ -1019,7 +993,7 @@ counted as part of the maximum allowable messages (256 total)
 
 Proceed?</source>
         <translation>ACHTUNG: Wenn eine Meldungsnummer auf eine höhere Nummer geändert wird,
-werden alle ungenutzten niedrigeren Meldungsnummern als „leere“ Meldungen
+werden alle ungenutzten niedrigeren Meldungsnummern als »leere« Meldungen
 gesendet, wenn das Programm zum Panel übertragen wird. Leere Meldungen
 zählen zur maximal zulässigen Anzahl von Meldungen (insgesamt 256).
 
@@ -1039,15 +1013,15 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Variable</source>
-        <translation>Variable</translation>
+        <translation>Variabel</translation>
     </message>
     <message>
         <source>Fixed - %1</source>
-        <translation>Fixed - %1</translation>
+        <translation>Fest - %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>none</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>The following items have not been configured:
@@ -1257,15 +1231,15 @@ auf diesem System nicht gefunden</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>None</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Read only</source>
-        <translation>Read only</translation>
+        <translation>Nur lesen</translation>
     </message>
     <message>
         <source>Read/Write</source>
-        <translation>Read/Write</translation>
+        <translation>Lesen/Schreiben</translation>
     </message>
     <message>
         <source>Please enter a number between %1 and %2</source>
@@ -1296,26 +1270,20 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Error Tag map entry &quot;%1,%2&quot; not found in map file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Tag-Map-Eintrag &quot;%1,%2&quot; nicht in der Map-Datei gefunden
+</translation>
     </message>
     <message>
         <source>Tag name &quot;%1&quot; changed to &quot;%2&quot; for address %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Name &quot;%1&quot; für Adresse %3 in &quot;%2&quot; geändert
+</translation>
     </message>
     <message>
         <source>Multiple tag names found for the address &quot;%1&quot;
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There are incompatiblities existing in the tag map file
-(%s) associated with this project.
-
-Continue?
-
-Yes will clear all unresolved tags from the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Tag-Namen für die Adresse &quot;%1&quot; gefunden
+</translation>
     </message>
     <message>
         <source>%1 is compatible with
@@ -1323,205 +1291,223 @@ Yes will clear all unresolved tags from the project.</source>
 Changing the PLC will convert all the compatible addresses.
 
 Change?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kompatibel mit
+%2.
+Beim Wechsel der SPS werden alle kompatiblen Adressen umgesetzt.
+
+Wechseln?</translation>
     </message>
     <message>
         <source>No folder for the attribute exchange file can be made in the temporary folder %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im temporären Ordner %1 kann kein Ordner für die Attribut-Austauschdatei angelegt werden: %2.</translation>
     </message>
     <message>
         <source>The attribute exchange file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribut-Austauschdatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The attribute exchange file %1 is empty (is the temporary folder full?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribut-Austauschdatei %1 ist leer (ist der temporäre Ordner voll?).</translation>
     </message>
     <message>
         <source>The attribute exchange file %1 holds %2 bytes, fewer than the %3 of the smallest block (is the temporary folder full?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribut-Austauschdatei %1 enthält %2 Bytes, weniger als die %3 des kleinsten Blocks (ist der temporäre Ordner voll?).</translation>
     </message>
     <message>
         <source>The attribute exchange file %1 holds %2 bytes with a count of %3 after its header, which cannot be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribut-Austauschdatei %1 enthält %2 Bytes mit einer Anzahl von %3 nach ihrem Kopf; das ist nicht möglich.</translation>
     </message>
     <message>
         <source>The attribute exchange file %1 holds %2 bytes of the %3 of its block (is the temporary folder full?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribut-Austauschdatei %1 enthält %2 Bytes der %3 ihres Blocks (ist der temporäre Ordner voll?).</translation>
     </message>
     <message>
         <source>The library did not write its default attributes to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliothek hat ihre Standardattribute nicht nach %1 geschrieben.</translation>
     </message>
     <message>
         <source>The attribute exchange file %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribut-Austauschdatei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Error P001: Load dll Procedure failed
 Unable to validate PLC address
 
 Possible reason: Unable to locate correct PLC DLL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P001: Laden der DLL-Prozedur fehlgeschlagen
+SPS-Adresse kann nicht geprüft werden
+
+Mögliche Ursache: Die passende SPS-DLL wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Error P002: Unable to load library : CtrlLink.dll</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P002: Bibliothek kann nicht geladen werden: CtrlLink.dll</translation>
     </message>
     <message>
         <source>Error P003: Unable to load %1.dll.  </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P003: %1.dll kann nicht geladen werden.  </translation>
     </message>
     <message>
         <source>Error P005: PLC DLL load failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P005: Laden der SPS-DLL fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Error P006: %1 is not compatible with
 %2.
 
 Do you want to change the PLC anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P006: %1 ist nicht kompatibel mit
+%2.
+
+Möchten Sie die SPS trotzdem wechseln?</translation>
     </message>
     <message>
         <source>Error P008: Load dll Procedure failed
 Unable to compare PLC address
 
 Possible reason: Unable to locate correct PLC DLL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P008: Laden der DLL-Prozedur fehlgeschlagen
+SPS-Adressen können nicht verglichen werden
+
+Mögliche Ursache: Die passende SPS-DLL wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>&quot;Error P009: Load dll Procedure failed
 Unable to Set Application Type
 
 Possible reason: Unable to locate correct PLC DLL.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Fehler P009: Laden der DLL-Prozedur fehlgeschlagen
+Anwendungstyp kann nicht gesetzt werden
+
+Mögliche Ursache: Die passende SPS-DLL wurde nicht gefunden.&quot;</translation>
     </message>
     <message>
         <source>Error P010: The PLC communication attributes of %1 cannot be used.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P010: Die SPS-Kommunikationsattribute von %1 können nicht verwendet werden.
+%2</translation>
     </message>
     <message>
         <source>Error P011: The PLC library %1 cannot be used and is left out.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler P011: Die SPS-Bibliothek %1 kann nicht verwendet werden und wird ausgelassen.
+%2</translation>
     </message>
     <message>
         <source>Error Z007: Discrete addresses are not allowed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Z007: Bitadressen sind hier nicht zulässig.</translation>
     </message>
     <message>
         <source>Error T002: Invalid Access Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler T002: Ungültige Zugriffsart</translation>
     </message>
     <message>
         <source>The communication log %2 could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kommunikationsprotokoll %2 konnte nicht geschrieben werden: %1.</translation>
     </message>
     <message>
         <source>%1 is as it was; %1.partial holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist unverändert; %1.partial enthält, was geschrieben wurde.</translation>
     </message>
     <message>
         <source>No unit was chosen: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Einheit gewählt: nichts wurde geschrieben.</translation>
     </message>
     <message>
         <source>Port %1 has no panel in this project: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 hat in diesem Projekt kein Panel: nichts wurde geschrieben.</translation>
     </message>
     <message>
         <source>Panel program can not be uploaded as it has incomplete data. </source>
-        <translation type="unfinished">Das Panel-Programm kann nicht übertragen werden, da seine Daten unvollständig sind.</translation>
+        <translation>Das Panel-Programm kann nicht übertragen werden, da seine Daten unvollständig sind. </translation>
     </message>
     <message>
         <source>The project cannot be written to the panel as it is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt kann so nicht in das Panel geschrieben werden:</translation>
     </message>
     <message>
         <source>a field has a broken escape</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld enthält eine fehlerhafte Escape-Folge</translation>
     </message>
     <message>
         <source>%1 fields instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder statt %2</translation>
     </message>
     <message>
         <source>the number or the time is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer oder die Zeit ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>unknown operation &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Vorgang &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the project id is not a SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>die Projektkennung ist kein SHA-256-Hashwert</translation>
     </message>
     <message>
         <source>The panel history&apos;s index %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Index %1 des Panel-Verlaufs ist beschädigt: %2</translation>
     </message>
     <message>
         <source>The panel history&apos;s index %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Index %1 des Panel-Verlaufs kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it does not begin with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>er beginnt nicht mit &quot;%1&quot;</translation>
     </message>
     <message>
         <source>line %1 is cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist abgeschnitten</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>line %1: the numbers are out of order</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Nummern sind nicht in Reihenfolge</translation>
     </message>
     <message>
         <source>too many damaged indexes beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele beschädigte Indizes daneben</translation>
     </message>
     <message>
         <source>The project of history entry %1 cannot be read: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt des Verlaufseintrags %1 kann nicht gelesen werden: %2: %3</translation>
     </message>
     <message>
         <source>The project of history entry %1 is damaged: %2 no longer holds the project it was kept as</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt des Verlaufseintrags %1 ist beschädigt: %2 enthält nicht mehr das gesicherte Projekt</translation>
     </message>
     <message>
         <source>The project of history entry %1 cannot be loaded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt des Verlaufseintrags %1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
         <source>the unit&apos;s project from before the write</source>
-        <translation type="unfinished"></translation>
+        <translation>das Projekt der Einheit vor dem Schreiben</translation>
     </message>
     <message>
         <source>this transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Übertragung</translation>
     </message>
     <message>
         <source>The panel history could not keep %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Panel-Verlauf konnte %1 nicht sichern: %2</translation>
     </message>
     <message>
         <source>no folder for it is known (neither XDG_DATA_HOME nor HOME is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>dafür ist kein Ordner bekannt (weder XDG_DATA_HOME noch HOME ist gesetzt)</translation>
     </message>
     <message>
         <source>%1; it could not be set aside: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; er konnte nicht beiseitegelegt werden: %2</translation>
     </message>
     <message>
         <source>%1. It was kept as %2 and a new index begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Er wurde als %2 aufbewahrt und ein neuer Index begonnen.</translation>
     </message>
     <message>
         <source>  * 2 x 20 with 5 user defined  buttons and LED&apos;s
@@ -1529,7 +1515,11 @@ Possible reason: Unable to locate correct PLC DLL.&quot;</source>
   * Built in Menu System
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  * 2 x 20 mit 5 frei belegbaren Tasten und LEDs
+  * Dateneingabe mit Blättertasten
+  * Eingebautes Menüsystem
+  * EMV-gefiltertes Netzteil gegen Kommunikationsstörungen
+</translation>
     </message>
     <message>
         <source>  * 2 x 20 larger character display with 5 user defined  buttons and LED&apos;s
@@ -1537,7 +1527,11 @@ Possible reason: Unable to locate correct PLC DLL.&quot;</source>
   * Built in menu system
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  * 2 x 20 mit größeren Zeichen und 5 frei belegbaren Tasten und LEDs
+  * Dateneingabe mit Blättertasten
+  * Eingebautes Menüsystem
+  * EMV-gefiltertes Netzteil gegen Kommunikationsstörungen
+</translation>
     </message>
     <message>
         <source>  * 2 x 20 with 5 user defined  buttons and LED&apos;s
@@ -1545,7 +1539,11 @@ Possible reason: Unable to locate correct PLC DLL.&quot;</source>
   * Built in menu system
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  * 2 x 20 mit 5 frei belegbaren Tasten und LEDs
+  * Dateneingabe über Zehnertastatur oder Blättertasten
+  * Eingebautes Menüsystem
+  * EMV-gefiltertes Netzteil gegen Kommunikationsstörungen
+</translation>
     </message>
     <message>
         <source>  * 4 x 20 with 5 user defined  buttons and LED&apos;s
@@ -1553,37 +1551,47 @@ Possible reason: Unable to locate correct PLC DLL.&quot;</source>
   * Built in menu system
   * EMI filtered Power Supply to reduce communication problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  * 4 x 20 mit 5 frei belegbaren Tasten und LEDs
+  * Dateneingabe mit Blättertasten
+  * Eingebautes Menüsystem
+  * EMV-gefiltertes Netzteil gegen Kommunikationsstörungen
+</translation>
     </message>
     <message>
         <source>  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value
   * Scroll keys to enter new values and enter key to send the value to PLC
   * EMI filtered Power Supply to reduce the communciation problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  * 8-stelliges Sollwert-Panel mit 1 x 16 Zeichen Beschreibung je angezeigtem Wert
+  * Blättertasten zur Eingabe neuer Werte, Eingabetaste sendet den Wert an die SPS
+  * EMV-gefiltertes Netzteil gegen Kommunikationsstörungen
+</translation>
     </message>
     <message>
         <source> * Communication Master for multiple panels
 *  Connects up to 5 Lumora panels to one PLC</source>
-        <translation type="unfinished"></translation>
+        <translation> * Kommunikations-Master für mehrere Panels
+*  Verbindet bis zu 5 Lumora-Panels mit einer SPS</translation>
     </message>
     <message>
         <source>No driver available on panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Treiber im Panel vorhanden.</translation>
     </message>
     <message>
         <source>Panel(s) memory cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel-Speicher gelöscht</translation>
     </message>
     <message>
         <source>Project file on PC is same as the 
 project loaded in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Projektdatei auf dem PC ist identisch mit dem 
+im Panel geladenen Projekt</translation>
     </message>
     <message>
         <source>Project file on PC is different from
 project loaded in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Projektdatei auf dem PC unterscheidet sich vom
+im Panel geladenen Projekt</translation>
     </message>
     <message>
         <source>ERROR On COM Port. %1</source>
@@ -1595,67 +1603,67 @@ project loaded in the panel</source>
     </message>
     <message>
         <source>File Could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Initializing the panel for downloading firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel wird für das Laden der Firmware vorbereitet...</translation>
     </message>
     <message>
         <source>DownLoading the firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird geladen...</translation>
     </message>
     <message>
         <source>Verifying the downloaded firmware </source>
-        <translation type="unfinished"></translation>
+        <translation>Geladene Firmware wird geprüft </translation>
     </message>
     <message>
         <source>Restarting the panel...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel wird neu gestartet...</translation>
     </message>
     <message>
         <source>Downloading Completed Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>the image is shorter than the first block of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>das Abbild ist kürzer als der erste Block von %1 Bytes</translation>
     </message>
     <message>
         <source>Sending Execute Boot command </source>
-        <translation type="unfinished"></translation>
+        <translation>Boot-Befehl wird gesendet </translation>
     </message>
     <message>
         <source>Completed Downloading Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden der Firmware abgeschlossen</translation>
     </message>
     <message>
         <source>Sending Execute Exec Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Exec-Befehl wird gesendet</translation>
     </message>
     <message>
         <source>Download Completed Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>Reading message %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung %1 wird gelesen...</translation>
     </message>
     <message>
         <source>Verifying panel Connected...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panelverbindung wird geprüft...</translation>
     </message>
     <message>
         <source>DownLoading the tag... 0% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags werden übertragen... 0% abgeschlossen</translation>
     </message>
     <message>
         <source>DownLoading the tag....%1% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags werden übertragen....%1% abgeschlossen</translation>
     </message>
     <message>
         <source>DownLoading the Driver....0% complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Treiber wird übertragen....0% abgeschlossen</translation>
     </message>
     <message>
         <source>Reading System Attributes</source>
@@ -1831,47 +1839,153 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     </message>
     <message>
         <source>Clearing the memory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher wird gelöscht...</translation>
     </message>
     <message>
         <source>memory cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher gelöscht</translation>
     </message>
     <message>
         <source>Line one</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile eins</translation>
     </message>
     <message>
         <source>Line two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile zwei</translation>
     </message>
     <message>
         <source>Line three</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile drei</translation>
     </message>
     <message>
         <source>Line four</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile vier</translation>
     </message>
     <message>
         <source>Bit Read (LED&apos;s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit lesen (LEDs)</translation>
     </message>
     <message>
         <source>Bit Write (Buttons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit schreiben (Tasten)</translation>
     </message>
     <message>
         <source>PLC Password Register:</source>
-        <translation type="unfinished">SPS-Passwortregister:</translation>
+        <translation>SPS-Passwortregister:</translation>
     </message>
     <message>
         <source>Local password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokales Passwort:</translation>
     </message>
     <message>
         <source>Bit Read (Annunciator Lights)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit lesen (Leuchten der Meldeanzeige)</translation>
+    </message>
+    <message>
+        <source>There are incompatiblities existing in the tag map file
+(%1) associated with this project.
+
+Continue?
+
+Yes will clear all unresolved tags from the project.</source>
+        <translation>Die mit diesem Projekt verknüpfte Tag-Map-Datei
+(%1) enthält Unstimmigkeiten.
+
+Fortfahren?
+
+Ja entfernt alle nicht auflösbaren Tags aus dem Projekt.</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Lokal</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>n. z.</translation>
+    </message>
+    <message>
+        <source>LOCAL</source>
+        <translation>LOKAL</translation>
+    </message>
+    <message>
+        <source>Data 1</source>
+        <translation>Datenelement 1</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>Data 2</source>
+        <translation>Datenelement 2</translation>
+    </message>
+    <message>
+        <source>Data 3</source>
+        <translation>Datenelement 3</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Used in Message #</source>
+        <translation>Verwendet in Meldung Nr.</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Access Type</source>
+        <translation>Zugriffsart</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>BCD/Int 16</source>
+        <translation>BCD/Int 16</translation>
+    </message>
+    <message>
+        <source>Binary/Int 16</source>
+        <translation>Binary/Int 16</translation>
+    </message>
+    <message>
+        <source>BCD/Int 32</source>
+        <translation>BCD/Int 32</translation>
+    </message>
+    <message>
+        <source>Binary/Int 32</source>
+        <translation>Binary/Int 32</translation>
+    </message>
+    <message>
+        <source>By Button</source>
+        <translation>Per Taste</translation>
+    </message>
+    <message>
+        <source>By Button &amp; Flash</source>
+        <translation>Per Taste &amp; Blinken</translation>
+    </message>
+    <message>
+        <source>By PLC</source>
+        <translation>Per SPS</translation>
+    </message>
+    <message>
+        <source>Momentary</source>
+        <translation>Tastend</translation>
+    </message>
+    <message>
+        <source>Alternate</source>
+        <translation>Rastend</translation>
+    </message>
+    <message>
+        <source>Panel Set &amp; PLC Release</source>
+        <translation>Panel setzt, SPS setzt zurück</translation>
     </message>
 </context>
 <context>
@@ -1885,10 +1999,6 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
         <translation>DATEN 1 (STRG + 1)</translation>
     </message>
     <message>
-        <source>color: rgb(255,0,0);</source>
-        <translation>color: rgb(255,0,0);</translation>
-    </message>
-    <message>
         <source>(READ /  WRITE)</source>
         <translation>(LESEN / SCHREIBEN)</translation>
     </message>
@@ -1898,7 +2008,7 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     </message>
     <message>
         <source>Data T&amp;ype:</source>
-        <translation>Daten&amp;typ:</translation>
+        <translation>Datent&amp;yp:</translation>
     </message>
     <message>
         <source>Min:</source>
@@ -1934,7 +2044,7 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     </message>
     <message>
         <source>PLC controlled Deci&amp;mal Point:</source>
-        <translation>SPS-gesteuerter Dezi&amp;malpunkt:</translation>
+        <translation>SPS-gesteuerter De&amp;zimalpunkt:</translation>
     </message>
     <message>
         <source>Decimal Point Address:</source>
@@ -1953,10 +2063,6 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
         <translation>DATEN 2 (STRG + 2)</translation>
     </message>
     <message>
-        <source>color: rgb(0,0,255);</source>
-        <translation>color: rgb(0,0,255);</translation>
-    </message>
-    <message>
         <source>(READ ONLY)</source>
         <translation>(NUR LESEN)</translation>
     </message>
@@ -1971,10 +2077,6 @@ Bitte verwenden Sie die Option Panel-&gt;Firmware aktualisieren, um neue Firmwar
     <message>
         <source>DATA 3 (CTL + 3)</source>
         <translation>DATEN 3 (STRG + 3)</translation>
-    </message>
-    <message>
-        <source>color: rgb(0,128,0);</source>
-        <translation>color: rgb(0,128,0);</translation>
     </message>
 </context>
 <context>
@@ -2363,7 +2465,7 @@ Panel</source>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation>&amp;Prüfen</translation>
+        <translation>&amp;Vergleichen</translation>
     </message>
     <message>
         <source>Tag map: </source>
@@ -2492,24 +2594,12 @@ Funktionstasten F5, F6, F7 bearbeiten.</translation>
         <translation>Datenfeld 1: F5 oder Strg+1</translation>
     </message>
     <message>
-        <source>color: rgb(255,0,0);</source>
-        <translation>color: rgb(255,0,0);</translation>
-    </message>
-    <message>
         <source>Data Item 2 :  F6 or  Ctrl+2</source>
         <translation>Datenfeld 2: F6 oder Strg+2</translation>
     </message>
     <message>
-        <source>color: rgb(0,0,255);</source>
-        <translation>color: rgb(0,0,255);</translation>
-    </message>
-    <message>
         <source>Data Item 3 :  F7 or  Ctrl+3</source>
         <translation>Datenfeld 3: F7 oder Strg+3</translation>
-    </message>
-    <message>
-        <source>color: rgb(0,128,0);</source>
-        <translation>color: rgb(0,128,0);</translation>
     </message>
     <message>
         <source>&amp;Press to accept Message edit</source>
@@ -2598,10 +2688,6 @@ Zeile %1, %2: %3</translation>
     <message>
         <source>PLC:</source>
         <translation>SPS:</translation>
-    </message>
-    <message>
-        <source>color: rgb(0, 0, 255);</source>
-        <translation>color: rgb(0, 0, 255);</translation>
     </message>
     <message>
         <source>1</source>
@@ -2955,47 +3041,47 @@ Port 5</translation>
     <name>RecoveryDlg</name>
     <message>
         <source>Recover Projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekte wiederherstellen</translation>
     </message>
     <message>
         <source>The program ended without saving these projects. Their last changes were kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wurde beendet, ohne diese Projekte zu speichern. Ihre letzten Änderungen wurden gesichert:</translation>
     </message>
     <message>
         <source>Recoverable projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellbare Projekte</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished">Projekt</translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung</translation>
     </message>
     <message>
         <source>Later keeps a copy for the next start. Recover opens it under its own name; the file stays as it is until you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Später behält eine Kopie für den nächsten Start. Wiederherstellen öffnet sie unter ihrem eigenen Namen; die Datei bleibt unverändert, bis Sie speichern.</translation>
     </message>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Discard...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwerfen...</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Später</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -3003,31 +3089,36 @@ Port 5</translation>
     <message>
         <source>The recovery copy of %1 could not be read (%2). It was kept as
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellungskopie von %1 konnte nicht gelesen werden (%2). Sie wurde aufbewahrt als
+%3</translation>
     </message>
     <message>
         <source>The recovery copy of %1 could not be read (%2) and stays where it is.
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellungskopie von %1 konnte nicht gelesen werden (%2) und bleibt, wo sie ist.
+%3</translation>
     </message>
     <message>
         <source>%1 is open already: close it first to recover its copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits geöffnet: schließen Sie es zuerst, um seine Kopie wiederherzustellen.</translation>
     </message>
     <message>
         <source>not a project</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Projekt</translation>
     </message>
     <message>
         <source>The recovered project&apos;s new recovery copy could not be written; the old copy is kept.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Wiederherstellungskopie des wiederhergestellten Projekts konnte nicht geschrieben werden; die alte Kopie bleibt erhalten.
+%1</translation>
     </message>
     <message>
         <source>%1 has unsaved changes from %2 that a recovery copy kept. Recover them?
 
 No opens the file as it was saved and keeps the copy for later.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nicht gespeicherte Änderungen von %2, die eine Wiederherstellungskopie gesichert hat. Wiederherstellen?
+
+Nein öffnet die Datei wie gespeichert und behält die Kopie für später.</translation>
     </message>
 </context>
 <context>
@@ -3208,279 +3299,286 @@ No opens the file as it was saved and keeps the copy for later.</source>
     <name>ReportPrinting</name>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished">Alle Dateien (*.*)</translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished">Projekt</translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>PLC Addresses</source>
-        <translation type="unfinished">SPS-Adressen</translation>
+        <translation>SPS-Adressen</translation>
     </message>
 </context>
 <context>
     <name>SPConfigDlg</name>
     <message>
         <source>Set Point Panel Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwert-Panel konfigurieren</translation>
     </message>
     <message>
         <source>Set Point Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwertmeldung</translation>
     </message>
     <message>
         <source>Se&amp;lect Message
 Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungs&amp;nummer
+wählen</translation>
     </message>
     <message>
         <source>Select Message Number</source>
-        <translation type="unfinished">Meldungsnummer auswählen</translation>
+        <translation>Meldungsnummer auswählen</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wählen</translation>
     </message>
     <message>
         <source>Type Text &amp;Message 
 ( 16 characters max.)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meldungstext eingeben
+(max. 16 Zeichen)</translation>
     </message>
     <message>
         <source>Message length: 0</source>
-        <translation type="unfinished">Meldungslänge: 0</translation>
+        <translation>Meldungslänge: 0</translation>
     </message>
     <message>
         <source>Displa&amp;y Method</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;zeigeart</translation>
     </message>
     <message>
         <source>Read/Write</source>
-        <translation type="unfinished">Lesen/Schreiben</translation>
+        <translation>Lesen/Schreiben</translation>
     </message>
     <message>
         <source>Read only</source>
-        <translation type="unfinished">Read only</translation>
+        <translation>Nur lesen</translation>
     </message>
     <message>
         <source>DataType/
 &amp;Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datentyp/
+Wortgröße</translation>
     </message>
     <message>
         <source>Mi&amp;n:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;in.:</translation>
     </message>
     <message>
         <source>Ma&amp;x:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;x.:</translation>
     </message>
     <message>
         <source>Decimal Point 
 &amp;Fixed / Variable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalpunkt
+&amp;fest / variabel</translation>
     </message>
     <message>
         <source>Set Point Value
 PLC Addr&amp;ess</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adresse
+des &amp;Sollwerts</translation>
     </message>
     <message>
         <source>&amp;Variable Dec Point
 PLC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adresse des
+&amp;variablen Dezimalpunkts</translation>
     </message>
     <message>
         <source>   &amp;Accept Current Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>   Bearbeitung ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>&amp;Delete
 Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung
+&amp;löschen</translation>
     </message>
     <message>
         <source>Programmed (of 256)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiert (von 256)</translation>
     </message>
     <message>
         <source>Message Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungsauswahl</translation>
     </message>
     <message>
         <source>O&amp;ptional PLC Message selection</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptionale Meldungsauswahl durch die SPS</translation>
     </message>
     <message>
         <source>Message Selec&amp;tion
 PLC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adresse der
+Meldungs&amp;auswahl</translation>
     </message>
     <message>
         <source>Selection Data Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentyp der Auswahl</translation>
     </message>
     <message>
         <source>BCD/Int 16</source>
-        <translation type="unfinished"></translation>
+        <translation>BCD/Int 16</translation>
     </message>
     <message>
         <source>Binary/Int 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Binary/Int 16</translation>
     </message>
     <message>
         <source>Enable Beeper</source>
-        <translation type="unfinished">Summer aktivieren</translation>
+        <translation>Summer aktivieren</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>  Help  fo&amp;r          PLC          Address        Format</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe zum SPS-Adressformat</translation>
     </message>
     <message>
         <source>Set Point Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollwertmeldungen</translation>
     </message>
     <message>
         <source>Export to CSV...</source>
-        <translation type="unfinished">Als CSV exportieren...</translation>
+        <translation>Als CSV exportieren...</translation>
     </message>
     <message>
         <source>Import from CSV...</source>
-        <translation type="unfinished">Aus CSV importieren...</translation>
+        <translation>Aus CSV importieren...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>Error in loading Version Information. </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Versionsinformationen. </translation>
     </message>
 </context>
 <context>
     <name>UpgradeFirmwareDlg</name>
     <message>
         <source>Upgrade firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware aktualisieren</translation>
     </message>
     <message>
         <source>Select firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Datei auswählen</translation>
     </message>
     <message>
         <source>The firmware upgrade file usually named as QMxxxYd.hex (Yd being the firmware revision and  xxx being the panel type  i.e. QM210A1.hex). Please select QMxxxYd.hex (or the file  under which you have saved the firmware upgrade file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware-Datei heißt üblicherweise QMxxxYd.hex (Yd ist die Firmware-Version, xxx der Paneltyp, z. B. QM210A1.hex). Bitte wählen Sie QMxxxYd.hex (oder die Datei, unter der Sie die Firmware gespeichert haben).</translation>
     </message>
     <message>
         <source>(Firmware will be generally stored under \Lumora\firmware directory)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Die Firmware liegt in der Regel im Verzeichnis \Lumora\firmware)</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>CAUTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ACHTUNG</translation>
     </message>
     <message>
         <source>Loading the firmware will replace the current firmware in the panel and the user program in the panel will be lost when the firmware is updated. Press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laden der Firmware ersetzt die aktuelle Firmware im Panel, und das Anwenderprogramm im Panel geht dabei verloren. Klicken Sie auf OK, um fortzufahren.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>ViewAddressDlg</name>
     <message>
         <source>View PLC addresses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: white; background-color: blue; padding: 3px;</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Adressen anzeigen</translation>
     </message>
     <message>
         <source>System PLC addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Systemadressen</translation>
     </message>
     <message>
         <source>&amp;EDIT PANEL
    SYSTEM
        PLC
 ADDRESSES</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;SYSTEM-
+ADRESSEN
+DES PANELS
+BEARBEITEN</translation>
     </message>
     <message>
         <source>Total Number of messages (OUT OF 256)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Meldungen (VON 256)</translation>
     </message>
     <message>
         <source>PLC addresses used by the messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Von den Meldungen verwendete SPS-Adressen</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Dr&amp;ucken</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAboutDlg</name>
     <message>
         <source>Lumora Write Utility Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora Write Utility Version %1</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAddrLogDlg</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished">Alle Dateien (*.*)</translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CAnnunciatorDlg</name>
     <message>
         <source>LAMP %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>LAMPE %1 %2</translation>
     </message>
     <message>
         <source>off</source>
@@ -3503,7 +3601,7 @@ ADDRESSES</source>
     <name>lumora::gui::CBitmapDlg</name>
     <message>
         <source>%1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbildung %1</translation>
     </message>
 </context>
 <context>
@@ -3517,65 +3615,65 @@ ADDRESSES</source>
     <name>lumora::gui::CCommProgDlg</name>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished">Simuliertes Panel</translation>
+        <translation>Simuliertes Panel</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CHelpWindow</name>
     <message>
         <source>The help file %1 is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 ist nicht installiert.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>The help file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Lumora Write Utility Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Lumora Write Utility</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Type a word to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriff eingeben</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CInsMsgDlg</name>
     <message>
         <source>&amp;Enter a message number between %1 and %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungsnummer zwischen %1 und %2 &amp;eingeben:</translation>
     </message>
 </context>
 <context>
@@ -3589,34 +3687,34 @@ ADDRESSES</source>
     <name>lumora::gui::CLineIllustration</name>
     <message>
         <source>Writing 4 into line 1&apos;s address shows programmed message 4 on line 1 and lights the PLC message LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird 4 in die Adresse von Zeile 1 geschrieben, zeigt Zeile 1 die programmierte Meldung 4 und die LED für SPS-Meldungen leuchtet</translation>
     </message>
     <message>
         <source>Line 1 = 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1 = 4</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CLog</name>
     <message>
         <source>Plan &amp; Run conversion log</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp; Run-Umsetzungsprotokoll</translation>
     </message>
     <message>
         <source>Unable to download</source>
-        <translation type="unfinished">Übertragung nicht möglich</translation>
+        <translation>Übertragung nicht möglich</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished">Alle Dateien (*.*)</translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll speichern</translation>
     </message>
 </context>
 <context>
@@ -4036,7 +4134,7 @@ Panel</source>
     <name>lumora::gui::CPLCAnnunciatorDlg</name>
     <message>
         <source>&amp;PLC Read Word (Bits) :</source>
-        <translation type="unfinished">&amp;SPS-Lesewort (Bits):</translation>
+        <translation>&amp;SPS-Lesewort (Bits):</translation>
     </message>
 </context>
 <context>
@@ -4050,7 +4148,7 @@ Panel</source>
     <name>lumora::gui::CPNRAnnunciatorDlg</name>
     <message>
         <source>&amp;Annunciator (Bit Read) Tag Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Name der &amp;Meldeanzeige (Bit lesen):</translation>
     </message>
 </context>
 <context>
@@ -4064,115 +4162,115 @@ Panel</source>
     <name>lumora::gui::CPanelHistoryDlg</name>
     <message>
         <source>No write or read has been kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch kein Schreiben oder Lesen gesichert.</translation>
     </message>
     <message>
         <source>%1 of %2 entries shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Einträgen angezeigt.</translation>
     </message>
     <message>
         <source>Open Project from History</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt aus dem Verlauf öffnen</translation>
     </message>
     <message>
         <source>%1 is open in a window: close it there first, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in einem Fenster geöffnet: schließen Sie es dort zuerst oder wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>%1 is a file of the panel history itself: choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Datei des Panel-Verlaufs selbst: wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>not in the kept project</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht im gesicherten Projekt</translation>
     </message>
     <message>
         <source>not in the current project</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht im aktuellen Projekt</translation>
     </message>
     <message>
         <source>The current project is the same as the project of history entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Projekt ist identisch mit dem Projekt des Verlaufseintrags %1.</translation>
     </message>
     <message>
         <source>The current project differs from the project of history entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Projekt unterscheidet sich vom Projekt des Verlaufseintrags %1.</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CParsedRichEdit</name>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished">&amp;Einfügen</translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPlcSelection</name>
     <message>
         <source>Change PLC</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS wechseln</translation>
     </message>
     <message>
         <source>Change PLC Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>SPS-Kommunikation ändern</translation>
     </message>
     <message>
         <source>Open Tag Map File</source>
-        <translation type="unfinished">Tag-Map-Datei öffnen</translation>
+        <translation>Tag-Map-Datei öffnen</translation>
     </message>
     <message>
         <source>Plan &amp; Run Map Files (*.map)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp; Run-Map-Dateien (*.map)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished">Alle Dateien (*.*)</translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Change Tag Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Map ändern</translation>
     </message>
     <message>
         <source>Tag map: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Map: %1</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CPortStatic</name>
     <message>
         <source>no panel</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Panel</translation>
     </message>
     <message>
         <source>Port %1</source>
-        <translation type="unfinished">Port %1</translation>
+        <translation>Port %1</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CRecoveryDlg</name>
     <message>
         <source>Discard the unsaved changes of the selected project for good?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nicht gespeicherten Änderungen des gewählten Projekts endgültig verwerfen?</translation>
     </message>
     <message>
         <source>(no file)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Datei)</translation>
     </message>
 </context>
 <context>
@@ -4180,7 +4278,8 @@ Panel</source>
     <message>
         <source>The recovery copy of %1 could not be written; until it can, a crash loses the unsaved changes.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellungskopie von %1 konnte nicht geschrieben werden; bis dahin gehen bei einem Absturz die nicht gespeicherten Änderungen verloren.
+%2</translation>
     </message>
 </context>
 <context>
@@ -4229,70 +4328,70 @@ Panel</source>
     <name>lumora::gui::CSimulatedPanel</name>
     <message>
         <source>The panel simulator (lumora-panel-sim) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Panel-Simulator (lumora-panel-sim) ist nicht installiert.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1 for the simulated panel&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 für den Speicher des simulierten Panels kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The panel simulator %1 did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Panel-Simulator %1 ist nicht gestartet.</translation>
     </message>
     <message>
         <source>multiplexer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplexer (%1)</translation>
     </message>
     <message>
         <source>The simulated panel is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das simulierte Panel läuft nicht.</translation>
     </message>
     <message>
         <source>The panel simulator did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Panel-Simulator hat nicht geantwortet.</translation>
     </message>
     <message>
         <source>Message %1 is not in the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung %1 ist nicht im Panel.</translation>
     </message>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished">Simuliertes Panel</translation>
+        <translation>Simuliertes Panel</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CSimulatedPanelWnd</name>
     <message>
         <source>Simulated Panel</source>
-        <translation type="unfinished">Simuliertes Panel</translation>
+        <translation>Simuliertes Panel</translation>
     </message>
     <message>
         <source>Panel display</source>
-        <translation type="unfinished"></translation>
+        <translation>Panelanzeige</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit:</translation>
     </message>
     <message>
         <source>&amp;Message number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meldungsnummer:</translation>
     </message>
     <message>
         <source>Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel</translation>
     </message>
     <message>
         <source>Port %1</source>
-        <translation type="unfinished">Port %1</translation>
+        <translation>Port %1</translation>
     </message>
     <message>
         <source>Simulated %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Simuliertes %1 an %2</translation>
     </message>
     <message>
         <source>The simulated panel is not in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das simulierte Panel wird nicht verwendet.</translation>
     </message>
 </context>
 <context>
@@ -4300,74 +4399,77 @@ Panel</source>
     <message>
         <source>This operation will overwrite the current program.
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Vorgang überschreibt das aktuelle Programm.
+Fortfahren?</translation>
     </message>
     <message>
         <source>Read Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt lesen</translation>
     </message>
     <message>
         <source>This command will clear the panel(s). Do you want to continue?</source>
-        <translation type="unfinished">Dieser Befehl löscht das Panel bzw. die Panels. Möchten Sie fortfahren?</translation>
+        <translation>Dieser Befehl löscht das Panel bzw. die Panels. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>This command will clear the panel. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Befehl löscht das Panel. Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CUpgdeFirmDlg</name>
     <message>
         <source>Firmware Files (*.hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Dateien (*.hex)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished">Alle Dateien (*.*)</translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CViewAddressDlg</name>
     <message>
         <source>Export as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren...</translation>
     </message>
 </context>
 <context>
     <name>lumora::gui::CWelcomView</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Welcome to Lumora Write Utility Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Lumora Write Utility</translation>
     </message>
     <message>
         <source>Halvrick Controls - operator interfaces for industrial automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvrick Controls - Bediengeräte für die industrielle Automatisierung</translation>
     </message>
     <message>
         <source>Configure, write, read and verify your Lumora panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumora-Panels konfigurieren, beschreiben, lesen und prüfen</translation>
     </message>
     <message>
         <source>&amp;New System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues System</translation>
     </message>
     <message>
         <source>&amp;Existing System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorhandenes System</translation>
     </message>
     <message>
         <source>&amp;Connect to Panel
 View panel status
  &amp;&amp; Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &amp;Panel verbinden
+Panelstatus anzeigen
+ &amp;&amp; Firmware-Version</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 </TS>

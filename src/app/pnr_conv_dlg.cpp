@@ -1,7 +1,6 @@
 #include "app/pnr_conv_dlg.h"
 
 #include <QPushButton>
-#include <cstdio>
 
 #include "app/gui_interaction.h"
 #include "app/log_dlg.h"
@@ -14,9 +13,7 @@ namespace lumora::gui {
 CPNRConvDlg::CPNRConvDlg(const std::vector<std::string>& log, const std::string& mapPath, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::PnrConvDlg>()), log_(log) {
   ui_->setupUi(this);
-  std::vector<char> text(mapPath.size() + 400);
-  std::snprintf(text.data(), text.size(), kIncompleteTagMapFormat, mapPath.c_str());
-  ui_->questionLabel->setText(FromLatin1(text.data()));
+  ui_->questionLabel->setText(FromLatin1(Arg(translate("Core", kIncompleteTagMapFormat), mapPath)));
   connect(ui_->yesButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(ui_->noButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(ui_->detailsButton, &QPushButton::clicked, this, [this] {

@@ -45,22 +45,16 @@ class AddressTableModel : public QAbstractTableModel {
     switch (index.column()) {
       case 0: return QString::number(row.item);
       case 1: return FromLatin1(row.address);
-      case 2: return FromLatin1(row.usedIn);
-      case 3: return FromLatin1(row.function);
+      case 2: return CoreText(row.usedIn.c_str());
+      case 3: return CoreText(row.function.c_str());
       case 4: return FromLatin1(row.access);
-      default: return FromLatin1(row.password);
+      default: return CoreText(row.password.c_str());
     }
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("AddressTableModel", "Item"),
-                                          QT_TRANSLATE_NOOP("AddressTableModel", "Address"),
-                                          QT_TRANSLATE_NOOP("AddressTableModel", "Used in Message #"),
-                                          QT_TRANSLATE_NOOP("AddressTableModel", "Function"),
-                                          QT_TRANSLATE_NOOP("AddressTableModel", "Access Type"),
-                                          QT_TRANSLATE_NOOP("AddressTableModel", "Password")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= 6) return {};
-    return QCoreApplication::translate("AddressTableModel", kTitles[section]);
+    return CoreText(kAddressListColumns[static_cast<size_t>(section)]);
   }
 
  private:

@@ -23,8 +23,7 @@ bool ConfirmMapChanges(const std::vector<std::string>& log, const std::string& m
   auto* session = static_cast<Session*>(context);
   for (const std::string& line : log)
     std::fputs(line.c_str(), stderr);
-  std::string text = translate("Core", kIncompleteTagMapFormat);
-  if (size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, mapPath);
+  std::string text = Arg(translate("Core", kIncompleteTagMapFormat), mapPath);
   bool apply = session->Args().Has("--apply-map");
   std::fprintf(stderr, "%s\n-> %s\n", text.c_str(), apply ? "Yes" : "No");
   return apply;

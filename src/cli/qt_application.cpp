@@ -26,7 +26,8 @@ std::unique_ptr<QCoreApplication> StartQtApplication(const Arguments& arguments)
 }
 
 void InstallCliTranslations() {
-  if (QCoreApplication* app = QCoreApplication::instance()) InstallTranslations(*app, ChosenLanguage(""));
+  if (QCoreApplication* app = QCoreApplication::instance())
+    InstallTranslations(*app, ChosenLanguage(""), CoreTextEncoding::Utf8);
 }
 
 }  // namespace lumora::cli

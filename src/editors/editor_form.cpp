@@ -39,7 +39,7 @@ void NameByHiddenLabel(QWidget* field, const QString& name) {
 void FillValueTypes(QComboBox* combo) {
   combo->clear();
   for (int type : {kBcd16, kBinary16, kBcd32, kBinary32})
-    combo->addItem(ValueTypeText(type), type);
+    combo->addItem(CoreText(ValueTypeText(type)), type);
 }
 
 void ConnectFieldEdited(QWidget* field, QObject* context, std::function<void()> slot) {

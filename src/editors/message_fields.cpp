@@ -61,7 +61,7 @@ CMessageFields::CMessageFields(Ui::MessageDlg& ui, const TQMPanel& panel,
       tr("Decimal Point %1").arg(AccessibleText(items_->decimalAddressLabel->text())));
   for (QComboBox* combo : {items_->type1Combo, items_->type2Combo, items_->type3Combo}) {
     for (int type = kBcd16; type <= kBinary32; ++type)
-      combo->addItem(ValueTypeText(type), type);
+      combo->addItem(CoreText(ValueTypeText(type)), type);
   }
   ui_.numberEdit->setValidator(new QIntValidator(0, 999, this));
   items_->minEdit->setValidator(new QIntValidator(0, 2147483647, this));

@@ -1,5 +1,7 @@
 #include "editors/mode_combo.h"
 
+#include "report/latin1.h"
+
 namespace lumora::gui {
 
 CModeCombo::CModeCombo(QWidget* parent) : QComboBox(parent) {
@@ -13,7 +15,7 @@ void CModeCombo::Attach(int number, int32_t* mode, const char* (*text)(int), con
   mode_ = nullptr;  // filling the list must not write
   clear();
   for (int code = 0; code < 3; ++code)
-    addItem(text(code), code);
+    addItem(CoreText(text(code)), code);
   setCurrentIndex(findData(*mode));
   setAccessibleName(accessibleName);
   mode_ = mode;

@@ -25,11 +25,11 @@ QString CellText(const TQMMessage& message, int column) {
     case 0:
       return QString::fromStdString(SetPointNumberText(message.number));
     case 1:
-      return QString::fromStdString(SetPointAccessText(data.accessType));
+      return FromLatin1(SetPointAccessText(data.accessType));
     case 2:
-      return FromLatin1(ValueTypeText(data.valueType));
+      return CoreText(ValueTypeText(data.valueType));
     case 3:
-      return QString::fromStdString(SetPointDecimalText(data));
+      return FromLatin1(SetPointDecimalText(data));
     case 4:
       return FromLatin1(data.address);
     case 5:

@@ -62,10 +62,12 @@ CSPConfigDlg::CSPConfigDlg(TQMProject& project, const FieldFactory& makeField, Q
       new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]*"), ui_->descriptionEdit));
   for (QLineEdit* edit : {ui_->minEdit, ui_->maxEdit})
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), edit));
-  for (int position = 0; position < kDataTypePositions; ++position)
-    ui_->typeBox->addItem(ValueTypeText(SetPointTypeFromPosition(position)), SetPointTypeFromPosition(position));
+  for (int position = 0; position < kDataTypePositions; ++position) {
+    int type = SetPointTypeFromPosition(position);
+    ui_->typeBox->addItem(CoreText(ValueTypeText(type)), type);
+  }
   for (int position = 0; position <= kVariableDecimalPosition; ++position)
-    ui_->decimalBox->addItem(QString::fromStdString(DecimalBoxText(position)));
+    ui_->decimalBox->addItem(FromLatin1(DecimalBoxText(position)));
 
   model_ = new CSetPointTableModel(list_, this);
   model_->ShowIn(ui_->messageList);

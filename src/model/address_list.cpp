@@ -15,7 +15,7 @@ std::vector<AddressRow> ListMessageAddresses(const TQMPanel& panel) {
     AddressRow row;
     row.item = static_cast<int>(rows.size()) + 1;
     row.address = tag.address;
-    row.usedIn = message.isPlcMessage != 0 ? std::to_string(message.number) : "Local";
+    row.usedIn = message.isPlcMessage != 0 ? std::to_string(message.number) : QT_TRANSLATE_NOOP("Core", "Local");
     row.function = function;
     row.access = tag.AccessText();
     row.password = panel.IsKeypadPanel() ? password : "";
@@ -24,12 +24,15 @@ std::vector<AddressRow> ListMessageAddresses(const TQMPanel& panel) {
   for (const TQMMessage& message : panel.messages) {
     if (message.HasDataItem(1)) {
       const TQMReadWriteTag& data = message.data1;
-      std::string password = !data.passwordProtected ? "N/A" : data.useLocalPassword ? "LOCAL" : "PLC";
-      add(message, data, "Data 1", password);
-      if (data.variableDecimal) add(message, data.decimalPointTag, "Decimal Point", "N/A");
+      std::string password = !data.passwordProtected ? QT_TRANSLATE_NOOP("Core", "N/A")
+                             : data.useLocalPassword ? QT_TRANSLATE_NOOP("Core", "LOCAL")
+                                                     : QT_TRANSLATE_NOOP("Core", "PLC");
+      add(message, data, QT_TRANSLATE_NOOP("Core", "Data 1"), password);
+      if (data.variableDecimal)
+        add(message, data.decimalPointTag, QT_TRANSLATE_NOOP("Core", "Decimal Point"), "N/A");
     }
-    if (message.HasDataItem(2)) add(message, message.data2, "Data 2", "N/A");
-    if (message.HasDataItem(3)) add(message, message.data3, "Data 3", "N/A");
+    if (message.HasDataItem(2)) add(message, message.data2, QT_TRANSLATE_NOOP("Core", "Data 2"), "N/A");
+    if (message.HasDataItem(3)) add(message, message.data3, QT_TRANSLATE_NOOP("Core", "Data 3"), "N/A");
   }
   return rows;
 }

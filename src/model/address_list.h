@@ -6,12 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "model/translation.h"
+
 namespace lumora {
 
 class TQMPanel;
 
+// Column titles and the list's fixed cell texts are English here, as its CSV keeps them; windows and pages
+// translate them (context "Core") where they show them.
 inline constexpr std::array<const char*, 6> kAddressListColumns = {
-    "Item", "Address", "Used in Message #", "Function", "Access Type", "Password"};
+    QT_TRANSLATE_NOOP("Core", "Item"),     QT_TRANSLATE_NOOP("Core", "Address"),
+    QT_TRANSLATE_NOOP("Core", "Used in Message #"), QT_TRANSLATE_NOOP("Core", "Function"),
+    QT_TRANSLATE_NOOP("Core", "Access Type"), QT_TRANSLATE_NOOP("Core", "Password")};
 
 struct AddressRow {
   int item = 0;  // running number from 1

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "model/translation.h"
+
 namespace lumora {
 namespace {
 
@@ -65,13 +67,13 @@ std::string PortLabelText(int panelType, int port) {
 const char* ValueTypeText(int valueType) {
   switch (valueType) {
     case kBcd16:
-      return "BCD/Int 16";
+      return QT_TRANSLATE_NOOP("Core", "BCD/Int 16");
     case kBinary16:
-      return "Binary/Int 16";
+      return QT_TRANSLATE_NOOP("Core", "Binary/Int 16");
     case kBcd32:
-      return "BCD/Int 32";
+      return QT_TRANSLATE_NOOP("Core", "BCD/Int 32");
     case kBinary32:
-      return "Binary/Int 32";
+      return QT_TRANSLATE_NOOP("Core", "Binary/Int 32");
     default:
       return "";
   }
@@ -155,11 +157,11 @@ const char* AccessListText(int accessType) {
 const char* LedModeText(int mode) {
   switch (mode) {
     case kLedByButton:
-      return "By Button";
+      return QT_TRANSLATE_NOOP("Core", "By Button");
     case kLedByButtonFlash:
-      return "By Button & Flash";
+      return QT_TRANSLATE_NOOP("Core", "By Button & Flash");
     case kLedByPlc:
-      return "By PLC";
+      return QT_TRANSLATE_NOOP("Core", "By PLC");
     default:
       return "";
   }
@@ -168,11 +170,11 @@ const char* LedModeText(int mode) {
 const char* ButtonModeText(int mode) {
   switch (mode) {
     case kButtonMomentary:
-      return "Momentary";
+      return QT_TRANSLATE_NOOP("Core", "Momentary");
     case kButtonAlternate:
-      return "Alternate";
+      return QT_TRANSLATE_NOOP("Core", "Alternate");
     case kButtonPanelSetPlcRelease:
-      return "Panel Set & PLC Release";
+      return QT_TRANSLATE_NOOP("Core", "Panel Set & PLC Release");
     default:
       return "";
   }

@@ -39,7 +39,7 @@ std::string PortLabelText(int panelType, int port);
 std::string UnitModelName(int panelType);
 
 // Value type table.
-const char* ValueTypeText(int valueType);  // "BCD/Int 16" .. ; "" for unknown codes
+const char* ValueTypeText(int valueType);  // "BCD/Int 16" .. ; "" for unknown codes (English, for files)
 int ValueTypeWidthBytes(int valueType);    // 2 or 4
 uint32_t ValueTypeMaxValue(int panelType, int valueType);
 int ValueTypeMaxPositions(int valueType);  // 5, 5, 8, 10

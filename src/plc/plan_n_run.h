@@ -52,10 +52,10 @@ std::optional<TQMProject> ProjectWithTagMap(const TQMProject& project, const std
                                                             const std::string& mapPath, void* context),
                                             void* context);
 
-// "%s": the tag map's path (filled in with snprintf by its users).
+// "%1": the tag map's path.
 inline constexpr const char* kIncompleteTagMapFormat =
     QT_TRANSLATE_NOOP("Core",
-                      "There are incompatiblities existing in the tag map file\n(%s) associated with this "
+                      "There are incompatiblities existing in the tag map file\n(%1) associated with this "
                       "project.\n\nContinue?\n\n"
                       "Yes will clear all unresolved tags from the project.");
 

@@ -121,14 +121,19 @@ void AddressListLayout::AddTable(ReportPage& page, const PageRows& rows) const {
   int y = rows.tableTop;
   page.items.push_back(Box(ReportItem::Kind::Shade, left, y, edges.back(), y + kRowHeight));
   for (size_t c = 0; c < kAddressListColumns.size(); ++c)
-    page.items.push_back(TextItem(edges[c] + 3, y, edges[c + 1], y + kRowHeight, kAddressListColumns[c], kBodyBold));
+    page.items.push_back(TextItem(edges[c] + 3, y, edges[c + 1], y + kRowHeight,
+                                  ToLatin1(CoreText(kAddressListColumns[c])), kBodyBold));
   y += kRowHeight;
   page.items.push_back(Box(ReportItem::Kind::Line, left, y, edges.back(), y));
   for (size_t i = rows.first; i < rows.end; ++i) {
     const AddressRow& row = rows_[i];
     if (row.item % 2 == 0) page.items.push_back(Box(ReportItem::Kind::Shade, left, y, edges.back(), y + kRowHeight));
-    const std::string cells[6] = {std::to_string(row.item), row.address, row.usedIn,
-                                  row.function,             row.access,  row.password};
+    const std::string cells[6] = {std::to_string(row.item),
+                                  row.address,
+                                  ToLatin1(CoreText(row.usedIn.c_str())),
+                                  ToLatin1(CoreText(row.function.c_str())),
+                                  row.access,
+                                  ToLatin1(CoreText(row.password.c_str()))};
     for (size_t c = 0; c < 6; ++c)
       page.items.push_back(TextItem(edges[c] + 3, y, edges[c + 1], y + kRowHeight, cells[c], kBody));
     y += kRowHeight;

@@ -3,6 +3,7 @@
 // between them, for every window and page that shows a project text or takes one back.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -19,5 +20,8 @@ inline std::string ToLatin1(const QString& text) {
   QByteArray bytes = text.toLatin1();
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
+
+// A text the core marked for translation (context "Core") in the user's language.
+inline QString CoreText(const char* text) { return QCoreApplication::translate("Core", text); }
 
 }  // namespace lumora

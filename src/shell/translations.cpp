@@ -39,6 +39,10 @@ std::string CoreTranslation(const char* context, const char* text) {
   return QCoreApplication::translate(context, text).toLatin1().toStdString();
 }
 
+std::string CoreTranslationUtf8(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toStdString();
+}
+
 }  // namespace
 
 const std::vector<ShippedLanguage>& ShippedLanguages() {
@@ -68,7 +72,7 @@ std::string ChosenLanguage(const std::string& setting) {
   return Shipped(code) ? code : "en";
 }
 
-std::string InstallTranslations(QCoreApplication& app, const std::string& language) {
+std::string InstallTranslations(QCoreApplication& app, const std::string& language, CoreTextEncoding encoding) {
   if (language == "en") return language;
   auto* own = new QTranslator(&app);
   QString folder = QString::fromStdString(InstallDir()) + "/translations";
@@ -84,7 +88,7 @@ std::string InstallTranslations(QCoreApplication& app, const std::string& langua
   } else {
     delete qt;
   }
-  SetTranslator(CoreTranslation);
+  SetTranslator(encoding == CoreTextEncoding::Utf8 ? CoreTranslationUtf8 : CoreTranslation);
   return language;
 }
 

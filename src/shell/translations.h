@@ -22,9 +22,14 @@ const std::vector<ShippedLanguage>& ShippedLanguages();
 // language if shipped. English when none of them is.
 std::string ChosenLanguage(const std::string& setting);
 
+// How the core's translated texts come out: Latin-1, as windows take every core text, or UTF-8, as a
+// terminal reads them beside the file names they hold.
+enum class CoreTextEncoding { Latin1, Utf8 };
+
 // Loads the translation of `language` ("lumora_de.qm" from the install tree's translations folder, and
 // Qt's own for its standard buttons) into the application and gives the core its translator. English
 // loads nothing. Returns the language in use: "en" when the translation file is missing.
-std::string InstallTranslations(QCoreApplication& app, const std::string& language);
+std::string InstallTranslations(QCoreApplication& app, const std::string& language,
+                                CoreTextEncoding encoding = CoreTextEncoding::Latin1);
 
 }  // namespace lumora

@@ -24,13 +24,14 @@ using testing::TempDir;
 
 class FileCommandsTest : public ::testing::Test {
  protected:
-  ProcessResult Lumora(std::vector<std::string> args) {
+  ProcessResult Lumora(std::vector<std::string> args, std::map<std::string, std::string> locale = {}) {
     args.insert(args.begin(), StageDir() + "/bin/lumora");
     args.push_back("--install-dir");
     args.push_back(StageDir());
-    return testing::RunProcess(args, {{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
-                                      {"HOME", dir.Path()},
-                                      {"XDG_CONFIG_HOME", dir.File("config")}});
+    locale.insert({{"LUMORA_MACHINE_CONFIG", dir.File("machine.conf")},
+                   {"HOME", dir.Path()},
+                   {"XDG_CONFIG_HOME", dir.File("config")}});
+    return testing::RunProcess(args, locale);
   }
   std::string Demo() const { return StageDir() + "/Project/demo-qm210.lmx"; }
   TempDir dir;
@@ -351,6 +352,32 @@ TEST_F(FileCommandsTest, BadAddressFailsTheCheck) {
   ProcessResult result = Lumora({"check", dir.Write("discrete.lmx", text)});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, "Error Z007: Discrete addresses are not allowed here.\n");
+}
+
+// The tool speaks the locale's language (its texts UTF-8, as a terminal reads them); under C, or with no
+// locale, it is the English of scripts byte for byte. The exit status never changes.
+TEST_F(FileCommandsTest, TheLocaleChoosesTheLanguageNotTheExitStatus) {
+  std::string text = testing::ReadAll(Demo());
+  text.replace(text.find("V2005\t"), 5, "X17");
+  std::string discrete = dir.Write("discrete.lmx", text);
+  const std::string english = "Error Z007: Discrete addresses are not allowed here.\n";
+  const std::string german = "Fehler Z007: Bitadressen sind hier nicht zul\u00e4ssig.\n";
+  struct Case {
+    std::map<std::string, std::string> locale;
+    std::string err;
+  };
+  const std::string none;
+  for (const Case& c : std::vector<Case>{
+           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", none}, {"LANG", "de_DE.UTF-8"}}, german},
+           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", "de"}, {"LANG", "fr_FR.UTF-8"}}, german},
+           {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}}, english},
+           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", none}, {"LANG", none}}, english},
+       }) {
+    ProcessResult result = Lumora({"check", discrete}, c.locale);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, c.err) << c.locale.at("LANG");
+    EXPECT_EQ(Lumora({"frobnicate"}, c.locale).exitCode, 2);
+  }
 }
 
 TEST_F(FileCommandsTest, MissingTagMapIsCancelledUnlessAReplacementIsGiven) {

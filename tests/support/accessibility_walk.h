@@ -83,10 +83,10 @@ inline std::vector<std::string> AccessibilityProblems(QWidget* window) {
 }
 
 // One line per Alt+letter that two things of `window` claim: the titles of its menu bar and the visible
-// buttons, group boxes and labels with a field (a label without one has no key). `tolerated` holds the pairs
-// of captions (as written, "&Help") that are fixed texts both and share their key knowingly.
-inline std::vector<std::string> MnemonicProblems(QWidget* window,
-                                                 const std::set<std::pair<QString, QString>>& tolerated = {}) {
+// buttons, group boxes and labels with a field (a label without one has no key). Two identical captions
+// share their key knowingly (the same field repeated, the Help menu and a Help button): Qt then moves
+// between them.
+inline std::vector<std::string> MnemonicProblems(QWidget* window) {
   std::vector<std::string> problems;
   std::map<QString, QString> firstOfKey;  // key -> "what \"caption\""
   std::map<QString, QString> captionOfKey;
@@ -99,7 +99,7 @@ inline std::vector<std::string> MnemonicProblems(QWidget* window,
       captionOfKey[key] = caption;
       return;
     }
-    if (tolerated.count({captionOfKey[key], caption}) || tolerated.count({caption, captionOfKey[key]})) return;
+    if (captionOfKey[key] == caption) return;
     problems.push_back(key.toStdString() + " is both " + first->second.toStdString() + " and " +
                        described.toStdString());
   };

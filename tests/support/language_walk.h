@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -75,9 +76,11 @@ inline bool SameInBothLanguages(const QString& text) {
   static const QSet<QString> shared = {"Port", "Panel", "Status", "Firmware", "Multiplexer", "Name", "Start",
                                        "Version", "Filter", "Details", "Text", "Tag", "Min", "Max", "Minimum",
                                        "Maximum", "Info", "Modus", "Online", "Byte", "Bytes", "Offline",
-                                       "Export", "Import", "Ports", "Tags", "English", "Deutsch"};
+                                       "Export", "Import", "Ports", "Tags", "English", "Deutsch", "System",
+                                       "Details..."};
   static const QRegularExpression lowercaseWord("[a-zäöüß]{2,}");
-  static const QRegularExpression product("^(Lumora|Tarvo|Plan & Run|Modbus|QM[-0-9]|Version [0-9])|Port[0-9]$");
+  static const QRegularExpression product(
+      "^(Lumora|Tarvo|Plan & Run|Modbus|QM[-0-9]|Version [0-9]|Panel [1-5]$)|Port[0-9]$");
   if (shared.contains(text) || text.size() <= 2 || !lowercaseWord.match(text).hasMatch()) return true;
   if (text.contains(".lmx") || text.contains('/') || product.match(text).hasMatch()) return true;
   return false;
@@ -106,7 +109,10 @@ inline std::vector<std::string> CutTexts(QWidget* window) {
       continue;
     }
     if (ShownText(text).isEmpty()) continue;
-    int needed = widget->sizeHint().width();
+    // Blanks around a caption are the English form's way of placing it, not text that must show.
+    const QFontMetrics metrics = widget->fontMetrics();
+    int needed = widget->sizeHint().width() - metrics.horizontalAdvance(text) +
+                 metrics.horizontalAdvance(text.trimmed());
     if (needed > widget->width()) {
       problems.push_back(("\"" + ShownText(text) + "\" (" + widget->objectName() + ") needs " +
                           QString::number(needed) + " px, has " + QString::number(widget->width()))

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a text the sources mark for translation is missing from a translation file (or the file holds
-# texts the sources no longer have: scripts/update-translations.sh was not run), and when a translation
-# we ship leaves a text unfinished.
+# texts the sources no longer have: scripts/update-translations.sh was not run), when a translation we ship
+# leaves a text unfinished, when a translation drops or adds a placeholder (%1, %2, ...), and when a text of
+# the core (contexts Core, Cli, Shell), which reaches the user as Latin-1, has a character Latin-1 lacks.
 #   check_translations.sh SOURCE_DIR LUPDATE [SHIPPED_LANGUAGE ...]
 set -uo pipefail
 source_dir="$1"
@@ -35,6 +36,21 @@ for ts in "$source_dir"/translations/lumora_*.ts; do
   if [ "$unfinished" != "0" ] && [[ "$shipped" == *" $language "* ]]; then
     echo "$name: $unfinished text(s) unfinished, for example:"
     perl -0777 -ne 'while (/<source>(.*?)<\/source>\s*<translation type="unfinished"/sg) { print "  $1\n" }' "$ts" | head -10
+    status=1
+  fi
+  problems="$(perl -CSD -0777 -ne 'while (/<context>\s*<name>(.*?)<\/name>(.*?)<\/context>/sg) {
+      my ($context, $body) = ($1, $2);
+      while ($body =~ /<source>(.*?)<\/source>\s*(?:<comment>.*?<\/comment>\s*)?<translation[^>]*>(.*?)<\/translation>/sg) {
+        my ($source, $text) = ($1, $2);
+        next if $text eq "" || $text =~ /<numerusform/;
+        my $wanted = join(",", sort keys %{{ map { $_ => 1 } ($source =~ /%(\d+)/g) }});
+        my $found = join(",", sort keys %{{ map { $_ => 1 } ($text =~ /%(\d+)/g) }});
+        print "  $context: placeholders $found instead of $wanted: $source\n" if $wanted ne $found;
+        print "  $context: not Latin-1: $text\n" if $context =~ /^(Core|Cli|Shell)$/ && $text =~ /[^\x{00}-\x{FF}]/;
+      } }' "$ts")"
+  if [ -n "$problems" ]; then
+    echo "$name: translations that cannot be shown as they stand:"
+    head -20 <<< "$problems"
     status=1
   fi
 done
