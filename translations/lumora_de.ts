@@ -2358,16 +2358,8 @@ durch SPS oder Taste:</translation>
         <translation>Hauptansicht der Konfiguration</translation>
     </message>
     <message>
-        <source>Lumora Write Utility</source>
-        <translation>Lumora Write Utility</translation>
-    </message>
-    <message>
         <source>Configuration steps</source>
         <translation>Konfigurationsschritte</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
     </message>
     <message>
         <source>Step 1</source>
@@ -2386,10 +2378,6 @@ durch SPS oder Taste:</translation>
         <translation>Meh&amp;rpanel-System</translation>
     </message>
     <message>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
         <source>Step 2</source>
         <translation>Schritt 2</translation>
     </message>
@@ -2398,20 +2386,12 @@ durch SPS oder Taste:</translation>
         <translation>Panel-T&amp;yp auswählen</translation>
     </message>
     <message>
-        <source>QM210</source>
-        <translation>QM210</translation>
-    </message>
-    <message>
         <source>Select P&amp;LC:</source>
         <translation>SPS aus&amp;wählen:</translation>
     </message>
     <message>
         <source>Pr&amp;ess for communication configuration for Selected PLC</source>
         <translation>&amp;Kommunikation der gewählten SPS einrichten</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation>3</translation>
     </message>
     <message>
         <source>Step 3</source>
@@ -2690,10 +2670,6 @@ Zeile %1, %2: %3</translation>
         <translation>SPS:</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
         <source>PLC Messages (Line Address) Setup:</source>
         <translation>SPS-Meldungen (Zeilenadressen) einrichten:</translation>
     </message>
@@ -2738,10 +2714,6 @@ Zeile %1, %2: %3</translation>
         <translation>Datentyp Zeile vier</translation>
     </message>
     <message>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
         <source>Password Setup (for QM-210K only)</source>
         <translation>Passwort einrichten (nur für QM-210K)</translation>
     </message>
@@ -2758,10 +2730,6 @@ register:</translation>
     <message>
         <source>&amp;Local Password:</source>
         <translation>&amp;Lokales Passwort:</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation>3</translation>
     </message>
     <message>
         <source>Panel options</source>
@@ -3398,7 +3366,7 @@ PLC Address</source>
     </message>
     <message>
         <source>   &amp;Accept Current Edit</source>
-        <translation>   Bearbeitung ü&amp;bernehmen</translation>
+        <translation>Bearbeitung ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>&amp;Delete

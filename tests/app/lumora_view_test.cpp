@@ -896,6 +896,9 @@ class LumoraViewTest : public GuiTestBase {
       if (auto* main = qobject_cast<QMainWindow*>(widget))
         for (const std::string& problem : lumora::testing::MenuMnemonicProblems(main))
           problems << window + ": " + QString::fromStdString(problem);
+      // For looking at them: scripts/screenshots.sh keeps a picture of every window in the language.
+      if (QString pictures = qEnvironmentVariable("LUMORA_WALK_PICTURES"); !pictures.isEmpty())
+        widget->grab().save(pictures + "/" + language + "-" + QString(window).replace(' ', '-') + ".png");
     });
     QVERIFY(lumora::testing::SwitchLanguage(*App(), "en"));
     delete Frame();
