@@ -50,12 +50,12 @@ void Compress(std::array<uint32_t, 8>& state, const unsigned char* block) {
 std::string Sha256Hex(std::string_view data) {
   std::array<uint32_t, 8> state = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
                                    0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
-  size_t whole = data.size() / 64 * 64;
+  const size_t rest = data.size() % 64;
+  const size_t whole = data.size() - rest;
   for (size_t at = 0; at < whole; at += 64)
     Compress(state, reinterpret_cast<const unsigned char*>(data.data()) + at);
   // The rest, the 0x80 marker and the length in bits fill one or two last blocks.
   std::array<unsigned char, 128> tail{};
-  size_t rest = data.size() - whole;
   for (size_t i = 0; i < rest; ++i)
     tail[i] = static_cast<unsigned char>(data[whole + i]);
   tail[rest] = 0x80;

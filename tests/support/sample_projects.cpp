@@ -1,5 +1,6 @@
 #include "support/sample_projects.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -210,9 +211,13 @@ TQMProject MakeMaximalProject(CoreServices services) {
 namespace lumora::testing {
 
 std::vector<uint8_t> MakeReply(uint8_t code, const std::vector<uint8_t>& payload) {
-  std::vector<uint8_t> packet = {0xAA, static_cast<uint8_t>(payload.size() + 6), 0x10, 0x01, code};
-  packet.insert(packet.end(), payload.begin(), payload.end());
-  packet.resize(packet.size() + 2);
+  std::vector<uint8_t> packet(5 + payload.size() + 2);
+  packet[0] = 0xAA;
+  packet[1] = static_cast<uint8_t>(payload.size() + 6);
+  packet[2] = 0x10;
+  packet[3] = 0x01;
+  packet[4] = code;
+  std::copy(payload.begin(), payload.end(), packet.begin() + 5);
   StorePacketCrc(packet.data());
   return packet;
 }
