@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Line %1 :</source>
-        <translation>Leitung %1:</translation>
+        <translation>Zeile %1:</translation>
     </message>
     <message>
         <source>Bit Write(Button&apos;s) :</source>
@@ -1199,7 +1199,7 @@ auf diesem System nicht gefunden</translation>
     </message>
     <message>
         <source>Error T007: Unknown access type specified for PLC Address.</source>
-        <translation>Fehler T007: Unbekannter Zugriffstyp für SPS-Adresse angegeben.</translation>
+        <translation>Fehler T007: Unbekannte Zugriffsart für SPS-Adresse angegeben.</translation>
     </message>
     <message>
         <source>too many messages</source>
@@ -1252,7 +1252,7 @@ auf diesem System nicht gefunden</translation>
     <message>
         <source>Changes made to the MultiPanel configuration will be lost.
 Do you wish to continue?</source>
-        <translation>Änderungen an der MultiPanel-Konfiguration gehen verloren.
+        <translation>Änderungen an der Mehrpanel-Konfiguration gehen verloren.
 Möchten Sie fortfahren?</translation>
     </message>
     <message>
@@ -1411,7 +1411,7 @@ Mögliche Ursache: Die passende SPS-DLL wurde nicht gefunden.&quot;</translation
     </message>
     <message>
         <source>No unit was chosen: nothing was written.</source>
-        <translation>Keine Einheit gewählt: nichts wurde geschrieben.</translation>
+        <translation>Kein Gerät gewählt: nichts wurde geschrieben.</translation>
     </message>
     <message>
         <source>Port %1 has no panel in this project: nothing was written.</source>
@@ -1487,7 +1487,7 @@ Mögliche Ursache: Die passende SPS-DLL wurde nicht gefunden.&quot;</translation
     </message>
     <message>
         <source>the unit&apos;s project from before the write</source>
-        <translation>das Projekt der Einheit vor dem Schreiben</translation>
+        <translation>das Projekt des Geräts vor dem Schreiben</translation>
     </message>
     <message>
         <source>this transfer</source>
@@ -1643,7 +1643,7 @@ im Panel geladenen Projekt</translation>
     </message>
     <message>
         <source>Download Completed Successfully</source>
-        <translation>Übertragung erfolgreich abgeschlossen</translation>
+        <translation>Laden erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>Reading message %1...</source>
@@ -2550,7 +2550,7 @@ oder die Eingabetaste im Feld des Meldungstexts
 übernimmt die Änderungen an der Meldung und
 ihren Eigenschaften.
 
-Eingebettete Datenfelder lassen sich mit den
+Eingebettete Datenelemente lassen sich mit den
 Funktionstasten F5, F6, F7 bearbeiten.</translation>
     </message>
     <message>
@@ -2571,15 +2571,15 @@ Funktionstasten F5, F6, F7 bearbeiten.</translation>
     </message>
     <message>
         <source>Data Item 1 :  F5 or  Ctrl+1</source>
-        <translation>Datenfeld 1: F5 oder Strg+1</translation>
+        <translation>Datenelement 1: F5 oder Strg+1</translation>
     </message>
     <message>
         <source>Data Item 2 :  F6 or  Ctrl+2</source>
-        <translation>Datenfeld 2: F6 oder Strg+2</translation>
+        <translation>Datenelement 2: F6 oder Strg+2</translation>
     </message>
     <message>
         <source>Data Item 3 :  F7 or  Ctrl+3</source>
-        <translation>Datenfeld 3: F7 oder Strg+3</translation>
+        <translation>Datenelement 3: F7 oder Strg+3</translation>
     </message>
     <message>
         <source>&amp;Press to accept Message edit</source>
@@ -3101,7 +3101,7 @@ Nein öffnet die Datei wie gespeichert und behält die Kopie für später.</tran
     </message>
     <message>
         <source>R / W</source>
-        <translation>L / S</translation>
+        <translation>R / W</translation>
     </message>
     <message>
         <source>Dec Pt Reg </source>
@@ -3201,7 +3201,7 @@ Nein öffnet die Datei wie gespeichert und behält die Kopie für später.</tran
     </message>
     <message>
         <source>Line %1 PLC :</source>
-        <translation>SPS an Leitung %1:</translation>
+        <translation>SPS-Adresse Zeile %1:</translation>
     </message>
     <message>
         <source>PLC TYPE : </source>
@@ -3750,19 +3750,19 @@ BEARBEITEN</translation>
     <message>
         <source>Wri&amp;te to 
 Panel</source>
-        <translation>Auf Panel
+        <translation>In Panel
 &amp;schreiben</translation>
     </message>
     <message>
         <source>&amp;Read from
  Multiplexer</source>
-        <translation>Vom Multiplexer
+        <translation>Aus Multiplexer
 &amp;lesen</translation>
     </message>
     <message>
         <source>&amp;Read from
  Panel</source>
-        <translation>Vom Panel
+        <translation>Aus Panel
 &amp;lesen</translation>
     </message>
     <message>
@@ -3838,11 +3838,11 @@ Panel</source>
     </message>
     <message>
         <source>&amp;New...	Ctrl+N</source>
-        <translation>&amp;Neu...	Ctrl+N</translation>
+        <translation>&amp;Neu...	Strg+N</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -3850,7 +3850,7 @@ Panel</source>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Speichern	Ctrl+S</translation>
+        <translation>&amp;Speichern	Strg+S</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
@@ -3858,7 +3858,7 @@ Panel</source>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Drucken...	Ctrl+P</translation>
+        <translation>&amp;Drucken...	Strg+P</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
@@ -4339,7 +4339,7 @@ Panel</source>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation>&amp;Einheit:</translation>
+        <translation>&amp;Gerät:</translation>
     </message>
     <message>
         <source>&amp;Message number:</source>
@@ -4355,7 +4355,7 @@ Panel</source>
     </message>
     <message>
         <source>Simulated %1 on %2</source>
-        <translation>Simuliertes %1 an %2</translation>
+        <translation>%1 (simuliert) an %2</translation>
     </message>
     <message>
         <source>The simulated panel is not in use.</source>
@@ -4417,7 +4417,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Configure, write, read and verify your Lumora panels</source>
-        <translation>Lumora-Panels konfigurieren, beschreiben, lesen und prüfen</translation>
+        <translation>Lumora-Panels konfigurieren, beschreiben, lesen und vergleichen</translation>
     </message>
     <message>
         <source>&amp;New System</source>

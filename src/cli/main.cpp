@@ -168,6 +168,7 @@ void PrintUsage(const std::string& command) {
 
 int main(int argc, char** argv) {
   using namespace lumora::cli;
+  InstallEarlyCliTranslation(argc, argv);
   Arguments arguments;
   if (std::optional<int> exitCode = ParseArguments(argc, argv, arguments)) return *exitCode;
   if (arguments.Has("--version")) {

@@ -2,8 +2,10 @@
 
 #include <QGuiApplication>
 #include <clocale>
+#include <string_view>
 
 #include "cli/cli_session.h"
+#include "shell/app_settings.h"
 #include "shell/translations.h"
 
 namespace lumora::cli {
@@ -28,6 +30,20 @@ std::unique_ptr<QCoreApplication> StartQtApplication(const Arguments& arguments)
 void InstallCliTranslations() {
   if (QCoreApplication* app = QCoreApplication::instance())
     InstallTranslations(*app, ChosenLanguage(""), CoreTextEncoding::Utf8);
+}
+
+void InstallEarlyCliTranslation(int argc, char** argv) {
+  std::string installDir;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    if (argument == "--") break;
+    if (argument == "--install-dir" && i + 1 < argc)
+      installDir = argv[i + 1];
+    else if (argument.rfind("--install-dir=", 0) == 0)
+      installDir = argument.substr(std::string_view("--install-dir=").size());
+  }
+  InstallPlatformSettings(installDir, MachineSettings());
+  InstallCoreTranslation(ChosenLanguage(""), CoreTextEncoding::Utf8);
 }
 
 }  // namespace lumora::cli

@@ -17,4 +17,8 @@ std::unique_ptr<QCoreApplication> StartQtApplication(const Arguments& arguments)
 // with none): once the install folder is known.
 void InstallCliTranslations();
 
+// The same for the messages of reading the command line itself, which come before the application: the
+// install folder as --install-dir names it (looked for in `argv` as it stands), else as the settings do.
+void InstallEarlyCliTranslation(int argc, char** argv);
+
 }  // namespace lumora::cli

@@ -43,6 +43,25 @@ std::string CoreTranslationUtf8(const char* context, const char* text) {
   return QCoreApplication::translate(context, text).toStdString();
 }
 
+// The translator for the time before an application object exists.
+QTranslator* gEarly = nullptr;
+
+QString EarlyText(const char* context, const char* text) {
+  QString translated = gEarly->translate(context, text);
+  return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+std::string EarlyTranslation(const char* context, const char* text) {
+  return EarlyText(context, text).toLatin1().toStdString();
+}
+std::string EarlyTranslationUtf8(const char* context, const char* text) {
+  return EarlyText(context, text).toStdString();
+}
+
+bool LoadOwnTranslation(QTranslator& translator, const std::string& language) {
+  QString folder = QString::fromStdString(InstallDir()) + "/translations";
+  return translator.load(QString("lumora_%1").arg(QString::fromStdString(language)), folder);
+}
+
 }  // namespace
 
 const std::vector<ShippedLanguage>& ShippedLanguages() {
@@ -75,8 +94,7 @@ std::string ChosenLanguage(const std::string& setting) {
 std::string InstallTranslations(QCoreApplication& app, const std::string& language, CoreTextEncoding encoding) {
   if (language == "en") return language;
   auto* own = new QTranslator(&app);
-  QString folder = QString::fromStdString(InstallDir()) + "/translations";
-  if (!own->load(QString("lumora_%1").arg(QString::fromStdString(language)), folder)) {
+  if (!LoadOwnTranslation(*own, language)) {
     delete own;
     return "en";
   }
@@ -90,6 +108,15 @@ std::string InstallTranslations(QCoreApplication& app, const std::string& langua
   }
   SetTranslator(encoding == CoreTextEncoding::Utf8 ? CoreTranslationUtf8 : CoreTranslation);
   return language;
+}
+
+bool InstallCoreTranslation(const std::string& language, CoreTextEncoding encoding) {
+  if (language == "en") return false;
+  static QTranslator early;  // lives as long as the process: the core may ask it at any time
+  if (!LoadOwnTranslation(early, language)) return false;
+  gEarly = &early;
+  SetTranslator(encoding == CoreTextEncoding::Utf8 ? EarlyTranslationUtf8 : EarlyTranslation);
+  return true;
 }
 
 }  // namespace lumora

@@ -32,4 +32,9 @@ enum class CoreTextEncoding { Latin1, Utf8 };
 std::string InstallTranslations(QCoreApplication& app, const std::string& language,
                                 CoreTextEncoding encoding = CoreTextEncoding::Latin1);
 
+// Gives the core a translator of its own for `language`, before any application object exists (the
+// command-line tool's usage errors come before its application starts). False, and English, when the
+// translation file is missing or `language` is "en".
+bool InstallCoreTranslation(const std::string& language, CoreTextEncoding encoding);
+
 }  // namespace lumora

@@ -362,21 +362,28 @@ TEST_F(FileCommandsTest, TheLocaleChoosesTheLanguageNotTheExitStatus) {
   std::string discrete = dir.Write("discrete.lmx", text);
   const std::string english = "Error Z007: Discrete addresses are not allowed here.\n";
   const std::string german = "Fehler Z007: Bitadressen sind hier nicht zul\u00e4ssig.\n";
+  const std::string germanUsage = "lumora: unbekannter Befehl 'frobnicate'\n";
+  const std::string englishUsage = "lumora: unknown command 'frobnicate'\n";
   struct Case {
     std::map<std::string, std::string> locale;
     std::string err;
+    std::string usage;  // what a command line that cannot be read begins with
   };
   const std::string none;
   for (const Case& c : std::vector<Case>{
-           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", none}, {"LANG", "de_DE.UTF-8"}}, german},
-           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", "de"}, {"LANG", "fr_FR.UTF-8"}}, german},
-           {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}}, english},
-           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", none}, {"LANG", none}}, english},
+           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", none}, {"LANG", "de_DE.UTF-8"}}, german,
+            germanUsage},
+           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", "de"}, {"LANG", "fr_FR.UTF-8"}}, german,
+            germanUsage},
+           {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}}, english, englishUsage},
+           {{{"LC_ALL", none}, {"LC_MESSAGES", none}, {"LANGUAGE", none}, {"LANG", none}}, english, englishUsage},
        }) {
     ProcessResult result = Lumora({"check", discrete}, c.locale);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, c.err) << c.locale.at("LANG");
-    EXPECT_EQ(Lumora({"frobnicate"}, c.locale).exitCode, 2);
+    result = Lumora({"frobnicate"}, c.locale);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err.rfind(c.usage, 0), 0u) << result.err;
   }
 }
 

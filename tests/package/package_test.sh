@@ -47,7 +47,7 @@ opt="$root/opt/lumora-utility"
 for file in bin/lumora bin/lumora-write-utility bin/lumora-panel-sim bin/lumora-plc-probe RevLabel.so CtrlLink.so \
     dll/TDL205.so dll/TDL405.so dll/MODRTU.so dll/PLANRUN.so dll/TDL205.html \
     driver/TDL205.plx driver/multiplexer.plx Firmware/QM210B3.hex Project/demo-qm210.lmx Project/demo-multiplexer.lmx \
-    help/index.html help/troubleshooting.html help/lumora.qch \
+    help/index.html help/troubleshooting.html help/lumora.qch translations/lumora_de.qm \
     ; do
   [ -e "$opt/$file" ] || fail "missing /opt/lumora-utility/$file"
 done
@@ -75,6 +75,9 @@ version="$(cd "$work" && "$opt/bin/lumora" --version)"
 version="$(cd "$work" && LUMORA_MACHINE_CONFIG="$work/none.conf" "$opt/bin/lumora" --version)"
 [ "$version" = "1.0" ] || fail "lumora --version without settings printed '$version'"
 (cd "$work" && "$opt/bin/lumora" check "$opt/Project/demo-qm210.lmx") || fail "lumora check on the demo project"
+[ ! -e "$opt/translations/lumora_pseudo.qm" ] || fail "the pseudo-translation is packaged"
+german="$(cd "$work" && LC_ALL= LC_MESSAGES= LANGUAGE= LANG=de_DE.UTF-8 "$opt/bin/lumora" bogus 2>&1 || true)"
+grep -q "unbekannter Befehl" <<< "$german" || fail "the packaged tool does not speak German under LANG=de_DE: $german"
 (cd "$work" && "$opt/bin/lumora" check "$opt/Project/demo-multiplexer.lmx") || fail "lumora check on the multiplexer demo"
 cp "$opt/Project/demo-qm210.lmx" "$work/demo-qm210.lmx"
 title="$(cd "$work" && QT_QPA_PLATFORM=offscreen "$opt/bin/lumora-write-utility" --open "$work/demo-qm210.lmx" \
