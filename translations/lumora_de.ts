@@ -1933,7 +1933,7 @@ Ja entfernt alle nicht auflösbaren Tags aus dem Projekt.</translation>
     </message>
     <message>
         <source>Used in Message #</source>
-        <translation>Verwendet in Meldung Nr.</translation>
+        <translation>In Meldung Nr.</translation>
     </message>
     <message>
         <source>Function</source>
@@ -2545,7 +2545,7 @@ Meldung wird mit den Pfeiltasten oder der Maus
 gewählt. Die Eigenschaften der gewählten Meldung
 erscheinen rechts im Fenster.
 
-Die Schaltfläche „Meldung aktualisieren“ (Alt+A)
+Die Schaltfläche »Meldung aktualisieren« (Alt+A)
 oder die Eingabetaste im Feld des Meldungstexts
 übernimmt die Änderungen an der Meldung und
 ihren Eigenschaften.

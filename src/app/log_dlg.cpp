@@ -7,6 +7,7 @@
 #include "app/gui_interaction.h"
 #include "model/file_io.h"
 #include "model/message_text.h"
+#include "report/latin1.h"
 #include "ui_log_dlg.h"
 
 namespace lumora::gui {
@@ -59,7 +60,7 @@ void CLog::OnSaveLog() {
   std::string reason;
   if (!WriteFileAtomically(QFile::encodeName(*path).toStdString(), ToLatin1(text_), &reason)) {
     // The dialog stays open, so the log can be saved elsewhere.
-    ShowMessageBox(this, QString("%1: %2").arg(*path, QString::fromLocal8Bit(reason.c_str())), tr("Save Log"),
+    ShowMessageBox(this, QString("%1: %2").arg(*path, FromReasonText(reason)), tr("Save Log"),
                    MessageIcon::Error);
     return;
   }

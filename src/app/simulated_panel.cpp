@@ -11,6 +11,7 @@
 #include "model/codes.h"
 #include "model/project.h"
 #include "plc/install_dir.h"
+#include "report/latin1.h"
 #include "transfer/simulated_port.h"
 
 namespace lumora::gui {
@@ -90,7 +91,7 @@ bool CSimulatedPanel::Start(const TQMProject* project, QString* error) {
   arguments.push_back(ToPath(statePath_));
   process_ = std::make_unique<SimulatedPort>(ToPath(program), arguments);
   if (!Running()) {
-    QString reason = QString::fromStdString(process_->Error());
+    QString reason = FromReasonText(process_->Error());
     process_.reset();
     if (error)
       *error =

@@ -83,7 +83,7 @@ bool Printable(const TQMProject& project) {
       case Rule::Level:
       case Rule::PanelType:
       case Rule::PanelPort:
-        std::fprintf(stderr, "%s\n", PrintableText(problem.Line()).c_str());
+        std::fprintf(stderr, "%s\n", PrintableMessageText(problem.Line()).c_str());
         printable = false;
         break;
       default:

@@ -39,6 +39,37 @@ std::string PrintableText(std::string_view text) {
   return shown;
 }
 
+std::string PrintableMessageText(std::string_view text) {
+  std::string shown;
+  for (size_t i = 0; i < text.size();) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    // The length of a well-formed UTF-8 character starting here (no overlong forms, no surrogates), else 0.
+    size_t length = byte >= 0xC2 && byte <= 0xDF   ? 2
+                    : byte >= 0xE0 && byte <= 0xEF ? 3
+                    : byte >= 0xF0 && byte <= 0xF4 ? 4
+                                                   : 0;
+    bool whole = length > 0 && i + length <= text.size();
+    for (size_t k = 1; whole && k < length; ++k)
+      whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    if (whole && length == 3) {
+      auto second = static_cast<unsigned char>(text[i + 1]);
+      whole = !(byte == 0xE0 && second < 0xA0) && !(byte == 0xED && second >= 0xA0);
+    }
+    if (whole && length == 4) {
+      auto second = static_cast<unsigned char>(text[i + 1]);
+      whole = !(byte == 0xF0 && second < 0x90) && !(byte == 0xF4 && second >= 0x90);
+    }
+    if (whole) {
+      shown.append(text.substr(i, length));
+      i += length;
+    } else {
+      shown += PrintableText(text.substr(i, 1));
+      ++i;
+    }
+  }
+  return shown;
+}
+
 std::string SummarizeProject(const TQMProject& project) {
   std::ostringstream out;
   out << (project.IsMultiPanel() ? "Multi-panel system" : "Single panel system") << "\n";

@@ -21,6 +21,13 @@ inline std::string ToLatin1(const QString& text) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
+// A reason a file or a process failed: the system's own words (UTF-8) or the core's (Latin-1 in a window).
+// Read as UTF-8 when it is valid UTF-8, else as Latin-1, so that neither shows broken characters.
+inline QString FromReasonText(std::string_view text) {
+  QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return decoded.contains(QChar::ReplacementCharacter) ? FromLatin1(text) : decoded;
+}
+
 // A text the core marked for translation (context "Core") in the user's language.
 inline QString CoreText(const char* text) { return QCoreApplication::translate("Core", text); }
 

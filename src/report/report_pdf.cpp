@@ -11,6 +11,7 @@
 #include "model/file_io.h"
 #include "model/project.h"
 #include "report/address_list_layout.h"
+#include "report/latin1.h"
 #include "report/report_layout.h"
 #include "report/report_painter.h"
 
@@ -21,7 +22,7 @@ namespace {
 constexpr double kPaperMarginMm = 6.35;
 
 QString PathError(const QString& file, const std::string& reason) {
-  return QStringLiteral("%1: %2").arg(file, QString::fromLocal8Bit(reason.c_str()));
+  return QStringLiteral("%1: %2").arg(file, FromReasonText(reason));
 }
 
 // The document is made in memory and then written as a whole, so that a failed or killed run never leaves

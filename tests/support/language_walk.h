@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -60,9 +61,16 @@ inline QSet<QString> VisibleTexts(QWidget* window) {
     if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
       for (int i = 0; i < tabs->count(); ++i) texts.insert(ShownText(tabs->tabText(i)));
     }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      for (int i = 0; i < combo->count(); ++i) texts.insert(combo->itemText(i).trimmed());  // '&' is no key here
+    }
     if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model()) {
-      for (int column = 0; column < view->model()->columnCount(); ++column)
-        texts.insert(ShownText(view->model()->headerData(column, Qt::Horizontal).toString()));
+      QAbstractItemModel* model = view->model();
+      for (int column = 0; column < model->columnCount(); ++column) {
+        texts.insert(ShownText(model->headerData(column, Qt::Horizontal).toString()));
+        for (int row = 0; row < model->rowCount() && row < 50; ++row)
+          texts.insert(model->index(row, column).data().toString().trimmed());
+      }
     }
   }
   texts.remove(QString());

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a text the sources mark for translation is missing from a translation file (or the file holds
 # texts the sources no longer have: scripts/update-translations.sh was not run), when a translation we ship
-# leaves a text unfinished, when a translation drops or adds a placeholder (%1, %2, ...), and when a text of
-# the core (contexts Core, Cli, Shell), which reaches the user as Latin-1, has a character Latin-1 lacks.
+# leaves a text unfinished, when a translation drops or adds a placeholder (%1, %2, ...), and when a
+# translation has a character Latin-1 lacks (the core's texts, the pages and many prompts hold Latin-1).
 #   check_translations.sh SOURCE_DIR LUPDATE [SHIPPED_LANGUAGE ...]
 set -uo pipefail
 source_dir="$1"
@@ -40,13 +40,19 @@ for ts in "$source_dir"/translations/lumora_*.ts; do
   fi
   problems="$(perl -CSD -0777 -ne 'while (/<context>\s*<name>(.*?)<\/name>(.*?)<\/context>/sg) {
       my ($context, $body) = ($1, $2);
-      while ($body =~ /<source>(.*?)<\/source>\s*(?:<comment>.*?<\/comment>\s*)?<translation[^>]*>(.*?)<\/translation>/sg) {
-        my ($source, $text) = ($1, $2);
-        next if $text eq "" || $text =~ /<numerusform/;
+      while ($body =~ /<message[^>]*>(.*?)<\/message>/sg) {
+        my $message = $1;
+        my ($source) = $message =~ /<source>(.*?)<\/source>/s;
+        my ($text) = $message =~ /<translation[^>]*>(.*?)<\/translation>/s;
+        next if !defined $source || !defined $text || $text eq "";
+        my @forms = $text =~ /<numerusform>(.*?)<\/numerusform>/sg;
+        @forms = ($text) unless @forms;
         my $wanted = join(",", sort keys %{{ map { $_ => 1 } ($source =~ /%(\d+)/g) }});
-        my $found = join(",", sort keys %{{ map { $_ => 1 } ($text =~ /%(\d+)/g) }});
-        print "  $context: placeholders $found instead of $wanted: $source\n" if $wanted ne $found;
-        print "  $context: not Latin-1: $text\n" if $context =~ /^(Core|Cli|Shell)$/ && $text =~ /[^\x{00}-\x{FF}]/;
+        for my $form (@forms) {
+          my $found = join(",", sort keys %{{ map { $_ => 1 } ($form =~ /%(\d+)/g) }});
+          print "  $context: placeholders $found instead of $wanted: $source\n" if $wanted ne $found;
+          print "  $context: not Latin-1: $form\n" if $form =~ /[^\x{00}-\x{FF}]/;
+        }
       } }' "$ts")"
   if [ -n "$problems" ]; then
     echo "$name: translations that cannot be shown as they stand:"
